@@ -1,0 +1,62 @@
+#include "editorhandlers.h"
+
+#include <QDialog>
+
+#include "channeleditors.h"
+#include "curvedialogs.h"
+#include "programmixdialog.h"
+#include "selectdialogs.h"
+#include "session.h"
+#include "typedialogs.h"
+
+namespace pelorin {
+
+namespace {
+EditorOutcome writeIfAccepted(int result, Session& session) {
+    if (result != QDialog::Accepted) return {};
+    return {true, session.writeSettings()};
+}
+}  // namespace
+
+EditorOutcome runChannelEditor(TemplateDialog& dialog, Session& session) {
+    return writeIfAccepted(dialog.run(), session);
+}
+
+EditorOutcome runTypeEditor(TypeDialog& dialog, Session& session) {
+    return writeIfAccepted(dialog.run(), session);
+}
+
+EditorOutcome runStickModeEditor(StickModeDialog& dialog, Session& session) {
+    std::uint8_t& byte0 = session.blockBytes[block::kModelAndStick];
+    session.settings.stickMode = byte0 & 0xF0;
+    if (dialog.run() != QDialog::Accepted) return {};
+    byte0 = static_cast<std::uint8_t>((byte0 & 0x0F) | lowByte(session.settings.stickMode));
+    return {true, session.writeSettings()};
+}
+
+void runUserSelectEditor(UserSelectDialog& dialog) { dialog.run(); }
+
+EditorOutcome runSwitchEditor(SwitchSelectDialog& dialog, Session& session) {
+    dialog.setModelType(session.blockBytes[block::kModelAndStick] & 0x0F);
+    return writeIfAccepted(dialog.run(), session);
+}
+
+EditorOutcome runVrEditor(VrSelectDialog& dialog, Session& session) {
+    dialog.setModelType(session.blockBytes[block::kModelAndStick] & 0x0F);
+    return writeIfAccepted(dialog.run(), session);
+}
+
+EditorOutcome runCurveEditor(CurveDialog& dialog, Session& session) {
+    dialog.loadCurve(session.blockBytes);
+    if (dialog.run() != QDialog::Accepted) return {};
+    dialog.storeCurve(session.blockBytes);
+    return {true, session.writeSettings()};
+}
+
+EditorOutcome runProgramMixEditor(ProgramMixDialog& dialog, Session& session) {
+    const auto& mix = session.settings.programMix;
+    dialog.setRates(signedByte(mix[1]), signedByte(mix[2]));
+    return writeIfAccepted(dialog.run(), session);
+}
+
+}  // namespace pelorin

@@ -1,0 +1,37 @@
+#pragma once
+// The 22 port numbers the program knows ("COM1".."COM22") and the devices they open here.
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace pelorin {
+
+inline constexpr int kPortCount = 22;
+inline constexpr int kProbedPortCount = 20;  // only COM1..COM20 are ever probed or listed
+inline constexpr int kFallbackPort = 21;     // chosen when none of the probed ports opens
+
+struct PortTable {
+    // Index i is port number i + 1.
+    std::array<std::string, kPortCount> portDeviceNames;   // what opening port i + 1 opens
+    std::array<std::string, kPortCount> portDisplayNames;  // "COM1".."COM22"
+    std::array<std::string, kPortCount> descriptions;      // for tooltips; may be empty
+};
+
+// A serial device the system reports.
+struct SerialDevice {
+    std::string path;         // e.g. "/dev/ttyUSB0"
+    std::string description;  // e.g. "CP2102 USB to UART Bridge Controller"
+};
+
+// Natural order: "ttyUSB2" before "ttyUSB10".
+[[nodiscard]] bool naturalLess(const std::string& a, const std::string& b);
+
+// Numbers the devices: virtual transmitters first (sorted by link name), then USB serial
+// adapters (ttyUSB*), then CDC-ACM devices (ttyACM*), then every other port, each group in
+// natural order. Only the first 22 devices get a number. A number without a device has an
+// empty device name: it is never probed, and opening it fails.
+[[nodiscard]] PortTable buildPortTable(const std::vector<SerialDevice>& virtualPorts,
+                                       const std::vector<SerialDevice>& systemPorts);
+
+}  // namespace pelorin

@@ -1,0 +1,89 @@
+#pragma once
+// The program's link to the transmitter, without any window: blockBytes and the editable
+// settings, the receiver, and every command, over one SerialControl. The main window owns one
+// Session and wires its buttons and dialogs to it.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <vector>
+
+#include "frames.h"
+#include "rxparser.h"
+#include "serialcontrol.h"
+#include "settingsblock.h"
+
+namespace pelorin {
+
+class Session {
+public:
+    explicit Session(SerialControl& serial);
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // The 65 block bytes and the two checksum slots; the settings file image.
+    BlockBytes blockBytes = startingBlock();
+    // The editable values; editors read them on opening and store them on OK.
+    ModelSettings settings = startingSettings();
+    // The entry of the user list (0 "USER1", 1 "USER2") sent with a UserRequest.
+    int userSelect = 0;
+
+    RxRing rxRing;
+    RxParser rxParser;
+    [[nodiscard]] const std::array<int, 6>& liveChannels() const { return rxParser.liveChannels(); }
+    [[nodiscard]] int liveAux() const { return rxParser.liveAux(); }
+
+    // Runs after a good SettingsFrame (or a loaded file) has been unpacked into `settings`;
+    // the main window shows or hides its helicopter buttons here.
+    std::function<void()> onSettingsUnpacked;
+
+    // Start-up reset of the receiver: idle, ring empty.
+    void resetReceiver();
+
+    // The receive event: takes the waiting bytes in pieces of at most 512 and runs the parser
+    // over each, so the 1024-byte ring can never overrun.
+    void onReceive(CommEvent event);
+    // One piece of bytes as the serial control delivered it: into the ring, then the parser.
+    void receive(std::span<const std::uint8_t> bytes);
+
+    // Start-up: probe COM1..COM20 (first that opens, else 21), configure the control in its
+    // fixed order, open the port if closed, send a ReadRequest and set userSelect to 0.
+    SerialStatus openSerialPort();
+
+    // The Serial Setting round: the port numbers 1..20 that open now, after a fresh table.
+    [[nodiscard]] std::vector<int> probeAvailablePorts();
+    // Setting button: close the port if open (before the dialog) ...
+    SerialStatus closePortForSetting();
+    // ... and after it: select the chosen port (if OK gave one), open, send UserRequest.
+    SerialStatus reopenPortAfterSetting(const int* selectedPort);
+
+    // The write operation: packSettings, then sendSettingsBlock.
+    SerialStatus writeSettings();
+    SerialStatus sendSettingsBlock();
+    SerialStatus sendReadRequest();
+    SerialStatus sendUserRequest(int index);
+    SerialStatus sendStartAdjust();
+    SerialStatus sendStopAdjust();
+
+    // A settings file's 67 bytes: they replace blockBytes, are unpacked into the settings
+    // (so a later OK does not send the values from before the load), and sent.
+    SerialStatus loadBlock(const BlockBytes& loaded);
+
+    // Counts of frames seen by the receiver since start (for the soak and benchmarks).
+    struct Counters {
+        std::uint64_t liveAccepted = 0;
+        std::uint64_t liveRejected = 0;
+        std::uint64_t settingsAccepted = 0;
+        std::uint64_t settingsRejected = 0;
+    };
+    [[nodiscard]] const Counters& counters() const { return counters_; }
+
+private:
+    void applySettingsFrame();
+
+    SerialControl& serial_;
+    Counters counters_;
+};
+
+}  // namespace pelorin

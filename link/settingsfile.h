@@ -1,0 +1,26 @@
+#pragma once
+// Settings files: exactly the 67 bytes of blockBytes, no header.
+
+#include <string>
+#include <optional>
+#include <variant>
+
+#include "settingsblock.h"
+
+namespace pelorin {
+
+inline constexpr std::size_t kSettingsFileSize = kBlockBytesSize;
+
+struct FileError {
+    std::string text;  // names the file and the reason, ready for the user
+};
+
+// Reads a settings file. Anything but exactly 67 bytes is refused with a reason.
+[[nodiscard]] std::variant<BlockBytes, FileError> readSettingsFile(const std::string& path);
+
+// Writes the 67 bytes to a temporary file in the same folder and renames it over `path`, so
+// an interrupted or failed save never leaves the previous file damaged. Empty on success.
+[[nodiscard]] std::optional<FileError> writeSettingsFile(const std::string& path,
+                                                         const BlockBytes& blockBytes);
+
+}  // namespace pelorin

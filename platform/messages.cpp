@@ -1,0 +1,26 @@
+#include "messages.h"
+
+#include <QMessageBox>
+
+#include <utility>
+
+namespace pelorin {
+
+namespace {
+MessageHook& currentHook() {
+    static MessageHook hook;
+    return hook;
+}
+}  // namespace
+
+void showMessage(QWidget* parent, const QString& text) {
+    if (const MessageHook& hook = currentHook()) {
+        hook(parent, text);
+        return;
+    }
+    QMessageBox::warning(parent, QStringLiteral("Pelorin"), text);
+}
+
+MessageHook setMessageHook(MessageHook hook) { return std::exchange(currentHook(), std::move(hook)); }
+
+}  // namespace pelorin

@@ -1,0 +1,20 @@
+#pragma once
+// Messages to the user. Tests replace the message box with a recorder, so a refused OK or a
+// serial error can be checked without a modal box in the way.
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace pelorin {
+
+// Shows a warning box over `parent` with the program's name as its title.
+void showMessage(QWidget* parent, const QString& text);
+
+using MessageHook = std::function<void(QWidget* parent, const QString& text)>;
+// Replaces how messages are shown (an empty hook restores the box); returns the previous hook.
+MessageHook setMessageHook(MessageHook hook);
+
+}  // namespace pelorin

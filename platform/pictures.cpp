@@ -1,0 +1,34 @@
+#include "pictures.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+
+namespace pelorin {
+
+QPixmap loadPicture(const QString& bareName) {
+    const QString folders[] = {
+        QDir::currentPath(),
+        QCoreApplication::applicationDirPath(),
+        QStringLiteral(PELORIN_DATA_DIR),
+    };
+    for (const QString& folder : folders) {
+        const QString path = QDir(folder).filePath(bareName);
+        if (!QFileInfo::exists(path)) continue;
+        QPixmap picture(path);
+        if (!picture.isNull()) return picture;
+    }
+    return {};
+}
+
+void showPicture(QLabel* label, const QPixmap& picture) {
+    label->setPixmap(picture);
+    if (picture.isNull()) {
+        label->clear();
+        return;
+    }
+    label->resize(picture.size());
+}
+
+}  // namespace pelorin

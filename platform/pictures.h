@@ -1,0 +1,18 @@
+#pragma once
+// Pictures named by bare file name ("1.bmp", "stick3.bmp"): looked up in the current
+// directory first, then beside the executable, then in the installed data folder.
+
+#include <QPixmap>
+#include <QString>
+
+class QLabel;
+
+namespace pelorin {
+
+// The picture, or a null pixmap when no copy of the file can be read.
+[[nodiscard]] QPixmap loadPicture(const QString& bareName);
+
+// Shows the picture at its natural size in `label`; a null picture leaves the label empty.
+void showPicture(QLabel* label, const QPixmap& picture);
+
+}  // namespace pelorin

@@ -1,0 +1,133 @@
+#include "templatedialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cmath>
+
+namespace pelorin {
+
+namespace {
+constexpr double kPixelsPerDluX = 1.5;
+constexpr double kPixelsPerDluY = 2.0;
+constexpr const char* kFontFamily = "DejaVu Sans";
+}  // namespace
+
+int dluToPixelsX(int dlu) { return static_cast<int>(std::lround(dlu * kPixelsPerDluX)); }
+int dluToPixelsY(int dlu) { return static_cast<int>(std::lround(dlu * kPixelsPerDluY)); }
+
+QRect dluToPixels(const DluRect& rect) {
+    return {dluToPixelsX(rect.x), dluToPixelsY(rect.y), dluToPixelsX(rect.w),
+            dluToPixelsY(rect.h)};
+}
+
+QSize dluSizeToPixels(int widthDlu, int heightDlu) {
+    return {dluToPixelsX(widthDlu), dluToPixelsY(heightDlu)};
+}
+
+TemplateDialog::TemplateDialog(const QString& caption, int widthDlu, int heightDlu,
+                               int pointSize, Frame frame, QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(caption);
+    QFont font(QString::fromLatin1(kFontFamily));
+    font.setPointSize(pointSize);
+    setFont(font);
+    setFixedSize(dluSizeToPixels(widthDlu, heightDlu));
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (frame == Frame::Main) flags |= Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint;
+    setWindowFlags(flags);
+}
+
+int TemplateDialog::run() {
+    initDialog();
+    return exec();
+}
+
+void TemplateDialog::registerControl(int id, QWidget* widget) {
+    widget->setProperty("controlId", id);
+    widget->setObjectName(QStringLiteral("control%1").arg(id));
+    controls_.insert(id, widget);
+}
+
+QPushButton* TemplateDialog::addButton(int id, const QString& text, const DluRect& rect,
+                                       bool isDefault) {
+    auto* button = new QPushButton(text, this);
+    button->setGeometry(dluToPixels(rect));
+    button->setDefault(isDefault);
+    button->setAutoDefault(true);  // a focused push button takes Return
+    if (id == kIdOk) connect(button, &QPushButton::clicked, this, &QDialog::accept);
+    if (id == kIdCancel) connect(button, &QPushButton::clicked, this, &QDialog::reject);
+    registerControl(id, button);
+    return button;
+}
+
+QLabel* TemplateDialog::addText(const QString& text, const DluRect& rect,
+                                Qt::Alignment alignment) {
+    auto* label = new QLabel(text, this);
+    label->setGeometry(dluToPixels(rect));
+    label->setAlignment(alignment);
+    return label;
+}
+
+QLineEdit* TemplateDialog::addEdit(int id, const DluRect& rect) {
+    auto* edit = new QLineEdit(this);
+    edit->setGeometry(dluToPixels(rect));
+    registerControl(id, edit);
+    return edit;
+}
+
+QCheckBox* TemplateDialog::addCheckBox(int id, const QString& text, const DluRect& rect) {
+    auto* box = new QCheckBox(text, this);
+    box->setGeometry(dluToPixels(rect));
+    registerControl(id, box);
+    return box;
+}
+
+QRadioButton* TemplateDialog::addRadioButton(int id, const QString& text, const DluRect& rect) {
+    auto* button = new QRadioButton(text, this);
+    button->setGeometry(dluToPixels(rect));
+    registerControl(id, button);
+    return button;
+}
+
+QComboBox* TemplateDialog::addDropList(int id, const DluRect& rect, const QStringList& items) {
+    auto* box = new QComboBox(this);
+    box->addItems(items);
+    QRect geometry = dluToPixels(rect);
+    geometry.setHeight(box->sizeHint().height());
+    box->setGeometry(geometry);
+    registerControl(id, box);
+    return box;
+}
+
+QGroupBox* TemplateDialog::addGroupBox(const QString& text, const DluRect& rect) {
+    auto* group = new QGroupBox(text, this);
+    group->setGeometry(dluToPixels(rect));
+    group->lower();  // behind the controls placed over it
+    return group;
+}
+
+QLabel* TemplateDialog::addPicture(int id, const DluRect& rect) {
+    auto* picture = new QLabel(this);
+    picture->setGeometry(dluToPixels(rect));
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    registerControl(id, picture);
+    return picture;
+}
+
+QFrame* TemplateDialog::addBlackFrame(int id, const DluRect& rect) {
+    auto* frame = new QFrame(this);
+    frame->setGeometry(dluToPixels(rect));
+    frame->setFrameShape(QFrame::Box);
+    frame->setStyleSheet(QStringLiteral("color: black"));
+    if (id != 0) registerControl(id, frame);
+    return frame;
+}
+
+}  // namespace pelorin
