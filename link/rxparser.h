@@ -3,6 +3,7 @@
 // that turns them into LiveChannelFrame and SettingsFrame results. All state lives in the
 // objects; a frame may arrive spread over any number of receive events.
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -22,6 +23,16 @@ public:
     void put(std::uint8_t b) {
         bytes_[rxWrite] = b;
         rxWrite = advance(rxWrite);
+    }
+    // The bytes of one receive event, in order; the same as put() for each of them.
+    void put(std::span<const std::uint8_t> bytes) {
+        while (!bytes.empty()) {
+            const std::size_t room = kSize - rxWrite;  // up to the end of the array
+            const std::size_t n = bytes.size() < room ? bytes.size() : room;
+            std::copy_n(bytes.data(), n, bytes_.data() + rxWrite);
+            rxWrite = static_cast<std::uint16_t>((rxWrite + n) % kSize);
+            bytes = bytes.subspan(n);
+        }
     }
     [[nodiscard]] bool empty() const { return rxRead == rxWrite; }
     [[nodiscard]] std::uint8_t take() {
@@ -44,10 +55,10 @@ private:
 class RxParser {
 public:
     enum class Result : std::uint8_t {
-        None,          // byte taken, nothing finished
-        LiveFrame,     // a LiveChannelFrame passed its checks: liveChannels/liveAux are new
-        LiveRejected,  // a LiveChannelFrame was dropped (checksum, or a channel word > 2100)
-        SettingsFrame, // a SettingsFrame passed its checksum: settingsBlock() holds it
+        None,              // byte taken, nothing finished
+        LiveFrame,         // a LiveChannelFrame passed its checks: liveChannels/liveAux are new
+        LiveRejected,      // a LiveChannelFrame was dropped (checksum, or a channel word > 2100)
+        SettingsFrame,     // a SettingsFrame passed its checksum: settingsBlock() holds it
         SettingsRejected,  // a SettingsFrame failed its checksum; nothing else changed
     };
 
@@ -66,7 +77,7 @@ public:
     // after consume() returned SettingsFrame: the next frame's body overwrites it.
     [[nodiscard]] std::span<const std::uint8_t, kSettingsBlockSize> settingsBlock() const {
         return std::span<const std::uint8_t, kSettingsBlockSize>(settingsBody_.data(),
-                                                                  kSettingsBlockSize);
+                                                                 kSettingsBlockSize);
     }
 
     // State, named after the framing rules so the code reads against them.

@@ -44,7 +44,8 @@ public:
     // The receive event: takes the waiting bytes in pieces of at most 512 and runs the parser
     // over each, so the 1024-byte ring can never overrun.
     void onReceive(CommEvent event);
-    // One piece of bytes as the serial control delivered it: into the ring, then the parser.
+    // Bytes as the serial control delivered them: into the ring and through the parser, in
+    // pieces of at most 512 so the ring never overruns whatever the caller hands over.
     void receive(std::span<const std::uint8_t> bytes);
 
     // Start-up: probe COM1..COM20 (first that opens, else 21), configure the control in its

@@ -1,0 +1,176 @@
+#include "session.h"
+
+#include <algorithm>
+
+namespace pelorin {
+
+namespace {
+
+// One read of the control never takes more than its input buffer holds, and the ring is
+// emptied after every piece, so the 1024-byte ring cannot overrun.
+constexpr std::size_t kReadPiece = static_cast<std::size_t>(kSerialBufferSize);
+static_assert(kReadPiece < RxRing::kSize);
+
+}  // namespace
+
+Session::Session(SerialControl& serial) : serial_(serial) {}
+
+void Session::resetReceiver() {
+    rxParser.reset();
+    rxRing.reset();
+}
+
+void Session::onReceive(CommEvent event) {
+    if (event == CommEvent::Receive) {
+        std::array<std::uint8_t, kReadPiece> piece;
+        while (serial_.inBufferCount() > 0) {
+            const std::size_t n = serial_.readInput(piece);
+            if (n == 0)
+                break;  // nothing came after all; wait for the next event
+            receive(std::span<const std::uint8_t>(piece.data(), std::min(n, piece.size())));
+        }
+    }
+}
+
+void Session::receive(std::span<const std::uint8_t> bytes) {
+    // A caller may hand over more than the ring holds; take it in pieces the ring can carry.
+    while (!bytes.empty()) {
+        const std::span<const std::uint8_t> piece = bytes.first(std::min(bytes.size(), kReadPiece));
+        bytes = bytes.subspan(piece.size());
+        rxRing.put(piece);
+
+        while (!rxRing.empty()) {
+            switch (rxParser.consume(rxRing.take())) {
+                case RxParser::Result::None:
+                    break;
+                case RxParser::Result::LiveFrame:
+                    ++counters_.liveAccepted;
+                    break;
+                case RxParser::Result::LiveRejected:
+                    ++counters_.liveRejected;
+                    break;
+                case RxParser::Result::SettingsFrame:
+                    ++counters_.settingsAccepted;
+                    applySettingsFrame();
+                    break;
+                case RxParser::Result::SettingsRejected:
+                    ++counters_.settingsRejected;
+                    break;
+            }
+        }
+    }
+}
+
+void Session::applySettingsFrame() {
+    const auto block = rxParser.settingsBlock();
+    std::copy(block.begin(), block.end(), blockBytes.begin());
+    blockBytes[kChecksumSlot1] = 0;
+    blockBytes[kChecksumSlot2] = 0;
+    unpackSettings(blockBytes, settings);
+    if (onSettingsUnpacked)
+        onSettingsUnpacked();
+}
+
+SerialStatus Session::openSerialPort() {
+    const PortTable& table = serial_.refreshPortTable();
+    int portNumber = kFallbackPort;
+    for (int i = 0; i < kProbedPortCount; ++i) {
+        const std::string& device = table.portDeviceNames[static_cast<std::size_t>(i)];
+        if (!device.empty() && serial_.probe(device)) {
+            portNumber = i + 1;
+            break;
+        }
+    }
+
+    if (auto s = serial_.setCommPort(portNumber); !s)
+        return s;
+    if (auto s = serial_.setInBufferSize(kSerialBufferSize); !s)
+        return s;
+    if (auto s = serial_.setOutBufferSize(kSerialBufferSize); !s)
+        return s;
+    if (auto s = serial_.setInputMode(InputMode::Binary); !s)
+        return s;
+    if (auto s = serial_.setRThreshold(1); !s)
+        return s;
+    if (auto s = serial_.setInputLen(0); !s)
+        return s;
+    if (auto s = serial_.setSettings(kLineSettings); !s)
+        return s;
+
+    if (!serial_.portOpen()) {
+        if (auto s = serial_.setPortOpen(true); !s)
+            return s;
+        if (auto s = sendReadRequest(); !s)
+            return s;
+        userSelect = 0;
+    }
+    return {};
+}
+
+std::vector<int> Session::probeAvailablePorts() {
+    const PortTable& table = serial_.refreshPortTable();
+    std::vector<int> ports;
+    for (int i = 0; i < kProbedPortCount; ++i) {
+        const std::string& device = table.portDeviceNames[static_cast<std::size_t>(i)];
+        if (!device.empty() && serial_.probe(device))
+            ports.push_back(i + 1);
+    }
+    return ports;
+}
+
+SerialStatus Session::closePortForSetting() {
+    if (serial_.portOpen())
+        return serial_.setPortOpen(false);
+    return {};
+}
+
+SerialStatus Session::reopenPortAfterSetting(const int* selectedPort) {
+    if (selectedPort != nullptr) {
+        if (auto s = serial_.setCommPort(*selectedPort); !s)
+            return s;
+    }
+    // Also after Cancel: the previous port is opened again.
+    if (auto s = serial_.setPortOpen(true); !s)
+        return s;
+    return sendUserRequest(userSelect);
+}
+
+SerialStatus Session::writeSettings() {
+    packSettings(settings, blockBytes);
+    return sendSettingsBlock();
+}
+
+SerialStatus Session::sendSettingsBlock() {
+    const WriteFrame frame = writeFrame(blockBytes);
+    return serial_.writeOutput(frame);
+}
+
+SerialStatus Session::sendReadRequest() {
+    const ReadRequest frame = readRequest();
+    return serial_.writeOutput(frame);
+}
+
+SerialStatus Session::sendUserRequest(int index) {
+    const UserRequest frame = userRequest(index);
+    return serial_.writeOutput(frame);
+}
+
+SerialStatus Session::sendStartAdjust() {
+    const StartAdjustRequest frame = startAdjustRequest();
+    return serial_.writeOutput(frame);
+}
+
+SerialStatus Session::sendStopAdjust() {
+    const StopAdjustRequest frame = stopAdjustRequest();
+    return serial_.writeOutput(frame);
+}
+
+SerialStatus Session::loadBlock(const BlockBytes& loaded) {
+    blockBytes = loaded;
+    unpackSettings(blockBytes, settings);
+    if (onSettingsUnpacked)
+        onSettingsUnpacked();
+    return sendSettingsBlock();
+}
+
+}  // namespace pelorin

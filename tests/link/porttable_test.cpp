@@ -1,0 +1,59 @@
+#include "porttable.h"
+
+#include <gtest/gtest.h>
+
+namespace pelorin {
+namespace {
+
+TEST(NaturalLess, DigitRuns_CompareAsNumbers) {
+    struct Case {
+        std::string a, b;
+        bool less;
+    };
+    for (const Case& c : {Case{"ttyUSB2", "ttyUSB10", true}, Case{"ttyUSB10", "ttyUSB2", false},
+                          Case{"ttyUSB2", "ttyUSB2", false}, Case{"ttyS9", "ttyS10", true},
+                          Case{"tx", "tx1", true}, Case{"tx1a", "tx1b", true},
+                          Case{"ttyACM0", "ttyUSB0", true}, Case{"a99b", "a100a", true}}) {
+        EXPECT_EQ(naturalLess(c.a, c.b), c.less) << c.a << " < " << c.b;
+    }
+}
+
+TEST(NaturalLess, SameNumberWithLeadingZeros_StillOrdersStrictly) {
+    EXPECT_NE(naturalLess("tty01", "tty1"), naturalLess("tty1", "tty01"));
+}
+
+TEST(BuildPortTable, Devices_AreNumberedVirtualThenUsbThenAcmThenOthers) {
+    const std::vector<SerialDevice> virtualPorts = {
+        {"/run/user/1000/pelorin/ports/tx10", "virtual"},
+        {"/run/user/1000/pelorin/ports/tx2", "virtual"}};
+    const std::vector<SerialDevice> systemPorts = {{"/dev/ttyS0", "built-in"},
+                                                   {"/dev/ttyACM0", "CDC"},
+                                                   {"/dev/ttyUSB10", "FTDI"},
+                                                   {"/dev/ttyUSB2", "CP2102"},
+                                                   {"/dev/ttyUSB2", "CP2102"}};
+    const PortTable table = buildPortTable(virtualPorts, systemPorts);
+
+    const std::vector<std::string> expected = {"/run/user/1000/pelorin/ports/tx2",
+                                               "/run/user/1000/pelorin/ports/tx10",
+                                               "/dev/ttyUSB2",
+                                               "/dev/ttyUSB10",
+                                               "/dev/ttyACM0",
+                                               "/dev/ttyS0"};
+    for (std::size_t i = 0; i < table.portDeviceNames.size(); ++i) {
+        EXPECT_EQ(table.portDisplayNames[i], "COM" + std::to_string(i + 1));
+        EXPECT_EQ(table.portDeviceNames[i], i < expected.size() ? expected[i] : "") << i;
+    }
+    EXPECT_EQ(table.descriptions[2], "CP2102");
+}
+
+TEST(BuildPortTable, MoreThan22Devices_OnlyTheFirst22GetNumbers) {
+    std::vector<SerialDevice> systemPorts;
+    for (int i = 0; i < 30; ++i)
+        systemPorts.push_back({"/dev/ttyUSB" + std::to_string(i), ""});
+    const PortTable table = buildPortTable({}, systemPorts);
+    EXPECT_EQ(table.portDeviceNames[0], "/dev/ttyUSB0");
+    EXPECT_EQ(table.portDeviceNames[21], "/dev/ttyUSB21");
+}
+
+}  // namespace
+}  // namespace pelorin

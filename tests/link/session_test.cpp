@@ -1,0 +1,374 @@
+#include "session.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "fakeserial.h"
+
+namespace pelorin {
+namespace {
+
+using testing::FakeSerialControl;
+using Bytes = std::vector<std::uint8_t>;
+using Texts = std::vector<std::string>;
+
+const Bytes kWorkedLiveFrame = {0x55, 0xFC, 0x05, 0xE8, 0x05, 0xE8, 0x05, 0xE8, 0x05,
+                                0xE8, 0x05, 0xE8, 0x05, 0xE8, 0x03, 0x20, 0x05, 0xB1};
+const Bytes kReadRequest = {0x55, 0xFD};
+
+template <std::size_t N>
+Bytes bytesOf(const std::array<std::uint8_t, N>& a) {
+    return Bytes(a.begin(), a.end());
+}
+
+void append(Bytes& to, const Bytes& more) {
+    to.insert(to.end(), more.begin(), more.end());
+}
+
+// A block a transmitter could send: helicopter, mode 2, curves and mixes filled in.
+BlockBytes transmitterBlock() {
+    BlockBytes block = startingBlock();
+    block[0] = 0x21;
+    block[2] = 0xC8;  // dual rate -56
+    for (std::size_t i = 23; i <= 42; ++i)
+        block[i] = static_cast<std::uint8_t>(i * 3);
+    for (std::size_t i = 49; i <= 60; ++i)
+        block[i] = static_cast<std::uint8_t>(0x80 + i);
+    block[65] = block[66] = 0;
+    return block;
+}
+
+class SessionTest : public ::testing::Test {
+protected:
+    FakeSerialControl serial;
+    Session session{serial};
+    int unpackedCount = 0;
+
+    void SetUp() override {
+        session.onSettingsUnpacked = [this] { ++unpackedCount; };
+    }
+
+    // Opens the session on COM3 and forgets the calls that took.
+    void openOnCom3() {
+        serial.makeOpenable(3);
+        ASSERT_TRUE(session.openSerialPort().ok());
+        serial.clearCalls();
+    }
+};
+
+// ---- Receiving -------------------------------------------------------------------------------
+
+TEST_F(SessionTest, GoodSettingsFrame_ReplacesBlockClearsSlotsAndUnpacks) {
+    session.blockBytes[65] = 0xAA;
+    session.blockBytes[66] = 0xBB;
+    const BlockBytes sent = transmitterBlock();
+    session.receive(bytesOf(settingsFrame(sent)));
+
+    EXPECT_EQ(session.blockBytes, sent);
+    EXPECT_EQ(session.settings.modelType, 1);
+    EXPECT_EQ(session.settings.stickMode, 0x20);
+    EXPECT_EQ(session.settings.dualRateOn[0], -56);
+    EXPECT_EQ(unpackedCount, 1);
+    EXPECT_EQ(session.counters().settingsAccepted, 1u);
+}
+
+TEST_F(SessionTest, SettingsFrameWithBadSum_LeavesBlockAndSettingsUntouched) {
+    session.blockBytes[30] = 0x42;  // a curve byte the next write would send
+    session.blockBytes[65] = 0xAA;
+    const BlockBytes blockBefore = session.blockBytes;
+    const ModelSettings settingsBefore = session.settings;
+
+    for (int delta : {-1, 1}) {
+        Bytes frame = bytesOf(settingsFrame(transmitterBlock()));
+        frame[68] = static_cast<std::uint8_t>(frame[68] + delta);
+        session.receive(frame);
+    }
+    EXPECT_EQ(session.blockBytes, blockBefore);
+    EXPECT_EQ(session.settings, settingsBefore);
+    EXPECT_EQ(unpackedCount, 0);
+    EXPECT_EQ(session.counters().settingsRejected, 2u);
+}
+
+// A stream with every kind of thing the line carries.
+Bytes mixedStream() {
+    Bytes s = {0x00, 0xFC, 0x13};                           // stray bytes
+    append(s, kWorkedLiveFrame);                            // good live frame
+    append(s, bytesOf(settingsFrame(transmitterBlock())));  // good settings frame
+    Bytes bad = bytesOf(liveChannelFrame({{1, 2, 3, 4, 5, 6}, 7}));
+    bad[17] ^= 1;
+    append(s, bad);           // bad live checksum
+    append(s, {0x55, 0x00});  // skipped while type awaited
+    append(s, Bytes(kWorkedLiveFrame.begin() + 1, kWorkedLiveFrame.end()));
+    append(s, {0x55, 0xFC, 0x08, 0x35});  // word 2101: abandoned
+    Bytes badSettings = bytesOf(settingsFrame(startingBlock()));
+    badSettings[67] ^= 1;
+    append(s, badSettings);  // bad settings checksum
+    append(s, bytesOf(liveChannelFrame({{2100, 1000, 0, 1512, 1600, 1400}, 0xFFFF})));
+    return s;
+}
+
+struct Outcome {
+    BlockBytes blockBytes;
+    ModelSettings settings;
+    std::array<int, 6> liveChannels;
+    int liveAux;
+    std::uint64_t live, liveBad, set, setBad;
+    bool operator==(const Outcome&) const = default;
+};
+
+Outcome outcomeOf(const Session& s) {
+    const auto& c = s.counters();
+    return {s.blockBytes,   s.settings,     s.liveChannels(),   s.liveAux(),
+            c.liveAccepted, c.liveRejected, c.settingsAccepted, c.settingsRejected};
+}
+
+TEST_F(SessionTest, MixedStream_InOnePiece_GivesEveryExpectedResult) {
+    session.receive(mixedStream());
+    const Outcome o = outcomeOf(session);
+    EXPECT_EQ(o.live, 3u);
+    EXPECT_EQ(o.liveBad, 2u);
+    EXPECT_EQ(o.set, 1u);
+    EXPECT_EQ(o.setBad, 1u);
+    EXPECT_EQ(o.blockBytes, transmitterBlock());
+    EXPECT_EQ(o.liveChannels, (std::array<int, 6>{588, -512, -1512, 0, 88, -112}));
+    EXPECT_EQ(o.liveAux, 65535);
+}
+
+TEST_F(SessionTest, MixedStream_CutAnywhereOrByteByByte_GivesTheSameResults) {
+    const Bytes stream = mixedStream();
+    session.receive(stream);
+    const Outcome whole = outcomeOf(session);
+
+    for (std::size_t cut = 0; cut <= stream.size(); ++cut) {
+        FakeSerialControl otherSerial;
+        Session other(otherSerial);
+        other.receive(std::span(stream).first(cut));
+        other.receive(std::span(stream).subspan(cut));
+        ASSERT_EQ(outcomeOf(other), whole) << "cut at " << cut;
+    }
+
+    FakeSerialControl otherSerial;
+    Session other(otherSerial);
+    for (std::uint8_t b : stream)
+        other.receive(std::span(&b, 1));
+    EXPECT_EQ(outcomeOf(other), whole);
+}
+
+TEST_F(SessionTest, FrameAcrossTheEndOfTheRing_IsReadInArrivalOrder) {
+    session.receive(Bytes(1020, 0x00));
+    EXPECT_EQ(session.rxRing.rxWrite, 1020);
+    session.receive(kWorkedLiveFrame);
+    EXPECT_EQ(session.rxRing.rxWrite, (1020 + 18) % 1024);
+    EXPECT_EQ(session.counters().liveAccepted, 1u);
+    EXPECT_EQ(session.liveAux(), 800);
+}
+
+TEST_F(SessionTest, OnePieceLargerThanTheRing_LosesNoFrame) {
+    Bytes stream;
+    for (int i = 0; i < 200; ++i)
+        append(stream, kWorkedLiveFrame);  // 3600 bytes
+    session.receive(stream);
+    EXPECT_EQ(session.counters().liveAccepted, 200u);
+}
+
+TEST_F(SessionTest, ReceiveEvent_ReadsEverythingInPiecesOfAtMost512) {
+    Bytes stream;
+    for (int i = 0; i < 100; ++i)
+        append(stream, kWorkedLiveFrame);
+    append(stream, bytesOf(settingsFrame(transmitterBlock())));
+    serial.setReceiveHandler([this](CommEvent e) { session.onReceive(e); });
+    serial.deliver(stream);
+
+    EXPECT_TRUE(serial.pendingInput.empty());
+    EXPECT_LE(serial.largestRead, 512u);
+    EXPECT_EQ(session.counters().liveAccepted, 100u);
+    EXPECT_EQ(session.blockBytes, transmitterBlock());
+}
+
+// ---- Opening the port ------------------------------------------------------------------------
+
+TEST_F(SessionTest, OpenSerialPort_Com3FirstToOpen_ConfiguresInOrderAndAsksForSettings) {
+    serial.makeOpenable(3);
+    serial.makeOpenable(5);
+    session.userSelect = 1;
+    ASSERT_TRUE(session.openSerialPort().ok());
+
+    const Texts expected = {"refreshPortTable()",
+                            "probe(/dev/fake1)",
+                            "probe(/dev/fake2)",
+                            "probe(/dev/fake3)",
+                            "setCommPort(3)",
+                            "setInBufferSize(512)",
+                            "setOutBufferSize(512)",
+                            "setInputMode(Binary)",
+                            "setRThreshold(1)",
+                            "setInputLen(0)",
+                            "setSettings(115200,n,8,1)",
+                            "setPortOpen(true)",
+                            "writeOutput(55 FD)"};
+    EXPECT_EQ(serial.callTexts(), expected);
+    EXPECT_EQ(serial.writes(), std::vector<Bytes>{kReadRequest});
+    EXPECT_EQ(session.userSelect, 0);
+}
+
+TEST_F(SessionTest, OpenSerialPort_NoPortOpens_FallsBackTo21AndReportsTheFailedOpen) {
+    session.userSelect = 1;
+    const SerialStatus status = session.openSerialPort();
+
+    EXPECT_FALSE(status.ok());
+    EXPECT_EQ(status.error(), FakeSerialControl::kNoDeviceText);
+    Texts probes;
+    for (const std::string& t : serial.callTexts()) {
+        if (t.starts_with("probe("))
+            probes.push_back(t);
+    }
+    EXPECT_EQ(probes.size(), 20u);  // COM21 and COM22 are never probed
+    EXPECT_EQ(serial.commPort(), 21);
+    EXPECT_EQ(serial.callTexts().back(), "setPortOpen(true)");
+    EXPECT_TRUE(serial.writes().empty());
+    EXPECT_EQ(session.userSelect, 1);
+}
+
+TEST_F(SessionTest, OpenSerialPort_NoProbedPortButCom21Exists_OpensCom21) {
+    serial.makeOpenable(21);
+    EXPECT_TRUE(session.openSerialPort().ok());
+    EXPECT_EQ(serial.commPort(), 21);
+    EXPECT_EQ(serial.writes(), std::vector<Bytes>{kReadRequest});
+}
+
+TEST_F(SessionTest, OpenSerialPort_AnyConfigurationError_EndsTheOperationThere) {
+    for (const std::string op :
+         {"setCommPort", "setInBufferSize", "setOutBufferSize", "setInputMode", "setRThreshold",
+          "setInputLen", "setSettings", "setPortOpen", "writeOutput"}) {
+        FakeSerialControl failing;
+        failing.makeOpenable(2);
+        failing.failOperation(op, "Invalid property value");
+        Session s(failing);
+        s.userSelect = 1;
+
+        const SerialStatus status = s.openSerialPort();
+        EXPECT_EQ(status.error(), "Invalid property value") << op;
+        EXPECT_TRUE(failing.callTexts().back().starts_with(op + "(")) << op;
+        EXPECT_TRUE(failing.writes().empty()) << op;
+        EXPECT_EQ(s.userSelect, 1) << op;
+    }
+}
+
+TEST_F(SessionTest, OpenSerialPort_PortAlreadyOpen_SendsNothing) {
+    serial.makeOpenable(1);
+    serial.forceOpen(true);
+    session.userSelect = 1;
+    EXPECT_TRUE(session.openSerialPort().ok());
+    EXPECT_EQ(serial.callTexts().back(), "setSettings(115200,n,8,1)");
+    EXPECT_TRUE(serial.writes().empty());
+    EXPECT_EQ(session.userSelect, 1);
+}
+
+TEST_F(SessionTest, NumbersWithoutADevice_AreNeverProbed) {
+    serial.table.portDeviceNames.fill("");
+    serial.table.portDeviceNames[1] = "/dev/ttyUSB0";
+    (void)session.openSerialPort();
+    EXPECT_EQ(serial.callTexts()[1], "probe(/dev/ttyUSB0)");
+    EXPECT_EQ(serial.callTexts()[2], "setCommPort(21)");
+}
+
+TEST_F(SessionTest, ProbeAvailablePorts_ListsOnlyOpenablePortsUpTo20WithAFreshTable) {
+    serial.makeOpenable(3);
+    serial.makeOpenable(12);
+    serial.makeOpenable(21);
+    EXPECT_EQ(session.probeAvailablePorts(), (std::vector<int>{3, 12}));
+    EXPECT_EQ(session.probeAvailablePorts(), (std::vector<int>{3, 12}));
+    EXPECT_EQ(serial.refreshCount, 2);
+}
+
+// ---- The Setting button ----------------------------------------------------------------------
+
+TEST_F(SessionTest, SettingThenCancel_ReopensPreviousPortAndSendsUserRequest) {
+    openOnCom3();
+    session.userSelect = 1;
+    ASSERT_TRUE(session.closePortForSetting().ok());
+    EXPECT_FALSE(serial.portOpen());
+    ASSERT_TRUE(session.reopenPortAfterSetting(nullptr).ok());
+
+    EXPECT_EQ(serial.callTexts(),
+              (Texts{"setPortOpen(false)", "setPortOpen(true)", "writeOutput(55 FA 01)"}));
+    EXPECT_EQ(serial.commPort(), 3);
+}
+
+TEST_F(SessionTest, SettingThenOk_SelectsChosenPortBeforeOpening) {
+    openOnCom3();
+    serial.makeOpenable(12);
+    ASSERT_TRUE(session.closePortForSetting().ok());
+    const int selectedPort = 12;
+    ASSERT_TRUE(session.reopenPortAfterSetting(&selectedPort).ok());
+
+    EXPECT_EQ(serial.callTexts(), (Texts{"setPortOpen(false)", "setCommPort(12)",
+                                         "setPortOpen(true)", "writeOutput(55 FA 00)"}));
+}
+
+TEST_F(SessionTest, SettingToAPortThatDoesNotOpen_ReportsAndSkipsUserRequest) {
+    openOnCom3();
+    ASSERT_TRUE(session.closePortForSetting().ok());
+    const int selectedPort = 1;
+    const SerialStatus status = session.reopenPortAfterSetting(&selectedPort);
+
+    EXPECT_EQ(status.error(), FakeSerialControl::kNoDeviceText);
+    EXPECT_FALSE(serial.portOpen());
+    EXPECT_TRUE(serial.writes().empty());
+}
+
+TEST_F(SessionTest, SettingWhilePortClosed_DoesNotCloseAgain) {
+    EXPECT_TRUE(session.closePortForSetting().ok());
+    EXPECT_TRUE(serial.calls.empty());
+}
+
+// ---- Commands --------------------------------------------------------------------------------
+
+TEST_F(SessionTest, SimpleCommands_SendTheirFrames) {
+    openOnCom3();
+    session.userSelect = 1;
+    ASSERT_TRUE(session.sendUserRequest(0).ok());  // GetUser: index 0 whatever is selected
+    ASSERT_TRUE(session.sendReadRequest().ok());
+    ASSERT_TRUE(session.sendStartAdjust().ok());
+    ASSERT_TRUE(session.sendStopAdjust().ok());
+    EXPECT_EQ(serial.writes(),
+              (std::vector<Bytes>{{0x55, 0xFA, 0x00}, {0x55, 0xFD}, {0x55, 0x99}, {0x55, 0x88}}));
+}
+
+TEST_F(SessionTest, WriteSettings_PacksFieldsKeepsCurvesAndSendsOneFrame) {
+    openOnCom3();
+    session.receive(bytesOf(settingsFrame(transmitterBlock())));
+    session.settings.endPointRight[0] = 110;
+    ASSERT_TRUE(session.writeSettings().ok());
+
+    BlockBytes expected = transmitterBlock();
+    expected[12] = 110;
+    EXPECT_EQ(session.blockBytes, expected);
+    EXPECT_EQ(serial.writes(), std::vector<Bytes>{bytesOf(writeFrame(expected))});
+}
+
+TEST_F(SessionTest, WriteSettingsWhilePortClosed_ReturnsErrorButBlockIsPacked) {
+    session.settings.subTrim[0] = -5;
+    const SerialStatus status = session.writeSettings();
+
+    EXPECT_EQ(status.error(), FakeSerialControl::kClosedText);
+    EXPECT_EQ(session.blockBytes[43], 0xFB);
+    EXPECT_TRUE(serial.writes().empty());
+}
+
+TEST_F(SessionTest, LoadBlock_ReplacesAllBytesUnpacksAndSendsThem) {
+    openOnCom3();
+    BlockBytes loaded = transmitterBlock();
+    loaded[65] = 0x12;
+    loaded[66] = 0x34;
+    ASSERT_TRUE(session.loadBlock(loaded).ok());
+
+    EXPECT_EQ(session.blockBytes, loaded);
+    EXPECT_EQ(session.settings.modelType, 1);
+    EXPECT_EQ(unpackedCount, 1);
+    EXPECT_EQ(serial.writes(), std::vector<Bytes>{bytesOf(writeFrame(loaded))});
+}
+
+}  // namespace
+}  // namespace pelorin

@@ -1,0 +1,193 @@
+#include "settingsfile.h"
+
+#include <dirent.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+namespace pelorin {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+class SettingsFileTest : public ::testing::Test {
+protected:
+    std::string dir;
+
+    void SetUp() override {
+        std::string pattern = ::testing::TempDir() + "pelorin-file-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir = pattern;
+    }
+    void TearDown() override {
+        for (const std::string& name : entries())
+            ::unlink((dir + "/" + name).c_str());
+        ::rmdir(dir.c_str());
+    }
+
+    std::string pathOf(const std::string& name) const { return dir + "/" + name; }
+
+    std::vector<std::string> entries() const {
+        std::vector<std::string> names;
+        if (DIR* d = ::opendir(dir.c_str())) {
+            while (dirent* e = ::readdir(d)) {
+                const std::string name = e->d_name;
+                if (name != "." && name != "..")
+                    names.push_back(name);
+            }
+            ::closedir(d);
+        }
+        return names;
+    }
+
+    static void writeBytes(const std::string& path, const Bytes& bytes) {
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+    }
+    static Bytes readBytes(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), {});
+    }
+};
+
+BlockBytes numberedBlock(std::uint8_t start) {
+    BlockBytes block;
+    for (std::size_t i = 0; i < block.size(); ++i)
+        block[i] = static_cast<std::uint8_t>(start + i);
+    return block;
+}
+
+TEST_F(SettingsFileTest, FileOfExactly67Bytes_IsReadWhole) {
+    const BlockBytes block = numberedBlock(0xC0);
+    writeBytes(pathOf("a.bin"), Bytes(block.begin(), block.end()));
+    const auto result = readSettingsFile(pathOf("a.bin"));
+    ASSERT_TRUE(std::holds_alternative<BlockBytes>(result));
+    EXPECT_EQ(std::get<BlockBytes>(result), block);
+}
+
+TEST_F(SettingsFileTest, FileOfAnyOtherSize_IsRefusedNamingFileAndSize) {
+    for (std::size_t size : {0u, 1u, 66u, 68u, 1000u}) {
+        const std::string path = pathOf("size.bin");
+        writeBytes(path, Bytes(size, 0x11));
+        const auto result = readSettingsFile(path);
+        ASSERT_TRUE(std::holds_alternative<FileError>(result)) << size;
+        const std::string expected = "\u201C" + path + "\u201D is " + std::to_string(size) +
+                                     (size == 1 ? " byte" : " bytes") +
+                                     " long; a settings file has exactly 67 bytes.";
+        EXPECT_EQ(std::get<FileError>(result).text, expected);
+    }
+}
+
+TEST_F(SettingsFileTest, MissingFile_IsRefusedWithTheSystemsReason) {
+    const auto result = readSettingsFile(pathOf("missing.bin"));
+    ASSERT_TRUE(std::holds_alternative<FileError>(result));
+    const std::string& text = std::get<FileError>(result).text;
+    EXPECT_NE(text.find(pathOf("missing.bin")), std::string::npos) << text;
+    EXPECT_NE(text.find(std::strerror(ENOENT)), std::string::npos) << text;
+}
+
+TEST_F(SettingsFileTest, Save_WritesThe67BytesAndReplacesAnExistingFile) {
+    const std::string path = pathOf("model.bin");
+    writeBytes(path, Bytes(200, 0xEE));
+    const BlockBytes block = numberedBlock(1);
+    EXPECT_FALSE(writeSettingsFile(path, block).has_value());
+    EXPECT_EQ(readBytes(path), Bytes(block.begin(), block.end()));
+    EXPECT_EQ(entries(), std::vector<std::string>{"model.bin"}) << "no temporary file is left";
+}
+
+TEST_F(SettingsFileTest, SaveOverAnExistingFile_KeepsItsPermissions) {
+    const std::string path = pathOf("model.bin");
+    writeBytes(path, Bytes(67, 0));
+    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    ASSERT_FALSE(writeSettingsFile(path, numberedBlock(0)).has_value());
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+TEST_F(SettingsFileTest, SaveThroughALink_ReplacesTheLinkedFileAndKeepsTheLink) {
+    const std::string target = pathOf("real.bin");
+    const std::string link = pathOf("link.bin");
+    writeBytes(target, Bytes(67, 0));
+    ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
+    const BlockBytes block = numberedBlock(9);
+    ASSERT_FALSE(writeSettingsFile(link, block).has_value());
+    struct stat info {};
+    ASSERT_EQ(::lstat(link.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    EXPECT_EQ(readBytes(target), Bytes(block.begin(), block.end()));
+}
+
+TEST_F(SettingsFileTest, SaveThatFailsWhileWriting_KeepsTheOldFileAndLeavesNoTemporary) {
+    const std::string path = pathOf("model.bin");
+    const Bytes old(67, 0x5A);
+    writeBytes(path, old);
+
+    // A file-size limit below 67 bytes makes the write itself fail, even for root.
+    rlimit before{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tiny = before;
+    tiny.rlim_cur = 10;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    const auto error = writeSettingsFile(path, numberedBlock(0));
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previousHandler);
+
+    ASSERT_TRUE(error.has_value());
+    EXPECT_NE(error->text.find(path), std::string::npos) << error->text;
+    EXPECT_EQ(readBytes(path), old);
+    EXPECT_EQ(entries(), std::vector<std::string>{"model.bin"});
+}
+
+TEST_F(SettingsFileTest, SaveIntoAMissingFolder_IsRefusedNamingTheFile) {
+    const std::string path = pathOf("nowhere/model.bin");
+    const auto error = writeSettingsFile(path, numberedBlock(0));
+    ASSERT_TRUE(error.has_value());
+    EXPECT_NE(error->text.find(path), std::string::npos) << error->text;
+    EXPECT_NE(error->text.find(std::strerror(ENOENT)), std::string::npos) << error->text;
+}
+
+TEST_F(SettingsFileTest, SaveOntoAFolder_IsRefusedAndLeavesNoTemporary) {
+    const std::string path = pathOf("folder");
+    ASSERT_EQ(::mkdir(path.c_str(), 0755), 0);
+    EXPECT_TRUE(writeSettingsFile(path, numberedBlock(0)).has_value());
+    EXPECT_EQ(entries(), std::vector<std::string>{"folder"});
+    ::rmdir(path.c_str());
+}
+
+TEST_F(SettingsFileTest, SaveOntoAWriteProtectedFile_IsRefusedAndKeepsIt) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root may write any file";
+    const std::string path = pathOf("model.bin");
+    const Bytes old(67, 0x5A);
+    writeBytes(path, old);
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    EXPECT_TRUE(writeSettingsFile(path, numberedBlock(0)).has_value());
+    EXPECT_EQ(readBytes(path), old);
+}
+
+TEST_F(SettingsFileTest, SaveIntoAWriteProtectedFolder_IsRefusedAndKeepsTheOldFile) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root may write any folder";
+    const std::string path = pathOf("model.bin");
+    const Bytes old(67, 0x5A);
+    writeBytes(path, old);
+    ASSERT_EQ(::chmod(dir.c_str(), 0555), 0);
+    const auto error = writeSettingsFile(path, numberedBlock(0));
+    ::chmod(dir.c_str(), 0755);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(readBytes(path), old);
+}
+
+}  // namespace
+}  // namespace pelorin
