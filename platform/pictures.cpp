@@ -11,6 +11,9 @@ QPixmap loadPicture(const QString& bareName) {
     const QString folders[] = {
         QDir::currentPath(),
         QCoreApplication::applicationDirPath(),
+        // An installed program finds its pictures relative to itself wherever the prefix is,
+        // and in the data folder it was configured for.
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/pelorin"),
         QStringLiteral(PELORIN_DATA_DIR),
     };
     for (const QString& folder : folders) {

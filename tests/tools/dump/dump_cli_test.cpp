@@ -1,0 +1,242 @@
+// pelorin-dump as a user runs it: settings files made here, output compared with the
+// committed golden texts in golden/. PELORIN_UPDATE_GOLDEN=1 rewrites the golden texts from
+// the current output (review the change before committing it).
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "settingsblock.h"
+
+extern char** environ;
+
+namespace pelorin {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A helicopter set-up that uses a named value of every kind: HELI-120 in mode 2, two
+// reversed channels, curves with negative points, mixes from a channel and from both knobs.
+constexpr BlockBytes kHeliBlock{
+    0x11,                              // HELI-120, MODEL2
+    0x12,                              // CH2 and CH5 reversed
+    100,  70,   100,  70,   90,  60,   // dual rates CH1, CH2, CH4: ON, OFF
+    50,   0xCE, 60,                    // swash AFR CH1, CH2, CH6
+    100,  100,  95,   105,  120, 0,    // end points CH1..CH3: L, R
+    100,  100,  110,  90,   100, 100,  // end points CH4..CH6
+    0,    100,  25,   90,   50,  80,   // throttle curve, NOR/ID alternating
+    75,   70,   100,  60,              //
+    0xEC, 0x9C, 0,    0xCE, 40,  0,    // pitch curve
+    70,   50,   100,  100,             //
+    0,    0xFB, 5,    0x88, 120, 0,    // sub trim CH1..CH6
+    0x52, 0x32, 0xCE, 0x02,            // MIX 1: CH6 -> CH3, 50 / -50, ON
+    0x60, 100,  0x9C, 0x00,            // MIX 2: VR A -> CH1, 100 / -100, SW A
+    0x75, 0,    0,    0x03,            // MIX 3: VR B -> CH6, 0 / 0, OFF
+    2,    3,    1,    0,               // switch A ThroCut, B NOR/ID, VR A Pith Adjust
+    0,    0,                           // checksum slots
+};
+
+BlockBytes filled(std::uint8_t value) {
+    BlockBytes b{};
+    b.fill(value);
+    return b;
+}
+
+struct DumpRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string readText(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class DumpCli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "pelorin-dump-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string writeFile(const std::string& name, const void* data, std::size_t size) {
+        const fs::path path = dir_ / name;
+        std::ofstream(path, std::ios::binary)
+            .write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
+        return path.string();
+    }
+    std::string writeBlock(const std::string& name, const BlockBytes& b) {
+        return writeFile(name, b.data(), b.size());
+    }
+
+    // Runs pelorin-dump with `args`, its output captured through files.
+    DumpRun run(const std::vector<std::string>& args) {
+        const std::string outPath = (dir_ / "stdout").string();
+        const std::string errPath = (dir_ / "stderr").string();
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0644);
+        posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0644);
+        std::vector<std::string> all{PELORIN_DUMP_EXE};
+        all.insert(all.end(), args.begin(), args.end());
+        std::vector<char*> argv;
+        for (std::string& a : all)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+
+        DumpRun result;
+        pid_t pid = 0;
+        const int spawned = ::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        EXPECT_EQ(spawned, 0) << "cannot start " << PELORIN_DUMP_EXE;
+        if (spawned != 0)
+            return result;
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        result.out = readText(outPath);
+        result.err = readText(errPath);
+        return result;
+    }
+
+    static void expectGolden(const std::string& actual, const std::string& goldenName) {
+        const fs::path golden = fs::path(PELORIN_DUMP_GOLDEN_DIR) / goldenName;
+        if (const char* update = std::getenv("PELORIN_UPDATE_GOLDEN"); update && *update == '1') {
+            std::ofstream(golden, std::ios::binary) << actual;
+            return;
+        }
+        ASSERT_TRUE(fs::exists(golden)) << golden << " missing";
+        EXPECT_EQ(actual, readText(golden)) << "output differs from " << golden;
+    }
+
+    fs::path dir_;
+};
+
+struct GoldenCase {
+    const char* golden;
+    BlockBytes block;
+};
+
+class DumpGolden : public DumpCli, public ::testing::WithParamInterface<GoldenCase> {};
+
+TEST_P(DumpGolden, SettingsFile_PrintsEveryFieldAsInGolden) {
+    const DumpRun r = run({writeBlock("settings.bin", GetParam().block)});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    expectGolden(r.out, GetParam().golden);
+}
+
+// The starting block holds the zero end of every field but the end points; 0x7F, 0x80 and
+// 0xFF give every signed field 127, -128 and -1 and every list an unknown code.
+INSTANTIATE_TEST_SUITE_P(Blocks, DumpGolden,
+                         ::testing::Values(GoldenCase{"starting.txt", startingBlock()},
+                                           GoldenCase{"heli.txt", kHeliBlock},
+                                           GoldenCase{"all-7f.txt", filled(0x7F)},
+                                           GoldenCase{"all-80.txt", filled(0x80)},
+                                           GoldenCase{"all-ff.txt", filled(0xFF)}),
+                         [](const ::testing::TestParamInfo<GoldenCase>& param) {
+                             std::string name = param.param.golden;
+                             name = name.substr(0, name.find('.'));
+                             std::erase(name, '-');
+                             return name;
+                         });
+
+TEST_F(DumpCli, DiffOfTwoFiles_ListsOnlyChangedFieldsAndExitsOne) {
+    const DumpRun r =
+        run({"--diff", writeBlock("a.bin", startingBlock()), writeBlock("b.bin", kHeliBlock)});
+    EXPECT_EQ(r.exitCode, 1) << r.err;
+    expectGolden(r.out, "diff-starting-heli.txt");
+}
+
+TEST_F(DumpCli, DiffOfEqualFiles_PrintsNothingAndExitsZero) {
+    const DumpRun r =
+        run({"--diff", writeBlock("a.bin", kHeliBlock), writeBlock("b.bin", kHeliBlock)});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "");
+}
+
+TEST_F(DumpCli, DiffOfUnusedReverseBitsOnly_StillReportsADifference) {
+    BlockBytes spare = kHeliBlock;
+    spare[block::kReverse] |= 0x80;
+    const DumpRun r = run({"--diff", writeBlock("a.bin", kHeliBlock), writeBlock("b.bin", spare)});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.out.find("reverse spare bits 6-7"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("0x00 -> 0x80"), std::string::npos) << r.out;
+}
+
+TEST_F(DumpCli, FileOfWrongSize_ExitsThreeNamingTheSize) {
+    const std::array<std::uint8_t, 68> bytes{};
+    for (const std::size_t size : {std::size_t{0}, std::size_t{66}, std::size_t{68}}) {
+        const DumpRun r = run({writeFile("odd.bin", bytes.data(), size)});
+        EXPECT_EQ(r.exitCode, 3) << size;
+        EXPECT_EQ(r.out, "") << size;
+        EXPECT_NE(r.err.find(std::to_string(size) + " bytes"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("67"), std::string::npos) << r.err;
+    }
+}
+
+TEST_F(DumpCli, MissingFile_ExitsThreeWithTheReason) {
+    const DumpRun r = run({(dir_ / "absent.bin").string()});
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_NE(r.err.find("absent.bin"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("No such file"), std::string::npos) << r.err;
+}
+
+TEST_F(DumpCli, DiffWithOneBadFile_ExitsThreeAndPrintsNoComparison) {
+    const std::uint8_t shortFile[10]{};
+    const DumpRun r = run({"--diff", writeBlock("a.bin", kHeliBlock),
+                           writeFile("short.bin", shortFile, sizeof shortFile)});
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("10 bytes"), std::string::npos) << r.err;
+}
+
+TEST_F(DumpCli, WrongArguments_ExitTwoWithUsage) {
+    const std::string file = writeBlock("a.bin", kHeliBlock);
+    const std::vector<std::vector<std::string>> cases{
+        {}, {file, file}, {"--diff", file}, {"--diff", file, file, file}, {"--frobnicate", file}};
+    for (const auto& args : cases) {
+        const DumpRun r = run(args);
+        EXPECT_EQ(r.exitCode, 2) << ::testing::PrintToString(args);
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find("Usage: pelorin-dump FILE"), std::string::npos) << r.err;
+    }
+}
+
+TEST_F(DumpCli, Help_PrintsUsageToStdoutAndExitsZero) {
+    const DumpRun r = run({"--help"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out.rfind("Usage: pelorin-dump FILE", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find("--diff"), std::string::npos);
+}
+
+TEST_F(DumpCli, FileNamedLikeAnOption_ReadAfterDoubleDash) {
+    const std::string path = writeBlock("-odd.bin", kHeliBlock);
+    const fs::path previous = fs::current_path();
+    fs::current_path(dir_);
+    const DumpRun r = run({"--", "-odd.bin"});
+    fs::current_path(previous);
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    expectGolden(r.out, "heli.txt");
+}
+
+}  // namespace
+}  // namespace pelorin
