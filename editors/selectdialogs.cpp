@@ -1,0 +1,98 @@
+#include "selectdialogs.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QStringList>
+
+namespace pelorin {
+
+namespace {
+
+constexpr int kEditorPointSize = 10;
+constexpr int kListId = 1015;
+constexpr int kButtonHeight = 14;
+
+// Positions in the lists are the stored values.
+constexpr int kSwitchCorrectionMax = 4;  // values above this name nothing and become NULL
+constexpr int kVrPithAdjust = 1;
+
+void selectPosition(QComboBox* list, int position) {
+    list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);
+}
+
+// OK with no entry selected keeps the stored value: an unselected list has no position, and
+// storing that as -1 would send a byte (0xFF) the transmitter gives no meaning.
+void storeSelection(const QComboBox* list, int& function) {
+    const int position = list->currentIndex();
+    if (position >= 0)
+        function = position;
+}
+
+}  // namespace
+
+// --- Switch Selector ------------------------------------------------------------------------
+
+SwitchSelectDialog::SwitchSelectDialog(int& function, QWidget* parent)
+    : TemplateDialog(tr("Switch Selector"), 133, 93, kEditorPointSize, Frame::Editor, parent),
+      function_(function) {
+    QLabel* heading =
+        addText(tr("Please Select Function For  Switch"), {8, 5, 117, 22}, Qt::AlignCenter);
+    heading->setWordWrap(true);
+    QLabel* label = addText(tr("SW On:"), {12, 33, 32, 12});
+    const QWidget* list = addDropList(kListId, {46, 33, 74, 60}, {});
+    // Centred on the closed box, whose height comes from its font.
+    label->setGeometry(label->x(), list->y(), label->width(), list->height());
+    addButton(kIdOk, tr("OK"), {12, 71, 50, kButtonHeight}, true);
+    addButton(kIdCancel, tr("Cancel"), {71, 71, 50, kButtonHeight});
+}
+
+void SwitchSelectDialog::initDialog() {
+    auto* list = control<QComboBox>(kListId);
+    list->clear();
+    list->addItems({QStringLiteral("NULL"), QStringLiteral("DR"), QStringLiteral("ThroCut")});
+    if (modelType_ != 0)
+        list->addItem(QStringLiteral("NOR/ID"));
+    // Corrected at once, so the value stays NULL even when the dialog is cancelled.
+    if (function_ < 0 || function_ > kSwitchCorrectionMax)
+        function_ = 0;
+    selectPosition(list, function_);
+}
+
+void SwitchSelectDialog::accept() {
+    storeSelection(control<QComboBox>(kListId), function_);
+    TemplateDialog::accept();
+}
+
+// --- VR Selector ----------------------------------------------------------------------------
+
+VrSelectDialog::VrSelectDialog(int& function, QWidget* parent)
+    : TemplateDialog(tr("VR Selector"), 144, 86, kEditorPointSize, Frame::Editor, parent),
+      function_(function) {
+    QLabel* heading =
+        addText(tr("Please Select Function For  VR"), {8, 5, 128, 22}, Qt::AlignCenter);
+    heading->setWordWrap(true);
+    addDropList(kListId, {32, 33, 80, 40}, {});
+    addButton(kIdOk, tr("OK"), {14, 64, 50, kButtonHeight}, true);
+    addButton(kIdCancel, tr("Cancel"), {80, 64, 50, kButtonHeight});
+}
+
+void VrSelectDialog::initDialog() {
+    auto* list = control<QComboBox>(kListId);
+    list->clear();
+    list->addItem(QStringLiteral("NULL"));
+    // Under ACRO the value is left alone, whatever it holds; a helicopter type corrects
+    // anything but NULL and Pith Adjust to NULL at once (it stays so after Cancel).
+    if (modelType_ != 0) {
+        if (function_ != 0 && function_ != kVrPithAdjust)
+            function_ = 0;
+        list->addItem(QStringLiteral("Pith Adjust"));
+    }
+    selectPosition(list, function_);
+}
+
+void VrSelectDialog::accept() {
+    storeSelection(control<QComboBox>(kListId), function_);
+    TemplateDialog::accept();
+}
+
+}  // namespace pelorin

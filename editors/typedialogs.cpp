@@ -1,0 +1,171 @@
+#include "typedialogs.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStringList>
+
+#include <array>
+#include <cstddef>
+#include <utility>
+
+#include "pictures.h"
+
+namespace pelorin {
+
+namespace {
+
+constexpr int kEditorPointSize = 10;
+constexpr int kListId = 1015;
+constexpr int kButtonHeight = 14;
+
+// The list's entry at `position`, or no entry when there is none there.
+void selectPosition(QComboBox* list, int position) {
+    list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);
+}
+
+// A label beside a drop-down list, centred on the closed box (whose height comes from its font).
+void centreOn(QLabel* label, const QWidget* list) {
+    label->setGeometry(label->x(), list->y(), label->width(), list->height());
+}
+
+}  // namespace
+
+// --- Type -----------------------------------------------------------------------------------
+
+namespace {
+constexpr int kModelTypeCount = 4;
+}  // namespace
+
+TypeDialog::TypeDialog(ModelSettings& settings, QWidget* parent)
+    : TemplateDialog(tr("Type"), 187, 94, kEditorPointSize, Frame::Editor, parent),
+      settings_(settings) {
+    QLabel* label = addText(tr("Type"), {24, 26, 30, 12});
+    centreOn(label, addDropList(kListId, {58, 26, 100, 60},
+                                {QStringLiteral("ACRO"), QStringLiteral("HELI-120"),
+                                 QStringLiteral("HELI-90"), QStringLiteral("HELI-140")}));
+    addButton(kIdOk, tr("OK"), {36, 68, 50, kButtonHeight}, true);
+    addButton(kIdCancel, tr("Cancel"), {101, 68, 50, kButtonHeight});
+}
+
+void TypeDialog::initDialog() {
+    // A type the list does not know (a received nibble of 4..15) becomes ACRO at once, and
+    // stays so even when the dialog is cancelled.
+    if (settings_.modelType < 0 || settings_.modelType >= kModelTypeCount)
+        settings_.modelType = 0;
+    selectPosition(control<QComboBox>(kListId), settings_.modelType);
+}
+
+void TypeDialog::accept() {
+    const int position = control<QComboBox>(kListId)->currentIndex();
+    if (position >= 0)
+        settings_.modelType = position;
+    TemplateDialog::accept();
+}
+
+// --- Stick Select ---------------------------------------------------------------------------
+
+namespace {
+struct StickRow {
+    int id;
+    const char* text;
+    int stickMode;
+    const char* picture;
+};
+// Top to bottom; the ids are not in that order.
+constexpr std::array<StickRow, 4> kStickRows{{
+    {1034, "MODEL1", 0x00, "stick1.bmp"},
+    {1036, "MODEL2", 0x10, "stick2.bmp"},
+    {1040, "MODEL3", 0x20, "stick3.bmp"},
+    {1039, "MODEL4", 0x30, "stick4.bmp"},
+}};
+constexpr int kStickPictureId = 1035;
+constexpr std::size_t kLastStickRow = kStickRows.size() - 1;
+}  // namespace
+
+StickModeDialog::StickModeDialog(ModelSettings& settings, QWidget* parent)
+    : TemplateDialog(tr("Stick Select"), 162, 77, kEditorPointSize, Frame::Editor, parent),
+      settings_(settings),
+      pictureSource_(loadPicture) {
+    constexpr int kTop = 7;
+    constexpr int kPitch = 12;
+    for (std::size_t row = 0; row < kStickRows.size(); ++row) {
+        const StickRow& r = kStickRows[row];
+        QRadioButton* radio = addRadioButton(r.id, QString::fromLatin1(r.text),
+                                             {5, kTop + static_cast<int>(row) * kPitch, 54, 11});
+        // Keyboard and mouse both end in clicked(); opening sets the buttons without it.
+        connect(radio, &QRadioButton::clicked, this,
+                [this, row]() { showStickPicture(static_cast<int>(row)); });
+    }
+    // Room for a picture of 150 x 100 pixels right of the buttons, above OK and Cancel.
+    picture_ = addPicture(kStickPictureId, {60, 4, 100, 50});
+    addButton(kIdOk, tr("Ok"), {24, 59, 50, kButtonHeight}, true);
+    addButton(kIdCancel, tr("Cancel"), {88, 59, 50, kButtonHeight});
+}
+
+void StickModeDialog::setPictureSource(PictureSource source) {
+    pictureSource_ = std::move(source);
+}
+
+void StickModeDialog::initDialog() {
+    std::size_t checkedRow = kLastStickRow;  // anything but 0x00, 0x10, 0x20 opens as MODEL4
+    for (std::size_t row = 0; row < kLastStickRow; ++row) {
+        if (settings_.stickMode == kStickRows[row].stickMode)
+            checkedRow = row;
+    }
+    // Every button is set explicitly: the dialog object is reused and may still show the
+    // choice of its last opening.
+    for (std::size_t row = 0; row < kStickRows.size(); ++row) {
+        auto* radio = control<QRadioButton>(kStickRows[row].id);
+        radio->setAutoExclusive(false);
+        radio->setChecked(row == checkedRow);
+        radio->setAutoExclusive(true);
+    }
+    showStickPicture(static_cast<int>(checkedRow));
+}
+
+void StickModeDialog::accept() {
+    int stickMode = kStickRows[kLastStickRow].stickMode;
+    for (std::size_t row = 0; row < kLastStickRow; ++row) {
+        if (control<QRadioButton>(kStickRows[row].id)->isChecked()) {
+            stickMode = kStickRows[row].stickMode;
+            break;
+        }
+    }
+    settings_.stickMode = stickMode;
+    TemplateDialog::accept();
+}
+
+void StickModeDialog::showStickPicture(int row) {
+    const QString name = QString::fromLatin1(kStickRows[static_cast<std::size_t>(row)].picture);
+    // Read from the file each time, so a picture that is gone leaves the area empty.
+    showPicture(picture_, pictureSource_ ? pictureSource_(name) : QPixmap());
+}
+
+// --- Type Select ----------------------------------------------------------------------------
+
+UserSelectDialog::UserSelectDialog(int& userSelect, QWidget* parent)
+    : TemplateDialog(tr("Type Select"), 187, 94, kEditorPointSize, Frame::Editor, parent),
+      userSelect_(userSelect) {
+    QLabel* label = addText(tr("Type"), {24, 26, 30, 12});
+    // A sorted list: the entries are put in alphabetical order.
+    QStringList users{QStringLiteral("USER1"), QStringLiteral("USER2")};
+    users.sort();
+    centreOn(label, addDropList(kListId, {58, 26, 100, 60}, users));
+    addButton(kIdOk, tr("OK"), {36, 68, 50, kButtonHeight}, true);
+    addButton(kIdCancel, tr("Cancel"), {101, 68, 50, kButtonHeight});
+}
+
+void UserSelectDialog::initDialog() {
+    selectPosition(control<QComboBox>(kListId), userSelect_);
+}
+
+void UserSelectDialog::accept() {
+    // With nothing selected (a stored value that names no entry) the value stays as it was.
+    const int position = control<QComboBox>(kListId)->currentIndex();
+    if (position >= 0)
+        userSelect_ = position;
+    TemplateDialog::accept();
+}
+
+}  // namespace pelorin

@@ -1,0 +1,70 @@
+#pragma once
+// Settings that are not per channel: the model type, the stick mode (with a picture of each
+// layout) and the user entry sent with a UserRequest.
+
+#include <QPixmap>
+#include <QString>
+
+#include <functional>
+
+#include "settingsblock.h"
+#include "templatedialog.h"
+
+class QLabel;
+
+namespace pelorin {
+
+// Edits modelType: "ACRO", "HELI-120", "HELI-90", "HELI-140".
+class TypeDialog : public TemplateDialog {
+    Q_OBJECT
+
+public:
+    explicit TypeDialog(ModelSettings& settings, QWidget* parent = nullptr);
+
+protected:
+    void initDialog() override;
+    void accept() override;
+
+private:
+    ModelSettings& settings_;
+};
+
+// Edits stickMode, kept in the high nibble: 0x00 "MODEL1" .. 0x30 "MODEL4".
+class StickModeDialog : public TemplateDialog {
+    Q_OBJECT
+
+public:
+    explicit StickModeDialog(ModelSettings& settings, QWidget* parent = nullptr);
+
+    // Where the stick pictures come from; loadPicture by default. Tests hand in their own.
+    using PictureSource = std::function<QPixmap(const QString& bareName)>;
+    void setPictureSource(PictureSource source);
+
+protected:
+    void initDialog() override;
+    void accept() override;
+
+private:
+    void showStickPicture(int row);
+
+    ModelSettings& settings_;
+    PictureSource pictureSource_;
+    QLabel* picture_ = nullptr;
+};
+
+// Chooses userSelect: 0 "USER1", 1 "USER2".
+class UserSelectDialog : public TemplateDialog {
+    Q_OBJECT
+
+public:
+    explicit UserSelectDialog(int& userSelect, QWidget* parent = nullptr);
+
+protected:
+    void initDialog() override;
+    void accept() override;
+
+private:
+    int& userSelect_;
+};
+
+}  // namespace pelorin
