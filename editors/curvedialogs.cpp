@@ -1,0 +1,221 @@
+#include "curvedialogs.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include "dataexchange.h"
+
+namespace pelorin {
+
+namespace {
+
+constexpr int kEditorPointSize = 10;
+constexpr int kLabelWidth = 19;
+constexpr int kLabelHeight = 9;
+constexpr int kEditWidth = 26;
+constexpr int kEditHeight = 12;
+constexpr int kPercentWidth = 10;
+constexpr int kPercentHeight = 8;
+
+QString pointLabel(int index) {
+    return QStringLiteral("EP%1").arg(index);
+}
+
+// The template was laid out for a narrower system font: a control whose text would be cut
+// off grows to the right, keeping its place. There is room beside every such control.
+void widenToText(QWidget* widget) {
+    const int needed = widget->sizeHint().width();
+    if (needed > widget->width())
+        widget->resize(needed, widget->height());
+}
+
+// The two buttons keep one width, wide enough for "Cancel" with some room on either side,
+// and the gap between them; the narrower template of the pitch dialog would otherwise put the
+// text on the border.
+void fitButtons(QPushButton* ok, QPushButton* cancel) {
+    constexpr int kTextPadding = 8;
+    const int needed = cancel->fontMetrics().horizontalAdvance(cancel->text()) + 2 * kTextPadding;
+    if (needed <= cancel->width())
+        return;
+    const int gap = cancel->x() - (ok->x() + ok->width());
+    ok->resize(needed, ok->height());
+    cancel->setGeometry(ok->x() + needed + gap, cancel->y(), needed, cancel->height());
+}
+
+// A row label centred on its edit, like the edit's own text.
+void alignWithEdit(QLabel* label, const QLineEdit* edit) {
+    label->resize(label->width(), edit->height());
+    widenToText(label);
+}
+
+}  // namespace
+
+CurveDialog::CurveDialog(const Template& layout, std::function<int()> liveAux, QWidget* parent)
+    : TemplateDialog(layout.caption, layout.widthDlu, layout.heightDlu, kEditorPointSize,
+                     Frame::Editor, parent),
+      liveAux_(std::move(liveAux)),
+      graphId_(layout.graphId),
+      timerIdentifier_(layout.timerIdentifier),
+      fieldOffset_(layout.fieldOffset),
+      clampNegative_(layout.clampNegative) {
+    // Created in template order, which is also the tab order: OK is the first tab stop.
+    QPushButton* ok = addButton(kIdOk, tr("OK"), layout.okButton, true);
+    QPushButton* cancel = addButton(kIdCancel, tr("Cancel"), layout.cancelButton);
+    fitButtons(ok, cancel);
+    widenToText(addText(tr("MODEL"), {10, 7, 27, 9}));
+    // Selection-only: the shown curve is always NOR or ID, never a typed text.
+    modelBox_ = addDropList(kIdModelBox, layout.modelBox, {tr("NOR"), tr("ID")});
+    widenToText(modelBox_);
+    for (int i = 0; i < kCurvePointCount; ++i) {
+        const int row = layout.rows[static_cast<std::size_t>(i)];
+        QLabel* label = addText(pointLabel(i), {layout.labelX, row, kLabelWidth, kLabelHeight});
+        QLineEdit* edit = addEdit(kIdFirstPoint + i, {layout.editX, row, kEditWidth, kEditHeight});
+        QLabel* percent =
+            addText(QStringLiteral("%"), {layout.percentX, row, kPercentWidth, kPercentHeight});
+        alignWithEdit(label, edit);
+        alignWithEdit(percent, edit);
+        pointEdits_[static_cast<std::size_t>(i)] = edit;
+    }
+
+    graph_ = new CurveGraph(this);
+    graph_->setGeometry(dluToPixels(layout.graphRect));
+    registerControl(layout.graphId, graph_);
+    graph_->setRenderer([this](QImage& image) {
+        const int aux = liveAux_ ? liveAux_() : 0;
+        renderCurveGraph(image, shownPoints_, aux, clampNegative_);
+    });
+
+    timer_ = new QTimer(this);
+    timer_->setInterval(kTickMs);
+    connect(timer_, &QTimer::timeout, this, &CurveDialog::tick);
+    connect(modelBox_, &QComboBox::activated, this, &CurveDialog::modelSelected);
+}
+
+void CurveDialog::loadCurve(const BlockBytes& blockBytes) {
+    for (std::size_t i = 0; i < kCurvePointCount; ++i) {
+        const int nor = signedByte(blockBytes[fieldOffset_ + 2 * i]);
+        shownPoints_[i] = nor;
+        pointText_[i] = QString::number(nor);
+        curvePoints_[2 * i] = nor;
+        curvePoints_[2 * i + 1] = signedByte(blockBytes[fieldOffset_ + 2 * i + 1]);
+    }
+}
+
+void CurveDialog::storeCurve(BlockBytes& blockBytes) const {
+    for (std::size_t i = 0; i < curvePoints_.size(); ++i)
+        blockBytes[fieldOffset_ + i] = lowByte(curvePoints_[i]);
+}
+
+bool CurveDialog::ticking() const {
+    return timer_->isActive();
+}
+
+void CurveDialog::initDialog() {
+    for (std::size_t i = 0; i < kCurvePointCount; ++i)
+        pointEdits_[i]->setText(pointText_[i]);
+    curveIndex_ = kCurveNor;
+    modelBox_->setCurrentIndex(kCurveNor);
+    control(kIdOk)->setFocus(Qt::OtherFocusReason);
+    timer_->start();
+}
+
+void CurveDialog::tick() {
+    for (std::size_t i = 0; i < kCurvePointCount; ++i) {
+        pointText_[i] = pointEdits_[i]->text();
+        shownPoints_[i] = parseLeadingInteger(pointText_[i]);
+    }
+    graph_->update();
+}
+
+void CurveDialog::readEditsInto(int curve) {
+    for (std::size_t i = 0; i < kCurvePointCount; ++i) {
+        pointText_[i] = pointEdits_[i]->text();
+        curvePoints_[2 * i + static_cast<std::size_t>(curve)] = parseLeadingInteger(pointText_[i]);
+    }
+}
+
+void CurveDialog::showCurve(int curve) {
+    for (std::size_t i = 0; i < kCurvePointCount; ++i) {
+        shownPoints_[i] = curvePoints_[2 * i + static_cast<std::size_t>(curve)];
+        pointText_[i] = QString::number(shownPoints_[i]);
+        pointEdits_[i]->setText(pointText_[i]);
+    }
+    curveIndex_ = curve;
+}
+
+void CurveDialog::modelSelected(int selection) {
+    if (selection != kCurveNor && selection != kCurveId)
+        return;
+    // What was typed into the curve shown so far is kept before the other one is shown, so
+    // switching between NOR and ID never drops an edit.
+    readEditsInto(curveIndex_);
+    showCurve(selection);
+    graph_->update();
+}
+
+void CurveDialog::stopTicking() {
+    timer_->stop();
+}
+
+void CurveDialog::accept() {
+    stopTicking();
+    const int selection = modelBox_->currentIndex();
+    if (selection == kCurveNor || selection == kCurveId)
+        curveIndex_ = selection;
+    readEditsInto(curveIndex_);
+    TemplateDialog::accept();
+}
+
+void CurveDialog::reject() {
+    stopTicking();
+    TemplateDialog::reject();
+}
+
+// --- The two dialogs -------------------------------------------------------------------------
+
+ThrottleCurveDialog::ThrottleCurveDialog(std::function<int()> liveAux, QWidget* parent)
+    : CurveDialog(
+          Template{
+              .caption = tr("Thro Curv"),
+              .widthDlu = 182,
+              .heightDlu = 120,
+              .okButton = {4, 96, 37, 14},
+              .cancelButton = {47, 96, 37, 14},
+              .modelBox = {42, 4, 35, 31},
+              .labelX = 16,
+              .editX = 46,
+              .rows = {21, 33, 46, 60, 74},
+              .percentX = 76,
+              .graphId = kIdGraph,
+              .graphRect = {100, 12, 70, 70},
+              .timerIdentifier = 0,
+              .fieldOffset = block::kThrottleCurve,
+              .clampNegative = true,
+          },
+          std::move(liveAux), parent) {}
+
+PitchCurveDialog::PitchCurveDialog(std::function<int()> liveAux, QWidget* parent)
+    : CurveDialog(
+          Template{
+              .caption = tr("Pitch Curv"),
+              .widthDlu = 184,
+              .heightDlu = 112,
+              .okButton = {6, 92, 35, 16},
+              .cancelButton = {49, 92, 35, 16},
+              .modelBox = {42, 4, 35, 34},
+              .labelX = 18,
+              .editX = 43,
+              .rows = {19, 31, 44, 58, 72},
+              .percentX = 73,
+              .graphId = kIdGraph,
+              .graphRect = {95, 7, 80, 80},
+              .timerIdentifier = 1,
+              .fieldOffset = block::kPitchCurve,
+              .clampNegative = false,
+          },
+          std::move(liveAux), parent) {}
+
+}  // namespace pelorin

@@ -1,0 +1,127 @@
+#pragma once
+// The throttle and pitch curve editors. Each edits the ten bytes of its curve field in the
+// settings block: two curves, "NOR" and "ID", of five points EP0..EP4 in percent, interleaved
+// point by point (byte 2i is EPi of NOR, byte 2i+1 EPi of ID). The dialog shows one curve as
+// numbers and as a graph that follows the typing within 50 ms, with a marker at the
+// transmitter's live curve input.
+
+#include <QString>
+
+#include <array>
+#include <cstddef>
+#include <functional>
+
+#include "curvegraph.h"
+#include "settingsblock.h"
+#include "templatedialog.h"
+
+class QComboBox;
+class QLineEdit;
+class QTimer;
+
+namespace pelorin {
+
+class CurveDialog : public TemplateDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int kIdModelBox = 1015;
+    static constexpr int kIdFirstPoint = 1016;  // EP0..EP4: 1016..1020
+    static constexpr int kCurveNor = 0;
+    static constexpr int kCurveId = 1;
+    static constexpr int kTickMs = 50;
+
+    // Opening: the field's ten bytes become curvePoints; the NOR points are shown.
+    void loadCurve(const BlockBytes& blockBytes);
+    // After OK: the ten bytes are the low 8 bits of curvePoints.
+    void storeCurve(BlockBytes& blockBytes) const;
+
+    // Both curves in field order: element 2i + c is EPi of curve c (0 NOR, 1 ID).
+    [[nodiscard]] const std::array<int, 2 * kCurvePointCount>& curvePoints() const {
+        return curvePoints_;
+    }
+    // The values the graph draws, as parsed from the edits at the last tick. The throttle
+    // graph draws negative ones on the bottom row; the values themselves stay as typed.
+    [[nodiscard]] const CurveValues& shownPoints() const { return shownPoints_; }
+    // The curve shown in the edits (0 NOR, 1 ID).
+    [[nodiscard]] int curveIndex() const { return curveIndex_; }
+    [[nodiscard]] int graphId() const { return graphId_; }
+    // The tick timer's identifier (0 throttle, 1 pitch); the tick itself does not look at it.
+    [[nodiscard]] int timerIdentifier() const { return timerIdentifier_; }
+    [[nodiscard]] std::size_t fieldOffset() const { return fieldOffset_; }
+    [[nodiscard]] bool clampsNegative() const { return clampNegative_; }
+    [[nodiscard]] CurveGraph* graph() const { return graph_; }
+    // Whether the 50 ms tick runs: from initialisation until OK or Cancel.
+    [[nodiscard]] bool ticking() const;
+
+public slots:
+    void accept() override;  // OK: both curves' edits stored, then the dialog ends
+    void reject() override;  // Cancel and Escape: nothing is read
+
+protected:
+    // What differs between the throttle and the pitch dialog.
+    struct Template {
+        QString caption;
+        int widthDlu;
+        int heightDlu;
+        DluRect okButton;
+        DluRect cancelButton;
+        DluRect modelBox;
+        int labelX;
+        int editX;
+        std::array<int, kCurvePointCount> rows;
+        int percentX;
+        int graphId;
+        DluRect graphRect;
+        int timerIdentifier;
+        std::size_t fieldOffset;
+        bool clampNegative;
+    };
+
+    CurveDialog(const Template& layout, std::function<int()> liveAux, QWidget* parent);
+
+    void initDialog() override;
+
+private:
+    void tick();
+    void modelSelected(int selection);
+    void readEditsInto(int curve);
+    void showCurve(int curve);
+    void stopTicking();
+
+    std::array<int, 2 * kCurvePointCount> curvePoints_{};
+    int curveIndex_ = kCurveNor;
+    CurveValues shownPoints_{};
+    std::array<QString, kCurvePointCount> pointText_;
+    std::function<int()> liveAux_;
+
+    int graphId_;
+    int timerIdentifier_;
+    std::size_t fieldOffset_;
+    bool clampNegative_;
+
+    QComboBox* modelBox_ = nullptr;
+    std::array<QLineEdit*, kCurvePointCount> pointEdits_{};
+    CurveGraph* graph_ = nullptr;
+    QTimer* timer_ = nullptr;
+};
+
+// "Thro Curv": block bytes 23..32; negative points are drawn on the bottom row.
+class ThrottleCurveDialog final : public CurveDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int kIdGraph = 1030;
+    explicit ThrottleCurveDialog(std::function<int()> liveAux, QWidget* parent = nullptr);
+};
+
+// "Pitch Curv": block bytes 33..42; negative points are drawn as they are, below the graph.
+class PitchCurveDialog final : public CurveDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int kIdGraph = 1000;
+    explicit PitchCurveDialog(std::function<int()> liveAux, QWidget* parent = nullptr);
+};
+
+}  // namespace pelorin
