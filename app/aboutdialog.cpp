@@ -1,0 +1,26 @@
+#include "aboutdialog.h"
+
+#include <QIcon>
+#include <QLabel>
+
+namespace pelorin {
+
+namespace {
+constexpr int kIconSize = 32;  // the size of a window-system icon
+}  // namespace
+
+QIcon applicationIcon() {
+    return QIcon(QStringLiteral(":/icons/pelorin.png"));
+}
+
+AboutDialog::AboutDialog(QWidget* parent)
+    : TemplateDialog(QStringLiteral("About Pelorin"), 235, 55, 9, Frame::Main, parent) {
+    QLabel* icon = addPicture(kIconId, {11, 17, 21, 20});
+    icon->setPixmap(applicationIcon().pixmap(kIconSize, kIconSize));
+    icon->resize(kIconSize, kIconSize);
+    addText(QStringLiteral("Pelorin Version 1.0"), {40, 10, 119, 8});
+    addText(QStringLiteral("Transmitter setup \u00A9 2026"), {40, 25, 119, 8});
+    addButton(kIdOk, QStringLiteral("OK"), {178, 7, 50, 14}, true);
+}
+
+}  // namespace pelorin

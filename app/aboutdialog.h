@@ -1,0 +1,20 @@
+#pragma once
+// "About Pelorin": the program's icon, name and version. Created for each showing.
+
+#include "templatedialog.h"
+
+namespace pelorin {
+
+class AboutDialog : public TemplateDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int kIconId = 1050;
+
+    explicit AboutDialog(QWidget* parent = nullptr);
+};
+
+// The application icon as the windows show it.
+[[nodiscard]] QIcon applicationIcon();
+
+}  // namespace pelorin

@@ -1,0 +1,24 @@
+#include "configapp.h"
+
+#include <memory>
+
+#include "maindialog.h"
+#include "qtserialcontrol.h"
+#include "resources/strings.h"
+
+namespace pelorin {
+
+ConfigApp::ConfigApp(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QString::fromUtf8(kProgramName));
+    setApplicationVersion(QStringLiteral("1.0"));
+    // The launcher entry the desktop matches the window to.
+    setDesktopFileName(QStringLiteral("io.github.pelorin.Pelorin"));
+}
+
+int ConfigApp::run() {
+    MainDialog mainDialog(std::make_unique<QtSerialControl>());
+    mainDialog.run();
+    return 0;
+}
+
+}  // namespace pelorin

@@ -1,0 +1,151 @@
+#include "livedisplay.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+
+namespace pelorin {
+
+namespace {
+
+constexpr int kUnitsAcross = 1024;  // channel units that span about the display's width
+constexpr int kOuterMarker = 420;   // marker lines at +-420 and +-400 units
+constexpr int kInnerMarker = 400;
+constexpr int kRowPitch = 18;         // each channel's box starts 18 rows below the previous
+constexpr int kBoxBottom = 15;        // the box spans rows y .. y + 15
+constexpr int kBarRows = 15;          // the bar and the centre line span rows y .. y + 14
+constexpr QRgb kInk = qRgb(0, 0, 0);  // every line is solid black, one pixel wide
+
+// A pen on an RGB32 image: a current position, and lines from it that stop one pixel short of
+// their end point, which then becomes the current position. The display only draws horizontal
+// and vertical lines. Whatever falls outside the image is clipped.
+class Pen {
+public:
+    // Takes the pixels once: every QImage::scanLine() call would check for sharing again.
+    explicit Pen(QImage& image)
+        : bits_(image.bits()),
+          stride_(image.bytesPerLine()),
+          w_(image.width()),
+          h_(image.height()) {}
+
+    void moveTo(int x, int y) {
+        x_ = x;
+        y_ = y;
+    }
+
+    void lineTo(int x, int y) {
+        if (y == y_ && x != x_) {
+            // Columns from x_ toward x, without x itself.
+            const int first = x > x_ ? x_ : x + 1;
+            const int last = x > x_ ? x - 1 : x_;
+            horizontal(y_, first, last);
+        } else if (x == x_ && y != y_) {
+            const int first = y > y_ ? y_ : y + 1;
+            const int last = y > y_ ? y - 1 : y_;
+            vertical(x_, first, last);
+        }
+        moveTo(x, y);
+    }
+
+private:
+    void horizontal(int y, int first, int last) {
+        if (y < 0 || y >= h_)
+            return;
+        first = std::max(first, 0);
+        last = std::min(last, w_ - 1);
+        if (first > last)
+            return;
+        QRgb* row = pixelRow(y);
+        std::fill(row + first, row + last + 1, kInk);
+    }
+
+    void vertical(int x, int first, int last) {
+        if (x < 0 || x >= w_)
+            return;
+        first = std::max(first, 0);
+        last = std::min(last, h_ - 1);
+        for (int y = first; y <= last; ++y)
+            pixelRow(y)[x] = kInk;
+    }
+
+    QRgb* pixelRow(int y) const { return reinterpret_cast<QRgb*>(bits_ + stride_ * y); }
+
+    uchar* bits_;
+    qsizetype stride_;
+    int w_;
+    int h_;
+    int x_ = 0;
+    int y_ = 0;
+};
+
+}  // namespace
+
+int displayScaleDivisor(int width) {
+    if (width <= 0 || width > kUnitsAcross)
+        return 1;
+    return kUnitsAcross / width;
+}
+
+int displayOffset(int value, int width) {
+    if (width > kUnitsAcross) {
+        return static_cast<int>(static_cast<long long>(value) * width / kUnitsAcross);
+    }
+    return value / displayScaleDivisor(width);
+}
+
+void renderChannelDisplay(QImage& image, const std::array<int, 6>& channels) {
+    const int w = image.width();
+    const int h = image.height();
+    if (w <= 0 || h <= 0)
+        return;
+    if (image.format() != QImage::Format_RGB32)
+        image = image.convertToFormat(QImage::Format_RGB32);
+
+    image.fill(kDisplayBackground);
+    Pen pen(image);
+    const int c = w / 2;
+
+    for (const int marker :
+         {c + displayOffset(kOuterMarker, w), c - displayOffset(kOuterMarker, w),
+          c + displayOffset(kInnerMarker, w), c - displayOffset(kInnerMarker, w)}) {
+        pen.moveTo(marker, 0);
+        pen.lineTo(marker, h);
+    }
+
+    for (int i = 0; i < static_cast<int>(channels.size()); ++i) {
+        const int y = kRowPitch * i;
+        pen.moveTo(0, y);
+        pen.lineTo(w - 1, y);
+        pen.lineTo(w - 1, y + kBoxBottom);
+        pen.lineTo(0, y + kBoxBottom);
+        pen.lineTo(0, y);
+
+        pen.moveTo(c, y);
+        pen.lineTo(c, y + kBoxBottom);
+
+        const int d = displayOffset(channels[static_cast<std::size_t>(i)], w);
+        for (int k = 0; k < kBarRows; ++k) {
+            pen.moveTo(c, y + k);
+            pen.lineTo(c + d, y + k);
+        }
+    }
+}
+
+ChannelDisplay::ChannelDisplay(ChannelSource channels, QWidget* parent)
+    : QWidget(parent), channels_(std::move(channels)) {
+    // Every pixel is painted, so the background need not be erased before a paint.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ChannelDisplay::paintEvent(QPaintEvent* /*event*/) {
+    if (frame_.size() != size())
+        frame_ = QImage(size(), QImage::Format_RGB32);
+    renderChannelDisplay(frame_, channels_());
+    QPainter painter(this);
+    painter.drawImage(0, 0, frame_);
+}
+
+}  // namespace pelorin

@@ -1,0 +1,52 @@
+#pragma once
+// The live channel display: six horizontal bars that grow left or right of a centre line,
+// drawn from the channel values of the last good LiveChannelFrame.
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+namespace pelorin {
+
+// Background of the display area.
+inline constexpr QRgb kDisplayBackground = qRgb(74, 225, 82);
+
+// Channel units per pixel for a display `width` pixels wide, so that about 1024 units span the
+// display: 1024 / width for widths up to 1024. Wider displays get more than one pixel per unit;
+// see displayOffset().
+[[nodiscard]] int displayScaleDivisor(int width);
+
+// A channel value (or a marker position) in pixels from the centre column, truncated toward
+// zero. Up to 1024 pixels this is value / (1024 / width), the coarse integer scale the display
+// has always used; beyond that, where 1024 / width would be 0, it is value * width / 1024, which
+// continues the same proportion (both give the value itself at exactly 1024 pixels).
+[[nodiscard]] int displayOffset(int value, int width);
+
+// Draws the whole display into `image` (any size, format RGB32): background, the four marker
+// lines at +-420 and +-400 units, and for each channel its box, centre line and bar. Lines are
+// drawn the way the display's lines have always been drawn: from the start point up to, but not
+// including, the end point.
+void renderChannelDisplay(QImage& image, const std::array<int, 6>& channels);
+
+// Control 1000 of the main window. Paints itself from `channels` whenever it is updated; the
+// image is composed off-screen and copied in one piece, and the widget paints every pixel, so
+// nothing is erased first and nothing flickers.
+class ChannelDisplay : public QWidget {
+    Q_OBJECT
+
+public:
+    using ChannelSource = std::function<const std::array<int, 6>&()>;
+    explicit ChannelDisplay(ChannelSource channels, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    ChannelSource channels_;
+    QImage frame_;  // reused between paints; every pixel is drawn afresh each time
+};
+
+}  // namespace pelorin

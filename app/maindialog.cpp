@@ -1,0 +1,412 @@
+#include "maindialog.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeView>
+
+#include <string>
+#include <variant>
+
+#include "aboutdialog.h"
+#include "channeleditors.h"
+#include "curvedialogs.h"
+#include "editorhandlers.h"
+#include "helpdialog.h"
+#include "livedisplay.h"
+#include "messages.h"
+#include "programmixdialog.h"
+#include "resources/strings.h"
+#include "selectdialogs.h"
+#include "serialsettingdialog.h"
+#include "settingsfile.h"
+#include "systemmenu.h"
+#include "typedialogs.h"
+
+namespace pelorin {
+
+namespace {
+
+constexpr int kWidthDlu = 325;
+constexpr int kHeightDlu = 276;
+constexpr int kPointSize = 9;
+
+QString fromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+std::string localPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+// Qt's file dialog starts with columns too narrow for sizes and dates at this font: give the
+// detail columns room for their texts and the rest to the name.
+void showWholeColumns(QFileDialog& dialog) {
+    dialog.resize(760, 460);
+    auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (details == nullptr)
+        return;
+    const QFontMetrics metrics(details->font());
+    QHeaderView* header = details->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    const int padding = 3 * metrics.averageCharWidth();
+    header->resizeSection(1, metrics.horizontalAdvance(QStringLiteral("999.9 KiB")) + padding);
+    header->resizeSection(2, metrics.horizontalAdvance(QStringLiteral("PNG image file")) + padding);
+    header->resizeSection(
+        3, metrics.horizontalAdvance(QStringLiteral("30 Sep 2000 00:00:00")) + padding);
+}
+
+QString runFileDialog(QWidget* parent, const QString& title, bool saving) {
+    QFileDialog dialog(parent, title);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    showWholeColumns(dialog);
+    // No filter and no default suffix: every file is listed and a name is taken as typed.
+    if (saving) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
+}
+
+}  // namespace
+
+QString chooseSaveFile(QWidget* parent, const QString& title) {
+    return runFileDialog(parent, title, true);
+}
+
+QString chooseOpenFile(QWidget* parent, const QString& title) {
+    return runFileDialog(parent, title, false);
+}
+
+MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, QWidget* parent)
+    : TemplateDialog(QStringLiteral("Pelorin"), kWidthDlu, kHeightDlu, kPointSize, Frame::Main,
+                     parent),
+      serial_(std::move(serial)),
+      session_(*serial_),
+      chooseSaveFile_(&pelorin::chooseSaveFile),
+      chooseOpenFile_(&pelorin::chooseOpenFile) {
+    ModelSettings& settings = session_.settings;
+    typeDialog_ = std::make_unique<TypeDialog>(settings, this);
+    helpDialog_ = std::make_unique<HelpDialog>(this);
+    endPointDialog_ = std::make_unique<EndPointDialog>(settings, this);
+    reverseDialog_ = std::make_unique<ReverseDialog>(settings, this);
+    subTrimDialog_ = std::make_unique<SubTrimDialog>(settings, this);
+    dualRateDialog_ = std::make_unique<DualRateDialog>(settings, this);
+    userSelectDialog_ = std::make_unique<UserSelectDialog>(session_.userSelect, this);
+    swashAfrDialog_ = std::make_unique<SwashAfrDialog>(settings, this);
+    auto liveAux = [this]() { return session_.liveAux(); };
+    throttleCurveDialog_ = std::make_unique<ThrottleCurveDialog>(liveAux, this);
+    pitchCurveDialog_ = std::make_unique<PitchCurveDialog>(liveAux, this);
+    stickModeDialog_ = std::make_unique<StickModeDialog>(settings, this);
+    switchADialog_ = std::make_unique<SwitchSelectDialog>(settings.switchAFunction, this);
+    switchBDialog_ = std::make_unique<SwitchSelectDialog>(settings.switchBFunction, this);
+    vrADialog_ = std::make_unique<VrSelectDialog>(settings.vrAFunction, this);
+    vrBDialog_ = std::make_unique<VrSelectDialog>(settings.vrBFunction, this);
+    programMixDialog_ = std::make_unique<ProgramMixDialog>(settings.programMix, this);
+    serialSettingDialog_ = std::make_unique<SerialSettingDialog>(session_, *serial_, this);
+
+    buildControls();
+    systemMenu_ = new SystemMenu(this, [this](unsigned command) { systemCommand(command); });
+
+    displayTimer_.setObjectName(QStringLiteral("displayTimer"));
+    displayTimer_.setInterval(kDisplayTimerPeriodMs);
+    // Each tick only asks for a repaint of the display; the paint itself comes with the
+    // window system's next paint cycle.
+    connect(&displayTimer_, &QTimer::timeout, channelDisplay_, qOverload<>(&QWidget::update));
+
+    // Everything the serial control reports arrives on this thread.
+    serial_->setReceiveHandler([this](CommEvent event) { session_.onReceive(event); });
+    serial_->setErrorHandler([this](const std::string& text) {
+        // The control reports from inside its own signal; the message box waits until that
+        // has returned.
+        const QString message = fromStd(text);
+        QTimer::singleShot(0, this, [this, message]() { showMessage(this, message); });
+    });
+    session_.onSettingsUnpacked = [this]() { updateCurveButtons(); };
+}
+
+MainDialog::~MainDialog() {
+    displayTimer_.stop();
+    serial_->setReceiveHandler({});
+    serial_->setErrorHandler({});
+    session_.onSettingsUnpacked = nullptr;
+}
+
+QPushButton* MainDialog::addCommandButton(int id, const QString& text, const DluRect& rect,
+                                          void (MainDialog::*handler)()) {
+    QPushButton* button = addButton(id, text, rect);
+    connect(button, &QPushButton::clicked, this, handler);
+    return button;
+}
+
+void MainDialog::buildControls() {
+    using namespace mainid;
+
+    channelDisplay_ = new ChannelDisplay(
+        [this]() -> const std::array<int, 6>& { return session_.liveChannels(); }, this);
+    channelDisplay_->setGeometry(dluToPixels({85, 13, 158, 54}));
+    registerControl(kChannelDisplay, channelDisplay_);
+
+    // The labels end where the template puts them, just left of the display; a font wider
+    // than the template's grows them to the left, so the text is never cut.
+    const int labelRows[] = {15, 24, 33, 41, 50, 58};
+    for (int i = 0; i < 6; ++i) {
+        QLabel* label = addText(QStringLiteral("CH%1").arg(i + 1), {69, labelRows[i], 15, 8},
+                                Qt::AlignRight | Qt::AlignVCenter);
+        const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 1;
+        if (needed > label->width()) {
+            label->setGeometry(label->geometry().adjusted(label->width() - needed, 0, 0, 0));
+        }
+    }
+
+    addGroupBox(QStringLiteral("System Option"), {33, 92, 270, 38});
+    addCommandButton(kGetUser, QStringLiteral("GetUser"), {46, 104, 36, 18},
+                     &MainDialog::onGetUser);
+    addCommandButton(kSetting, QStringLiteral("Setting"), {97, 104, 36, 18},
+                     &MainDialog::onSetting);
+    addCommandButton(kHelp, QStringLiteral("Help"), {148, 104, 36, 18}, &MainDialog::onHelp);
+    addCommandButton(kSave, QStringLiteral("Save"), {200, 104, 36, 18}, &MainDialog::onSave);
+    addCommandButton(kOpen, QStringLiteral("Open"), {254, 104, 36, 18}, &MainDialog::onOpen);
+
+    addGroupBox(QStringLiteral("System Setting"), {31, 141, 273, 74});
+    addCommandButton(kEndPoint, QStringLiteral("EndPoint"), {46, 157, 41, 20},
+                     &MainDialog::onEndPoint);
+    addCommandButton(kReverse, QStringLiteral("Reverse"), {97, 157, 41, 20},
+                     &MainDialog::onReverse);
+    addCommandButton(kSubTrim, QStringLiteral("SubTrim"), {148, 157, 41, 20},
+                     &MainDialog::onSubTrim);
+    addCommandButton(kDualRate, QStringLiteral("DR"), {200, 157, 41, 20}, &MainDialog::onDualRate);
+    addCommandButton(kStickMode, QStringLiteral("Mode"), {254, 157, 41, 20},
+                     &MainDialog::onStickMode);
+    addCommandButton(kType, QStringLiteral("Type"), {45, 185, 41, 20}, &MainDialog::onType);
+    throttleCurveButton_ = addCommandButton(kThrottleCurve, QStringLiteral("Thro Cuv"),
+                                            {97, 185, 41, 20}, &MainDialog::onThrottleCurve);
+    pitchCurveButton_ = addCommandButton(kPitchCurve, QStringLiteral("Pitch Cuv"),
+                                         {148, 185, 41, 20}, &MainDialog::onPitchCurve);
+    swashAfrButton_ = addCommandButton(kSwashAfr, QStringLiteral("Swash Afr"), {200, 185, 41, 20},
+                                       &MainDialog::onSwashAfr);
+    addCommandButton(kProgramMix, QStringLiteral("MIX."), {254, 185, 41, 20},
+                     &MainDialog::onProgramMix);
+
+    addGroupBox(QStringLiteral("Switch Program"), {31, 229, 271, 40});
+    addCommandButton(kSwitchA, QStringLiteral("Switch A"), {63, 242, 41, 16},
+                     &MainDialog::onSwitchA);
+    addCommandButton(kSwitchB, QStringLiteral("Switch B"), {117, 242, 41, 16},
+                     &MainDialog::onSwitchB);
+    addCommandButton(kVrA, QStringLiteral("VR(A)"), {171, 242, 41, 16}, &MainDialog::onVrA);
+    addCommandButton(kVrB, QStringLiteral("VR(B)"), {225, 242, 41, 16}, &MainDialog::onVrB);
+
+    // Buttons the window keeps but never shows; their handlers still work when clicked from
+    // code.
+    QPushButton* model =
+        addCommandButton(kModel, QStringLiteral("Model"), {5, 36, 41, 20}, &MainDialog::onModel);
+    QPushButton* current = addCommandButton(kCurrent, QStringLiteral("Current"), {93, 31, 36, 18},
+                                            &MainDialog::onCurrent);
+    QPushButton* write =
+        addCommandButton(kWrite, QStringLiteral("Write"), {270, 75, 36, 18}, &MainDialog::onWrite);
+    QPushButton* startAdjust = addCommandButton(kStartAdjust, QStringLiteral("StartAdjust"),
+                                                {254, 21, 52, 18}, &MainDialog::onStartAdjust);
+    QPushButton* stopAdjust = addCommandButton(kStopAdjust, QStringLiteral("StopAdjust"),
+                                               {254, 51, 52, 18}, &MainDialog::onStopAdjust);
+    for (QPushButton* hidden : {model, current, write, startAdjust, stopAdjust})
+        hidden->hide();
+    model->setEnabled(false);
+    current->setEnabled(false);
+}
+
+void MainDialog::initDialog() {
+    // The window menu gets the About item, named after the program, unless the name is empty.
+    const QString programName = QString::fromUtf8(kProgramName);
+    if (!programName.isEmpty()) {
+        systemMenu_->appendSeparator();
+        systemMenu_->appendItem(kAboutCommand, programName);
+    }
+    setWindowIcon(applicationIcon());
+
+    session_.resetReceiver();
+    // The end points start at 100 % until the transmitter's own values arrive.
+    session_.settings.endPointLeft.fill(100);
+    session_.settings.endPointRight.fill(100);
+
+    if (const SerialStatus opened = session_.openSerialPort(); !opened) {
+        // Shown once the window is up, so the user sees which program complains.
+        const QString message = fromStd(opened.error());
+        QTimer::singleShot(0, this, [this, message]() { showMessage(this, message); });
+    }
+    // The display runs even without a port: it shows the boxes and waits for frames.
+    displayTimer_.start();
+}
+
+void MainDialog::closeEvent(QCloseEvent* event) {
+    displayTimer_.stop();
+    TemplateDialog::closeEvent(event);
+}
+
+void MainDialog::done(int result) {
+    // Escape and Enter end the run without the close handler; the display stops with the window.
+    displayTimer_.stop();
+    TemplateDialog::done(result);
+}
+
+void MainDialog::keyPressEvent(QKeyEvent* event) {
+    // A focused button takes Return itself. Without one, Return and Enter end the run as OK.
+    const bool plain = event->modifiers() == Qt::NoModifier ||
+                       (event->modifiers() == Qt::KeypadModifier && event->key() == Qt::Key_Enter);
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        accept();
+        return;
+    }
+    TemplateDialog::keyPressEvent(event);
+}
+
+void MainDialog::systemCommand(unsigned command) {
+    if (isAboutCommand(command)) {
+        runAbout();
+        return;
+    }
+    if (command == kCloseCommand)
+        close();
+}
+
+void MainDialog::runAbout() {
+    AboutDialog about(this);
+    about.run();
+}
+
+void MainDialog::updateCurveButtons() {
+    const bool visible = curveButtonsVisible(session_.blockBytes[block::kModelAndStick]);
+    for (QPushButton* button : {pitchCurveButton_, throttleCurveButton_, swashAfrButton_}) {
+        button->setVisible(visible);
+    }
+}
+
+void MainDialog::report(const SerialStatus& status) {
+    if (!status)
+        showMessage(this, fromStd(status.error()));
+}
+
+void MainDialog::report(const EditorOutcome& outcome) {
+    if (outcome.accepted)
+        report(outcome.write);
+}
+
+void MainDialog::onGetUser() {
+    report(session_.sendUserRequest(0));
+}
+
+void MainDialog::onSetting() {
+    if (const SerialStatus closed = session_.closePortForSetting(); !closed) {
+        report(closed);
+        return;
+    }
+    const bool chosen = serialSettingDialog_->run() == QDialog::Accepted;
+    const int port = serialSettingDialog_->selectedPort;
+    // Also after Cancel: the previous port is opened again.
+    report(session_.reopenPortAfterSetting(chosen ? &port : nullptr));
+}
+
+void MainDialog::onHelp() {
+    helpDialog_->run();
+}
+
+void MainDialog::onSave() {
+    const QString path = chooseSaveFile_(this, QStringLiteral("Save"));
+    if (path.isEmpty())
+        return;
+    // The file gets blockBytes as they stand; the previous file survives a failed save.
+    if (const auto error = writeSettingsFile(localPath(path), session_.blockBytes)) {
+        showMessage(this, fromStd(error->text));
+    }
+}
+
+void MainDialog::onOpen() {
+    const QString path = chooseOpenFile_(this, QStringLiteral("Open"));
+    if (path.isEmpty())
+        return;
+    const auto loaded = readSettingsFile(localPath(path));
+    if (const auto* error = std::get_if<FileError>(&loaded)) {
+        // Nothing changes and nothing is sent.
+        showMessage(this, fromStd(error->text));
+        return;
+    }
+    // The loaded block reaches the editors and the helicopter buttons, then the transmitter.
+    report(session_.loadBlock(std::get<BlockBytes>(loaded)));
+}
+
+void MainDialog::onEndPoint() {
+    report(runChannelEditor(*endPointDialog_, session_));
+}
+void MainDialog::onReverse() {
+    report(runChannelEditor(*reverseDialog_, session_));
+}
+void MainDialog::onSubTrim() {
+    report(runChannelEditor(*subTrimDialog_, session_));
+}
+void MainDialog::onDualRate() {
+    report(runChannelEditor(*dualRateDialog_, session_));
+}
+void MainDialog::onSwashAfr() {
+    report(runChannelEditor(*swashAfrDialog_, session_));
+}
+void MainDialog::onStickMode() {
+    report(runStickModeEditor(*stickModeDialog_, session_));
+}
+
+void MainDialog::onType() {
+    const EditorOutcome outcome = runTypeEditor(*typeDialog_, session_);
+    // The block holds the new type even if it could not be sent: the buttons follow it.
+    if (outcome.accepted)
+        updateCurveButtons();
+    report(outcome);
+}
+
+void MainDialog::onThrottleCurve() {
+    report(runCurveEditor(*throttleCurveDialog_, session_));
+}
+void MainDialog::onPitchCurve() {
+    report(runCurveEditor(*pitchCurveDialog_, session_));
+}
+void MainDialog::onProgramMix() {
+    report(runProgramMixEditor(*programMixDialog_, session_));
+}
+void MainDialog::onSwitchA() {
+    report(runSwitchEditor(*switchADialog_, session_));
+}
+void MainDialog::onSwitchB() {
+    report(runSwitchEditor(*switchBDialog_, session_));
+}
+void MainDialog::onVrA() {
+    report(runVrEditor(*vrADialog_, session_));
+}
+void MainDialog::onVrB() {
+    report(runVrEditor(*vrBDialog_, session_));
+}
+void MainDialog::onModel() {
+    runUserSelectEditor(*userSelectDialog_);
+}
+void MainDialog::onCurrent() {
+    report(session_.sendReadRequest());
+}
+void MainDialog::onWrite() {
+    report(session_.writeSettings());
+}
+void MainDialog::onStartAdjust() {
+    report(session_.sendStartAdjust());
+}
+void MainDialog::onStopAdjust() {
+    report(session_.sendStopAdjust());
+}
+
+}  // namespace pelorin

@@ -1,0 +1,184 @@
+#pragma once
+// The program's window: the live channel display, the buttons that open the editors, change
+// the serial port, send commands and save or load settings files, and About and Help. It owns
+// the link to the transmitter (a Session over one serial control) and one object of every
+// editor dialog for its whole life; the editors' values are the stored settings.
+
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+#include "serialcontrol.h"
+#include "session.h"
+#include "templatedialog.h"
+
+class QPushButton;
+
+namespace pelorin {
+
+class ChannelDisplay;
+class SystemMenu;
+class TypeDialog;
+class HelpDialog;
+class EndPointDialog;
+class ReverseDialog;
+class SubTrimDialog;
+class DualRateDialog;
+class UserSelectDialog;
+class SwashAfrDialog;
+class ThrottleCurveDialog;
+class PitchCurveDialog;
+class StickModeDialog;
+class SwitchSelectDialog;
+class VrSelectDialog;
+class ProgramMixDialog;
+class SerialSettingDialog;
+struct EditorOutcome;
+
+// Control ids of the main window.
+namespace mainid {
+inline constexpr int kChannelDisplay = 1000;
+inline constexpr int kHelp = 1006;
+inline constexpr int kCurrent = 1007;
+inline constexpr int kWrite = 1008;
+inline constexpr int kSwitchA = 1009;
+inline constexpr int kSwitchB = 1010;
+inline constexpr int kVrA = 1011;
+inline constexpr int kEndPoint = 1012;
+inline constexpr int kDualRate = 1013;
+inline constexpr int kReverse = 1014;
+inline constexpr int kSubTrim = 1015;
+inline constexpr int kModel = 1016;
+inline constexpr int kType = 1017;
+inline constexpr int kThrottleCurve = 1018;
+inline constexpr int kPitchCurve = 1019;
+inline constexpr int kSwashAfr = 1020;
+inline constexpr int kStickMode = 1021;
+inline constexpr int kGetUser = 1022;
+inline constexpr int kVrB = 1023;
+inline constexpr int kProgramMix = 1024;
+inline constexpr int kSetting = 1025;
+inline constexpr int kSave = 1026;
+inline constexpr int kOpen = 1027;
+inline constexpr int kStartAdjust = 1028;
+inline constexpr int kStopAdjust = 1029;
+}  // namespace mainid
+
+// The display repaints every 10 ms; the timer is the window's timer number 3.
+inline constexpr int kDisplayTimerId = 3;
+inline constexpr int kDisplayTimerPeriodMs = 10;
+
+class MainDialog : public TemplateDialog {
+    Q_OBJECT
+
+public:
+    // Asks the user for a settings file; returns its full path, or an empty string when the
+    // user cancelled. `title` is "Save" or "Open".
+    using FileChooser = std::function<QString(QWidget* parent, const QString& title)>;
+
+    // The window drives the transmitter through `serial` and owns it.
+    explicit MainDialog(std::unique_ptr<SerialControl> serial, QWidget* parent = nullptr);
+    ~MainDialog() override;
+
+    [[nodiscard]] Session& session() { return session_; }
+    [[nodiscard]] SerialControl& serialControl() { return *serial_; }
+    [[nodiscard]] SystemMenu& systemMenu() { return *systemMenu_; }
+    [[nodiscard]] ChannelDisplay* channelDisplay() const { return channelDisplay_; }
+    [[nodiscard]] const QTimer& displayTimer() const { return displayTimer_; }
+
+    // Replaces the file choosers of Save and Open (tests choose without a dialog).
+    void setSaveChooser(FileChooser chooser) { chooseSaveFile_ = std::move(chooser); }
+    void setOpenChooser(FileChooser chooser) { chooseOpenFile_ = std::move(chooser); }
+
+    // A command from the window menu: the About item opens About; anything else gets the
+    // default treatment (Close closes the window).
+    void systemCommand(unsigned command);
+
+    // Shows "Thro Cuv", "Pitch Cuv" and "Swash Afr" for the helicopter types and hides them for
+    // ACRO, after the model type in byte 0 of the block.
+    void updateCurveButtons();
+
+    void done(int result) override;
+
+protected:
+    void initDialog() override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildControls();
+    QPushButton* addCommandButton(int id, const QString& text, const DluRect& rect,
+                                  void (MainDialog::*handler)());
+
+    // Button handlers.
+    void onGetUser();
+    void onSetting();
+    void onHelp();
+    void onSave();
+    void onOpen();
+    void onEndPoint();
+    void onReverse();
+    void onSubTrim();
+    void onDualRate();
+    void onStickMode();
+    void onType();
+    void onThrottleCurve();
+    void onPitchCurve();
+    void onSwashAfr();
+    void onProgramMix();
+    void onSwitchA();
+    void onSwitchB();
+    void onVrA();
+    void onVrB();
+    void onModel();
+    void onCurrent();
+    void onWrite();
+    void onStartAdjust();
+    void onStopAdjust();
+
+    void runAbout();
+    // Shows the serial control's error text, if the operation failed.
+    void report(const SerialStatus& status);
+    void report(const EditorOutcome& outcome);
+
+    std::unique_ptr<SerialControl> serial_;
+    Session session_;
+
+    std::unique_ptr<TypeDialog> typeDialog_;
+    std::unique_ptr<HelpDialog> helpDialog_;
+    std::unique_ptr<EndPointDialog> endPointDialog_;
+    std::unique_ptr<ReverseDialog> reverseDialog_;
+    std::unique_ptr<SubTrimDialog> subTrimDialog_;
+    std::unique_ptr<DualRateDialog> dualRateDialog_;
+    std::unique_ptr<UserSelectDialog> userSelectDialog_;
+    std::unique_ptr<SwashAfrDialog> swashAfrDialog_;
+    std::unique_ptr<ThrottleCurveDialog> throttleCurveDialog_;
+    std::unique_ptr<PitchCurveDialog> pitchCurveDialog_;
+    std::unique_ptr<StickModeDialog> stickModeDialog_;
+    std::unique_ptr<SwitchSelectDialog> switchADialog_;
+    std::unique_ptr<SwitchSelectDialog> switchBDialog_;
+    std::unique_ptr<VrSelectDialog> vrADialog_;
+    std::unique_ptr<VrSelectDialog> vrBDialog_;
+    std::unique_ptr<ProgramMixDialog> programMixDialog_;
+    std::unique_ptr<SerialSettingDialog> serialSettingDialog_;
+
+    QPushButton* swashAfrButton_ = nullptr;
+    QPushButton* pitchCurveButton_ = nullptr;
+    QPushButton* throttleCurveButton_ = nullptr;
+    ChannelDisplay* channelDisplay_ = nullptr;
+    SystemMenu* systemMenu_ = nullptr;
+    QTimer displayTimer_;
+
+    FileChooser chooseSaveFile_;
+    FileChooser chooseOpenFile_;
+};
+
+// The file choosers the program uses: Qt's own file dialog titled "Save" or "Open", listing
+// every file. Save takes new names and replaces an existing file without asking; Open takes
+// only files that exist.
+[[nodiscard]] QString chooseSaveFile(QWidget* parent, const QString& title);
+[[nodiscard]] QString chooseOpenFile(QWidget* parent, const QString& title);
+
+}  // namespace pelorin

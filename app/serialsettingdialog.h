@@ -1,0 +1,49 @@
+#pragma once
+// "Serial Setting": choose the port the program uses for the rest of the run. Opening it lists
+// the ports COM1..COM20 that can be opened now; OK turns the chosen or typed name into a port
+// number.
+
+#include <QString>
+
+#include "porttable.h"
+#include "templatedialog.h"
+
+class QComboBox;
+
+namespace pelorin {
+
+class Session;
+class SerialControl;
+
+// The port number for a name as the user chose or typed it: the first of COM1..COM20 whose
+// name equals `text` exactly (case matters), else 1.
+[[nodiscard]] int portNumberForName(const PortTable& table, const QString& text);
+
+// What an entry's tooltip says about the device behind a port number.
+[[nodiscard]] QString portToolTip(const PortTable& table, int portNumber);
+
+class SerialSettingDialog : public TemplateDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int kPortBoxId = 1015;
+
+    // Probes through `session` and reads the names from `serial`'s port table.
+    SerialSettingDialog(Session& session, const SerialControl& serial, QWidget* parent = nullptr);
+
+    // Set by OK; Cancel leaves it as it was.
+    int selectedPort = 1;
+
+    void accept() override;
+
+protected:
+    void initDialog() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    Session& session_;
+    const SerialControl& serial_;
+    QComboBox* portBox_;
+};
+
+}  // namespace pelorin

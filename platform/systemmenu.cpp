@@ -1,0 +1,66 @@
+#include "systemmenu.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QWidget>
+
+#include <utility>
+
+namespace pelorin {
+
+SystemMenu::SystemMenu(QWidget* window, CommandHandler handler)
+    : QObject(window), window_(window), menu_(new QMenu(window)), handler_(std::move(handler)) {
+    menu_->setObjectName(QStringLiteral("systemMenu"));
+    appendItem(kCloseCommand, QStringLiteral("Close"));
+    window_->installEventFilter(this);
+}
+
+SystemMenu::~SystemMenu() = default;
+
+void SystemMenu::appendSeparator() {
+    menu_->addSeparator();
+}
+
+void SystemMenu::appendItem(unsigned command, const QString& text) {
+    QAction* action = menu_->addAction(text);
+    action->setData(command);
+    connect(action, &QAction::triggered, this, [this, command]() {
+        if (handler_)
+            handler_(command);
+    });
+}
+
+void SystemMenu::popup(const QPoint& globalPos) {
+    menu_->popup(globalPos);
+}
+
+bool SystemMenu::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != window_)
+        return false;
+    switch (event->type()) {
+        case QEvent::ContextMenu: {
+            // Right click anywhere that does not have a menu of its own, or the Menu key.
+            auto* e = static_cast<QContextMenuEvent*>(event);
+            const QPoint at = e->reason() == QContextMenuEvent::Mouse
+                                  ? e->globalPos()
+                                  : window_->mapToGlobal(QPoint(0, 0));
+            popup(at);
+            return true;
+        }
+        case QEvent::KeyPress: {
+            // Shift+F10 opens the menu as the Menu key does, at the window's corner.
+            auto* e = static_cast<QKeyEvent*>(event);
+            if (e->key() == Qt::Key_F10 && e->modifiers() == Qt::ShiftModifier) {
+                popup(window_->mapToGlobal(QPoint(0, 0)));
+                return true;
+            }
+            return false;
+        }
+        default:
+            return false;
+    }
+}
+
+}  // namespace pelorin

@@ -1,0 +1,57 @@
+#pragma once
+// The window menu of the main window. The window manager's own menu cannot be extended here, so
+// the window carries a menu of its own that opens from the window background (right click), the
+// Menu key or Shift+F10. It starts with "Close"; the program appends its items. Choosing an item
+// hands its command value to the window's system command handler.
+
+#include <QObject>
+#include <QPoint>
+#include <QString>
+
+#include <functional>
+
+class QMenu;
+class QWidget;
+
+namespace pelorin {
+
+// Command values as the window menu carries them.
+inline constexpr unsigned kCloseCommand = 0xF060;
+inline constexpr unsigned kAboutCommand = 0x0010;
+
+// The program's own commands occupy the upper bits; the low four bits of a command value are
+// reserved for the window system and are ignored when the value is recognised.
+[[nodiscard]] constexpr bool isAboutCommand(unsigned command) {
+    return (command & ~0xFu) == kAboutCommand;
+}
+
+class SystemMenu : public QObject {
+    Q_OBJECT
+
+public:
+    using CommandHandler = std::function<void(unsigned command)>;
+
+    // Watches `window` (and the key and menu events its controls pass on) for the menu's
+    // triggers. `handler` receives the command of the chosen item.
+    SystemMenu(QWidget* window, CommandHandler handler);
+    ~SystemMenu() override;
+
+    void appendSeparator();
+    void appendItem(unsigned command, const QString& text);
+
+    // The menu, for inspection; its actions carry their command in data().
+    [[nodiscard]] QMenu* menu() const { return menu_; }
+
+    // Opens the menu at a global position without waiting for a choice.
+    void popup(const QPoint& globalPos);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* window_;
+    QMenu* menu_;
+    CommandHandler handler_;
+};
+
+}  // namespace pelorin

@@ -1,0 +1,434 @@
+// The main window over a fake serial control: start-up, its controls, the buttons that send
+// commands, the helicopter buttons, the window menu, and how the run ends.
+
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+
+#include <string>
+#include <vector>
+
+#include "aboutdialog.h"
+#include "apptest.h"
+#include "livedisplay.h"
+#include "systemmenu.h"
+#include "typedialogs.h"
+
+namespace pelorin::test {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+const Bytes kReadRequest{0x55, 0xFD};
+
+// The calls start-up makes when COM3 is the first port that opens.
+const std::vector<std::string> kStartUpCalls{
+    "refreshPortTable()",
+    "probe(/dev/fake1)",
+    "probe(/dev/fake2)",
+    "probe(/dev/fake3)",
+    "setCommPort(3)",
+    "setInBufferSize(512)",
+    "setOutBufferSize(512)",
+    "setInputMode(Binary)",
+    "setRThreshold(1)",
+    "setInputLen(0)",
+    "setSettings(115200,n,8,1)",
+    "setPortOpen(true)",
+    "writeOutput(55 FD)",
+};
+
+BlockBytes blockWithModelType(std::uint8_t byte0) {
+    BlockBytes block = startingBlock();
+    block[block::kModelAndStick] = byte0;
+    return block;
+}
+
+bool shown(QWidget* w) {
+    return !w->isHidden();
+}
+
+TEST_F(MainWindowTest, StartUp_OpensFirstPortAndSendsReadRequestInOrder) {
+    window->session().userSelect = 1;
+    window->session().settings.endPointRight[4] = 55;
+    runWindow([&](MainDialog& w) {
+        EXPECT_EQ(fake->callTexts(), kStartUpCalls);
+        EXPECT_EQ(fake->writes(), std::vector<Bytes>{kReadRequest});
+        EXPECT_EQ(fake->commPort(), 3);
+        EXPECT_EQ(w.session().userSelect, 0);
+        EXPECT_EQ(w.session().settings.endPointRight[4], 100);
+        EXPECT_TRUE(w.displayTimer().isActive());
+        EXPECT_EQ(w.displayTimer().interval(), 10);
+        EXPECT_FALSE(w.windowIcon().isNull());
+    });
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(MainWindowTest, StartUp_ResetsAHalfReceivedFrame) {
+    const Bytes partial{0x55, 0xFC, 0x05};
+    window->session().receive(partial);
+    ASSERT_TRUE(window->session().rxParser.frameOpen);
+    runWindow([&](MainDialog& w) {
+        EXPECT_FALSE(w.session().rxParser.frameOpen);
+        EXPECT_FALSE(w.session().rxParser.liveActive);
+        EXPECT_EQ(w.session().rxParser.liveStep, 0);
+        EXPECT_TRUE(w.session().rxRing.empty());
+    });
+}
+
+TEST_F(MainWindowTest, StartUpWithoutPort_ShowsErrorAndStillRunsDisplay) {
+    fake->openableDevices.clear();
+    window->session().userSelect = 1;
+    runWindow([&](MainDialog& w) {
+        QTRY_COMPARE(messages.messages.size(), 1);
+        EXPECT_EQ(messages.messages.first().toStdString(),
+                  std::string(testing::FakeSerialControl::kNoDeviceText));
+        EXPECT_EQ(fake->commPort(), 21);
+        EXPECT_TRUE(fake->writes().empty());
+        EXPECT_EQ(w.session().userSelect, 1);  // the open failed before userSelect was reset
+        EXPECT_TRUE(w.displayTimer().isActive());
+    });
+}
+
+TEST_F(MainWindowTest, DisplayTimer_RepaintsTheDisplayWhileNothingArrives) {
+    int paints = 0;
+    runWindow([&](MainDialog& w) {
+        struct Counter : QObject {
+            int& count;
+            explicit Counter(int& c) : count(c) {}
+            bool eventFilter(QObject*, QEvent* e) override {
+                if (e->type() == QEvent::Paint)
+                    ++count;
+                return false;
+            }
+        } counter(paints);
+        w.channelDisplay()->installEventFilter(&counter);
+        QTest::qWait(300);
+        w.channelDisplay()->removeEventFilter(&counter);
+    });
+    EXPECT_GT(paints, 5);
+}
+
+// id, caption, position in dialog units
+struct ButtonRow {
+    int id;
+    const char* caption;
+    DluRect rect;
+};
+
+const ButtonRow kVisibleButtons[] = {
+    {1022, "GetUser", {46, 104, 36, 18}},    {1025, "Setting", {97, 104, 36, 18}},
+    {1006, "Help", {148, 104, 36, 18}},      {1026, "Save", {200, 104, 36, 18}},
+    {1027, "Open", {254, 104, 36, 18}},      {1012, "EndPoint", {46, 157, 41, 20}},
+    {1014, "Reverse", {97, 157, 41, 20}},    {1015, "SubTrim", {148, 157, 41, 20}},
+    {1013, "DR", {200, 157, 41, 20}},        {1021, "Mode", {254, 157, 41, 20}},
+    {1017, "Type", {45, 185, 41, 20}},       {1018, "Thro Cuv", {97, 185, 41, 20}},
+    {1019, "Pitch Cuv", {148, 185, 41, 20}}, {1020, "Swash Afr", {200, 185, 41, 20}},
+    {1024, "MIX.", {254, 185, 41, 20}},      {1009, "Switch A", {63, 242, 41, 16}},
+    {1010, "Switch B", {117, 242, 41, 16}},  {1011, "VR(A)", {171, 242, 41, 16}},
+    {1023, "VR(B)", {225, 242, 41, 16}},
+};
+
+const ButtonRow kHiddenButtons[] = {
+    {1016, "Model", {5, 36, 41, 20}},        {1007, "Current", {93, 31, 36, 18}},
+    {1008, "Write", {270, 75, 36, 18}},      {1028, "StartAdjust", {254, 21, 52, 18}},
+    {1029, "StopAdjust", {254, 51, 52, 18}},
+};
+
+TEST_F(MainWindowTest, Window_HasEveryControlWithItsCaptionAndPlace) {
+    EXPECT_EQ(window->windowTitle(), "Pelorin");
+    EXPECT_EQ(window->size(), QSize(488, 552));
+    EXPECT_EQ(window->font().pointSize(), 9);
+    for (const ButtonRow& row : kVisibleButtons) {
+        QPushButton* b = button(row.id);
+        ASSERT_NE(b, nullptr) << row.id;
+        EXPECT_EQ(b->text(), row.caption) << row.id;
+        EXPECT_EQ(b->geometry(), dluToPixels(row.rect)) << row.caption;
+        EXPECT_TRUE(shown(b)) << row.caption;
+        EXPECT_TRUE(b->isEnabled()) << row.caption;
+    }
+    EXPECT_EQ(window->control(1000)->geometry(), QRect(128, 26, 237, 108));
+
+    QStringList labels;
+    for (QLabel* label : window->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (label->text().startsWith("CH"))
+            labels << label->text();
+    }
+    EXPECT_EQ(labels, (QStringList{"CH1", "CH2", "CH3", "CH4", "CH5", "CH6"}));
+    const int labelRows[] = {15, 24, 33, 41, 50, 58};
+    for (QLabel* label : window->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!label->text().startsWith("CH"))
+            continue;
+        const int i = label->text().mid(2).toInt() - 1;
+        // The label ends where the template's does; a wide font grows it to the left.
+        const QRect place = dluToPixels({69, labelRows[i], 15, 8});
+        EXPECT_EQ(label->geometry().right(), place.right()) << i;
+        EXPECT_EQ(label->geometry().top(), place.top()) << i;
+        EXPECT_EQ(label->height(), place.height()) << i;
+        EXPECT_LE(label->geometry().left(), place.left()) << i;
+    }
+
+    QMap<QString, QRect> groups;
+    for (QGroupBox* g : window->findChildren<QGroupBox*>(QString(), Qt::FindDirectChildrenOnly))
+        groups[g->title()] = g->geometry();
+    EXPECT_EQ(groups.size(), 3);
+    EXPECT_EQ(groups["System Option"], dluToPixels({33, 92, 270, 38}));
+    EXPECT_EQ(groups["System Setting"], dluToPixels({31, 141, 273, 74}));
+    EXPECT_EQ(groups["Switch Program"], dluToPixels({31, 229, 271, 40}));
+}
+
+TEST_F(MainWindowTest, HiddenButtons_StayHiddenThroughEverythingThatChangesButtons) {
+    auto expectHidden = [&](const char* when) {
+        for (const ButtonRow& row : kHiddenButtons) {
+            QPushButton* b = button(row.id);
+            ASSERT_NE(b, nullptr) << row.id;
+            EXPECT_EQ(b->text(), row.caption);
+            EXPECT_EQ(b->geometry(), dluToPixels(row.rect)) << row.caption;
+            EXPECT_TRUE(b->isHidden()) << row.caption << " " << when;
+        }
+        EXPECT_FALSE(button(1016)->isEnabled()) << when;
+        EXPECT_FALSE(button(1007)->isEnabled()) << when;
+    };
+    expectHidden("before start-up");
+    runWindow([&](MainDialog&) {
+        expectHidden("after start-up");
+        fake->deliver(settingsFrameFor(blockWithModelType(0x01)));
+        expectHidden("after a helicopter block");
+        fake->deliver(settingsFrameFor(blockWithModelType(0x00)));
+        expectHidden("after an ACRO block");
+    });
+}
+
+TEST_F(MainWindowTest, HiddenButtons_HandlersSendTheirCommands) {
+    runWindow([&](MainDialog& w) {
+        fake->clearCalls();
+        button(1008)->click();  // Write
+        button(1028)->click();  // StartAdjust
+        button(1029)->click();  // StopAdjust
+        // The disabled ones answer once enabled from code.
+        button(1007)->setEnabled(true);
+        button(1007)->click();  // Current
+        BlockBytes packed = w.session().blockBytes;
+        packSettings(w.session().settings, packed);
+        EXPECT_EQ(
+            fake->writes(),
+            (std::vector<Bytes>{writeFrameFor(packed), {0x55, 0x99}, {0x55, 0x88}, kReadRequest}));
+
+        fake->clearCalls();
+        button(1016)->setEnabled(true);
+        clickThrough<UserSelectDialog>(1016, [](UserSelectDialog* d) {
+            d->control<QComboBox>(1015)->setCurrentIndex(1);
+            d->control<QPushButton>(kIdOk)->click();
+        });
+        EXPECT_EQ(w.session().userSelect, 1);
+        EXPECT_TRUE(fake->writes().empty());  // Model sends nothing
+    });
+}
+
+TEST_F(MainWindowTest, GetUser_SendsUserRequestZeroWhateverIsSelected) {
+    runWindow([&](MainDialog& w) {
+        w.session().userSelect = 1;
+        fake->clearCalls();
+        button(1022)->click();
+        EXPECT_EQ(fake->writes(), std::vector<Bytes>{(Bytes{0x55, 0xFA, 0x00})});
+    });
+}
+
+TEST_F(MainWindowTest, CurveButtons_VisibleAtStartAndFollowEachReceivedBlock) {
+    const int curveButtons[] = {1018, 1019, 1020};
+    runWindow([&](MainDialog&) {
+        for (int id : curveButtons)
+            EXPECT_TRUE(shown(button(id))) << id;
+        fake->deliver(settingsFrameFor(blockWithModelType(0x30)));  // ACRO, stick mode 4
+        for (int id : curveButtons)
+            EXPECT_FALSE(shown(button(id))) << id;
+        fake->deliver(settingsFrameFor(blockWithModelType(0x13)));  // HELI-140, stick mode 2
+        for (int id : curveButtons)
+            EXPECT_TRUE(shown(button(id))) << id;
+        // A block that fails its checksum changes nothing.
+        Bytes bad = settingsFrameFor(blockWithModelType(0x00));
+        bad.back() ^= 0x01;
+        fake->deliver(bad);
+        for (int id : curveButtons)
+            EXPECT_TRUE(shown(button(id))) << id;
+    });
+}
+
+TEST_F(MainWindowTest, TypeConfirmed_WritesAndButtonsFollowTheChosenType) {
+    runWindow([&](MainDialog& w) {
+        fake->clearCalls();
+        clickThrough<TypeDialog>(1017, [](TypeDialog* d) {
+            d->control<QComboBox>(1015)->setCurrentIndex(0);  // ACRO
+            d->control<QPushButton>(kIdOk)->click();
+        });
+        for (int id : {1018, 1019, 1020})
+            EXPECT_FALSE(shown(button(id))) << id;
+        ASSERT_EQ(fake->writes().size(), 1u);
+        EXPECT_EQ(fake->writes()[0], writeFrameFor(w.session().blockBytes));
+
+        clickThrough<TypeDialog>(1017, [](TypeDialog* d) {
+            d->control<QComboBox>(1015)->setCurrentIndex(2);  // HELI-90
+            d->control<QPushButton>(kIdOk)->click();
+        });
+        for (int id : {1018, 1019, 1020})
+            EXPECT_TRUE(shown(button(id))) << id;
+        EXPECT_EQ(w.session().blockBytes[0] & 0x0F, 2);
+
+        // Cancel neither sends nor changes the buttons.
+        fake->clearCalls();
+        clickThrough<TypeDialog>(1017, [](TypeDialog* d) {
+            d->control<QComboBox>(1015)->setCurrentIndex(0);
+            d->reject();
+        });
+        for (int id : {1018, 1019, 1020})
+            EXPECT_TRUE(shown(button(id))) << id;
+        EXPECT_TRUE(fake->writes().empty());
+    });
+}
+
+TEST_F(MainWindowTest, EditorConfirmedWhilePortClosed_ShowsTheControlsError) {
+    runWindow([&](MainDialog&) {
+        fake->forceOpen(false);
+        clickThrough<QDialog>(1012, [](QDialog* d) { d->accept(); });
+        EXPECT_EQ(messages.messages,
+                  QStringList{QString::fromLatin1(testing::FakeSerialControl::kClosedText)});
+        messages.messages.clear();
+        button(1022)->click();  // GetUser
+        EXPECT_EQ(messages.messages.size(), 1);
+    });
+}
+
+TEST_F(MainWindowTest, PortVanishing_IsReportedOnceAndSettingReopensIt) {
+    runWindow([&](MainDialog&) {
+        fake->loseDevice("COM3 (/dev/fake3) has gone away.");
+        QTRY_COMPARE(messages.messages, QStringList{"COM3 (/dev/fake3) has gone away."});
+        fake->clearCalls();
+        clickThrough<QDialog>(1025, [](QDialog* d) { d->reject(); });
+        EXPECT_TRUE(fake->portOpen());
+        EXPECT_EQ(fake->writes(), std::vector<Bytes>{(Bytes{0x55, 0xFA, 0x00})});
+    });
+}
+
+TEST_F(MainWindowTest, LiveFrame_MovesTheBarOnScreen) {
+    runWindow([&](MainDialog& w) {
+        fake->deliver(liveFrameFor({400, 0, 0, 0, 0, -400}));
+        const QImage shot =
+            w.channelDisplay()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(shot.size(), QSize(237, 108));
+        for (int x = 118; x <= 217; ++x)
+            EXPECT_EQ(shot.pixel(x, 5), qRgb(0, 0, 0)) << x;
+        EXPECT_EQ(shot.pixel(219, 5), kDisplayBackground);
+        EXPECT_EQ(shot.pixel(20, 90 + 5), qRgb(0, 0, 0));
+    });
+}
+
+TEST_F(MainWindowTest, Screenshot_ShowsTheDisplayAreaInItsColourAt237PixelsWide) {
+    runWindow([&](MainDialog& w) {
+        const QImage shot = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect area = w.channelDisplay()->geometry();
+        EXPECT_EQ(area.width(), 237);
+        EXPECT_EQ(area.height(), 108);
+        QImage expected(area.size(), QImage::Format_RGB32);
+        renderChannelDisplay(expected, {});
+        EXPECT_EQ(shot.copy(area), expected);
+        EXPECT_EQ(shot.pixel(area.left() + 5, area.top() + 16), qRgb(74, 225, 82));
+        // Just outside the display is the window, not the display's colour.
+        EXPECT_NE(shot.pixel(area.right() + 2, area.top() + 16), qRgb(74, 225, 82));
+    });
+}
+
+TEST(SystemCommand, OnlyValuesThatAre16WithoutTheirLowFourBits_OpenAbout) {
+    for (unsigned value : {0x10u, 0x11u, 0x1Fu})
+        EXPECT_TRUE(isAboutCommand(value)) << value;
+    for (unsigned value : {0x0u, 0xFu, 0x20u, 0x110u, 0xF010u, 0xF060u}) {
+        EXPECT_FALSE(isAboutCommand(value)) << value;
+    }
+}
+
+QStringList menuTexts(const SystemMenu& menu) {
+    QStringList texts;
+    for (QAction* a : menu.menu()->actions())
+        texts << (a->isSeparator() ? "-" : a->text());
+    return texts;
+}
+
+TEST_F(MainWindowTest, WindowMenu_EndsWithSeparatorAndProgramNameThatOpensAbout) {
+    runWindow([&](MainDialog& w) {
+        EXPECT_EQ(menuTexts(w.systemMenu()), (QStringList{"Close", "-", "Pelorin"}));
+        EXPECT_EQ(w.systemMenu().menu()->actions().last()->data().toUInt(), 16u);
+
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                     w.mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(&w, &rightClick);
+        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_EQ(popup, w.systemMenu().menu());
+
+        QString aboutTitle;
+        QSize aboutSize;
+        whenModalOpens<AboutDialog>([&](AboutDialog* about) {
+            aboutTitle = about->windowTitle();
+            aboutSize = about->size();
+            about->accept();
+        });
+        popup->actions().last()->trigger();
+        EXPECT_EQ(aboutTitle, "About Pelorin");
+        EXPECT_EQ(aboutSize, QSize(353, 110));
+        popup->hide();
+    });
+}
+
+TEST_F(MainWindowTest, ShiftF10_OpensTheWindowMenu) {
+    runWindow([&](MainDialog& w) {
+        QTest::keyClick(button(1022), Qt::Key_F10, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::activePopupWidget(), w.systemMenu().menu());
+        w.systemMenu().menu()->hide();
+    });
+}
+
+TEST_F(MainWindowTest, SystemCommandWithLowBitsSet_OpensAbout) {
+    runWindow([&](MainDialog& w) {
+        bool opened = false;
+        whenModalOpens<AboutDialog>([&](AboutDialog* about) {
+            opened = true;
+            about->reject();
+        });
+        w.systemCommand(0x0013);
+        EXPECT_TRUE(opened);
+    });
+}
+
+TEST_F(MainWindowTest, MenuClose_StopsTheDisplayAndEndsTheRun) {
+    const int result = runWindow([&](MainDialog& w) {
+        w.systemCommand(kCloseCommand);
+        EXPECT_FALSE(w.isVisible());
+        EXPECT_FALSE(w.displayTimer().isActive());
+    });
+    EXPECT_EQ(result, QDialog::Rejected);
+}
+
+TEST_F(MainWindowTest, Escape_EndsTheRun) {
+    const int result = runWindow([&](MainDialog& w) {
+        QTest::keyClick(button(1022), Qt::Key_Escape);
+        EXPECT_FALSE(w.isVisible());
+        EXPECT_FALSE(w.displayTimer().isActive());
+    });
+    EXPECT_EQ(result, QDialog::Rejected);
+}
+
+TEST_F(MainWindowTest, Enter_PressesTheFocusedButtonElseEndsTheRun) {
+    const int result = runWindow([&](MainDialog& w) {
+        fake->clearCalls();
+        QTest::keyClick(button(1022), Qt::Key_Return);  // GetUser has the focus
+        EXPECT_EQ(fake->writes(), std::vector<Bytes>{(Bytes{0x55, 0xFA, 0x00})});
+        EXPECT_TRUE(w.isVisible());
+        QTest::keyClick(&w, Qt::Key_Enter, Qt::KeypadModifier);  // no button has the focus
+        EXPECT_FALSE(w.isVisible());
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+}
+
+}  // namespace
+}  // namespace pelorin::test
