@@ -1,0 +1,88 @@
+#include "portdiscovery.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSerialPortInfo>
+#include <QStandardPaths>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace pelorin {
+
+namespace {
+
+std::string toStd(const QString& text) {
+    return text.toLocal8Bit().toStdString();
+}
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("pelorin::PortDiscovery", text);
+}
+
+// "CP2102 USB to UART Bridge Controller (Silicon Labs, serial 0001)", leaving out what the
+// system does not know.
+QString describe(const QSerialPortInfo& info) {
+    QString text = info.description();
+    QStringList details;
+    if (!info.manufacturer().isEmpty() && !text.contains(info.manufacturer())) {
+        details << info.manufacturer();
+    }
+    if (!info.serialNumber().isEmpty())
+        details << tr("serial %1").arg(info.serialNumber());
+    if (!details.isEmpty()) {
+        text += (text.isEmpty() ? QString() : QStringLiteral(" ")) + u'(' +
+                details.join(QStringLiteral(", ")) + u')';
+    }
+    if (text.isEmpty())
+        text = tr("Serial port");
+    return text;
+}
+
+}  // namespace
+
+QString virtualPortFolder() {
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (runtime.isEmpty())
+        return {};
+    return runtime + QStringLiteral("/pelorin/ports");
+}
+
+std::vector<SerialDevice> discoverVirtualPorts() {
+    return discoverVirtualPorts(virtualPortFolder());
+}
+
+std::vector<SerialDevice> discoverVirtualPorts(const QString& folder) {
+    std::vector<SerialDevice> ports;
+    if (folder.isEmpty())
+        return ports;
+    const QDir dir(folder);
+    // QDir::System lists links whose target is gone; they still count as (dead) ports.
+    const QFileInfoList entries =
+        dir.entryInfoList(QDir::Files | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QFileInfo& entry : entries) {
+        if (!entry.isSymLink())
+            continue;
+        const QString target = entry.symLinkTarget();
+        const QString description = QFileInfo::exists(target)
+                                        ? tr("Virtual transmitter on %1").arg(target)
+                                        : tr("Virtual transmitter (gone: %1)").arg(target);
+        ports.push_back({toStd(entry.absoluteFilePath()), toStd(description)});
+    }
+    return ports;
+}
+
+std::vector<SerialDevice> discoverSystemPorts() {
+    std::vector<SerialDevice> ports;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        ports.push_back({toStd(info.systemLocation()), toStd(describe(info))});
+    }
+    return ports;
+}
+
+PortTable discoverPortTable() {
+    return buildPortTable(discoverVirtualPorts(), discoverSystemPorts());
+}
+
+}  // namespace pelorin

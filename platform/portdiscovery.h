@@ -1,0 +1,29 @@
+#pragma once
+// Finding the serial ports of this machine: virtual transmitters first (links in the
+// virtual-port folder), then what the system lists. The order itself is buildPortTable's.
+
+#include <QString>
+
+#include <vector>
+
+#include "porttable.h"
+
+namespace pelorin {
+
+// <runtime dir>/pelorin/ports, where each running virtual transmitter keeps a symbolic link to
+// its pseudo-terminal. The runtime dir is QStandardPaths::RuntimeLocation: $XDG_RUNTIME_DIR,
+// or <temp>/runtime-<user> when that is not set. Empty if there is no usable runtime dir.
+[[nodiscard]] QString virtualPortFolder();
+
+// The links in the virtual-port folder, sorted by name. A link is listed whatever its target;
+// one that points nowhere is simply a port that does not open.
+[[nodiscard]] std::vector<SerialDevice> discoverVirtualPorts();
+[[nodiscard]] std::vector<SerialDevice> discoverVirtualPorts(const QString& folder);
+
+// Every port QSerialPortInfo lists, with a description for tooltips.
+[[nodiscard]] std::vector<SerialDevice> discoverSystemPorts();
+
+// Both of the above, numbered COM1.. by buildPortTable.
+[[nodiscard]] PortTable discoverPortTable();
+
+}  // namespace pelorin

@@ -1,0 +1,105 @@
+#pragma once
+// The serial control over QSerialPort: ports are numbered by discovery, a port number opens the
+// canonical path of its device, received bytes are announced on the user-interface thread, and
+// every failure comes back as a text that tells the user what happened and what to do.
+
+#include <QObject>
+#include <QSerialPort>
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <string_view>
+
+#include "serialcontrol.h"
+
+namespace pelorin {
+
+// "115200,n,8,1": baud rate, parity (n, e, o, m, s), data bits (5..8), stop bits (1, 1.5, 2).
+struct LineSettings {
+    qint32 baudRate = 115200;
+    QSerialPort::Parity parity = QSerialPort::NoParity;
+    QSerialPort::DataBits dataBits = QSerialPort::Data8;
+    QSerialPort::StopBits stopBits = QSerialPort::OneStop;
+    friend bool operator==(const LineSettings&, const LineSettings&) = default;
+};
+[[nodiscard]] std::optional<LineSettings> parseLineSettings(std::string_view text);
+
+// Why a port did not open, as far as it matters to the user.
+enum class OpenFailure {
+    NoDevice,          // the number has no device on this machine
+    NotFound,          // the device (or a link's target) does not exist
+    PermissionDenied,  // the user may not use the device
+    Busy,              // another program holds it
+    Other,
+};
+
+// The text shown when COM<n> does not open: the COM name, the device (and the device a link
+// leads to), the system's reason, and what the user can do about it.
+[[nodiscard]] QString openErrorText(const QString& comName, const QString& device,
+                                    const QString& resolvedDevice, OpenFailure failure,
+                                    const QString& reason);
+
+class QtSerialControl : public QObject, public SerialControl {
+    Q_OBJECT
+
+public:
+    using Discovery = std::function<PortTable()>;
+
+    // `discovery` numbers the ports at every refresh; by default the virtual transmitters and
+    // the system's ports (discoverPortTable). Tests hand in a narrower one.
+    explicit QtSerialControl(Discovery discovery = {}, QObject* parent = nullptr);
+    ~QtSerialControl() override;
+
+    const PortTable& refreshPortTable() override;
+    [[nodiscard]] const PortTable& portTable() const override { return m_table; }
+    [[nodiscard]] bool probe(const std::string& deviceName) override;
+
+    SerialStatus setCommPort(int portNumber) override;
+    SerialStatus setInBufferSize(int bytes) override;
+    SerialStatus setOutBufferSize(int bytes) override;
+    SerialStatus setInputMode(InputMode mode) override;
+    SerialStatus setRThreshold(int bytes) override;
+    SerialStatus setInputLen(int bytes) override;
+    SerialStatus setSettings(std::string_view settings) override;
+    [[nodiscard]] int commPort() const override { return m_commPort; }
+
+    SerialStatus setPortOpen(bool open) override;
+    [[nodiscard]] bool portOpen() const override { return m_port.isOpen(); }
+
+    [[nodiscard]] std::size_t inBufferCount() const override;
+    std::size_t readInput(std::span<std::uint8_t> into) override;
+    SerialStatus writeOutput(std::span<const std::uint8_t> bytes) override;
+
+    // The device the current port number opens (as in the table) and where it leads.
+    [[nodiscard]] const QString& deviceName() const { return m_device; }
+    [[nodiscard]] const QString& openedPath() const { return m_openedPath; }
+
+private:
+    void readData();
+    void handleError(QSerialPort::SerialPortError error);
+    [[nodiscard]] QString comName() const;
+    [[nodiscard]] QString portLabel() const;
+    [[nodiscard]] SerialStatus failure(const QString& text) const;
+    void applyLineSettings();
+
+    static constexpr int kMaxBufferSize = 32767;
+
+    Discovery m_discovery;
+    PortTable m_table;
+    QSerialPort m_port;
+    int m_commPort = 1;
+    QString m_device;      // as the table names it, e.g. a virtual transmitter's link
+    QString m_openedPath;  // canonical path of the open device
+    LineSettings m_lineSettings;
+    int m_inBufferSize = kSerialBufferSize;
+    int m_outBufferSize = kSerialBufferSize;
+    int m_rThreshold = 1;
+    int m_inputLen = 0;
+    InputMode m_inputMode = InputMode::Binary;
+    bool m_tableBuilt = false;
+    bool m_calling = false;  // errors raised inside an operation are its result, not an event
+    QSerialPort::SerialPortError m_callError = QSerialPort::NoError;
+};
+
+}  // namespace pelorin

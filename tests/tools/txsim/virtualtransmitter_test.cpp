@@ -1,0 +1,313 @@
+// The virtual transmitter seen from the program's side of its pseudo-terminal.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include "rxparser.h"
+#include "virtualtransmitter.h"
+
+namespace pelorin::txsim {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+using namespace std::chrono_literals;
+
+const Bytes kReadRequest = {0x55, 0xFD};
+
+// The program's end of the line: raw, non-blocking.
+class LineEnd {
+public:
+    explicit LineEnd(const std::string& path)
+        : fd_(::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK)) {
+        termios tio{};
+        if (fd_ >= 0 && ::tcgetattr(fd_, &tio) == 0) {
+            ::cfmakeraw(&tio);
+            ::tcsetattr(fd_, TCSANOW, &tio);
+        }
+    }
+    ~LineEnd() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    [[nodiscard]] bool isOpen() const { return fd_ >= 0; }
+    void write(const Bytes& bytes) {
+        ASSERT_EQ(::write(fd_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+    }
+
+    // Reads until `count` bytes have come or `timeout` has passed.
+    Bytes read(std::size_t count, std::chrono::milliseconds timeout = 3000ms) {
+        Bytes bytes;
+        const auto end = std::chrono::steady_clock::now() + timeout;
+        while (bytes.size() < count && std::chrono::steady_clock::now() < end) {
+            pollfd p{fd_, POLLIN, 0};
+            if (::poll(&p, 1, 20) <= 0 || !(p.revents & POLLIN)) {
+                if (p.revents & POLLHUP)
+                    break;
+                continue;
+            }
+            std::uint8_t buffer[256];
+            const ssize_t n = ::read(fd_, buffer, std::min(sizeof buffer, count - bytes.size()));
+            if (n <= 0)
+                break;
+            ++reads;
+            bytes.insert(bytes.end(), buffer, buffer + n);
+        }
+        return bytes;
+    }
+    [[nodiscard]] bool hungUp() const {
+        pollfd p{fd_, POLLIN, 0};
+        return ::poll(&p, 1, 0) > 0 && (p.revents & POLLHUP);
+    }
+    int reads = 0;
+
+private:
+    int fd_;
+};
+
+struct ParseCount {
+    int live = 0;
+    int liveRejected = 0;
+    int settings = 0;
+    RxParser parser;
+};
+
+ParseCount parse(const Bytes& bytes) {
+    ParseCount count;
+    for (std::uint8_t b : bytes) {
+        switch (count.parser.consume(b)) {
+            case RxParser::Result::LiveFrame:
+                ++count.live;
+                break;
+            case RxParser::Result::LiveRejected:
+                ++count.liveRejected;
+                break;
+            case RxParser::Result::SettingsFrame:
+                ++count.settings;
+                break;
+            default:
+                break;
+        }
+    }
+    return count;
+}
+
+template <typename Condition>
+bool eventually(Condition condition, std::chrono::milliseconds timeout = 3000ms) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        std::this_thread::sleep_for(2ms);  // the transmitter runs on its own thread
+    }
+    return true;
+}
+
+class VirtualTransmitterTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() /
+                 ("txsim-test-" + std::to_string(::getpid()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    void TearDown() override {
+        transmitter.reset();
+        fs::remove_all(folder);
+    }
+    VirtualTransmitter& start(Options options) {
+        options.portFolder = folder.string();
+        if (options.linkName.empty())
+            options.linkName = "tx";
+        transmitter = std::make_unique<VirtualTransmitter>(std::move(options));
+        std::string error;
+        EXPECT_TRUE(transmitter->start(&error)) << error;
+        return *transmitter;
+    }
+    static Options silent() {
+        Options options;
+        options.frameRate = 0;
+        return options;
+    }
+
+    fs::path folder;
+    std::unique_ptr<VirtualTransmitter> transmitter;
+};
+
+TEST_F(VirtualTransmitterTest, Open_RegistersRawTerminal_AndClosingRemovesTheLink) {
+    VirtualTransmitter& tx = start(silent());
+    const fs::path link = folder / "tx";
+
+    ASSERT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(fs::read_symlink(link).string(), tx.slavePath());
+    const int fd = ::open(tx.slavePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(fd, 0);
+    termios tio{};
+    ASSERT_EQ(::tcgetattr(fd, &tio), 0);
+    ::close(fd);
+    EXPECT_EQ(tio.c_lflag & (ECHO | ICANON | ISIG), 0u);
+    EXPECT_EQ(tio.c_oflag & OPOST, 0u);
+
+    tx.closeLine();
+    EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
+}
+
+TEST_F(VirtualTransmitterTest, ReadRequest_IsAnsweredWithSettingsFrameOfSelectedModel) {
+    VirtualTransmitter& tx = start(silent());
+    LineEnd line(tx.linkPath());
+    ASSERT_TRUE(line.isOpen());
+
+    line.write(kReadRequest);
+
+    const auto expected = settingsFrame(defaultModels()[0]);
+    EXPECT_EQ(line.read(kSettingsFrameSize), Bytes(expected.begin(), expected.end()));
+}
+
+TEST_F(VirtualTransmitterTest, WriteFrame_GoodChecksumBecomesBlock_BadOneIsIgnored) {
+    VirtualTransmitter& tx = start(silent());
+    LineEnd line(tx.linkPath());
+    BlockBytes block = startingBlock();
+    block[block::kSubTrim] = 0xFB;
+    const WriteFrame good = writeFrame(block);
+    BlockBytes other = block;
+    other[block::kSubTrim] = 7;
+    WriteFrame bad = writeFrame(other);
+    bad[kWriteFrameSize - 1] ^= 0x01;
+
+    line.write(Bytes(good.begin(), good.end()));
+    line.write(Bytes(bad.begin(), bad.end()));
+    ASSERT_TRUE(eventually([&] { return tx.receivedCommands().size() == 2; }));
+
+    EXPECT_EQ(tx.currentBlock(), block);
+}
+
+TEST_F(VirtualTransmitterTest, UserRequest_SelectsStoredModelAndSendsIt_UnknownIndexIgnored) {
+    VirtualTransmitter& tx = start(silent());
+    LineEnd line(tx.linkPath());
+
+    line.write({0x55, 0xFA, 0x01});
+    const auto user2 = settingsFrame(defaultModels()[1]);
+    EXPECT_EQ(line.read(kSettingsFrameSize), Bytes(user2.begin(), user2.end()));
+    EXPECT_EQ(tx.currentUser(), 1);
+
+    line.write({0x55, 0xFA, 0x07, 0x55, 0x99});
+    ASSERT_TRUE(eventually([&] { return tx.adjusting(); }));
+    EXPECT_TRUE(line.read(1, 100ms).empty());
+    EXPECT_EQ(tx.currentUser(), 1);
+}
+
+TEST_F(VirtualTransmitterTest, LiveStream_OnlyWhileConnected_SweepsWithinRange) {
+    Options options;
+    options.frameRate = 200;
+    VirtualTransmitter& tx = start(options);
+    std::this_thread::sleep_for(50ms);  // nobody on the line: nothing may be sent
+    EXPECT_EQ(tx.liveFramesSent(), 0u);
+
+    LineEnd line(tx.linkPath());
+    const Bytes bytes = line.read(30 * kLiveChannelFrameSize);
+    ParseCount count = parse(bytes);
+
+    EXPECT_EQ(count.live, 30);
+    EXPECT_EQ(count.liveRejected, 0);
+    for (int value : count.parser.liveChannels()) {
+        EXPECT_GE(value, -420);
+        EXPECT_LE(value, 420);
+    }
+    EXPECT_GE(count.parser.liveAux(), 0);
+    EXPECT_LE(count.parser.liveAux(), 1023);
+}
+
+TEST_F(VirtualTransmitterTest, SweepValues_MoveSmoothlyAndCoverTheirRange) {
+    int lowest = 2100, highest = 0, auxLowest = 1023, auxHighest = 0;
+    LiveValues previous = sweepValues(0.0);
+    for (int i = 1; i <= 1000; ++i) {  // 20 s at 50 frames per second
+        const LiveValues values = sweepValues(i * 0.02);
+        for (std::size_t c = 0; c < 6; ++c) {
+            EXPECT_LE(std::abs(values.channelWords[c] - previous.channelWords[c]), 30);
+            lowest = std::min<int>(lowest, values.channelWords[c]);
+            highest = std::max<int>(highest, values.channelWords[c]);
+        }
+        auxLowest = std::min<int>(auxLowest, values.auxWord);
+        auxHighest = std::max<int>(auxHighest, values.auxWord);
+        previous = values;
+    }
+    EXPECT_EQ(lowest, 1512 - 420);
+    EXPECT_EQ(highest, 1512 + 420);
+    EXPECT_LE(auxLowest, 6);
+    EXPECT_GE(auxHighest, 1017);
+}
+
+TEST_F(VirtualTransmitterTest, FaultyFrames_BadChecksumsAndStrayBytes_LeaveEveryOtherFrameGood) {
+    Options options;
+    options.frameRate = 200;
+    options.faults.badChecksumEvery = 2;
+    options.faults.garbageEvery = 1;
+    VirtualTransmitter& tx = start(options);
+    LineEnd line(tx.linkPath());
+
+    const Bytes bytes = line.read(60 * kLiveChannelFrameSize);
+    const ParseCount count = parse(bytes);
+
+    EXPECT_GE(count.live, 10);
+    EXPECT_LE(std::abs(count.live - count.liveRejected), 1);
+}
+
+TEST_F(VirtualTransmitterTest, SplitFrames_ArriveByteByByteAndIntact) {
+    Options options;
+    options.frameRate = 20;
+    options.faults.splitFrames = true;
+    options.faults.splitGap = 2ms;
+    VirtualTransmitter& tx = start(options);
+    LineEnd line(tx.linkPath());
+
+    const Bytes bytes = line.read(4 * kLiveChannelFrameSize);
+    const ParseCount count = parse(bytes);
+
+    EXPECT_EQ(count.live, 4);
+    EXPECT_GE(line.reads, 8);  // never a whole frame in one read
+}
+
+TEST_F(VirtualTransmitterTest, CloseAfterFrames_HangsUpAndRemovesTheLink) {
+    Options options;
+    options.frameRate = 200;
+    options.faults.closeAfterFrames = 5;
+    VirtualTransmitter& tx = start(options);
+    LineEnd line(tx.linkPath());
+
+    const ParseCount count = parse(line.read(100 * kLiveChannelFrameSize, 2000ms));
+
+    EXPECT_EQ(count.live, 5);
+    EXPECT_FALSE(tx.lineOpen());
+    EXPECT_TRUE(line.hungUp());
+    EXPECT_FALSE(fs::exists(fs::symlink_status(folder / "tx")));
+}
+
+TEST_F(VirtualTransmitterTest, Registration_RemovesLinksOfEndedSimulatorsAndRefusesLiveName) {
+    fs::create_symlink("/dev/null", folder / "txsim-999999999");  // no such process
+    fs::create_symlink("/dev/null", folder / ("txsim-" + std::to_string(::getpid()) + "-9"));
+    fs::create_symlink("/dev/null", folder / "busy");
+
+    Options options = silent();
+    options.linkName = "busy";
+    options.portFolder = folder.string();
+    VirtualTransmitter refused(options);
+    std::string error;
+    EXPECT_FALSE(refused.open(&error));
+    EXPECT_THAT(error, ::testing::HasSubstr("already registered"));
+
+    EXPECT_FALSE(fs::exists(fs::symlink_status(folder / "txsim-999999999")));
+    EXPECT_TRUE(fs::is_symlink(folder / ("txsim-" + std::to_string(::getpid()) + "-9")));
+}
+
+}  // namespace
+}  // namespace pelorin::txsim

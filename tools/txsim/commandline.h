@@ -1,0 +1,22 @@
+#pragma once
+// pelorin-txsim's command line.
+
+#include <string>
+#include <vector>
+
+#include "virtualtransmitter.h"
+
+namespace pelorin::txsim {
+
+struct CommandLine {
+    Options options;
+    bool help = false;
+    bool quiet = false;
+    std::string error;  // not empty: the command line is wrong, and this says why
+};
+
+// The arguments after the program name. A settings file named with --settings is read here.
+[[nodiscard]] CommandLine parseCommandLine(const std::vector<std::string>& args);
+[[nodiscard]] std::string usageText();
+
+}  // namespace pelorin::txsim

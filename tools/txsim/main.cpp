@@ -1,0 +1,76 @@
+// pelorin-txsim: the virtual transmitter as a program of its own.
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "commandline.h"
+#include "virtualtransmitter.h"
+
+namespace {
+
+pelorin::txsim::VirtualTransmitter* g_transmitter = nullptr;
+
+extern "C" void onSignal(int) {
+    if (g_transmitter)
+        g_transmitter->requestStop();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace pelorin::txsim;
+    const CommandLine commandLine =
+        parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (commandLine.help) {
+        std::fputs(usageText().c_str(), stdout);
+        return 0;
+    }
+    if (!commandLine.error.empty()) {
+        std::fprintf(stderr, "pelorin-txsim: %s\nTry 'pelorin-txsim --help'.\n",
+                     commandLine.error.c_str());
+        return 2;
+    }
+
+    VirtualTransmitter transmitter(commandLine.options);
+    const auto start = Clock::now();
+    if (!commandLine.quiet) {
+        transmitter.log = [start](const std::string& line) {
+            const double t = std::chrono::duration<double>(Clock::now() - start).count();
+            std::printf("[%8.3f] %s\n", t, line.c_str());
+            std::fflush(stdout);
+        };
+    }
+
+    std::string error;
+    if (!transmitter.open(&error)) {
+        std::fprintf(stderr, "pelorin-txsim: %s\n", error.c_str());
+        return 1;
+    }
+
+    g_transmitter = &transmitter;
+    struct sigaction action {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGHUP, &action, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
+
+    if (!commandLine.quiet) {
+        std::printf("pelorin-txsim: virtual transmitter on %s, registered as %s\n",
+                    transmitter.slavePath().c_str(), transmitter.linkPath().c_str());
+        std::printf(
+            "pelorin-txsim: %g live frames per second while a program has the line open; "
+            "Ctrl+C ends\n",
+            commandLine.options.frameRate);
+        std::fflush(stdout);
+    }
+
+    transmitter.run();
+    g_transmitter = nullptr;
+    transmitter.closeLine();  // removes the link
+    return 0;
+}
