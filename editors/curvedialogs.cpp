@@ -24,14 +24,6 @@ QString pointLabel(int index) {
     return QStringLiteral("EP%1").arg(index);
 }
 
-// The template was laid out for a narrower system font: a control whose text would be cut
-// off grows to the right, keeping its place. There is room beside every such control.
-void widenToText(QWidget* widget) {
-    const int needed = widget->sizeHint().width();
-    if (needed > widget->width())
-        widget->resize(needed, widget->height());
-}
-
 // The two buttons keep one width, wide enough for "Cancel" with some room on either side,
 // and the gap between them; the narrower template of the pitch dialog would otherwise put the
 // text on the border.
@@ -48,7 +40,7 @@ void fitButtons(QPushButton* ok, QPushButton* cancel) {
 // A row label centred on its edit, like the edit's own text.
 void alignWithEdit(QLabel* label, const QLineEdit* edit) {
     label->resize(label->width(), edit->height());
-    widenToText(label);
+    widenToFitText(label);
 }
 
 }  // namespace
@@ -65,10 +57,10 @@ CurveDialog::CurveDialog(const Template& layout, std::function<int()> liveAux, Q
     QPushButton* ok = addButton(kIdOk, tr("OK"), layout.okButton, true);
     QPushButton* cancel = addButton(kIdCancel, tr("Cancel"), layout.cancelButton);
     fitButtons(ok, cancel);
-    widenToText(addText(tr("MODEL"), {10, 7, 27, 9}));
+    widenToFitText(addText(tr("MODEL"), {10, 7, 27, 9}));
     // Selection-only: the shown curve is always NOR or ID, never a typed text.
     modelBox_ = addDropList(kIdModelBox, layout.modelBox, {tr("NOR"), tr("ID")});
-    widenToText(modelBox_);
+    widenToFitText(modelBox_);
     for (int i = 0; i < kCurvePointCount; ++i) {
         const int row = layout.rows[static_cast<std::size_t>(i)];
         QLabel* label = addText(pointLabel(i), {layout.labelX, row, kLabelWidth, kLabelHeight});

@@ -13,7 +13,8 @@ namespace pelorin {
 
 namespace {
 EditorOutcome writeIfAccepted(int result, Session& session) {
-    if (result != QDialog::Accepted) return {};
+    if (result != QDialog::Accepted)
+        return {};
     return {true, session.writeSettings()};
 }
 }  // namespace
@@ -29,12 +30,15 @@ EditorOutcome runTypeEditor(TypeDialog& dialog, Session& session) {
 EditorOutcome runStickModeEditor(StickModeDialog& dialog, Session& session) {
     std::uint8_t& byte0 = session.blockBytes[block::kModelAndStick];
     session.settings.stickMode = byte0 & 0xF0;
-    if (dialog.run() != QDialog::Accepted) return {};
+    if (dialog.run() != QDialog::Accepted)
+        return {};
     byte0 = static_cast<std::uint8_t>((byte0 & 0x0F) | lowByte(session.settings.stickMode));
     return {true, session.writeSettings()};
 }
 
-void runUserSelectEditor(UserSelectDialog& dialog) { dialog.run(); }
+void runUserSelectEditor(UserSelectDialog& dialog) {
+    dialog.run();
+}
 
 EditorOutcome runSwitchEditor(SwitchSelectDialog& dialog, Session& session) {
     dialog.setModelType(session.blockBytes[block::kModelAndStick] & 0x0F);
@@ -48,7 +52,8 @@ EditorOutcome runVrEditor(VrSelectDialog& dialog, Session& session) {
 
 EditorOutcome runCurveEditor(CurveDialog& dialog, Session& session) {
     dialog.loadCurve(session.blockBytes);
-    if (dialog.run() != QDialog::Accepted) return {};
+    if (dialog.run() != QDialog::Accepted)
+        return {};
     dialog.storeCurve(session.blockBytes);
     return {true, session.writeSettings()};
 }

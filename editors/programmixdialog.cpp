@@ -41,14 +41,6 @@ int mixFromSelection(int selection) {
     return asByte < kMixCount ? static_cast<int>(asByte) : 0;
 }
 
-// The template was laid out for a narrower system font: a control whose text would be cut
-// off grows to the right, keeping its place. There is room beside every such control.
-void widenToText(QWidget* widget) {
-    const int needed = widget->sizeHint().width();
-    if (needed > widget->width())
-        widget->resize(needed, widget->height());
-}
-
 // Widens an edit so `sample` fits inside its frame; returns how many pixels it grew.
 int widenForText(QLineEdit* edit, const QString& sample) {
     constexpr int kInnerMargin = 2;  // the edit's own space on each side of its text
@@ -76,20 +68,20 @@ ProgramMixDialog::ProgramMixDialog(ProgramMix& programMix, QWidget* parent)
     // Created in template order, which is the tab order: OK first.
     addButton(kIdOk, tr("OK"), {30, 90, 50, 14}, true);
     addButton(kIdCancel, tr("Cancel"), {116, 90, 50, 14});
-    widenToText(addText(tr("Mix Num"), {34, 10, 34, 11}));
+    widenToFitText(addText(tr("Mix Num"), {34, 10, 34, 11}));
     mixNumBox_ = addDropList(kIdMixNum, {103, 10, 41, 38}, {tr("MIX 1"), tr("MIX 2"), tr("MIX 3")});
-    widenToText(addText(tr("Source"), {34, 21, 34, 11}));
+    widenToFitText(addText(tr("Source"), {34, 21, 34, 11}));
     sourceBox_ = addDropList(kIdSource, {103, 21, 41, 38},
                              channelNames() << QStringLiteral("VR A") << QStringLiteral("VR B"));
-    widenToText(addText(tr("Des"), {34, 34, 34, 11}));
+    widenToFitText(addText(tr("Des"), {34, 34, 34, 11}));
     desBox_ = addDropList(kIdDes, {103, 34, 41, 37}, channelNames());
-    widenToText(addText(tr("Up Rate"), {34, 46, 34, 11}));
+    widenToFitText(addText(tr("Up Rate"), {34, 46, 34, 11}));
     upEdit_ = addEdit(kIdUpRate, {103, 46, 22, 13});
-    widenToText(addText(tr("Down Rate"), {34, 59, 39, 11}));
+    widenToFitText(addText(tr("Down Rate"), {34, 59, 39, 11}));
     downEdit_ = addEdit(kIdDownRate, {103, 59, 22, 13});
     QLabel* upPercent = addText(QStringLiteral("%"), {128, 46, 12, 13});
     QLabel* downPercent = addText(QStringLiteral("%"), {128, 58, 10, 12});
-    widenToText(addText(tr("Switch"), {34, 70, 39, 11}));
+    widenToFitText(addText(tr("Switch"), {34, 70, 39, 11}));
     switchBox_ =
         addDropList(kIdSwitch, {102, 73, 41, 40}, {tr("SW A"), tr("SW B"), tr("ON"), tr("OFF")});
 

@@ -31,6 +31,11 @@ QSize dluSizeToPixels(int widthDlu, int heightDlu) {
     return {dluToPixelsX(widthDlu), dluToPixelsY(heightDlu)};
 }
 
+void widenToFitText(QWidget* widget) {
+    const int needed = widget->sizeHint().width();
+    if (needed > widget->width()) widget->resize(needed, widget->height());
+}
+
 TemplateDialog::TemplateDialog(const QString& caption, int widthDlu, int heightDlu,
                                int pointSize, Frame frame, QWidget* parent)
     : QDialog(parent) {

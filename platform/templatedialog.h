@@ -38,6 +38,10 @@ struct DluRect {
 inline constexpr int kIdOk = 1;
 inline constexpr int kIdCancel = 2;
 
+// Widens a control to the width its text needs, when the template's width is too narrow for
+// this font; position and height stay.
+void widenToFitText(QWidget* widget);
+
 class TemplateDialog : public QDialog {
     Q_OBJECT
 
