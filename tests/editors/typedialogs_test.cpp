@@ -10,10 +10,10 @@
 #include <map>
 
 #include "editorhandlers.h"
-#include "part1_support.h"
+#include "formeditortesting.h"
 #include "typedialogs.h"
 
-namespace pelorin::part1 {
+namespace pelorin::formeditors {
 namespace {
 
 constexpr int kListId = 1015;
@@ -347,4 +347,4 @@ TEST(UserSelectDialog, StoredValueNamingNoEntry_OnOkWithoutChoice_KeepsTheValue)
 }
 
 }  // namespace
-}  // namespace pelorin::part1
+}  // namespace pelorin::formeditors

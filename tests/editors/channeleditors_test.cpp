@@ -13,9 +13,9 @@
 #include "channeleditors.h"
 #include "dataexchange.h"
 #include "editorhandlers.h"
-#include "part1_support.h"
+#include "formeditortesting.h"
 
-namespace pelorin::part1 {
+namespace pelorin::formeditors {
 namespace {
 
 using pelorin::test::MessageRecorder;
@@ -500,4 +500,4 @@ TEST(ChannelEditors, SettingsFrameWhileOpen_OnCancel_ReceivedValuesStay) {
 }
 
 }  // namespace
-}  // namespace pelorin::part1
+}  // namespace pelorin::formeditors

@@ -22,7 +22,7 @@
 #include "settingsblock.h"
 #include "templatedialog.h"
 
-namespace pelorin::part1 {
+namespace pelorin::formeditors {
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -108,4 +108,4 @@ inline void chooseEntry(TemplateDialog* dialog, int id, const QString& text) {
     list->setCurrentIndex(index);
 }
 
-}  // namespace pelorin::part1
+}  // namespace pelorin::formeditors

@@ -24,11 +24,11 @@
 #include <vector>
 
 #include "channeleditors.h"
-#include "part1_support.h"
+#include "formeditortesting.h"
 #include "selectdialogs.h"
 #include "typedialogs.h"
 
-namespace pelorin::part1 {
+namespace pelorin::formeditors {
 namespace {
 
 // The values every window of this file edits; they live as long as the windows.
@@ -216,9 +216,9 @@ std::string clipping(QWidget* w) {
     return {};
 }
 
-class Part1Windows : public ::testing::TestWithParam<WindowSpec> {};
+class FormEditorWindows : public ::testing::TestWithParam<WindowSpec> {};
 
-TEST_P(Part1Windows, Template_HasItsCaptionSizeIdsAndTexts) {
+TEST_P(FormEditorWindows, Template_HasItsCaptionSizeIdsAndTexts) {
     const WindowSpec& spec = GetParam();
     Values values;
     auto dialog = spec.make(values);
@@ -244,7 +244,7 @@ TEST_P(Part1Windows, Template_HasItsCaptionSizeIdsAndTexts) {
     EXPECT_FALSE(dialog->control<QPushButton>(kIdCancel)->isDefault());
 }
 
-TEST_P(Part1Windows, OpenWindow_WithInstalledFonts_ClipsNoTextAndOverlapsNothing) {
+TEST_P(FormEditorWindows, OpenWindow_WithInstalledFonts_ClipsNoTextAndOverlapsNothing) {
     const WindowSpec& spec = GetParam();
     Values values;
     auto dialog = spec.make(values);
@@ -276,7 +276,7 @@ TEST_P(Part1Windows, OpenWindow_WithInstalledFonts_ClipsNoTextAndOverlapsNothing
     });
 }
 
-TEST_P(Part1Windows, Keys_ReturnPressesOkAndEscapeCancels) {
+TEST_P(FormEditorWindows, Keys_ReturnPressesOkAndEscapeCancels) {
     const WindowSpec& spec = GetParam();
     for (const auto& [key, expected] : {std::pair{Qt::Key_Return, QDialog::Accepted},
                                         std::pair{Qt::Key_Enter, QDialog::Accepted},
@@ -339,7 +339,7 @@ private:
     double drawnMs_ = -1;
 };
 
-TEST_P(Part1Windows, Run_ShownAndDrawn_Within50Milliseconds) {
+TEST_P(FormEditorWindows, Run_ShownAndDrawn_Within50Milliseconds) {
     const WindowSpec& spec = GetParam();
     Values values;
     auto dialog = spec.make(values);
@@ -362,10 +362,10 @@ TEST_P(Part1Windows, Run_ShownAndDrawn_Within50Milliseconds) {
     EXPECT_LT(median, 50.0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Windows, Part1Windows, ::testing::ValuesIn(windowSpecs()),
+INSTANTIATE_TEST_SUITE_P(Windows, FormEditorWindows, ::testing::ValuesIn(windowSpecs()),
                          [](const ::testing::TestParamInfo<WindowSpec>& window) {
                              return std::string(window.param.name);
                          });
 
 }  // namespace
-}  // namespace pelorin::part1
+}  // namespace pelorin::formeditors

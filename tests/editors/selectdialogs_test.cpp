@@ -6,10 +6,10 @@
 #include <array>
 
 #include "editorhandlers.h"
-#include "part1_support.h"
+#include "formeditortesting.h"
 #include "selectdialogs.h"
 
-namespace pelorin::part1 {
+namespace pelorin::formeditors {
 namespace {
 
 constexpr int kListId = 1015;
@@ -314,4 +314,4 @@ TEST(SelectDialogs, SettingsFrameWhileOpen_OnCancel_ReceivedValueStays) {
 }
 
 }  // namespace
-}  // namespace pelorin::part1
+}  // namespace pelorin::formeditors

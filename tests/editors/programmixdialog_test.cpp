@@ -13,7 +13,7 @@
 
 #include "editorhandlers.h"
 #include "frames.h"
-#include "part2_support.h"
+#include "curvemixtesting.h"
 #include "programmixdialog.h"
 
 namespace pelorin::test {

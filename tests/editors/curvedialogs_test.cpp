@@ -11,7 +11,7 @@
 #include "curvedialogs.h"
 #include "editorhandlers.h"
 #include "frames.h"
-#include "part2_support.h"
+#include "curvemixtesting.h"
 
 namespace pelorin::test {
 namespace {

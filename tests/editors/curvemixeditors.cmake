@@ -1,0 +1,7 @@
+# Curve editors (graph pixels and dialogs) and the program mix editor.
+pelorin_gtest(pelorin_curve_mix_editor_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/curvegraph_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/curvedialogs_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/programmixdialog_test.cpp
+  LIBS pelorin_editors pelorin_qt_test_main)

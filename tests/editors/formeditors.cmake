@@ -1,0 +1,9 @@
+# Channel editors, model type and stick mode, switch and VR selectors.
+pelorin_gtest(pelorin_form_editor_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/channeleditors_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/typedialogs_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/selectdialogs_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/editorlayout_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/formeditortesting.h
+  LIBS pelorin_editors pelorin_qt_test_main)
