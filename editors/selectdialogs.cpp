@@ -20,21 +20,26 @@ void selectPosition(QComboBox* list, int position) {
     list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);
 }
 
+}  // namespace
+
+FunctionSelectDialog::FunctionSelectDialog(const QString& caption, int widthDlu, int heightDlu,
+                                           int& function, QWidget* parent)
+    : TemplateDialog(caption, widthDlu, heightDlu, kEditorPointSize, Frame::Editor, parent),
+      function_(function) {}
+
 // OK with no entry selected keeps the stored value: an unselected list has no position, and
 // storing that as -1 would send a byte (0xFF) the transmitter gives no meaning.
-void storeSelection(const QComboBox* list, int& function) {
-    const int position = list->currentIndex();
+void FunctionSelectDialog::accept() {
+    const int position = control<QComboBox>(kListId)->currentIndex();
     if (position >= 0)
-        function = position;
+        function_ = position;
+    TemplateDialog::accept();
 }
-
-}  // namespace
 
 // --- Switch Selector ------------------------------------------------------------------------
 
 SwitchSelectDialog::SwitchSelectDialog(int& function, QWidget* parent)
-    : TemplateDialog(tr("Switch Selector"), 133, 93, kEditorPointSize, Frame::Editor, parent),
-      function_(function) {
+    : FunctionSelectDialog(tr("Switch Selector"), 133, 93, function, parent) {
     QLabel* heading =
         addText(tr("Please Select Function For  Switch"), {8, 5, 117, 22}, Qt::AlignCenter);
     heading->setWordWrap(true);
@@ -58,16 +63,10 @@ void SwitchSelectDialog::initDialog() {
     selectPosition(list, function_);
 }
 
-void SwitchSelectDialog::accept() {
-    storeSelection(control<QComboBox>(kListId), function_);
-    TemplateDialog::accept();
-}
-
 // --- VR Selector ----------------------------------------------------------------------------
 
 VrSelectDialog::VrSelectDialog(int& function, QWidget* parent)
-    : TemplateDialog(tr("VR Selector"), 144, 86, kEditorPointSize, Frame::Editor, parent),
-      function_(function) {
+    : FunctionSelectDialog(tr("VR Selector"), 144, 86, function, parent) {
     QLabel* heading =
         addText(tr("Please Select Function For  VR"), {8, 5, 128, 22}, Qt::AlignCenter);
     heading->setWordWrap(true);
@@ -88,11 +87,6 @@ void VrSelectDialog::initDialog() {
         list->addItem(QStringLiteral("Pith Adjust"));
     }
     selectPosition(list, function_);
-}
-
-void VrSelectDialog::accept() {
-    storeSelection(control<QComboBox>(kListId), function_);
-    TemplateDialog::accept();
 }
 
 }  // namespace pelorin

@@ -8,42 +8,44 @@
 
 namespace pelorin {
 
+// What the switch and VR selectors share: the stored function, the model-type copy handed
+// over before every opening, and OK storing the list's position.
+class FunctionSelectDialog : public TemplateDialog {
+    Q_OBJECT
+
+public:
+    // The model type nibble of byte 0, handed over before every opening.
+    void setModelType(std::uint8_t modelTypeNibble) { modelType_ = modelTypeNibble; }
+
+protected:
+    FunctionSelectDialog(const QString& caption, int widthDlu, int heightDlu, int& function,
+                         QWidget* parent);
+    void accept() override;
+
+    int& function_;
+    std::uint8_t modelType_ = 0;
+};
+
 // One instance per switch (A, B); `function` is switchAFunction or switchBFunction.
-class SwitchSelectDialog : public TemplateDialog {
+class SwitchSelectDialog : public FunctionSelectDialog {
     Q_OBJECT
 
 public:
     explicit SwitchSelectDialog(int& function, QWidget* parent = nullptr);
 
-    // The model type nibble of byte 0, handed over before every opening.
-    void setModelType(std::uint8_t modelTypeNibble) { modelType_ = modelTypeNibble; }
-
 protected:
     void initDialog() override;
-    void accept() override;
-
-private:
-    int& function_;
-    std::uint8_t modelType_ = 0;
 };
 
 // One instance per knob (A, B); `function` is vrAFunction or vrBFunction.
-class VrSelectDialog : public TemplateDialog {
+class VrSelectDialog : public FunctionSelectDialog {
     Q_OBJECT
 
 public:
     explicit VrSelectDialog(int& function, QWidget* parent = nullptr);
 
-    // The model type nibble of byte 0, handed over before every opening.
-    void setModelType(std::uint8_t modelTypeNibble) { modelType_ = modelTypeNibble; }
-
 protected:
     void initDialog() override;
-    void accept() override;
-
-private:
-    int& function_;
-    std::uint8_t modelType_ = 0;
 };
 
 }  // namespace pelorin
