@@ -132,6 +132,10 @@ SerialStatus Session::reopenPortAfterSetting(const int* selectedPort) {
     // Also after Cancel: the previous port is opened again.
     if (auto s = serial_.setPortOpen(true); !s)
         return s;
+    // A frame cut off when the port closed (or the line went) cannot go on in the bytes of
+    // the new connection: taken as its rest, it would swallow the first frame that arrives,
+    // the answer to the UserRequest below, or with a matching sum mix two blocks into one.
+    resetReceiver();
     return sendUserRequest(userSelect);
 }
 

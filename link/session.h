@@ -56,7 +56,8 @@ public:
     [[nodiscard]] std::vector<int> probeAvailablePorts();
     // Setting button: close the port if open (before the dialog) ...
     SerialStatus closePortForSetting();
-    // ... and after it: select the chosen port (if OK gave one), open, send UserRequest.
+    // ... and after it: select the chosen port (if OK gave one), open, start the receiver
+    // afresh (idle, ring empty) and send UserRequest.
     SerialStatus reopenPortAfterSetting(const int* selectedPort);
 
     // The write operation: packSettings, then sendSettingsBlock.

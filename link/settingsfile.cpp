@@ -17,6 +17,8 @@ std::string quoted(const std::string& path) {
     return "\u201C" + path + "\u201D";
 }
 
+constexpr const char* kNotRegular = "Not a regular file";
+
 std::string reason(int error) {
     return std::strerror(error);
 }
@@ -90,13 +92,25 @@ int writeAll(int fd, const std::uint8_t* data, std::size_t size) {
 }  // namespace
 
 std::variant<BlockBytes, FileError> readSettingsFile(const std::string& path) {
+    // Without waiting: a named pipe would block the open until a writer comes, and a terminal
+    // (the transmitter's own port, say) the read until data arrives. Only a regular file is
+    // read, so neither can hang the program.
     int fd;
     do {
-        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0)
         return cannotRead(path, errno);
     Descriptor file(fd);
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0)
+        return cannotRead(path, errno);
+    if (S_ISDIR(info.st_mode))
+        return cannotRead(path, EISDIR);
+    if (!S_ISREG(info.st_mode))
+        return FileError{"Cannot read " + quoted(path) + ": " + kNotRegular + "."};
+    if (const int flags = ::fcntl(file.get(), F_GETFL); flags >= 0)
+        ::fcntl(file.get(), F_SETFL, flags & ~O_NONBLOCK);  // a plain file: reads may wait
 
     // Read one byte more than a settings file holds, to tell a longer file from a good one.
     std::array<std::uint8_t, kSettingsFileSize + 1> buffer{};
@@ -115,10 +129,9 @@ std::variant<BlockBytes, FileError> readSettingsFile(const std::string& path) {
 
     if (got != kSettingsFileSize) {
         std::string size;
-        struct stat info {};
         if (got < kSettingsFileSize) {
             size = std::to_string(got) + (got == 1 ? " byte" : " bytes");
-        } else if (::fstat(file.get(), &info) == 0 && S_ISREG(info.st_mode)) {
+        } else if (::fstat(file.get(), &info) == 0 && info.st_size > 0) {
             size = std::to_string(info.st_size) + " bytes";
         } else {
             size = "more than " + std::to_string(kSettingsFileSize) + " bytes";
@@ -144,6 +157,9 @@ std::optional<FileError> writeSettingsFile(const std::string& path, const BlockB
         }
         if (S_ISDIR(existing.st_mode))
             return cannotSave(path, EISDIR);
+        // A pipe or a device would be replaced by a plain file, not written.
+        if (!S_ISREG(existing.st_mode))
+            return FileError{"Cannot save " + quoted(path) + ": " + kNotRegular + "."};
         // Replacing by rename would get past a write-protected file; honour the protection.
         if (::access(target.c_str(), W_OK) != 0)
             return cannotSave(path, errno);

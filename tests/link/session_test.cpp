@@ -318,6 +318,27 @@ TEST_F(SessionTest, SettingToAPortThatDoesNotOpen_ReportsAndSkipsUserRequest) {
     EXPECT_TRUE(serial.writes().empty());
 }
 
+TEST_F(SessionTest, SettingRound_AfterLineLostMidFrame_NewLineStartsFromIdle) {
+    openOnCom3();
+    serial.setReceiveHandler([this](CommEvent e) { session.onReceive(e); });
+    BlockBytes block = transmitterBlock();
+    const Bytes frame = bytesOf(settingsFrame(block));
+    // The first 32 bytes of a SettingsFrame arrive, then the line goes.
+    serial.deliver(std::span(frame.data(), 32));
+    serial.loseDevice("lost");
+    ASSERT_TRUE(session.rxParser.settingsActive);
+
+    ASSERT_TRUE(session.closePortForSetting().ok());
+    ASSERT_TRUE(session.reopenPortAfterSetting(nullptr).ok());
+    // The new line's first frame is taken whole, not as the rest of the lost one.
+    block[0] = 0x12;
+    serial.deliver(bytesOf(settingsFrame(block)));
+
+    EXPECT_EQ(session.counters().settingsAccepted, 1u);
+    EXPECT_EQ(session.counters().settingsRejected, 0u);
+    EXPECT_EQ(session.blockBytes, block);
+}
+
 TEST_F(SessionTest, SettingWhilePortClosed_DoesNotCloseAgain) {
     EXPECT_TRUE(session.closePortForSetting().ok());
     EXPECT_TRUE(serial.calls.empty());

@@ -1,15 +1,19 @@
 #include "settingsfile.h"
 
 #include <dirent.h>
+#include <fcntl.h>
+#include <stdlib.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstring>
 #include <fstream>
+#include <future>
 #include <iterator>
 #include <vector>
 
@@ -95,6 +99,42 @@ TEST_F(SettingsFileTest, MissingFile_IsRefusedWithTheSystemsReason) {
     EXPECT_NE(text.find(std::strerror(ENOENT)), std::string::npos) << text;
 }
 
+TEST_F(SettingsFileTest, OpenOfAPipeOrDevice_IsRefusedAtOnceInsteadOfWaitingForData) {
+    // A named pipe blocks the open until a writer comes, a terminal blocks the read until a
+    // line arrives: either would hang the window for good.
+    const std::string fifo = pathOf("pipe");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(master, 0);
+    ASSERT_EQ(::grantpt(master), 0);
+    ASSERT_EQ(::unlockpt(master), 0);
+    const std::string terminal = ::ptsname(master);
+
+    for (const std::string& path : {fifo, terminal}) {
+        auto reading = std::async(std::launch::async, [&] { return readSettingsFile(path); });
+        if (reading.wait_for(std::chrono::seconds(3)) != std::future_status::ready) {
+            ADD_FAILURE() << path << ": still waiting after 3 s";
+            // Let the stuck reader go: a writer for the pipe, a hang-up for the terminal.
+            const int writer = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
+            if (path == terminal) {
+                ::close(master);
+                master = -1;
+            }
+            if (writer >= 0)
+                ::close(writer);
+            reading.wait();
+            continue;
+        }
+        const auto result = reading.get();
+        ASSERT_TRUE(std::holds_alternative<FileError>(result)) << path;
+        const std::string& text = std::get<FileError>(result).text;
+        EXPECT_NE(text.find(path), std::string::npos) << text;
+        EXPECT_NE(text.find("Not a regular file"), std::string::npos) << text;
+    }
+    if (master >= 0)
+        ::close(master);
+}
+
 TEST_F(SettingsFileTest, Save_WritesThe67BytesAndReplacesAnExistingFile) {
     const std::string path = pathOf("model.bin");
     writeBytes(path, Bytes(200, 0xEE));
@@ -163,6 +203,18 @@ TEST_F(SettingsFileTest, SaveOntoAFolder_IsRefusedAndLeavesNoTemporary) {
     EXPECT_TRUE(writeSettingsFile(path, numberedBlock(0)).has_value());
     EXPECT_EQ(entries(), std::vector<std::string>{"folder"});
     ::rmdir(path.c_str());
+}
+
+TEST_F(SettingsFileTest, SaveOntoAPipe_IsRefusedAndLeavesItInPlace) {
+    const std::string path = pathOf("pipe");
+    ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
+    const auto error = writeSettingsFile(path, numberedBlock(0));
+    ASSERT_TRUE(error.has_value());
+    EXPECT_NE(error->text.find("Not a regular file"), std::string::npos) << error->text;
+    struct stat info {};
+    ASSERT_EQ(::lstat(path.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    EXPECT_EQ(entries(), std::vector<std::string>{"pipe"});
 }
 
 TEST_F(SettingsFileTest, SaveOntoAWriteProtectedFile_IsRefusedAndKeepsIt) {

@@ -1,0 +1,181 @@
+// Saving under fire: a process that saves settings files over and over is killed at random
+// moments. Whenever it dies, the file it was saving must be whole: exactly 67 bytes, holding
+// one of the blocks it saved (or the one that was there before), never a mix or a stump.
+
+#include <dirent.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <chrono>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <set>
+#include <string>
+#include <thread>
+#include <variant>
+#include <vector>
+
+#include "settingsfile.h"
+
+namespace pelorin {
+namespace {
+
+constexpr int kBlockCount = 8;
+
+// Eight blocks that differ from each other in every byte, so a file mixed from two of them,
+// or cut short, matches none.
+BlockBytes numberedBlock(int k) {
+    BlockBytes block{};
+    for (std::size_t i = 0; i < block.size(); ++i)
+        block[i] = static_cast<std::uint8_t>(k * 37 + static_cast<int>(i) * 11);
+    return block;
+}
+
+class TempFolder {
+public:
+    explicit TempFolder(const std::string& base) {
+        std::string templ = base + "/pelorin-savefire-XXXXXX";
+        if (::mkdtemp(templ.data()) != nullptr)
+            path_ = templ;
+    }
+    ~TempFolder() {
+        if (path_.empty())
+            return;
+        for (const std::string& name : entries())
+            ::unlink((path_ + "/" + name).c_str());
+        ::rmdir(path_.c_str());
+    }
+    [[nodiscard]] const std::string& path() const { return path_; }
+    [[nodiscard]] std::vector<std::string> entries() const {
+        std::vector<std::string> names;
+        if (DIR* dir = ::opendir(path_.c_str())) {
+            while (const dirent* e = ::readdir(dir)) {
+                const std::string name = e->d_name;
+                if (name != "." && name != "..")
+                    names.push_back(name);
+            }
+            ::closedir(dir);
+        }
+        return names;
+    }
+
+private:
+    std::string path_;
+};
+
+std::vector<std::uint8_t> rawContent(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Saves blocks 1..7 in a cycle onto `path`, starting with block `first`, until killed. Says
+// so on `ready` once the first save is done, so that every kill lands among the saves.
+[[noreturn]] void saveForever(const std::string& path, int first, int ready) {
+    for (int k = first;; k = k % (kBlockCount - 1) + 1) {
+        if (writeSettingsFile(path, numberedBlock(k)).has_value())
+            ::_exit(3);
+        if (ready >= 0) {
+            [[maybe_unused]] const ssize_t n = ::write(ready, "1", 1);
+            ::close(ready);
+            ready = -1;
+        }
+    }
+}
+
+// Where the saves go and how long to let the saver run after its first save before each kill:
+// on the disk a save takes milliseconds (it syncs the file and the folder), in memory
+// microseconds.
+struct Ground {
+    const char* name;
+    std::string folder;
+    int kills;
+    std::chrono::microseconds longestRun;
+};
+
+void PrintTo(const Ground& ground, std::ostream* os) {
+    *os << ground.name;
+}
+
+class SaveUnderFire : public ::testing::TestWithParam<Ground> {};
+
+TEST_P(SaveUnderFire, SaverKilledAtRandomMoments_FileIsAlwaysWholeOldOrNew) {
+    const Ground& ground = GetParam();
+    struct stat info {};
+    if (::stat(ground.folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
+        GTEST_SKIP() << ground.folder << " does not exist here";
+    TempFolder folder(ground.folder);
+    ASSERT_FALSE(folder.path().empty());
+    const std::string path = folder.path() + "/model.pel";
+    ASSERT_FALSE(writeSettingsFile(path, numberedBlock(0)).has_value());
+
+    std::vector<BlockBytes> known;
+    for (int k = 0; k < kBlockCount; ++k)
+        known.push_back(numberedBlock(k));
+
+    std::mt19937 random(20240611);
+    std::uniform_int_distribution<long> delayUs(0, ground.longestRun.count());
+    std::set<int> seen;
+    int changes = 0;
+    int previous = 0;
+    for (int round = 0; round < ground.kills; ++round) {
+        int ready[2];
+        ASSERT_EQ(::pipe(ready), 0);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ::close(ready[0]);
+            saveForever(path, round % (kBlockCount - 1) + 1, ready[1]);
+        }
+        ::close(ready[1]);
+        char byte = 0;
+        const bool started = ::read(ready[0], &byte, 1) == 1;
+        ::close(ready[0]);
+        ASSERT_TRUE(started) << "the saver did not save in round " << round;
+        std::this_thread::sleep_for(std::chrono::microseconds(delayUs(random)));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the saver stopped by itself in round " << round;
+
+        info = {};
+        ASSERT_EQ(::lstat(path.c_str(), &info), 0) << "the file is gone after round " << round;
+        ASSERT_TRUE(S_ISREG(info.st_mode));
+        ASSERT_EQ(info.st_size, 67) << "round " << round;
+        const std::vector<std::uint8_t> content = rawContent(path);
+        int which = -1;
+        for (int k = 0; k < kBlockCount; ++k) {
+            const BlockBytes& block = known[static_cast<std::size_t>(k)];
+            if (std::equal(content.begin(), content.end(), block.begin(), block.end()))
+                which = k;
+        }
+        ASSERT_NE(which, -1) << "round " << round << ": the file holds a mix of saves";
+        ASSERT_TRUE(std::holds_alternative<BlockBytes>(readSettingsFile(path)));
+        seen.insert(which);
+        if (which != previous)
+            ++changes;
+        previous = which;
+    }
+
+    // The kills landed among saves of different blocks.
+    EXPECT_GE(seen.size(), 4u);
+    EXPECT_GE(changes, ground.kills / 4);
+    const std::size_t leftovers = folder.entries().size() - 1;
+    std::printf("%s: %d kills, the file changed %d times, %zu temporary files left behind\n",
+                ground.name, ground.kills, changes, leftovers);
+    RecordProperty("leftovers", static_cast<int>(leftovers));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Grounds, SaveUnderFire,
+    ::testing::Values(Ground{"disk", ::testing::TempDir(), 200, std::chrono::microseconds(40000)},
+                      Ground{"memory", "/dev/shm", 500, std::chrono::microseconds(500)}),
+    [](const ::testing::TestParamInfo<Ground>& p) { return std::string(p.param.name); });
+
+}  // namespace
+}  // namespace pelorin
