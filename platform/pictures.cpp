@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 
 namespace pelorin {
@@ -19,8 +20,10 @@ QPixmap loadPicture(const QString& bareName) {
     for (const QString& folder : folders) {
         const QString path = QDir(folder).filePath(bareName);
         if (!QFileInfo::exists(path)) continue;
-        QPixmap picture(path);
-        if (!picture.isNull()) return picture;
+        // Through QImage, not QPixmap(path): QPixmap caches by name, size and modification
+        // second, so a file replaced within the same second would show the old picture.
+        const QImage image(path);
+        if (!image.isNull()) return QPixmap::fromImage(image);
     }
     return {};
 }

@@ -43,6 +43,8 @@ TEST_F(HelpWindowTest, Help_ShowsThePictureAndRereadsItAtTheNextRepaint) {
         QRgb secondColour = 0;
         QPoint at;
         clickThrough<HelpDialog>(1006, [&](HelpDialog* help) {
+            // A window that is not exposed yet is not painted, and so would not reread.
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
             auto* picture = help->control<QLabel>(HelpDialog::kPictureId);
             windowSize = help->size();
             EXPECT_EQ(help->windowTitle(), "Help");

@@ -44,12 +44,8 @@ int main(int argc, char** argv) {
         };
     }
 
-    std::string error;
-    if (!transmitter.open(&error)) {
-        std::fprintf(stderr, "pelorin-txsim: %s\n", error.c_str());
-        return 1;
-    }
-
+    // The handlers come before the link is registered: a signal that arrives the moment the
+    // link exists must still end the run normally, so the link is removed again.
     g_transmitter = &transmitter;
     struct sigaction action {};
     action.sa_handler = onSignal;
@@ -58,6 +54,12 @@ int main(int argc, char** argv) {
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGHUP, &action, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
+
+    std::string error;
+    if (!transmitter.open(&error)) {
+        std::fprintf(stderr, "pelorin-txsim: %s\n", error.c_str());
+        return 1;
+    }
 
     if (!commandLine.quiet) {
         std::printf("pelorin-txsim: virtual transmitter on %s, registered as %s\n",
