@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 
 #include <algorithm>
 #include <cerrno>
@@ -20,6 +21,55 @@ namespace {
 
 QString trText(const char* text) {
     return QCoreApplication::translate("pelorin::QtSerialControl", text);
+}
+
+QString holderLabel(const DeviceHolder& holder) {
+    const QString name = QString::fromLocal8Bit(holder.name);
+    return name.isEmpty() ? trText("process %1").arg(holder.pid)
+                          : trText("%1 (pid %2)").arg(name).arg(holder.pid);
+}
+
+// "A", "A and B", "A, B and C".
+QString holderList(const std::vector<DeviceHolder>& holders) {
+    QStringList labels;
+    for (const DeviceHolder& holder : holders)
+        labels << holderLabel(holder);
+    if (labels.size() < 2)
+        return labels.join(QString());
+    const QString last = labels.takeLast();
+    return trText("%1 and %2").arg(labels.join(QStringLiteral(", ")), last);
+}
+
+// What to do about the programs that have the device open. Two services are known to take
+// serial adapters on their own; anything else the user started and can close.
+QString holderAdvice(const std::vector<DeviceHolder>& holders) {
+    bool modemManager = false;
+    bool brltty = false;
+    std::vector<DeviceHolder> others;
+    for (const DeviceHolder& holder : holders) {
+        if (holder.name == "ModemManager") {
+            modemManager = true;
+        } else if (holder.name.starts_with("brltty")) {
+            brltty = true;
+        } else {
+            others.push_back(holder);
+        }
+    }
+    QStringList advice;
+    if (modemManager) {
+        advice << trText(
+            "ModemManager looks at every new serial adapter for a few seconds after it is "
+            "plugged in. Wait a moment and try again, or stop it:\n    sudo systemctl stop "
+            "ModemManager");
+    }
+    if (brltty) {
+        advice << trText(
+            "brltty takes some USB serial adapters for Braille displays. If no Braille display "
+            "is used on this computer, remove it:\n    sudo apt remove brltty");
+    }
+    if (!others.empty())
+        advice << trText("Close %1, then try again.").arg(holderList(others));
+    return advice.join(QStringLiteral("\n\n"));
 }
 
 std::string_view trimmed(std::string_view text) {
@@ -145,7 +195,7 @@ std::optional<LineSettings> parseLineSettings(std::string_view text) {
 }
 
 QString openErrorText(const QString& comName, const QString& device, const QString& resolvedDevice,
-                      OpenFailure failure, const QString& reason) {
+                      OpenFailure failure, const QString& reason, const DeviceHolderScan& holders) {
     QString where = comName;
     if (!device.isEmpty()) {
         const bool viaLink = !resolvedDevice.isEmpty() && resolvedDevice != device;
@@ -165,18 +215,38 @@ QString openErrorText(const QString& comName, const QString& device, const QStri
                        "the transmitter is plugged in, then choose its port with the Setting "
                        "button.")
                 .arg(where, reason);
-        case OpenFailure::PermissionDenied:
-            return trText(
-                       "%1 cannot be opened: %2.\n\nYour user account is not allowed to use "
-                       "serial ports. Add it to the dialout group:\n    sudo usermod -aG "
-                       "dialout $USER\nthen log out and log in again.")
-                .arg(where, reason);
-        case OpenFailure::Busy:
-            return trText(
-                       "%1 cannot be opened: the port is in use (%2).\n\nAnother program "
-                       "holds it open, for example ModemManager or a serial terminal. Close "
-                       "that program (or stop ModemManager) and try again.")
-                .arg(where, reason);
+        case OpenFailure::PermissionDenied: {
+            QString text = trText(
+                               "%1 cannot be opened: %2.\n\nYour user account is not allowed to "
+                               "use serial ports. Add it to the dialout group:\n    sudo usermod "
+                               "-aG dialout $USER\nthen log out and log in again.")
+                               .arg(where, reason);
+            if (!holders.holders.empty()) {
+                text += QStringLiteral("\n\n") +
+                        trText("The port is also held by %1.").arg(holderList(holders.holders)) +
+                        QStringLiteral("\n\n") + holderAdvice(holders.holders);
+            }
+            return text;
+        }
+        case OpenFailure::Busy: {
+            QString text =
+                trText("%1 cannot be opened: the port is in use (%2).").arg(where, reason) +
+                QStringLiteral("\n\n");
+            if (!holders.holders.empty()) {
+                return text + trText("It is held by %1.").arg(holderList(holders.holders)) +
+                       QStringLiteral("\n\n") + holderAdvice(holders.holders);
+            }
+            text += trText(
+                "Another program holds it open, for example ModemManager or a serial terminal. "
+                "Close that program (or stop ModemManager) and try again.");
+            if (!holders.complete) {
+                // Only root sees every program's open files.
+                const QString path = resolvedDevice.isEmpty() ? device : resolvedDevice;
+                text += QStringLiteral("\n\n") +
+                        trText("To see which program it is:\n    sudo fuser -v %1").arg(path);
+            }
+            return text;
+        }
         case OpenFailure::Other:
             break;
     }
@@ -328,7 +398,11 @@ SerialStatus QtSerialControl::setPortOpen(bool open) {
     const auto failed = openDevice(m_port, path);
     m_calling = false;
     if (failed) {
-        return failure(openErrorText(comName(), m_device, path, failed->first, failed->second));
+        DeviceHolderScan holders;
+        if (failed->first == OpenFailure::Busy || failed->first == OpenFailure::PermissionDenied)
+            holders = findDeviceHolders(QFile::encodeName(path).toStdString());
+        return failure(
+            openErrorText(comName(), m_device, path, failed->first, failed->second, holders));
     }
     m_openedPath = path;
     return {};

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string_view>
 
+#include "deviceholders.h"
 #include "serialcontrol.h"
 
 namespace pelorin {
@@ -35,10 +36,12 @@ enum class OpenFailure {
 };
 
 // The text shown when COM<n> does not open: the COM name, the device (and the device a link
-// leads to), the system's reason, and what the user can do about it.
+// leads to), the system's reason, and what the user can do about it. For a busy or refused
+// port, `holders` names the programs that have the device open, with advice for the known
+// ones (ModemManager, brltty).
 [[nodiscard]] QString openErrorText(const QString& comName, const QString& device,
                                     const QString& resolvedDevice, OpenFailure failure,
-                                    const QString& reason);
+                                    const QString& reason, const DeviceHolderScan& holders = {});
 
 class QtSerialControl : public QObject, public SerialControl {
     Q_OBJECT

@@ -1,0 +1,195 @@
+// The program's windows on a real X server, as a user sees them: the main window over the real
+// serial control, connected to a running virtual transmitter, with the live bars moving, and
+// the throttle curve editor with its live marker. scripts/screenshots.sh runs this under Xvfb
+// with pelorin-txsim in a private runtime dir; with PELORIN_SCREENSHOT_DIR set, the windows are
+// saved there as main-window.png and throttle-curve.png. On any other platform it skips.
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
+#include <ostream>
+
+#include "curvedialogs.h"
+#include "livedisplay.h"
+#include "maindialog.h"
+#include "modal.h"
+#include "portdiscovery.h"
+#include "qtserialcontrol.h"
+#include "settingsfile.h"
+#include "virtualtransmitter.h"
+
+// Rectangles in failure messages as x, y, width x height.
+inline void PrintTo(const QRect& rect, std::ostream* os) {
+    *os << rect.x() << ", " << rect.y() << ", " << rect.width() << " x " << rect.height();
+}
+
+namespace pelorin::test {
+namespace {
+
+constexpr int kWaitMs = 20000;  // generous: other builds may be loading the machine
+constexpr QRgb kBlack = qRgb(0, 0, 0);
+
+// A helicopter set-up, so the curve buttons show, with a throttle curve of the usual shape.
+BlockBytes demoModel() {
+    BlockBytes block = txsim::defaultModels()[1];
+    constexpr std::array<int, 5> throttleNormal = {0, 40, 60, 80, 100};
+    for (std::size_t i = 0; i < throttleNormal.size(); ++i)
+        block[block::kThrottleCurve + 2 * i] = lowByte(throttleNormal[i]);
+    return block;
+}
+
+// The rectangle covered by pixels of exactly this colour.
+QRect boundsOf(const QImage& image, QRgb colour) {
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if ((image.pixel(x, y) & 0xFFFFFFu) == (colour & 0xFFFFFFu))
+                bounds |= QRect(x, y, 1, 1);
+        }
+    }
+    return bounds;
+}
+
+int countOf(const QImage& image, const QRect& area, QRgb colour) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += (image.pixel(x, y) & 0xFFFFFFu) == (colour & 0xFFFFFFu) ? 1 : 0;
+    }
+    return count;
+}
+
+// What the X server shows of a window now (not a fresh rendering by Qt).
+QImage onScreen(QWidget* window) {
+    return window->screen()
+        ->grabWindow(window->winId())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+void saveScreenshot(QWidget* window, const QString& fileName) {
+    const QString folder = qEnvironmentVariable("PELORIN_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        return;
+    const QString path = QDir(folder).filePath(fileName);
+    EXPECT_TRUE(window->grab().save(path, "PNG")) << path.toStdString();
+}
+
+class ScreenshotTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (QGuiApplication::platformName() != QStringLiteral("xcb"))
+            GTEST_SKIP() << "needs an X server: run scripts/screenshots.sh";
+        ASSERT_FALSE(discoverVirtualPorts().empty())
+            << "no virtual transmitter in " << virtualPortFolder().toStdString();
+        ASSERT_TRUE(files.isValid());
+        modelFile = files.filePath(QStringLiteral("heli.pel"));
+        ASSERT_FALSE(writeSettingsFile(QFile::encodeName(modelFile).toStdString(), demoModel()));
+        window = std::make_unique<MainDialog>(std::make_unique<QtSerialControl>());
+        window->setOpenChooser([this](QWidget*, const QString&) { return modelFile; });
+    }
+
+    // Runs the window as the program does; once the transmitter's settings and a stream of
+    // live frames have arrived and the helicopter model is loaded with Open, `body` acts on
+    // the window. The window is closed afterwards.
+    void runConnected(const std::function<void(MainDialog&)>& body) {
+        bool ran = false;
+        whenModalOpens<MainDialog>(
+            [&](MainDialog* dialog) {
+                ran = true;
+                EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog, kWaitMs));
+                const Session& session = dialog->session();
+                EXPECT_TRUE(QTest::qWaitFor(
+                    [&] { return session.counters().settingsAccepted >= 1; }, kWaitMs))
+                    << "no settings from the transmitter";
+                dialog->control<QPushButton>(mainid::kOpen)->click();
+                const auto seen = session.counters().liveAccepted;
+                EXPECT_TRUE(QTest::qWaitFor(
+                    [&] { return session.counters().liveAccepted >= seen + 25; }, kWaitMs))
+                    << "no live frames";
+                if (!::testing::Test::HasFailure())
+                    body(*dialog);
+                dialog->reject();
+            },
+            kWaitMs);
+        window->run();
+        EXPECT_TRUE(ran) << "the main window did not open";
+        EXPECT_TRUE(messages.messages.isEmpty())
+            << messages.messages.join(QStringLiteral("\n")).toStdString();
+    }
+
+    MessageRecorder messages;  // what the window would show in message boxes
+    QTemporaryDir files;
+    QString modelFile;
+    std::unique_ptr<MainDialog> window;
+};
+
+TEST_F(ScreenshotTest, MainWindowOnX11_ConnectedToTransmitter_ShowsLiveBarsOnTheGreenDisplay) {
+    runConnected([](MainDialog& w) {
+        EXPECT_FALSE(w.control(mainid::kThrottleCurve)->isHidden());
+        QTest::qWait(100);  // a few repaints with the latest values
+        const QImage screen = onScreen(&w);
+
+        // The display area is the only green of the window: 237 x 108 pixels at the
+        // template's place, 85, 13 dialog units. Its top row is the first box's top line,
+        // black from edge to edge; every other row shows the background somewhere.
+        const QRect display = boundsOf(screen, kDisplayBackground).adjusted(0, -1, 0, 0);
+        EXPECT_EQ(display, QRect(128, 26, 237, 108));
+        EXPECT_EQ(countOf(screen, QRect(display.topLeft(), QSize(display.width(), 1)), kBlack),
+                  display.width());
+
+        // The bars: far more black than the boxes, centre lines and markers alone.
+        QImage idle(display.size(), QImage::Format_RGB32);
+        renderChannelDisplay(idle, {});
+        const int idleBlack = countOf(idle, idle.rect(), kBlack);
+        EXPECT_GT(countOf(screen, display, kBlack), idleBlack + 6 * 15 * 10);
+
+        saveScreenshot(&w, QStringLiteral("main-window.png"));
+    });
+}
+
+TEST_F(ScreenshotTest, ThrottleCurveOnX11_WithStreamingTransmitter_DrawsTheLiveMarker) {
+    runConnected([](MainDialog& w) {
+        whenModalOpens<ThrottleCurveDialog>(
+            [&](ThrottleCurveDialog* dialog) {
+                EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog, kWaitMs));
+                // The marker somewhere in the middle, where it is easy to see.
+                EXPECT_TRUE(QTest::qWaitFor(
+                    [&] {
+                        const int aux = w.session().liveAux();
+                        return aux > 400 && aux < 600;
+                    },
+                    kWaitMs));
+                QTest::qWait(2 * CurveDialog::kTickMs + 20);
+
+                const QImage screen = onScreen(dialog);
+                const QRect graph = boundsOf(screen, kCurveGraphBackground);
+                EXPECT_TRUE(graph.isValid()) << "no graph on the screen";
+                // One column inside the graph is black from top to bottom: the marker.
+                int markers = 0;
+                for (int x = graph.left() + 2; graph.isValid() && x < graph.right() - 1; ++x) {
+                    if (countOf(screen, QRect(x, graph.top(), 1, graph.height()), kBlack) >=
+                        graph.height() - 1)
+                        ++markers;
+                }
+                EXPECT_GE(markers, 1);
+
+                saveScreenshot(dialog, QStringLiteral("throttle-curve.png"));
+                dialog->reject();
+            },
+            kWaitMs);
+        w.control<QPushButton>(mainid::kThrottleCurve)->click();
+    });
+}
+
+}  // namespace
+}  // namespace pelorin::test

@@ -1,0 +1,60 @@
+// pelorin-picturecheck [--missing]: loads the program's pictures the way its windows do
+// (loadPicture: the current directory, beside the executable, the data folder of the prefix the
+// executable sits in, the configured data folder) and checks what it got. The install test
+// copies it into an installed prefix's bin/ and runs it from another directory, so
+// applicationDirPath is that of an installed program.
+//
+// Without options every picture must load at the size its window is laid out for; with
+// --missing none may load (the check that the first run did not find them somewhere else).
+// Exit 0 when the check holds, 1 otherwise.
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+#include <cstdio>
+#include <cstring>
+
+#include "pictures.h"
+
+namespace {
+
+struct Expected {
+    const char* name;
+    QSize size;
+};
+
+constexpr Expected kPictures[] = {
+    {"1.bmp", {423, 254}},      {"stick1.bmp", {150, 100}}, {"stick2.bmp", {150, 100}},
+    {"stick3.bmp", {150, 100}}, {"stick4.bmp", {150, 100}},
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const bool expectMissing = argc > 1 && std::strcmp(argv[1], "--missing") == 0;
+    QApplication app(argc, argv);
+
+    std::printf("executable in %s, working directory %s\n",
+                qPrintable(QCoreApplication::applicationDirPath()),
+                qPrintable(QDir::currentPath()));
+    int failures = 0;
+    for (const Expected& picture : kPictures) {
+        const QPixmap loaded = pelorin::loadPicture(QString::fromLatin1(picture.name));
+        bool good = false;
+        if (expectMissing) {
+            good = loaded.isNull();
+            std::printf("%-10s %s\n", picture.name, good ? "not found, as expected" : "FOUND");
+        } else {
+            good = !loaded.isNull() && loaded.size() == picture.size;
+            std::printf("%-10s %dx%d%s\n", picture.name, loaded.width(), loaded.height(),
+                        good ? "" : " WRONG");
+        }
+        failures += good ? 0 : 1;
+    }
+    return failures == 0 ? 0 : 1;
+}
