@@ -72,15 +72,8 @@ void Session::applySettingsFrame() {
 }
 
 SerialStatus Session::openSerialPort() {
-    const PortTable& table = serial_.refreshPortTable();
-    int portNumber = kFallbackPort;
-    for (int i = 0; i < kProbedPortCount; ++i) {
-        const std::string& device = table.portDeviceNames[static_cast<std::size_t>(i)];
-        if (!device.empty() && serial_.probe(device)) {
-            portNumber = i + 1;
-            break;
-        }
-    }
+    const std::vector<int> available = probePorts(StopAtFirst::Yes);
+    const int portNumber = available.empty() ? kFallbackPort : available.front();
 
     if (auto s = serial_.setCommPort(portNumber); !s)
         return s;
@@ -108,12 +101,21 @@ SerialStatus Session::openSerialPort() {
 }
 
 std::vector<int> Session::probeAvailablePorts() {
+    return probePorts(StopAtFirst::No);
+}
+
+// One probe round: a fresh table, then COM1..COM20 in order. Numbers without a device are
+// skipped; a failed probe only moves on to the next number.
+std::vector<int> Session::probePorts(StopAtFirst stop) {
     const PortTable& table = serial_.refreshPortTable();
     std::vector<int> ports;
     for (int i = 0; i < kProbedPortCount; ++i) {
         const std::string& device = table.portDeviceNames[static_cast<std::size_t>(i)];
-        if (!device.empty() && serial_.probe(device))
-            ports.push_back(i + 1);
+        if (device.empty() || !serial_.probe(device))
+            continue;
+        ports.push_back(i + 1);
+        if (stop == StopAtFirst::Yes)
+            break;
     }
     return ports;
 }

@@ -82,6 +82,8 @@ public:
     [[nodiscard]] const Counters& counters() const { return counters_; }
 
 private:
+    enum class StopAtFirst : bool { No, Yes };
+    std::vector<int> probePorts(StopAtFirst stop);
     void applySettingsFrame();
 
     SerialControl& serial_;
