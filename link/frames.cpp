@@ -1,6 +1,20 @@
 #include "frames.h"
 
+#include <cstdio>
+
 namespace pelorin {
+
+std::string hexBytes(std::span<const std::uint8_t> bytes) {
+    std::string text;
+    char pair[4];
+    for (std::uint8_t b : bytes) {
+        std::snprintf(pair, sizeof pair, "%02X", b);
+        if (!text.empty())
+            text += ' ';
+        text += pair;
+    }
+    return text;
+}
 
 namespace {
 

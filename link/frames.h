@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 
 #include "settingsblock.h"
 
@@ -42,11 +43,17 @@ static_assert(sizeof(WriteFrame) == 69);
 // Sum of the bytes taken as unsigned values.
 [[nodiscard]] constexpr unsigned byteSum(std::span<const std::uint8_t> bytes) {
     unsigned sum = 0;
-    for (std::uint8_t b : bytes) sum += b;
+    for (std::uint8_t b : bytes)
+        sum += b;
     return sum;
 }
 
-[[nodiscard]] constexpr ReadRequest readRequest() { return {kFrameHeader, kReadCommand}; }
+// Bytes as upper-case hex pairs, "55 FD", for logs and messages.
+[[nodiscard]] std::string hexBytes(std::span<const std::uint8_t> bytes);
+
+[[nodiscard]] constexpr ReadRequest readRequest() {
+    return {kFrameHeader, kReadCommand};
+}
 [[nodiscard]] constexpr UserRequest userRequest(int userSelect) {
     return {kFrameHeader, kUserCommand, lowByte(userSelect)};
 }
@@ -65,8 +72,11 @@ struct LiveValues {
     std::array<std::uint16_t, 6> channelWords{};
     std::uint16_t auxWord = 0;
 };
-[[nodiscard]] std::array<std::uint8_t, kLiveChannelFrameSize> liveChannelFrame(const LiveValues& values);
-[[nodiscard]] std::array<std::uint8_t, kSettingsFrameSize> settingsFrame(std::span<const std::uint8_t, kSettingsBlockSize> block);
-[[nodiscard]] std::array<std::uint8_t, kSettingsFrameSize> settingsFrame(const BlockBytes& blockBytes);
+[[nodiscard]] std::array<std::uint8_t, kLiveChannelFrameSize> liveChannelFrame(
+    const LiveValues& values);
+[[nodiscard]] std::array<std::uint8_t, kSettingsFrameSize> settingsFrame(
+    std::span<const std::uint8_t, kSettingsBlockSize> block);
+[[nodiscard]] std::array<std::uint8_t, kSettingsFrameSize> settingsFrame(
+    const BlockBytes& blockBytes);
 
 }  // namespace pelorin

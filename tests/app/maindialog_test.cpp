@@ -24,23 +24,6 @@ using Bytes = std::vector<std::uint8_t>;
 
 const Bytes kReadRequest{0x55, 0xFD};
 
-// The calls start-up makes when COM3 is the first port that opens.
-const std::vector<std::string> kStartUpCalls{
-    "refreshPortTable()",
-    "probe(/dev/fake1)",
-    "probe(/dev/fake2)",
-    "probe(/dev/fake3)",
-    "setCommPort(3)",
-    "setInBufferSize(512)",
-    "setOutBufferSize(512)",
-    "setInputMode(Binary)",
-    "setRThreshold(1)",
-    "setInputLen(0)",
-    "setSettings(115200,n,8,1)",
-    "setPortOpen(true)",
-    "writeOutput(55 FD)",
-};
-
 BlockBytes blockWithModelType(std::uint8_t byte0) {
     BlockBytes block = startingBlock();
     block[block::kModelAndStick] = byte0;
@@ -55,7 +38,7 @@ TEST_F(MainWindowTest, StartUp_OpensFirstPortAndSendsReadRequestInOrder) {
     window->session().userSelect = 1;
     window->session().settings.endPointRight[4] = 55;
     runWindow([&](MainDialog& w) {
-        EXPECT_EQ(fake->callTexts(), kStartUpCalls);
+        EXPECT_EQ(fake->callTexts(), testing::kStartUpCallsOnCom3);
         EXPECT_EQ(fake->writes(), std::vector<Bytes>{kReadRequest});
         EXPECT_EQ(fake->commPort(), 3);
         EXPECT_EQ(w.session().userSelect, 0);

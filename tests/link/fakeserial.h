@@ -19,18 +19,25 @@
 
 namespace pelorin::testing {
 
-// Bytes as upper-case hex pairs, "55 FD".
-inline std::string hexBytes(std::span<const std::uint8_t> bytes) {
-    std::string text;
-    char pair[4];
-    for (std::uint8_t b : bytes) {
-        std::snprintf(pair, sizeof pair, "%02X", b);
-        if (!text.empty())
-            text += ' ';
-        text += pair;
-    }
-    return text;
-}
+using pelorin::hexBytes;
+
+// What start-up calls, in order, when COM3 is the first port of the fake that opens: the probe
+// round, the seven settings in their fixed order, the open and the ReadRequest.
+inline const std::vector<std::string> kStartUpCallsOnCom3{
+    "refreshPortTable()",
+    "probe(/dev/fake1)",
+    "probe(/dev/fake2)",
+    "probe(/dev/fake3)",
+    "setCommPort(3)",
+    "setInBufferSize(512)",
+    "setOutBufferSize(512)",
+    "setInputMode(Binary)",
+    "setRThreshold(1)",
+    "setInputLen(0)",
+    "setSettings(115200,n,8,1)",
+    "setPortOpen(true)",
+    "writeOutput(55 FD)",
+};
 
 class FakeSerialControl : public SerialControl {
 public:

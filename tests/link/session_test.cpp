@@ -194,20 +194,7 @@ TEST_F(SessionTest, OpenSerialPort_Com3FirstToOpen_ConfiguresInOrderAndAsksForSe
     session.userSelect = 1;
     ASSERT_TRUE(session.openSerialPort().ok());
 
-    const Texts expected = {"refreshPortTable()",
-                            "probe(/dev/fake1)",
-                            "probe(/dev/fake2)",
-                            "probe(/dev/fake3)",
-                            "setCommPort(3)",
-                            "setInBufferSize(512)",
-                            "setOutBufferSize(512)",
-                            "setInputMode(Binary)",
-                            "setRThreshold(1)",
-                            "setInputLen(0)",
-                            "setSettings(115200,n,8,1)",
-                            "setPortOpen(true)",
-                            "writeOutput(55 FD)"};
-    EXPECT_EQ(serial.callTexts(), expected);
+    EXPECT_EQ(serial.callTexts(), testing::kStartUpCallsOnCom3);
     EXPECT_EQ(serial.writes(), std::vector<Bytes>{kReadRequest});
     EXPECT_EQ(session.userSelect, 0);
 }

@@ -99,16 +99,4 @@ WriteFrameContent writeFrameContent(const std::vector<std::uint8_t>& frame) {
     return content;
 }
 
-std::string hexText(const std::vector<std::uint8_t>& bytes) {
-    std::string text;
-    char pair[4];
-    for (std::uint8_t b : bytes) {
-        std::snprintf(pair, sizeof pair, "%02X", b);
-        if (!text.empty())
-            text += ' ';
-        text += pair;
-    }
-    return text;
-}
-
 }  // namespace pelorin::txsim

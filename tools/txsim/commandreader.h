@@ -48,7 +48,4 @@ struct WriteFrameContent {
 };
 [[nodiscard]] WriteFrameContent writeFrameContent(const std::vector<std::uint8_t>& frame);
 
-// Bytes as "55 FD ..." for the log.
-[[nodiscard]] std::string hexText(const std::vector<std::uint8_t>& bytes);
-
 }  // namespace pelorin::txsim

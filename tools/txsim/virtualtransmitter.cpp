@@ -414,7 +414,7 @@ void VirtualTransmitter::handleCommand(const Command& command, Events& events) {
             events.lines.push_back(name + ": adjusting stopped");
             break;
         case Command::Kind::Unknown:
-            events.lines.push_back("unknown command " + hexText(command.bytes) + ": ignored");
+            events.lines.push_back("unknown command " + hexBytes(command.bytes) + ": ignored");
             break;
     }
 }
