@@ -1,4 +1,4 @@
-#include "aboutdialog.h"
+#include "app/aboutdialog.h"
 
 #include <QIcon>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 // "About Pelorin": the program's icon, name and version. Created for each showing.
 
-#include "templatedialog.h"
+#include "platform/templatedialog.h"
 
 namespace pelorin {
 

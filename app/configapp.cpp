@@ -1,9 +1,9 @@
-#include "configapp.h"
+#include "app/configapp.h"
 
 #include <memory>
 
-#include "maindialog.h"
-#include "qtserialcontrol.h"
+#include "app/maindialog.h"
+#include "platform/qtserialcontrol.h"
 #include "resources/strings.h"
 
 namespace pelorin {

@@ -1,9 +1,9 @@
-#include "helpdialog.h"
+#include "app/helpdialog.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 
-#include "pictures.h"
+#include "platform/pictures.h"
 
 namespace pelorin {
 

@@ -4,7 +4,7 @@
 
 #include <QImage>
 
-#include "templatedialog.h"
+#include "platform/templatedialog.h"
 
 class QLabel;
 

@@ -1,4 +1,4 @@
-#include "livedisplay.h"
+#include "app/livedisplay.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "configapp.h"
+#include "app/configapp.h"
 
 int main(int argc, char** argv) {
     pelorin::ConfigApp app(argc, argv);

@@ -1,4 +1,4 @@
-#include "maindialog.h"
+#include "app/maindialog.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -12,20 +12,20 @@
 #include <string>
 #include <variant>
 
-#include "aboutdialog.h"
-#include "channeleditors.h"
-#include "curvedialogs.h"
-#include "editorhandlers.h"
-#include "helpdialog.h"
-#include "livedisplay.h"
-#include "messages.h"
-#include "programmixdialog.h"
+#include "app/aboutdialog.h"
+#include "editors/channeleditors.h"
+#include "editors/curvedialogs.h"
+#include "editors/editorhandlers.h"
+#include "app/helpdialog.h"
+#include "app/livedisplay.h"
+#include "platform/messages.h"
+#include "editors/programmixdialog.h"
 #include "resources/strings.h"
-#include "selectdialogs.h"
-#include "serialsettingdialog.h"
-#include "settingsfile.h"
-#include "systemmenu.h"
-#include "typedialogs.h"
+#include "editors/selectdialogs.h"
+#include "app/serialsettingdialog.h"
+#include "link/settingsfile.h"
+#include "platform/systemmenu.h"
+#include "editors/typedialogs.h"
 
 namespace pelorin {
 

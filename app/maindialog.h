@@ -10,9 +10,9 @@
 #include <functional>
 #include <memory>
 
-#include "serialcontrol.h"
-#include "session.h"
-#include "templatedialog.h"
+#include "link/serialcontrol.h"
+#include "link/session.h"
+#include "platform/templatedialog.h"
 
 class QPushButton;
 

@@ -1,4 +1,4 @@
-#include "serialsettingdialog.h"
+#include "app/serialsettingdialog.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "serialcontrol.h"
-#include "session.h"
+#include "link/serialcontrol.h"
+#include "link/session.h"
 
 namespace pelorin {
 

@@ -5,8 +5,8 @@
 
 #include <QString>
 
-#include "porttable.h"
-#include "templatedialog.h"
+#include "link/porttable.h"
+#include "platform/templatedialog.h"
 
 class QComboBox;
 

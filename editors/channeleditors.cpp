@@ -1,4 +1,4 @@
-#include "channeleditors.h"
+#include "editors/channeleditors.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -6,7 +6,7 @@
 #include <array>
 #include <cstddef>
 
-#include "dataexchange.h"
+#include "platform/dataexchange.h"
 
 namespace pelorin {
 

@@ -6,8 +6,8 @@
 
 #include <vector>
 
-#include "settingsblock.h"
-#include "templatedialog.h"
+#include "link/settingsblock.h"
+#include "platform/templatedialog.h"
 
 namespace pelorin {
 

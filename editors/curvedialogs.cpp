@@ -1,4 +1,4 @@
-#include "curvedialogs.h"
+#include "editors/curvedialogs.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "dataexchange.h"
+#include "platform/dataexchange.h"
 
 namespace pelorin {
 

@@ -11,9 +11,9 @@
 #include <cstddef>
 #include <functional>
 
-#include "curvegraph.h"
-#include "settingsblock.h"
-#include "templatedialog.h"
+#include "editors/curvegraph.h"
+#include "link/settingsblock.h"
+#include "platform/templatedialog.h"
 
 class QComboBox;
 class QLineEdit;

@@ -1,4 +1,4 @@
-#include "curvegraph.h"
+#include "editors/curvegraph.h"
 
 #include <QPainter>
 

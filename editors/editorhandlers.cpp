@@ -1,13 +1,13 @@
-#include "editorhandlers.h"
+#include "editors/editorhandlers.h"
 
 #include <QDialog>
 
-#include "channeleditors.h"
-#include "curvedialogs.h"
-#include "programmixdialog.h"
-#include "selectdialogs.h"
-#include "session.h"
-#include "typedialogs.h"
+#include "editors/channeleditors.h"
+#include "editors/curvedialogs.h"
+#include "editors/programmixdialog.h"
+#include "editors/selectdialogs.h"
+#include "link/session.h"
+#include "editors/typedialogs.h"
 
 namespace pelorin {
 

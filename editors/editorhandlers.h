@@ -3,7 +3,7 @@
 // OK carry out the write operation (pack the settings, send one WriteFrame). Cancel sends
 // nothing. Kept apart from the window so the sequences can be driven by tests.
 
-#include "serialcontrol.h"
+#include "link/serialcontrol.h"
 
 namespace pelorin {
 

@@ -1,4 +1,4 @@
-#include "programmixdialog.h"
+#include "editors/programmixdialog.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -10,7 +10,7 @@
 
 #include <algorithm>
 
-#include "dataexchange.h"
+#include "platform/dataexchange.h"
 
 namespace pelorin {
 

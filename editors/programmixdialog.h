@@ -8,8 +8,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "settingsblock.h"
-#include "templatedialog.h"
+#include "link/settingsblock.h"
+#include "platform/templatedialog.h"
 
 class QComboBox;
 class QLineEdit;

@@ -1,4 +1,4 @@
-#include "selectdialogs.h"
+#include "editors/selectdialogs.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "templatedialog.h"
+#include "platform/templatedialog.h"
 
 namespace pelorin {
 

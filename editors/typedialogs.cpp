@@ -1,4 +1,4 @@
-#include "typedialogs.h"
+#include "editors/typedialogs.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -9,7 +9,7 @@
 #include <cstddef>
 #include <utility>
 
-#include "pictures.h"
+#include "platform/pictures.h"
 
 namespace pelorin {
 

@@ -7,8 +7,8 @@
 
 #include <functional>
 
-#include "settingsblock.h"
-#include "templatedialog.h"
+#include "link/settingsblock.h"
+#include "platform/templatedialog.h"
 
 class QLabel;
 

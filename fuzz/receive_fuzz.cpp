@@ -23,11 +23,11 @@
 #include <span>
 #include <vector>
 
-#include "frames.h"
-#include "rxparser.h"
-#include "serialcontrol.h"
-#include "session.h"
-#include "settingsblock.h"
+#include "link/frames.h"
+#include "link/rxparser.h"
+#include "link/serialcontrol.h"
+#include "link/session.h"
+#include "link/settingsblock.h"
 
 namespace {
 

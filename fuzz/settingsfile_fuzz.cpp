@@ -15,7 +15,7 @@
 #include <string>
 #include <variant>
 
-#include "settingsfile.h"
+#include "link/settingsfile.h"
 
 namespace {
 

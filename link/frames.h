@@ -8,7 +8,7 @@
 #include <span>
 #include <string>
 
-#include "settingsblock.h"
+#include "link/settingsblock.h"
 
 namespace pelorin {
 

@@ -1,4 +1,4 @@
-#include "porttable.h"
+#include "link/porttable.h"
 
 #include <algorithm>
 #include <cstddef>

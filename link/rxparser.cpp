@@ -1,4 +1,4 @@
-#include "rxparser.h"
+#include "link/rxparser.h"
 
 namespace pelorin {
 

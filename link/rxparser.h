@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <span>
 
-#include "frames.h"
-#include "settingsblock.h"
+#include "link/frames.h"
+#include "link/settingsblock.h"
 
 namespace pelorin {
 

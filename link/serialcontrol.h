@@ -10,7 +10,7 @@
 #include <string_view>
 #include <utility>
 
-#include "porttable.h"
+#include "link/porttable.h"
 
 namespace pelorin {
 

@@ -1,4 +1,4 @@
-#include "session.h"
+#include "link/session.h"
 
 #include <algorithm>
 

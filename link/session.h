@@ -9,10 +9,10 @@
 #include <span>
 #include <vector>
 
-#include "frames.h"
-#include "rxparser.h"
-#include "serialcontrol.h"
-#include "settingsblock.h"
+#include "link/frames.h"
+#include "link/rxparser.h"
+#include "link/serialcontrol.h"
+#include "link/settingsblock.h"
 
 namespace pelorin {
 

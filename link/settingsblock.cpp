@@ -1,4 +1,4 @@
-#include "settingsblock.h"
+#include "link/settingsblock.h"
 
 namespace pelorin {
 

@@ -1,4 +1,4 @@
-#include "settingsfile.h"
+#include "link/settingsfile.h"
 
 #include <fcntl.h>
 #include <stdlib.h>

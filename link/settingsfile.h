@@ -5,7 +5,7 @@
 #include <optional>
 #include <variant>
 
-#include "settingsblock.h"
+#include "link/settingsblock.h"
 
 namespace pelorin {
 

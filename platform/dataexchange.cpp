@@ -1,10 +1,10 @@
-#include "dataexchange.h"
+#include "platform/dataexchange.h"
 
 #include <QLineEdit>
 
 #include <limits>
 
-#include "messages.h"
+#include "platform/messages.h"
 
 namespace pelorin {
 

@@ -1,4 +1,4 @@
-#include "deviceholders.h"
+#include "platform/deviceholders.h"
 
 #include <algorithm>
 #include <filesystem>

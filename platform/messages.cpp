@@ -1,4 +1,4 @@
-#include "messages.h"
+#include "platform/messages.h"
 
 #include <QMessageBox>
 

@@ -1,4 +1,4 @@
-#include "pictures.h"
+#include "platform/pictures.h"
 
 #include <QCoreApplication>
 #include <QDir>

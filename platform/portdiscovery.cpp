@@ -1,4 +1,4 @@
-#include "portdiscovery.h"
+#include "platform/portdiscovery.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "porttable.h"
+#include "link/porttable.h"
 
 namespace pelorin {
 

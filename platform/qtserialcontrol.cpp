@@ -1,4 +1,4 @@
-#include "qtserialcontrol.h"
+#include "platform/qtserialcontrol.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -13,7 +13,7 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
-#include "portdiscovery.h"
+#include "platform/portdiscovery.h"
 
 namespace pelorin {
 

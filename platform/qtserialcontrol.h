@@ -11,8 +11,8 @@
 #include <optional>
 #include <string_view>
 
-#include "deviceholders.h"
-#include "serialcontrol.h"
+#include "platform/deviceholders.h"
+#include "link/serialcontrol.h"
 
 namespace pelorin {
 

@@ -1,4 +1,4 @@
-#include "systemmenu.h"
+#include "platform/systemmenu.h"
 
 #include <QAction>
 #include <QContextMenuEvent>

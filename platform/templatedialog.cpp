@@ -1,4 +1,4 @@
-#include "templatedialog.h"
+#include "platform/templatedialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

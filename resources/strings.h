@@ -1,6 +1,5 @@
 #pragma once
-// The program's string table. Include it as "resources/strings.h": the folder itself is not
-// an include directory, because a plain "strings.h" would shadow the C library's header.
+// The program's string table.
 
 namespace pelorin {
 

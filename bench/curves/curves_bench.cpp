@@ -6,7 +6,7 @@
 
 #include <QImage>
 
-#include "curvegraph.h"
+#include "editors/curvegraph.h"
 
 namespace {
 

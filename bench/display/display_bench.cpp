@@ -7,7 +7,7 @@
 
 #include <array>
 
-#include "livedisplay.h"
+#include "app/livedisplay.h"
 
 namespace {
 

@@ -29,10 +29,10 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include "portdiscovery.h"
-#include "qtserialcontrol.h"
-#include "session.h"
-#include "virtualtransmitter.h"
+#include "platform/portdiscovery.h"
+#include "platform/qtserialcontrol.h"
+#include "link/session.h"
+#include "tools/txsim/virtualtransmitter.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <span>
 #include <vector>
 
-#include "frames.h"
-#include "rxparser.h"
-#include "session.h"
+#include "link/frames.h"
+#include "link/rxparser.h"
+#include "link/session.h"
 
 namespace {
 

@@ -12,11 +12,11 @@
 #include <memory>
 #include <vector>
 
-#include "frames.h"
-#include "link/fakeserial.h"
-#include "maindialog.h"
-#include "modal.h"
-#include "settingsblock.h"
+#include "link/frames.h"
+#include "tests/link/fakeserial.h"
+#include "app/maindialog.h"
+#include "tests/support/modal.h"
+#include "link/settingsblock.h"
 
 namespace pelorin::test {
 

@@ -7,7 +7,7 @@
 #include <array>
 #include <set>
 
-#include "livedisplay.h"
+#include "app/livedisplay.h"
 
 namespace pelorin {
 namespace {

@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "aboutdialog.h"
-#include "apptest.h"
-#include "livedisplay.h"
-#include "systemmenu.h"
-#include "typedialogs.h"
+#include "app/aboutdialog.h"
+#include "tests/app/apptest.h"
+#include "app/livedisplay.h"
+#include "platform/systemmenu.h"
+#include "editors/typedialogs.h"
 
 namespace pelorin::test {
 namespace {

@@ -18,14 +18,14 @@
 #include <memory>
 #include <ostream>
 
-#include "curvedialogs.h"
-#include "livedisplay.h"
-#include "maindialog.h"
-#include "modal.h"
-#include "portdiscovery.h"
-#include "qtserialcontrol.h"
-#include "settingsfile.h"
-#include "virtualtransmitter.h"
+#include "editors/curvedialogs.h"
+#include "app/livedisplay.h"
+#include "app/maindialog.h"
+#include "tests/support/modal.h"
+#include "platform/portdiscovery.h"
+#include "platform/qtserialcontrol.h"
+#include "link/settingsfile.h"
+#include "tools/txsim/virtualtransmitter.h"
 
 // Rectangles in failure messages as x, y, width x height.
 inline void PrintTo(const QRect& rect, std::ostream* os) {

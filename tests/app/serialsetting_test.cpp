@@ -4,8 +4,8 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "apptest.h"
-#include "serialsettingdialog.h"
+#include "tests/app/apptest.h"
+#include "app/serialsettingdialog.h"
 
 namespace pelorin::test {
 namespace {

@@ -9,7 +9,7 @@
 
 #include <csignal>
 
-#include "apptest.h"
+#include "tests/app/apptest.h"
 
 namespace pelorin::test {
 namespace {

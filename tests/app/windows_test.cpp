@@ -8,10 +8,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "aboutdialog.h"
-#include "apptest.h"
-#include "helpdialog.h"
-#include "serialsettingdialog.h"
+#include "app/aboutdialog.h"
+#include "tests/app/apptest.h"
+#include "app/helpdialog.h"
+#include "app/serialsettingdialog.h"
 
 namespace pelorin::test {
 namespace {

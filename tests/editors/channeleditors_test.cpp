@@ -10,10 +10,10 @@
 #include <optional>
 #include <string>
 
-#include "channeleditors.h"
-#include "dataexchange.h"
-#include "editorhandlers.h"
-#include "formeditortesting.h"
+#include "editors/channeleditors.h"
+#include "platform/dataexchange.h"
+#include "editors/editorhandlers.h"
+#include "tests/editors/formeditortesting.h"
 
 namespace pelorin::formeditors {
 namespace {

@@ -8,10 +8,10 @@
 #include <array>
 #include <cstdint>
 
-#include "curvedialogs.h"
-#include "editorhandlers.h"
-#include "frames.h"
-#include "curvemixtesting.h"
+#include "editors/curvedialogs.h"
+#include "editors/editorhandlers.h"
+#include "link/frames.h"
+#include "tests/editors/curvemixtesting.h"
 
 namespace pelorin::test {
 namespace {

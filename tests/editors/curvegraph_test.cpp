@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "curvegraph.h"
+#include "editors/curvegraph.h"
 
 namespace pelorin {
 namespace {

@@ -16,10 +16,10 @@
 #include <functional>
 #include <vector>
 
-#include "link/fakeserial.h"
-#include "modal.h"
-#include "session.h"
-#include "templatedialog.h"
+#include "tests/link/fakeserial.h"
+#include "tests/support/modal.h"
+#include "link/session.h"
+#include "platform/templatedialog.h"
 
 namespace pelorin::test {
 

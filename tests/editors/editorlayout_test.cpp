@@ -23,10 +23,10 @@
 #include <string>
 #include <vector>
 
-#include "channeleditors.h"
-#include "formeditortesting.h"
-#include "selectdialogs.h"
-#include "typedialogs.h"
+#include "editors/channeleditors.h"
+#include "tests/editors/formeditortesting.h"
+#include "editors/selectdialogs.h"
+#include "editors/typedialogs.h"
 
 namespace pelorin::formeditors {
 namespace {

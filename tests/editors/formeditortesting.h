@@ -15,12 +15,12 @@
 #include <functional>
 #include <vector>
 
-#include "frames.h"
-#include "link/fakeserial.h"
-#include "modal.h"
-#include "session.h"
-#include "settingsblock.h"
-#include "templatedialog.h"
+#include "link/frames.h"
+#include "tests/link/fakeserial.h"
+#include "tests/support/modal.h"
+#include "link/session.h"
+#include "link/settingsblock.h"
+#include "platform/templatedialog.h"
 
 namespace pelorin::formeditors {
 

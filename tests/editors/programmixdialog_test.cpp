@@ -11,10 +11,10 @@
 #include <array>
 #include <cstdint>
 
-#include "editorhandlers.h"
-#include "frames.h"
-#include "curvemixtesting.h"
-#include "programmixdialog.h"
+#include "editors/editorhandlers.h"
+#include "link/frames.h"
+#include "tests/editors/curvemixtesting.h"
+#include "editors/programmixdialog.h"
 
 namespace pelorin::test {
 namespace {

@@ -5,9 +5,9 @@
 
 #include <array>
 
-#include "editorhandlers.h"
-#include "formeditortesting.h"
-#include "selectdialogs.h"
+#include "editors/editorhandlers.h"
+#include "tests/editors/formeditortesting.h"
+#include "editors/selectdialogs.h"
 
 namespace pelorin::formeditors {
 namespace {

@@ -9,9 +9,9 @@
 #include <array>
 #include <map>
 
-#include "editorhandlers.h"
-#include "formeditortesting.h"
-#include "typedialogs.h"
+#include "editors/editorhandlers.h"
+#include "tests/editors/formeditortesting.h"
+#include "editors/typedialogs.h"
 
 namespace pelorin::formeditors {
 namespace {

@@ -13,10 +13,10 @@
 #include <random>
 #include <thread>
 
-#include "portdiscovery.h"
-#include "qtserialcontrol.h"
-#include "serialtesting.h"
-#include "session.h"
+#include "platform/portdiscovery.h"
+#include "platform/qtserialcontrol.h"
+#include "tests/platform/serial/serialtesting.h"
+#include "link/session.h"
 
 namespace pelorin {
 namespace {

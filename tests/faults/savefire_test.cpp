@@ -21,7 +21,7 @@
 #include <variant>
 #include <vector>
 
-#include "settingsfile.h"
+#include "link/settingsfile.h"
 
 namespace pelorin {
 namespace {

@@ -17,7 +17,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "pictures.h"
+#include "platform/pictures.h"
 
 namespace {
 

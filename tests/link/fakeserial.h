@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "serialcontrol.h"
+#include "link/serialcontrol.h"
 
 namespace pelorin::testing {
 

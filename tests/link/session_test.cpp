@@ -1,10 +1,10 @@
-#include "session.h"
+#include "link/session.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "fakeserial.h"
+#include "tests/link/fakeserial.h"
 
 namespace pelorin {
 namespace {

@@ -1,4 +1,4 @@
-#include "settingsfile.h"
+#include "link/settingsfile.h"
 
 #include <dirent.h>
 #include <fcntl.h>

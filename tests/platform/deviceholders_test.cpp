@@ -18,8 +18,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "deviceholders.h"
-#include "qtserialcontrol.h"
+#include "platform/deviceholders.h"
+#include "platform/qtserialcontrol.h"
 
 namespace pelorin {
 namespace {

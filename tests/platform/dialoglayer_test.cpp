@@ -14,10 +14,10 @@
 #include <limits>
 #include <optional>
 
-#include "dataexchange.h"
-#include "modal.h"
-#include "pictures.h"
-#include "templatedialog.h"
+#include "platform/dataexchange.h"
+#include "tests/support/modal.h"
+#include "platform/pictures.h"
+#include "platform/templatedialog.h"
 
 namespace pelorin {
 namespace {

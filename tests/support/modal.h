@@ -13,7 +13,7 @@
 #include <functional>
 #include <memory>
 
-#include "messages.h"
+#include "platform/messages.h"
 
 namespace pelorin::test {
 

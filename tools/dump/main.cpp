@@ -13,8 +13,8 @@
 #include <variant>
 #include <vector>
 
-#include "settingsfile.h"
-#include "settingsreport.h"
+#include "link/settingsfile.h"
+#include "tools/dump/settingsreport.h"
 
 namespace {
 

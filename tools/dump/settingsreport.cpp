@@ -1,4 +1,4 @@
-#include "settingsreport.h"
+#include "tools/dump/settingsreport.h"
 
 #include <array>
 #include <cstdio>

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "settingsblock.h"
+#include "link/settingsblock.h"
 
 namespace pelorin::dump {
 

@@ -2,8 +2,8 @@
 #include <array>
 #include <span>
 
-#include "paintkit.h"
-#include "pictures.h"
+#include "tools/picturegen/paintkit.h"
+#include "tools/picturegen/pictures.h"
 
 namespace picturegen {
 

@@ -6,8 +6,8 @@
 #include <QImage>
 #include <cstdio>
 
-#include "paintkit.h"
-#include "pictures.h"
+#include "tools/picturegen/paintkit.h"
+#include "tools/picturegen/pictures.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "paintkit.h"
+#include "tools/picturegen/paintkit.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>

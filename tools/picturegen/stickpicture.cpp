@@ -3,8 +3,8 @@
 #include <QPolygonF>
 #include <array>
 
-#include "paintkit.h"
-#include "pictures.h"
+#include "tools/picturegen/paintkit.h"
+#include "tools/picturegen/pictures.h"
 
 namespace picturegen {
 

@@ -28,10 +28,10 @@
 #include <string>
 #include <thread>
 
-#include "livedisplay.h"
-#include "maindialog.h"
-#include "qtserialcontrol.h"
-#include "virtualtransmitter.h"
+#include "app/livedisplay.h"
+#include "app/maindialog.h"
+#include "platform/qtserialcontrol.h"
+#include "tools/txsim/virtualtransmitter.h"
 
 namespace {
 

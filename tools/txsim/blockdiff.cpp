@@ -1,4 +1,4 @@
-#include "blockdiff.h"
+#include "tools/txsim/blockdiff.h"
 
 #include <array>
 #include <cstddef>

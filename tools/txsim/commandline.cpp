@@ -1,4 +1,4 @@
-#include "commandline.h"
+#include "tools/txsim/commandline.h"
 
 #include <charconv>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <string_view>
 #include <variant>
 
-#include "settingsfile.h"
+#include "link/settingsfile.h"
 
 namespace pelorin::txsim {
 

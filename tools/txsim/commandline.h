@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "virtualtransmitter.h"
+#include "tools/txsim/virtualtransmitter.h"
 
 namespace pelorin::txsim {
 

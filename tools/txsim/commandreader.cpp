@@ -1,4 +1,4 @@
-#include "commandreader.h"
+#include "tools/txsim/commandreader.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "frames.h"
+#include "link/frames.h"
 
 namespace pelorin::txsim {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "commandline.h"
-#include "virtualtransmitter.h"
+#include "tools/txsim/commandline.h"
+#include "tools/txsim/virtualtransmitter.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "virtualtransmitter.h"
+#include "tools/txsim/virtualtransmitter.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -16,8 +16,8 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include "blockdiff.h"
-#include "portdiscovery.h"
+#include "tools/txsim/blockdiff.h"
+#include "platform/portdiscovery.h"
 
 namespace pelorin::txsim {
 

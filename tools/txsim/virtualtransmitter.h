@@ -17,9 +17,9 @@
 #include <thread>
 #include <vector>
 
-#include "commandreader.h"
-#include "frames.h"
-#include "settingsblock.h"
+#include "tools/txsim/commandreader.h"
+#include "link/frames.h"
+#include "link/settingsblock.h"
 
 namespace pelorin::txsim {
 

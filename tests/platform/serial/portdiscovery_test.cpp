@@ -6,8 +6,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "portdiscovery.h"
-#include "serialtesting.h"
+#include "platform/portdiscovery.h"
+#include "tests/platform/serial/serialtesting.h"
 
 namespace pelorin {
 namespace {

@@ -6,9 +6,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "portdiscovery.h"
-#include "qtserialcontrol.h"
-#include "serialtesting.h"
+#include "platform/portdiscovery.h"
+#include "platform/qtserialcontrol.h"
+#include "tests/platform/serial/serialtesting.h"
 
 namespace pelorin {
 namespace {

@@ -11,10 +11,10 @@
 #include <unistd.h>
 #include <algorithm>
 
-#include "portdiscovery.h"
-#include "qtserialcontrol.h"
-#include "serialtesting.h"
-#include "session.h"
+#include "platform/portdiscovery.h"
+#include "platform/qtserialcontrol.h"
+#include "tests/platform/serial/serialtesting.h"
+#include "link/session.h"
 
 namespace pelorin {
 namespace {

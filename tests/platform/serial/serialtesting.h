@@ -12,8 +12,8 @@
 #include <memory>
 #include <string>
 
-#include "frames.h"
-#include "virtualtransmitter.h"
+#include "link/frames.h"
+#include "tools/txsim/virtualtransmitter.h"
 
 namespace pelorin::testing {
 

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "settingsblock.h"
+#include "link/settingsblock.h"
 
 extern char** environ;
 

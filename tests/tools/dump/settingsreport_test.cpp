@@ -1,6 +1,6 @@
 // The field report behind pelorin-dump: value names, the block's coverage, and comparison.
 
-#include "settingsreport.h"
+#include "tools/dump/settingsreport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "blockdiff.h"
+#include "tools/txsim/blockdiff.h"
 
 namespace pelorin::txsim {
 namespace {

@@ -7,7 +7,7 @@
 
 #include <unistd.h>
 
-#include "commandline.h"
+#include "tools/txsim/commandline.h"
 
 namespace pelorin::txsim {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "commandreader.h"
+#include "tools/txsim/commandreader.h"
 
 namespace pelorin::txsim {
 namespace {

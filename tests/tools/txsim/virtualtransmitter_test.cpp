@@ -12,8 +12,8 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include "rxparser.h"
-#include "virtualtransmitter.h"
+#include "link/rxparser.h"
+#include "tools/txsim/virtualtransmitter.h"
 
 namespace pelorin::txsim {
 namespace {
