@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application: it runs the main window modally, and when that run ends the program ends.
 // There is no command line, no configuration and no state of its own.

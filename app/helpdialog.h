@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Help": one picture, "1.bmp", that explains the main window's buttons. The file is read again
 // whenever the window repaints, so a replaced picture shows at the next repaint.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The live channel display: six horizontal bars that grow left or right of a centre line,
 // drawn from the channel values of the last good LiveChannelFrame.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's window: the live channel display, the buttons that open the editors, change
 // the serial port, send commands and save or load settings files, and About and Help. It owns

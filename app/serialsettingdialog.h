@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Serial Setting": choose the port the program uses for the rest of the run. Opening it lists
 // the ports COM1..COM20 that can be opened now; OK turns the chosen or typed name into a port

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Pelorin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Install rules (`cmake --install`): the programs in bin/, the pictures in the data folder the
 # program falls back to, and the desktop integration (launcher entry, icon, AppStream data).
 set(PELORIN_APP_ID "io.github.pelorin.Pelorin")

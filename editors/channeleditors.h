@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The five channel editors: End Point, Reverse, SubTrim, DR and Swash AFR. Each is a plain
 // form over values of ModelSettings; the numeric ones check every field on OK and store

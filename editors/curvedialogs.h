@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The throttle and pitch curve editors. Each edits the ten bytes of its curve field in the
 // settings block: two curves, "NOR" and "ID", of five points EP0..EP4 in percent, interleaved

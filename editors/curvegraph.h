@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The curve graph: five points as a polyline over a green field, and a vertical marker where
 // the transmitter's curve input stands. Drawing is a plain function over a QImage so it can be

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What each editor button of the main window does: prepare the editor, run it modally, and on
 // OK carry out the write operation (pack the settings, send one WriteFrame). Cancel sends

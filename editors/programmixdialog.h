@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program mix editor: three mixes "MIX 1".."MIX 3", four bytes each in programMix
 // (route = source << 4 | destination, up rate, down rate, switch). One mix is shown at a time;

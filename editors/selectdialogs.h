@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The function of an assignable switch or VR knob: a position in a short list whose
 // helicopter entries are offered only when the model type is not ACRO.

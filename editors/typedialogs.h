@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Settings that are not per channel: the model type, the stick mode (with a picture of each
 // layout) and the user entry sent with a UserRequest.

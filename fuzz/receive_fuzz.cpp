@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for the receiver: arbitrary bytes from the line, split into receive events at
 // points taken from the input, through a Session (as the main window runs it) and through a
 // bare RxParser one byte at a time. Both must agree, frame for frame, with a reference decoder

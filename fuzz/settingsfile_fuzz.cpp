@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for settings files: the input is the content of a file the user opens. Only a
 // file of exactly 67 bytes is taken, and then byte for byte; anything else is refused with a
 // text that names the file. Every block then survives a save and a load unchanged, both onto

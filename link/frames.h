@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Frames on the serial line. Every frame, in either direction, starts with 0x55 and a type or
 // command byte; 16-bit numbers are big-endian; a checksum is the plain sum of the data bytes.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Receiving: the ring that takes the bytes of each receive event, and the framing state machine
 // that turns them into LiveChannelFrame and SettingsFrame results. All state lives in the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program needs of a serial port, as the operations the receive handler, the start-up
 // and the commands use. The real one sits on QSerialPort (platform/); tests use a fake.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's link to the transmitter, without any window: blockBytes and the editable
 // settings, the receiver, and every command, over one SerialControl. The main window owns one

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The transmitter's model configuration: the 65-byte SettingsBlock as it travels on the
 // line and in files, and ModelSettings, the typed values the editors show and change.

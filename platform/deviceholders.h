@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which processes hold a device open, found the way fuser does it: every process's open files
 // are links in /proc/<pid>/fd. Only the processes whose fd folder the user may read can be

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Messages to the user. Tests replace the message box with a recorder, so a refused OK or a
 // serial error can be checked without a modal box in the way.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pictures named by bare file name ("1.bmp", "stick3.bmp"): looked up in the current
 // directory first, then beside the executable, then in the installed data folder.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finding the serial ports of this machine: virtual transmitters first (links in the
 // virtual-port folder), then what the system lists. The order itself is buildPortTable's.

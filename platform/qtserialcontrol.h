@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The serial control over QSerialPort: ports are numbered by discovery, a port number opens the
 // canonical path of its device, received bytes are announced on the user-interface thread, and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window menu of the main window. The window manager's own menu cannot be extended here, so
 // the window carries a menu of its own that opens from the window background (right click), the

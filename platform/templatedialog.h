@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Windows laid out like dialog templates: every control is placed in dialog units and keeps
 // its numeric id, so code and tests address "control 1015 of the End Point dialog" directly.

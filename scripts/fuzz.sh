@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pelorin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets (fuzz/) with clang and runs each from its seed corpus in
 # fuzz/corpus/<name>/ for FUZZ_SECONDS seconds (default 60), both at once. New inputs go to
 # build-fuzz/corpus/<name>/, crashing inputs to build-fuzz/artifacts/<name>/.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pelorin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the program and the virtual transmitter, starts the transmitter on a
 # pseudo-terminal and the program connected to it. Closing the program stops the transmitter.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pelorin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds every test with AddressSanitizer and UBSan (g++, -DPELORIN_SANITIZE=ON) in build-asan
 # and runs them under CTest. Leak checking is on for the tests and the suite runs without a
 # single leak report, Qt included, so there is no suppression list: a leak fails the run.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pelorin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's screenshots with the program's own screenshot test: a private X server
 # (Xvfb) on a free display, the virtual transmitter in a private runtime dir, and the test
 # program, which opens the main window connected to the transmitter and the throttle curve

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One frame of a curve graph as each 50 ms tick paints it (a fresh image, fill, polyline and
 // marker) against plainly filling an image of the same size, the least any frame costs.
 // Sizes: the throttle graph (105 x 140) and the pitch graph (120 x 160).

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pelorin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # CPU use of the running program while its display repaints every 10 ms and the virtual
 # transmitter streams live channel frames: starts a private X server (unless DISPLAY is set),
 # a private virtual-port folder, the transmitter and the program, and reads the program's CPU

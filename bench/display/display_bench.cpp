@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One frame of the live display against a plain fill of the same image: the display's own
 // drawing should cost a small multiple of touching every pixel once.
 

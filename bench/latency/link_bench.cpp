@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How fast and how cheaply the link takes live channel frames, over a real pseudo-terminal:
 //  1. latency from the last byte of a LiveChannelFrame written by the transmitter to
 //     Session::liveChannels holding its values (p50, p99 over many frames);

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Throughput of the receiver over a stream like the one a transmitter sends: live frames
 // with moving sticks, now and then a settings frame, a little line noise between frames and
 // about one frame in a hundred with a bad checksum.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Running the main window over a fake serial control: the window is built as the program builds
 // it, run modally, and the test acts on it from inside its modal loop.

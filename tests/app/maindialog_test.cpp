@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window over a fake serial control: start-up, its controls, the buttons that send
 // commands, the helicopter buttons, the window menu, and how the run ends.
 

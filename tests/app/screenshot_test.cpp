@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's windows on a real X server, as a user sees them: the main window over the real
 // serial control, connected to a running virtual transmitter, with the live bars moving, and
 // the throttle curve editor with its live marker. scripts/screenshots.sh runs this under Xvfb

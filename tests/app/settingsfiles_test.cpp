@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Save and Open: the 67-byte file, what Open accepts, and what a failed save leaves behind.
 
 #include <QDir>

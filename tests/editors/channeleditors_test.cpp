@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // End Point, Reverse, SubTrim, DR and Swash AFR, run through the main window's handler
 // sequence on a session with a fake line.
 

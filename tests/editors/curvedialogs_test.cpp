@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The throttle and pitch curve editors as the main window runs them: bytes in, edits and graph,
 // the NOR/ID switch, OK writing exactly one WriteFrame, Cancel writing nothing.
 

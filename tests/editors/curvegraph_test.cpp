@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The curve graph's pixels: where the points land, which pixels a segment leaves out, the
 // marker column, and what happens to values off the graph.
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Pelorin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Curve editors (graph pixels and dialogs) and the program mix editor.
 pelorin_gtest(pelorin_curve_mix_editor_tests
   SOURCES

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared by the curve and program mix tests: a Session over the fake serial control with its
 // port open, and a way to act on an editor from inside its modal run.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ten windows as templates: caption, size, ids and texts; nothing clipped or overlapping
 // with the fonts installed here; and how fast each one opens.
 

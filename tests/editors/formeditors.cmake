@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Pelorin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Channel editors, model type and stick mode, switch and VR selectors.
 pelorin_gtest(pelorin_form_editor_tests
   SOURCES

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the tests of the channel, type and select editors share: a session whose port is open
 // on a fake line, the frames expected on that line, and driving a modal editor.

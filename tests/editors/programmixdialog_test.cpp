@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program mix editor as the main window runs it: reading a mix into the boxes and edits,
 // storing on the Mix Num focus and on OK, the encodings, validation, and what a settings frame
 // that arrives while it is open does.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Switch Selector and VR Selector, run through the main window's handler sequences: the model
 // type comes from byte 0 of the block, the value from the settings.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Type, Stick Select and Type Select, run through the main window's handler sequences.
 
 #include <QComboBox>

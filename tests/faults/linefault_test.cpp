@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line failing under the program: Session over QtSerialControl in a Qt event loop, the
 // virtual transmitter on the other end of a real pseudo-terminal. Whenever the line goes
 // (while idle, in the middle of a SettingsFrame, during a write) the program must survive,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving under fire: a process that saves settings files over and over is killed at random
 // moments. Whenever it dies, the file it was saving must be whole: exactly 67 bytes, holding
 // one of the blocks it saved (or the one that was there before), never a mix or a stump.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pelorin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # check_install.sh CMAKE BUILD_DIR PREFIX EXPECTED_LIST BINDIR DATADIR APP_ID
 # Installs the build into PREFIX (emptied first) and checks what lands there.
 set -uo pipefail

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pelorin-picturecheck [--missing]: loads the program's pictures the way its windows do
 // (loadPicture: the current directory, beside the executable, the data folder of the prefix the
 // executable sits in, the configured data folder) and checks what it got. The install test

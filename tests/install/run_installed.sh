@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pelorin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # run_installed.sh PREFIX BINDIR PICTURECHECK CONFIGURED_DATADIR
 # Runs the programs of an install (made by check_install.sh) from a directory that has nothing
 # of the project in it: the installed pelorin starts with no transmitter and keeps running,

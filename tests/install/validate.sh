@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pelorin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # validate.sh appstream|desktop FILE: runs the file's validator. Exit 77 (skipped) when the
 # validator is not installed.
 set -uo pipefail

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A serial control for tests: records every call in order (writes with their bytes), opens
 // only the devices it is told to, fails chosen operations with a chosen text, and holds bytes

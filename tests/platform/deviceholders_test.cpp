@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding the programs that hold a serial device open, and the texts that name them: a made-up
 // /proc tree for the cases, a child process holding a real pseudo-terminal for the real thing.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Driving modal dialogs from tests. A modal run blocks the test in its nested event loop, so
 // the test's actions on the dialog are queued first and run from that loop once it is up.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // main() for test programs that need a QApplication. Test discovery runs the binary outside
 // the test environment, so the offscreen platform is chosen here when nothing else is set.
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pelorin-dump: prints a settings file field by field, or compares two of them.
 //
 //   pelorin-dump FILE

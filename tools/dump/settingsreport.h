@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A settings block as a list of named fields with readable values. pelorin-dump prints the
 // list; its --diff mode compares two lists field by field. Standard C++ only.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pelorin-picturegen OUTDIR: draws the program's pictures and writes them into OUTDIR as
 // BMP files ("1.bmp", "stick1.bmp" .. "stick4.bmp"). Runs at build time without a display.
 

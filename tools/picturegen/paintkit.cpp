@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/picturegen/paintkit.h"
 
 #include <QFontDatabase>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pictures the program loads by name: "1.bmp" for the Help window and "stick1.bmp" ..
 // "stick4.bmp" for the Stick Select window.

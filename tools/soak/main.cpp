@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pelorin-soak: the program's main window running for a long time against the virtual
 // transmitter streaming at full line rate with some bad frames, and what it cost.
 //

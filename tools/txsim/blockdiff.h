@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a new settings block changes, field by field, in words a reader of the log knows:
 // "endPointRight CH1: 100 -> 110".

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The transmitter's side of the line: turns the bytes the program sends into commands.
 // One byte at a time; all state lives in the object, so a command may arrive in any pieces.

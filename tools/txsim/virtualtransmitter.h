@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A transmitter on a pseudo-terminal, so the program can be tried and tested without hardware.
 // It registers its terminal as a link in the virtual-port folder, answers the program's

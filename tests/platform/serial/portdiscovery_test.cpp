@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Port discovery: the virtual-port folder and the order of the ports it finds there.
 
 #include <QDir>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The link end to end: Session over QtSerialControl over a real pseudo-terminal, with the
 // virtual transmitter on the other end.
 

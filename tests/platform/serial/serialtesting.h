@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers for tests over real pseudo-terminals: a private runtime dir (so a developer's
 // running simulator is never seen), waiting on conditions while Qt delivers events, and the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pelorin-dump as a user runs it: settings files made here, output compared with the
 // committed golden texts in golden/. PELORIN_UPDATE_GOLDEN=1 rewrites the golden texts from
 // the current output (review the change before committing it).

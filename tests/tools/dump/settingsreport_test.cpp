@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The field report behind pelorin-dump: value names, the block's coverage, and comparison.
 
 #include "tools/dump/settingsreport.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pelorin-txsim as a user starts it: help, a wrong option, and ending on a signal.
 
 #include <gmock/gmock.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The virtual transmitter seen from the program's side of its pseudo-terminal.
 
 #include <gmock/gmock.h>
