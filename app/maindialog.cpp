@@ -15,19 +15,19 @@
 #include <variant>
 
 #include "app/aboutdialog.h"
+#include "app/helpdialog.h"
+#include "app/livedisplay.h"
+#include "app/serialsettingdialog.h"
 #include "editors/channeleditors.h"
 #include "editors/curvedialogs.h"
 #include "editors/editorhandlers.h"
-#include "app/helpdialog.h"
-#include "app/livedisplay.h"
-#include "platform/messages.h"
 #include "editors/programmixdialog.h"
-#include "resources/strings.h"
 #include "editors/selectdialogs.h"
-#include "app/serialsettingdialog.h"
-#include "link/settingsfile.h"
-#include "platform/systemmenu.h"
 #include "editors/typedialogs.h"
+#include "link/settingsfile.h"
+#include "platform/messages.h"
+#include "platform/systemmenu.h"
+#include "resources/strings.h"
 
 namespace pelorin {
 

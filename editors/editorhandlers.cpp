@@ -8,8 +8,8 @@
 #include "editors/curvedialogs.h"
 #include "editors/programmixdialog.h"
 #include "editors/selectdialogs.h"
-#include "link/session.h"
 #include "editors/typedialogs.h"
+#include "link/session.h"
 
 namespace pelorin {
 

@@ -83,10 +83,12 @@ public:
 
 protected:
     void notifyReceive(CommEvent event = CommEvent::Receive) {
-        if (receiveHandler_) receiveHandler_(event);
+        if (receiveHandler_)
+            receiveHandler_(event);
     }
     void notifyError(const std::string& text) {
-        if (errorHandler_) errorHandler_(text);
+        if (errorHandler_)
+            errorHandler_(text);
     }
 
 private:

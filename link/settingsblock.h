@@ -25,12 +25,12 @@ inline constexpr std::size_t kModelAndStick = 0;  // low nibble model type, high
 inline constexpr std::size_t kReverse = 1;        // bit k = CH k+1
 inline constexpr std::size_t kDualRate = 2;       // ON/OFF pairs for CH1, CH2, CH4: 2,3 / 4,5 / 6,7
 inline constexpr std::size_t kSwashAfr = 8;       // CH1, CH2, CH6
-inline constexpr std::size_t kEndPoint = 11;      // left/right pairs for CH1..CH6: 11,12 / ... / 21,22
-inline constexpr std::size_t kThrottleCurve = 23; // 10 bytes, NOR/ID interleaved point by point
-inline constexpr std::size_t kPitchCurve = 33;    // 10 bytes, same scheme
+inline constexpr std::size_t kEndPoint = 11;  // left/right pairs for CH1..CH6: 11,12 / ... / 21,22
+inline constexpr std::size_t kThrottleCurve = 23;  // 10 bytes, NOR/ID interleaved point by point
+inline constexpr std::size_t kPitchCurve = 33;     // 10 bytes, same scheme
 inline constexpr std::size_t kCurveSize = 10;
-inline constexpr std::size_t kSubTrim = 43;       // CH1..CH6
-inline constexpr std::size_t kProgramMix = 49;    // 12 bytes, three MixEntry records
+inline constexpr std::size_t kSubTrim = 43;     // CH1..CH6
+inline constexpr std::size_t kProgramMix = 49;  // 12 bytes, three MixEntry records
 inline constexpr std::size_t kSwitchA = 61;
 inline constexpr std::size_t kSwitchB = 62;
 inline constexpr std::size_t kVrA = 63;
@@ -43,15 +43,15 @@ inline constexpr int kChannelCount = 6;
 // The editable values. Integers are what the editors hold; each is stored in the block as
 // its low 8 bits and read back as a signed byte (no offset, no scaling, no clamping).
 struct ModelSettings {
-    int modelType = 0;  // 0 ACRO, 1 HELI-120, 2 HELI-90, 3 HELI-140
-    int stickMode = 0;  // already in the high nibble: 0x00, 0x10, 0x20, 0x30
-    std::array<bool, 6> reverse{};          // CH1..CH6
-    std::array<int, 3> dualRateOn{};        // CH1, CH2, CH4
-    std::array<int, 3> dualRateOff{};       // CH1, CH2, CH4
-    std::array<int, 3> swashAfr{};          // CH1, CH2, CH6
-    std::array<int, 6> endPointLeft{};      // CH1..CH6
-    std::array<int, 6> endPointRight{};     // CH1..CH6
-    std::array<int, 6> subTrim{};           // CH1..CH6
+    int modelType = 0;                   // 0 ACRO, 1 HELI-120, 2 HELI-90, 3 HELI-140
+    int stickMode = 0;                   // already in the high nibble: 0x00, 0x10, 0x20, 0x30
+    std::array<bool, 6> reverse{};       // CH1..CH6
+    std::array<int, 3> dualRateOn{};     // CH1, CH2, CH4
+    std::array<int, 3> dualRateOff{};    // CH1, CH2, CH4
+    std::array<int, 3> swashAfr{};       // CH1, CH2, CH6
+    std::array<int, 6> endPointLeft{};   // CH1..CH6
+    std::array<int, 6> endPointRight{};  // CH1..CH6
+    std::array<int, 6> subTrim{};        // CH1..CH6
     std::array<std::uint8_t, kProgramMixSize> programMix{};
     int switchAFunction = 0;
     int switchBFunction = 0;
@@ -73,7 +73,9 @@ void unpackSettings(const BlockBytes& blockBytes, ModelSettings& settings);
 
 // The rule behind the three helicopter buttons ("Thro Cuv", "Pitch Cuv", "Swash Afr"):
 // shown exactly when the model type nibble of byte 0 is not zero.
-[[nodiscard]] constexpr bool curveButtonsVisible(std::uint8_t byte0) { return (byte0 & 0x0F) != 0; }
+[[nodiscard]] constexpr bool curveButtonsVisible(std::uint8_t byte0) {
+    return (byte0 & 0x0F) != 0;
+}
 
 // Two's-complement helpers shared by everything that stores integers in single bytes.
 [[nodiscard]] constexpr std::uint8_t lowByte(int value) {

@@ -3,8 +3,8 @@
 #pragma once
 // Settings files: exactly the 67 bytes of blockBytes, no header.
 
-#include <string>
 #include <optional>
+#include <string>
 #include <variant>
 
 #include "link/settingsblock.h"

@@ -11,13 +11,16 @@
 namespace pelorin {
 
 namespace {
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
 }  // namespace
 
 std::optional<int> parseDialogInteger(QStringView text) {
     qsizetype i = 0;
     const qsizetype n = text.size();
-    while (i < n && isBlank(text[i])) ++i;
+    while (i < n && isBlank(text[i]))
+        ++i;
     bool negative = false;
     if (i < n && (text[i] == u'+' || text[i] == u'-')) {
         negative = text[i] == u'-';
@@ -31,18 +34,23 @@ std::optional<int> parseDialogInteger(QStringView text) {
             return std::nullopt;
         ++i;
     }
-    if (i == firstDigit) return std::nullopt;
-    while (i < n && isBlank(text[i])) ++i;
-    if (i != n) return std::nullopt;
+    if (i == firstDigit)
+        return std::nullopt;
+    while (i < n && isBlank(text[i]))
+        ++i;
+    if (i != n)
+        return std::nullopt;
     const long long value = negative ? -magnitude : magnitude;
-    if (value > std::numeric_limits<int>::max()) return std::nullopt;
+    if (value > std::numeric_limits<int>::max())
+        return std::nullopt;
     return static_cast<int>(value);
 }
 
 int parseLeadingInteger(QStringView text) {
     qsizetype i = 0;
     const qsizetype n = text.size();
-    while (i < n && (isBlank(text[i]) || text[i] == u'\n' || text[i] == u'\r')) ++i;
+    while (i < n && (isBlank(text[i]) || text[i] == u'\n' || text[i] == u'\r'))
+        ++i;
     bool negative = false;
     if (i < n && (text[i] == u'+' || text[i] == u'-')) {
         negative = text[i] == u'-';
@@ -51,22 +59,29 @@ int parseLeadingInteger(QStringView text) {
     long long magnitude = 0;
     constexpr long long kLimit = static_cast<long long>(std::numeric_limits<int>::max()) + 1;
     while (i < n && text[i].unicode() >= u'0' && text[i].unicode() <= u'9') {
-        if (magnitude < kLimit) magnitude = magnitude * 10 + (text[i].unicode() - u'0');
+        if (magnitude < kLimit)
+            magnitude = magnitude * 10 + (text[i].unicode() - u'0');
         ++i;
     }
-    if (magnitude > kLimit) magnitude = kLimit;
+    if (magnitude > kLimit)
+        magnitude = kLimit;
     const long long value = negative ? -magnitude : magnitude;
-    if (value > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
+    if (value > std::numeric_limits<int>::max())
+        return std::numeric_limits<int>::max();
     return static_cast<int>(value);
 }
 
-QString integerExpectedMessage() { return QStringLiteral("Please enter an integer."); }
+QString integerExpectedMessage() {
+    return QStringLiteral("Please enter an integer.");
+}
 
 QString integerRangeMessage(int min, int max) {
     return QStringLiteral("Please enter an integer between %1 and %2.").arg(min).arg(max);
 }
 
-void writeIntegerField(QLineEdit* edit, int value) { edit->setText(QString::number(value)); }
+void writeIntegerField(QLineEdit* edit, int value) {
+    edit->setText(QString::number(value));
+}
 
 bool readIntegerField(QLineEdit* edit, int min, int max, int& value) {
     const std::optional<int> parsed = parseDialogInteger(edit->text());

@@ -22,7 +22,7 @@ namespace pelorin {
 // overflowing.
 [[nodiscard]] int parseLeadingInteger(QStringView text);
 
-[[nodiscard]] QString integerExpectedMessage();            // "Please enter an integer."
+[[nodiscard]] QString integerExpectedMessage();               // "Please enter an integer."
 [[nodiscard]] QString integerRangeMessage(int min, int max);  // "... between MIN and MAX."
 
 // Shows `value` in decimal: minus sign for negatives, no plus sign or padding.

@@ -23,6 +23,8 @@ void showMessage(QWidget* parent, const QString& text) {
     QMessageBox::warning(parent, QStringLiteral("Pelorin"), text);
 }
 
-MessageHook setMessageHook(MessageHook hook) { return std::exchange(currentHook(), std::move(hook)); }
+MessageHook setMessageHook(MessageHook hook) {
+    return std::exchange(currentHook(), std::move(hook));
+}
 
 }  // namespace pelorin

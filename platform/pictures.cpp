@@ -21,11 +21,13 @@ QPixmap loadPicture(const QString& bareName) {
     };
     for (const QString& folder : folders) {
         const QString path = QDir(folder).filePath(bareName);
-        if (!QFileInfo::exists(path)) continue;
+        if (!QFileInfo::exists(path))
+            continue;
         // Through QImage, not QPixmap(path): QPixmap caches by name, size and modification
         // second, so a file replaced within the same second would show the old picture.
         const QImage image(path);
-        if (!image.isNull()) return QPixmap::fromImage(image);
+        if (!image.isNull())
+            return QPixmap::fromImage(image);
     }
     return {};
 }

@@ -13,8 +13,8 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/deviceholders.h"
 #include "link/serialcontrol.h"
+#include "platform/deviceholders.h"
 
 namespace pelorin {
 

@@ -21,12 +21,15 @@ constexpr double kPixelsPerDluY = 2.0;
 constexpr const char* kFontFamily = "DejaVu Sans";
 }  // namespace
 
-int dluToPixelsX(int dlu) { return static_cast<int>(std::lround(dlu * kPixelsPerDluX)); }
-int dluToPixelsY(int dlu) { return static_cast<int>(std::lround(dlu * kPixelsPerDluY)); }
+int dluToPixelsX(int dlu) {
+    return static_cast<int>(std::lround(dlu * kPixelsPerDluX));
+}
+int dluToPixelsY(int dlu) {
+    return static_cast<int>(std::lround(dlu * kPixelsPerDluY));
+}
 
 QRect dluToPixels(const DluRect& rect) {
-    return {dluToPixelsX(rect.x), dluToPixelsY(rect.y), dluToPixelsX(rect.w),
-            dluToPixelsY(rect.h)};
+    return {dluToPixelsX(rect.x), dluToPixelsY(rect.y), dluToPixelsX(rect.w), dluToPixelsY(rect.h)};
 }
 
 QSize dluSizeToPixels(int widthDlu, int heightDlu) {
@@ -35,11 +38,12 @@ QSize dluSizeToPixels(int widthDlu, int heightDlu) {
 
 void widenToFitText(QWidget* widget) {
     const int needed = widget->sizeHint().width();
-    if (needed > widget->width()) widget->resize(needed, widget->height());
+    if (needed > widget->width())
+        widget->resize(needed, widget->height());
 }
 
-TemplateDialog::TemplateDialog(const QString& caption, int widthDlu, int heightDlu,
-                               int pointSize, Frame frame, QWidget* parent)
+TemplateDialog::TemplateDialog(const QString& caption, int widthDlu, int heightDlu, int pointSize,
+                               Frame frame, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(caption);
     QFont font(QString::fromLatin1(kFontFamily));
@@ -47,7 +51,8 @@ TemplateDialog::TemplateDialog(const QString& caption, int widthDlu, int heightD
     setFont(font);
     setFixedSize(dluSizeToPixels(widthDlu, heightDlu));
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    if (frame == Frame::Main) flags |= Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint;
+    if (frame == Frame::Main)
+        flags |= Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint;
     setWindowFlags(flags);
 }
 
@@ -68,14 +73,15 @@ QPushButton* TemplateDialog::addButton(int id, const QString& text, const DluRec
     button->setGeometry(dluToPixels(rect));
     button->setDefault(isDefault);
     button->setAutoDefault(true);  // a focused push button takes Return
-    if (id == kIdOk) connect(button, &QPushButton::clicked, this, &QDialog::accept);
-    if (id == kIdCancel) connect(button, &QPushButton::clicked, this, &QDialog::reject);
+    if (id == kIdOk)
+        connect(button, &QPushButton::clicked, this, &QDialog::accept);
+    if (id == kIdCancel)
+        connect(button, &QPushButton::clicked, this, &QDialog::reject);
     registerControl(id, button);
     return button;
 }
 
-QLabel* TemplateDialog::addText(const QString& text, const DluRect& rect,
-                                Qt::Alignment alignment) {
+QLabel* TemplateDialog::addText(const QString& text, const DluRect& rect, Qt::Alignment alignment) {
     auto* label = new QLabel(text, this);
     label->setGeometry(dluToPixels(rect));
     label->setAlignment(alignment);
@@ -133,7 +139,8 @@ QFrame* TemplateDialog::addBlackFrame(int id, const DluRect& rect) {
     frame->setGeometry(dluToPixels(rect));
     frame->setFrameShape(QFrame::Box);
     frame->setStyleSheet(QStringLiteral("color: black"));
-    if (id != 0) registerControl(id, frame);
+    if (id != 0)
+        registerControl(id, frame);
     return frame;
 }
 

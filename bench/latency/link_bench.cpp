@@ -31,9 +31,9 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include "link/session.h"
 #include "platform/portdiscovery.h"
 #include "platform/qtserialcontrol.h"
-#include "link/session.h"
 #include "tools/txsim/virtualtransmitter.h"
 
 namespace {

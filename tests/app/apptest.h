@@ -14,11 +14,11 @@
 #include <memory>
 #include <vector>
 
-#include "link/frames.h"
-#include "tests/link/fakeserial.h"
 #include "app/maindialog.h"
-#include "tests/support/modal.h"
+#include "link/frames.h"
 #include "link/settingsblock.h"
+#include "tests/link/fakeserial.h"
+#include "tests/support/modal.h"
 
 namespace pelorin::test {
 

@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "app/aboutdialog.h"
-#include "tests/app/apptest.h"
 #include "app/livedisplay.h"
-#include "platform/systemmenu.h"
 #include "editors/typedialogs.h"
+#include "platform/systemmenu.h"
+#include "tests/app/apptest.h"
 
 namespace pelorin::test {
 namespace {

@@ -20,13 +20,13 @@
 #include <memory>
 #include <ostream>
 
-#include "editors/curvedialogs.h"
 #include "app/livedisplay.h"
 #include "app/maindialog.h"
-#include "tests/support/modal.h"
+#include "editors/curvedialogs.h"
+#include "link/settingsfile.h"
 #include "platform/portdiscovery.h"
 #include "platform/qtserialcontrol.h"
-#include "link/settingsfile.h"
+#include "tests/support/modal.h"
 #include "tools/txsim/virtualtransmitter.h"
 
 // Rectangles in failure messages as x, y, width x height.

@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "tests/app/apptest.h"
 #include "app/serialsettingdialog.h"
+#include "tests/app/apptest.h"
 
 namespace pelorin::test {
 namespace {

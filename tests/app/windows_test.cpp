@@ -11,9 +11,9 @@
 #include <QTest>
 
 #include "app/aboutdialog.h"
-#include "tests/app/apptest.h"
 #include "app/helpdialog.h"
 #include "app/serialsettingdialog.h"
+#include "tests/app/apptest.h"
 
 namespace pelorin::test {
 namespace {

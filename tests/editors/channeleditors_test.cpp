@@ -13,8 +13,8 @@
 #include <string>
 
 #include "editors/channeleditors.h"
-#include "platform/dataexchange.h"
 #include "editors/editorhandlers.h"
+#include "platform/dataexchange.h"
 #include "tests/editors/formeditortesting.h"
 
 namespace pelorin::formeditors {

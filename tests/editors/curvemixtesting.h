@@ -18,10 +18,10 @@
 #include <functional>
 #include <vector>
 
-#include "tests/link/fakeserial.h"
-#include "tests/support/modal.h"
 #include "link/session.h"
 #include "platform/templatedialog.h"
+#include "tests/link/fakeserial.h"
+#include "tests/support/modal.h"
 
 namespace pelorin::test {
 

@@ -26,9 +26,9 @@
 #include <vector>
 
 #include "editors/channeleditors.h"
-#include "tests/editors/formeditortesting.h"
 #include "editors/selectdialogs.h"
 #include "editors/typedialogs.h"
+#include "tests/editors/formeditortesting.h"
 
 namespace pelorin::formeditors {
 namespace {
@@ -280,9 +280,9 @@ TEST_P(FormEditorWindows, OpenWindow_WithInstalledFonts_ClipsNoTextAndOverlapsNo
 
 TEST_P(FormEditorWindows, Keys_ReturnPressesOkAndEscapeCancels) {
     const WindowSpec& spec = GetParam();
-    for (const auto& [key, expected] : {std::pair{Qt::Key_Return, QDialog::Accepted},
-                                        std::pair{Qt::Key_Enter, QDialog::Accepted},
-                                        std::pair{Qt::Key_Escape, QDialog::Rejected}}) {
+    for (const auto& [key, expected] :
+         {std::pair{Qt::Key_Return, QDialog::Accepted}, std::pair{Qt::Key_Enter, QDialog::Accepted},
+          std::pair{Qt::Key_Escape, QDialog::Rejected}}) {
         Values values;
         auto dialog = spec.make(values);
         QString focusedClass;

@@ -18,11 +18,11 @@
 #include <vector>
 
 #include "link/frames.h"
-#include "tests/link/fakeserial.h"
-#include "tests/support/modal.h"
 #include "link/session.h"
 #include "link/settingsblock.h"
 #include "platform/templatedialog.h"
+#include "tests/link/fakeserial.h"
+#include "tests/support/modal.h"
 
 namespace pelorin::formeditors {
 

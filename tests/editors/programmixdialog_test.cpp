@@ -14,9 +14,9 @@
 #include <cstdint>
 
 #include "editors/editorhandlers.h"
+#include "editors/programmixdialog.h"
 #include "link/frames.h"
 #include "tests/editors/curvemixtesting.h"
-#include "editors/programmixdialog.h"
 
 namespace pelorin::test {
 namespace {

@@ -8,8 +8,8 @@
 #include <array>
 
 #include "editors/editorhandlers.h"
-#include "tests/editors/formeditortesting.h"
 #include "editors/selectdialogs.h"
+#include "tests/editors/formeditortesting.h"
 
 namespace pelorin::formeditors {
 namespace {

@@ -12,8 +12,8 @@
 #include <map>
 
 #include "editors/editorhandlers.h"
-#include "tests/editors/formeditortesting.h"
 #include "editors/typedialogs.h"
+#include "tests/editors/formeditortesting.h"
 
 namespace pelorin::formeditors {
 namespace {

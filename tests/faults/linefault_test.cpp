@@ -15,10 +15,10 @@
 #include <random>
 #include <thread>
 
+#include "link/session.h"
 #include "platform/portdiscovery.h"
 #include "platform/qtserialcontrol.h"
 #include "tests/platform/serial/serialtesting.h"
-#include "link/session.h"
 
 namespace pelorin {
 namespace {

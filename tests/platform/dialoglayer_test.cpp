@@ -17,9 +17,9 @@
 #include <optional>
 
 #include "platform/dataexchange.h"
-#include "tests/support/modal.h"
 #include "platform/pictures.h"
 #include "platform/templatedialog.h"
+#include "tests/support/modal.h"
 
 namespace pelorin {
 namespace {

@@ -31,10 +31,12 @@ void whenModalOpens(std::function<void(T*)> action, int timeoutMs = 5000) {
     QObject::connect(timer, &QTimer::timeout, [=]() {
         QWidget* modal = QApplication::activeModalWidget();
         T* target = modal && modal != before.data() ? qobject_cast<T*>(modal) : nullptr;
-        if (target == nullptr && clock->elapsed() < timeoutMs) return;
+        if (target == nullptr && clock->elapsed() < timeoutMs)
+            return;
         timer->stop();
         timer->deleteLater();
-        if (target != nullptr) action(target);
+        if (target != nullptr)
+            action(target);
     });
     timer->start(1);
 }
@@ -42,7 +44,8 @@ void whenModalOpens(std::function<void(T*)> action, int timeoutMs = 5000) {
 // Types `text` into the edit field with the given control id, replacing what was there.
 inline void setFieldText(QWidget* dialog, int id, const QString& text) {
     auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("control%1").arg(id));
-    if (edit != nullptr) edit->setText(text);
+    if (edit != nullptr)
+        edit->setText(text);
 }
 
 // Collects the messages the program shows instead of opening message boxes.

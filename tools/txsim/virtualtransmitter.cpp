@@ -18,8 +18,8 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include "tools/txsim/blockdiff.h"
 #include "platform/portdiscovery.h"
+#include "tools/txsim/blockdiff.h"
 
 namespace pelorin::txsim {
 

@@ -19,9 +19,9 @@
 #include <thread>
 #include <vector>
 
-#include "tools/txsim/commandreader.h"
 #include "link/frames.h"
 #include "link/settingsblock.h"
+#include "tools/txsim/commandreader.h"
 
 namespace pelorin::txsim {
 

@@ -13,10 +13,10 @@
 #include <unistd.h>
 #include <algorithm>
 
+#include "link/session.h"
 #include "platform/portdiscovery.h"
 #include "platform/qtserialcontrol.h"
 #include "tests/platform/serial/serialtesting.h"
-#include "link/session.h"
 
 namespace pelorin {
 namespace {
