@@ -4,7 +4,8 @@
 # Installs the Debian packages the build and the tests need, only those that are missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgtest-dev libbenchmark-dev
-          fonts-dejavu-core xvfb xauth xdotool imagemagick appstream desktop-file-utils)
+          fonts-dejavu-core xvfb xauth xdotool imagemagick appstream desktop-file-utils
+          clang-format git)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
