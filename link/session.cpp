@@ -47,6 +47,8 @@ void Session::receive(std::span<const std::uint8_t> bytes) {
                     break;
                 case RxParser::Result::LiveFrame:
                     ++counters_.liveAccepted;
+                    if (onLiveFrame)
+                        onLiveFrame();
                     break;
                 case RxParser::Result::LiveRejected:
                     ++counters_.liveRejected;

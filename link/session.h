@@ -39,6 +39,9 @@ public:
     // Runs after a good SettingsFrame (or a loaded file) has been unpacked into `settings`;
     // the main window shows or hides its helicopter buttons here.
     std::function<void()> onSettingsUnpacked;
+    // Runs after each good LiveChannelFrame, once liveChannels and liveAux hold it: the
+    // display repaints on news instead of on a clock, and the monitor records every frame.
+    std::function<void()> onLiveFrame;
 
     // Start-up reset of the receiver: idle, ring empty.
     void resetReceiver();

@@ -126,6 +126,8 @@ Outcome outcomeOf(const Session& s) {
 }
 
 TEST_F(SessionTest, MixedStream_InOnePiece_GivesEveryExpectedResult) {
+    std::vector<std::array<int, 6>> seenByHook;
+    session.onLiveFrame = [&] { seenByHook.push_back(session.liveChannels()); };
     session.receive(mixedStream());
     const Outcome o = outcomeOf(session);
     EXPECT_EQ(o.live, 3u);
@@ -135,6 +137,9 @@ TEST_F(SessionTest, MixedStream_InOnePiece_GivesEveryExpectedResult) {
     EXPECT_EQ(o.blockBytes, transmitterBlock());
     EXPECT_EQ(o.liveChannels, (std::array<int, 6>{588, -512, -1512, 0, 88, -112}));
     EXPECT_EQ(o.liveAux, 65535);
+    // The hook runs once per good live frame, after the frame's values are in place.
+    ASSERT_EQ(seenByHook.size(), o.live);
+    EXPECT_EQ(seenByHook.back(), o.liveChannels);
 }
 
 TEST_F(SessionTest, MixedStream_CutAnywhereOrByteByByte_GivesTheSameResults) {
