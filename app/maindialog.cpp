@@ -121,6 +121,10 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, QWidget* parent)
 
     buildControls();
     systemMenu_ = new SystemMenu(this, [this](unsigned command) { systemCommand(command); });
+    // The windows beside this one come first in the menu, above Close.
+    systemMenu_->insertItem(0, kModelsCommand, tr("Models…"), QKeySequence(Qt::CTRL | Qt::Key_L));
+    systemMenu_->insertItem(1, kMonitorCommand, tr("Monitor…"), QKeySequence(Qt::CTRL | Qt::Key_M));
+    systemMenu_->insertSeparator(2);
 
     displayTimer_.setObjectName(QStringLiteral("displayTimer"));
     displayTimer_.setInterval(kDisplayTimerPeriodMs);
@@ -278,9 +282,24 @@ void MainDialog::systemCommand(unsigned command) {
         runAbout();
         return;
     }
-    if (command == kCloseCommand)
-        close();
+    switch (command) {
+        case kCloseCommand:
+            close();
+            break;
+        case kModelsCommand:
+            showModels();
+            break;
+        case kMonitorCommand:
+            showMonitor();
+            break;
+        default:
+            break;
+    }
 }
+
+void MainDialog::showModels() {}
+
+void MainDialog::showMonitor() {}
 
 void MainDialog::runAbout() {
     AboutDialog about(this);

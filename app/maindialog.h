@@ -141,6 +141,9 @@ private:
     void onStopAdjust();
 
     void runAbout();
+    // The model library and the channel monitor: windows beside this one, not modal.
+    void showModels();
+    void showMonitor();
     // Shows the serial control's error text, if the operation failed.
     void report(const SerialStatus& status);
     void report(const EditorOutcome& outcome);

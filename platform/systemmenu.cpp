@@ -25,13 +25,35 @@ void SystemMenu::appendSeparator() {
     menu_->addSeparator();
 }
 
-void SystemMenu::appendItem(unsigned command, const QString& text) {
-    QAction* action = menu_->addAction(text);
+QAction* SystemMenu::makeItem(unsigned command, const QString& text) {
+    auto* action = new QAction(text, menu_);
     action->setData(command);
     connect(action, &QAction::triggered, this, [this, command]() {
         if (handler_)
             handler_(command);
     });
+    return action;
+}
+
+void SystemMenu::appendItem(unsigned command, const QString& text) {
+    menu_->addAction(makeItem(command, text));
+}
+
+void SystemMenu::insertItem(int position, unsigned command, const QString& text,
+                            const QKeySequence& shortcut) {
+    QAction* action = makeItem(command, text);
+    const QList<QAction*> actions = menu_->actions();
+    menu_->insertAction(actions.value(position, nullptr), action);
+    if (!shortcut.isEmpty()) {
+        action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        window_->addAction(action);
+    }
+}
+
+void SystemMenu::insertSeparator(int position) {
+    const QList<QAction*> actions = menu_->actions();
+    menu_->insertSeparator(actions.value(position, nullptr));
 }
 
 void SystemMenu::popup(const QPoint& globalPos) {

@@ -6,12 +6,14 @@
 // Menu key or Shift+F10. It starts with "Close"; the program appends its items. Choosing an item
 // hands its command value to the window's system command handler.
 
+#include <QKeySequence>
 #include <QObject>
 #include <QPoint>
 #include <QString>
 
 #include <functional>
 
+class QAction;
 class QMenu;
 class QWidget;
 
@@ -20,6 +22,9 @@ namespace pelorin {
 // Command values as the window menu carries them.
 inline constexpr unsigned kCloseCommand = 0xF060;
 inline constexpr unsigned kAboutCommand = 0x0010;
+// The program's own windows beside the main window.
+inline constexpr unsigned kModelsCommand = 0x0020;
+inline constexpr unsigned kMonitorCommand = 0x0030;
 
 // The program's own commands occupy the upper bits; the low four bits of a command value are
 // reserved for the window system and are ignored when the value is recognised.
@@ -40,6 +45,11 @@ public:
 
     void appendSeparator();
     void appendItem(unsigned command, const QString& text);
+    // Puts an item (or a separator) at `position` of the menu. An item with a shortcut gets
+    // it in the whole window, menu closed or open, and shows it beside its text.
+    void insertItem(int position, unsigned command, const QString& text,
+                    const QKeySequence& shortcut = {});
+    void insertSeparator(int position);
 
     // The menu, for inspection; its actions carry their command in data().
     [[nodiscard]] QMenu* menu() const { return menu_; }
@@ -51,6 +61,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QAction* makeItem(unsigned command, const QString& text);
+
     QWidget* window_;
     QMenu* menu_;
     CommandHandler handler_;

@@ -342,7 +342,8 @@ QStringList menuTexts(const SystemMenu& menu) {
 
 TEST_F(MainWindowTest, WindowMenu_EndsWithSeparatorAndProgramNameThatOpensAbout) {
     runWindow([&](MainDialog& w) {
-        EXPECT_EQ(menuTexts(w.systemMenu()), (QStringList{"Close", "-", "Pelorin"}));
+        EXPECT_EQ(menuTexts(w.systemMenu()),
+                  (QStringList{"Models…", "Monitor…", "-", "Close", "-", "Pelorin"}));
         EXPECT_EQ(w.systemMenu().menu()->actions().last()->data().toUInt(), 16u);
 
         QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5),
