@@ -1,0 +1,124 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/portspec.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <optional>
+
+namespace pelorin {
+
+namespace {
+
+QString trText(const char* text) {
+    return QCoreApplication::translate("pelorin::PortSpec", text);
+}
+
+QString deviceAt(const PortTable& table, int index) {
+    return QString::fromLocal8Bit(table.portDeviceNames[static_cast<std::size_t>(index)]);
+}
+
+// "3", "COM3" or "com03" as 3; anything else (including "COM", "3a", "-1") is no number.
+std::optional<int> portNumberOf(QString text) {
+    if (text.startsWith(QStringLiteral("COM"), Qt::CaseInsensitive))
+        text.remove(0, 3);
+    if (text.isEmpty() || text.size() > 6)
+        return std::nullopt;
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+    }
+    return text.toInt();
+}
+
+int devicesFound(const PortTable& table) {
+    int count = 0;
+    for (const std::string& device : table.portDeviceNames) {
+        if (!device.empty())
+            ++count;
+    }
+    return count;
+}
+
+PortChoice failed(const QString& error) {
+    return PortChoice{0, error};
+}
+
+PortChoice byNumber(int number, const PortTable& table) {
+    if (number < 1 || number > kPortCount) {
+        return failed(trText("There is no port COM%1; the port numbers are COM1 to COM%2.")
+                          .arg(number)
+                          .arg(kPortCount));
+    }
+    if (!deviceAt(table, number - 1).isEmpty())
+        return PortChoice{number, {}};
+    const int found = devicesFound(table);
+    if (found == 0) {
+        return failed(
+            trText("COM%1 has no device: no serial port was found on this computer.").arg(number));
+    }
+    return failed(trText("COM%1 has no device on this computer; the ports found are COM1 to COM%2.")
+                      .arg(number)
+                      .arg(found));
+}
+
+PortChoice byPath(const QString& text, const PortTable& table) {
+    const QString cleaned = QDir::cleanPath(QFileInfo(text).absoluteFilePath());
+    // The table's own name first: a virtual transmitter's link whose target is gone is still
+    // that port (and opening it then says why it does not open).
+    for (int i = 0; i < kPortCount; ++i) {
+        const QString device = deviceAt(table, i);
+        if (!device.isEmpty() && (device == text || device == cleaned))
+            return PortChoice{i + 1, {}};
+    }
+    const QString canonical = QFileInfo(text).canonicalFilePath();
+    if (canonical.isEmpty()) {
+        const QFileInfo link(text);
+        if (link.isSymLink()) {
+            return failed(
+                trText("%1 leads to %2, which does not exist.").arg(text, link.symLinkTarget()));
+        }
+        return failed(trText("%1 does not exist.").arg(text));
+    }
+    // A link (/dev/serial/by-id/...) and the device it leads to are the same port.
+    for (int i = 0; i < kPortCount; ++i) {
+        const QString device = deviceAt(table, i);
+        if (!device.isEmpty() && QFileInfo(device).canonicalFilePath() == canonical)
+            return PortChoice{i + 1, {}};
+    }
+    return failed(trText("%1 is not among the serial ports found on this computer.").arg(text));
+}
+
+PortChoice byName(const QString& text, const PortTable& table) {
+    // Virtual transmitters come first in the table, so their links win over a device of the
+    // same name.
+    for (int i = 0; i < kPortCount; ++i) {
+        const QString device = deviceAt(table, i);
+        if (!device.isEmpty() && QFileInfo(device).fileName() == text)
+            return PortChoice{i + 1, {}};
+    }
+    return failed(trText("\"%1\" is neither a port number (COM1 to COM%2), a device path, nor the "
+                         "name of a serial port or virtual transmitter found on this computer.")
+                      .arg(text)
+                      .arg(kPortCount));
+}
+
+}  // namespace
+
+PortChoice resolvePortSpec(const QString& text, const PortTable& table) {
+    const QString spec = text.trimmed();
+    if (spec.isEmpty()) {
+        return failed(
+            trText("No port given: write a port number such as COM1, a device path such as "
+                   "/dev/ttyUSB0, or the name of a virtual transmitter."));
+    }
+    if (const std::optional<int> number = portNumberOf(spec))
+        return byNumber(*number, table);
+    if (spec.contains(u'/'))
+        return byPath(spec, table);
+    return byName(spec, table);
+}
+
+}  // namespace pelorin
