@@ -1,0 +1,17 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Saving a file so that nothing the user had is lost: whole or not at all.
+
+#include <QByteArray>
+#include <QString>
+
+namespace pelorin {
+
+// Writes `bytes` to `path` whole or not at all (QSaveFile), following symlinks, keeping an
+// existing file's mode and owner, a new file getting the umask's mode; falls back to
+// writing in place when the folder refuses new files but the file is writable.
+// Returns an empty QString on success, else a message naming the file and the reason.
+[[nodiscard]] QString saveFileAtomically(const QString& path, const QByteArray& bytes);
+
+}  // namespace pelorin
