@@ -141,6 +141,7 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, QWidget* parent)
         QTimer::singleShot(0, this, [this, message]() { showMessage(this, message); });
     });
     session_.onSettingsUnpacked = [this]() { updateCurveButtons(); };
+    session_.onLiveFrame = [this]() { emit liveFrameReceived(); };
 }
 
 MainDialog::~MainDialog() {
@@ -148,6 +149,7 @@ MainDialog::~MainDialog() {
     serial_->setReceiveHandler({});
     serial_->setErrorHandler({});
     session_.onSettingsUnpacked = nullptr;
+    session_.onLiveFrame = nullptr;
 }
 
 QPushButton* MainDialog::addCommandButton(int id, const QString& text, const DluRect& rect,

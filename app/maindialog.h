@@ -104,6 +104,10 @@ public:
 
     void done(int result) override;
 
+signals:
+    // A good LiveChannelFrame has arrived; session().liveChannels() and liveAux() hold it.
+    void liveFrameReceived();
+
 protected:
     void initDialog() override;
     void closeEvent(QCloseEvent* event) override;
