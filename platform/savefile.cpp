@@ -129,7 +129,9 @@ QString saveFileAtomically(const QString& path, const QByteArray& bytes) {
         // The in-place write above is used instead of QSaveFile's own fallback, which
         // empties the file before writing.
         file.setDirectWriteFallback(false);
-        if (!file.open(QIODevice::WriteOnly))
+        // Unbuffered: a write that fails when Qt's buffer is flushed at commit() would not
+        // stop the commit, and the new file would be renamed into place cut short.
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             return cannotSave(path, withoutFullStop(file.errorString()));
         bool keepsOwner = true;
         if (exists) {

@@ -1,0 +1,293 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Saving whole or not at all: modes, owners, links, things that are no files, and the cases
+// that only an unprivileged user meets.
+
+#include "platform/savefile.h"
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstring>
+#include <future>
+
+#include "tests/support/unprivileged.h"
+
+namespace pelorin {
+namespace {
+
+using test::isUnprivilegedRun;
+using test::runAsUnprivileged;
+
+const QByteArray kOld(67, '\x5A');
+const QByteArray kNew(67, '\xA5');
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+struct stat statOf(const QString& path) {
+    struct stat info {};
+    EXPECT_EQ(::lstat(QFile::encodeName(path).constData(), &info), 0) << path.toStdString();
+    return info;
+}
+
+// A folder of its own for each test, which the unprivileged user may enter. The child run of
+// a test finds the parent's folder through the environment.
+class SaveFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (isUnprivilegedRun()) {
+            folder = QString::fromLocal8Bit(qgetenv("PELORIN_SAVE_TEST_FOLDER"));
+            return;
+        }
+        std::string pattern = ::testing::TempDir() + "pelorin-save-test-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        folder = QString::fromStdString(pattern);
+        ASSERT_EQ(::chmod(pattern.c_str(), 0755), 0);
+    }
+    void TearDown() override {
+        if (!isUnprivilegedRun()) {
+            ::chmod(QFile::encodeName(folder).constData(), 0755);
+            QDir(folder).removeRecursively();
+        }
+    }
+
+    QString path(const QString& name) const { return folder + QLatin1Char('/') + name; }
+    QStringList entries() const {
+        return QDir(folder).entryList(
+            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    }
+    static void put(const QString& file, const QByteArray& bytes) {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(out.write(bytes), bytes.size());
+    }
+    // Runs `act` as the unprivileged user; false in that child run.
+    bool asUser(const std::function<void()>& act) const {
+        return runAsUnprivileged(act, {"PELORIN_SAVE_TEST_FOLDER=" + folder.toStdString()});
+    }
+    static void giveToUser(const QString& file) {
+        const test::UnprivilegedUser user = test::unprivilegedUser();
+        ASSERT_EQ(::chown(QFile::encodeName(file).constData(), user.uid, user.gid), 0);
+    }
+
+    QString folder;
+};
+
+class UmaskGuard {
+public:
+    explicit UmaskGuard(mode_t mask) : before_(::umask(mask)) {}
+    ~UmaskGuard() { ::umask(before_); }
+    UmaskGuard(const UmaskGuard&) = delete;
+    UmaskGuard& operator=(const UmaskGuard&) = delete;
+
+private:
+    mode_t before_;
+};
+
+TEST_F(SaveFileTest, NewFile_GetsTheModeTheUmaskLeaves_ExistingFileKeepsItsOwn) {
+    struct Case {
+        mode_t umask;
+        mode_t existing;  // 0: no file there before
+        mode_t expected;
+    };
+    const Case cases[] = {
+        {022, 0, 0644},    {077, 0, 0600},    {002, 0, 0664},    {027, 0, 0640},
+        {022, 0600, 0600}, {077, 0664, 0664}, {000, 0640, 0640}, {022, 0604, 0604},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message()
+                     << "umask " << std::oct << c.umask << ", existing " << c.existing);
+        const QString file = path(QStringLiteral("model%1.bin").arg(n++));
+        if (c.existing != 0) {
+            put(file, kOld);
+            ASSERT_EQ(::chmod(QFile::encodeName(file).constData(), c.existing), 0);
+        }
+        UmaskGuard mask(c.umask);
+        EXPECT_EQ(saveFileAtomically(file, kNew), QString());
+        EXPECT_EQ(statOf(file).st_mode & 07777, c.expected);
+        EXPECT_EQ(contentOf(file), kNew);
+    }
+    EXPECT_EQ(entries().size(), std::size(cases)) << "no temporary file is left";
+}
+
+TEST_F(SaveFileTest, ExistingFileOfAnotherUser_KeepsItsOwnerWhenRootSaves) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can make another user's file to try this on";
+    const QString file = path(QStringLiteral("theirs.bin"));
+    put(file, kOld);
+    giveToUser(file);
+    const struct stat before = statOf(file);
+    EXPECT_EQ(saveFileAtomically(file, kNew), QString());
+    const struct stat after = statOf(file);
+    EXPECT_EQ(after.st_uid, before.st_uid);
+    EXPECT_EQ(after.st_gid, before.st_gid);
+    EXPECT_EQ(contentOf(file), kNew);
+}
+
+TEST_F(SaveFileTest, SaveThroughALink_ReplacesTheFileItPointsTo_AndKeepsTheLink) {
+    const QString target = path(QStringLiteral("real.bin"));
+    put(target, kOld);
+    ASSERT_TRUE(QFile::link(QStringLiteral("real.bin"), path(QStringLiteral("link.bin"))));
+    EXPECT_EQ(saveFileAtomically(path(QStringLiteral("link.bin")), kNew), QString());
+    EXPECT_TRUE(S_ISLNK(statOf(path(QStringLiteral("link.bin"))).st_mode));
+    EXPECT_EQ(contentOf(target), kNew);
+    EXPECT_EQ(entries(), (QStringList{"link.bin", "real.bin"}));
+}
+
+TEST_F(SaveFileTest, FileWithASecondName_KeepsBothNamesOnTheNewContent) {
+    const QString file = path(QStringLiteral("a.bin"));
+    put(file, kOld);
+    ASSERT_EQ(::link(QFile::encodeName(file).constData(),
+                     QFile::encodeName(path(QStringLiteral("b.bin"))).constData()),
+              0);
+    EXPECT_EQ(saveFileAtomically(file, kNew), QString());
+    EXPECT_EQ(contentOf(path(QStringLiteral("b.bin"))), kNew);
+}
+
+TEST_F(SaveFileTest, FolderPipeOrDevice_IsRefusedAtOnceAndLeftAsItWas) {
+    ASSERT_TRUE(QDir(folder).mkdir(QStringLiteral("sub")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path(QStringLiteral("pipe"))).constData(), 0644), 0);
+    struct Case {
+        QString target;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {path(QStringLiteral("sub")), std::strerror(EISDIR)},
+        {path(QStringLiteral("pipe")), "Not a regular file"},
+        {QStringLiteral("/dev/null"), "Not a regular file"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.target.toStdString());
+        const mode_t type = statOf(c.target).st_mode & S_IFMT;
+        // A pipe without a reader would block a writer for good: the save must not wait.
+        auto saving =
+            std::async(std::launch::async, [&] { return saveFileAtomically(c.target, kNew); });
+        if (saving.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+            const int reader =
+                ::open(QFile::encodeName(c.target).constData(), O_RDONLY | O_NONBLOCK);
+            saving.wait();
+            ::close(reader);
+            ADD_FAILURE() << "the save waited";
+            continue;
+        }
+        const QString error = saving.get();
+        EXPECT_TRUE(error.contains(c.target)) << error.toStdString();
+        EXPECT_TRUE(error.contains(QString::fromLocal8Bit(c.reason))) << error.toStdString();
+        EXPECT_EQ(statOf(c.target).st_mode & S_IFMT, type);
+    }
+    EXPECT_EQ(entries(), (QStringList{"pipe", "sub"}));
+}
+
+TEST_F(SaveFileTest, SaveThatFailsWhileWriting_KeepsTheOldFileAndLeavesNoTemporary) {
+    const QString file = path(QStringLiteral("model.bin"));
+    put(file, kOld);
+    // A file-size limit makes the write fail part-way, as a full disk would, even for root.
+    rlimit before{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tiny = before;
+    tiny.rlim_cur = 10;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    const QString error = saveFileAtomically(file, kNew);
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_TRUE(error.contains(file)) << error.toStdString();
+    EXPECT_EQ(contentOf(file), kOld);
+    EXPECT_EQ(entries(), QStringList{"model.bin"});
+}
+
+TEST_F(SaveFileTest, MissingFolder_IsRefusedNamingTheFileAndTheReason) {
+    const QString file = path(QStringLiteral("nowhere/model.bin"));
+    const QString error = saveFileAtomically(file, kNew);
+    EXPECT_TRUE(error.contains(file)) << error.toStdString();
+    EXPECT_FALSE(QFile::exists(file));
+}
+
+// The cases below need a user that permissions apply to.
+
+TEST_F(SaveFileTest, AsUser_FolderThatRefusesNewFiles_FileIsWrittenInPlace) {
+    const QString file = path(QStringLiteral("model.bin"));
+    ino_t inode = 0;
+    if (!isUnprivilegedRun()) {
+        put(file, kOld);
+        giveToUser(file);
+        ASSERT_EQ(::chmod(QFile::encodeName(file).constData(), 0640), 0);
+        inode = statOf(file).st_ino;
+        // The folder stays root's (or, without root, is made read-only).
+        if (::geteuid() != 0) {
+            ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0555), 0);
+        }
+    }
+    if (!asUser([&] { EXPECT_EQ(saveFileAtomically(file, kNew), QString()); }))
+        return;
+    EXPECT_EQ(contentOf(file), kNew);
+    EXPECT_EQ(statOf(file).st_ino, inode);
+    EXPECT_EQ(statOf(file).st_mode & 07777, 0640u);
+    EXPECT_EQ(entries(), QStringList{"model.bin"});
+}
+
+TEST_F(SaveFileTest, AsUser_NewFileInAFolderThatRefusesIt_IsRefusedWithTheReason) {
+    const QString file = path(QStringLiteral("model.bin"));
+    if (!isUnprivilegedRun() && ::geteuid() != 0) {
+        ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0555), 0);
+    }
+    if (!asUser([&] {
+            const QString error = saveFileAtomically(file, kNew);
+            EXPECT_TRUE(error.contains(file)) << error.toStdString();
+            EXPECT_TRUE(error.contains(QString::fromLocal8Bit(std::strerror(EACCES))))
+                << error.toStdString();
+        }))
+        return;
+    EXPECT_TRUE(entries().isEmpty());
+}
+
+TEST_F(SaveFileTest, AsUser_WriteProtectedFile_IsRefusedAndKept) {
+    const QString file = path(QStringLiteral("model.bin"));
+    if (!isUnprivilegedRun()) {
+        giveToUser(folder);
+        put(file, kOld);
+        giveToUser(file);
+        ASSERT_EQ(::chmod(QFile::encodeName(file).constData(), 0444), 0);
+    }
+    if (!asUser([&] {
+            const QString error = saveFileAtomically(file, kNew);
+            EXPECT_TRUE(error.contains(file)) << error.toStdString();
+        }))
+        return;
+    EXPECT_EQ(contentOf(file), kOld);
+    EXPECT_EQ(entries(), QStringList{"model.bin"});
+}
+
+TEST_F(SaveFileTest, AsUser_AnotherUsersWritableFile_StaysTheirs) {
+    if (!isUnprivilegedRun() && ::geteuid() != 0)
+        GTEST_SKIP() << "only root can make another user's file to try this on";
+    const QString file = path(QStringLiteral("shared.bin"));
+    if (!isUnprivilegedRun()) {
+        giveToUser(folder);  // the user may make files here, so a replacement would be theirs
+        put(file, kOld);
+        ASSERT_EQ(::chmod(QFile::encodeName(file).constData(), 0666), 0);
+    }
+    if (!asUser([&] { EXPECT_EQ(saveFileAtomically(file, kNew), QString()); }))
+        return;
+    EXPECT_EQ(contentOf(file), kNew);
+    EXPECT_EQ(statOf(file).st_uid, 0u);
+    EXPECT_EQ(statOf(file).st_mode & 07777, 0666u);
+    EXPECT_EQ(entries(), QStringList{"shared.bin"});
+}
+
+}  // namespace
+}  // namespace pelorin
