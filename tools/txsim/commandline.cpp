@@ -2,8 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/txsim/commandline.h"
 
+#include <QCommandLineParser>
+#include <QStringList>
+
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <string_view>
 #include <variant>
@@ -14,46 +19,84 @@ namespace pelorin::txsim {
 
 namespace {
 
+constexpr const char* kDescription =
+    "A virtual transmitter for Pelorin: a pseudo-terminal that behaves like the transmitter on\n"
+    "its serial line. It registers itself in <runtime dir>/pelorin/ports/, where Pelorin finds\n"
+    "it as COM1 (before any real port), answers Pelorin's commands, streams live channel\n"
+    "frames while Pelorin has the line open, and logs every frame it receives. Ctrl+C ends it.";
+
+constexpr const char* kCommands =
+    "\nCommands it understands: ReadRequest (55 FD) is answered with a SettingsFrame of the\n"
+    "selected model; a WriteFrame (55 FF ...) with a good checksum becomes that model's block;\n"
+    "UserRequest (55 FA i) selects USER1 (0) or USER2 (1) and sends its SettingsFrame;\n"
+    "StartAdjustRequest (55 99) and StopAdjustRequest (55 88) are logged.\n";
+
+// The whole text must be a number in the type's range: no sign for counts, no blanks, no
+// trailing characters, nothing that overflows.
 template <typename T>
-std::optional<T> parseValue(std::string_view text) {
+std::optional<T> parseNumber(std::string_view text) {
     T value{};
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
     if (text.empty() || ec != std::errc{} || ptr != end)
         return std::nullopt;
+    if constexpr (std::is_floating_point_v<T>) {
+        if (!std::isfinite(value))
+            return std::nullopt;
+    }
     return value;
+}
+
+struct Parser {
+    QCommandLineParser parser;
+    QCommandLineOption settings{
+        {"s", "settings"}, "Start with the block of a 67-byte settings file as USER1.", "FILE"};
+    QCommandLineOption rate{
+        {"r", "rate"}, "Live channel frames per second, 0 to 10000 (default 50; 0: none).", "HZ"};
+    QCommandLineOption name{
+        {"n", "name"}, "Name of the link in the port folder (default txsim-<pid>).", "NAME"};
+    QCommandLineOption portDir{"port-dir",
+                               "Register in DIR instead of <runtime dir>/pelorin/ports.", "DIR"};
+    QCommandLineOption quiet{{"q", "quiet"}, "Log nothing but errors."};
+    QCommandLineOption badChecksum{"bad-checksum",
+                                   "Fault: give every Nth frame sent a wrong checksum.", "N"};
+    QCommandLineOption garbage{"garbage",
+                               "Fault: put stray bytes (never 0x55) before every Nth frame.", "N"};
+    QCommandLineOption split{"split", "Fault: write frames one byte at a time."};
+    QCommandLineOption splitGap{
+        "split-gap", "Pause after each byte of a split frame, 0 to 10000 (default 1).", "MS"};
+    QCommandLineOption closeAfterSeconds{"close-after-seconds",
+                                         "Fault: close the line S seconds after the start.", "S"};
+    QCommandLineOption closeAfterFrames{"close-after-frames",
+                                        "Fault: close the line after N live channel frames.", "N"};
+    QCommandLineOption help;
+    QCommandLineOption version;
+
+    Parser() : help(parser.addHelpOption()), version(parser.addVersionOption()) {
+        parser.setApplicationDescription(QString::fromUtf8(kDescription));
+        parser.addOptions({settings, rate, name, portDir, quiet, badChecksum, garbage, split,
+                           splitGap, closeAfterSeconds, closeAfterFrames});
+    }
+
+    [[nodiscard]] std::string text(const QCommandLineOption& option) const {
+        return parser.value(option).toStdString();
+    }
+};
+
+// "--rate" for the messages, as the user most likely wrote it.
+std::string spelling(const QCommandLineOption& option) {
+    return "--" + option.names().constLast().toStdString();
 }
 
 }  // namespace
 
 std::string usageText() {
-    return R"(Usage: pelorin-txsim [OPTION]...
-A virtual transmitter for Pelorin: a pseudo-terminal that behaves like the transmitter on its
-serial line. It registers itself in <runtime dir>/pelorin/ports/, where Pelorin finds it as
-COM1 (before any real port), answers Pelorin's commands, streams live channel frames while
-Pelorin has the line open, and logs every frame it receives. Ctrl+C ends it.
-
-Options:
-  -s, --settings FILE         start with the block of a 67-byte settings file as USER1
-  -r, --rate HZ               live channel frames per second (default 50; 0: none)
-  -n, --name NAME             name of the link in the port folder (default txsim-<pid>)
-      --port-dir DIR          register in DIR instead of <runtime dir>/pelorin/ports
-  -q, --quiet                 log nothing but errors
-  -h, --help                  show this text and exit
-
-Faults, to try the program's receiver:
-      --bad-checksum N        give every Nth frame sent a wrong checksum
-      --garbage N             put stray bytes (never 0x55) before every Nth frame
-      --split                 write frames one byte at a time
-      --split-gap MS          pause after each byte of a split frame (default 1)
-      --close-after-seconds S close the line S seconds after the start
-      --close-after-frames N  close the line after N live channel frames
-
-Commands it understands: ReadRequest (55 FD) is answered with a SettingsFrame of the selected
-model; a WriteFrame (55 FF ...) with a good checksum becomes that model's block; UserRequest
-(55 FA i) selects USER1 (0) or USER2 (1) and sends its SettingsFrame; StartAdjustRequest
-(55 99) and StopAdjustRequest (55 88) are logged.
-)";
+    Parser p;
+    // The parser names the program after argv[0], or not at all without an application
+    // object; the usage line names it as it is installed.
+    std::string text = p.parser.helpText().toStdString();
+    text.replace(0, text.find('\n'), "Usage: pelorin-txsim [options]");
+    return text + kCommands;
 }
 
 CommandLine parseCommandLine(const std::vector<std::string>& args) {
@@ -64,97 +107,92 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         return result;
     };
 
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string option = args[i];
-        std::optional<std::string> value;
-        if (option.starts_with("--")) {
-            if (const std::size_t eq = option.find('='); eq != std::string::npos) {
-                value = option.substr(eq + 1);
-                option.resize(eq);
-            }
+    Parser p;
+    QStringList arguments{QStringLiteral("pelorin-txsim")};
+    for (const std::string& arg : args)
+        arguments << QString::fromStdString(arg);
+    if (!p.parser.parse(arguments)) {
+        // Named as the user writes it ("--bogus", "-x"), not bare as the parser keeps it.
+        if (const QStringList unknown = p.parser.unknownOptionNames(); !unknown.isEmpty()) {
+            const std::string name = unknown.first().toStdString();
+            return fail("unknown option \"" + std::string(name.size() == 1 ? "-" : "--") + name +
+                        "\"");
         }
-        auto takeValue = [&]() -> std::optional<std::string> {
-            if (value)
-                return value;
-            if (i + 1 < args.size())
-                return args[++i];
-            return std::nullopt;
-        };
-        auto needValue = [&](std::string& out) {
-            const std::optional<std::string> v = takeValue();
-            if (!v)
-                return false;
-            out = *v;
-            return true;
-        };
-        auto count = [&](const std::string& text) { return parseValue<unsigned long long>(text); };
+        return fail(p.parser.errorText().toStdString());
+    }
+    if (!p.parser.positionalArguments().isEmpty())
+        return fail("unexpected argument \"" +
+                    p.parser.positionalArguments().first().toStdString() + "\"");
 
-        std::string text;
-        if (option == "-h" || option == "--help") {
-            result.help = true;
-        } else if (option == "-q" || option == "--quiet") {
-            result.quiet = true;
-        } else if (option == "--split") {
-            options.faults.splitFrames = true;
-        } else if (option == "-s" || option == "--settings") {
-            if (!needValue(text))
-                return fail(option + " needs a file name");
-            const auto read = readSettingsFile(text);
-            if (const auto* error = std::get_if<FileError>(&read))
-                return fail(error->text);
-            options.models[0] = std::get<BlockBytes>(read);
-        } else if (option == "-r" || option == "--rate") {
-            if (!needValue(text))
-                return fail(option + " needs a number of frames per second");
-            const auto rate = parseValue<double>(text);
-            if (!rate || !std::isfinite(*rate) || *rate < 0 || *rate > 10000) {
-                return fail("invalid rate \"" + text + "\": give 0 to 10000 frames per second");
-            }
-            options.frameRate = *rate;
-        } else if (option == "-n" || option == "--name") {
-            if (!needValue(text) || text.empty() || text.find('/') != std::string::npos ||
-                text == "." || text == "..") {
-                return fail(option + " needs a plain file name");
-            }
-            options.linkName = text;
-        } else if (option == "--port-dir") {
-            if (!needValue(text) || text.empty())
-                return fail(option + " needs a folder");
-            options.portFolder = text;
-        } else if (option == "--bad-checksum" || option == "--garbage" ||
-                   option == "--close-after-frames") {
-            if (!needValue(text))
-                return fail(option + " needs a number");
-            const auto n = count(text);
-            if (!n || *n == 0)
-                return fail("invalid number \"" + text + "\" for " + option);
-            if (option == "--bad-checksum") {
-                options.faults.badChecksumEvery = static_cast<unsigned>(*n);
-            } else if (option == "--garbage") {
-                options.faults.garbageEvery = static_cast<unsigned>(*n);
-            } else {
-                options.faults.closeAfterFrames = *n;
-            }
-        } else if (option == "--split-gap") {
-            if (!needValue(text))
-                return fail(option + " needs milliseconds");
-            const auto ms = parseValue<double>(text);
-            if (!ms || !std::isfinite(*ms) || *ms < 0 || *ms > 10000) {
-                return fail("invalid gap \"" + text + "\": give 0 to 10000 milliseconds");
-            }
-            options.faults.splitGap = std::chrono::microseconds(std::llround(*ms * 1000.0));
-        } else if (option == "--close-after-seconds") {
-            if (!needValue(text))
-                return fail(option + " needs seconds");
-            const auto s = parseValue<double>(text);
-            if (!s || !std::isfinite(*s) || *s <= 0 || *s > 1e6) {
-                return fail("invalid time \"" + text + "\" for " + option);
-            }
-            options.faults.closeAfterTime =
-                std::chrono::milliseconds(std::max(1LL, std::llround(*s * 1000.0)));
-        } else {
-            return fail("unknown option \"" + args[i] + "\"");
+    result.help = p.parser.isSet(p.help) || p.parser.isSet(QStringLiteral("help-all"));
+    result.version = p.parser.isSet(p.version);
+    result.quiet = p.parser.isSet(p.quiet);
+    options.faults.splitFrames = p.parser.isSet(p.split);
+
+    if (p.parser.isSet(p.settings)) {
+        const auto read = readSettingsFile(p.text(p.settings));
+        if (const auto* error = std::get_if<FileError>(&read))
+            return fail(error->text);
+        options.models[0] = std::get<BlockBytes>(read);
+    }
+    if (p.parser.isSet(p.rate)) {
+        const std::string text = p.text(p.rate);
+        const auto rate = parseNumber<double>(text);
+        if (!rate || *rate < 0 || *rate > 10000)
+            return fail("invalid number \"" + text + "\" for " + spelling(p.rate) +
+                        ": give 0 to 10000 frames per second");
+        options.frameRate = *rate;
+    }
+    if (p.parser.isSet(p.name)) {
+        const std::string text = p.text(p.name);
+        if (text.empty() || text.find('/') != std::string::npos || text == "." || text == "..")
+            return fail(spelling(p.name) + " needs a plain file name");
+        options.linkName = text;
+    }
+    if (p.parser.isSet(p.portDir)) {
+        options.portFolder = p.text(p.portDir);
+        if (options.portFolder.empty())
+            return fail(spelling(p.portDir) + " needs a folder");
+    }
+
+    // Every Nth frame: 1 up to the largest count the transmitter keeps.
+    auto count = [&](const QCommandLineOption& option, auto& into) -> bool {
+        using Count = std::remove_reference_t<decltype(into)>;
+        if (!p.parser.isSet(option))
+            return true;
+        const std::string text = p.text(option);
+        const auto n = parseNumber<unsigned long long>(text);
+        if (!n || *n == 0 || *n > std::numeric_limits<Count>::max()) {
+            result.error = "invalid number \"" + text + "\" for " + spelling(option) +
+                           ": give 1 to " + std::to_string(std::numeric_limits<Count>::max());
+            return false;
         }
+        into = static_cast<Count>(*n);
+        return true;
+    };
+    if (!count(p.badChecksum, options.faults.badChecksumEvery) ||
+        !count(p.garbage, options.faults.garbageEvery) ||
+        !count(p.closeAfterFrames, options.faults.closeAfterFrames)) {
+        return result;
+    }
+
+    if (p.parser.isSet(p.splitGap)) {
+        const std::string text = p.text(p.splitGap);
+        const auto ms = parseNumber<double>(text);
+        if (!ms || *ms < 0 || *ms > 10000)
+            return fail("invalid number \"" + text + "\" for " + spelling(p.splitGap) +
+                        ": give 0 to 10000 milliseconds");
+        options.faults.splitGap = std::chrono::microseconds(std::llround(*ms * 1000.0));
+    }
+    if (p.parser.isSet(p.closeAfterSeconds)) {
+        const std::string text = p.text(p.closeAfterSeconds);
+        const auto s = parseNumber<double>(text);
+        if (!s || *s <= 0 || *s > 1e6) {
+            return fail("invalid number \"" + text + "\" for " + spelling(p.closeAfterSeconds) +
+                        ": give more than 0 and up to 1000000 seconds");
+        }
+        options.faults.closeAfterTime =
+            std::chrono::milliseconds(std::max(1LL, std::llround(*s * 1000.0)));
     }
     return result;
 }

@@ -13,11 +13,13 @@ namespace pelorin::txsim {
 struct CommandLine {
     Options options;
     bool help = false;
+    bool version = false;
     bool quiet = false;
     std::string error;  // not empty: the command line is wrong, and this says why
 };
 
 // The arguments after the program name. A settings file named with --settings is read here.
+// Numbers out of an option's range are refused, never wrapped or clamped.
 [[nodiscard]] CommandLine parseCommandLine(const std::vector<std::string>& args);
 [[nodiscard]] std::string usageText();
 

@@ -26,14 +26,18 @@ int main(int argc, char** argv) {
     using namespace pelorin::txsim;
     const CommandLine commandLine =
         parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-    if (commandLine.help) {
-        std::fputs(usageText().c_str(), stdout);
-        return 0;
-    }
     if (!commandLine.error.empty()) {
         std::fprintf(stderr, "pelorin-txsim: %s\nTry 'pelorin-txsim --help'.\n",
                      commandLine.error.c_str());
         return 2;
+    }
+    if (commandLine.help) {
+        std::fputs(usageText().c_str(), stdout);
+        return 0;
+    }
+    if (commandLine.version) {
+        std::puts("pelorin-txsim " PELORIN_VERSION);
+        return 0;
     }
 
     VirtualTransmitter transmitter(commandLine.options);

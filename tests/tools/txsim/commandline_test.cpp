@@ -55,11 +55,46 @@ TEST(CommandLineTest, WrongArguments_AreRefusedWithReason) {
         {"--frobnicate"},
         {"--close-after-seconds", "0"},
         {"--settings", "/no/such/file.bin"},
+        {"stray"},
     };
     for (const auto& args : cases) {
         SCOPED_TRACE(args.front() + (args.size() > 1 ? " " + args[1] : ""));
         EXPECT_FALSE(parseCommandLine(args).error.empty());
     }
+}
+
+// Numbers past an option's range are refused, not wrapped into a small count or clamped.
+TEST(CommandLineTest, NumbersOutOfRange_AreRefusedAndNamed) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"--bad-checksum", "4294967296"},  // one past the counter: would wrap to 0
+        {"--garbage", "4294967297"},       // would wrap to 1
+        {"--close-after-frames", "18446744073709551616"},
+        {"--close-after-frames", "-1"},
+        {"--garbage", "+3"},
+        {"--garbage", " 3"},
+        {"--bad-checksum", "3x"},
+        {"--rate", "1e400"},
+        {"--rate", "nan"},
+        {"--rate", "inf"},
+        {"--rate", "10000.5"},
+        {"--split-gap", "-0.5"},
+        {"--close-after-seconds", "1e7"},
+        {"--close-after-seconds", "-inf"},
+    };
+    for (const auto& [option, value] : cases) {
+        SCOPED_TRACE(option + " " + value);
+        const CommandLine line = parseCommandLine({option + "=" + value});
+        EXPECT_THAT(line.error, HasSubstr(option));
+        EXPECT_THAT(line.error, HasSubstr(value));
+    }
+}
+
+TEST(CommandLineTest, LargestCounts_AreTakenWhole) {
+    const CommandLine line = parseCommandLine(
+        {"--bad-checksum", "4294967295", "--close-after-frames", "18446744073709551615"});
+    ASSERT_TRUE(line.error.empty()) << line.error;
+    EXPECT_EQ(line.options.faults.badChecksumEvery, 4294967295u);
+    EXPECT_EQ(line.options.faults.closeAfterFrames, 18446744073709551615u);
 }
 
 TEST(CommandLineTest, SettingsFile_BecomesUser1AndWrongSizeIsRefused) {
@@ -88,6 +123,7 @@ TEST(CommandLineTest, SettingsFile_BecomesUser1AndWrongSizeIsRefused) {
 TEST(CommandLineTest, Help_IsRecognised) {
     EXPECT_TRUE(parseCommandLine({"--help"}).help);
     EXPECT_TRUE(parseCommandLine({"-h"}).help);
+    EXPECT_TRUE(parseCommandLine({"--version"}).version);
     EXPECT_THAT(usageText(), HasSubstr("--close-after-frames"));
 }
 
