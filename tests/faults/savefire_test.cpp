@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Saving under fire: a process that saves settings files over and over is killed at random
 // moments. Whenever it dies, the file it was saving must be whole: exactly 67 bytes, holding
-// one of the blocks it saved (or the one that was there before), never a mix or a stump.
+// one of the blocks it saved (or the one that was there before), never a mix or a stump. This
+// holds both for a file that is replaced and for one written in place (a file with a second
+// name, which a replacement would take from it).
 
 #include <dirent.h>
 #include <signal.h>
@@ -23,7 +25,11 @@
 #include <variant>
 #include <vector>
 
+#include <QByteArray>
+#include <QString>
+
 #include "link/settingsfile.h"
+#include "platform/savefile.h"
 
 namespace pelorin {
 namespace {
@@ -37,6 +43,14 @@ BlockBytes numberedBlock(int k) {
     for (std::size_t i = 0; i < block.size(); ++i)
         block[i] = static_cast<std::uint8_t>(k * 37 + static_cast<int>(i) * 11);
     return block;
+}
+
+QByteArray asBytes(const BlockBytes& block) {
+    return {reinterpret_cast<const char*>(block.data()), static_cast<qsizetype>(block.size())};
+}
+
+bool save(const std::string& path, const BlockBytes& block) {
+    return saveFileAtomically(QString::fromStdString(path), asBytes(block)).isEmpty();
 }
 
 class TempFolder {
@@ -80,7 +94,7 @@ std::vector<std::uint8_t> rawContent(const std::string& path) {
 // so on `ready` once the first save is done, so that every kill lands among the saves.
 [[noreturn]] void saveForever(const std::string& path, int first, int ready) {
     for (int k = first;; k = k % (kBlockCount - 1) + 1) {
-        if (writeSettingsFile(path, numberedBlock(k)).has_value())
+        if (!save(path, numberedBlock(k)))
             ::_exit(3);
         if (ready >= 0) {
             [[maybe_unused]] const ssize_t n = ::write(ready, "1", 1);
@@ -96,6 +110,7 @@ std::vector<std::uint8_t> rawContent(const std::string& path) {
 struct Ground {
     const char* name;
     std::string folder;
+    bool secondName;  // the file has a second name, so it is written in place
     int kills;
     std::chrono::microseconds longestRun;
 };
@@ -114,7 +129,11 @@ TEST_P(SaveUnderFire, SaverKilledAtRandomMoments_FileIsAlwaysWholeOldOrNew) {
     TempFolder folder(ground.folder);
     ASSERT_FALSE(folder.path().empty());
     const std::string path = folder.path() + "/model.pel";
-    ASSERT_FALSE(writeSettingsFile(path, numberedBlock(0)).has_value());
+    ASSERT_TRUE(save(path, numberedBlock(0)));
+    if (ground.secondName) {
+        ASSERT_EQ(::link(path.c_str(), (folder.path() + "/second.pel").c_str()), 0);
+    }
+    const std::size_t names = ground.secondName ? 2 : 1;
 
     std::vector<BlockBytes> known;
     for (int k = 0; k < kBlockCount; ++k)
@@ -167,7 +186,7 @@ TEST_P(SaveUnderFire, SaverKilledAtRandomMoments_FileIsAlwaysWholeOldOrNew) {
     // The kills landed among saves of different blocks.
     EXPECT_GE(seen.size(), 4u);
     EXPECT_GE(changes, ground.kills / 4);
-    const std::size_t leftovers = folder.entries().size() - 1;
+    const std::size_t leftovers = folder.entries().size() - names;
     std::printf("%s: %d kills, the file changed %d times, %zu temporary files left behind\n",
                 ground.name, ground.kills, changes, leftovers);
     RecordProperty("leftovers", static_cast<int>(leftovers));
@@ -175,8 +194,10 @@ TEST_P(SaveUnderFire, SaverKilledAtRandomMoments_FileIsAlwaysWholeOldOrNew) {
 
 INSTANTIATE_TEST_SUITE_P(
     Grounds, SaveUnderFire,
-    ::testing::Values(Ground{"disk", ::testing::TempDir(), 200, std::chrono::microseconds(40000)},
-                      Ground{"memory", "/dev/shm", 500, std::chrono::microseconds(500)}),
+    ::testing::Values(
+        Ground{"disk", ::testing::TempDir(), false, 200, std::chrono::microseconds(40000)},
+        Ground{"memory", "/dev/shm", false, 500, std::chrono::microseconds(500)},
+        Ground{"inPlace", ::testing::TempDir(), true, 200, std::chrono::microseconds(40000)}),
     [](const ::testing::TestParamInfo<Ground>& p) { return std::string(p.param.name); });
 
 }  // namespace
