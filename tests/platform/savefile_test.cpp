@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -215,6 +216,72 @@ TEST_F(SaveFileTest, MissingFolder_IsRefusedNamingTheFileAndTheReason) {
     const QString error = saveFileAtomically(file, kNew);
     EXPECT_TRUE(error.contains(file)) << error.toStdString();
     EXPECT_FALSE(QFile::exists(file));
+}
+
+TEST(SaveLeftoverName, OnlyTheOldSavesTemporaryNamesCount) {
+    const std::pair<const char*, bool> cases[] = {
+        {".pelorin-save-Ab3xY9", true},      {".pelorin-save-000000", true},
+        {".pelorin-save-Ab3xY", false},      {".pelorin-save-Ab3xY9z", false},
+        {".pelorin-save-Ab3-Y9", false},     {"pelorin-save-Ab3xY9", false},
+        {".pelorin-save-Ab3xY9.bin", false}, {"model.bin", false},
+    };
+    for (const auto& [name, leftover] : cases)
+        EXPECT_EQ(isSaveLeftoverName(QString::fromLatin1(name)), leftover) << name;
+}
+
+TEST_F(SaveFileTest, StaleLeftovers_AreRemoved_AnythingInDoubtStays) {
+    using namespace std::chrono_literals;
+    struct Case {
+        const char* name;
+        int size;
+        std::chrono::seconds age;
+        bool removed;
+    };
+    const Case cases[] = {
+        {".pelorin-save-old001", 67, 3600s, true},
+        {".pelorin-save-old002", 0, 601s, true},     // died before writing
+        {".pelorin-save-new001", 67, 60s, false},    // a save may still be under way
+        {".pelorin-save-big001", 68, 3600s, false},  // no save wrote this much
+        {".pelorin-save-held01", 67, 3600s, false},  // open in a process (below)
+        {"model.bin.aBcDeF", 67, 3600s, false},      // not a name those saves used
+    };
+    const auto now = std::chrono::system_clock::now();
+    for (const Case& c : cases) {
+        const QString file = path(QString::fromLatin1(c.name));
+        put(file, QByteArray(c.size, '\x11'));
+        const auto then =
+            std::chrono::duration_cast<std::chrono::seconds>((now - c.age).time_since_epoch());
+        const timespec times[2] = {{then.count(), 0}, {then.count(), 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(file).constData(), times, 0), 0);
+    }
+    // A link of that name is no leftover file, whatever it points to.
+    ASSERT_TRUE(QFile::link(QStringLiteral("model.bin.aBcDeF"),
+                            path(QStringLiteral(".pelorin-save-link01"))));
+    const int held =
+        ::open(QFile::encodeName(path(QStringLiteral(".pelorin-save-held01"))).constData(),
+               O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(held, 0);
+
+    EXPECT_EQ(removeStaleSaveLeftovers(folder), 2);
+    ::close(held);
+    for (const Case& c : cases)
+        EXPECT_EQ(QFile::exists(path(QString::fromLatin1(c.name))), !c.removed) << c.name;
+    EXPECT_TRUE(QFileInfo(path(QStringLiteral(".pelorin-save-link01"))).isSymLink());
+}
+
+TEST_F(SaveFileTest, AsUser_AnotherUsersLeftover_Stays) {
+    const QString file = path(QStringLiteral(".pelorin-save-them01"));
+    if (!isUnprivilegedRun()) {
+        if (::geteuid() != 0)
+            GTEST_SKIP() << "only root can make another user's file to try this on";
+        giveToUser(folder);
+        put(file, QByteArray(67, '\x11'));
+        const timespec times[2] = {{1, 0}, {1, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(file).constData(), times, 0), 0);
+    }
+    if (!asUser([&] { EXPECT_EQ(removeStaleSaveLeftovers(folder), 0); }))
+        return;
+    EXPECT_TRUE(QFile::exists(file));
 }
 
 // The cases below need a user that permissions apply to.
