@@ -1,12 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// pelorin-dump: prints a settings file field by field, or compares two of them.
+// pelorin-dump: prints a settings file field by field, compares two of them, or converts
+// between the 67-byte file and the readable model format.
 //
 //   pelorin-dump FILE
 //   pelorin-dump --diff FILE_A FILE_B
+//   pelorin-dump --json FILE
+//   pelorin-dump --pack MODEL.json OUT
 //
 // Exit status: 0 done (--diff: no field differs), 1 --diff: fields differ, 2 wrong usage,
-// 3 a file could not be read or is not a settings file.
+// 3 a file could not be read or written, or is not a settings file.
 
 #include <algorithm>
 #include <cstdio>
@@ -15,7 +18,11 @@
 #include <variant>
 #include <vector>
 
-#include "link/settingsfile.h"
+#include <QFile>
+#include <QFileInfo>
+
+#include "models/modelformat.h"
+#include "platform/savefile.h"
 #include "tools/dump/settingsreport.h"
 
 namespace {
@@ -30,29 +37,68 @@ constexpr int kExitFile = 3;
 constexpr const char* kUsage =
     "Usage: pelorin-dump FILE\n"
     "       pelorin-dump --diff FILE_A FILE_B\n"
+    "       pelorin-dump --json FILE\n"
+    "       pelorin-dump --pack MODEL.json OUT\n"
     "\n"
-    "Prints a Pelorin settings file (exactly 67 bytes) field by field: model type, stick\n"
-    "mode, end points, reverse, sub trim, dual rates, swash AFR, throttle and pitch curves,\n"
-    "program mixes, switch and VR functions and the two checksum slots.\n"
+    "Prints a Pelorin settings file (exactly 67 bytes, or a model in JSON) field by field:\n"
+    "model type, stick mode, end points, reverse, sub trim, dual rates, swash AFR, throttle\n"
+    "and pitch curves, program mixes, switch and VR functions and the two checksum slots.\n"
     "With --diff, prints only the fields in which FILE_B differs from FILE_A.\n"
+    "With --json, prints the file as a model in JSON, one key per field.\n"
+    "With --pack, writes the model of MODEL.json to OUT as a 67-byte settings file.\n"
     "\n"
-    "Exit status: 0 printed (--diff: no field differs), 1 --diff: fields differ,\n"
-    "2 wrong usage, 3 a file cannot be read or is not 67 bytes long.\n";
+    "Exit status: 0 done (--diff: no field differs), 1 --diff: fields differ,\n"
+    "2 wrong usage, 3 a file cannot be read or written, or is not a settings file.\n";
 
 int usageError(const std::string& problem) {
     std::fprintf(stderr, "pelorin-dump: %s\n%s", problem.c_str(), kUsage);
     return kExitUsage;
 }
 
-// The file's bytes, or an error printed to stderr.
-bool load(const std::string& path, BlockBytes& blockBytes) {
-    auto result = readSettingsFile(path);
-    if (const auto* error = std::get_if<FileError>(&result)) {
-        std::fprintf(stderr, "pelorin-dump: %s\n", error->text.c_str());
+// The file's model (either format), or an error printed to stderr.
+bool load(const std::string& path, models::Model& model) {
+    auto result = models::readModelFile(QFile::decodeName(path.c_str()));
+    if (const auto* error = std::get_if<QString>(&result)) {
+        std::fprintf(stderr, "pelorin-dump: %s\n", error->toLocal8Bit().constData());
         return false;
     }
-    blockBytes = std::get<BlockBytes>(result);
+    model = std::get<models::LoadedModel>(std::move(result)).model;
     return true;
+}
+
+bool load(const std::string& path, BlockBytes& blockBytes) {
+    models::Model model;
+    if (!load(path, model))
+        return false;
+    blockBytes = model.blockBytes;
+    return true;
+}
+
+int printJson(const std::string& path) {
+    models::Model model;
+    if (!load(path, model))
+        return kExitFile;
+    // A settings file has no name of its own: the file's name stands in.
+    if (model.name.isEmpty())
+        model.name = QFileInfo(QFile::decodeName(path.c_str())).completeBaseName();
+    const QByteArray json = models::modelToJson(model);
+    std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
+    return kExitOk;
+}
+
+int pack(const std::string& input, const std::string& output) {
+    BlockBytes blockBytes{};
+    if (!load(input, blockBytes))
+        return kExitFile;
+    const QString error =
+        saveFileAtomically(QFile::decodeName(output.c_str()),
+                           QByteArray(reinterpret_cast<const char*>(blockBytes.data()),
+                                      static_cast<qsizetype>(blockBytes.size())));
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "pelorin-dump: %s\n", error.toLocal8Bit().constData());
+        return kExitFile;
+    }
+    return kExitOk;
 }
 
 std::size_t widestName(const auto& fields) {
@@ -100,7 +146,7 @@ int diffFiles(const std::string& first, const std::string& second) {
 
 int main(int argc, char** argv) {
     std::vector<std::string> files;
-    bool diff = false;
+    enum class Mode { Dump, Diff, Json, Pack } mode = Mode::Dump;
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
@@ -108,8 +154,10 @@ int main(int argc, char** argv) {
             std::fputs(kUsage, stdout);
             return kExitOk;
         }
-        if (!optionsEnded && arg == "--diff") {
-            diff = true;
+        if (!optionsEnded && (arg == "--diff" || arg == "--json" || arg == "--pack")) {
+            if (mode != Mode::Dump)
+                return usageError("--diff, --json and --pack exclude each other");
+            mode = arg == "--diff" ? Mode::Diff : arg == "--json" ? Mode::Json : Mode::Pack;
         } else if (!optionsEnded && arg == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && arg.size() > 1 && arg.front() == '-') {
@@ -118,10 +166,21 @@ int main(int argc, char** argv) {
             files.emplace_back(arg);
         }
     }
-    if (diff) {
-        if (files.size() != 2)
-            return usageError("--diff needs exactly two files");
-        return diffFiles(files[0], files[1]);
+    switch (mode) {
+        case Mode::Diff:
+            if (files.size() != 2)
+                return usageError("--diff needs exactly two files");
+            return diffFiles(files[0], files[1]);
+        case Mode::Json:
+            if (files.size() != 1)
+                return usageError("--json needs exactly one file");
+            return printJson(files[0]);
+        case Mode::Pack:
+            if (files.size() != 2)
+                return usageError("--pack needs a model file and an output file");
+            return pack(files[0], files[1]);
+        case Mode::Dump:
+            break;
     }
     if (files.size() != 1)
         return usageError("expected exactly one file");

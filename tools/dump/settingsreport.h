@@ -2,17 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A settings block as a list of named fields with readable values. pelorin-dump prints the
-// list; its --diff mode compares two lists field by field. Standard C++ only.
+// list; its --diff mode compares two lists field by field; the Models window shows the same
+// comparison. The names and values come from the one field table (link/blockfields.h).
+// Standard C++ only.
 
 #include <string>
 #include <vector>
 
+#include "link/blockfields.h"
 #include "link/settingsblock.h"
 
 namespace pelorin::dump {
-
-// Fields that belong together share a group; the dump separates groups by a blank line.
-enum class FieldGroup { Model, Channels, Curves, Mixes, Switches, Checksum };
 
 struct ReportField {
     FieldGroup group;

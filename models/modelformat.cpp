@@ -1,0 +1,235 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "models/modelformat.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QStringList>
+
+#include <cmath>
+#include <set>
+#include <string>
+
+#include "link/blockfields.h"
+
+namespace pelorin::models {
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("pelorin::models::ModelFormat", text);
+}
+
+const QString kFormatKey = QStringLiteral("format");
+const QString kVersionKey = QStringLiteral("version");
+const QString kNameKey = QStringLiteral("name");
+const QString kNotesKey = QStringLiteral("notes");
+const QString kSettingsKey = QStringLiteral("settings");
+
+QString fieldName(const BlockField& field) {
+    return QString::fromStdString(field.name);
+}
+
+// Known values go in by name, so the file reads like the dump; values without a name go in
+// as numbers, so every byte survives.
+QJsonValue jsonValue(const BlockField& field, int value) {
+    if (const std::string* name = valueName(field, value))
+        return QString::fromStdString(*name);
+    return value;
+}
+
+QString allowedValues(const BlockField& field) {
+    const QString range = tr("a whole number %1..%2").arg(field.minValue()).arg(field.maxValue());
+    if (field.names.empty())
+        return range;
+    QStringList names;
+    for (const ValueName& entry : field.names)
+        names << QStringLiteral("\"%1\"").arg(QString::fromStdString(entry.name));
+    return tr("one of %1, or %2").arg(names.join(QStringLiteral(", ")), range);
+}
+
+std::variant<int, FormatError> readValue(const BlockField& field, const QJsonValue& json) {
+    const QString name = fieldName(field);
+    if (json.isString()) {
+        if (const auto value = valueOfName(field, json.toString().toStdString()))
+            return *value;
+        return FormatError{name, tr("\"%1\" is not a value of this field; expected %2")
+                                     .arg(json.toString(), allowedValues(field))};
+    }
+    if (!json.isDouble())
+        return FormatError{name, tr("expected %1").arg(allowedValues(field))};
+    const double number = json.toDouble();
+    if (std::trunc(number) != number || !std::isfinite(number))
+        return FormatError{name, tr("%1 is not a whole number").arg(number)};
+    if (number < field.minValue() || number > field.maxValue()) {
+        return FormatError{name, tr("%1 is out of range; expected %2")
+                                     .arg(number, 0, 'g', 17)
+                                     .arg(allowedValues(field))};
+    }
+    return static_cast<int>(number);
+}
+
+// The line and column of a character offset, for a parse error a person can find.
+std::pair<int, int> lineAndColumn(const QByteArray& text, int offset) {
+    int line = 1;
+    int column = 1;
+    for (int i = 0; i < offset && i < text.size(); ++i) {
+        if (text[i] == '\n') {
+            ++line;
+            column = 1;
+        } else {
+            ++column;
+        }
+    }
+    return {line, column};
+}
+
+std::variant<QString, FormatError> optionalText(const QJsonObject& object, const QString& key) {
+    const QJsonValue value = object.value(key);
+    if (value.isUndefined())
+        return QString();
+    if (!value.isString())
+        return FormatError{key, tr("expected a text in double quotes")};
+    return value.toString();
+}
+
+}  // namespace
+
+QString FormatError::text(const QString& path) const {
+    if (field.isEmpty())
+        return tr("%1: %2").arg(path, reason);
+    return tr("%1: field \"%2\": %3").arg(path, field, reason);
+}
+
+QByteArray modelToJson(const Model& model) {
+    QJsonObject settings;
+    for (const BlockField& field : blockFields())
+        settings.insert(fieldName(field), jsonValue(field, fieldValue(field, model.blockBytes)));
+    QJsonObject root;
+    root.insert(kFormatKey, QString::fromLatin1(kFormatName));
+    root.insert(kVersionKey, kFormatVersion);
+    root.insert(kNameKey, model.name);
+    root.insert(kNotesKey, model.notes);
+    root.insert(kSettingsKey, settings);
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+std::variant<Model, FormatError> modelFromJson(const QByteArray& json) {
+    QJsonParseError parseError{};
+    const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        const auto [line, column] = lineAndColumn(json, parseError.offset);
+        return FormatError{{},
+                           tr("not valid JSON at line %1, column %2: %3")
+                               .arg(line)
+                               .arg(column)
+                               .arg(parseError.errorString())};
+    }
+    if (!document.isObject())
+        return FormatError{{}, tr("not a model: the JSON is not an object")};
+    const QJsonObject root = document.object();
+
+    const QJsonValue format = root.value(kFormatKey);
+    if (format.isUndefined())
+        return FormatError{kFormatKey, tr("missing")};
+    if (format.toString() != QLatin1String(kFormatName)) {
+        return FormatError{kFormatKey, tr("expected \"%1\"").arg(QString::fromLatin1(kFormatName))};
+    }
+    const QJsonValue version = root.value(kVersionKey);
+    if (version.isUndefined())
+        return FormatError{kVersionKey, tr("missing")};
+    if (!version.isDouble())
+        return FormatError{kVersionKey, tr("expected the number %1").arg(kFormatVersion)};
+    if (version.toDouble() != kFormatVersion) {
+        return FormatError{kVersionKey,
+                           tr("unknown format version %1; this program reads version %2")
+                               .arg(version.toDouble(), 0, 'g', 17)
+                               .arg(kFormatVersion)};
+    }
+
+    Model model;
+    for (auto [key, target] : {std::pair{kNameKey, &model.name}, {kNotesKey, &model.notes}}) {
+        auto text = optionalText(root, key);
+        if (auto* error = std::get_if<FormatError>(&text))
+            return *error;
+        *target = std::get<QString>(text);
+    }
+
+    const QJsonValue settingsValue = root.value(kSettingsKey);
+    if (settingsValue.isUndefined())
+        return FormatError{kSettingsKey, tr("missing")};
+    if (!settingsValue.isObject())
+        return FormatError{kSettingsKey, tr("expected an object with one key per field")};
+    const QJsonObject settings = settingsValue.toObject();
+
+    // A key the program does not know is most likely a misspelt field: refused, not ignored.
+    std::set<QString> known;
+    for (const BlockField& field : blockFields())
+        known.insert(fieldName(field));
+    for (auto it = settings.begin(); it != settings.end(); ++it) {
+        if (!known.contains(it.key()))
+            return FormatError{it.key(), tr("unknown field")};
+    }
+
+    for (const BlockField& field : blockFields()) {
+        const QJsonValue stored = settings.value(fieldName(field));
+        if (stored.isUndefined())
+            return FormatError{fieldName(field), tr("missing")};
+        const auto value = readValue(field, stored);
+        if (const auto* error = std::get_if<FormatError>(&value))
+            return *error;
+        setFieldValue(field, model.blockBytes, std::get<int>(value));
+    }
+    return model;
+}
+
+std::variant<LoadedModel, FormatError> modelFromContent(const QByteArray& content) {
+    if (content.size() == static_cast<qsizetype>(kBlockBytesSize)) {
+        LoadedModel loaded;
+        std::copy(content.begin(), content.end(), loaded.model.blockBytes.begin());
+        return loaded;
+    }
+    QByteArray start = content.left(64).trimmed();
+    if (start.startsWith("\xEF\xBB\xBF"))  // a byte order mark some editors write
+        start = start.mid(3).trimmed();
+    if (!start.startsWith('{')) {
+        return FormatError{{},
+                           tr("not a settings file: it is %1 bytes long, and a settings file is "
+                              "exactly %2 bytes or a model in JSON")
+                               .arg(content.size())
+                               .arg(kBlockBytesSize)};
+    }
+    auto model = modelFromJson(content);
+    if (auto* error = std::get_if<FormatError>(&model))
+        return *error;
+    return LoadedModel{std::get<Model>(std::move(model)), FileFormat::Json};
+}
+
+std::variant<LoadedModel, QString> readModelFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return tr("%1: cannot be read: %2").arg(path, file.errorString());
+    // A model file is small; anything much larger is not one, and is not read whole.
+    constexpr qint64 kLargest = 1 << 20;
+    const QByteArray content = file.read(kLargest + 1);
+    if (content.size() > kLargest)
+        return tr("%1: not a settings file: larger than 1 MiB").arg(path);
+    if (file.error() != QFileDevice::NoError)
+        return tr("%1: cannot be read: %2").arg(path, file.errorString());
+    auto loaded = modelFromContent(content);
+    if (const auto* error = std::get_if<FormatError>(&loaded))
+        return error->text(path);
+    return std::get<LoadedModel>(std::move(loaded));
+}
+
+QByteArray modelFileContent(const Model& model, FileFormat format) {
+    if (format == FileFormat::Json)
+        return modelToJson(model);
+    return QByteArray(reinterpret_cast<const char*>(model.blockBytes.data()),
+                      static_cast<qsizetype>(model.blockBytes.size()));
+}
+
+}  // namespace pelorin::models
