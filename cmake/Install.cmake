@@ -20,7 +20,7 @@ install(FILES ${_pelorin_icon_dir}/pelorin.svg
 # The programs and the pictures are defined in folders that are configured after this one,
 # so their rules are added once the whole project has been read.
 function(pelorin_install_programs)
-  foreach(program pelorin pelorin-txsim)
+  foreach(program pelorin pelorin-txsim pelorin-cli)
     if(TARGET ${program})
       install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     endif()

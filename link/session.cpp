@@ -77,8 +77,36 @@ void Session::applySettingsFrame() {
 
 SerialStatus Session::openSerialPort() {
     const std::vector<int> available = probePorts(StopAtFirst::Yes);
-    const int portNumber = available.empty() ? kFallbackPort : available.front();
+    return openSerialPort(available.empty() ? kFallbackPort : available.front());
+}
 
+SerialStatus Session::openSerialPort(int portNumber) {
+    if (auto s = configurePort(portNumber); !s)
+        return s;
+
+    if (!serial_.portOpen()) {
+        if (auto s = serial_.setPortOpen(true); !s)
+            return s;
+        if (auto s = sendReadRequest(); !s)
+            return s;
+        userSelect = 0;
+    }
+    return {};
+}
+
+SerialStatus Session::openPort(int portNumber) {
+    if (auto s = configurePort(portNumber); !s)
+        return s;
+    if (!serial_.portOpen()) {
+        if (auto s = serial_.setPortOpen(true); !s)
+            return s;
+    }
+    resetReceiver();
+    return {};
+}
+
+// Port number, buffers, input mode, threshold, input length and line settings, in this order.
+SerialStatus Session::configurePort(int portNumber) {
     if (auto s = serial_.setCommPort(portNumber); !s)
         return s;
     if (auto s = serial_.setInBufferSize(kSerialBufferSize); !s)
@@ -91,17 +119,7 @@ SerialStatus Session::openSerialPort() {
         return s;
     if (auto s = serial_.setInputLen(0); !s)
         return s;
-    if (auto s = serial_.setSettings(kLineSettings); !s)
-        return s;
-
-    if (!serial_.portOpen()) {
-        if (auto s = serial_.setPortOpen(true); !s)
-            return s;
-        if (auto s = sendReadRequest(); !s)
-            return s;
-        userSelect = 0;
-    }
-    return {};
+    return serial_.setSettings(kLineSettings);
 }
 
 std::vector<int> Session::probeAvailablePorts() {

@@ -56,6 +56,12 @@ public:
     // Start-up: probe COM1..COM20 (first that opens, else 21), configure the control in its
     // fixed order, open the port if closed, send a ReadRequest and set userSelect to 0.
     SerialStatus openSerialPort();
+    // The same start-up on a port the user named (pelorin --port), without probing.
+    SerialStatus openSerialPort(int portNumber);
+    // For a caller that names its port (the command-line program): the same configuration in
+    // the same order, then the port opened if closed and the receiver started afresh. Nothing
+    // is sent.
+    SerialStatus openPort(int portNumber);
 
     // The Serial Setting round: the port numbers 1..20 that open now, after a fresh table.
     [[nodiscard]] std::vector<int> probeAvailablePorts();
@@ -89,6 +95,7 @@ public:
 private:
     enum class StopAtFirst : bool { No, Yes };
     std::vector<int> probePorts(StopAtFirst stop);
+    SerialStatus configurePort(int portNumber);
     void applySettingsFrame();
 
     SerialControl& serial_;

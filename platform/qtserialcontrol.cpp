@@ -25,55 +25,6 @@ QString trText(const char* text) {
     return QCoreApplication::translate("pelorin::QtSerialControl", text);
 }
 
-QString holderLabel(const DeviceHolder& holder) {
-    const QString name = QString::fromLocal8Bit(holder.name);
-    return name.isEmpty() ? trText("process %1").arg(holder.pid)
-                          : trText("%1 (pid %2)").arg(name).arg(holder.pid);
-}
-
-// "A", "A and B", "A, B and C".
-QString holderList(const std::vector<DeviceHolder>& holders) {
-    QStringList labels;
-    for (const DeviceHolder& holder : holders)
-        labels << holderLabel(holder);
-    if (labels.size() < 2)
-        return labels.join(QString());
-    const QString last = labels.takeLast();
-    return trText("%1 and %2").arg(labels.join(QStringLiteral(", ")), last);
-}
-
-// What to do about the programs that have the device open. Two services are known to take
-// serial adapters on their own; anything else the user started and can close.
-QString holderAdvice(const std::vector<DeviceHolder>& holders) {
-    bool modemManager = false;
-    bool brltty = false;
-    std::vector<DeviceHolder> others;
-    for (const DeviceHolder& holder : holders) {
-        if (holder.name == "ModemManager") {
-            modemManager = true;
-        } else if (holder.name.starts_with("brltty")) {
-            brltty = true;
-        } else {
-            others.push_back(holder);
-        }
-    }
-    QStringList advice;
-    if (modemManager) {
-        advice << trText(
-            "ModemManager looks at every new serial adapter for a few seconds after it is "
-            "plugged in. Wait a moment and try again, or stop it:\n    sudo systemctl stop "
-            "ModemManager");
-    }
-    if (brltty) {
-        advice << trText(
-            "brltty takes some USB serial adapters for Braille displays. If no Braille display "
-            "is used on this computer, remove it:\n    sudo apt remove brltty");
-    }
-    if (!others.empty())
-        advice << trText("Close %1, then try again.").arg(holderList(others));
-    return advice.join(QStringLiteral("\n\n"));
-}
-
 std::string_view trimmed(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
         text.remove_prefix(1);
@@ -127,6 +78,35 @@ std::optional<std::pair<OpenFailure, QString>> openDevice(QSerialPort& port, con
         default:
             return std::pair{OpenFailure::Other, reason};
     }
+}
+
+// Opens the device a port number names, as the control does; on failure the text for the user.
+// `openedPath` receives the canonical path that was opened.
+std::optional<QString> openPort(QSerialPort& port, const QString& comName, const QString& device,
+                                QString* openedPath = nullptr) {
+    if (device.isEmpty())
+        return openErrorText(comName, {}, {}, OpenFailure::NoDevice, {});
+    // QSerialPort locks the path it is given; opening the link's target keeps a link and its
+    // target from being opened at the same time.
+    const QString path = QFileInfo(device).canonicalFilePath();
+    if (path.isEmpty()) {
+        const QFileInfo link(device);
+        const QString reason =
+            link.isSymLink()
+                ? trText("the link leads to %1, which is gone").arg(link.symLinkTarget())
+                : trText("no such file");
+        return openErrorText(comName, device, {}, OpenFailure::NotFound, reason);
+    }
+    const auto failed = openDevice(port, path);
+    if (!failed) {
+        if (openedPath)
+            *openedPath = path;
+        return std::nullopt;
+    }
+    DeviceHolderScan holders;
+    if (failed->first == OpenFailure::Busy || failed->first == OpenFailure::PermissionDenied)
+        holders = findDeviceHolders(QFile::encodeName(path).toStdString());
+    return openErrorText(comName, device, path, failed->first, failed->second, holders);
 }
 
 }  // namespace
@@ -194,65 +174,6 @@ std::optional<LineSettings> parseLineSettings(std::string_view text) {
         return std::nullopt;
     }
     return settings;
-}
-
-QString openErrorText(const QString& comName, const QString& device, const QString& resolvedDevice,
-                      OpenFailure failure, const QString& reason, const DeviceHolderScan& holders) {
-    QString where = comName;
-    if (!device.isEmpty()) {
-        const bool viaLink = !resolvedDevice.isEmpty() && resolvedDevice != device;
-        where = QStringLiteral("%1 (%2)").arg(
-            comName, viaLink ? device + QStringLiteral(" \u2192 ") + resolvedDevice : device);
-    }
-    switch (failure) {
-        case OpenFailure::NoDevice:
-            return trText(
-                       "%1 cannot be opened: no serial port of this computer has that "
-                       "number.\n\nConnect the transmitter (or start the virtual transmitter "
-                       "pelorin-txsim), then choose its port with the Setting button.")
-                .arg(comName);
-        case OpenFailure::NotFound:
-            return trText(
-                       "%1 cannot be opened: the device does not exist (%2).\n\nCheck that "
-                       "the transmitter is plugged in, then choose its port with the Setting "
-                       "button.")
-                .arg(where, reason);
-        case OpenFailure::PermissionDenied: {
-            QString text = trText(
-                               "%1 cannot be opened: %2.\n\nYour user account is not allowed to "
-                               "use serial ports. Add it to the dialout group:\n    sudo usermod "
-                               "-aG dialout $USER\nthen log out and log in again.")
-                               .arg(where, reason);
-            if (!holders.holders.empty()) {
-                text += QStringLiteral("\n\n") +
-                        trText("The port is also held by %1.").arg(holderList(holders.holders)) +
-                        QStringLiteral("\n\n") + holderAdvice(holders.holders);
-            }
-            return text;
-        }
-        case OpenFailure::Busy: {
-            QString text =
-                trText("%1 cannot be opened: the port is in use (%2).").arg(where, reason) +
-                QStringLiteral("\n\n");
-            if (!holders.holders.empty()) {
-                return text + trText("It is held by %1.").arg(holderList(holders.holders)) +
-                       QStringLiteral("\n\n") + holderAdvice(holders.holders);
-            }
-            text += trText(
-                "Another program holds it open, for example ModemManager or a serial terminal. "
-                "Close that program (or stop ModemManager) and try again.");
-            if (!holders.complete) {
-                // Only root sees every program's open files.
-                const QString path = resolvedDevice.isEmpty() ? device : resolvedDevice;
-                text += QStringLiteral("\n\n") +
-                        trText("To see which program it is:\n    sudo fuser -v %1").arg(path);
-            }
-            return text;
-        }
-        case OpenFailure::Other:
-            break;
-    }
-    return trText("%1 cannot be opened: %2.").arg(where, reason);
 }
 
 QtSerialControl::QtSerialControl(Discovery discovery, QObject* parent)
@@ -381,33 +302,23 @@ SerialStatus QtSerialControl::setPortOpen(bool open) {
     }
     if (m_port.isOpen())
         return failure(tr("%1 is already open.").arg(portLabel()));
-    if (m_device.isEmpty()) {
-        return failure(openErrorText(comName(), {}, {}, OpenFailure::NoDevice, {}));
-    }
-    // QSerialPort locks the path it is given; opening the link's target keeps a link and its
-    // target from being opened at the same time.
-    const QString path = QFileInfo(m_device).canonicalFilePath();
-    if (path.isEmpty()) {
-        const QFileInfo link(m_device);
-        const QString reason =
-            link.isSymLink() ? tr("the link leads to %1, which is gone").arg(link.symLinkTarget())
-                             : tr("no such file");
-        return failure(openErrorText(comName(), m_device, {}, OpenFailure::NotFound, reason));
-    }
     m_port.setReadBufferSize(m_inBufferSize);
     applyLineSettings();
     m_calling = true;
-    const auto failed = openDevice(m_port, path);
+    QString path;
+    const auto failed = openPort(m_port, comName(), m_device, &path);
     m_calling = false;
-    if (failed) {
-        DeviceHolderScan holders;
-        if (failed->first == OpenFailure::Busy || failed->first == OpenFailure::PermissionDenied)
-            holders = findDeviceHolders(QFile::encodeName(path).toStdString());
-        return failure(
-            openErrorText(comName(), m_device, path, failed->first, failed->second, holders));
-    }
+    if (failed)
+        return failure(*failed);
     m_openedPath = path;
     return {};
+}
+
+QString probeProblem(const QString& comName, const QString& device) {
+    QSerialPort port;
+    const auto failed = openPort(port, comName, device);
+    port.close();
+    return failed.value_or(QString());
 }
 
 std::size_t QtSerialControl::inBufferCount() const {
@@ -487,9 +398,7 @@ void QtSerialControl::handleError(QSerialPort::SerialPortError error) {
     } else {
         reason = m_port.errorString();
     }
-    const QString text = tr("%1: the connection was lost (%2). The port has been closed; use the "
-                            "Setting button to open it again.")
-                             .arg(portLabel(), reason);
+    const QString text = connectionLostText(portLabel(), reason);
     m_port.close();
     m_openedPath.clear();
     notifyError(text.toStdString());

@@ -15,6 +15,7 @@
 
 #include "link/serialcontrol.h"
 #include "platform/deviceholders.h"
+#include "platform/portadvice.h"
 
 namespace pelorin {
 
@@ -28,22 +29,10 @@ struct LineSettings {
 };
 [[nodiscard]] std::optional<LineSettings> parseLineSettings(std::string_view text);
 
-// Why a port did not open, as far as it matters to the user.
-enum class OpenFailure {
-    NoDevice,          // the number has no device on this machine
-    NotFound,          // the device (or a link's target) does not exist
-    PermissionDenied,  // the user may not use the device
-    Busy,              // another program holds it
-    Other,
-};
-
-// The text shown when COM<n> does not open: the COM name, the device (and the device a link
-// leads to), the system's reason, and what the user can do about it. For a busy or refused
-// port, `holders` names the programs that have the device open, with advice for the known
-// ones (ModemManager, brltty).
-[[nodiscard]] QString openErrorText(const QString& comName, const QString& device,
-                                    const QString& resolvedDevice, OpenFailure failure,
-                                    const QString& reason, const DeviceHolderScan& holders = {});
+// Whether the device of port `comName` opens now, tried as a probe tries it (exclusively,
+// closed again at once). Empty when it opens; otherwise the text shown when the port does not
+// open, naming the reason and the programs that hold it.
+[[nodiscard]] QString probeProblem(const QString& comName, const QString& device);
 
 class QtSerialControl : public QObject, public SerialControl {
     Q_OBJECT

@@ -29,13 +29,16 @@ done <"$expected"
 [ "$count" -gt 0 ] || fail "the list of expected files is empty"
 
 # Programs are executable and the dump tool runs from where it is installed.
-for program in pelorin pelorin-txsim pelorin-dump; do
+for program in pelorin pelorin-txsim pelorin-dump pelorin-cli; do
   if grep -qx "$bindir/$program" "$expected"; then
     [ -x "$prefix/$bindir/$program" ] || fail "$program is not executable"
   fi
 done
 if grep -qx "$bindir/pelorin-dump" "$expected"; then
   (cd / && "$prefix/$bindir/pelorin-dump" --help >/dev/null) || fail "installed pelorin-dump --help"
+fi
+if grep -qx "$bindir/pelorin-cli" "$expected"; then
+  (cd / && "$prefix/$bindir/pelorin-cli" --help >/dev/null) || fail "installed pelorin-cli --help"
 fi
 
 # The pictures are real BMP files of the sizes the windows are laid out for.

@@ -1,0 +1,156 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/portadvice.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+namespace pelorin {
+
+namespace {
+
+QString trText(const char* text) {
+    return QCoreApplication::translate("pelorin::PortAdvice", text);
+}
+
+PortChooser g_chooser = PortChooser::SettingButton;
+
+QString holderLabel(const DeviceHolder& holder) {
+    const QString name = QString::fromLocal8Bit(holder.name);
+    return name.isEmpty() ? trText("process %1").arg(holder.pid)
+                          : trText("%1 (pid %2)").arg(name).arg(holder.pid);
+}
+
+// What to do about the programs that have the device open. Two services are known to take
+// serial adapters on their own; anything else the user started and can close.
+QString holderAdvice(const std::vector<DeviceHolder>& holders) {
+    bool modemManager = false;
+    bool brltty = false;
+    std::vector<DeviceHolder> others;
+    for (const DeviceHolder& holder : holders) {
+        if (holder.name == "ModemManager") {
+            modemManager = true;
+        } else if (holder.name.starts_with("brltty")) {
+            brltty = true;
+        } else {
+            others.push_back(holder);
+        }
+    }
+    QStringList advice;
+    if (modemManager) {
+        advice << trText(
+            "ModemManager looks at every new serial adapter for a few seconds after it is "
+            "plugged in. Wait a moment and try again, or stop it:\n    sudo systemctl stop "
+            "ModemManager");
+    }
+    if (brltty) {
+        advice << trText(
+            "brltty takes some USB serial adapters for Braille displays. If no Braille display "
+            "is used on this computer, remove it:\n    sudo apt remove brltty");
+    }
+    if (!others.empty())
+        advice << trText("Close %1, then try again.").arg(holderList(others));
+    return advice.join(QStringLiteral("\n\n"));
+}
+
+}  // namespace
+
+void setPortChooser(PortChooser chooser) {
+    g_chooser = chooser;
+}
+
+QString holderList(const std::vector<DeviceHolder>& holders) {
+    QStringList labels;
+    for (const DeviceHolder& holder : holders)
+        labels << holderLabel(holder);
+    if (labels.size() < 2)
+        return labels.join(QString());
+    const QString last = labels.takeLast();
+    return trText("%1 and %2").arg(labels.join(QStringLiteral(", ")), last);
+}
+
+QString openErrorText(const QString& comName, const QString& device, const QString& resolvedDevice,
+                      OpenFailure failure, const QString& reason, const DeviceHolderScan& holders) {
+    QString where = comName;
+    if (!device.isEmpty()) {
+        const bool viaLink = !resolvedDevice.isEmpty() && resolvedDevice != device;
+        where = QStringLiteral("%1 (%2)").arg(
+            comName, viaLink ? device + QStringLiteral(" \u2192 ") + resolvedDevice : device);
+    }
+    switch (failure) {
+        case OpenFailure::NoDevice:
+            if (g_chooser == PortChooser::CommandLine) {
+                return trText(
+                           "%1 cannot be opened: no serial port of this computer has that "
+                           "number.\n\nConnect the transmitter (or start the virtual "
+                           "transmitter pelorin-txsim), then name its port with --port "
+                           "(pelorin-cli ports lists them).")
+                    .arg(comName);
+            }
+            return trText(
+                       "%1 cannot be opened: no serial port of this computer has that "
+                       "number.\n\nConnect the transmitter (or start the virtual transmitter "
+                       "pelorin-txsim), then choose its port with the Setting button.")
+                .arg(comName);
+        case OpenFailure::NotFound:
+            if (g_chooser == PortChooser::CommandLine) {
+                return trText(
+                           "%1 cannot be opened: the device does not exist (%2).\n\nCheck "
+                           "that the transmitter is plugged in, then name its port with --port "
+                           "(pelorin-cli ports lists them).")
+                    .arg(where, reason);
+            }
+            return trText(
+                       "%1 cannot be opened: the device does not exist (%2).\n\nCheck that "
+                       "the transmitter is plugged in, then choose its port with the Setting "
+                       "button.")
+                .arg(where, reason);
+        case OpenFailure::PermissionDenied: {
+            QString text = trText(
+                               "%1 cannot be opened: %2.\n\nYour user account is not allowed to "
+                               "use serial ports. Add it to the dialout group:\n    sudo usermod "
+                               "-aG dialout $USER\nthen log out and log in again.")
+                               .arg(where, reason);
+            if (!holders.holders.empty()) {
+                text += QStringLiteral("\n\n") +
+                        trText("The port is also held by %1.").arg(holderList(holders.holders)) +
+                        QStringLiteral("\n\n") + holderAdvice(holders.holders);
+            }
+            return text;
+        }
+        case OpenFailure::Busy: {
+            QString text =
+                trText("%1 cannot be opened: the port is in use (%2).").arg(where, reason) +
+                QStringLiteral("\n\n");
+            if (!holders.holders.empty()) {
+                return text + trText("It is held by %1.").arg(holderList(holders.holders)) +
+                       QStringLiteral("\n\n") + holderAdvice(holders.holders);
+            }
+            text += trText(
+                "Another program holds it open, for example ModemManager or a serial terminal. "
+                "Close that program (or stop ModemManager) and try again.");
+            if (!holders.complete) {
+                // Only root sees every program's open files.
+                const QString path = resolvedDevice.isEmpty() ? device : resolvedDevice;
+                text += QStringLiteral("\n\n") +
+                        trText("To see which program it is:\n    sudo fuser -v %1").arg(path);
+            }
+            return text;
+        }
+        case OpenFailure::Other:
+            break;
+    }
+    return trText("%1 cannot be opened: %2.").arg(where, reason);
+}
+
+QString connectionLostText(const QString& portLabel, const QString& reason) {
+    if (g_chooser == PortChooser::CommandLine) {
+        return trText("%1: the connection was lost (%2).").arg(portLabel, reason);
+    }
+    return trText(
+               "%1: the connection was lost (%2). The port has been closed; use the Setting "
+               "button to open it again.")
+        .arg(portLabel, reason);
+}
+
+}  // namespace pelorin

@@ -1,0 +1,129 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/transmitterlink.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+#include <algorithm>
+
+#include "platform/portspec.h"
+
+namespace pelorin {
+
+namespace {
+
+QString fromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+TransmitterLink::TransmitterLink(QtSerialControl::Discovery discovery, QObject* parent)
+    : QObject(parent), m_serial(std::move(discovery)), m_session(m_serial) {
+    m_serial.setReceiveHandler([this](CommEvent event) { m_session.onReceive(event); });
+    m_serial.setErrorHandler([this](const std::string& text) {
+        // Whatever the control reports on its own ends the run: the port is gone or unusable.
+        if (m_lostText.isEmpty())
+            m_lostText = fromStd(text);
+        emit connectionLost(m_lostText);
+    });
+    m_session.onSettingsUnpacked = [this] { emit settingsFrameReceived(); };
+    m_session.onLiveFrame = [this] { emit liveFrameReceived(); };
+}
+
+QString TransmitterLink::open(const QString& portSpec) {
+    int portNumber = 0;
+    if (portSpec.isEmpty()) {
+        const std::vector<int> available = m_session.probeAvailablePorts();
+        if (available.empty()) {
+            return tr(
+                "No serial port of this computer opens. Connect the transmitter (or start "
+                "the virtual transmitter pelorin-txsim), or name its port with --port; "
+                "\"pelorin-cli ports\" shows every port and why it does not open.");
+        }
+        portNumber = available.front();
+    } else {
+        const PortChoice choice = resolvePortSpec(portSpec, m_serial.refreshPortTable());
+        if (!choice.ok())
+            return choice.error;
+        portNumber = choice.portNumber;
+    }
+    if (SerialStatus status = m_session.openPort(portNumber); !status)
+        return fromStd(status.error());
+    m_lostText.clear();
+    return {};
+}
+
+QString TransmitterLink::portLabel() const {
+    const QString com = fromStd(
+        m_serial.portTable().portDisplayNames[static_cast<std::size_t>(m_serial.commPort() - 1)]);
+    if (m_serial.deviceName().isEmpty())
+        return com;
+    return QStringLiteral("%1 (%2)").arg(com, m_serial.deviceName());
+}
+
+TransmitterLink::Answer TransmitterLink::request(const std::function<SerialStatus(Session&)>& send,
+                                                 std::chrono::milliseconds timeout) {
+    if (lineLost())
+        return {Outcome::LineLost, m_lostText, {}};
+    const Session::Counters before = m_session.counters();
+
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    connect(this, &TransmitterLink::settingsFrameReceived, &loop, &QEventLoop::quit);
+    connect(this, &TransmitterLink::connectionLost, &loop, &QEventLoop::quit);
+
+    if (SerialStatus status = send(m_session); !status)
+        return {Outcome::SendFailed, fromStd(status.error()), {}};
+    timer.start(std::max(timeout, std::chrono::milliseconds(1)));
+    // Bytes are only taken in the event loop, so nothing can have answered yet; checked anyway
+    // in case the send itself handed over waiting bytes.
+    if (m_session.counters().settingsAccepted == before.settingsAccepted && !lineLost())
+        loop.exec();
+
+    const Session::Counters& after = m_session.counters();
+    if (after.settingsAccepted != before.settingsAccepted) {
+        Answer answer{Outcome::Received, {}, m_session.blockBytes};
+        return answer;
+    }
+    if (lineLost())
+        return {Outcome::LineLost, m_lostText, {}};
+
+    const double seconds = static_cast<double>(timeout.count()) / 1000.0;
+    QString text = tr("%1 did not answer within %2 s.").arg(portLabel(), QString::number(seconds));
+    const auto rejected = static_cast<int>(after.settingsRejected - before.settingsRejected);
+    if (rejected > 0) {
+        text += u' ' + tr("%n settings frame(s) arrived with a wrong checksum: the line is "
+                          "disturbed (cable, plug, or another program sending on it).",
+                          nullptr, rejected);
+    } else if (after.liveAccepted != before.liveAccepted) {
+        text += u' ' + tr("Live channel frames arrive, so the transmitter is there but did not "
+                          "send its settings.");
+    } else {
+        text += u' ' + tr("Nothing arrived: check that the transmitter is switched on and "
+                          "connected to this port.");
+    }
+    return {Outcome::TimedOut, text, {}};
+}
+
+TransmitterLink::Answer TransmitterLink::readSettings(std::chrono::milliseconds timeout) {
+    return request([](Session& session) { return session.sendReadRequest(); }, timeout);
+}
+
+TransmitterLink::Answer TransmitterLink::selectUser(int index, std::chrono::milliseconds timeout) {
+    return request([index](Session& session) { return session.sendUserRequest(index); }, timeout);
+}
+
+QString TransmitterLink::writeBlock(const BlockBytes& block) {
+    if (lineLost())
+        return m_lostText;
+    m_session.blockBytes = block;
+    if (SerialStatus status = m_session.sendSettingsBlock(); !status)
+        return fromStd(status.error());
+    return {};
+}
+
+}  // namespace pelorin

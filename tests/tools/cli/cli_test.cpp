@@ -1,0 +1,477 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// pelorin-cli as a user runs it, against pelorin-txsim (with its faults) and against
+// transmitters that misbehave in ways the simulator does not: one that never answers, one that
+// hangs up when asked, one that keeps its own settings whatever it is sent.
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSerialPort>
+#include <QTemporaryDir>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <atomic>
+#include <csignal>
+#include <thread>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include "link/frames.h"
+#include "link/settingsblock.h"
+
+namespace pelorin {
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+constexpr int kProcessBoundMs = 20000;  // no run may hang: each is ended after this
+
+struct CliRun {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// A block whose every byte differs from its neighbours, with the checksum slots clear.
+BlockBytes patternBlock(int seed) {
+    BlockBytes block{};
+    for (std::size_t i = 0; i < kSettingsBlockSize; ++i)
+        block[i] = static_cast<std::uint8_t>((i * 7 + static_cast<std::size_t>(seed)) & 0xFF);
+    return block;
+}
+
+QByteArray bytesOf(const BlockBytes& block) {
+    return QByteArray(reinterpret_cast<const char*>(block.data()),
+                      static_cast<qsizetype>(block.size()));
+}
+
+// A pseudo-terminal registered as a virtual port, played by the test itself.
+class FakeTransmitter {
+public:
+    enum class Behaviour {
+        Silent,           // reads everything, answers nothing
+        HangUpOnRequest,  // closes the line when asked for the settings
+        Stubborn,         // answers every request with its own block, ignores writes
+    };
+
+    FakeTransmitter(const QString& linkPath, Behaviour behaviour, BlockBytes block = {})
+        : m_behaviour(behaviour), m_block(block) {
+        // Close-on-exec: a program the test starts must not keep the line open after a hang-up.
+        m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+        if (m_master < 0 || ::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0)
+            return;
+        const QString slave = QString::fromLocal8Bit(::ptsname(m_master));
+        // Raw mode, as a transmitter's line is: no echo, no line editing.
+        termios tio{};
+        ::tcgetattr(m_master, &tio);
+        ::cfmakeraw(&tio);
+        ::tcsetattr(m_master, TCSANOW, &tio);
+        if (!QFile::link(slave, linkPath))
+            return;
+        m_link = linkPath;
+        m_thread = std::thread([this] { serve(); });
+    }
+    ~FakeTransmitter() {
+        m_stop = true;
+        if (m_thread.joinable())
+            m_thread.join();
+        if (m_master >= 0)
+            ::close(m_master);
+        if (!m_link.isEmpty())
+            QFile::remove(m_link);
+    }
+    [[nodiscard]] bool ok() const { return !m_link.isEmpty(); }
+
+private:
+    void serve() {
+        while (!m_stop) {
+            pollfd fd{m_master, POLLIN, 0};
+            if (::poll(&fd, 1, 20) <= 0 || !(fd.revents & POLLIN))
+                continue;
+            std::array<std::uint8_t, 256> buffer{};
+            const ssize_t n = ::read(m_master, buffer.data(), buffer.size());
+            for (ssize_t i = 0; i + 1 < n; ++i) {
+                if (buffer[static_cast<std::size_t>(i)] != kFrameHeader ||
+                    buffer[static_cast<std::size_t>(i) + 1] != kReadCommand) {
+                    continue;
+                }
+                if (m_behaviour == Behaviour::HangUpOnRequest) {
+                    ::close(m_master);
+                    m_master = -1;
+                    return;
+                }
+                if (m_behaviour == Behaviour::Stubborn) {
+                    const auto frame = settingsFrame(m_block);
+                    [[maybe_unused]] const ssize_t w =
+                        ::write(m_master, frame.data(), frame.size());
+                }
+            }
+        }
+    }
+
+    Behaviour m_behaviour;
+    BlockBytes m_block;
+    int m_master = -1;
+    QString m_link;
+    std::atomic<bool> m_stop{false};
+    std::thread m_thread;
+};
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_runtime.isValid());
+        ASSERT_TRUE(QDir().mkpath(portFolder()));
+        m_env = QProcessEnvironment::systemEnvironment();
+        m_env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
+    }
+    void TearDown() override {
+        if (m_txsim.state() != QProcess::NotRunning) {
+            m_txsim.terminate();
+            if (!m_txsim.waitForFinished(5000))
+                m_txsim.kill();
+        }
+    }
+
+    QString portFolder() const { return m_runtime.path() + QStringLiteral("/pelorin/ports"); }
+    QString path(const QString& name) const { return m_runtime.path() + u'/' + name; }
+
+    // pelorin-txsim as the virtual port "tx", running until the end of the test.
+    void startTxsim(const QStringList& extra = {}) {
+        m_txsim.setProcessEnvironment(m_env);
+        m_txsim.setProcessChannelMode(QProcess::MergedChannels);
+        m_txsim.start(QStringLiteral(PELORIN_TXSIM_PATH),
+                      QStringList{QStringLiteral("--name"), QStringLiteral("tx")} + extra);
+        ASSERT_TRUE(m_txsim.waitForStarted(5000));
+        // It says where it registered once the link exists.
+        QByteArray log;
+        while (!log.contains("registered") && m_txsim.waitForReadyRead(5000))
+            log += m_txsim.readAll();
+        ASSERT_THAT(log.toStdString(), HasSubstr("registered"));
+    }
+
+    CliRun cli(const QStringList& args, const QByteArray& input = {}) {
+        QProcess process;
+        process.setProcessEnvironment(m_env);
+        process.setWorkingDirectory(m_runtime.path());
+        process.start(QStringLiteral(PELORIN_CLI_PATH), args);
+        CliRun run;
+        if (!process.waitForStarted(5000)) {
+            ADD_FAILURE() << "pelorin-cli did not start";
+            return run;
+        }
+        if (!input.isNull())
+            process.write(input);
+        process.closeWriteChannel();
+        if (!process.waitForFinished(kProcessBoundMs)) {
+            process.kill();
+            process.waitForFinished(5000);
+            ADD_FAILURE() << "pelorin-cli hung: " << args.join(u' ').toStdString();
+        }
+        run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        run.out = process.readAllStandardOutput();
+        run.err = process.readAllStandardError();
+        return run;
+    }
+
+    void writeFile(const QString& name, const QByteArray& bytes) {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
+    QByteArray readFile(const QString& name) {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // Failures end with one line on standard error that starts with the program's name.
+    static void expectErrorLine(const CliRun& run) {
+        EXPECT_TRUE(run.err.startsWith("pelorin-cli: ")) << run.err.toStdString();
+        EXPECT_TRUE(run.err.endsWith('\n'));
+    }
+
+    QTemporaryDir m_runtime;
+    QProcessEnvironment m_env;
+    QProcess m_txsim;
+};
+
+TEST_F(CliTest, BackupAndRestore_ReadWritesTheBlockAndWriteIsVerified) {
+    writeFile(QStringLiteral("start.bin"), bytesOf(patternBlock(1)));
+    startTxsim({QStringLiteral("--rate"), QStringLiteral("0"), QStringLiteral("--settings"),
+                path(QStringLiteral("start.bin"))});
+
+    const CliRun backup =
+        cli({QStringLiteral("read"), QStringLiteral("--port"), QStringLiteral("tx"),
+             QStringLiteral("-o"), QStringLiteral("backup.bin")});
+    ASSERT_EQ(backup.exitCode, 0) << backup.err.toStdString();
+    EXPECT_EQ(readFile(QStringLiteral("backup.bin")), bytesOf(patternBlock(1)));
+
+    writeFile(QStringLiteral("other.bin"), bytesOf(patternBlock(2)));
+    const CliRun restore = cli({QStringLiteral("write"), QStringLiteral("other.bin")});
+    EXPECT_EQ(restore.exitCode, 0) << restore.err.toStdString();
+
+    // The block the transmitter holds now, through standard output.
+    const CliRun check = cli({QStringLiteral("read"), QStringLiteral("-o"), QStringLiteral("-")});
+    EXPECT_EQ(check.exitCode, 0) << check.err.toStdString();
+    EXPECT_EQ(check.out, bytesOf(patternBlock(2)));
+
+    // Standard input as the file to write, then back to the backup.
+    const CliRun fromInput =
+        cli({QStringLiteral("write"), QStringLiteral("-")}, readFile(QStringLiteral("backup.bin")));
+    EXPECT_EQ(fromInput.exitCode, 0) << fromInput.err.toStdString();
+    EXPECT_EQ(cli({QStringLiteral("read")}).out, bytesOf(patternBlock(1)));
+}
+
+TEST_F(CliTest, ReadJson_IsOneReadableObject) {
+    startTxsim({QStringLiteral("--rate"), QStringLiteral("0")});
+    const CliRun run = cli({QStringLiteral("read"), QStringLiteral("--json")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(run.out, &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << run.out.toStdString();
+    EXPECT_TRUE(document.isObject());
+}
+
+TEST_F(CliTest, User_SelectsEachStoredModel) {
+    startTxsim({QStringLiteral("--rate"), QStringLiteral("0")});
+    const CliRun first = cli({QStringLiteral("user"), QStringLiteral("0")});
+    const CliRun second = cli({QStringLiteral("user"), QStringLiteral("1"), QStringLiteral("-p"),
+                               QStringLiteral("COM1")});
+    ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
+    ASSERT_EQ(second.exitCode, 0) << second.err.toStdString();
+    EXPECT_FALSE(first.out.trimmed().isEmpty());
+    // The simulator's two models differ, and so do their summaries.
+    EXPECT_NE(first.out, second.out);
+}
+
+TEST_F(CliTest, MonitorJson_EveryFrameALineThenTheCounts) {
+    startTxsim({QStringLiteral("--rate"), QStringLiteral("100"), QStringLiteral("--bad-checksum"),
+                QStringLiteral("4")});
+    const CliRun run = cli({QStringLiteral("monitor"), QStringLiteral("--json"),
+                            QStringLiteral("--seconds"), QStringLiteral("1")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+
+    const QList<QByteArray> lines = run.out.trimmed().split('\n');
+    ASSERT_GE(lines.size(), 2);
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+        const QJsonObject frame = QJsonDocument::fromJson(lines[i]).object();
+        ASSERT_EQ(frame.value(QStringLiteral("channels")).toArray().size(), 6)
+            << lines[i].toStdString();
+        EXPECT_TRUE(frame.value(QStringLiteral("aux")).isDouble());
+    }
+    const QJsonObject closing = QJsonDocument::fromJson(lines.last()).object();
+    EXPECT_EQ(closing.value(QStringLiteral("received")).toInteger(), lines.size() - 1);
+    EXPECT_GT(closing.value(QStringLiteral("dropped")).toInteger(), 0);
+}
+
+TEST_F(CliTest, MonitorInterrupted_EndsCleanlyWithItsClosingLine) {
+    startTxsim({QStringLiteral("--rate"), QStringLiteral("50")});
+    QProcess process;
+    process.setProcessEnvironment(m_env);
+    process.start(QStringLiteral(PELORIN_CLI_PATH), {QStringLiteral("monitor")});
+    ASSERT_TRUE(process.waitForStarted(5000));
+    // Once frames are being printed, Ctrl+C.
+    QByteArray out;
+    while (out.count('\n') < 3 && process.waitForReadyRead(5000))
+        out += process.readAllStandardOutput();
+    ASSERT_GE(out.count('\n'), 3);
+    ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+    ASSERT_TRUE(process.waitForFinished(kProcessBoundMs));
+    out += process.readAllStandardOutput();
+
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 0);
+    const QByteArray last = out.trimmed().split('\n').last();
+    // The closing line carries the count of the frame lines above it.
+    const qsizetype frameLines = out.trimmed().count('\n') - 1;  // minus the heading
+    EXPECT_THAT(last.toStdString(), HasSubstr(QByteArray::number(frameLines).toStdString()));
+}
+
+TEST_F(CliTest, LineClosedDuringMonitor_EndsWithPortErrorAndCounts) {
+    startTxsim({QStringLiteral("--rate"), QStringLiteral("100"),
+                QStringLiteral("--close-after-frames"), QStringLiteral("10")});
+    const CliRun run = cli({QStringLiteral("monitor"), QStringLiteral("--json")});
+    EXPECT_EQ(run.exitCode, 4);
+    expectErrorLine(run);
+    const QJsonObject closing =
+        QJsonDocument::fromJson(run.out.trimmed().split('\n').last()).object();
+    EXPECT_EQ(closing.value(QStringLiteral("received")).toInteger(), 10);
+}
+
+TEST_F(CliTest, LineFaults_GarbageIsSkippedBadChecksumsTimeOut) {
+    startTxsim({QStringLiteral("--rate"), QStringLiteral("20"), QStringLiteral("--garbage"),
+                QStringLiteral("1"), QStringLiteral("--split")});
+    const CliRun throughGarbage =
+        cli({QStringLiteral("read"), QStringLiteral("-o"), QStringLiteral("a.bin"),
+             QStringLiteral("--timeout"), QStringLiteral("5")});
+    EXPECT_EQ(throughGarbage.exitCode, 0) << throughGarbage.err.toStdString();
+    EXPECT_EQ(readFile(QStringLiteral("a.bin")).size(), 67);
+
+    m_txsim.terminate();
+    ASSERT_TRUE(m_txsim.waitForFinished(5000));
+    startTxsim({QStringLiteral("--rate"), QStringLiteral("0"), QStringLiteral("--bad-checksum"),
+                QStringLiteral("1")});
+    const CliRun badSums =
+        cli({QStringLiteral("read"), QStringLiteral("-o"), QStringLiteral("b.bin"),
+             QStringLiteral("--timeout"), QStringLiteral("0.5")});
+    EXPECT_EQ(badSums.exitCode, 5);
+    expectErrorLine(badSums);
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("b.bin"))));
+}
+
+TEST_F(CliTest, MisbehavingTransmitters_EndWithTheirCodeAndNoOutputFile) {
+    const QString link = portFolder() + QStringLiteral("/fake");
+    const struct {
+        FakeTransmitter::Behaviour behaviour;
+        QStringList args;
+        int exitCode;
+    } cases[] = {
+        {FakeTransmitter::Behaviour::Silent,
+         {QStringLiteral("read"), QStringLiteral("-o"), QStringLiteral("out.bin")},
+         5},
+        {FakeTransmitter::Behaviour::Silent, {QStringLiteral("user"), QStringLiteral("1")}, 5},
+        {FakeTransmitter::Behaviour::Silent, {QStringLiteral("monitor")}, 5},
+        {FakeTransmitter::Behaviour::HangUpOnRequest,
+         {QStringLiteral("read"), QStringLiteral("-o"), QStringLiteral("out.bin")},
+         4},
+    };
+    for (const auto& c : cases) {
+        FakeTransmitter fake(link, c.behaviour);
+        ASSERT_TRUE(fake.ok());
+        const CliRun run =
+            cli(c.args + QStringList{QStringLiteral("--port"), link, QStringLiteral("--timeout"),
+                                     QStringLiteral("0.3")});
+        EXPECT_EQ(run.exitCode, c.exitCode)
+            << c.args.join(u' ').toStdString() << run.err.toStdString();
+        expectErrorLine(run);
+        EXPECT_FALSE(QFile::exists(path(QStringLiteral("out.bin"))));
+    }
+}
+
+TEST_F(CliTest, WriteToATransmitterThatKeepsItsOwn_ListsTheDifferences) {
+    const BlockBytes held = patternBlock(3);
+    FakeTransmitter fake(portFolder() + QStringLiteral("/fake"),
+                         FakeTransmitter::Behaviour::Stubborn, held);
+    ASSERT_TRUE(fake.ok());
+    BlockBytes written = held;
+    written[0] ^= 0x01;  // one field differs
+    writeFile(QStringLiteral("w.bin"), bytesOf(written));
+
+    const CliRun run = cli({QStringLiteral("write"), QStringLiteral("w.bin")});
+    EXPECT_EQ(run.exitCode, 1);
+    expectErrorLine(run);
+    EXPECT_EQ(run.out.trimmed().count('\n'), 0) << run.out.toStdString();  // one field
+
+    EXPECT_EQ(cli({QStringLiteral("write"), QStringLiteral("w.bin"), QStringLiteral("--no-verify")})
+                  .exitCode,
+              0);
+}
+
+TEST_F(CliTest, BadFilesAndOutputs_EndWithFileError) {
+    startTxsim({QStringLiteral("--rate"), QStringLiteral("0")});
+    writeFile(QStringLiteral("short.bin"), QByteArray(66, '\0'));
+    writeFile(QStringLiteral("long.bin"), QByteArray(68, '\0'));
+    writeFile(QStringLiteral("plain"), QByteArray("x"));
+    const QStringList cases[] = {
+        {QStringLiteral("write"), QStringLiteral("short.bin")},
+        {QStringLiteral("write"), QStringLiteral("long.bin")},
+        {QStringLiteral("write"), QStringLiteral("missing.bin")},
+        {QStringLiteral("write"), m_runtime.path()},
+        {QStringLiteral("read"), QStringLiteral("-o"), QStringLiteral("plain/x.bin")},
+        {QStringLiteral("read"), QStringLiteral("-o"), QStringLiteral("no/such/folder/x.bin")},
+    };
+    for (const QStringList& args : cases) {
+        const CliRun run = cli(args);
+        EXPECT_EQ(run.exitCode, 3) << args.join(u' ').toStdString();
+        expectErrorLine(run);
+    }
+    EXPECT_EQ(cli({QStringLiteral("write"), QStringLiteral("-")}, QByteArray(10, '\0')).exitCode,
+              3);
+    EXPECT_EQ(readFile(QStringLiteral("plain")), QByteArray("x"));
+}
+
+TEST_F(CliTest, PortsThatCannotBeUsed_EndWithPortError) {
+    startTxsim({QStringLiteral("--rate"), QStringLiteral("0")});
+    const QStringList specs = {QStringLiteral("COM9"), QStringLiteral("/dev/pelorin-none"),
+                               QStringLiteral("nobody"), portFolder() + QStringLiteral("/gone")};
+    ASSERT_TRUE(QFile::link(path(QStringLiteral("nothing")), specs.last()));
+    for (const QString& spec : specs) {
+        const CliRun run = cli({QStringLiteral("read"), QStringLiteral("--port"), spec});
+        EXPECT_EQ(run.exitCode, 4) << spec.toStdString();
+        expectErrorLine(run);
+    }
+
+    // Held by another program: neither read nor ports takes it, and both name the holder.
+    QSerialPort holder(QFileInfo(portFolder() + QStringLiteral("/tx")).canonicalFilePath());
+    ASSERT_TRUE(holder.open(QIODevice::ReadWrite));
+    QFile comm(QStringLiteral("/proc/self/comm"));
+    ASSERT_TRUE(comm.open(QIODevice::ReadOnly));
+    const std::string self = comm.readAll().trimmed().toStdString();
+
+    const CliRun busy =
+        cli({QStringLiteral("monitor"), QStringLiteral("--port"), QStringLiteral("tx")});
+    EXPECT_EQ(busy.exitCode, 4);
+    expectErrorLine(busy);
+    EXPECT_THAT(busy.err.toStdString(), HasSubstr(self));
+
+    const CliRun ports = cli({QStringLiteral("ports")});
+    EXPECT_EQ(ports.exitCode, 0);
+    EXPECT_THAT(ports.out.toStdString(),
+                HasSubstr((portFolder() + QStringLiteral("/tx")).toStdString()));
+    EXPECT_THAT(ports.out.toStdString(), HasSubstr(self));
+}
+
+TEST_F(CliTest, Ports_ListsTheVirtualTransmitterAndWhereItLeads) {
+    startTxsim({QStringLiteral("--rate"), QStringLiteral("0")});
+    const CliRun run = cli({QStringLiteral("ports")});
+    EXPECT_EQ(run.exitCode, 0);
+    const QString link = portFolder() + QStringLiteral("/tx");
+    EXPECT_THAT(run.out.toStdString(), HasSubstr(link.toStdString()));
+    EXPECT_THAT(run.out.toStdString(), HasSubstr(QFileInfo(link).symLinkTarget().toStdString()));
+}
+
+TEST_F(CliTest, WrongUsage_EndsWithUsageErrorBeforeTouchingAPort) {
+    const QStringList cases[] = {
+        {},
+        {QStringLiteral("backup")},
+        {QStringLiteral("user")},
+        {QStringLiteral("user"), QStringLiteral("2")},
+        {QStringLiteral("write")},
+        {QStringLiteral("write"), QStringLiteral("a"), QStringLiteral("b")},
+        {QStringLiteral("ports"), QStringLiteral("extra")},
+        {QStringLiteral("read"), QStringLiteral("--no-verify")},
+        {QStringLiteral("ports"), QStringLiteral("--json")},
+        {QStringLiteral("read"), QStringLiteral("--timeout"), QStringLiteral("0")},
+        {QStringLiteral("read"), QStringLiteral("--timeout"), QStringLiteral("soon")},
+        {QStringLiteral("monitor"), QStringLiteral("--seconds"), QStringLiteral("-1")},
+        {QStringLiteral("read"), QStringLiteral("--bogus")},
+        {QStringLiteral("read"), QStringLiteral("--port"), QStringLiteral("")},
+    };
+    for (const QStringList& args : cases) {
+        const CliRun run = cli(args);
+        EXPECT_EQ(run.exitCode, 2) << args.join(u' ').toStdString();
+        expectErrorLine(run);
+    }
+}
+
+}  // namespace
+}  // namespace pelorin
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,463 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tools/cli/commands.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSerialPortInfo>
+#include <QSocketNotifier>
+#include <QStringList>
+#include <QTimer>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <variant>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "link/settingsfile.h"
+#include "platform/qtserialcontrol.h"
+#include "platform/savefile.h"
+#include "platform/transmitterlink.h"
+#include "tools/dump/settingsreport.h"
+
+namespace pelorin::cli {
+
+namespace {
+
+QString tr(const char* text, int n = -1) {
+    return QCoreApplication::translate("pelorin-cli", text, nullptr, n);
+}
+
+void printOut(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
+    std::fflush(stdout);
+}
+
+QString fromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// The exit status and message for an answer that did not come.
+int failedAnswer(const TransmitterLink::Answer& answer) {
+    printError(answer.error);
+    return answer.outcome == TransmitterLink::Outcome::TimedOut ? kExitTimedOut : kExitPort;
+}
+
+// Opens the port the options name; false (after printing why) when it does not open.
+bool openLink(TransmitterLink& link, const Options& options) {
+    const QString error = link.open(options.port);
+    if (error.isEmpty())
+        return true;
+    printError(error);
+    return false;
+}
+
+// The readable form of a block: one field per line, groups apart, as pelorin-dump prints it.
+QByteArray readableForm(const BlockBytes& block, bool json) {
+    const dump::SettingsReport report = dump::makeSettingsReport(block);
+    if (json) {
+        QJsonObject object;
+        for (const dump::ReportField& field : report)
+            object.insert(fromStd(field.name), fromStd(field.value));
+        return QJsonDocument(object).toJson(QJsonDocument::Indented);
+    }
+    std::size_t width = 0;
+    for (const dump::ReportField& field : report)
+        width = std::max(width, field.name.size());
+    QString text;
+    for (std::size_t i = 0; i < report.size(); ++i) {
+        if (i > 0 && report[i].group != report[i - 1].group)
+            text += u'\n';
+        text += fromStd(report[i].name).leftJustified(static_cast<qsizetype>(width)) +
+                QStringLiteral("  ") + fromStd(report[i].value) + u'\n';
+    }
+    return text.toUtf8();
+}
+
+// "model type HELI-120, stick mode 2": the fields that tell models apart at a glance.
+QString blockSummary(const BlockBytes& block) {
+    QStringList parts;
+    for (const dump::ReportField& field : dump::makeSettingsReport(block)) {
+        if (field.group == FieldGroup::Model)
+            parts << fromStd(field.name) + u' ' + fromStd(field.value);
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+bool writeStandardOutput(const QByteArray& bytes) {
+    const std::size_t size = static_cast<std::size_t>(bytes.size());
+    if (std::fwrite(bytes.constData(), 1, size, stdout) != size || std::fflush(stdout) != 0) {
+        printError(tr("standard output cannot be written: %1.")
+                       .arg(QString::fromLocal8Bit(std::strerror(errno))));
+        return false;
+    }
+    return true;
+}
+
+// The 67 bytes of a settings file, or of standard input for "-".
+std::variant<BlockBytes, QString> loadSettings(const QString& file) {
+    if (file != QStringLiteral("-")) {
+        auto result = readSettingsFile(QFile::encodeName(file).toStdString());
+        if (const auto* error = std::get_if<FileError>(&result))
+            return fromStd(error->text);
+        return std::get<BlockBytes>(result);
+    }
+    QFile input;
+    if (!input.open(stdin, QIODevice::ReadOnly))
+        return tr("standard input cannot be read: %1.").arg(input.errorString());
+    // One byte more than a settings file is enough to know it is too long.
+    const QByteArray bytes = input.read(static_cast<qint64>(kSettingsFileSize) + 1);
+    if (bytes.size() != static_cast<qsizetype>(kSettingsFileSize)) {
+        return tr("standard input is not a settings file: a settings file has exactly %1 "
+                  "bytes, this one has %2.")
+            .arg(kSettingsFileSize)
+            .arg(bytes.size() > static_cast<qsizetype>(kSettingsFileSize)
+                     ? tr("more")
+                     : QString::number(bytes.size()));
+    }
+    BlockBytes block{};
+    std::copy(bytes.begin(), bytes.end(), block.begin());
+    return block;
+}
+
+// Ctrl+C (and SIGTERM, SIGHUP) turned into an event: the handler only writes a byte into a
+// pipe, and a socket notifier reads it on the event loop, where ending the run is safe.
+int g_signalPipe[2] = {-1, -1};
+
+extern "C" void onStopSignal(int) {
+    const char byte = 1;
+    const int saved = errno;
+    [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[1], &byte, 1);
+    errno = saved;
+}
+
+class StopSignals {
+public:
+    explicit StopSignals(const std::function<void()>& onStop) {
+        if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+            return;
+        m_notifier = std::make_unique<QSocketNotifier>(g_signalPipe[0], QSocketNotifier::Read);
+        QObject::connect(m_notifier.get(), &QSocketNotifier::activated, m_notifier.get(), [onStop] {
+            char byte = 0;
+            while (::read(g_signalPipe[0], &byte, 1) > 0) {
+            }
+            onStop();
+        });
+        struct sigaction action {};
+        action.sa_handler = onStopSignal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        for (std::size_t i = 0; i < kSignals.size(); ++i)
+            sigaction(kSignals[i], &action, &m_previous[i]);
+    }
+    ~StopSignals() {
+        if (!m_notifier)
+            return;
+        for (std::size_t i = 0; i < kSignals.size(); ++i)
+            sigaction(kSignals[i], &m_previous[i], nullptr);
+        m_notifier.reset();
+        ::close(g_signalPipe[0]);
+        ::close(g_signalPipe[1]);
+        g_signalPipe[0] = g_signalPipe[1] = -1;
+    }
+    StopSignals(const StopSignals&) = delete;
+    StopSignals& operator=(const StopSignals&) = delete;
+
+private:
+    static constexpr std::array<int, 3> kSignals{SIGINT, SIGTERM, SIGHUP};
+    std::array<struct sigaction, 3> m_previous{};
+    std::unique_ptr<QSocketNotifier> m_notifier;
+};
+
+QString hex4(int value) {
+    return QStringLiteral("%1").arg(value, 4, 16, QLatin1Char('0'));
+}
+
+}  // namespace
+
+void printError(const QString& text) {
+    const QStringList lines = text.trimmed().split(u'\n');
+    QString message = QStringLiteral("pelorin-cli: ") + lines.value(0) + u'\n';
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        if (!lines[i].isEmpty())
+            message += QStringLiteral("  ") + lines[i] + u'\n';
+    }
+    const QByteArray bytes = message.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
+    std::fflush(stderr);
+}
+
+int listPorts() {
+    QtSerialControl serial;
+    const PortTable& table = serial.refreshPortTable();
+    std::map<QString, QSerialPortInfo> system;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        system.emplace(info.systemLocation(), info);
+
+    int listed = 0;
+    for (int i = 0; i < kPortCount; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        const QString device = QString::fromLocal8Bit(table.portDeviceNames[index]);
+        if (device.isEmpty())
+            continue;
+        const QString com = fromStd(table.portDisplayNames[index]);
+        QString text = com.leftJustified(6) + device;
+        const QFileInfo file(device);
+        if (file.isSymLink())
+            text += QStringLiteral(" \u2192 ") + file.symLinkTarget();
+        text += u'\n';
+
+        const auto info = system.find(device);
+        QString description = fromStd(table.descriptions[index]);
+        if (info != system.end()) {
+            QStringList usb;
+            if (info->second.hasVendorIdentifier() && info->second.hasProductIdentifier()) {
+                usb << tr("USB %1:%2")
+                           .arg(hex4(info->second.vendorIdentifier()),
+                                hex4(info->second.productIdentifier()));
+            }
+            if (!info->second.serialNumber().isEmpty())
+                usb << tr("serial number %1").arg(info->second.serialNumber());
+            if (!usb.isEmpty())
+                text += QStringLiteral("      ") + usb.join(QStringLiteral(", ")) + u'\n';
+        }
+        if (!description.isEmpty())
+            text += QStringLiteral("      ") + description + u'\n';
+
+        const QString problem = probeProblem(com, device);
+        if (problem.isEmpty()) {
+            text += QStringLiteral("      ") + tr("opens: yes") + u'\n';
+        } else {
+            text += QStringLiteral("      ") + tr("opens: no") + u'\n';
+            for (const QString& line : problem.split(u'\n')) {
+                if (!line.isEmpty())
+                    text += QStringLiteral("        ") + line + u'\n';
+            }
+        }
+        printOut(text);
+        ++listed;
+    }
+    if (listed == 0)
+        printOut(tr("No serial port was found.") + u'\n');
+    return kExitDone;
+}
+
+int readSettings(const Options& options) {
+    const bool toStandardOutput = !options.output || *options.output == QStringLiteral("-");
+    if (toStandardOutput && !options.json && ::isatty(STDOUT_FILENO)) {
+        printError(
+            tr("the settings are binary and standard output is a terminal: name a file "
+               "with -o FILE, or use --json for the readable form."));
+        return kExitUsage;
+    }
+
+    TransmitterLink link;
+    if (!openLink(link, options))
+        return kExitPort;
+    const TransmitterLink::Answer answer = link.readSettings(options.timeout);
+    if (answer.outcome != TransmitterLink::Outcome::Received)
+        return failedAnswer(answer);
+
+    const QByteArray content = options.json
+                                   ? readableForm(answer.block, true)
+                                   : QByteArray(reinterpret_cast<const char*>(answer.block.data()),
+                                                static_cast<qsizetype>(answer.block.size()));
+    if (toStandardOutput)
+        return writeStandardOutput(content) ? kExitDone : kExitFile;
+    if (const QString error = saveFileAtomically(*options.output, content); !error.isEmpty()) {
+        printError(error);
+        return kExitFile;
+    }
+    printOut(tr("%1: settings saved to %2.").arg(link.portLabel(), *options.output) + u'\n');
+    return kExitDone;
+}
+
+int writeSettings(const QString& file, const Options& options) {
+    const auto loaded = loadSettings(file);
+    if (const auto* error = std::get_if<QString>(&loaded)) {
+        printError(*error);
+        return kExitFile;
+    }
+    const BlockBytes block = std::get<BlockBytes>(loaded);
+
+    TransmitterLink link;
+    if (!openLink(link, options))
+        return kExitPort;
+    if (const QString error = link.writeBlock(block); !error.isEmpty()) {
+        printError(error);
+        return kExitPort;
+    }
+    if (!options.verify) {
+        printOut(tr("%1: settings sent (not verified).").arg(link.portLabel()) + u'\n');
+        return kExitDone;
+    }
+
+    const TransmitterLink::Answer answer = link.readSettings(options.timeout);
+    if (answer.outcome != TransmitterLink::Outcome::Received) {
+        printError(tr("the settings were sent, but could not be read back to verify them: %1")
+                       .arg(answer.error));
+        return answer.outcome == TransmitterLink::Outcome::TimedOut ? kExitTimedOut : kExitPort;
+    }
+    // The checksum slots are not sent; the block is what must match.
+    BlockBytes sent = block;
+    sent[kChecksumSlot1] = sent[kChecksumSlot2] = 0;
+    BlockBytes held = answer.block;
+    held[kChecksumSlot1] = held[kChecksumSlot2] = 0;
+    if (sent == held) {
+        printOut(tr("%1: settings written and verified.").arg(link.portLabel()) + u'\n');
+        return kExitDone;
+    }
+
+    const dump::ReportOptions complete{.alwaysListSpareReverseBits = true};
+    const auto differences = dump::compareReports(dump::makeSettingsReport(sent, complete),
+                                                  dump::makeSettingsReport(held, complete));
+    std::size_t width = 0;
+    for (const auto& d : differences)
+        width = std::max(width, d.name.size());
+    QString text;
+    for (const auto& d : differences) {
+        text += tr("%1  written %2, transmitter holds %3")
+                    .arg(fromStd(d.name).leftJustified(static_cast<qsizetype>(width)),
+                         fromStd(d.first), fromStd(d.second)) +
+                u'\n';
+    }
+    printOut(text);
+    printError(tr("%1: the transmitter holds other settings than were written (%n field(s) "
+                  "differ).",
+                  static_cast<int>(differences.size()))
+                   .arg(link.portLabel()));
+    return kExitDiffers;
+}
+
+int selectUser(int index, const Options& options) {
+    TransmitterLink link;
+    if (!openLink(link, options))
+        return kExitPort;
+    const TransmitterLink::Answer answer = link.selectUser(index, options.timeout);
+    if (answer.outcome != TransmitterLink::Outcome::Received)
+        return failedAnswer(answer);
+    printOut(tr("USER%1 on %2: %3")
+                 .arg(QString::number(index + 1), link.portLabel(), blockSummary(answer.block)) +
+             u'\n');
+    return kExitDone;
+}
+
+int monitor(const Options& options) {
+    TransmitterLink link;
+    if (!openLink(link, options))
+        return kExitPort;
+
+    enum class End { Seconds, Interrupted, LineLost, Silent };
+    End end = End::Seconds;
+    QEventLoop loop;
+    QElapsedTimer clock;
+    clock.start();
+
+    if (!options.json) {
+        QString heading = tr("time").rightJustified(8);
+        for (int channel = 1; channel <= 6; ++channel)
+            heading += QStringLiteral("CH%1").arg(channel).rightJustified(channel == 1 ? 5 : 6);
+        printOut(heading + tr("aux").rightJustified(6) + u'\n');
+    }
+    QObject::connect(&link, &TransmitterLink::liveFrameReceived, &loop, [&] {
+        const double seconds = static_cast<double>(clock.elapsed()) / 1000.0;
+        const auto& channels = link.session().liveChannels();
+        const int aux = link.session().liveAux();
+        if (options.json) {
+            QJsonArray values;
+            for (const int value : channels)
+                values.append(value);
+            const QJsonObject line{{QStringLiteral("time"), seconds},
+                                   {QStringLiteral("channels"), values},
+                                   {QStringLiteral("aux"), aux}};
+            printOut(QString::fromUtf8(QJsonDocument(line).toJson(QJsonDocument::Compact)) + u'\n');
+            return;
+        }
+        QString text = QStringLiteral("%1").arg(seconds, 8, 'f', 3);
+        for (std::size_t i = 0; i < channels.size(); ++i)
+            text += QStringLiteral("%1").arg(channels[i], i == 0 ? 5 : 6);
+        text += QStringLiteral("%1\n").arg(aux, 6);
+        printOut(text);
+    });
+    QObject::connect(&link, &TransmitterLink::connectionLost, &loop, [&] {
+        end = End::LineLost;
+        loop.quit();
+    });
+    StopSignals stopSignals([&] {
+        end = End::Interrupted;
+        loop.quit();
+    });
+    QTimer duration;
+    duration.setSingleShot(true);
+    QObject::connect(&duration, &QTimer::timeout, &loop, [&] {
+        end = End::Seconds;
+        loop.quit();
+    });
+    if (options.seconds)
+        duration.start(std::chrono::milliseconds(std::llround(*options.seconds * 1000.0)));
+    // A transmitter that sends nothing at all ends the run after the time-out.
+    QTimer silence;
+    silence.setSingleShot(true);
+    QObject::connect(&silence, &QTimer::timeout, &loop, [&] {
+        if (link.session().counters().liveAccepted == 0) {
+            end = End::Silent;
+            loop.quit();
+        }
+    });
+    silence.start(options.timeout);
+
+    if (!link.lineLost())
+        loop.exec();
+    else
+        end = End::LineLost;
+
+    const Session::Counters& counters = link.session().counters();
+    const auto received = static_cast<qint64>(counters.liveAccepted);
+    const auto dropped = static_cast<qint64>(counters.liveRejected);
+    if (options.json) {
+        const char* reasons[] = {"seconds", "interrupted", "line lost", "silent"};
+        const QJsonObject closing{
+            {QStringLiteral("received"), received},
+            {QStringLiteral("dropped"), dropped},
+            {QStringLiteral("end"), QString::fromLatin1(reasons[static_cast<int>(end)])}};
+        printOut(QString::fromUtf8(QJsonDocument(closing).toJson(QJsonDocument::Compact)) + u'\n');
+    } else {
+        printOut(tr("frames received %1, dropped %2").arg(received).arg(dropped) + u'\n');
+    }
+
+    switch (end) {
+        case End::Seconds:
+        case End::Interrupted:
+            return kExitDone;
+        case End::LineLost:
+            printError(link.lostText());
+            return kExitPort;
+        case End::Silent:
+            printError(
+                tr("%1 sent no live channel frame within %2 s.")
+                    .arg(link.portLabel(),
+                         QString::number(static_cast<double>(options.timeout.count()) / 1000.0)) +
+                (dropped > 0 ? u' ' + tr("%n frame(s) failed their checks: the line is "
+                                         "disturbed.",
+                                         static_cast<int>(dropped))
+                             : QString()));
+            return kExitTimedOut;
+    }
+    return kExitDone;
+}
+
+}  // namespace pelorin::cli

@@ -1,0 +1,216 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// pelorin-cli: the transmitter without a window. Lists the ports, backs the settings up,
+// restores them with verification, selects a stored model and streams the live channels.
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <cstdio>
+#include <set>
+
+#include "platform/portadvice.h"
+#include "tools/cli/commands.h"
+
+namespace {
+
+using namespace pelorin::cli;
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("pelorin-cli", text);
+}
+
+QString description() {
+    return tr(
+        "Talks to the transmitter without a window: lists the serial ports, backs up and "
+        "restores the settings, selects a stored model and streams the live channels.\n"
+        "\n"
+        "Commands:\n"
+        "  ports\n"
+        "      Every port the program numbers (COM1 to COM22): its device, where a virtual\n"
+        "      port's link leads, USB vendor and product id, serial number and description\n"
+        "      where the system has them, and whether it opens now (if not, why).\n"
+        "  read [--port P] [-o FILE] [--json] [--timeout S]\n"
+        "      Asks the transmitter for its settings and waits for them. Writes them as a\n"
+        "      67-byte settings file to FILE (replaced whole or not at all), or to standard\n"
+        "      output when FILE is \"-\" or -o is not given; with --json, writes the readable\n"
+        "      form instead (every field by name).\n"
+        "  write FILE [--port P] [--no-verify] [--timeout S]\n"
+        "      Sends the block of a settings file (FILE \"-\": standard input) in one write,\n"
+        "      then reads the settings back and compares them; prints the fields that\n"
+        "      differ when the transmitter holds something else.\n"
+        "  user 0|1 [--port P] [--timeout S]\n"
+        "      Selects the stored model USER1 (0) or USER2 (1) and prints a summary of the\n"
+        "      settings the transmitter sends for it.\n"
+        "  monitor [--port P] [--seconds N] [--json] [--timeout S]\n"
+        "      Prints every live channel frame as a line: seconds since the start, the six\n"
+        "      channel values (centre 0) and the auxiliary value; with --json one JSON object\n"
+        "      per line. Ends after N seconds, or on Ctrl+C, with a line of the frames\n"
+        "      received and dropped (failed checks).\n"
+        "\n"
+        "--port P is a COM number (\"3\" or \"COM3\"), a device path (\"/dev/ttyUSB0\",\n"
+        "\"/dev/serial/by-id/...\") or the name of a virtual transmitter (\"txsim-1234\").\n"
+        "Without --port, the first port that opens is used, as the window does.\n"
+        "\n"
+        "Exit status:\n"
+        "  0  done\n"
+        "  1  write: the transmitter holds other settings than were written\n"
+        "  2  wrong usage\n"
+        "  3  a file cannot be read or is not a settings file (67 bytes), or the output\n"
+        "     cannot be written\n"
+        "  4  the port does not exist, does not open, or was lost\n"
+        "  5  the transmitter did not answer in time");
+}
+
+int usageError(const QString& problem) {
+    printError(problem + u'\n' + tr("Try 'pelorin-cli --help'."));
+    return kExitUsage;
+}
+
+// Seconds as a positive number of at most a day.
+std::optional<double> parseSeconds(const QString& text) {
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok || !(value > 0.0) || value > 86400.0)
+        return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("pelorin-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PELORIN_VERSION));
+    pelorin::setPortChooser(pelorin::PortChooser::CommandLine);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(description());
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 tr("ports, read, write, user or monitor."));
+    parser.addPositionalArgument(QStringLiteral("argument"),
+                                 tr("write: the settings file; user: 0 or 1."),
+                                 QStringLiteral("[FILE|0|1]"));
+    const QCommandLineOption portOption(
+        {QStringLiteral("p"), QStringLiteral("port")},
+        tr("The port: a COM number, a device path or a virtual transmitter's name."),
+        QStringLiteral("P"));
+    const QCommandLineOption outputOption(
+        {QStringLiteral("o"), QStringLiteral("output")},
+        tr("read: write the settings to FILE (\"-\": standard output)."), QStringLiteral("FILE"));
+    const QCommandLineOption jsonOption(
+        QStringLiteral("json"),
+        tr("read: the readable form instead of the 67 bytes; monitor: JSON lines."));
+    const QCommandLineOption noVerifyOption(
+        QStringLiteral("no-verify"), tr("write: do not read the settings back to compare them."));
+    const QCommandLineOption timeoutOption(
+        {QStringLiteral("t"), QStringLiteral("timeout")},
+        tr("How long to wait for the transmitter's answer, in seconds (default 3)."),
+        QStringLiteral("S"), QStringLiteral("3"));
+    const QCommandLineOption secondsOption({QStringLiteral("s"), QStringLiteral("seconds")},
+                                           tr("monitor: end after N seconds (default: at Ctrl+C)."),
+                                           QStringLiteral("N"));
+    parser.addOptions(
+        {portOption, outputOption, jsonOption, noVerifyOption, timeoutOption, secondsOption});
+
+    if (!parser.parse(QCoreApplication::arguments()))
+        return usageError(parser.errorText());
+    if (parser.isSet(QStringLiteral("help"))) {
+        // The usage line names the program as it is installed, not the path it was run by.
+        QString help = parser.helpText();
+        help.replace(QCoreApplication::arguments().constFirst(), QStringLiteral("pelorin-cli"));
+        std::fputs(qPrintable(help), stdout);
+        return kExitDone;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        std::printf("pelorin-cli %s\n", PELORIN_VERSION);
+        return kExitDone;
+    }
+
+    const QStringList arguments = parser.positionalArguments();
+    if (arguments.isEmpty())
+        return usageError(tr("no command given: ports, read, write, user or monitor."));
+    const QString command = arguments.first();
+
+    // Which options each command takes; any other is a mistake worth saying.
+    const std::set<QString> allowed = [&]() -> std::set<QString> {
+        if (command == u"ports")
+            return {};
+        if (command == u"read")
+            return {QStringLiteral("port"), QStringLiteral("output"), QStringLiteral("json"),
+                    QStringLiteral("timeout")};
+        if (command == u"write")
+            return {QStringLiteral("port"), QStringLiteral("no-verify"), QStringLiteral("timeout")};
+        if (command == u"user")
+            return {QStringLiteral("port"), QStringLiteral("timeout")};
+        if (command == u"monitor")
+            return {QStringLiteral("port"), QStringLiteral("seconds"), QStringLiteral("json"),
+                    QStringLiteral("timeout")};
+        return {QStringLiteral("?")};
+    }();
+    if (allowed.contains(QStringLiteral("?")))
+        return usageError(tr("unknown command \"%1\".").arg(command));
+    for (const QString& name : parser.optionNames()) {
+        const QString longName = name == u"p"   ? QStringLiteral("port")
+                                 : name == u"o" ? QStringLiteral("output")
+                                 : name == u"t" ? QStringLiteral("timeout")
+                                 : name == u"s" ? QStringLiteral("seconds")
+                                                : name;
+        if (!allowed.contains(longName))
+            return usageError(tr("%1 does not take --%2.").arg(command, longName));
+    }
+
+    Options options;
+    options.port = parser.value(portOption);
+    if (parser.isSet(portOption) && options.port.trimmed().isEmpty())
+        return usageError(tr("--port needs a port: a COM number, a device path or a name."));
+    if (parser.isSet(outputOption)) {
+        options.output = parser.value(outputOption);
+        if (options.output->isEmpty())
+            return usageError(tr("-o needs a file name (\"-\" for standard output)."));
+    }
+    options.json = parser.isSet(jsonOption);
+    options.verify = !parser.isSet(noVerifyOption);
+    const std::optional<double> timeout = parseSeconds(parser.value(timeoutOption));
+    if (!timeout) {
+        return usageError(tr("--timeout takes a number of seconds greater than 0, not \"%1\".")
+                              .arg(parser.value(timeoutOption)));
+    }
+    options.timeout = std::chrono::milliseconds(
+        std::max<long long>(1, static_cast<long long>(std::llround(*timeout * 1000.0))));
+    if (parser.isSet(secondsOption)) {
+        options.seconds = parseSeconds(parser.value(secondsOption));
+        if (!options.seconds) {
+            return usageError(tr("--seconds takes a number of seconds greater than 0, not "
+                                 "\"%1\".")
+                                  .arg(parser.value(secondsOption)));
+        }
+    }
+
+    const qsizetype expected = (command == u"write" || command == u"user") ? 2 : 1;
+    if (arguments.size() != expected) {
+        if (command == u"write")
+            return usageError(tr("write needs exactly one settings file."));
+        if (command == u"user")
+            return usageError(tr("user needs the stored model: 0 (USER1) or 1 (USER2)."));
+        return usageError(tr("%1 takes no argument, but got \"%2\".").arg(command, arguments[1]));
+    }
+
+    if (command == u"ports")
+        return listPorts();
+    if (command == u"read")
+        return readSettings(options);
+    if (command == u"write")
+        return writeSettings(arguments[1], options);
+    if (command == u"user") {
+        if (arguments[1] != u"0" && arguments[1] != u"1") {
+            return usageError(
+                tr("user takes 0 (USER1) or 1 (USER2), not \"%1\".").arg(arguments[1]));
+        }
+        return selectUser(arguments[1].toInt(), options);
+    }
+    return monitor(options);
+}
