@@ -27,7 +27,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "link/settingsfile.h"
+#include "models/modelformat.h"
 #include "platform/qtserialcontrol.h"
 #include "platform/savefile.h"
 #include "platform/transmitterlink.h"
@@ -66,26 +66,11 @@ bool openLink(TransmitterLink& link, const Options& options) {
     return false;
 }
 
-// The readable form of a block: one field per line, groups apart, as pelorin-dump prints it.
-QByteArray readableForm(const BlockBytes& block, bool json) {
-    const dump::SettingsReport report = dump::makeSettingsReport(block);
-    if (json) {
-        QJsonObject object;
-        for (const dump::ReportField& field : report)
-            object.insert(fromStd(field.name), fromStd(field.value));
-        return QJsonDocument(object).toJson(QJsonDocument::Indented);
-    }
-    std::size_t width = 0;
-    for (const dump::ReportField& field : report)
-        width = std::max(width, field.name.size());
-    QString text;
-    for (std::size_t i = 0; i < report.size(); ++i) {
-        if (i > 0 && report[i].group != report[i - 1].group)
-            text += u'\n';
-        text += fromStd(report[i].name).leftJustified(static_cast<qsizetype>(width)) +
-                QStringLiteral("  ") + fromStd(report[i].value) + u'\n';
-    }
-    return text.toUtf8();
+// The readable form of a block: the model format's JSON, every field by name.
+QByteArray readableForm(const BlockBytes& block) {
+    models::Model model;
+    model.blockBytes = block;
+    return models::modelToJson(model);
 }
 
 // "model type HELI-120, stick mode 2": the fields that tell models apart at a glance.
@@ -108,30 +93,25 @@ bool writeStandardOutput(const QByteArray& bytes) {
     return true;
 }
 
-// The 67 bytes of a settings file, or of standard input for "-".
+// The block of a model file in either format (67 bytes, or the readable JSON form), or of
+// standard input for "-".
 std::variant<BlockBytes, QString> loadSettings(const QString& file) {
     if (file != QStringLiteral("-")) {
-        auto result = readSettingsFile(QFile::encodeName(file).toStdString());
-        if (const auto* error = std::get_if<FileError>(&result))
-            return fromStd(error->text);
-        return std::get<BlockBytes>(result);
+        auto result = models::readModelFile(file);
+        if (const auto* error = std::get_if<QString>(&result))
+            return *error;
+        return std::get<models::LoadedModel>(result).model.blockBytes;
     }
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly))
         return tr("standard input cannot be read: %1.").arg(input.errorString());
-    // One byte more than a settings file is enough to know it is too long.
-    const QByteArray bytes = input.read(static_cast<qint64>(kSettingsFileSize) + 1);
-    if (bytes.size() != static_cast<qsizetype>(kSettingsFileSize)) {
-        return tr("standard input is not a settings file: a settings file has exactly %1 "
-                  "bytes, this one has %2.")
-            .arg(kSettingsFileSize)
-            .arg(bytes.size() > static_cast<qsizetype>(kSettingsFileSize)
-                     ? tr("more")
-                     : QString::number(bytes.size()));
-    }
-    BlockBytes block{};
-    std::copy(bytes.begin(), bytes.end(), block.begin());
-    return block;
+    // A model file is small; reading stops well past the size of any of them.
+    constexpr qint64 kMostRead = 1 << 20;
+    const QByteArray content = input.read(kMostRead);
+    auto result = models::modelFromContent(content);
+    if (const auto* error = std::get_if<models::FormatError>(&result))
+        return error->text(tr("standard input"));
+    return std::get<models::LoadedModel>(result).model.blockBytes;
 }
 
 // Ctrl+C (and SIGTERM, SIGHUP) turned into an event: the handler only writes a byte into a
@@ -273,7 +253,7 @@ int readSettings(const Options& options) {
         return failedAnswer(answer);
 
     const QByteArray content = options.json
-                                   ? readableForm(answer.block, true)
+                                   ? readableForm(answer.block)
                                    : QByteArray(reinterpret_cast<const char*>(answer.block.data()),
                                                 static_cast<qsizetype>(answer.block.size()));
     if (toStandardOutput)

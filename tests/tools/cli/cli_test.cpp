@@ -235,14 +235,22 @@ TEST_F(CliTest, BackupAndRestore_ReadWritesTheBlockAndWriteIsVerified) {
     EXPECT_EQ(cli({QStringLiteral("read")}).out, bytesOf(patternBlock(1)));
 }
 
-TEST_F(CliTest, ReadJson_IsOneReadableObject) {
-    startTxsim({QStringLiteral("--rate"), QStringLiteral("0")});
-    const CliRun run = cli({QStringLiteral("read"), QStringLiteral("--json")});
+TEST_F(CliTest, ReadJson_IsReadableAndWritesBackTheSameBlock) {
+    writeFile(QStringLiteral("start.bin"), bytesOf(patternBlock(4)));
+    startTxsim({QStringLiteral("--rate"), QStringLiteral("0"), QStringLiteral("--settings"),
+                path(QStringLiteral("start.bin"))});
+    const CliRun run = cli({QStringLiteral("read"), QStringLiteral("--json"), QStringLiteral("-o"),
+                            QStringLiteral("model.json")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(run.out, &error);
-    EXPECT_EQ(error.error, QJsonParseError::NoError) << run.out.toStdString();
-    EXPECT_TRUE(document.isObject());
+    QJsonDocument::fromJson(readFile(QStringLiteral("model.json")), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError);
+
+    writeFile(QStringLiteral("other.bin"), bytesOf(patternBlock(5)));
+    ASSERT_EQ(cli({QStringLiteral("write"), QStringLiteral("other.bin")}).exitCode, 0);
+    const CliRun back = cli({QStringLiteral("write"), QStringLiteral("model.json")});
+    EXPECT_EQ(back.exitCode, 0) << back.err.toStdString();
+    EXPECT_EQ(cli({QStringLiteral("read")}).out, bytesOf(patternBlock(4)));
 }
 
 TEST_F(CliTest, User_SelectsEachStoredModel) {
