@@ -286,17 +286,23 @@ int writeSettings(const QString& file, const Options& options) {
         return kExitDone;
     }
 
-    const TransmitterLink::Answer answer = link.readSettings(options.timeout);
+    // The checksum slots are not sent; the block is what must match.
+    const auto withoutSlots = [](BlockBytes bytes) {
+        bytes[kChecksumSlot1] = bytes[kChecksumSlot2] = 0;
+        return bytes;
+    };
+    const BlockBytes sent = withoutSlots(block);
+    TransmitterLink::Answer answer = link.readSettings(options.timeout);
+    // A transmitter still storing the block may answer with the one before; a second read
+    // tells that apart from a block it did not take.
+    if (answer.outcome == TransmitterLink::Outcome::Received && withoutSlots(answer.block) != sent)
+        answer = link.readSettings(options.timeout);
     if (answer.outcome != TransmitterLink::Outcome::Received) {
         printError(tr("the settings were sent, but could not be read back to verify them: %1")
                        .arg(answer.error));
         return answer.outcome == TransmitterLink::Outcome::TimedOut ? kExitTimedOut : kExitPort;
     }
-    // The checksum slots are not sent; the block is what must match.
-    BlockBytes sent = block;
-    sent[kChecksumSlot1] = sent[kChecksumSlot2] = 0;
-    BlockBytes held = answer.block;
-    held[kChecksumSlot1] = held[kChecksumSlot2] = 0;
+    const BlockBytes held = withoutSlots(answer.block);
     if (sent == held) {
         printOut(tr("%1: settings written and verified.").arg(link.portLabel()) + u'\n');
         return kExitDone;
@@ -353,7 +359,18 @@ int monitor(const Options& options) {
             heading += QStringLiteral("CH%1").arg(channel).rightJustified(channel == 1 ? 5 : 6);
         printOut(heading + tr("aux").rightJustified(6) + u'\n');
     }
+    // A transmitter that falls silent (or never sends) ends the run after the time-out; each
+    // good frame starts the wait afresh.
+    QTimer silence;
+    silence.setSingleShot(true);
+    QObject::connect(&silence, &QTimer::timeout, &loop, [&] {
+        end = End::Silent;
+        loop.quit();
+    });
+    silence.start(options.timeout);
+
     QObject::connect(&link, &TransmitterLink::liveFrameReceived, &loop, [&] {
+        silence.start(options.timeout);
         const double seconds = static_cast<double>(clock.elapsed()) / 1000.0;
         const auto& channels = link.session().liveChannels();
         const int aux = link.session().liveAux();
@@ -389,17 +406,6 @@ int monitor(const Options& options) {
     });
     if (options.seconds)
         duration.start(std::chrono::milliseconds(std::llround(*options.seconds * 1000.0)));
-    // A transmitter that sends nothing at all ends the run after the time-out.
-    QTimer silence;
-    silence.setSingleShot(true);
-    QObject::connect(&silence, &QTimer::timeout, &loop, [&] {
-        if (link.session().counters().liveAccepted == 0) {
-            end = End::Silent;
-            loop.quit();
-        }
-    });
-    silence.start(options.timeout);
-
     if (!link.lineLost())
         loop.exec();
     else
@@ -428,7 +434,7 @@ int monitor(const Options& options) {
             return kExitPort;
         case End::Silent:
             printError(
-                tr("%1 sent no live channel frame within %2 s.")
+                tr("%1 sent no good live channel frame for %2 s.")
                     .arg(link.portLabel(),
                          QString::number(static_cast<double>(options.timeout.count()) / 1000.0)) +
                 (dropped > 0 ? u' ' + tr("%n frame(s) failed their checks: the line is "
