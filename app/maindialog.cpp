@@ -17,6 +17,7 @@
 #include "app/aboutdialog.h"
 #include "app/helpdialog.h"
 #include "app/livedisplay.h"
+#include "app/monitorwindow.h"
 #include "app/serialsettingdialog.h"
 #include "editors/channeleditors.h"
 #include "editors/curvedialogs.h"
@@ -301,7 +302,15 @@ void MainDialog::systemCommand(unsigned command) {
 
 void MainDialog::showModels() {}
 
-void MainDialog::showMonitor() {}
+void MainDialog::showMonitor() {
+    if (monitor_ == nullptr) {
+        monitor_ = new MonitorWindow(session_, *serial_, this);
+        monitor_->setFrameSource(this, &MainDialog::liveFrameReceived);
+    }
+    monitor_->show();
+    monitor_->raise();
+    monitor_->activateWindow();
+}
 
 void MainDialog::runAbout() {
     AboutDialog about(this);

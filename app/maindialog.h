@@ -21,6 +21,7 @@ class QPushButton;
 namespace pelorin {
 
 class ChannelDisplay;
+class MonitorWindow;
 class SystemMenu;
 class TypeDialog;
 class HelpDialog;
@@ -177,6 +178,7 @@ private:
     QPushButton* pitchCurveButton_ = nullptr;
     QPushButton* throttleCurveButton_ = nullptr;
     ChannelDisplay* channelDisplay_ = nullptr;
+    MonitorWindow* monitor_ = nullptr;  // made on first use, then kept (hidden when closed)
     SystemMenu* systemMenu_ = nullptr;
     QTimer displayTimer_;
 

@@ -1,0 +1,127 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/channeltrace.h"
+
+#include <QPainter>
+#include <QPalette>
+
+#include <algorithm>
+
+namespace pelorin {
+
+namespace {
+
+constexpr std::array<QRgb, 6> kChannelColours = {
+    qRgb(0xE6, 0x9F, 0x00),  // orange
+    qRgb(0x56, 0xB4, 0xE9),  // sky blue
+    qRgb(0x00, 0x9E, 0x73),  // bluish green
+    qRgb(0x00, 0x72, 0xB2),  // blue
+    qRgb(0xD5, 0x5E, 0x00),  // vermilion
+    qRgb(0xCC, 0x79, 0xA7),  // reddish purple
+};
+
+constexpr int kGridPercents[] = {-100, -50, 0, 50, 100};
+
+}  // namespace
+
+QColor channelColour(int channel) {
+    return QColor(kChannelColours[static_cast<std::size_t>(channel) % kChannelColours.size()]);
+}
+
+ChannelTrace::ChannelTrace(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(tr("Channel trace"));
+    setAccessibleDescription(tr("The last 10 seconds of CH1 to CH6 as lines over time"));
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+QSize ChannelTrace::sizeHint() const {
+    return {520, 260};
+}
+
+QSize ChannelTrace::minimumSizeHint() const {
+    return {260, 140};
+}
+
+void ChannelTrace::addSample(std::int64_t ms, const std::array<int, 6>& values) {
+    samples_.push_back({ms, values});
+    if (samples_.size() > kMaxSamples)
+        samples_.pop_front();
+}
+
+void ChannelTrace::setNow(std::int64_t ms) {
+    now_ = ms;
+    dropOld();
+}
+
+void ChannelTrace::clear() {
+    samples_.clear();
+}
+
+void ChannelTrace::dropOld() {
+    // Keep one sample left of the edge, so the lines run to the edge instead of stopping short.
+    while (samples_.size() > 1 && samples_[1].ms < now_ - kSpanMs)
+        samples_.pop_front();
+}
+
+void ChannelTrace::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect area = rect();
+    painter.fillRect(area, palette().color(QPalette::Base));
+
+    // Percent labels on the left, the plot to their right.
+    const QFontMetrics metrics = fontMetrics();
+    const int labelWidth = metrics.horizontalAdvance(tr("%1 %", "a percentage").arg(-100)) + 6;
+    const QRectF plot(area.left() + labelWidth, area.top() + metrics.height() / 2.0,
+                      area.width() - labelWidth - 4, area.height() - metrics.height() - 2.0);
+    if (plot.width() < 2 || plot.height() < 2)
+        return;
+    const double centreY = plot.center().y();
+    const double yPerPercent = plot.height() / (2.0 * kScalePercent);
+    auto yOf = [&](double percent) {
+        return centreY - std::clamp(percent, -kScalePercent, kScalePercent) * yPerPercent;
+    };
+    const double xPerMs = plot.width() / static_cast<double>(kSpanMs);
+    auto xOf = [&](std::int64_t ms) {
+        return plot.right() - static_cast<double>(now_ - ms) * xPerMs;
+    };
+
+    const QColor grid = palette().color(QPalette::Mid);
+    const QColor text = palette().color(QPalette::Text);
+    for (int percent : kGridPercents) {
+        const double y = yOf(percent);
+        painter.setPen(QPen(grid, 1, percent == 0 ? Qt::SolidLine : Qt::DotLine));
+        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        painter.setPen(text);
+        painter.drawText(
+            QRectF(area.left(), y - metrics.height() / 2.0, labelWidth - 4, metrics.height()),
+            Qt::AlignRight | Qt::AlignVCenter,
+            tr("%1 %", "a percentage")
+                .arg(percent > 0 ? QStringLiteral("+%1").arg(percent) : QString::number(percent)));
+    }
+    // A light line for every second.
+    painter.setPen(QPen(grid, 1, Qt::DotLine));
+    for (std::int64_t s = 1; s < kSpanMs / 1000; ++s) {
+        const double x = plot.right() - static_cast<double>(s * 1000) * xPerMs;
+        painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+    }
+    painter.setPen(grid);
+    painter.drawRect(plot);
+
+    if (samples_.empty())
+        return;
+    painter.setClipRect(plot);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (std::size_t channel = 0; channel < 6; ++channel) {
+        points_.clear();
+        for (const Sample& sample : samples_) {
+            if (sample.ms > now_)
+                break;
+            points_.append(QPointF(xOf(sample.ms), yOf(channelPercent(sample.values[channel]))));
+        }
+        painter.setPen(QPen(channelColour(static_cast<int>(channel)), 1.5));
+        painter.drawPolyline(points_.constData(), static_cast<int>(points_.size()));
+    }
+}
+
+}  // namespace pelorin

@@ -1,0 +1,64 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The monitor's trace: the last ten seconds of the six channels as lines over time, one colour
+// per channel, on a scale of -125 % .. +125 % (100 % is 512 units from the centre).
+
+#include <QColor>
+#include <QPointF>
+#include <QVector>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <deque>
+
+namespace pelorin {
+
+// The channels' colours, from Okabe and Ito's palette for readers with any kind of colour
+// vision (its yellow is left out: it vanishes on white).
+[[nodiscard]] QColor channelColour(int channel);
+
+// A channel value (word - 1512) as a percentage of 512.
+[[nodiscard]] constexpr double channelPercent(int value) {
+    return value * 100.0 / 512.0;
+}
+
+class ChannelTrace : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr std::int64_t kSpanMs = 10000;
+    static constexpr double kScalePercent = 125.0;  // the top edge; the bottom is its negative
+
+    explicit ChannelTrace(QWidget* parent = nullptr);
+
+    // One frame's channel values (word - 1512) at `ms` on the caller's clock.
+    void addSample(std::int64_t ms, const std::array<int, 6>& values);
+    // The time at the right edge; older samples scroll left and out.
+    void setNow(std::int64_t ms);
+    void clear();
+    [[nodiscard]] std::size_t sampleCount() const { return samples_.size(); }
+
+    [[nodiscard]] QSize sizeHint() const override;
+    [[nodiscard]] QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    struct Sample {
+        std::int64_t ms = 0;
+        std::array<int, 6> values{};
+    };
+    void dropOld();
+
+    // More samples than any real line delivers in ten seconds; beyond it the oldest go.
+    static constexpr std::size_t kMaxSamples = 8192;
+
+    std::deque<Sample> samples_;
+    std::int64_t now_ = 0;
+    QVector<QPointF> points_;  // reused by every paint
+};
+
+}  // namespace pelorin

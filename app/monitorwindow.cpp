@@ -1,0 +1,479 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/monitorwindow.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "app/channeltrace.h"
+#include "link/frames.h"
+#include "link/serialcontrol.h"
+#include "link/session.h"
+#include "platform/messages.h"
+
+namespace pelorin {
+
+namespace {
+
+constexpr int kSwatchSize = 12;
+constexpr int kGap = 8;  // between the window and the main window beside it
+
+QPixmap swatch(const QColor& colour) {
+    QPixmap pixmap(kSwatchSize, kSwatchSize);
+    pixmap.fill(colour);
+    QPainter painter(&pixmap);
+    painter.setPen(QColor(0, 0, 0, 90));
+    painter.drawRect(0, 0, kSwatchSize - 1, kSwatchSize - 1);
+    return pixmap;
+}
+
+QLabel* swatchLabel(int channel, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setPixmap(swatch(channelColour(channel)));
+    return label;
+}
+
+// A number that changes many times a second: digits of one width, right-aligned in a label
+// that never changes its size, so nothing in the window moves while the numbers do.
+QLabel* numberLabel(const QString& widest, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSizeF(parent->font().pointSizeF());
+    label->setFont(font);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    const QFontMetrics metrics(font);
+    label->setFixedSize(metrics.horizontalAdvance(widest) + 4, metrics.height() + 2);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+void setTextIfChanged(QLabel* label, const QString& text) {
+    if (label->text() != text)
+        label->setText(text);
+}
+
+}  // namespace
+
+QString chooseRecordingFile(QWidget* parent) {
+    QFileDialog dialog(parent, MonitorWindow::tr("Record to CSV File"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(
+        {MonitorWindow::tr("CSV files (*.csv)"), MonitorWindow::tr("All files (*)")});
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.resize(760, 460);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
+}
+
+MonitorWindow::MonitorWindow(const Session& session, const SerialControl& serial, QWidget* parent)
+    : QDialog(parent), session_(session), serial_(serial), chooseFile_(&chooseRecordingFile) {
+    setWindowTitle(tr("Monitor"));
+    setModal(false);
+    setSizeGripEnabled(true);
+    clock_.start();
+    refreshTimer_.setInterval(kRefreshMs);
+    connect(&refreshTimer_, &QTimer::timeout, this, &MonitorWindow::refresh);
+    numberLocale_ = locale();
+    numberLocale_.setNumberOptions(QLocale::OmitGroupSeparator);
+    buildControls();
+}
+
+MonitorWindow::~MonitorWindow() {
+    refreshTimer_.stop();
+    disconnect(frameConnection_);
+    recorder_.stop();
+}
+
+void MonitorWindow::buildControls() {
+    // The numbers.
+    auto* channels = new QGroupBox(tr("Channels"), this);
+    channels_ = channels;
+    auto* grid = new QGridLayout(channels);
+    grid->setHorizontalSpacing(14);
+    const std::array<QString, 3> columnNames = {tr("Word"), tr("Value"), tr("Percent")};
+    // The widest texts each column can show: the auxiliary word is any 16-bit number.
+    const std::array<QString, 3> widest = {
+        QStringLiteral("65535"), QStringLiteral("+64023"),
+        tr("%1 %", "a percentage").arg(QStringLiteral("+12504.5"))};
+    for (std::size_t c = 0; c < columnNames.size(); ++c) {
+        auto* header = new QLabel(columnNames[c], channels);
+        header->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(header, 0, static_cast<int>(c) + 2);
+    }
+    for (int row = 0; row < kRows; ++row) {
+        const bool aux = row == kRows - 1;
+        const QString name = aux ? tr("AUX") : tr("CH%1").arg(row + 1);
+        if (!aux)
+            grid->addWidget(swatchLabel(row, channels), row + 1, 0);
+        auto* nameLabel = new QLabel(name, channels);
+        if (aux)
+            nameLabel->setToolTip(tr("The auxiliary word, as the transmitter sends it"));
+        grid->addWidget(nameLabel, row + 1, 1);
+        for (std::size_t c = 0; c < columnNames.size(); ++c) {
+            QLabel* label = numberLabel(widest[c], channels);
+            label->setAccessibleName(tr("%1 %2").arg(name, columnNames[c]));
+            grid->addWidget(label, row + 1, static_cast<int>(c) + 2);
+            values_[static_cast<std::size_t>(row)][c] = label;
+        }
+    }
+    grid->setColumnStretch(5, 1);
+    channels->setToolTip(
+        tr("Word: as received (1000..2100). Value: word - 1512. Percent: value "
+           "as a share of 512 (word 1000 is -100 %, 2024 is +100 %)."));
+
+    // The health of the line.
+    auto* link = new QGroupBox(tr("Link"), this);
+    auto* form = new QGridLayout(link);
+    const std::array<QString, 6> healthNames = {tr("State"),           tr("Good frames"),
+                                                tr("Dropped frames"),  tr("Settings frames"),
+                                                tr("Last good frame"), tr("Port")};
+    const std::array<QString, 6> healthTips = {
+        tr("\"No data\" when no good frame has come for a second"),
+        tr("Good live frames per second"),
+        tr("Live frames dropped since this window opened (a bad checksum or a channel word above "
+           "2100), and how many per second"),
+        tr("Settings frames received since this window opened"),
+        tr("Time since the last good live frame"),
+        tr("The port in use and its device"),
+    };
+    const QFontMetrics metrics(font());
+    for (std::size_t r = 0; r < healthNames.size(); ++r) {
+        auto* name = new QLabel(healthNames[r], link);
+        auto* value = new QLabel(link);
+        value->setAccessibleName(healthNames[r]);
+        value->setToolTip(healthTips[r]);
+        name->setToolTip(healthTips[r]);
+        const auto row = static_cast<HealthRow>(r);
+        if (row == HealthRow::Port) {
+            value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            value->setMinimumWidth(metrics.averageCharWidth() * 24);
+            value->setWordWrap(true);
+        } else {
+            // Changing texts in labels of a fixed size: the window never re-lays itself out.
+            QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+            fixed.setPointSizeF(font().pointSizeF());
+            if (row != HealthRow::State)
+                value->setFont(fixed);
+            value->setFixedSize(QFontMetrics(fixed).averageCharWidth() * 22,
+                                std::max(metrics.height(), QFontMetrics(fixed).height()) + 2);
+        }
+        form->addWidget(name, static_cast<int>(r), 0);
+        form->addWidget(value, static_cast<int>(r), 1);
+        healthLabels_[r] = value;
+    }
+    form->setColumnStretch(1, 1);
+
+    // The trace, its legend and its pause button.
+    auto* traceBox = new QGroupBox(tr("Last 10 seconds"), this);
+    auto* traceLayout = new QVBoxLayout(traceBox);
+    trace_ = new ChannelTrace(traceBox);
+    traceLayout->addWidget(trace_, 1);
+    auto* legend = new QHBoxLayout;
+    for (int channel = 0; channel < 6; ++channel) {
+        legend->addWidget(swatchLabel(channel, traceBox));
+        auto* name = new QLabel(tr("CH%1").arg(channel + 1), traceBox);
+        legend->addWidget(name);
+        legend->addSpacing(6);
+    }
+    legend->addStretch(1);
+    pauseButton_ = new QPushButton(traceBox);
+    pauseButton_->setAutoDefault(false);
+    connect(pauseButton_, &QPushButton::clicked, this, &MonitorWindow::togglePause);
+    legend->addWidget(pauseButton_);
+    traceLayout->addLayout(legend);
+
+    // Recording, and closing.
+    recordButton_ = new QPushButton(this);
+    recordButton_->setAutoDefault(false);
+    connect(recordButton_, &QPushButton::clicked, this, &MonitorWindow::toggleRecording);
+    recordingLabel_ = new QLabel(this);
+    recordingLabel_->setAccessibleName(tr("Recording"));
+    recordingLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    auto* close = new QPushButton(tr("Close"), this);
+    close->setAutoDefault(false);
+    close->setAccessibleName(tr("Close the monitor"));
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(channels);
+    left->addWidget(link);
+    left->addStretch(1);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left);
+    columns->addWidget(traceBox, 1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(recordButton_);
+    bottom->addWidget(recordingLabel_, 1);
+    bottom->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns, 1);
+    layout->addLayout(bottom);
+
+    updateButtons();
+    refreshRecording();
+}
+
+const QLabel* MonitorWindow::valueLabel(int row, Column column) const {
+    return values_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
+}
+
+const QLabel* MonitorWindow::healthLabel(HealthRow row) const {
+    return healthLabels_.at(static_cast<std::size_t>(row));
+}
+
+FrameCounts MonitorWindow::totals() const {
+    const Session::Counters& counters = session_.counters();
+    return {counters.liveAccepted, counters.liveRejected, counters.settingsAccepted};
+}
+
+void MonitorWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Opened (not merely restored by the window system): counts and trace start afresh.
+    if (!event->spontaneous()) {
+        health_.start(clock_.elapsed(), totals());
+        trace_->clear();
+        framePending_ = true;
+        noDataShown_ = false;
+        channels_->setEnabled(true);
+        portKey_ = {-1, false};
+        if (!placed_) {
+            placeBesideParent();
+            placed_ = true;
+        }
+    }
+    startWatching();
+    refresh();
+}
+
+void MonitorWindow::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    stopWatching();
+}
+
+void MonitorWindow::done(int result) {
+    // Closing the window ends a recording; the file keeps what was written.
+    recorder_.stop();
+    refreshRecording();
+    updateButtons();
+    QDialog::done(result);
+}
+
+void MonitorWindow::startWatching() {
+    if (!frameConnection_ && connectFrames_)
+        frameConnection_ = connectFrames_();
+    refreshTimer_.start();
+}
+
+void MonitorWindow::stopWatching() {
+    refreshTimer_.stop();
+    // A recording goes on while the window is merely minimised.
+    if (!recorder_.recording()) {
+        disconnect(frameConnection_);
+        frameConnection_ = {};
+    }
+}
+
+void MonitorWindow::takeFrame() {
+    const std::int64_t now = clock_.elapsed();
+    health_.goodFrameAt(now);
+    framePending_ = true;
+    const std::array<int, 6>& channels = session_.liveChannels();
+    if (!paused_)
+        trace_->addSample(now, channels);
+    if (recorder_.recording()) {
+        std::array<int, 6> words{};
+        for (std::size_t i = 0; i < words.size(); ++i)
+            words[i] = channels[i] + kChannelCentre;
+        const QString failure =
+            recorder_.record(now - recordingStartMs_, words, session_.liveAux());
+        if (!failure.isEmpty())
+            stopRecording(failure);
+    }
+}
+
+void MonitorWindow::refresh() {
+    const std::int64_t now = clock_.elapsed();
+    health_.sample(now, totals());
+    if (framePending_) {
+        refreshNumbers();
+        framePending_ = false;
+    }
+    refreshHealth(now);
+    refreshRecording();
+    if (!paused_ && ++refreshCount_ % kTraceEveryRefreshes == 0) {
+        trace_->setNow(now);
+        trace_->update();
+    }
+}
+
+void MonitorWindow::refreshNumbers() {
+    const bool none = session_.counters().liveAccepted == 0;
+    const std::array<int, 6>& channels = session_.liveChannels();
+    for (int row = 0; row < kRows; ++row) {
+        const auto r = static_cast<std::size_t>(row);
+        const int word = row < 6 ? channels[r] + kChannelCentre : session_.liveAux();
+        const int value = word - kChannelCentre;
+        const double percent = channelPercent(value);
+        if (none) {
+            for (QLabel* label : values_[r])
+                setTextIfChanged(label, tr("–", "no value yet"));
+            continue;
+        }
+        const QString sign = value > 0 ? QStringLiteral("+") : QString();
+        setTextIfChanged(values_[r][0], QString::number(word));
+        setTextIfChanged(values_[r][1], sign + QString::number(value));
+        setTextIfChanged(
+            values_[r][2],
+            tr("%1 %", "a percentage").arg(sign + numberLocale_.toString(percent, 'f', 1)));
+    }
+}
+
+void MonitorWindow::refreshHealth(std::int64_t nowMs) {
+    auto label = [this](HealthRow row) { return healthLabels_[static_cast<std::size_t>(row)]; };
+    auto rateText = [this](std::optional<double> rate) {
+        return rate ? tr("%1 /s").arg(numberLocale_.toString(*rate, 'f', 1)) : tr("– /s");
+    };
+
+    const bool noData = health_.noData(nowMs);
+    const auto since = health_.msSinceLastGood(nowMs);
+    if (noData != noDataShown_) {
+        noDataShown_ = noData;
+        channels_->setEnabled(!noData);  // the last numbers stay, greyed
+        QFont font = label(HealthRow::State)->font();
+        font.setBold(noData);
+        label(HealthRow::State)->setFont(font);
+    }
+    setTextIfChanged(label(HealthRow::State), noData  ? tr("No data")
+                                              : since ? tr("Receiving")
+                                                      : tr("Waiting for data"));
+
+    const FrameCounts counts = health_.sinceStart();
+    setTextIfChanged(label(HealthRow::GoodRate), rateText(health_.goodPerSecond()));
+    setTextIfChanged(
+        label(HealthRow::Dropped),
+        tr("%1 (%2)").arg(QString::number(counts.dropped), rateText(health_.droppedPerSecond())));
+    setTextIfChanged(label(HealthRow::Settings), QString::number(counts.settings));
+    QString last = tr("none yet");
+    if (since) {
+        last = *since < 1000
+                   ? tr("%1 ms ago").arg(*since)
+                   : tr("%1 s ago")
+                         .arg(numberLocale_.toString(static_cast<double>(*since) / 1000.0, 'f', 1));
+    }
+    setTextIfChanged(label(HealthRow::LastGood), last);
+
+    // The port changes only with the Setting button: its text is made when it does.
+    const PortKey key{serial_.commPort(), serial_.portOpen()};
+    if (key != portKey_) {
+        portKey_ = key;
+        setTextIfChanged(label(HealthRow::Port), portText());
+    }
+}
+
+QString MonitorWindow::portText() const {
+    const int port = serial_.commPort();
+    const PortTable& table = serial_.portTable();
+    QString name = tr("COM%1").arg(port);
+    QString device;
+    if (port >= 1 && port <= kPortCount) {
+        const auto i = static_cast<std::size_t>(port - 1);
+        if (!table.portDisplayNames[i].empty())
+            name = QString::fromStdString(table.portDisplayNames[i]);
+        device = QString::fromStdString(table.portDeviceNames[i]);
+    }
+    if (device.isEmpty())
+        return tr("%1 (no device)").arg(name);
+    if (!serial_.portOpen())
+        return tr("%1 (%2), not open").arg(name, device);
+    return tr("%1 (%2)").arg(name, device);
+}
+
+void MonitorWindow::refreshRecording() {
+    QString text = tr("Not recording");
+    if (recorder_.recording()) {
+        text =
+            tr("Recording to %1: %n frame(s)", nullptr, static_cast<int>(recorder_.framesWritten()))
+                .arg(QDir::toNativeSeparators(recorder_.fileName()));
+    }
+    setTextIfChanged(recordingLabel_, text);
+}
+
+void MonitorWindow::updateButtons() {
+    const bool recording = recorder_.recording();
+    recordButton_->setText(recording ? tr("&Stop") : tr("&Record…"));
+    recordButton_->setAccessibleName(recording ? tr("Stop recording") : tr("Record to a CSV file"));
+    recordButton_->setToolTip(recording ? tr("Stop recording; the file keeps every frame so far")
+                                        : tr("Write every good frame to a CSV file: time in ms, "
+                                             "the six channel words and the auxiliary word"));
+    pauseButton_->setText(paused_ ? tr("Res&ume") : tr("&Pause"));
+    pauseButton_->setAccessibleName(paused_ ? tr("Resume the trace") : tr("Pause the trace"));
+    pauseButton_->setToolTip(paused_ ? tr("Let the trace run again")
+                                     : tr("Hold the trace still to look at it"));
+}
+
+void MonitorWindow::togglePause() {
+    paused_ = !paused_;
+    updateButtons();
+}
+
+void MonitorWindow::toggleRecording() {
+    if (recorder_.recording()) {
+        recorder_.stop();
+        if (!isVisible())
+            stopWatching();
+    } else {
+        const QString path = chooseFile_ ? chooseFile_(this) : QString();
+        if (path.isEmpty())
+            return;
+        if (const QString error = recorder_.start(path); !error.isEmpty()) {
+            showMessage(this, error);
+            return;
+        }
+        recordingStartMs_ = clock_.elapsed();
+    }
+    refreshRecording();
+    updateButtons();
+}
+
+void MonitorWindow::stopRecording(const QString& message) {
+    recorder_.stop();
+    refreshRecording();
+    updateButtons();
+    if (!isVisible())
+        stopWatching();
+    // Frames arrive from inside the receiver's loop: the message box, with its own event loop,
+    // waits until that has returned.
+    QTimer::singleShot(0, this, [this, message]() { showMessage(this, message); });
+}
+
+void MonitorWindow::placeBesideParent() {
+    QWidget* owner = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+    if (owner == nullptr || !owner->isVisible())
+        return;
+    adjustSize();
+    const QRect main = owner->frameGeometry();
+    const QRect screen = owner->screen()->availableGeometry();
+    QPoint at(main.right() + kGap, main.top());
+    if (at.x() + width() > screen.right())
+        at.setX(main.left() - kGap - width());
+    if (at.x() < screen.left())
+        at.setX(screen.left());
+    move(at);
+}
+
+}  // namespace pelorin

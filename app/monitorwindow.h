@@ -1,0 +1,138 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The Monitor window, beside the main window: the live channels as numbers (raw word, value,
+// percentage), the last ten seconds as a trace, the health of the line, and recording of every
+// good frame to a CSV file. It watches only while shown: hidden, it holds no connection and
+// no running timer.
+
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QLocale>
+#include <QMetaObject>
+#include <QString>
+#include <QTimer>
+
+#include <array>
+#include <functional>
+
+#include "app/framerecorder.h"
+#include "app/linkhealth.h"
+
+class QLabel;
+class QPushButton;
+
+namespace pelorin {
+
+class ChannelTrace;
+class SerialControl;
+class Session;
+
+class MonitorWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    // The numbers are refreshed at most this often, slow enough to be read; the trace at every
+    // second refresh.
+    static constexpr int kRefreshMs = 50;
+    static constexpr int kTraceEveryRefreshes = 2;
+    static constexpr int kRows = 7;  // CH1..CH6, then the auxiliary word
+
+    enum class Column { Word, Value, Percent };
+    enum class HealthRow { State, GoodRate, Dropped, Settings, LastGood, Port };
+
+    // Asks for the CSV file to record to; empty when the user cancelled.
+    using FileChooser = std::function<QString(QWidget* parent)>;
+
+    MonitorWindow(const Session& session, const SerialControl& serial, QWidget* parent = nullptr);
+    ~MonitorWindow() override;
+
+    // Where good frames are announced: `signal` of `source` fires once per good
+    // LiveChannelFrame, after the session holds it. Connected only while the window is shown.
+    template <class Source>
+    void setFrameSource(Source* source, void (Source::*signal)()) {
+        connectFrames_ = [this, source, signal]() {
+            return connect(source, signal, this, &MonitorWindow::takeFrame);
+        };
+        if (isVisible())
+            startWatching();
+    }
+    void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
+
+    // What the window shows, for tests and screen readers alike.
+    [[nodiscard]] const QLabel* valueLabel(int row, Column column) const;
+    [[nodiscard]] const QLabel* healthLabel(HealthRow row) const;
+    [[nodiscard]] bool noDataShown() const { return noDataShown_; }
+    [[nodiscard]] bool tracePaused() const { return paused_; }
+    [[nodiscard]] bool recording() const { return recorder_.recording(); }
+    [[nodiscard]] bool watching() const { return static_cast<bool>(frameConnection_); }
+    [[nodiscard]] bool ticking() const { return refreshTimer_.isActive(); }
+    [[nodiscard]] const ChannelTrace* trace() const { return trace_; }
+    [[nodiscard]] QPushButton* pauseButton() const { return pauseButton_; }
+    [[nodiscard]] QPushButton* recordButton() const { return recordButton_; }
+
+    // Starts a recording (asking for the file) or stops the one running.
+    void toggleRecording();
+    void togglePause();
+    // Closing the window (Close, Escape, the close box) ends a recording.
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void buildControls();
+    void startWatching();
+    void stopWatching();
+    void takeFrame();
+    void refresh();
+    void refreshNumbers();
+    void refreshHealth(std::int64_t nowMs);
+    void refreshRecording();
+    void updateButtons();
+    void stopRecording(const QString& message);
+    void placeBesideParent();
+    [[nodiscard]] FrameCounts totals() const;
+    [[nodiscard]] QString portText() const;
+
+    const Session& session_;
+    const SerialControl& serial_;
+    std::function<QMetaObject::Connection()> connectFrames_;
+    QMetaObject::Connection frameConnection_;
+    FileChooser chooseFile_;
+
+    QElapsedTimer clock_;
+    QTimer refreshTimer_;
+    int refreshCount_ = 0;
+    LinkHealth health_;
+    FrameRecorder recorder_;
+    std::int64_t recordingStartMs_ = 0;
+
+    struct PortKey {
+        int port = -1;
+        bool open = false;
+        friend bool operator==(const PortKey&, const PortKey&) = default;
+    };
+    PortKey portKey_;  // the port the shown text describes
+    QLocale numberLocale_;
+
+    QWidget* channels_ = nullptr;
+    std::array<std::array<QLabel*, 3>, kRows> values_{};
+    std::array<QLabel*, 6> healthLabels_{};
+    ChannelTrace* trace_ = nullptr;
+    QPushButton* pauseButton_ = nullptr;
+    QPushButton* recordButton_ = nullptr;
+    QLabel* recordingLabel_ = nullptr;
+
+    bool framePending_ = false;  // a frame came since the numbers were last drawn
+    bool noDataShown_ = false;
+    bool paused_ = false;
+    bool placed_ = false;
+};
+
+// The program's chooser for a recording: Qt's own file dialog, CSV files, ".csv" added to a
+// name typed without a suffix, and a question before an existing file is replaced.
+[[nodiscard]] QString chooseRecordingFile(QWidget* parent);
+
+}  // namespace pelorin

@@ -1,0 +1,351 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Monitor window against the virtual transmitter over a real pseudo-terminal: the main
+// window's link (not run, only its port opened) announces each good frame, and the monitor
+// must show it, count what the line dropped, notice when the line falls silent and record
+// every good frame. The link-health arithmetic is checked on its own with a made-up clock.
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <atomic>
+#include <csignal>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "app/channeltrace.h"
+#include "app/linkhealth.h"
+#include "app/maindialog.h"
+#include "app/monitorwindow.h"
+#include "link/frames.h"
+#include "platform/portdiscovery.h"
+#include "platform/qtserialcontrol.h"
+#include "platform/systemmenu.h"
+#include "tests/platform/serial/serialtesting.h"
+#include "tests/support/modal.h"
+
+namespace pelorin::test {
+namespace {
+
+using pelorin::testing::waitFor;
+using Column = MonitorWindow::Column;
+using HealthRow = MonitorWindow::HealthRow;
+
+constexpr int kWaitMs = 10000;  // generous: the machine may be busy
+
+// The first number in a label's text ("+12.5 %" -> 12.5, "3 (0.0 /s)" -> 3).
+std::optional<double> numberIn(const QLabel* label) {
+    static const QRegularExpression number(QStringLiteral("[-+]?\\d+(?:[.,]\\d+)?"));
+    const auto match = number.match(label->text());
+    if (!match.hasMatch())
+        return std::nullopt;
+    return match.captured().replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+}
+
+// Whether a frame as written on the line carries a checksum that matches its data.
+bool checksumMatches(std::span<const std::uint8_t> frame) {
+    if (frame.size() < 4)
+        return false;
+    unsigned sum = 0;
+    for (std::size_t i = 2; i + 2 < frame.size(); ++i)
+        sum += frame[i];
+    return sum == (static_cast<unsigned>(frame[frame.size() - 2]) << 8 | frame.back());
+}
+
+LiveValues valuesOf(std::array<std::uint16_t, 6> words, std::uint16_t aux) {
+    LiveValues values;
+    values.channelWords = words;
+    values.auxWord = aux;
+    return values;
+}
+
+class MonitorTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(runtimeDir.isValid()); }
+
+    // The transmitter (streaming only when `options` ask), the main window's port opened on it,
+    // and the Monitor opened through the window's menu command.
+    void connect(txsim::Options options = pelorin::testing::quietOptions()) {
+        options.linkName = "monitor";
+        transmitter = std::make_unique<txsim::VirtualTransmitter>(std::move(options));
+        transmitter->frameWritten = [this](std::span<const std::uint8_t> frame, auto) {
+            if (frame.size() == kLiveChannelFrameSize && !checksumMatches(frame))
+                ++badLiveFramesWritten;
+        };
+        std::string error;
+        ASSERT_TRUE(transmitter->start(&error)) << error;
+        window = std::make_unique<MainDialog>(std::make_unique<QtSerialControl>(
+            [] { return buildPortTable(discoverVirtualPorts(), {}); }));
+        const SerialStatus opened = window->session().openSerialPort();
+        ASSERT_TRUE(opened.ok()) << opened.error();
+        ASSERT_TRUE(waitFor([&] { return counters().settingsAccepted == 1; }, kWaitMs));
+        window->systemCommand(kMonitorCommand);
+        monitor = window->findChild<MonitorWindow*>();
+        ASSERT_NE(monitor, nullptr);
+        ASSERT_TRUE(monitor->isVisible());
+    }
+
+    const Session::Counters& counters() { return window->session().counters(); }
+
+    // Sends one frame and waits until the receiver has taken it (good or dropped).
+    void send(const LiveValues& values) {
+        const auto seen = counters().liveAccepted + counters().liveRejected;
+        transmitter->sendLiveFrame(values);
+        ASSERT_TRUE(
+            waitFor([&] { return counters().liveAccepted + counters().liveRejected == seen + 1; },
+                    kWaitMs));
+    }
+
+    // The chooser answers with this file.
+    void recordTo(const QString& path) {
+        monitor->setFileChooser([path](QWidget*) { return path; });
+        monitor->recordButton()->click();
+    }
+
+    pelorin::testing::PrivateRuntimeDir runtimeDir;
+    MessageRecorder messages;
+    QTemporaryDir files;
+    std::atomic<int> badLiveFramesWritten{0};
+    std::unique_ptr<txsim::VirtualTransmitter> transmitter;
+    std::unique_ptr<MainDialog> window;
+    MonitorWindow* monitor = nullptr;
+};
+
+TEST_F(MonitorTest, Numbers_ForEachFrameSent_ShowItsWordsValuesAndPercentages) {
+    connect();
+    const std::vector<LiveValues> frames = {
+        valuesOf({1512, 1000, 2024, 2100, 0, 1513}, 800),
+        valuesOf({1511, 1256, 1768, 1000, 2100, 1512}, 0),
+        valuesOf({2099, 1001, 1512, 1512, 1024, 17}, 0xFFFF),
+    };
+    for (const LiveValues& frame : frames) {
+        send(frame);
+        ASSERT_TRUE(waitFor(
+            [&] {
+                return numberIn(monitor->valueLabel(0, Column::Word)) == frame.channelWords[0] &&
+                       numberIn(monitor->valueLabel(6, Column::Word)) == frame.auxWord;
+            },
+            kWaitMs));
+        for (int row = 0; row < MonitorWindow::kRows; ++row) {
+            const int word =
+                row < 6 ? frame.channelWords[static_cast<std::size_t>(row)] : frame.auxWord;
+            SCOPED_TRACE(::testing::Message() << "row " << row << ", word " << word);
+            EXPECT_EQ(numberIn(monitor->valueLabel(row, Column::Word)), word);
+            EXPECT_EQ(numberIn(monitor->valueLabel(row, Column::Value)), word - 1512);
+            const auto percent = numberIn(monitor->valueLabel(row, Column::Percent));
+            ASSERT_TRUE(percent.has_value());
+            EXPECT_NEAR(*percent, (word - 1512) / 5.12, 0.051);
+        }
+    }
+    EXPECT_FALSE(monitor->noDataShown());
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(MonitorTest, DroppedCount_WithBadChecksumsAndAWordAbove2100_EqualsTheBadFramesSent) {
+    txsim::Options options = pelorin::testing::quietOptions();
+    options.faults.badChecksumEvery = 3;
+    connect(options);
+    const LiveValues good = valuesOf({1512, 1512, 1512, 1512, 1512, 1512}, 0);
+    for (int i = 0; i < 10; ++i)
+        send(good);
+    // A frame whose checksum matches but whose CH4 word is out of range.
+    LiveValues tooHigh = good;
+    tooHigh.channelWords[3] = 2101;
+    const auto raw = liveChannelFrame(tooHigh);
+    const auto rejected = counters().liveRejected;
+    transmitter->sendRaw(raw);
+    ASSERT_TRUE(waitFor([&] { return counters().liveRejected == rejected + 1; }, kWaitMs));
+
+    const int injected = badLiveFramesWritten + (checksumMatches(raw) ? 1 : 0);
+    ASSERT_GE(injected, 3);  // the fault and the raw frame both reached the line
+    EXPECT_EQ(counters().liveRejected, static_cast<std::uint64_t>(injected));
+    EXPECT_TRUE(waitFor(
+        [&] { return numberIn(monitor->healthLabel(HealthRow::Dropped)) == injected; }, kWaitMs))
+        << monitor->healthLabel(HealthRow::Dropped)->text().toStdString();
+}
+
+TEST_F(MonitorTest, NoData_AfterTheTransmitterStops_IsShown) {
+    txsim::Options options;
+    options.frameRate = 50;
+    connect(options);
+    ASSERT_TRUE(waitFor([&] { return counters().liveAccepted >= 10; }, kWaitMs));
+    QTest::qWait(MonitorWindow::kRefreshMs * 2);
+    EXPECT_FALSE(monitor->noDataShown());
+    const QString receiving = monitor->healthLabel(HealthRow::State)->text();
+
+    transmitter->stop();
+    EXPECT_TRUE(waitFor([&] { return monitor->noDataShown(); }, kWaitMs));
+    EXPECT_NE(monitor->healthLabel(HealthRow::State)->text(), receiving);
+}
+
+TEST_F(MonitorTest, Recording_AFewFrames_WritesExactlyThoseFramesInOrder) {
+    connect();
+    const QString path = files.filePath(QStringLiteral("frames.csv"));
+    send(valuesOf({1600, 1600, 1600, 1600, 1600, 1600}, 1));  // before: not in the file
+    recordTo(path);
+    ASSERT_TRUE(monitor->recording());
+    std::vector<LiveValues> sent;
+    for (std::uint16_t i = 0; i < 25; ++i) {
+        sent.push_back(valuesOf({static_cast<std::uint16_t>(1000 + i), 1100, 1200, 1300, 2100,
+                                 static_cast<std::uint16_t>(2000 - i)},
+                                static_cast<std::uint16_t>(i * 2621)));
+        send(sent.back());
+    }
+    monitor->recordButton()->click();  // stop
+    ASSERT_FALSE(monitor->recording());
+    send(valuesOf({1400, 1400, 1400, 1400, 1400, 1400}, 2));  // after: not in the file either
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    ASSERT_EQ(lines.size(), static_cast<qsizetype>(sent.size()) + 2);  // header, rows, ""
+    EXPECT_TRUE(lines.back().isEmpty());
+    EXPECT_EQ(lines.front().split(',').size(), 8);
+    qlonglong previousMs = -1;
+    for (std::size_t i = 0; i < sent.size(); ++i) {
+        const QList<QByteArray> fields = lines[static_cast<qsizetype>(i) + 1].split(',');
+        ASSERT_EQ(fields.size(), 8) << "row " << i;
+        const qlonglong ms = fields[0].toLongLong();
+        EXPECT_GE(ms, previousMs);
+        previousMs = ms;
+        for (std::size_t c = 0; c < 6; ++c)
+            EXPECT_EQ(fields[static_cast<qsizetype>(c) + 1].toInt(), sent[i].channelWords[c]);
+        EXPECT_EQ(fields[7].toInt(), sent[i].auxWord);
+    }
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(MonitorTest, Recording_WhenTheFileStopsGrowing_StopsWithAMessageAndKeepsWholeLines) {
+    connect();
+    const QString path = files.filePath(QStringLiteral("limited.csv"));
+    // Files of this process may not grow past a few lines: a write beyond fails as on a full
+    // disk (EFBIG, with its signal ignored).
+    constexpr rlim_t kLimit = 400;
+    rlimit previous{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = previous;
+    limited.rlim_cur = kLimit;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+
+    recordTo(path);
+    ASSERT_TRUE(monitor->recording());
+    std::vector<LiveValues> sent;
+    for (std::uint16_t i = 0; i < 40 && monitor->recording(); ++i) {
+        sent.push_back(
+            valuesOf({static_cast<std::uint16_t>(1500 + i), 1501, 1502, 1503, 1504, 1505}, i));
+        send(sent.back());
+    }
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(monitor->recording());
+    ASSERT_TRUE(waitFor([&] { return !messages.messages.isEmpty(); }, kWaitMs));
+    EXPECT_TRUE(messages.messages.front().contains(path))
+        << messages.messages.front().toStdString();
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray content = file.readAll();
+    EXPECT_LE(content.size(), static_cast<qsizetype>(kLimit));
+    EXPECT_TRUE(content.endsWith('\n')) << "a cut line was left at the end";
+    const QList<QByteArray> rows = content.trimmed().split('\n').mid(1);
+    ASSERT_FALSE(rows.isEmpty());
+    ASSERT_LT(rows.size(), static_cast<qsizetype>(sent.size()));  // the last one did not fit
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(rows[i].split(',')[1].toInt(), sent[static_cast<std::size_t>(i)].channelWords[0]);
+}
+
+TEST_F(MonitorTest, Hidden_FramesStillArriving_TheMonitorNeitherListensNorTicks) {
+    connect();
+    send(valuesOf({1512, 1512, 1512, 1512, 1512, 1512}, 0));
+    ASSERT_TRUE(monitor->watching());
+    monitor->close();
+    EXPECT_FALSE(monitor->watching());
+    EXPECT_FALSE(monitor->ticking());
+    const std::size_t samples = monitor->trace()->sampleCount();
+    send(valuesOf({1700, 1512, 1512, 1512, 1512, 1512}, 0));
+    EXPECT_EQ(monitor->trace()->sampleCount(), samples);
+
+    // Opened again: the same window, listening and counting afresh.
+    window->systemCommand(kMonitorCommand);
+    EXPECT_EQ(window->findChildren<MonitorWindow*>().size(), 1);
+    EXPECT_TRUE(monitor->isVisible());
+    EXPECT_TRUE(monitor->watching());
+    EXPECT_TRUE(monitor->ticking());
+}
+
+// The health arithmetic on a made-up clock.
+TEST(LinkHealthTest, RatesAndCounts_OverTheLastSecond_FollowTheTotals) {
+    LinkHealth health;
+    health.start(0, {100, 7, 2});
+    EXPECT_FALSE(health.goodPerSecond());  // no span yet
+    for (std::int64_t ms = 50; ms <= 3000; ms += 50)
+        health.sample(ms, {static_cast<std::uint64_t>(100 + ms / 20),
+                           static_cast<std::uint64_t>(7 + ms / 1000), 2});
+    EXPECT_NEAR(*health.goodPerSecond(), 50.0, 0.01);
+    EXPECT_NEAR(*health.droppedPerSecond(), 1.0, 0.01);
+    const FrameCounts since = health.sinceStart();
+    EXPECT_EQ(since.good, 150u);
+    EXPECT_EQ(since.dropped, 3u);
+    EXPECT_EQ(since.settings, 0u);
+
+    // The line stops: the rate falls to nothing within a second.
+    for (std::int64_t ms = 3050; ms <= 4100; ms += 50)
+        health.sample(ms, {250, 10, 2});
+    EXPECT_EQ(*health.goodPerSecond(), 0.0);
+}
+
+TEST(LinkHealthTest, ReceiverCountingAfresh_BelowTheStartTotals_CountsNothingRatherThanWrapping) {
+    LinkHealth health;
+    health.start(0, {500, 20, 3});
+    health.sample(400, {4, 0, 0});
+    const FrameCounts since = health.sinceStart();
+    EXPECT_EQ(since.good, 0u);
+    EXPECT_EQ(since.dropped, 0u);
+    EXPECT_EQ(*health.goodPerSecond(), 0.0);
+}
+
+TEST(LinkHealthTest, NoData_AroundTheOneSecondMark) {
+    struct Case {
+        std::optional<std::int64_t> lastGood;  // when the last good frame came, if any
+        std::int64_t now;
+        bool noData;
+    };
+    const Case cases[] = {
+        {std::nullopt, 999, false},  // just opened: not yet
+        {std::nullopt, 1000, true},  // a second with nothing at all
+        {500, 1499, false},         {500, 1500, true}, {2000, 2000, false},
+    };
+    for (const Case& c : cases) {
+        LinkHealth health;
+        health.start(0, {});
+        if (c.lastGood)
+            health.goodFrameAt(*c.lastGood);
+        EXPECT_EQ(health.noData(c.now), c.noData)
+            << "last " << c.lastGood.value_or(-1) << ", now " << c.now;
+    }
+}
+
+TEST(LinkHealthTest, GoodFramesSeenOnlyInTheTotals_CountAsArrivingAtTheSample) {
+    LinkHealth health;
+    health.start(0, {10, 0, 0});
+    health.sample(50, {10, 0, 0});
+    EXPECT_FALSE(health.msSinceLastGood(60));
+    health.sample(100, {12, 0, 0});
+    EXPECT_EQ(health.msSinceLastGood(160), 60);
+    health.goodFrameAt(130);  // told exactly: that time wins over the next sample's
+    health.sample(150, {13, 0, 0});
+    EXPECT_EQ(health.msSinceLastGood(160), 30);
+}
+
+}  // namespace
+}  // namespace pelorin::test
