@@ -17,6 +17,7 @@
 #include "app/aboutdialog.h"
 #include "app/helpdialog.h"
 #include "app/livedisplay.h"
+#include "app/modelswindow.h"
 #include "app/monitorwindow.h"
 #include "app/serialsettingdialog.h"
 #include "editors/channeleditors.h"
@@ -26,6 +27,8 @@
 #include "editors/selectdialogs.h"
 #include "editors/typedialogs.h"
 #include "link/settingsfile.h"
+#include "models/modelformat.h"
+#include "models/modellibrary.h"
 #include "platform/messages.h"
 #include "platform/systemmenu.h"
 #include "resources/strings.h"
@@ -143,6 +146,7 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, QWidget* parent)
     });
     session_.onSettingsUnpacked = [this]() { updateCurveButtons(); };
     session_.onLiveFrame = [this]() { emit liveFrameReceived(); };
+    session_.onBlockChanged = [this]() { emit blockBytesChanged(); };
 }
 
 MainDialog::~MainDialog() {
@@ -151,6 +155,7 @@ MainDialog::~MainDialog() {
     serial_->setErrorHandler({});
     session_.onSettingsUnpacked = nullptr;
     session_.onLiveFrame = nullptr;
+    session_.onBlockChanged = nullptr;
 }
 
 QPushButton* MainDialog::addCommandButton(int id, const QString& text, const DluRect& rect,
@@ -300,7 +305,21 @@ void MainDialog::systemCommand(unsigned command) {
     }
 }
 
-void MainDialog::showModels() {}
+void MainDialog::showModels() {
+    if (models_ == nullptr) {
+        models_ = new ModelsWindow(
+            session_, [this](const BlockBytes& block) { loadAndSend(block); },
+            models::ModelLibrary::defaultFolder(), this);
+        connect(this, &MainDialog::blockBytesChanged, models_, &ModelsWindow::transmitterChanged);
+    }
+    models_->show();
+    models_->raise();
+    models_->activateWindow();
+}
+
+void MainDialog::loadAndSend(const BlockBytes& block) {
+    report(session_.loadBlock(block));
+}
 
 void MainDialog::showMonitor() {
     if (monitor_ == nullptr) {
@@ -367,14 +386,15 @@ void MainDialog::onOpen() {
     const QString path = chooseOpenFile_(this, QStringLiteral("Open"));
     if (path.isEmpty())
         return;
-    const auto loaded = readSettingsFile(localPath(path));
-    if (const auto* error = std::get_if<FileError>(&loaded)) {
+    // A 67-byte settings file or a model in the readable format, told apart by content.
+    const auto loaded = models::readModelFile(path);
+    if (const auto* error = std::get_if<QString>(&loaded)) {
         // Nothing changes and nothing is sent.
-        showMessage(this, fromStd(error->text));
+        showMessage(this, *error);
         return;
     }
     // The loaded block reaches the editors and the helicopter buttons, then the transmitter.
-    report(session_.loadBlock(std::get<BlockBytes>(loaded)));
+    loadAndSend(std::get<models::LoadedModel>(loaded).model.blockBytes);
 }
 
 void MainDialog::onEndPoint() {

@@ -22,6 +22,7 @@ namespace pelorin {
 
 class ChannelDisplay;
 class MonitorWindow;
+class ModelsWindow;
 class SystemMenu;
 class TypeDialog;
 class HelpDialog;
@@ -108,6 +109,9 @@ public:
 signals:
     // A good LiveChannelFrame has arrived; session().liveChannels() and liveAux() hold it.
     void liveFrameReceived();
+    // blockBytes may have changed: a SettingsFrame arrived, or the block was sent (an editor's
+    // OK, Write, Open, a model sent from the library).
+    void blockBytesChanged();
 
 protected:
     void initDialog() override;
@@ -148,6 +152,9 @@ private:
     void runAbout();
     // The model library and the channel monitor: windows beside this one, not modal.
     void showModels();
+    // Open's way of sending a whole block (also a model sent from the library): it replaces
+    // blockBytes, reaches the editors and the helicopter buttons, and goes out as one WriteFrame.
+    void loadAndSend(const BlockBytes& block);
     void showMonitor();
     // Shows the serial control's error text, if the operation failed.
     void report(const SerialStatus& status);
@@ -179,6 +186,7 @@ private:
     QPushButton* throttleCurveButton_ = nullptr;
     ChannelDisplay* channelDisplay_ = nullptr;
     MonitorWindow* monitor_ = nullptr;  // made on first use, then kept (hidden when closed)
+    ModelsWindow* models_ = nullptr;    // the same
     SystemMenu* systemMenu_ = nullptr;
     QTimer displayTimer_;
 

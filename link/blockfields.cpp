@@ -195,4 +195,19 @@ std::string valueText(const BlockField& field, int value) {
     return field.names.empty() ? number : "unknown (" + number + ")";
 }
 
+std::vector<BlockFieldDifference> blockDifferences(const BlockBytes& first,
+                                                   const BlockBytes& second,
+                                                   bool withChecksumSlots) {
+    std::vector<BlockFieldDifference> differences;
+    for (const BlockField& field : blockFields()) {
+        if (field.group == FieldGroup::Checksum && !withChecksumSlots)
+            continue;
+        const int a = fieldValue(field, first);
+        const int b = fieldValue(field, second);
+        if (a != b)
+            differences.push_back({&field, a, b});
+    }
+    return differences;
+}
+
 }  // namespace pelorin

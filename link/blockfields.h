@@ -58,4 +58,16 @@ void setFieldValue(const BlockField& field, BlockBytes& blockBytes, int value);
 // that has no name in a field whose values have names.
 [[nodiscard]] std::string valueText(const BlockField& field, int value);
 
+struct BlockFieldDifference {
+    const BlockField* field;
+    int first;
+    int second;
+};
+
+// The fields whose values differ between two blocks, in table order. The checksum slots are
+// left out unless asked for: they are not settings, and a transmitter holds none.
+[[nodiscard]] std::vector<BlockFieldDifference> blockDifferences(const BlockBytes& first,
+                                                                 const BlockBytes& second,
+                                                                 bool withChecksumSlots);
+
 }  // namespace pelorin

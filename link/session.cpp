@@ -73,6 +73,8 @@ void Session::applySettingsFrame() {
     unpackSettings(blockBytes, settings);
     if (onSettingsUnpacked)
         onSettingsUnpacked();
+    if (onBlockChanged)
+        onBlockChanged();
 }
 
 SerialStatus Session::openSerialPort() {
@@ -169,6 +171,9 @@ SerialStatus Session::writeSettings() {
 }
 
 SerialStatus Session::sendSettingsBlock() {
+    // Whatever the send's fate, blockBytes now hold what was meant for the transmitter.
+    if (onBlockChanged)
+        onBlockChanged();
     const WriteFrame frame = writeFrame(blockBytes);
     return serial_.writeOutput(frame);
 }

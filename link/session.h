@@ -42,6 +42,9 @@ public:
     // Runs after each good LiveChannelFrame, once liveChannels and liveAux hold it: the
     // display repaints on news instead of on a clock, and the monitor records every frame.
     std::function<void()> onLiveFrame;
+    // Runs whenever blockBytes may have changed: after a good SettingsFrame and on every send
+    // of the block (a write, a loaded file); the model library marks what matches.
+    std::function<void()> onBlockChanged;
 
     // Start-up reset of the receiver: idle, ring empty.
     void resetReceiver();

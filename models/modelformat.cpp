@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
@@ -209,6 +210,9 @@ std::variant<LoadedModel, FormatError> modelFromContent(const QByteArray& conten
 }
 
 std::variant<LoadedModel, QString> readModelFile(const QString& path) {
+    // Only a regular file: a named pipe or a terminal chosen by mistake would block the read.
+    if (const QFileInfo info(path); info.exists() && !info.isFile())
+        return tr("%1: cannot be read: not a regular file").arg(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return tr("%1: cannot be read: %2").arg(path, file.errorString());

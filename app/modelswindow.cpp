@@ -1,0 +1,533 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/modelswindow.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QHideEvent>
+#include <QInputDialog>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "link/blockfields.h"
+#include "link/session.h"
+#include "platform/messages.h"
+
+namespace pelorin {
+
+namespace {
+
+constexpr int kNotesSaveDelayMs = 1000;
+
+enum Column { NameColumn, TypeColumn, StickColumn, MatchColumn };
+
+QString fieldText(const char* fieldName, const BlockBytes& blockBytes) {
+    const BlockField* field = findBlockField(fieldName);
+    return QString::fromStdString(valueText(*field, fieldValue(*field, blockBytes)));
+}
+
+bool sameSettings(const BlockBytes& a, const BlockBytes& b) {
+    return std::equal(a.begin(), a.begin() + kSettingsBlockSize, b.begin());
+}
+
+// The fields in which two blocks differ, as a three-column list.
+QTreeWidget* makeDifferenceList(QWidget* parent) {
+    auto* list = new QTreeWidget(parent);
+    list->setObjectName(QStringLiteral("differences"));
+    list->setAccessibleName(QObject::tr("Fields that differ"));
+    list->setRootIsDecorated(false);
+    list->setColumnCount(3);
+    list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    list->setMinimumSize(420, 260);
+    return list;
+}
+
+void fillDifferences(QTreeWidget* list, const QStringList& headers, const BlockBytes& first,
+                     const BlockBytes& second, bool withChecksumSlots) {
+    list->clear();
+    list->setHeaderLabels(headers);
+    for (const BlockFieldDifference& d : blockDifferences(first, second, withChecksumSlots)) {
+        list->addTopLevelItem(
+            new QTreeWidgetItem({QString::fromStdString(d.field->name),
+                                 QString::fromStdString(valueText(*d.field, d.first)),
+                                 QString::fromStdString(valueText(*d.field, d.second))}));
+    }
+}
+
+// Compare: two sides, each the transmitter or a model, and the fields that differ.
+class CompareDialog : public QDialog {
+public:
+    CompareDialog(const Session& session, const models::ModelLibrary& library,
+                  const QStringList& preselected, QWidget* parent)
+        : QDialog(parent), session_(session), library_(library) {
+        setWindowTitle(tr("Compare"));
+        auto* layout = new QGridLayout(this);
+        for (int side = 0; side < 2; ++side) {
+            auto* combo = new QComboBox(this);
+            combo->setObjectName(side == 0 ? QStringLiteral("first") : QStringLiteral("second"));
+            combo->addItem(tr("The transmitter"), QString());
+            for (const models::LibraryEntry& entry : library.entries()) {
+                if (entry.valid())
+                    combo->addItem(entry.model.name, entry.path);
+            }
+            if (side < preselected.size())
+                combo->setCurrentIndex(std::max(0, combo->findData(preselected[side])));
+            auto* label = new QLabel(side == 0 ? tr("&Compare:") : tr("&with:"), this);
+            label->setBuddy(combo);
+            combo->setAccessibleName(label->text().remove(QLatin1Char('&')));
+            layout->addWidget(label, side, 0);
+            layout->addWidget(combo, side, 1);
+            connect(combo, &QComboBox::currentIndexChanged, this, &CompareDialog::refresh);
+            combos_[side] = combo;
+        }
+        list_ = makeDifferenceList(this);
+        layout->addWidget(list_, 2, 0, 1, 2);
+        summary_ = new QLabel(this);
+        summary_->setObjectName(QStringLiteral("summary"));
+        layout->addWidget(summary_, 3, 0, 1, 2);
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+        connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+        layout->addWidget(buttons, 4, 0, 1, 2);
+        layout->setColumnStretch(1, 1);
+        refresh();
+    }
+
+private:
+    BlockBytes blockOf(int side) const {
+        const QString path = combos_[side]->currentData().toString();
+        const models::LibraryEntry* entry = library_.findByPath(path);
+        return entry != nullptr ? entry->model.blockBytes : session_.blockBytes;
+    }
+    bool isTransmitter(int side) const {
+        return library_.findByPath(combos_[side]->currentData().toString()) == nullptr;
+    }
+
+    void refresh() {
+        // The transmitter holds no checksum slots; between two files they are compared too.
+        const bool withSlots = !isTransmitter(0) && !isTransmitter(1);
+        fillDifferences(list_, {tr("Field"), combos_[0]->currentText(), combos_[1]->currentText()},
+                        blockOf(0), blockOf(1), withSlots);
+        summary_->setText(list_->topLevelItemCount() == 0
+                              ? tr("No field differs.")
+                              : tr("%n field(s) differ.", nullptr, list_->topLevelItemCount()));
+    }
+
+    const Session& session_;
+    const models::ModelLibrary& library_;
+    std::array<QComboBox*, 2> combos_{};
+    QTreeWidget* list_ = nullptr;
+    QLabel* summary_ = nullptr;
+};
+
+}  // namespace
+
+ModelsWindow::ModelsWindow(const Session& session, Sender send, const QString& folder,
+                           QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      session_(session),
+      send_(std::move(send)),
+      library_(folder),
+      chooseImport_([](QWidget* p) {
+          return QFileDialog::getOpenFileNames(p, tr("Import"), QString(), QString(), nullptr,
+                                               QFileDialog::DontUseNativeDialog);
+      }),
+      chooseExport_([](QWidget* p, const QString& modelName) {
+          const QString name = QString(modelName).replace(QLatin1Char('/'), QLatin1Char('_'));
+          QFileDialog dialog(p, tr("Export"));
+          dialog.setOption(QFileDialog::DontUseNativeDialog);
+          dialog.setAcceptMode(QFileDialog::AcceptSave);
+          const QString json = tr("Readable model (*.json)");
+          const QString raw = tr("Settings file, 67 bytes (*)");
+          dialog.setNameFilters({json, raw});
+          dialog.selectFile(name + QStringLiteral(".json"));
+          connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                  [&dialog, json, name](const QString& filter) {
+                      dialog.selectFile(name + (filter == json ? QStringLiteral(".json")
+                                                               : QStringLiteral(".pel")));
+                  });
+          if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+              return ExportChoice{};
+          return ExportChoice{dialog.selectedFiles().first(), dialog.selectedNameFilter() == json
+                                                                  ? models::FileFormat::Json
+                                                                  : models::FileFormat::Settings67};
+      }) {
+    setWindowTitle(tr("Models"));
+    setObjectName(QStringLiteral("modelsWindow"));
+
+    list_ = new QTreeWidget(this);
+    list_->setObjectName(QStringLiteral("models"));
+    list_->setAccessibleName(tr("Models"));
+    list_->setHeaderLabels({tr("Name"), tr("Type"), tr("Stick mode"), tr("Transmitter")});
+    list_->setRootIsDecorated(false);
+    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list_->header()->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
+    for (int c : {TypeColumn, StickColumn, MatchColumn})
+        list_->header()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    list_->header()->setStretchLastSection(false);
+
+    auto* notesLabel = new QLabel(tr("&Notes:"), this);
+    notes_ = new QPlainTextEdit(this);
+    notes_->setObjectName(QStringLiteral("notes"));
+    notes_->setAccessibleName(tr("Notes"));
+    notes_->setToolTip(tr("Free text kept with the selected model"));
+    notes_->setTabChangesFocus(true);
+    notes_->setMaximumHeight(90);
+    notesLabel->setBuddy(notes_);
+
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("status"));
+    status_->setWordWrap(true);
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto makeButton = [this](const char* id, const QString& text, const QString& tip,
+                             void (ModelsWindow::*slot)()) {
+        auto* button = new QPushButton(text, this);
+        button->setObjectName(QLatin1String(id));
+        button->setToolTip(tip);
+        button->setAccessibleName(
+            QString(text).remove(QLatin1Char('&')).remove(QStringLiteral("…")));
+        connect(button, &QPushButton::clicked, this, slot);
+        return button;
+    };
+    keepButton_ = makeButton("keep", tr("&Keep transmitter's settings…"),
+                             tr("Store the transmitter's current settings as a new model"),
+                             &ModelsWindow::keepTransmitterSettings);
+    sendButton_ = makeButton("send", tr("&Send to transmitter…"),
+                             tr("Show what changes, then send the selected model"),
+                             &ModelsWindow::sendToTransmitter);
+    compareButton_ = makeButton("compare", tr("&Compare…"),
+                                tr("List the fields in which two models, or a model and the "
+                                   "transmitter, differ"),
+                                &ModelsWindow::compare);
+    renameButton_ = makeButton("rename", tr("&Rename…"), tr("Give the selected model another name"),
+                               &ModelsWindow::renameModel);
+    duplicateButton_ =
+        makeButton("duplicate", tr("D&uplicate…"), tr("Copy the selected model under a new name"),
+                   &ModelsWindow::duplicateModel);
+    deleteButton_ = makeButton("delete", tr("&Delete"), tr("Move the selected models to the trash"),
+                               &ModelsWindow::deleteModel);
+    importButton_ = makeButton("import", tr("&Import…"),
+                               tr("Add settings files (67-byte or readable) to the library"),
+                               &ModelsWindow::importFiles);
+    exportButton_ = makeButton("export", tr("&Export…"),
+                               tr("Write the selected model as a readable or a 67-byte file"),
+                               &ModelsWindow::exportModel);
+    deleteButton_->setShortcut(QKeySequence::Delete);
+
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* b : {keepButton_, sendButton_, compareButton_})
+        buttons->addWidget(b);
+    buttons->addSpacing(12);
+    for (QPushButton* b : {renameButton_, duplicateButton_, deleteButton_})
+        buttons->addWidget(b);
+    buttons->addSpacing(12);
+    for (QPushButton* b : {importButton_, exportButton_})
+        buttons->addWidget(b);
+    buttons->addStretch();
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(list_, 1);
+    left->addWidget(notesLabel);
+    left->addWidget(notes_);
+    auto* top = new QHBoxLayout;
+    top->addLayout(left, 1);
+    top->addLayout(buttons);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addWidget(status_);
+    resize(640, 440);
+
+    notesTimer_.setSingleShot(true);
+    notesTimer_.setInterval(kNotesSaveDelayMs);
+    connect(&notesTimer_, &QTimer::timeout, this, &ModelsWindow::saveNotes);
+    connect(notes_, &QPlainTextEdit::textChanged, this, [this] {
+        if (!notesPath_.isEmpty())
+            notesTimer_.start();
+    });
+    connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] {
+        saveNotes();
+        showSelectedNotes();
+        updateButtons();
+    });
+    connect(list_, &QTreeWidget::itemActivated, this, &ModelsWindow::sendToTransmitter);
+    connect(&library_, &models::ModelLibrary::changed, this, &ModelsWindow::fillList);
+    fillList();
+}
+
+void ModelsWindow::hideEvent(QHideEvent* event) {
+    saveNotes();
+    QWidget::hideEvent(event);
+}
+
+void ModelsWindow::fillList() {
+    const QStringList selected = selectedPaths();
+    QSignalBlocker blocker(list_);
+    list_->clear();
+    for (const models::LibraryEntry& entry : library_.entries()) {
+        auto* item = new QTreeWidgetItem(list_);
+        item->setData(NameColumn, Qt::UserRole, entry.path);
+        if (!entry.valid()) {
+            item->setText(NameColumn, QFileInfo(entry.path).fileName());
+            item->setText(TypeColumn, tr("unreadable"));
+            item->setToolTip(NameColumn, entry.error);
+            item->setToolTip(TypeColumn, entry.error);
+            item->setForeground(NameColumn, palette().brush(QPalette::Disabled, QPalette::Text));
+        } else {
+            item->setText(NameColumn, entry.model.name);
+            item->setToolTip(NameColumn, entry.path);
+            item->setText(TypeColumn, fieldText("model type", entry.model.blockBytes));
+            item->setText(StickColumn, fieldText("stick mode", entry.model.blockBytes));
+        }
+        item->setSelected(selected.contains(entry.path));
+    }
+    if (list_->currentItem() == nullptr && list_->topLevelItemCount() > 0)
+        list_->setCurrentItem(list_->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
+    transmitterChanged();
+    const int broken =
+        static_cast<int>(std::count_if(library_.entries().begin(), library_.entries().end(),
+                                       [](const models::LibraryEntry& e) { return !e.valid(); }));
+    if (!library_.folderError().isEmpty())
+        status_->setText(library_.folderError());
+    else if (broken > 0)
+        status_->setText(
+            tr("%n file(s) in %1 cannot be read; hover over them for the reason.", nullptr, broken)
+                .arg(library_.folder()));
+    else
+        status_->setText(tr("Models are kept in %1").arg(library_.folder()));
+    blocker.unblock();
+    showSelectedNotes();
+    updateButtons();
+}
+
+void ModelsWindow::transmitterChanged() {
+    for (int i = 0; i < list_->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = list_->topLevelItem(i);
+        const models::LibraryEntry* entry =
+            library_.findByPath(item->data(NameColumn, Qt::UserRole).toString());
+        const bool match = entry != nullptr && entry->valid() &&
+                           sameSettings(entry->model.blockBytes, session_.blockBytes);
+        item->setText(MatchColumn, match ? tr("✔ holds this") : QString());
+        item->setToolTip(MatchColumn,
+                         match ? tr("The transmitter's settings equal this model's") : QString());
+        QFont font = item->font(NameColumn);
+        font.setBold(match);
+        item->setFont(NameColumn, font);
+    }
+}
+
+QStringList ModelsWindow::modelsMatchingTransmitter() const {
+    QStringList names;
+    for (const models::LibraryEntry& entry : library_.entries()) {
+        if (entry.valid() && sameSettings(entry.model.blockBytes, session_.blockBytes))
+            names << entry.model.name;
+    }
+    return names;
+}
+
+QStringList ModelsWindow::selectedPaths() const {
+    QStringList paths;
+    for (int i = 0; i < list_->topLevelItemCount(); ++i) {
+        if (list_->topLevelItem(i)->isSelected())
+            paths << list_->topLevelItem(i)->data(NameColumn, Qt::UserRole).toString();
+    }
+    return paths;
+}
+
+const models::LibraryEntry* ModelsWindow::selectedEntry() const {
+    const QStringList paths = selectedPaths();
+    return paths.size() == 1 ? library_.findByPath(paths.first()) : nullptr;
+}
+
+bool ModelsWindow::selectModel(const QString& name) {
+    const models::LibraryEntry* entry = library_.findByName(name);
+    if (entry == nullptr)
+        return false;
+    for (int i = 0; i < list_->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = list_->topLevelItem(i);
+        if (item->data(NameColumn, Qt::UserRole).toString() == entry->path) {
+            list_->setCurrentItem(item);
+            return true;
+        }
+    }
+    return false;
+}
+
+void ModelsWindow::updateButtons() {
+    const QStringList paths = selectedPaths();
+    const models::LibraryEntry* one = selectedEntry();
+    const bool good = one != nullptr && one->valid();
+    sendButton_->setEnabled(good);
+    renameButton_->setEnabled(good);
+    duplicateButton_->setEnabled(good);
+    exportButton_->setEnabled(good);
+    deleteButton_->setEnabled(!paths.isEmpty());
+    compareButton_->setEnabled(std::any_of(library_.entries().begin(), library_.entries().end(),
+                                           [](const auto& e) { return e.valid(); }));
+    const bool folderUsable = library_.folderError().isEmpty();
+    keepButton_->setEnabled(folderUsable);
+    importButton_->setEnabled(folderUsable);
+    notes_->setEnabled(good);
+}
+
+void ModelsWindow::showSelectedNotes() {
+    const models::LibraryEntry* entry = selectedEntry();
+    const QString path = entry != nullptr && entry->valid() ? entry->path : QString();
+    if (path == notesPath_ && !path.isEmpty())
+        return;  // a reload of the same model keeps what is being typed
+    const QSignalBlocker blocker(notes_);
+    notesPath_ = path;
+    notes_->setPlainText(path.isEmpty() ? QString() : entry->model.notes);
+}
+
+void ModelsWindow::saveNotes() {
+    notesTimer_.stop();
+    if (notesPath_.isEmpty())
+        return;
+    const models::LibraryEntry* entry = library_.findByPath(notesPath_);
+    if (entry == nullptr || !entry->valid() || entry->model.notes == notes_->toPlainText())
+        return;
+    reportError(library_.setNotes(notesPath_, notes_->toPlainText()));
+}
+
+void ModelsWindow::reportError(const QString& error) {
+    if (!error.isEmpty())
+        showMessage(this, error);
+}
+
+QString ModelsWindow::askName(const QString& title, const QString& initial,
+                              const QString& exceptPath) {
+    QString name = initial;
+    for (;;) {
+        QInputDialog dialog(this);
+        dialog.setWindowTitle(title);
+        dialog.setLabelText(tr("Name of the model:"));
+        dialog.setTextValue(name);
+        if (dialog.exec() != QDialog::Accepted)
+            return {};
+        name = dialog.textValue().trimmed();
+        const QString problem = library_.checkName(name, exceptPath);
+        if (problem.isEmpty())
+            return name;
+        showMessage(this, problem);
+    }
+}
+
+void ModelsWindow::keepTransmitterSettings() {
+    const QString name = askName(tr("Keep transmitter's settings"), QString());
+    if (name.isEmpty())
+        return;
+    models::Model model;
+    model.name = name;
+    model.blockBytes = session_.blockBytes;
+    reportError(library_.add(model));
+    selectModel(name);
+}
+
+void ModelsWindow::sendToTransmitter() {
+    saveNotes();
+    const models::LibraryEntry* entry = selectedEntry();
+    if (entry == nullptr || !entry->valid())
+        return;
+    const BlockBytes block = entry->model.blockBytes;
+    // Nothing to confirm when nothing changes; the block is still sent, so the transmitter
+    // and the editors surely hold it.
+    if (!blockDifferences(session_.blockBytes, block, false).empty()) {
+        QDialog confirm(this);
+        confirm.setWindowTitle(tr("Send to transmitter"));
+        auto* layout = new QVBoxLayout(&confirm);
+        layout->addWidget(new QLabel(
+            tr("Sending \"%1\" changes these settings of the transmitter:").arg(entry->model.name),
+            &confirm));
+        QTreeWidget* list = makeDifferenceList(&confirm);
+        fillDifferences(list, {tr("Field"), tr("Transmitter now"), entry->model.name},
+                        session_.blockBytes, block, false);
+        layout->addWidget(list);
+        auto* buttons = new QDialogButtonBox(&confirm);
+        buttons->addButton(tr("&Send"), QDialogButtonBox::AcceptRole)->setDefault(true);
+        buttons->addButton(QDialogButtonBox::Cancel);
+        connect(buttons, &QDialogButtonBox::accepted, &confirm, &QDialog::accept);
+        connect(buttons, &QDialogButtonBox::rejected, &confirm, &QDialog::reject);
+        layout->addWidget(buttons);
+        if (confirm.exec() != QDialog::Accepted)
+            return;
+    }
+    send_(block);
+}
+
+void ModelsWindow::compare() {
+    QStringList sides = selectedPaths();
+    if (sides.size() == 1)
+        sides.prepend(QString());  // one model: against the transmitter
+    CompareDialog dialog(session_, library_, sides, this);
+    dialog.exec();
+}
+
+void ModelsWindow::renameModel() {
+    const models::LibraryEntry* entry = selectedEntry();
+    if (entry == nullptr || !entry->valid())
+        return;
+    const QString path = entry->path;
+    const QString name = askName(tr("Rename"), entry->model.name, path);
+    if (name.isEmpty())
+        return;
+    saveNotes();
+    reportError(library_.rename(path, name));
+    selectModel(name);
+}
+
+void ModelsWindow::duplicateModel() {
+    const models::LibraryEntry* entry = selectedEntry();
+    if (entry == nullptr || !entry->valid())
+        return;
+    saveNotes();
+    const QString path = entry->path;
+    const QString name = askName(tr("Duplicate"), tr("%1 (copy)").arg(entry->model.name));
+    if (name.isEmpty())
+        return;
+    reportError(library_.duplicate(path, name));
+    selectModel(name);
+}
+
+void ModelsWindow::deleteModel() {
+    notesTimer_.stop();
+    notesPath_.clear();
+    QStringList errors;
+    for (const QString& path : selectedPaths()) {
+        if (QString error = library_.remove(path); !error.isEmpty())
+            errors << error;
+    }
+    reportError(errors.join(QLatin1Char('\n')));
+}
+
+void ModelsWindow::importFiles() {
+    QStringList errors;
+    for (const QString& file : chooseImport_(this)) {
+        if (QString error = library_.importFile(file); !error.isEmpty())
+            errors << error;
+    }
+    reportError(errors.join(QLatin1Char('\n')));
+}
+
+void ModelsWindow::exportModel() {
+    const models::LibraryEntry* entry = selectedEntry();
+    if (entry == nullptr || !entry->valid())
+        return;
+    const QString path = entry->path;
+    const ExportChoice choice = chooseExport_(this, entry->model.name);
+    if (choice.path.isEmpty())
+        return;
+    reportError(library_.exportModel(path, choice.path, choice.format));
+}
+
+}  // namespace pelorin

@@ -1,0 +1,104 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The model library window: named models kept on the computer, each with its type, stick
+// mode and notes, and a mark on the one that matches what the transmitter holds now. Models
+// are kept from the transmitter's settings, sent back to it (after showing what changes),
+// renamed, duplicated, deleted, imported, exported and compared field by field. The window
+// sits beside the main window and is not modal.
+
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+#include "link/settingsblock.h"
+#include "models/modellibrary.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTreeWidget;
+
+namespace pelorin {
+
+class Session;
+
+class ModelsWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // Sends a block to the transmitter the way Open does; false when the send failed.
+    using Sender = std::function<void(const BlockBytes&)>;
+    using ImportChooser = std::function<QStringList(QWidget* parent)>;
+    struct ExportChoice {
+        QString path;  // empty: cancelled
+        models::FileFormat format = models::FileFormat::Json;
+    };
+    using ExportChooser = std::function<ExportChoice(QWidget* parent, const QString& modelName)>;
+
+    ModelsWindow(const Session& session, Sender send, const QString& folder,
+                 QWidget* parent = nullptr);
+
+    [[nodiscard]] models::ModelLibrary& library() { return library_; }
+    [[nodiscard]] QTreeWidget* modelList() const { return list_; }
+
+    // Replaces the file choosers (tests choose without a dialog).
+    void setImportChooser(ImportChooser chooser) { chooseImport_ = std::move(chooser); }
+    void setExportChooser(ExportChooser chooser) { chooseExport_ = std::move(chooser); }
+
+    // Selects the model of that name; false when there is none.
+    bool selectModel(const QString& name);
+    // The name of the model whose settings equal the transmitter's, or empty.
+    [[nodiscard]] QStringList modelsMatchingTransmitter() const;
+
+    // blockBytes changed (a frame arrived, an editor wrote, a model or file was sent).
+    void transmitterChanged();
+
+    // The operations behind the buttons.
+    void keepTransmitterSettings();
+    void sendToTransmitter();
+    void compare();
+    void renameModel();
+    void duplicateModel();
+    void deleteModel();
+    void importFiles();
+    void exportModel();
+
+protected:
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void fillList();
+    void updateButtons();
+    void showSelectedNotes();
+    void saveNotes();
+    [[nodiscard]] const models::LibraryEntry* selectedEntry() const;
+    [[nodiscard]] QStringList selectedPaths() const;
+    // Asks for a name until one is free or the user cancels; empty when cancelled.
+    QString askName(const QString& title, const QString& initial, const QString& exceptPath = {});
+    void reportError(const QString& error);
+
+    const Session& session_;
+    Sender send_;
+    models::ModelLibrary library_;
+    ImportChooser chooseImport_;
+    ExportChooser chooseExport_;
+
+    QTreeWidget* list_ = nullptr;
+    QPlainTextEdit* notes_ = nullptr;
+    QLabel* status_ = nullptr;
+    QPushButton* keepButton_ = nullptr;
+    QPushButton* sendButton_ = nullptr;
+    QPushButton* compareButton_ = nullptr;
+    QPushButton* renameButton_ = nullptr;
+    QPushButton* duplicateButton_ = nullptr;
+    QPushButton* deleteButton_ = nullptr;
+    QPushButton* importButton_ = nullptr;
+    QPushButton* exportButton_ = nullptr;
+    QString notesPath_;  // the model whose notes the notes field shows
+    QTimer notesTimer_;
+};
+
+}  // namespace pelorin
