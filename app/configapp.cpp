@@ -17,8 +17,9 @@ ConfigApp::ConfigApp(int& argc, char** argv) : QApplication(argc, argv) {
     setDesktopFileName(QStringLiteral("io.github.pelorin.Pelorin"));
 }
 
-int ConfigApp::run() {
+int ConfigApp::run(int startPort) {
     MainDialog mainDialog(std::make_unique<QtSerialControl>());
+    mainDialog.setStartPort(startPort);
     mainDialog.run();
     return 0;
 }

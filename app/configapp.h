@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application: it runs the main window modally, and when that run ends the program ends.
-// There is no command line, no configuration and no state of its own.
+// The command line (app/commandline.h) is read before it exists; there is no configuration and
+// no state of its own.
 
 #include <QApplication>
 
@@ -16,7 +17,8 @@ public:
 
     // Builds the main window over the real serial control, runs it until it closes and
     // destroys it. The result is the process's exit code; the window's own result is unused.
-    int run();
+    // A `startPort` (COM number) is opened at start instead of probing for one.
+    int run(int startPort = 0);
 };
 
 }  // namespace pelorin

@@ -254,7 +254,9 @@ void MainDialog::initDialog() {
     session_.settings.endPointLeft.fill(100);
     session_.settings.endPointRight.fill(100);
 
-    if (const SerialStatus opened = session_.openSerialPort(); !opened) {
+    const SerialStatus opened =
+        startPort_ > 0 ? session_.openSerialPort(startPort_) : session_.openSerialPort();
+    if (!opened) {
         // Shown once the window is up, so the user sees which program complains.
         const QString message = fromStd(opened.error());
         QTimer::singleShot(0, this, [this, message]() { showMessage(this, message); });

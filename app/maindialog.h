@@ -92,6 +92,9 @@ public:
     [[nodiscard]] ChannelDisplay* channelDisplay() const { return channelDisplay_; }
     [[nodiscard]] const QTimer& displayTimer() const { return displayTimer_; }
 
+    // The COM number to open at start instead of probing (pelorin --port); 0: probe.
+    void setStartPort(int portNumber) { startPort_ = portNumber; }
+
     // Replaces the file choosers of Save and Open (tests choose without a dialog).
     void setSaveChooser(FileChooser chooser) { chooseSaveFile_ = std::move(chooser); }
     void setOpenChooser(FileChooser chooser) { chooseOpenFile_ = std::move(chooser); }
@@ -189,6 +192,7 @@ private:
     ModelsWindow* models_ = nullptr;    // the same
     SystemMenu* systemMenu_ = nullptr;
     QTimer displayTimer_;
+    int startPort_ = 0;
 
     FileChooser chooseSaveFile_;
     FileChooser chooseOpenFile_;
