@@ -22,6 +22,8 @@ AboutDialog::AboutDialog(QWidget* parent)
     icon->resize(kIconSize, kIconSize);
     addText(QStringLiteral("Pelorin Version 1.0"), {40, 10, 119, 8});
     addText(QStringLiteral("Transmitter setup \u00A9 2026"), {40, 25, 119, 8});
+    // Below the OK button the line may run the width of the window.
+    addText(tr("Licence: GNU GPL, version 3 or later"), {40, 38, 188, 8});
     addButton(kIdOk, QStringLiteral("OK"), {178, 7, 50, 14}, true);
 }
 

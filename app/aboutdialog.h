@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// "About Pelorin": the program's icon, name and version. Created for each showing.
+// "About Pelorin": the program's icon, name, version and licence. Created for each showing.
 
 #include "platform/templatedialog.h"
 

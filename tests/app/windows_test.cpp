@@ -100,9 +100,14 @@ TEST(AboutWindow, HasIconNameVersionAndDefaultOkInTheirPlaces) {
         if (!label->text().isEmpty())
             texts[label->text()] = label->pos();
     }
-    ASSERT_EQ(texts.size(), 2);
+    ASSERT_EQ(texts.size(), 3);
     EXPECT_EQ(texts.value("Pelorin Version 1.0"), QPoint(60, 20));
+    // The licence is named on a line of its own under the others.
+    QStringList licenceLines = texts.keys().filter("GPL");
+    ASSERT_EQ(licenceLines.size(), 1);
+    EXPECT_GT(texts.value(licenceLines.first()).y(), 50);
     texts.remove("Pelorin Version 1.0");
+    texts.remove(licenceLines.first());
     EXPECT_EQ(texts.first(), QPoint(60, 50));  // the second line
 }
 
