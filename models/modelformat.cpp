@@ -20,9 +20,10 @@ namespace pelorin::models {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("pelorin::models::ModelFormat", text);
-}
+// The texts of this file, under one translation context (lupdate files them there too).
+struct ModelFormatTexts {
+    Q_DECLARE_TR_FUNCTIONS(pelorin::models::ModelFormatTexts)
+};
 
 const QString kFormatKey = QStringLiteral("format");
 const QString kVersionKey = QStringLiteral("version");
@@ -43,13 +44,14 @@ QJsonValue jsonValue(const BlockField& field, int value) {
 }
 
 QString allowedValues(const BlockField& field) {
-    const QString range = tr("a whole number %1..%2").arg(field.minValue()).arg(field.maxValue());
+    const QString range =
+        ModelFormatTexts::tr("a whole number %1..%2").arg(field.minValue()).arg(field.maxValue());
     if (field.names.empty())
         return range;
     QStringList names;
     for (const ValueName& entry : field.names)
         names << QStringLiteral("\"%1\"").arg(QString::fromStdString(entry.name));
-    return tr("one of %1, or %2").arg(names.join(QStringLiteral(", ")), range);
+    return ModelFormatTexts::tr("one of %1, or %2").arg(names.join(QStringLiteral(", ")), range);
 }
 
 std::variant<int, FormatError> readValue(const BlockField& field, const QJsonValue& json) {
@@ -57,16 +59,17 @@ std::variant<int, FormatError> readValue(const BlockField& field, const QJsonVal
     if (json.isString()) {
         if (const auto value = valueOfName(field, json.toString().toStdString()))
             return *value;
-        return FormatError{name, tr("\"%1\" is not a value of this field; expected %2")
-                                     .arg(json.toString(), allowedValues(field))};
+        return FormatError{name,
+                           ModelFormatTexts::tr("\"%1\" is not a value of this field; expected %2")
+                               .arg(json.toString(), allowedValues(field))};
     }
     if (!json.isDouble())
-        return FormatError{name, tr("expected %1").arg(allowedValues(field))};
+        return FormatError{name, ModelFormatTexts::tr("expected %1").arg(allowedValues(field))};
     const double number = json.toDouble();
     if (std::trunc(number) != number || !std::isfinite(number))
-        return FormatError{name, tr("%1 is not a whole number").arg(number)};
+        return FormatError{name, ModelFormatTexts::tr("%1 is not a whole number").arg(number)};
     if (number < field.minValue() || number > field.maxValue()) {
-        return FormatError{name, tr("%1 is out of range; expected %2")
+        return FormatError{name, ModelFormatTexts::tr("%1 is out of range; expected %2")
                                      .arg(number, 0, 'g', 17)
                                      .arg(allowedValues(field))};
     }
@@ -93,7 +96,7 @@ std::variant<QString, FormatError> optionalText(const QJsonObject& object, const
     if (value.isUndefined())
         return QString();
     if (!value.isString())
-        return FormatError{key, tr("expected a text in double quotes")};
+        return FormatError{key, ModelFormatTexts::tr("expected a text in double quotes")};
     return value.toString();
 }
 
@@ -101,8 +104,8 @@ std::variant<QString, FormatError> optionalText(const QJsonObject& object, const
 
 QString FormatError::text(const QString& path) const {
     if (field.isEmpty())
-        return tr("%1: %2").arg(path, reason);
-    return tr("%1: field \"%2\": %3").arg(path, field, reason);
+        return ModelFormatTexts::tr("%1: %2").arg(path, reason);
+    return ModelFormatTexts::tr("%1: field \"%2\": %3").arg(path, field, reason);
 }
 
 QByteArray modelToJson(const Model& model) {
@@ -124,31 +127,35 @@ std::variant<Model, FormatError> modelFromJson(const QByteArray& json) {
     if (parseError.error != QJsonParseError::NoError) {
         const auto [line, column] = lineAndColumn(json, parseError.offset);
         return FormatError{{},
-                           tr("not valid JSON at line %1, column %2: %3")
+                           ModelFormatTexts::tr("not valid JSON at line %1, column %2: %3")
                                .arg(line)
                                .arg(column)
                                .arg(parseError.errorString())};
     }
     if (!document.isObject())
-        return FormatError{{}, tr("not a model: the JSON is not an object")};
+        return FormatError{{}, ModelFormatTexts::tr("not a model: the JSON is not an object")};
     const QJsonObject root = document.object();
 
     const QJsonValue format = root.value(kFormatKey);
     if (format.isUndefined())
-        return FormatError{kFormatKey, tr("missing")};
+        return FormatError{kFormatKey, ModelFormatTexts::tr("missing")};
     if (format.toString() != QLatin1String(kFormatName)) {
-        return FormatError{kFormatKey, tr("expected \"%1\"").arg(QString::fromLatin1(kFormatName))};
+        return FormatError{
+            kFormatKey,
+            ModelFormatTexts::tr("expected \"%1\"").arg(QString::fromLatin1(kFormatName))};
     }
     const QJsonValue version = root.value(kVersionKey);
     if (version.isUndefined())
-        return FormatError{kVersionKey, tr("missing")};
+        return FormatError{kVersionKey, ModelFormatTexts::tr("missing")};
     if (!version.isDouble())
-        return FormatError{kVersionKey, tr("expected the number %1").arg(kFormatVersion)};
-    if (version.toDouble() != kFormatVersion) {
         return FormatError{kVersionKey,
-                           tr("unknown format version %1; this program reads version %2")
-                               .arg(version.toDouble(), 0, 'g', 17)
-                               .arg(kFormatVersion)};
+                           ModelFormatTexts::tr("expected the number %1").arg(kFormatVersion)};
+    if (version.toDouble() != kFormatVersion) {
+        return FormatError{
+            kVersionKey,
+            ModelFormatTexts::tr("unknown format version %1; this program reads version %2")
+                .arg(version.toDouble(), 0, 'g', 17)
+                .arg(kFormatVersion)};
     }
 
     Model model;
@@ -161,9 +168,10 @@ std::variant<Model, FormatError> modelFromJson(const QByteArray& json) {
 
     const QJsonValue settingsValue = root.value(kSettingsKey);
     if (settingsValue.isUndefined())
-        return FormatError{kSettingsKey, tr("missing")};
+        return FormatError{kSettingsKey, ModelFormatTexts::tr("missing")};
     if (!settingsValue.isObject())
-        return FormatError{kSettingsKey, tr("expected an object with one key per field")};
+        return FormatError{kSettingsKey,
+                           ModelFormatTexts::tr("expected an object with one key per field")};
     const QJsonObject settings = settingsValue.toObject();
 
     // A key the program does not know is most likely a misspelt field: refused, not ignored.
@@ -172,13 +180,13 @@ std::variant<Model, FormatError> modelFromJson(const QByteArray& json) {
         known.insert(fieldName(field));
     for (auto it = settings.begin(); it != settings.end(); ++it) {
         if (!known.contains(it.key()))
-            return FormatError{it.key(), tr("unknown field")};
+            return FormatError{it.key(), ModelFormatTexts::tr("unknown field")};
     }
 
     for (const BlockField& field : blockFields()) {
         const QJsonValue stored = settings.value(fieldName(field));
         if (stored.isUndefined())
-            return FormatError{fieldName(field), tr("missing")};
+            return FormatError{fieldName(field), ModelFormatTexts::tr("missing")};
         const auto value = readValue(field, stored);
         if (const auto* error = std::get_if<FormatError>(&value))
             return *error;
@@ -197,11 +205,12 @@ std::variant<LoadedModel, FormatError> modelFromContent(const QByteArray& conten
     if (start.startsWith("\xEF\xBB\xBF"))  // a byte order mark some editors write
         start = start.mid(3).trimmed();
     if (!start.startsWith('{')) {
-        return FormatError{{},
-                           tr("not a settings file: it is %1 bytes long, and a settings file is "
-                              "exactly %2 bytes or a model in JSON")
-                               .arg(content.size())
-                               .arg(kBlockBytesSize)};
+        return FormatError{
+            {},
+            ModelFormatTexts::tr("not a settings file: it is %1 bytes long, and a settings file is "
+                                 "exactly %2 bytes or a model in JSON")
+                .arg(content.size())
+                .arg(kBlockBytesSize)};
     }
     auto model = modelFromJson(content);
     if (auto* error = std::get_if<FormatError>(&model))
@@ -212,17 +221,17 @@ std::variant<LoadedModel, FormatError> modelFromContent(const QByteArray& conten
 std::variant<LoadedModel, QString> readModelFile(const QString& path) {
     // Only a regular file: a named pipe or a terminal chosen by mistake would block the read.
     if (const QFileInfo info(path); info.exists() && !info.isFile())
-        return tr("%1: cannot be read: not a regular file").arg(path);
+        return ModelFormatTexts::tr("%1: cannot be read: not a regular file").arg(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return tr("%1: cannot be read: %2").arg(path, file.errorString());
+        return ModelFormatTexts::tr("%1: cannot be read: %2").arg(path, file.errorString());
     // A model file is small; anything much larger is not one, and is not read whole.
     constexpr qint64 kLargest = 1 << 20;
     const QByteArray content = file.read(kLargest + 1);
     if (content.size() > kLargest)
-        return tr("%1: not a settings file: larger than 1 MiB").arg(path);
+        return ModelFormatTexts::tr("%1: not a settings file: larger than 1 MiB").arg(path);
     if (file.error() != QFileDevice::NoError)
-        return tr("%1: cannot be read: %2").arg(path, file.errorString());
+        return ModelFormatTexts::tr("%1: cannot be read: %2").arg(path, file.errorString());
     auto loaded = modelFromContent(content);
     if (const auto* error = std::get_if<FormatError>(&loaded))
         return error->text(path);

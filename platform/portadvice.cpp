@@ -9,16 +9,17 @@ namespace pelorin {
 
 namespace {
 
-QString trText(const char* text) {
-    return QCoreApplication::translate("pelorin::PortAdvice", text);
-}
+// The texts of this file, under one translation context (lupdate files them there too).
+struct PortAdviceTexts {
+    Q_DECLARE_TR_FUNCTIONS(pelorin::PortAdviceTexts)
+};
 
 PortChooser g_chooser = PortChooser::SettingButton;
 
 QString holderLabel(const DeviceHolder& holder) {
     const QString name = QString::fromLocal8Bit(holder.name);
-    return name.isEmpty() ? trText("process %1").arg(holder.pid)
-                          : trText("%1 (pid %2)").arg(name).arg(holder.pid);
+    return name.isEmpty() ? PortAdviceTexts::tr("process %1").arg(holder.pid)
+                          : PortAdviceTexts::tr("%1 (pid %2)").arg(name).arg(holder.pid);
 }
 
 // What to do about the programs that have the device open. Two services are known to take
@@ -38,18 +39,18 @@ QString holderAdvice(const std::vector<DeviceHolder>& holders) {
     }
     QStringList advice;
     if (modemManager) {
-        advice << trText(
+        advice << PortAdviceTexts::tr(
             "ModemManager looks at every new serial adapter for a few seconds after it is "
             "plugged in. Wait a moment and try again, or stop it:\n    sudo systemctl stop "
             "ModemManager");
     }
     if (brltty) {
-        advice << trText(
+        advice << PortAdviceTexts::tr(
             "brltty takes some USB serial adapters for Braille displays. If no Braille display "
             "is used on this computer, remove it:\n    sudo apt remove brltty");
     }
     if (!others.empty())
-        advice << trText("Close %1, then try again.").arg(holderList(others));
+        advice << PortAdviceTexts::tr("Close %1, then try again.").arg(holderList(others));
     return advice.join(QStringLiteral("\n\n"));
 }
 
@@ -66,7 +67,7 @@ QString holderList(const std::vector<DeviceHolder>& holders) {
     if (labels.size() < 2)
         return labels.join(QString());
     const QString last = labels.takeLast();
-    return trText("%1 and %2").arg(labels.join(QStringLiteral(", ")), last);
+    return PortAdviceTexts::tr("%1 and %2").arg(labels.join(QStringLiteral(", ")), last);
 }
 
 QString openErrorText(const QString& comName, const QString& device, const QString& resolvedDevice,
@@ -80,74 +81,77 @@ QString openErrorText(const QString& comName, const QString& device, const QStri
     switch (failure) {
         case OpenFailure::NoDevice:
             if (g_chooser == PortChooser::CommandLine) {
-                return trText(
+                return PortAdviceTexts::tr(
                            "%1 cannot be opened: no serial port of this computer has that "
                            "number.\n\nConnect the transmitter (or start the virtual "
                            "transmitter pelorin-txsim), then name its port with --port "
                            "(pelorin-cli ports lists them).")
                     .arg(comName);
             }
-            return trText(
+            return PortAdviceTexts::tr(
                        "%1 cannot be opened: no serial port of this computer has that "
                        "number.\n\nConnect the transmitter (or start the virtual transmitter "
                        "pelorin-txsim), then choose its port with the Setting button.")
                 .arg(comName);
         case OpenFailure::NotFound:
             if (g_chooser == PortChooser::CommandLine) {
-                return trText(
+                return PortAdviceTexts::tr(
                            "%1 cannot be opened: the device does not exist (%2).\n\nCheck "
                            "that the transmitter is plugged in, then name its port with --port "
                            "(pelorin-cli ports lists them).")
                     .arg(where, reason);
             }
-            return trText(
+            return PortAdviceTexts::tr(
                        "%1 cannot be opened: the device does not exist (%2).\n\nCheck that "
                        "the transmitter is plugged in, then choose its port with the Setting "
                        "button.")
                 .arg(where, reason);
         case OpenFailure::PermissionDenied: {
-            QString text = trText(
+            QString text = PortAdviceTexts::tr(
                                "%1 cannot be opened: %2.\n\nYour user account is not allowed to "
                                "use serial ports. Add it to the dialout group:\n    sudo usermod "
                                "-aG dialout $USER\nthen log out and log in again.")
                                .arg(where, reason);
             if (!holders.holders.empty()) {
                 text += QStringLiteral("\n\n") +
-                        trText("The port is also held by %1.").arg(holderList(holders.holders)) +
+                        PortAdviceTexts::tr("The port is also held by %1.")
+                            .arg(holderList(holders.holders)) +
                         QStringLiteral("\n\n") + holderAdvice(holders.holders);
             }
             return text;
         }
         case OpenFailure::Busy: {
-            QString text =
-                trText("%1 cannot be opened: the port is in use (%2).").arg(where, reason) +
-                QStringLiteral("\n\n");
+            QString text = PortAdviceTexts::tr("%1 cannot be opened: the port is in use (%2).")
+                               .arg(where, reason) +
+                           QStringLiteral("\n\n");
             if (!holders.holders.empty()) {
-                return text + trText("It is held by %1.").arg(holderList(holders.holders)) +
+                return text +
+                       PortAdviceTexts::tr("It is held by %1.").arg(holderList(holders.holders)) +
                        QStringLiteral("\n\n") + holderAdvice(holders.holders);
             }
-            text += trText(
+            text += PortAdviceTexts::tr(
                 "Another program holds it open, for example ModemManager or a serial terminal. "
                 "Close that program (or stop ModemManager) and try again.");
             if (!holders.complete) {
                 // Only root sees every program's open files.
                 const QString path = resolvedDevice.isEmpty() ? device : resolvedDevice;
                 text += QStringLiteral("\n\n") +
-                        trText("To see which program it is:\n    sudo fuser -v %1").arg(path);
+                        PortAdviceTexts::tr("To see which program it is:\n    sudo fuser -v %1")
+                            .arg(path);
             }
             return text;
         }
         case OpenFailure::Other:
             break;
     }
-    return trText("%1 cannot be opened: %2.").arg(where, reason);
+    return PortAdviceTexts::tr("%1 cannot be opened: %2.").arg(where, reason);
 }
 
 QString connectionLostText(const QString& portLabel, const QString& reason) {
     if (g_chooser == PortChooser::CommandLine) {
-        return trText("%1: the connection was lost (%2).").arg(portLabel, reason);
+        return PortAdviceTexts::tr("%1: the connection was lost (%2).").arg(portLabel, reason);
     }
-    return trText(
+    return PortAdviceTexts::tr(
                "%1: the connection was lost (%2). The port has been closed; use the Setting "
                "button to open it again.")
         .arg(portLabel, reason);

@@ -19,9 +19,10 @@ std::string toStd(const QString& text) {
     return text.toLocal8Bit().toStdString();
 }
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("pelorin::PortDiscovery", text);
-}
+// The texts of this file, under one translation context (lupdate files them there too).
+struct PortDiscoveryTexts {
+    Q_DECLARE_TR_FUNCTIONS(pelorin::PortDiscoveryTexts)
+};
 
 // "CP2102 USB to UART Bridge Controller (Silicon Labs, serial 0001)", leaving out what the
 // system does not know.
@@ -32,13 +33,13 @@ QString describe(const QSerialPortInfo& info) {
         details << info.manufacturer();
     }
     if (!info.serialNumber().isEmpty())
-        details << tr("serial %1").arg(info.serialNumber());
+        details << PortDiscoveryTexts::tr("serial %1").arg(info.serialNumber());
     if (!details.isEmpty()) {
         text += (text.isEmpty() ? QString() : QStringLiteral(" ")) + u'(' +
                 details.join(QStringLiteral(", ")) + u')';
     }
     if (text.isEmpty())
-        text = tr("Serial port");
+        text = PortDiscoveryTexts::tr("Serial port");
     return text;
 }
 
@@ -67,9 +68,10 @@ std::vector<SerialDevice> discoverVirtualPorts(const QString& folder) {
         if (!entry.isSymLink())
             continue;
         const QString target = entry.symLinkTarget();
-        const QString description = QFileInfo::exists(target)
-                                        ? tr("Virtual transmitter on %1").arg(target)
-                                        : tr("Virtual transmitter (gone: %1)").arg(target);
+        const QString description =
+            QFileInfo::exists(target)
+                ? PortDiscoveryTexts::tr("Virtual transmitter on %1").arg(target)
+                : PortDiscoveryTexts::tr("Virtual transmitter (gone: %1)").arg(target);
         ports.push_back({toStd(entry.absoluteFilePath()), toStd(description)});
     }
     return ports;

@@ -12,9 +12,10 @@ namespace pelorin {
 
 namespace {
 
-QString trText(const char* text) {
-    return QCoreApplication::translate("pelorin::PortSpec", text);
-}
+// The texts of this file, under one translation context (lupdate files them there too).
+struct PortSpecTexts {
+    Q_DECLARE_TR_FUNCTIONS(pelorin::PortSpecTexts)
+};
 
 QString deviceAt(const PortTable& table, int index) {
     return QString::fromLocal8Bit(table.portDeviceNames[static_cast<std::size_t>(index)]);
@@ -48,18 +49,21 @@ PortChoice failed(const QString& error) {
 
 PortChoice byNumber(int number, const PortTable& table) {
     if (number < 1 || number > kPortCount) {
-        return failed(trText("There is no port COM%1; the port numbers are COM1 to COM%2.")
-                          .arg(number)
-                          .arg(kPortCount));
+        return failed(
+            PortSpecTexts::tr("There is no port COM%1; the port numbers are COM1 to COM%2.")
+                .arg(number)
+                .arg(kPortCount));
     }
     if (!deviceAt(table, number - 1).isEmpty())
         return PortChoice{number, {}};
     const int found = devicesFound(table);
     if (found == 0) {
         return failed(
-            trText("COM%1 has no device: no serial port was found on this computer.").arg(number));
+            PortSpecTexts::tr("COM%1 has no device: no serial port was found on this computer.")
+                .arg(number));
     }
-    return failed(trText("COM%1 has no device on this computer; the ports found are COM1 to COM%2.")
+    return failed(PortSpecTexts::tr(
+                      "COM%1 has no device on this computer; the ports found are COM1 to COM%2.")
                       .arg(number)
                       .arg(found));
 }
@@ -77,10 +81,10 @@ PortChoice byPath(const QString& text, const PortTable& table) {
     if (canonical.isEmpty()) {
         const QFileInfo link(text);
         if (link.isSymLink()) {
-            return failed(
-                trText("%1 leads to %2, which does not exist.").arg(text, link.symLinkTarget()));
+            return failed(PortSpecTexts::tr("%1 leads to %2, which does not exist.")
+                              .arg(text, link.symLinkTarget()));
         }
-        return failed(trText("%1 does not exist.").arg(text));
+        return failed(PortSpecTexts::tr("%1 does not exist.").arg(text));
     }
     // A link (/dev/serial/by-id/...) and the device it leads to are the same port.
     for (int i = 0; i < kPortCount; ++i) {
@@ -88,7 +92,8 @@ PortChoice byPath(const QString& text, const PortTable& table) {
         if (!device.isEmpty() && QFileInfo(device).canonicalFilePath() == canonical)
             return PortChoice{i + 1, {}};
     }
-    return failed(trText("%1 is not among the serial ports found on this computer.").arg(text));
+    return failed(
+        PortSpecTexts::tr("%1 is not among the serial ports found on this computer.").arg(text));
 }
 
 PortChoice byName(const QString& text, const PortTable& table) {
@@ -99,10 +104,11 @@ PortChoice byName(const QString& text, const PortTable& table) {
         if (!device.isEmpty() && QFileInfo(device).fileName() == text)
             return PortChoice{i + 1, {}};
     }
-    return failed(trText("\"%1\" is neither a port number (COM1 to COM%2), a device path, nor the "
-                         "name of a serial port or virtual transmitter found on this computer.")
-                      .arg(text)
-                      .arg(kPortCount));
+    return failed(
+        PortSpecTexts::tr("\"%1\" is neither a port number (COM1 to COM%2), a device path, nor the "
+                          "name of a serial port or virtual transmitter found on this computer.")
+            .arg(text)
+            .arg(kPortCount));
 }
 
 }  // namespace
@@ -110,9 +116,9 @@ PortChoice byName(const QString& text, const PortTable& table) {
 PortChoice resolvePortSpec(const QString& text, const PortTable& table) {
     const QString spec = text.trimmed();
     if (spec.isEmpty()) {
-        return failed(
-            trText("No port given: write a port number such as COM1, a device path such as "
-                   "/dev/ttyUSB0, or the name of a virtual transmitter."));
+        return failed(PortSpecTexts::tr(
+            "No port given: write a port number such as COM1, a device path such as "
+            "/dev/ttyUSB0, or the name of a virtual transmitter."));
     }
     if (const std::optional<int> number = portNumberOf(spec))
         return byNumber(*number, table);

@@ -21,10 +21,6 @@ namespace pelorin {
 
 namespace {
 
-QString trText(const char* text) {
-    return QCoreApplication::translate("pelorin::QtSerialControl", text);
-}
-
 std::string_view trimmed(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
         text.remove_prefix(1);
@@ -59,7 +55,8 @@ bool heldExclusivelyElsewhere(const QString& path) {
 // Opens a device as the control does and classifies a failure. On success `port` is open.
 std::optional<std::pair<OpenFailure, QString>> openDevice(QSerialPort& port, const QString& path) {
     if (heldExclusivelyElsewhere(path)) {
-        return std::pair{OpenFailure::Busy, trText("opened exclusively by another program")};
+        return std::pair{OpenFailure::Busy,
+                         QtSerialControl::tr("opened exclusively by another program")};
     }
     port.setPortName(path);
     port.clearError();
@@ -91,10 +88,10 @@ std::optional<QString> openPort(QSerialPort& port, const QString& comName, const
     const QString path = QFileInfo(device).canonicalFilePath();
     if (path.isEmpty()) {
         const QFileInfo link(device);
-        const QString reason =
-            link.isSymLink()
-                ? trText("the link leads to %1, which is gone").arg(link.symLinkTarget())
-                : trText("no such file");
+        const QString reason = link.isSymLink()
+                                   ? QtSerialControl::tr("the link leads to %1, which is gone")
+                                         .arg(link.symLinkTarget())
+                                   : QtSerialControl::tr("no such file");
         return openErrorText(comName, device, {}, OpenFailure::NotFound, reason);
     }
     const auto failed = openDevice(port, path);

@@ -22,12 +22,13 @@ namespace pelorin {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("pelorin::SaveFile", text);
-}
+// The texts of this file, under one translation context (lupdate files them there too).
+struct SaveFileTexts {
+    Q_DECLARE_TR_FUNCTIONS(pelorin::SaveFileTexts)
+};
 
 QString cannotSave(const QString& path, const QString& reason) {
-    return tr("Cannot save \u201C%1\u201D: %2.").arg(path, reason);
+    return SaveFileTexts::tr("Cannot save \u201C%1\u201D: %2.").arg(path, reason);
 }
 
 QString systemReason(int error) {
@@ -115,7 +116,7 @@ QString saveFileAtomically(const QString& path, const QByteArray& bytes) {
             return cannotSave(path, systemReason(EISDIR));
         // A pipe or a device would be replaced by a plain file, not written.
         if (!S_ISREG(existing.st_mode))
-            return cannotSave(path, tr("Not a regular file"));
+            return cannotSave(path, SaveFileTexts::tr("Not a regular file"));
         // Replacing by rename would get past a write-protected file; honour the protection.
         if (!mayWrite(nativePath, W_OK))
             return cannotSave(path, systemReason(errno));
