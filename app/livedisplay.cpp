@@ -140,12 +140,50 @@ ChannelDisplay::ChannelDisplay(ChannelSource channels, QWidget* parent)
     : QWidget(parent), channels_(std::move(channels)) {
     // Every pixel is painted, so the background need not be erased before a paint.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    deferred_.setSingleShot(true);
+    // The interval is short: a coarse timer could hold news back for most of another one.
+    deferred_.setTimerType(Qt::PreciseTimer);
+    connect(&deferred_, &QTimer::timeout, this, &ChannelDisplay::repaintIfChanged);
+}
+
+void ChannelDisplay::setFollowing(bool following) {
+    following_ = following;
+    if (!following)
+        deferred_.stop();
+}
+
+ChannelDisplay::BarLengths ChannelDisplay::barLengths(int width) const {
+    const std::array<int, 6>& channels = channels_();
+    BarLengths lengths{};
+    for (std::size_t i = 0; i < lengths.size(); ++i)
+        lengths[i] = displayOffset(channels[i], width);
+    return lengths;
+}
+
+void ChannelDisplay::showNews() {
+    if (!following_ || deferred_.isActive())
+        return;  // a repaint is already due and will draw the newest values
+    const qint64 since = sinceRepaint_.isValid() ? sinceRepaint_.elapsed() : -1;
+    if (since >= 0 && since < kDisplayRepaintIntervalMs) {
+        deferred_.start(static_cast<int>(kDisplayRepaintIntervalMs - since));
+        return;
+    }
+    repaintIfChanged();
+}
+
+void ChannelDisplay::repaintIfChanged() {
+    if (!following_ || (painted_ && *painted_ == barLengths(width())))
+        return;
+    sinceRepaint_.start();
+    update();
 }
 
 void ChannelDisplay::paintEvent(QPaintEvent* /*event*/) {
     if (frame_.size() != size())
         frame_ = QImage(size(), QImage::Format_RGB32);
-    renderChannelDisplay(frame_, channels_());
+    const std::array<int, 6>& channels = channels_();
+    renderChannelDisplay(frame_, channels);
+    painted_ = barLengths(width());
     QPainter painter(this);
     painter.drawImage(0, 0, frame_);
 }

@@ -5,11 +5,14 @@
 // drawn from the channel values of the last good LiveChannelFrame.
 
 #include <QColor>
+#include <QElapsedTimer>
 #include <QImage>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
 #include <functional>
+#include <optional>
 
 namespace pelorin {
 
@@ -33,9 +36,18 @@ inline constexpr QRgb kDisplayBackground = qRgb(74, 225, 82);
 // including, the end point.
 void renderChannelDisplay(QImage& image, const std::array<int, 6>& channels);
 
+// The display repaints at most once per this many milliseconds; news that comes sooner is
+// drawn when the interval is over.
+inline constexpr int kDisplayRepaintIntervalMs = 10;
+
 // Control 1000 of the main window. Paints itself from `channels` whenever it is updated; the
 // image is composed off-screen and copied in one piece, and the widget paints every pixel, so
 // nothing is erased first and nothing flickers.
+//
+// It repaints on news, not on a clock: showNews() after new values asks for a repaint only
+// when they change what the display shows (the bar lengths in pixels), and then at once if
+// the last repaint is an interval ago, else at the end of that interval. While nothing
+// changes the display does no work at all.
 class ChannelDisplay : public QWidget {
     Q_OBJECT
 
@@ -43,12 +55,28 @@ public:
     using ChannelSource = std::function<const std::array<int, 6>&()>;
     explicit ChannelDisplay(ChannelSource channels, QWidget* parent = nullptr);
 
+    // Whether news is drawn; the main window follows from its initialisation until it closes.
+    void setFollowing(bool following);
+    [[nodiscard]] bool following() const { return following_; }
+
+public slots:
+    // The channel source holds new values.
+    void showNews();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    using BarLengths = std::array<int, 6>;
+    [[nodiscard]] BarLengths barLengths(int width) const;
+    void repaintIfChanged();
+
     ChannelSource channels_;
     QImage frame_;  // reused between paints; every pixel is drawn afresh each time
+    bool following_ = false;
+    std::optional<BarLengths> painted_;  // what the last paint drew, at the width it had
+    QElapsedTimer sinceRepaint_;         // since the last repaint asked for
+    QTimer deferred_;                    // the repaint due at the end of the interval
 };
 
 }  // namespace pelorin

@@ -130,11 +130,14 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, QWidget* parent)
     systemMenu_->insertItem(1, kMonitorCommand, tr("Monitor…"), QKeySequence(Qt::CTRL | Qt::Key_M));
     systemMenu_->insertSeparator(2);
 
-    displayTimer_.setObjectName(QStringLiteral("displayTimer"));
-    displayTimer_.setInterval(kDisplayTimerPeriodMs);
-    // Each tick only asks for a repaint of the display; the paint itself comes with the
-    // window system's next paint cycle.
-    connect(&displayTimer_, &QTimer::timeout, channelDisplay_, qOverload<>(&QWidget::update));
+    // The display repaints when a frame changes what it shows, no more often than every
+    // 10 ms, and not at all while nothing changes.
+    connect(this, &MainDialog::liveFrameReceived, channelDisplay_, &ChannelDisplay::showNews);
+    // An open curve editor moves its marker with liveAux the same way, every 50 ms at most.
+    for (CurveDialog* curves : {static_cast<CurveDialog*>(throttleCurveDialog_.get()),
+                                static_cast<CurveDialog*>(pitchCurveDialog_.get())}) {
+        connect(this, &MainDialog::liveFrameReceived, curves, &CurveDialog::showNews);
+    }
 
     // Everything the serial control reports arrives on this thread.
     serial_->setReceiveHandler([this](CommEvent event) { session_.onReceive(event); });
@@ -150,7 +153,7 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, QWidget* parent)
 }
 
 MainDialog::~MainDialog() {
-    displayTimer_.stop();
+    channelDisplay_->setFollowing(false);
     serial_->setReceiveHandler({});
     serial_->setErrorHandler({});
     session_.onSettingsUnpacked = nullptr;
@@ -262,17 +265,17 @@ void MainDialog::initDialog() {
         QTimer::singleShot(0, this, [this, message]() { showMessage(this, message); });
     }
     // The display runs even without a port: it shows the boxes and waits for frames.
-    displayTimer_.start();
+    channelDisplay_->setFollowing(true);
 }
 
 void MainDialog::closeEvent(QCloseEvent* event) {
-    displayTimer_.stop();
+    channelDisplay_->setFollowing(false);
     TemplateDialog::closeEvent(event);
 }
 
 void MainDialog::done(int result) {
     // Escape and Enter end the run without the close handler; the display stops with the window.
-    displayTimer_.stop();
+    channelDisplay_->setFollowing(false);
     TemplateDialog::done(result);
 }
 

@@ -70,10 +70,6 @@ inline constexpr int kStartAdjust = 1028;
 inline constexpr int kStopAdjust = 1029;
 }  // namespace mainid
 
-// The display repaints every 10 ms; the timer is the window's timer number 3.
-inline constexpr int kDisplayTimerId = 3;
-inline constexpr int kDisplayTimerPeriodMs = 10;
-
 class MainDialog : public TemplateDialog {
     Q_OBJECT
 
@@ -90,7 +86,6 @@ public:
     [[nodiscard]] SerialControl& serialControl() { return *serial_; }
     [[nodiscard]] SystemMenu& systemMenu() { return *systemMenu_; }
     [[nodiscard]] ChannelDisplay* channelDisplay() const { return channelDisplay_; }
-    [[nodiscard]] const QTimer& displayTimer() const { return displayTimer_; }
 
     // The COM number to open at start instead of probing (pelorin --port); 0: probe.
     void setStartPort(int portNumber) { startPort_ = portNumber; }
@@ -191,7 +186,6 @@ private:
     MonitorWindow* monitor_ = nullptr;  // made on first use, then kept (hidden when closed)
     ModelsWindow* models_ = nullptr;    // the same
     SystemMenu* systemMenu_ = nullptr;
-    QTimer displayTimer_;
     int startPort_ = 0;
 
     FileChooser chooseSaveFile_;

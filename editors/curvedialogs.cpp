@@ -83,8 +83,10 @@ CurveDialog::CurveDialog(const Template& layout, std::function<int()> liveAux, Q
     });
 
     timer_ = new QTimer(this);
-    timer_->setInterval(kTickMs);
-    connect(timer_, &QTimer::timeout, this, &CurveDialog::tick);
+    timer_->setSingleShot(true);
+    connect(timer_, &QTimer::timeout, this, &CurveDialog::refresh);
+    for (QLineEdit* edit : pointEdits_)
+        connect(edit, &QLineEdit::textChanged, this, &CurveDialog::showNews);
     connect(modelBox_, &QComboBox::activated, this, &CurveDialog::modelSelected);
 }
 
@@ -103,24 +105,40 @@ void CurveDialog::storeCurve(BlockBytes& blockBytes) const {
         blockBytes[fieldOffset_ + i] = lowByte(curvePoints_[i]);
 }
 
-bool CurveDialog::ticking() const {
-    return timer_->isActive();
-}
-
 void CurveDialog::initDialog() {
     for (std::size_t i = 0; i < kCurvePointCount; ++i)
         pointEdits_[i]->setText(pointText_[i]);
     curveIndex_ = kCurveNor;
     modelBox_->setCurrentIndex(kCurveNor);
     control(kIdOk)->setFocus(Qt::OtherFocusReason);
-    timer_->start();
+    following_ = true;
+    drawn_.reset();  // the window paints its graph afresh as it opens
+    sinceRedraw_.invalidate();
 }
 
-void CurveDialog::tick() {
+void CurveDialog::showNews() {
+    if (!following_ || timer_->isActive())
+        return;  // a redraw is already due and will read the newest values
+    const qint64 since = sinceRedraw_.isValid() ? sinceRedraw_.elapsed() : -1;
+    if (since >= 0 && since < kTickMs) {
+        timer_->start(static_cast<int>(kTickMs - since));
+        return;
+    }
+    refresh();
+}
+
+void CurveDialog::refresh() {
+    if (!following_)
+        return;
     for (std::size_t i = 0; i < kCurvePointCount; ++i) {
         pointText_[i] = pointEdits_[i]->text();
         shownPoints_[i] = parseLeadingInteger(pointText_[i]);
     }
+    const std::int64_t marker = curveMarkerColumn(graph_->width(), liveAux_ ? liveAux_() : 0);
+    if (drawn_ && drawn_->first == shownPoints_ && drawn_->second == marker)
+        return;
+    drawn_.emplace(shownPoints_, marker);
+    sinceRedraw_.start();
     graph_->update();
 }
 
@@ -151,6 +169,7 @@ void CurveDialog::modelSelected(int selection) {
 }
 
 void CurveDialog::stopTicking() {
+    following_ = false;
     timer_->stop();
 }
 

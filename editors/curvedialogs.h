@@ -7,11 +7,14 @@
 // numbers and as a graph that follows the typing within 50 ms, with a marker at the
 // transmitter's live curve input.
 
+#include <QElapsedTimer>
 #include <QString>
 
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <optional>
+#include <utility>
 
 #include "editors/curvegraph.h"
 #include "link/settingsblock.h"
@@ -31,6 +34,8 @@ public:
     static constexpr int kIdFirstPoint = 1016;  // EP0..EP4: 1016..1020
     static constexpr int kCurveNor = 0;
     static constexpr int kCurveId = 1;
+    // The graph is redrawn at most this often: when the typed points or the live marker
+    // changed, not on a clock.
     static constexpr int kTickMs = 50;
 
     // Opening: the field's ten bytes become curvePoints; the NOR points are shown.
@@ -42,7 +47,7 @@ public:
     [[nodiscard]] const std::array<int, 2 * kCurvePointCount>& curvePoints() const {
         return curvePoints_;
     }
-    // The values the graph draws, as parsed from the edits at the last tick. The throttle
+    // The values the graph draws, as parsed from the edits when they last changed. The throttle
     // graph draws negative ones on the bottom row; the values themselves stay as typed.
     [[nodiscard]] const CurveValues& shownPoints() const { return shownPoints_; }
     // The curve shown in the edits (0 NOR, 1 ID).
@@ -53,10 +58,15 @@ public:
     [[nodiscard]] std::size_t fieldOffset() const { return fieldOffset_; }
     [[nodiscard]] bool clampsNegative() const { return clampNegative_; }
     [[nodiscard]] CurveGraph* graph() const { return graph_; }
-    // Whether the 50 ms tick runs: from initialisation until OK or Cancel.
-    [[nodiscard]] bool ticking() const;
+    // Whether the graph follows the edits and the live input: from initialisation until OK or
+    // Cancel.
+    [[nodiscard]] bool following() const { return following_; }
 
 public slots:
+    // The edits or the live input (liveAux) may have changed: the graph is redrawn if what it
+    // shows changed, at once when the last redraw is kTickMs ago, else when that time is up.
+    void showNews();
+
     void accept() override;  // OK: both curves' edits stored, then the dialog ends
     void reject() override;  // Cancel and Escape: nothing is read
 
@@ -85,7 +95,7 @@ protected:
     void initDialog() override;
 
 private:
-    void tick();
+    void refresh();
     void modelSelected(int selection);
     void readEditsInto(int curve);
     void showCurve(int curve);
@@ -105,7 +115,11 @@ private:
     QComboBox* modelBox_ = nullptr;
     std::array<QLineEdit*, kCurvePointCount> pointEdits_{};
     CurveGraph* graph_ = nullptr;
-    QTimer* timer_ = nullptr;
+    QTimer* timer_ = nullptr;  // the redraw due at the end of the interval
+    QElapsedTimer sinceRedraw_;
+    bool following_ = false;
+    // The points and the marker column of the last redraw asked for.
+    std::optional<std::pair<CurveValues, std::int64_t>> drawn_;
 };
 
 // "Thro Curv": block bytes 23..32; negative points are drawn on the bottom row.

@@ -45,8 +45,7 @@ TEST_F(MainWindowTest, StartUp_OpensFirstPortAndSendsReadRequestInOrder) {
         EXPECT_EQ(fake->commPort(), 3);
         EXPECT_EQ(w.session().userSelect, 0);
         EXPECT_EQ(w.session().settings.endPointRight[4], 100);
-        EXPECT_TRUE(w.displayTimer().isActive());
-        EXPECT_EQ(w.displayTimer().interval(), 10);
+        EXPECT_TRUE(w.channelDisplay()->following());
         EXPECT_FALSE(w.windowIcon().isNull());
     });
     EXPECT_TRUE(messages.messages.isEmpty());
@@ -74,11 +73,22 @@ TEST_F(MainWindowTest, StartUpWithoutPort_ShowsErrorAndStillRunsDisplay) {
         EXPECT_EQ(fake->commPort(), 21);
         EXPECT_TRUE(fake->writes().empty());
         EXPECT_EQ(w.session().userSelect, 1);  // the open failed before userSelect was reset
-        EXPECT_TRUE(w.displayTimer().isActive());
+        EXPECT_TRUE(w.channelDisplay()->following());
     });
 }
 
-TEST_F(MainWindowTest, DisplayTimer_RepaintsTheDisplayWhileNothingArrives) {
+Bytes liveFrame(const std::array<int, 6>& channels) {
+    LiveValues values;
+    for (std::size_t i = 0; i < channels.size(); ++i)
+        values.channelWords[i] = static_cast<std::uint16_t>(channels[i] + kChannelCentre);
+    const auto frame = liveChannelFrame(values);
+    return Bytes(frame.begin(), frame.end());
+}
+
+// Counted, not timed: a frame that leaves every bar as long as it was costs no paint, a frame
+// that changes one costs exactly one, and several that arrive together cost one that shows
+// the last of them, as the display would have drawn it at any time.
+TEST_F(MainWindowTest, Display_RepaintsOnceForNewsAndNeverForFramesThatChangeNothing) {
     int paints = 0;
     runWindow([&](MainDialog& w) {
         struct Counter : QObject {
@@ -90,11 +100,39 @@ TEST_F(MainWindowTest, DisplayTimer_RepaintsTheDisplayWhileNothingArrives) {
                 return false;
             }
         } counter(paints);
-        w.channelDisplay()->installEventFilter(&counter);
-        QTest::qWait(300);
-        w.channelDisplay()->removeEventFilter(&counter);
+        ChannelDisplay* display = w.channelDisplay();
+        // The first paint comes with the window; let it and the repaint interval pass.
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+        display->grab();
+        const auto settle = [] { QTest::qWait(3 * kDisplayRepaintIntervalMs); };
+        settle();
+        display->installEventFilter(&counter);
+        settle();
+        ASSERT_EQ(paints, 0) << "the display repaints while nothing arrives";
+
+        // Values smaller than one pixel leave every bar at zero length.
+        fake->deliver(liveFrame({1, -2, 3, 0, -3, 2}));
+        settle();
+        EXPECT_EQ(paints, 0);
+
+        fake->deliver(liveFrame({400, 0, 0, 0, 0, 0}));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return paints == 1; })) << paints;
+        settle();
+        EXPECT_EQ(paints, 1);
+
+        Bytes together = liveFrame({-400, 0, 0, 0, 0, 0});
+        const Bytes last = liveFrame({-400, 120, 0, 0, 0, -1512});
+        together.insert(together.end(), last.begin(), last.end());
+        fake->deliver(together);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return paints == 2; })) << paints;
+        settle();
+        EXPECT_EQ(paints, 2);
+        display->removeEventFilter(&counter);
+
+        QImage expected(display->size(), QImage::Format_RGB32);
+        renderChannelDisplay(expected, {-400, 120, 0, 0, 0, -1512});
+        EXPECT_EQ(display->grab().toImage().convertToFormat(QImage::Format_RGB32), expected);
     });
-    EXPECT_GT(paints, 5);
 }
 
 // id, caption, position in dialog units
@@ -390,7 +428,7 @@ TEST_F(MainWindowTest, MenuClose_StopsTheDisplayAndEndsTheRun) {
     const int result = runWindow([&](MainDialog& w) {
         w.systemCommand(kCloseCommand);
         EXPECT_FALSE(w.isVisible());
-        EXPECT_FALSE(w.displayTimer().isActive());
+        EXPECT_FALSE(w.channelDisplay()->following());
     });
     EXPECT_EQ(result, QDialog::Rejected);
 }
@@ -399,7 +437,7 @@ TEST_F(MainWindowTest, Escape_EndsTheRun) {
     const int result = runWindow([&](MainDialog& w) {
         QTest::keyClick(button(1022), Qt::Key_Escape);
         EXPECT_FALSE(w.isVisible());
-        EXPECT_FALSE(w.displayTimer().isActive());
+        EXPECT_FALSE(w.channelDisplay()->following());
     });
     EXPECT_EQ(result, QDialog::Rejected);
 }

@@ -92,12 +92,12 @@ TEST_F(CurveEditorTest, OpenThrottle_ShowsNorPointsAndIdOnChoosingIt) {
         EXPECT_EQ(pointTexts(d), QStringList({"0", "25", "50", "75", "100"}));
         EXPECT_EQ(d->control<QComboBox>(CurveDialog::kIdModelBox)->currentIndex(), 0);
         EXPECT_EQ(d->curveIndex(), 0);
-        EXPECT_TRUE(d->ticking());
+        EXPECT_TRUE(d->following());
         EXPECT_EQ(d->focusWidget(), d->control(kIdOk));
         chooseEntry(d, CurveDialog::kIdModelBox, 1);
         EXPECT_EQ(pointTexts(d), QStringList({"100", "90", "80", "70", "60"}));
         clickButton(d, kIdCancel);
-        EXPECT_FALSE(d->ticking());
+        EXPECT_FALSE(d->following());
     });
     const EditorOutcome outcome = runCurveEditor(throttle, session);
     EXPECT_FALSE(outcome.accepted);
@@ -174,7 +174,7 @@ TEST_F(CurveEditorTest, CancelAfterEditing_LeavesBlockBytesAndSendsNothing) {
         setFieldText(d, kEp0, "88");
         QTest::keyClick(d, Qt::Key_Escape);
         EXPECT_FALSE(d->isVisible());
-        EXPECT_FALSE(d->ticking());
+        EXPECT_FALSE(d->following());
     });
     EXPECT_FALSE(runCurveEditor(pitch, session).accepted);
     EXPECT_EQ(session.blockBytes, before);
@@ -196,6 +196,44 @@ TEST_F(CurveEditorTest, Tick_RedrawsTypedPointsAndTheMovingMarker) {
         EXPECT_EQ(markerRows, 140);
         // EP1 = 50 sits at column 27, row 139 - 50 * 1.4 = 69.
         EXPECT_EQ(image.pixel(27, 69), kCurveGraphPen);
+    });
+    runCurveEditor(throttle, session);
+}
+
+// Counted, not timed: news that leaves the points and the marker column as they were costs no
+// redraw; a moved marker or a changed point costs one.
+TEST_F(CurveEditorTest, Graph_RedrawsOnlyWhenItsPointsOrMarkerColumnChange) {
+    liveAux = 0;
+    whenOpen<ThrottleCurveDialog>([this](ThrottleCurveDialog* d) {
+        struct Counter : QObject {
+            int count = 0;
+            bool eventFilter(QObject*, QEvent* e) override {
+                count += e->type() == QEvent::Paint ? 1 : 0;
+                return false;
+            }
+        } paints;
+        d->graph()->installEventFilter(&paints);
+        d->showNews();  // the first news after opening draws the graph afresh
+        ASSERT_TRUE(QTest::qWaitFor([&] { return paints.count > 0; }));
+        const auto settle = [] { QTest::qWait(2 * CurveDialog::kTickMs); };
+        settle();
+        paints.count = 0;
+
+        d->showNews();
+        liveAux = 8;  // still column 0 (8 div 9)
+        d->showNews();
+        setFieldText(d, kEp0 + 1, "0 %");  // still 0
+        settle();
+        EXPECT_EQ(paints.count, 0);
+
+        liveAux = 700;
+        d->showNews();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return paints.count == 1; })) << paints.count;
+        setFieldText(d, kEp0 + 1, "40");
+        EXPECT_TRUE(QTest::qWaitFor([&] { return paints.count == 2; })) << paints.count;
+        settle();
+        EXPECT_EQ(paints.count, 2);
+        d->graph()->removeEventFilter(&paints);
     });
     runCurveEditor(throttle, session);
 }
