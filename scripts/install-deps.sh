@@ -5,7 +5,9 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgtest-dev libbenchmark-dev
           fonts-dejavu-core xvfb xauth xdotool imagemagick appstream desktop-file-utils
-          clang-format git)
+          clang-format git
+          # translations (lupdate, lrelease, Qt's own catalogues) and a font with Chinese glyphs
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
