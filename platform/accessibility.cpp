@@ -51,6 +51,11 @@ void setAccessibleDescriber(QWidget* widget, AccessibleDescriber describer) {
                          [](QObject* gone) { describers().remove(gone); });
     }
     describers().insert(widget, std::move(describer));
+    // Qt makes a widget's interface as soon as anything about it changes (setting its name
+    // does), and keeps it: one made before the describer came is replaced.
+    QAccessibleInterface* current = QAccessible::queryAccessibleInterface(widget);
+    if (current != nullptr && dynamic_cast<DescribedWidget*>(current) == nullptr)
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(current));
 }
 
 }  // namespace pelorin
