@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 The Pelorin developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets (fuzz/) with clang and runs each from its seed corpus in
-# fuzz/corpus/<name>/ for FUZZ_SECONDS seconds (default 60), both at once. New inputs go to
+# fuzz/corpus/<name>/ for FUZZ_SECONDS seconds (default 60), all at once. New inputs go to
 # build-fuzz/corpus/<name>/, crashing inputs to build-fuzz/artifacts/<name>/.
 #   FUZZ_SECONDS=600 scripts/fuzz.sh          longer runs
 #   FUZZ_RUNS=10000000 scripts/fuzz.sh        a fixed number of executions per target
@@ -10,8 +10,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# clang and libFuzzer's runtime are not part of the usual build packages.
-packages=(cmake ninja-build clang libclang-rt-14-dev)
+# clang and libFuzzer's runtime are not part of the usual build packages; the model reader
+# needs QtCore.
+packages=(cmake ninja-build clang libclang-rt-14-dev qt6-base-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -30,7 +31,7 @@ CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithD
 cmake --build "$build" --target pelorin_fuzzers
 
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(receive settingsfile)
+[ ${#targets[@]} -eq 0 ] && targets=(receive settingsfile modeljson)
 limit=(-max_total_time="${FUZZ_SECONDS:-60}")
 [ -n "${FUZZ_RUNS:-}" ] && limit=(-runs="$FUZZ_RUNS")
 
