@@ -6,8 +6,8 @@
 # program, which opens the main window connected to the transmitter and the throttle curve
 # editor, checks what the X server shows, and saves both windows as PNGs.
 #
-#   scripts/screenshots.sh            build, then write docs/screenshots/main-window.png and
-#                                     docs/screenshots/throttle-curve.png
+#   scripts/screenshots.sh            build, then write docs/screenshots/main-window.png,
+#                                     docs/screenshots/throttle-curve.png and monitor.png
 #   scripts/screenshots.sh --check --test-program FILE --txsim FILE
 #                                     CTest's run: no build, the pictures go to a scratch
 #                                     folder; exit 77 (skipped) when Xvfb is not installed
@@ -125,7 +125,7 @@ if [ $status -ne 0 ]; then
 fi
 
 # Both pictures were written, as PNG files.
-for picture in main-window.png throttle-curve.png; do
+for picture in main-window.png throttle-curve.png monitor.png; do
   if [ "$(head -c 8 "$out_dir/$picture" 2>/dev/null | od -An -tx1 | tr -d ' \n')" != 89504e470d0a1a0a ]; then
     echo "screenshots.sh: $out_dir/$picture was not written" >&2
     exit 1

@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's windows on a real X server, as a user sees them: the main window over the real
 // serial control, connected to a running virtual transmitter, with the live bars moving, and
-// the throttle curve editor with its live marker. scripts/screenshots.sh runs this under Xvfb
-// with pelorin-txsim in a private runtime dir; with PELORIN_SCREENSHOT_DIR set, the windows are
-// saved there as main-window.png and throttle-curve.png. On any other platform it skips.
+// the throttle curve editor with its live marker, and the Monitor with its trace.
+// scripts/screenshots.sh runs this under Xvfb with pelorin-txsim in a private runtime dir; with
+// PELORIN_SCREENSHOT_DIR set, the windows are saved there as main-window.png,
+// throttle-curve.png and monitor.png. On any other platform it skips.
 
 #include <QDir>
 #include <QFile>
@@ -17,15 +18,19 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdlib>
 #include <memory>
 #include <ostream>
 
+#include "app/channeltrace.h"
 #include "app/livedisplay.h"
 #include "app/maindialog.h"
+#include "app/monitorwindow.h"
 #include "editors/curvedialogs.h"
 #include "link/settingsfile.h"
 #include "platform/portdiscovery.h"
 #include "platform/qtserialcontrol.h"
+#include "platform/systemmenu.h"
 #include "tests/support/modal.h"
 #include "tools/txsim/virtualtransmitter.h"
 
@@ -190,6 +195,87 @@ TEST_F(ScreenshotTest, ThrottleCurveOnX11_WithStreamingTransmitter_DrawsTheLiveM
             },
             kWaitMs);
         w.control<QPushButton>(mainid::kThrottleCurve)->click();
+    });
+}
+
+// Pixels within `tolerance` of the colour in each channel (the trace's lines are smoothed).
+int countNear(const QImage& image, const QRect& area, QColor colour, int tolerance = 24) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            count += std::abs(pixel.red() - colour.red()) <= tolerance &&
+                             std::abs(pixel.green() - colour.green()) <= tolerance &&
+                             std::abs(pixel.blue() - colour.blue()) <= tolerance
+                         ? 1
+                         : 0;
+        }
+    }
+    return count;
+}
+
+TEST_F(ScreenshotTest, MonitorOnX11_WithStreamingTransmitter_TracesEveryChannel) {
+    runConnected([](MainDialog& w) {
+        w.systemCommand(kMonitorCommand);
+        auto* monitor = w.findChild<MonitorWindow*>();
+        ASSERT_NE(monitor, nullptr);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(monitor, kWaitMs));
+        // Most of the ten seconds filled, so the picture shows the channels' swings.
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return monitor->trace()->sampleCount() >= 400; }, 3 * kWaitMs));
+        QTest::qWait(3 * MonitorWindow::kRefreshMs * MonitorWindow::kTraceEveryRefreshes);
+        EXPECT_FALSE(monitor->noDataShown());
+
+        const QImage screen = onScreen(monitor);
+        const QRect trace(monitor->trace()->mapTo(monitor, QPoint(0, 0)), monitor->trace()->size());
+        for (int channel = 0; channel < 6; ++channel) {
+            EXPECT_GT(countNear(screen, trace, channelColour(channel)), 150)
+                << "CH" << channel + 1 << " is not drawn";
+        }
+        saveScreenshot(monitor, QStringLiteral("monitor.png"));
+        monitor->close();
+    });
+}
+
+// The library with three models, the one the transmitter holds marked, and its notes.
+TEST_F(ScreenshotTest, ModelsOnX11_WithTransmitterHoldingAModel_MarksItAndFitsEveryText) {
+    QTemporaryDir data;
+    ASSERT_TRUE(data.isValid());
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());  // never the user's own library
+    runConnected([](MainDialog& w) {
+        w.systemCommand(kModelsCommand);
+        auto* models = w.findChild<ModelsWindow*>();
+        ASSERT_NE(models, nullptr);
+        models::ModelLibrary& library = models->library();
+        const BlockBytes held = w.session().blockBytes;
+        BlockBytes glider = startingBlock();
+        glider[block::kModelAndStick] = 0x10;  // ACRO, MODEL2
+        ASSERT_EQ(library.add({QStringLiteral("Glider 2 m"), {}, glider}), QString());
+        ASSERT_EQ(
+            library.add({QStringLiteral("Heli 450 / 3D"),
+                         QStringLiteral("Throttle curve for the club field; pitch +-12."), held}),
+            QString());
+        BlockBytes trainer = held;
+        trainer[block::kEndPoint] = 90;
+        ASSERT_EQ(library.add({QStringLiteral("Trainer"), {}, trainer}), QString());
+        ASSERT_TRUE(models->selectModel(QStringLiteral("Heli 450 / 3D")));
+        EXPECT_EQ(models->modelsMatchingTransmitter(),
+                  QStringList{QStringLiteral("Heli 450 / 3D")});
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(models, kWaitMs));
+        QTest::qWait(100);
+
+        // No text cut off in the list: each column is as wide as its widest text.
+        QTreeWidget* list = models->modelList();
+        const QFontMetrics metrics(list->font());
+        for (int row = 0; row < list->topLevelItemCount(); ++row) {
+            for (int column = 0; column < list->columnCount(); ++column) {
+                const QString text = list->topLevelItem(row)->text(column);
+                EXPECT_LE(metrics.horizontalAdvance(text), list->columnWidth(column))
+                    << text.toStdString();
+            }
+        }
+        saveScreenshot(models, QStringLiteral("models.png"));
+        models->close();
     });
 }
 
