@@ -71,9 +71,14 @@ void ChannelTrace::paintEvent(QPaintEvent*) {
 
     // Percent labels on the left, the plot to their right.
     const QFontMetrics metrics = fontMetrics();
-    const int labelWidth = metrics.horizontalAdvance(tr("%1 %", "a percentage").arg(-100)) + 6;
+    const int labelWidth =
+        std::max(
+            metrics.horizontalAdvance(tr("%1 %", "a percentage").arg(-100)),
+            metrics.horizontalAdvance(tr("%1 %", "a percentage").arg(QStringLiteral("+100")))) +
+        8;
+    // Room above for half a label, below for the seconds.
     const QRectF plot(area.left() + labelWidth, area.top() + metrics.height() / 2.0,
-                      area.width() - labelWidth - 4, area.height() - metrics.height() - 2.0);
+                      area.width() - labelWidth - 6, area.height() - metrics.height() * 1.5 - 4.0);
     if (plot.width() < 2 || plot.height() < 2)
         return;
     const double centreY = plot.center().y();
@@ -82,9 +87,7 @@ void ChannelTrace::paintEvent(QPaintEvent*) {
         return centreY - std::clamp(percent, -kScalePercent, kScalePercent) * yPerPercent;
     };
     const double xPerMs = plot.width() / static_cast<double>(kSpanMs);
-    auto xOf = [&](std::int64_t ms) {
-        return plot.right() - static_cast<double>(now_ - ms) * xPerMs;
-    };
+    auto xOf = [&](double ms) { return plot.right() - (static_cast<double>(now_) - ms) * xPerMs; };
 
     const QColor grid = palette().color(QPalette::Mid);
     const QColor text = palette().color(QPalette::Text);
@@ -107,20 +110,51 @@ void ChannelTrace::paintEvent(QPaintEvent*) {
     }
     painter.setPen(grid);
     painter.drawRect(plot);
+    // Seconds before now under the plot, every second one.
+    painter.setPen(text);
+    for (std::int64_t s = 0; s <= kSpanMs / 1000; s += 2) {
+        const double x = plot.right() - static_cast<double>(s * 1000) * xPerMs;
+        const QString label = s == 0 ? tr("now") : tr("%1 s").arg(-s);
+        const double w = metrics.horizontalAdvance(label) + 4;
+        // Centred under its line; "now" ends at the plot's right edge.
+        const double left = s == 0 ? plot.right() - w : x - w / 2.0;
+        painter.drawText(QRectF(left, plot.bottom() + 2, w, metrics.height()), Qt::AlignCenter,
+                         label);
+    }
 
     if (samples_.empty())
         return;
     painter.setClipRect(plot);
     painter.setRenderHint(QPainter::Antialiasing);
+    placeSamples();
     for (std::size_t channel = 0; channel < 6; ++channel) {
         points_.clear();
-        for (const Sample& sample : samples_) {
-            if (sample.ms > now_)
-                break;
-            points_.append(QPointF(xOf(sample.ms), yOf(channelPercent(sample.values[channel]))));
+        for (std::size_t i = 0; i < times_.size(); ++i) {
+            points_.append(
+                QPointF(xOf(times_[i]), yOf(channelPercent(samples_[i].values[channel]))));
         }
         painter.setPen(QPen(channelColour(static_cast<int>(channel)), 1.5));
         painter.drawPolyline(points_.constData(), static_cast<int>(points_.size()));
+    }
+}
+
+void ChannelTrace::placeSamples() {
+    // Frames that waited in the line's buffer arrive together and carry one time; drawn at it,
+    // every line would climb in steps. Each run of equal times is spread evenly over the time
+    // since the run before it (at most kMaxSpreadMs), which is when those frames were sent.
+    times_.clear();
+    std::size_t i = 0;
+    while (i < samples_.size() && samples_[i].ms <= now_) {
+        std::size_t end = i + 1;
+        while (end < samples_.size() && samples_[end].ms == samples_[i].ms)
+            ++end;
+        const double at = static_cast<double>(samples_[i].ms);
+        const double before = i == 0 ? at : static_cast<double>(samples_[i - 1].ms);
+        const double span = std::min(at - before, kMaxSpreadMs);
+        const auto count = static_cast<double>(end - i);
+        for (std::size_t j = i; j < end; ++j)
+            times_.push_back(at - span * (static_cast<double>(end - 1 - j) / count));
+        i = end;
     }
 }
 

@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <vector>
 
 namespace pelorin {
 
@@ -52,13 +53,17 @@ private:
         std::array<int, 6> values{};
     };
     void dropOld();
+    void placeSamples();
 
     // More samples than any real line delivers in ten seconds; beyond it the oldest go.
     static constexpr std::size_t kMaxSamples = 8192;
+    static constexpr double kMaxSpreadMs = 250.0;
 
     std::deque<Sample> samples_;
     std::int64_t now_ = 0;
-    QVector<QPointF> points_;  // reused by every paint
+    // Reused by every paint: the samples' places on the time axis, and one channel's line.
+    std::vector<double> times_;
+    QVector<QPointF> points_;
 };
 
 }  // namespace pelorin

@@ -160,9 +160,9 @@ void MonitorWindow::buildControls() {
         name->setToolTip(healthTips[r]);
         const auto row = static_cast<HealthRow>(r);
         if (row == HealthRow::Port) {
+            // The port's name, and under it its device (shortened in the middle if long).
             value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-            value->setMinimumWidth(metrics.averageCharWidth() * 24);
-            value->setWordWrap(true);
+            value->setFixedSize(metrics.averageCharWidth() * 30, metrics.lineSpacing() * 2 + 2);
         } else {
             // Changing texts in labels of a fixed size: the window never re-lays itself out.
             QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -381,7 +381,13 @@ void MonitorWindow::refreshHealth(std::int64_t nowMs) {
     const PortKey key{serial_.commPort(), serial_.portOpen()};
     if (key != portKey_) {
         portKey_ = key;
-        setTextIfChanged(label(HealthRow::Port), portText());
+        QLabel* port = label(HealthRow::Port);
+        const QStringList lines = portText().split(QLatin1Char('\n'));
+        QStringList shown;
+        for (const QString& line : lines)
+            shown << port->fontMetrics().elidedText(line, Qt::ElideMiddle, port->width() - 2);
+        setTextIfChanged(port, shown.join(QLatin1Char('\n')));
+        port->setToolTip(lines.join(QLatin1Char(' ')));
     }
 }
 
@@ -397,10 +403,10 @@ QString MonitorWindow::portText() const {
         device = QString::fromStdString(table.portDeviceNames[i]);
     }
     if (device.isEmpty())
-        return tr("%1 (no device)").arg(name);
+        return tr("%1, no device").arg(name);
     if (!serial_.portOpen())
-        return tr("%1 (%2), not open").arg(name, device);
-    return tr("%1 (%2)").arg(name, device);
+        return tr("%1, not open\n%2").arg(name, device);
+    return tr("%1\n%2").arg(name, device);
 }
 
 void MonitorWindow::refreshRecording() {
