@@ -73,17 +73,15 @@ protected:
     // Runs the window; `body` acts on it once it is up, then the window is closed (unless the
     // body already ended the run). Returns the run's result.
     int runWindow(const std::function<void(MainDialog&)>& body) {
-        whenModalOpens<MainDialog>([&](MainDialog* dialog) {
-            body(*dialog);
-            if (dialog->isVisible())
-                dialog->reject();
-        });
+        whenModalOpens<MainDialog>([&](MainDialog* dialog) { body(*dialog); }, kModalWaitMs,
+                                   LeftOpen::Cancel);
         return window->run();
     }
 
     QPushButton* button(int id) const { return window->control<QPushButton>(id); }
 
-    // Clicks a button whose dialog opens modally, and runs `inDialog` on that dialog.
+    // Clicks a button whose dialog opens modally, and runs `inDialog` on that dialog, which must
+    // close it.
     template <class Dialog>
     void clickThrough(int id, std::function<void(Dialog*)> inDialog) {
         whenModalOpens<Dialog>(std::move(inDialog));

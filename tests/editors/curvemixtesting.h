@@ -30,17 +30,17 @@ protected:
     EditorSessionTest() { fake.forceOpen(true); }
 
     // Queues `action` for the dialog of type T that the next modal run opens. Whatever the
-    // action leaves open is cancelled, so a failed check can never hang the test.
+    // action leaves open is cancelled (and named, if a check failed), so it can never hang.
     template <class T>
     void whenOpen(std::function<void(T*)> action) {
-        whenModalOpens<T>([action](T* dialog) {
-            // Focus events reach only the active window; do not race its activation.
-            dialog->activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
-            action(dialog);
-            if (dialog->isVisible())
-                dialog->reject();
-        });
+        whenModalOpens<T>(
+            [action](T* dialog) {
+                // Focus events reach only the active window; do not race its activation.
+                dialog->activateWindow();
+                EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+                action(dialog);
+            },
+            kModalWaitMs, LeftOpen::Cancel);
     }
 
     // Every WriteFrame the session sent.
