@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -19,6 +20,7 @@
 #include "app/livedisplay.h"
 #include "app/modelswindow.h"
 #include "app/monitorwindow.h"
+#include "app/serialerrors.h"
 #include "app/serialsettingdialog.h"
 #include "editors/channeleditors.h"
 #include "editors/curvedialogs.h"
@@ -30,6 +32,7 @@
 #include "models/modelformat.h"
 #include "models/modellibrary.h"
 #include "platform/messages.h"
+#include "platform/savefile.h"
 #include "platform/systemmenu.h"
 #include "resources/strings.h"
 
@@ -141,12 +144,10 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, QWidget* parent)
 
     // Everything the serial control reports arrives on this thread.
     serial_->setReceiveHandler([this](CommEvent event) { session_.onReceive(event); });
-    serial_->setErrorHandler([this](const std::string& text) {
-        // The control reports from inside its own signal; the message box waits until that
-        // has returned.
-        const QString message = fromStd(text);
-        QTimer::singleShot(0, this, [this, message]() { showMessage(this, message); });
-    });
+    // A line that keeps failing gives one message that counts the errors, not a box for each.
+    serialErrors_ = new SerialErrorReporter(this);
+    serial_->setErrorHandler(
+        [this](const std::string& text) { serialErrors_->report(fromStd(text)); });
     session_.onSettingsUnpacked = [this]() { updateCurveButtons(); };
     session_.onLiveFrame = [this]() { emit liveFrameReceived(); };
     session_.onBlockChanged = [this]() { emit blockBytesChanged(); };
@@ -382,9 +383,16 @@ void MainDialog::onSave() {
     if (path.isEmpty())
         return;
     // The file gets blockBytes as they stand; the previous file survives a failed save.
-    if (const auto error = writeSettingsFile(localPath(path), session_.blockBytes)) {
-        showMessage(this, fromStd(error->text));
+    const BlockBytes& block = session_.blockBytes;
+    const QString error =
+        saveFileAtomically(path, QByteArray(reinterpret_cast<const char*>(block.data()),
+                                            static_cast<qsizetype>(block.size())));
+    if (!error.isEmpty()) {
+        showMessage(this, error);
+        return;
     }
+    // What saves that died part-way left beside it goes once nothing can still be writing it.
+    removeStaleSaveLeftovers(QFileInfo(path).absolutePath());
 }
 
 void MainDialog::onOpen() {

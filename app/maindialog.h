@@ -39,6 +39,7 @@ class SwitchSelectDialog;
 class VrSelectDialog;
 class ProgramMixDialog;
 class SerialSettingDialog;
+class SerialErrorReporter;
 struct EditorOutcome;
 
 // Control ids of the main window.
@@ -186,6 +187,7 @@ private:
     MonitorWindow* monitor_ = nullptr;  // made on first use, then kept (hidden when closed)
     ModelsWindow* models_ = nullptr;    // the same
     SystemMenu* systemMenu_ = nullptr;
+    SerialErrorReporter* serialErrors_ = nullptr;  // one message per burst of line errors
     int startPort_ = 0;
 
     FileChooser chooseSaveFile_;

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "platform/dataexchange.h"
+#include "platform/messages.h"
 
 namespace pelorin {
 
@@ -174,12 +175,45 @@ void CurveDialog::stopTicking() {
 }
 
 void CurveDialog::accept() {
-    stopTicking();
     const int selection = modelBox_->currentIndex();
     if (selection == kCurveNor || selection == kCurveId)
         curveIndex_ = selection;
+    if (!pointsFitTheirBytes())
+        return;  // nothing stored; the dialog stays open on the point to mend
+    stopTicking();
     readEditsInto(curveIndex_);
     TemplateDialog::accept();
+}
+
+bool CurveDialog::pointsFitTheirBytes() {
+    // Each point is one signed byte on the transmitter: a value beyond it would arrive as
+    // another number, so it is refused as the other editors refuse a value out of range.
+    auto refuse = [this](int point) {
+        QLineEdit* edit = pointEdits_[static_cast<std::size_t>(point)];
+        showMessage(this, integerRangeMessage(kMinPoint, kMaxPoint));
+        edit->setFocus(Qt::OtherFocusReason);
+        edit->selectAll();
+        return false;
+    };
+    auto fits = [](int value) { return value >= kMinPoint && value <= kMaxPoint; };
+    for (int i = 0; i < kCurvePointCount; ++i) {
+        if (!fits(parseLeadingInteger(pointEdits_[static_cast<std::size_t>(i)]->text())))
+            return refuse(i);
+    }
+    // The other curve holds what was typed before the MODEL box switched; a point of it out of
+    // range brings that curve back into view.
+    const int other = curveIndex_ == kCurveNor ? kCurveId : kCurveNor;
+    for (int i = 0; i < kCurvePointCount; ++i) {
+        if (!fits(
+                curvePoints_[2 * static_cast<std::size_t>(i) + static_cast<std::size_t>(other)])) {
+            readEditsInto(curveIndex_);
+            showCurve(other);
+            modelBox_->setCurrentIndex(other);
+            showNews();
+            return refuse(i);
+        }
+    }
+    return true;
 }
 
 void CurveDialog::reject() {

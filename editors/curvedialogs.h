@@ -38,9 +38,13 @@ public:
     // changed, not on a clock.
     static constexpr int kTickMs = 50;
 
+    // The values a point may take: one signed byte each. OK refuses any other.
+    static constexpr int kMinPoint = -128;
+    static constexpr int kMaxPoint = 127;
+
     // Opening: the field's ten bytes become curvePoints; the NOR points are shown.
     void loadCurve(const BlockBytes& blockBytes);
-    // After OK: the ten bytes are the low 8 bits of curvePoints.
+    // After OK: the ten bytes are curvePoints, each a signed byte.
     void storeCurve(BlockBytes& blockBytes) const;
 
     // Both curves in field order: element 2i + c is EPi of curve c (0 NOR, 1 ID).
@@ -67,7 +71,9 @@ public slots:
     // shows changed, at once when the last redraw is kTickMs ago, else when that time is up.
     void showNews();
 
-    void accept() override;  // OK: both curves' edits stored, then the dialog ends
+    // OK: both curves' edits stored, then the dialog ends; a point beyond a signed byte is
+    // refused with the standard range message, and the dialog stays open on it.
+    void accept() override;
     void reject() override;  // Cancel and Escape: nothing is read
 
 protected:
@@ -98,6 +104,7 @@ private:
     void refresh();
     void modelSelected(int selection);
     void readEditsInto(int curve);
+    [[nodiscard]] bool pointsFitTheirBytes();
     void showCurve(int curve);
     void stopTicking();
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Settings files: exactly the 67 bytes of blockBytes, no header.
+// Settings files: exactly the 67 bytes of blockBytes, no header. Reading them lives here, for
+// the programs without a window too; the program saves them through platform/savefile.h.
 
-#include <optional>
 #include <string>
 #include <variant>
 
@@ -19,10 +19,5 @@ struct FileError {
 
 // Reads a settings file. Anything but exactly 67 bytes is refused with a reason.
 [[nodiscard]] std::variant<BlockBytes, FileError> readSettingsFile(const std::string& path);
-
-// Writes the 67 bytes to a temporary file in the same folder and renames it over `path`, so
-// an interrupted or failed save never leaves the previous file damaged. Empty on success.
-[[nodiscard]] std::optional<FileError> writeSettingsFile(const std::string& path,
-                                                         const BlockBytes& blockBytes);
 
 }  // namespace pelorin

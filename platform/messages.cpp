@@ -23,6 +23,18 @@ void showMessage(QWidget* parent, const QString& text) {
     QMessageBox::warning(parent, QStringLiteral("Pelorin"), text);
 }
 
+void showChangingMessage(QWidget* parent, const QString& text, QPointer<QMessageBox>& box) {
+    if (const MessageHook& hook = currentHook()) {
+        hook(parent, text);
+        return;
+    }
+    QMessageBox shown(QMessageBox::Warning, QStringLiteral("Pelorin"), text, QMessageBox::Ok,
+                      parent);
+    box = &shown;
+    shown.exec();
+    box = nullptr;
+}
+
 MessageHook setMessageHook(MessageHook hook) {
     return std::exchange(currentHook(), std::move(hook));
 }

@@ -4,6 +4,8 @@
 // Messages to the user. Tests replace the message box with a recorder, so a refused OK or a
 // serial error can be checked without a modal box in the way.
 
+#include <QMessageBox>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -14,6 +16,10 @@ namespace pelorin {
 
 // Shows a warning box over `parent` with the program's name as its title.
 void showMessage(QWidget* parent, const QString& text);
+
+// The same box for a message whose text may change while it is up: `box` points at it while
+// it is shown (and is null under a test hook, which gets the text as it is when shown).
+void showChangingMessage(QWidget* parent, const QString& text, QPointer<QMessageBox>& box);
 
 using MessageHook = std::function<void(QWidget* parent, const QString& text)>;
 // Replaces how messages are shown (an empty hook restores the box); returns the previous hook.

@@ -27,9 +27,10 @@
 #include "app/maindialog.h"
 #include "app/monitorwindow.h"
 #include "editors/curvedialogs.h"
-#include "link/settingsfile.h"
+#include "link/settingsblock.h"
 #include "platform/portdiscovery.h"
 #include "platform/qtserialcontrol.h"
+#include "platform/savefile.h"
 #include "platform/systemmenu.h"
 #include "tests/support/modal.h"
 #include "tools/txsim/virtualtransmitter.h"
@@ -100,7 +101,11 @@ protected:
             << "no virtual transmitter in " << virtualPortFolder().toStdString();
         ASSERT_TRUE(files.isValid());
         modelFile = files.filePath(QStringLiteral("heli.pel"));
-        ASSERT_FALSE(writeSettingsFile(QFile::encodeName(modelFile).toStdString(), demoModel()));
+        const BlockBytes model = demoModel();
+        ASSERT_EQ(
+            saveFileAtomically(modelFile, QByteArray(reinterpret_cast<const char*>(model.data()),
+                                                     static_cast<qsizetype>(model.size()))),
+            QString());
         window = std::make_unique<MainDialog>(std::make_unique<QtSerialControl>());
         window->setOpenChooser([this](QWidget*, const QString&) { return modelFile; });
     }

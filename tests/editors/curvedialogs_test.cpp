@@ -13,6 +13,7 @@
 #include "editors/curvedialogs.h"
 #include "editors/editorhandlers.h"
 #include "link/frames.h"
+#include "platform/dataexchange.h"
 #include "tests/editors/curvemixtesting.h"
 
 namespace pelorin::test {
@@ -26,17 +27,17 @@ constexpr int kEp0 = CurveDialog::kIdFirstPoint;          // 1016..1020
 constexpr std::array<std::uint8_t, 10> kRisingAndFalling{0, 100, 25, 90, 50, 80, 75, 70, 100, 60};
 
 // The starting block (end points 100) after the throttle NOR curve was typed as
-// "-20", "300", "", "12ab", "100" and confirmed: EC 00 2C 00 00 00 0C 00 64 00.
+// "-20", "127", "", "12ab", "-128" and confirmed: EC 00 7F 00 00 00 0C 00 80 00.
 constexpr std::array<std::uint8_t, kWriteFrameSize> kThrottleTypedFrame{
     0x55, 0xFF,                                                  // header, write command
     0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,  // bytes 0..9
     0x00, 0x64, 0x64, 0x64, 0x64, 0x64, 0x64, 0x64, 0x64, 0x64,  // bytes 10..19
-    0x64, 0x64, 0x64, 0xEC, 0x00, 0x2C, 0x00, 0x00, 0x00, 0x0C,  // bytes 20..29
-    0x00, 0x64, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,  // bytes 30..39
+    0x64, 0x64, 0x64, 0xEC, 0x00, 0x7F, 0x00, 0x00, 0x00, 0x0C,  // bytes 20..29
+    0x00, 0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,  // bytes 30..39
     0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,  // bytes 40..49
     0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,  // bytes 50..59
     0x00, 0x00, 0x00, 0x00, 0x00,                                // bytes 60..64
-    0x06, 0x38,                                                  // sum 1592
+    0x06, 0xA7,                                                  // sum 1703
 };
 
 QStringList pointTexts(QDialog* dialog) {
@@ -104,13 +105,13 @@ TEST_F(CurveEditorTest, OpenThrottle_ShowsNorPointsAndIdOnChoosingIt) {
     EXPECT_TRUE(writes().empty());
 }
 
-TEST_F(CurveEditorTest, TypedValues_StoredAsLowBytesWithLenientParse) {
+TEST_F(CurveEditorTest, TypedValues_StoredAsSignedBytesWithLenientParse) {
     whenOpen<ThrottleCurveDialog>([](ThrottleCurveDialog* d) {
         setFieldText(d, kEp0 + 0, "-20");
-        setFieldText(d, kEp0 + 1, "300");
+        setFieldText(d, kEp0 + 1, "127");
         setFieldText(d, kEp0 + 2, "");
         setFieldText(d, kEp0 + 3, "12ab");
-        setFieldText(d, kEp0 + 4, "100");
+        setFieldText(d, kEp0 + 4, "-128");
         clickButton(d, kIdOk);
     });
     const EditorOutcome outcome = runCurveEditor(throttle, session);
@@ -119,11 +120,53 @@ TEST_F(CurveEditorTest, TypedValues_StoredAsLowBytesWithLenientParse) {
     ASSERT_EQ(writes().size(), 1u);
     EXPECT_EQ(testing::hexBytes(writes()[0]), testing::hexBytes(kThrottleTypedFrame));
 
-    // Reopened, the stored bytes read back as signed: -20 stays, 300 came back as 44.
+    // Reopened, the stored bytes read back as signed, the ends of the range included.
     whenOpen<ThrottleCurveDialog>([](ThrottleCurveDialog* d) {
-        EXPECT_EQ(pointTexts(d), QStringList({"-20", "44", "0", "12", "100"}));
+        EXPECT_EQ(pointTexts(d), QStringList({"-20", "127", "0", "12", "-128"}));
     });
     runCurveEditor(throttle, session);
+}
+
+// A point beyond a signed byte would reach the transmitter as another number: OK refuses it
+// with the standard range message, stores and sends nothing, and stays on the field as typed.
+TEST_F(CurveEditorTest, PointBeyondASignedByte_OkRefusedOnTheFieldAsTyped) {
+    struct Case {
+        const char* text;
+        int point;
+        bool typedIntoId;  // typed into the ID curve, which is not shown when OK is pressed
+    };
+    const Case cases[] = {
+        {"128", 0, false},         {"-129", 4, false}, {"300abc", 2, false},
+        {"99999999999", 1, false}, {"-200", 3, true},
+    };
+    putCurve(kThrottle, kRisingAndFalling);
+    const BlockBytes before = session.blockBytes;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        recorder.messages.clear();
+        const int id = kEp0 + c.point;
+        whenOpen<ThrottleCurveDialog>([&](ThrottleCurveDialog* d) {
+            if (c.typedIntoId)
+                chooseEntry(d, CurveDialog::kIdModelBox, CurveDialog::kCurveId);
+            setFieldText(d, id, c.text);
+            if (c.typedIntoId)
+                chooseEntry(d, CurveDialog::kIdModelBox, CurveDialog::kCurveNor);
+            clickButton(d, kIdOk);
+            EXPECT_TRUE(d->isVisible());
+            EXPECT_EQ(recorder.messages, QStringList{integerRangeMessage(-128, 127)});
+            EXPECT_EQ(d->control<QComboBox>(CurveDialog::kIdModelBox)->currentIndex(),
+                      c.typedIntoId ? CurveDialog::kCurveId : CurveDialog::kCurveNor);
+            auto* edit = d->control<QLineEdit>(id);
+            EXPECT_TRUE(edit->hasFocus());
+            EXPECT_EQ(edit->selectedText(), edit->text());
+            EXPECT_EQ(edit->text(), c.text);
+            EXPECT_TRUE(d->following());
+            QTest::keyClick(d, Qt::Key_Escape);
+        });
+        EXPECT_FALSE(runCurveEditor(throttle, session).accepted);
+        EXPECT_EQ(session.blockBytes, before);
+        EXPECT_TRUE(writes().empty());
+    }
 }
 
 TEST_F(CurveEditorTest, SwitchingNorToId_KeepsTheNorEditsAndOkStoresBoth) {

@@ -89,6 +89,8 @@ public:
         open_ = false;
         notifyError(text);
     }
+    // The line reports an error without a call (a framing error, say); the port stays open.
+    void raiseError(const std::string& text) { notifyError(text); }
     // Puts the port into a state without recording a call.
     void forceOpen(bool open) { open_ = open; }
 

@@ -5,14 +5,12 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <stdlib.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <csignal>
 #include <cstring>
 #include <fstream>
 #include <future>
@@ -58,10 +56,6 @@ protected:
         std::ofstream(path, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()),
                    static_cast<std::streamsize>(bytes.size()));
-    }
-    static Bytes readBytes(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), {});
     }
 };
 
@@ -135,112 +129,6 @@ TEST_F(SettingsFileTest, OpenOfAPipeOrDevice_IsRefusedAtOnceInsteadOfWaitingForD
     }
     if (master >= 0)
         ::close(master);
-}
-
-TEST_F(SettingsFileTest, Save_WritesThe67BytesAndReplacesAnExistingFile) {
-    const std::string path = pathOf("model.bin");
-    writeBytes(path, Bytes(200, 0xEE));
-    const BlockBytes block = numberedBlock(1);
-    EXPECT_FALSE(writeSettingsFile(path, block).has_value());
-    EXPECT_EQ(readBytes(path), Bytes(block.begin(), block.end()));
-    EXPECT_EQ(entries(), std::vector<std::string>{"model.bin"}) << "no temporary file is left";
-}
-
-TEST_F(SettingsFileTest, SaveOverAnExistingFile_KeepsItsPermissions) {
-    const std::string path = pathOf("model.bin");
-    writeBytes(path, Bytes(67, 0));
-    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
-    ASSERT_FALSE(writeSettingsFile(path, numberedBlock(0)).has_value());
-    struct stat info {};
-    ASSERT_EQ(::stat(path.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 07777, 0640u);
-}
-
-TEST_F(SettingsFileTest, SaveThroughALink_ReplacesTheLinkedFileAndKeepsTheLink) {
-    const std::string target = pathOf("real.bin");
-    const std::string link = pathOf("link.bin");
-    writeBytes(target, Bytes(67, 0));
-    ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
-    const BlockBytes block = numberedBlock(9);
-    ASSERT_FALSE(writeSettingsFile(link, block).has_value());
-    struct stat info {};
-    ASSERT_EQ(::lstat(link.c_str(), &info), 0);
-    EXPECT_TRUE(S_ISLNK(info.st_mode));
-    EXPECT_EQ(readBytes(target), Bytes(block.begin(), block.end()));
-}
-
-TEST_F(SettingsFileTest, SaveThatFailsWhileWriting_KeepsTheOldFileAndLeavesNoTemporary) {
-    const std::string path = pathOf("model.bin");
-    const Bytes old(67, 0x5A);
-    writeBytes(path, old);
-
-    // A file-size limit below 67 bytes makes the write itself fail, even for root.
-    rlimit before{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
-    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit tiny = before;
-    tiny.rlim_cur = 10;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const auto error = writeSettingsFile(path, numberedBlock(0));
-    ::setrlimit(RLIMIT_FSIZE, &before);
-    std::signal(SIGXFSZ, previousHandler);
-
-    ASSERT_TRUE(error.has_value());
-    EXPECT_NE(error->text.find(path), std::string::npos) << error->text;
-    EXPECT_EQ(readBytes(path), old);
-    EXPECT_EQ(entries(), std::vector<std::string>{"model.bin"});
-}
-
-TEST_F(SettingsFileTest, SaveIntoAMissingFolder_IsRefusedNamingTheFile) {
-    const std::string path = pathOf("nowhere/model.bin");
-    const auto error = writeSettingsFile(path, numberedBlock(0));
-    ASSERT_TRUE(error.has_value());
-    EXPECT_NE(error->text.find(path), std::string::npos) << error->text;
-    EXPECT_NE(error->text.find(std::strerror(ENOENT)), std::string::npos) << error->text;
-}
-
-TEST_F(SettingsFileTest, SaveOntoAFolder_IsRefusedAndLeavesNoTemporary) {
-    const std::string path = pathOf("folder");
-    ASSERT_EQ(::mkdir(path.c_str(), 0755), 0);
-    EXPECT_TRUE(writeSettingsFile(path, numberedBlock(0)).has_value());
-    EXPECT_EQ(entries(), std::vector<std::string>{"folder"});
-    ::rmdir(path.c_str());
-}
-
-TEST_F(SettingsFileTest, SaveOntoAPipe_IsRefusedAndLeavesItInPlace) {
-    const std::string path = pathOf("pipe");
-    ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
-    const auto error = writeSettingsFile(path, numberedBlock(0));
-    ASSERT_TRUE(error.has_value());
-    EXPECT_NE(error->text.find("Not a regular file"), std::string::npos) << error->text;
-    struct stat info {};
-    ASSERT_EQ(::lstat(path.c_str(), &info), 0);
-    EXPECT_TRUE(S_ISFIFO(info.st_mode));
-    EXPECT_EQ(entries(), std::vector<std::string>{"pipe"});
-}
-
-TEST_F(SettingsFileTest, SaveOntoAWriteProtectedFile_IsRefusedAndKeepsIt) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root may write any file";
-    const std::string path = pathOf("model.bin");
-    const Bytes old(67, 0x5A);
-    writeBytes(path, old);
-    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
-    EXPECT_TRUE(writeSettingsFile(path, numberedBlock(0)).has_value());
-    EXPECT_EQ(readBytes(path), old);
-}
-
-TEST_F(SettingsFileTest, SaveIntoAWriteProtectedFolder_IsRefusedAndKeepsTheOldFile) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root may write any folder";
-    const std::string path = pathOf("model.bin");
-    const Bytes old(67, 0x5A);
-    writeBytes(path, old);
-    ASSERT_EQ(::chmod(dir.c_str(), 0555), 0);
-    const auto error = writeSettingsFile(path, numberedBlock(0));
-    ::chmod(dir.c_str(), 0755);
-    ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(readBytes(path), old);
 }
 
 }  // namespace

@@ -1,0 +1,39 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/serialerrors.h"
+
+#include <QTimer>
+
+#include "platform/messages.h"
+
+namespace pelorin {
+
+SerialErrorReporter::SerialErrorReporter(QWidget* window) : QObject(window), window_(window) {}
+
+void SerialErrorReporter::report(const QString& text) {
+    if (inBurst_) {
+        ++more_;
+        if (box_ != nullptr)
+            box_->setText(burstText());
+        return;
+    }
+    inBurst_ = true;
+    first_ = text;
+    more_ = 0;
+    QTimer::singleShot(0, this, &SerialErrorReporter::showBurst);
+}
+
+QString SerialErrorReporter::burstText() const {
+    if (more_ == 0)
+        return first_;
+    const QString followed = more_ == 1 ? tr("One more serial error followed.")
+                                        : tr("%1 more serial errors followed.").arg(more_);
+    return first_ + QStringLiteral("\n\n") + followed;
+}
+
+void SerialErrorReporter::showBurst() {
+    showChangingMessage(window_, burstText(), box_);
+    inBurst_ = false;
+}
+
+}  // namespace pelorin
