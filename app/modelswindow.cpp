@@ -265,6 +265,13 @@ ModelsWindow::ModelsWindow(const Session& session, Sender send, const QString& f
     fillList();
 }
 
+ModelsWindow::~ModelsWindow() {
+    // Notes typed just before the program ends are kept; there is no one left to tell of a
+    // failure.
+    if (!notesPath_.isEmpty())
+        (void)library_.setNotes(notesPath_, notes_->toPlainText());
+}
+
 void ModelsWindow::hideEvent(QHideEvent* event) {
     saveNotes();
     QWidget::hideEvent(event);

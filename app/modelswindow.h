@@ -40,6 +40,7 @@ public:
 
     ModelsWindow(const Session& session, Sender send, const QString& folder,
                  QWidget* parent = nullptr);
+    ~ModelsWindow() override;
 
     [[nodiscard]] models::ModelLibrary& library() { return library_; }
     [[nodiscard]] QTreeWidget* modelList() const { return list_; }

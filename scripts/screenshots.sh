@@ -125,7 +125,7 @@ if [ $status -ne 0 ]; then
 fi
 
 # Both pictures were written, as PNG files.
-for picture in main-window.png throttle-curve.png monitor.png; do
+for picture in main-window.png throttle-curve.png monitor.png models.png; do
   if [ "$(head -c 8 "$out_dir/$picture" 2>/dev/null | od -An -tx1 | tr -d ' \n')" != 89504e470d0a1a0a ]; then
     echo "screenshots.sh: $out_dir/$picture was not written" >&2
     exit 1

@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -25,6 +26,7 @@
 #include "app/channeltrace.h"
 #include "app/livedisplay.h"
 #include "app/maindialog.h"
+#include "app/modelswindow.h"
 #include "app/monitorwindow.h"
 #include "editors/curvedialogs.h"
 #include "link/settingsblock.h"

@@ -240,5 +240,33 @@ TEST_F(DumpCli, FileNamedLikeAnOption_ReadAfterDoubleDash) {
     expectGolden(r.out, "heli.txt");
 }
 
+TEST_F(DumpCli, JsonThenPack_GivesBackEveryByte) {
+    BlockBytes odd = kHeliBlock;
+    odd[block::kReverse] |= 0xC0;  // unused bits
+    odd[kChecksumSlot1] = 0xA5;
+    const DumpRun json = run({"--json", writeBlock("odd.bin", odd)});
+    ASSERT_EQ(json.exitCode, 0) << json.err;
+    EXPECT_NE(json.out.find("\"model type\": \"HELI-120\""), std::string::npos) << json.out;
+    const std::string model = writeFile("odd.json", json.out.data(), json.out.size());
+    const std::string packed = (dir_ / "packed.bin").string();
+    const DumpRun pack = run({"--pack", model, packed});
+    ASSERT_EQ(pack.exitCode, 0) << pack.err;
+    EXPECT_EQ(readText(packed), std::string(odd.begin(), odd.end()));
+}
+
+TEST_F(DumpCli, PackOfWrongJson_ExitsThreeNamingTheFieldAndLeavesTheOutputAlone) {
+    std::string json = run({"--json", writeBlock("heli.bin", kHeliBlock)}).out;
+    const std::string field = "\"sub trim CH2\": -5";
+    ASSERT_NE(json.find(field), std::string::npos);
+    json.replace(json.find(field), field.size(), "\"sub trim CH2\": -129");
+    const std::string model = writeFile("bad.json", json.data(), json.size());
+    const std::string out = writeFile("out.bin", "keep", 4);
+    const DumpRun r = run({"--pack", model, out});
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_NE(r.err.find("sub trim CH2"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("-129"), std::string::npos) << r.err;
+    EXPECT_EQ(readText(out), "keep");
+}
+
 }  // namespace
 }  // namespace pelorin
