@@ -69,6 +69,23 @@ bool waitFor(Condition condition, int timeoutMs = 5000) {
     return QTest::qWaitFor(condition, timeoutMs);
 }
 
+// How often a socket notifier woke the event loop while it ran for `ms` milliseconds. A port
+// left polling a line that is gone wakes it thousands of times a second; a closed one never.
+// A count, so the machine's speed and load do not matter.
+inline int notifierWakeups(int ms) {
+    struct Counter : QObject {
+        int count = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            count += event->type() == QEvent::SockAct ? 1 : 0;
+            return false;
+        }
+    } counter;
+    QCoreApplication::instance()->installEventFilter(&counter);
+    QTest::qWait(ms);
+    QCoreApplication::instance()->removeEventFilter(&counter);
+    return counter.count;
+}
+
 inline std::chrono::nanoseconds processCpuTime() {
     timespec ts{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
