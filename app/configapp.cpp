@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/maindialog.h"
+#include "platform/portmemory.h"
 #include "platform/qtserialcontrol.h"
 #include "resources/strings.h"
 
@@ -12,6 +13,8 @@ namespace pelorin {
 
 ConfigApp::ConfigApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QString::fromUtf8(kProgramName));
+    // The user's settings live under ~/.config/Pelorin/.
+    setOrganizationName(QStringLiteral("Pelorin"));
     setApplicationVersion(QStringLiteral("1.0"));
     // The launcher entry the desktop matches the window to.
     setDesktopFileName(QStringLiteral("io.github.pelorin.Pelorin"));
@@ -20,6 +23,7 @@ ConfigApp::ConfigApp(int& argc, char** argv) : QApplication(argc, argv) {
 int ConfigApp::run(int startPort) {
     MainDialog mainDialog(std::make_unique<QtSerialControl>());
     mainDialog.setStartPort(startPort);
+    mainDialog.setPortMemory(settingsPortMemory());
     mainDialog.run();
     return 0;
 }

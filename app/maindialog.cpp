@@ -150,6 +150,11 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, QWidget* parent)
         [this](const std::string& text) { serialErrors_->report(fromStd(text)); });
     session_.onSettingsUnpacked = [this]() { updateCurveButtons(); };
     session_.onLiveFrame = [this]() { emit liveFrameReceived(); };
+    // The port the transmitter answers on is the one start-up tries first next time.
+    session_.onPortAnswered = [this]() {
+        if (portMemory_.remember)
+            portMemory_.remember(session_.portDevice());
+    };
     session_.onBlockChanged = [this]() { emit blockBytesChanged(); };
 }
 
@@ -159,6 +164,7 @@ MainDialog::~MainDialog() {
     serial_->setErrorHandler({});
     session_.onSettingsUnpacked = nullptr;
     session_.onLiveFrame = nullptr;
+    session_.onPortAnswered = nullptr;
     session_.onBlockChanged = nullptr;
 }
 
@@ -258,6 +264,8 @@ void MainDialog::initDialog() {
     session_.settings.endPointLeft.fill(100);
     session_.settings.endPointRight.fill(100);
 
+    if (startPort_ == 0 && portMemory_.recall)
+        session_.preferredDevice = portMemory_.recall();
     const SerialStatus opened =
         startPort_ > 0 ? session_.openSerialPort(startPort_) : session_.openSerialPort();
     if (!opened) {

@@ -14,6 +14,7 @@
 
 #include "link/serialcontrol.h"
 #include "link/session.h"
+#include "platform/portmemory.h"
 #include "platform/templatedialog.h"
 
 class QPushButton;
@@ -90,6 +91,10 @@ public:
 
     // The COM number to open at start instead of probing (pelorin --port); 0: probe.
     void setStartPort(int portNumber) { startPort_ = portNumber; }
+    // Where the port the transmitter answered on is kept between runs; start-up tries it
+    // first. Without one (tests, unless they set one), start-up probes in order and nothing
+    // is kept.
+    void setPortMemory(PortMemory memory) { portMemory_ = std::move(memory); }
 
     // Replaces the file choosers of Save and Open (tests choose without a dialog).
     void setSaveChooser(FileChooser chooser) { chooseSaveFile_ = std::move(chooser); }
@@ -189,6 +194,7 @@ private:
     SystemMenu* systemMenu_ = nullptr;
     SerialErrorReporter* serialErrors_ = nullptr;  // one message per burst of line errors
     int startPort_ = 0;
+    PortMemory portMemory_;
 
     FileChooser chooseSaveFile_;
     FileChooser chooseOpenFile_;

@@ -20,6 +20,15 @@ Session::Session(SerialControl& serial) : serial_(serial) {}
 void Session::resetReceiver() {
     rxParser.reset();
     rxRing.reset();
+    answered_ = false;
+}
+
+void Session::noteAnswer() {
+    if (answered_)
+        return;
+    answered_ = true;
+    if (onPortAnswered)
+        onPortAnswered();
 }
 
 void Session::onReceive(CommEvent event) {
@@ -47,6 +56,7 @@ void Session::receive(std::span<const std::uint8_t> bytes) {
                     break;
                 case RxParser::Result::LiveFrame:
                     ++counters_.liveAccepted;
+                    noteAnswer();
                     if (onLiveFrame)
                         onLiveFrame();
                     break;
@@ -55,6 +65,7 @@ void Session::receive(std::span<const std::uint8_t> bytes) {
                     break;
                 case RxParser::Result::SettingsFrame:
                     ++counters_.settingsAccepted;
+                    noteAnswer();
                     applySettingsFrame();
                     break;
                 case RxParser::Result::SettingsRejected:
@@ -78,8 +89,33 @@ void Session::applySettingsFrame() {
 }
 
 SerialStatus Session::openSerialPort() {
+    // Where the transmitter answered last time comes first, so that other serial devices
+    // (a printer, a board) are left alone while it is still there.
+    if (const int preferred = preferredPortNumber(); preferred != 0)
+        return openSerialPort(preferred);
     const std::vector<int> available = probePorts(StopAtFirst::Yes);
     return openSerialPort(available.empty() ? kFallbackPort : available.front());
+}
+
+// The number of preferredDevice in a fresh table when it opens now; 0 when there is none, it
+// is gone, or it does not open.
+int Session::preferredPortNumber() {
+    if (preferredDevice.empty())
+        return 0;
+    const PortTable& table = serial_.refreshPortTable();
+    for (int i = 0; i < kProbedPortCount; ++i) {
+        if (table.portDeviceNames[static_cast<std::size_t>(i)] == preferredDevice)
+            return serial_.probe(preferredDevice) ? i + 1 : 0;
+    }
+    return 0;
+}
+
+std::string Session::portDevice() const {
+    const int port = serial_.commPort();
+    const auto& devices = serial_.portTable().portDeviceNames;
+    if (port < 1 || port > static_cast<int>(devices.size()))
+        return {};
+    return devices[static_cast<std::size_t>(port - 1)];
 }
 
 SerialStatus Session::openSerialPort(int portNumber) {

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "link/frames.h"
@@ -57,8 +58,17 @@ public:
     void receive(std::span<const std::uint8_t> bytes);
 
     // Start-up: probe COM1..COM20 (first that opens, else 21), configure the control in its
-    // fixed order, open the port if closed, send a ReadRequest and set userSelect to 0.
+    // fixed order, open the port if closed, send a ReadRequest and set userSelect to 0. When
+    // preferredDevice is in the table and opens, it is taken without probing any other.
     SerialStatus openSerialPort();
+    // The device start-up tries first: the one the transmitter answered on last time (the
+    // window keeps it in the user's settings). Empty: the probe order from COM1 alone.
+    std::string preferredDevice;
+    // Runs at the first good frame after the receiver starts afresh (each opening of a port):
+    // the transmitter answers on portDevice().
+    std::function<void()> onPortAnswered;
+    // The device of the selected port number in the current table; empty when it has none.
+    [[nodiscard]] std::string portDevice() const;
     // The same start-up on a port the user named (pelorin --port), without probing.
     SerialStatus openSerialPort(int portNumber);
     // For a caller that names its port (the command-line program): the same configuration in
@@ -98,11 +108,14 @@ public:
 private:
     enum class StopAtFirst : bool { No, Yes };
     std::vector<int> probePorts(StopAtFirst stop);
+    int preferredPortNumber();
+    void noteAnswer();
     SerialStatus configurePort(int portNumber);
     void applySettingsFrame();
 
     SerialControl& serial_;
     Counters counters_;
+    bool answered_ = false;  // a good frame arrived since the receiver started afresh
 };
 
 }  // namespace pelorin

@@ -267,6 +267,71 @@ TEST_F(SessionTest, NumbersWithoutADevice_AreNeverProbed) {
     EXPECT_EQ(serial.callTexts()[2], "setCommPort(21)");
 }
 
+// The device the transmitter answered on last time is tried before any other; when it is gone
+// or does not open, start-up probes in the usual order. No other device is opened while the
+// transmitter is where it was.
+TEST(SessionPreferredDevice, TriedFirst_ElseTheUsualOrder) {
+    struct Case {
+        const char* what;
+        std::string preferred;
+        std::vector<int> openable;
+        int opened;
+        Texts probes;
+    };
+    const Case cases[] = {
+        {"there and opens", "/dev/fake7", {2, 7}, 7, {"probe(/dev/fake7)"}},
+        {"gone", "/dev/ttyGone", {2, 7}, 2, {"probe(/dev/fake1)", "probe(/dev/fake2)"}},
+        {"there but busy",
+         "/dev/fake7",
+         {2},
+         2,
+         {"probe(/dev/fake7)", "probe(/dev/fake1)", "probe(/dev/fake2)"}},
+        {"beyond the probed numbers",
+         "/dev/fake21",
+         {2, 21},
+         2,
+         {"probe(/dev/fake1)", "probe(/dev/fake2)"}},
+        {"nothing kept", "", {2, 7}, 2, {"probe(/dev/fake1)", "probe(/dev/fake2)"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeSerialControl serial;
+        for (int port : c.openable)
+            serial.makeOpenable(port);
+        Session session(serial);
+        session.preferredDevice = c.preferred;
+        EXPECT_TRUE(session.openSerialPort().ok());
+        EXPECT_EQ(serial.commPort(), c.opened);
+        Texts probes;
+        for (const std::string& t : serial.callTexts()) {
+            if (t.starts_with("probe("))
+                probes.push_back(t);
+        }
+        EXPECT_EQ(probes, c.probes);
+        EXPECT_EQ(serial.writes(), std::vector<Bytes>{kReadRequest});
+    }
+}
+
+TEST_F(SessionTest, PortAnswered_OnceAtTheFirstGoodFrameOfEachOpening) {
+    openOnCom3();
+    std::vector<std::string> answeredOn;
+    session.onPortAnswered = [&] { answeredOn.push_back(session.portDevice()); };
+    Bytes badLive = kWorkedLiveFrame;
+    badLive.back() ^= 1;
+    session.receive(badLive);
+    EXPECT_TRUE(answeredOn.empty()) << "a frame with a wrong sum is no answer";
+    session.receive(kWorkedLiveFrame);
+    session.receive(kWorkedLiveFrame);
+    EXPECT_EQ(answeredOn, std::vector<std::string>{"/dev/fake3"});
+
+    serial.makeOpenable(5);
+    ASSERT_TRUE(session.closePortForSetting().ok());
+    const int com5 = 5;
+    ASSERT_TRUE(session.reopenPortAfterSetting(&com5).ok());
+    session.receive(bytesOf(settingsFrame(transmitterBlock())));
+    EXPECT_EQ(answeredOn, (std::vector<std::string>{"/dev/fake3", "/dev/fake5"}));
+}
+
 TEST_F(SessionTest, ProbeAvailablePorts_ListsOnlyOpenablePortsUpTo20WithAFreshTable) {
     serial.makeOpenable(3);
     serial.makeOpenable(12);
