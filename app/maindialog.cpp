@@ -5,17 +5,15 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
-#include <QFileDialog>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QTreeView>
 
 #include <string>
 #include <variant>
 
 #include "app/aboutdialog.h"
+#include "app/filechooser.h"
 #include "app/helpdialog.h"
 #include "app/livedisplay.h"
 #include "app/modelswindow.h"
@@ -52,52 +50,7 @@ std::string localPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
-// Qt's file dialog starts with columns too narrow for sizes and dates at this font: give the
-// detail columns room for their texts and the rest to the name.
-void showWholeColumns(QFileDialog& dialog) {
-    dialog.resize(760, 460);
-    auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
-    if (details == nullptr)
-        return;
-    const QFontMetrics metrics(details->font());
-    QHeaderView* header = details->header();
-    header->setStretchLastSection(false);
-    header->setSectionResizeMode(0, QHeaderView::Stretch);
-    const int padding = 3 * metrics.averageCharWidth();
-    header->resizeSection(1, metrics.horizontalAdvance(QStringLiteral("999.9 KiB")) + padding);
-    header->resizeSection(2, metrics.horizontalAdvance(QStringLiteral("PNG image file")) + padding);
-    header->resizeSection(
-        3, metrics.horizontalAdvance(QStringLiteral("30 Sep 2000 00:00:00")) + padding);
-}
-
-QString runFileDialog(QWidget* parent, const QString& title, bool saving) {
-    QFileDialog dialog(parent, title);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    showWholeColumns(dialog);
-    // No filter and no default suffix: every file is listed and a name is taken as typed.
-    if (saving) {
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    } else {
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-    }
-    if (dialog.exec() != QDialog::Accepted)
-        return {};
-    const QStringList files = dialog.selectedFiles();
-    return files.isEmpty() ? QString() : files.first();
-}
-
 }  // namespace
-
-QString chooseSaveFile(QWidget* parent, const QString& title) {
-    return runFileDialog(parent, title, true);
-}
-
-QString chooseOpenFile(QWidget* parent, const QString& title) {
-    return runFileDialog(parent, title, false);
-}
 
 MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, QWidget* parent)
     : TemplateDialog(QStringLiteral("Pelorin"), kWidthDlu, kHeightDlu, kPointSize, Frame::Main,

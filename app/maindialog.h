@@ -9,9 +9,9 @@
 #include <QString>
 #include <QTimer>
 
-#include <functional>
 #include <memory>
 
+#include "app/filechooser.h"
 #include "link/serialcontrol.h"
 #include "link/session.h"
 #include "platform/portmemory.h"
@@ -76,17 +76,12 @@ class MainDialog : public TemplateDialog {
     Q_OBJECT
 
 public:
-    // Asks the user for a settings file; returns its full path, or an empty string when the
-    // user cancelled. `title` is "Save" or "Open".
-    using FileChooser = std::function<QString(QWidget* parent, const QString& title)>;
-
     // The window drives the transmitter through `serial` and owns it.
     explicit MainDialog(std::unique_ptr<SerialControl> serial, QWidget* parent = nullptr);
     ~MainDialog() override;
 
     [[nodiscard]] Session& session() { return session_; }
     [[nodiscard]] SerialControl& serialControl() { return *serial_; }
-    [[nodiscard]] SystemMenu& systemMenu() { return *systemMenu_; }
     [[nodiscard]] ChannelDisplay* channelDisplay() const { return channelDisplay_; }
 
     // The COM number to open at start instead of probing (pelorin --port); 0: probe.
@@ -199,11 +194,5 @@ private:
     FileChooser chooseSaveFile_;
     FileChooser chooseOpenFile_;
 };
-
-// The file choosers the program uses: Qt's own file dialog titled "Save" or "Open", listing
-// every file. Save takes new names and replaces an existing file without asking; Open takes
-// only files that exist.
-[[nodiscard]] QString chooseSaveFile(QWidget* parent, const QString& title);
-[[nodiscard]] QString chooseOpenFile(QWidget* parent, const QString& title);
 
 }  // namespace pelorin

@@ -13,6 +13,7 @@
 
 #include <csignal>
 
+#include "app/filechooser.h"
 #include "tests/app/apptest.h"
 #include "tests/support/unprivileged.h"
 
