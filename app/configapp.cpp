@@ -7,6 +7,7 @@
 #include "app/maindialog.h"
 #include "platform/portmemory.h"
 #include "platform/qtserialcontrol.h"
+#include "platform/translations.h"
 #include "resources/strings.h"
 
 namespace pelorin {
@@ -18,6 +19,9 @@ ConfigApp::ConfigApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationVersion(QStringLiteral("1.0"));
     // The launcher entry the desktop matches the window to.
     setDesktopFileName(QStringLiteral("io.github.pelorin.Pelorin"));
+    // The windows speak the language of the user's locale (LANG, LC_MESSAGES, LANGUAGE) when
+    // the program has a catalogue for it, and English otherwise.
+    installTranslations(*this);
 }
 
 int ConfigApp::run(int startPort) {

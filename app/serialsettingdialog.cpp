@@ -41,8 +41,7 @@ QString portToolTip(const PortTable& table, int portNumber) {
 
 SerialSettingDialog::SerialSettingDialog(Session& session, const SerialControl& serial,
                                          QWidget* parent)
-    : TemplateDialog(QStringLiteral("Serial Setting"), kWidthDlu, kHeightDlu, kPointSize,
-                     Frame::Main, parent),
+    : TemplateDialog(tr("Serial Setting"), kWidthDlu, kHeightDlu, kPointSize, Frame::Main, parent),
       session_(session),
       serial_(serial) {
     // An editable drop-down: the list offers the ports that open, the field takes any text.
@@ -56,11 +55,12 @@ SerialSettingDialog::SerialSettingDialog(Session& session, const SerialControl& 
     geometry.setHeight(portBox_->sizeHint().height());
     portBox_->setGeometry(geometry);
     registerControl(kPortBoxId, portBox_);
+    portBox_->setAccessibleName(tr("Serial port"));
     // Return in the field means OK, as in every other dialog.
     portBox_->lineEdit()->installEventFilter(this);
 
-    addButton(kIdOk, QStringLiteral("OK"), {104, 7, 50, 14}, true);
-    addButton(kIdCancel, QStringLiteral("Cancel"), {104, 25, 50, 14});
+    addButton(kIdOk, tr("OK"), {104, 7, 50, 14}, true);
+    addButton(kIdCancel, tr("Cancel"), {104, 25, 50, 14});
 }
 
 void SerialSettingDialog::initDialog() {

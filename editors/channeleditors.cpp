@@ -3,11 +3,13 @@
 #include "editors/channeleditors.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 
 #include <array>
 #include <cstddef>
 
+#include "editors/channelname.h"
 #include "platform/dataexchange.h"
 
 namespace pelorin {
@@ -56,17 +58,17 @@ void IntegerFormDialog::accept() {
 
 namespace {
 struct EndPointRow {
-    const char* label;
+    int channel;
     int leftId;
     int rightId;
 };
 constexpr std::array<EndPointRow, 6> kEndPointRows{{
-    {"CH1", 1011, 1015},
-    {"CH2", 1016, 1017},
-    {"CH3", 1018, 1019},
-    {"CH4", 1022, 1023},
-    {"CH5", 1024, 1025},
-    {"CH6", 1028, 1029},
+    {1, 1011, 1015},
+    {2, 1016, 1017},
+    {3, 1018, 1019},
+    {4, 1022, 1023},
+    {5, 1024, 1025},
+    {6, 1028, 1029},
 }};
 constexpr int kEndPointMin = 0;
 constexpr int kEndPointMax = 120;
@@ -79,11 +81,15 @@ EndPointDialog::EndPointDialog(ModelSettings& settings, QWidget* parent)
     for (std::size_t row = 0; row < kEndPointRows.size(); ++row) {
         const EndPointRow& r = kEndPointRows[row];
         const int y = kTop + static_cast<int>(row) * kPitch;
-        addText(QString::fromLatin1(r.label), {16, y, 26, kTextHeight});
-        addEdit(r.leftId, {46, y, 44, kEditHeight});
+        const QString channel = channelName(r.channel);
+        QLabel* label = addText(channel, {16, y, 26, kTextHeight});
+        QLineEdit* left = addEdit(r.leftId, {46, y, 44, kEditHeight});
         addText(QStringLiteral("%"), {93, y, 12, kTextHeight});
-        addEdit(r.rightId, {112, y, 44, kEditHeight});
+        QLineEdit* right = addEdit(r.rightId, {112, y, 44, kEditHeight});
         addText(QStringLiteral("%"), {159, y, 12, kTextHeight});
+        label->setBuddy(left);
+        left->setAccessibleName(tr("%1 left end point").arg(channel));
+        right->setAccessibleName(tr("%1 right end point").arg(channel));
     }
     addButton(kIdOk, tr("OK"), {36, 115, 50, kButtonHeight}, true);
     addButton(kIdCancel, tr("Cancel"), {101, 115, 50, kButtonHeight});
@@ -109,8 +115,10 @@ ReverseDialog::ReverseDialog(ModelSettings& settings, QWidget* parent)
     constexpr int kPitch = 11;
     for (std::size_t ch = 0; ch < kReverseIds.size(); ++ch) {
         const int y = kTop + static_cast<int>(ch) * kPitch;
-        addText(QStringLiteral("CH%1").arg(ch + 1), {14, y, 26, kPitch});
-        addCheckBox(kReverseIds[ch], tr("NOR"), {44, y, 44, kPitch});
+        const QString channel = channelName(static_cast<int>(ch) + 1);
+        addText(channel, {14, y, 26, kPitch});
+        QCheckBox* normal = addCheckBox(kReverseIds[ch], tr("NOR"), {44, y, 44, kPitch});
+        normal->setAccessibleName(tr("%1 NOR").arg(channel));
     }
     addButton(kIdOk, tr("OK"), {6, 79, 40, kButtonHeight}, true);
     addButton(kIdCancel, tr("Cancel"), {52, 79, 40, kButtonHeight});
@@ -143,8 +151,8 @@ SubTrimDialog::SubTrimDialog(ModelSettings& settings, QWidget* parent)
     constexpr int kPitch = 15;
     for (std::size_t ch = 0; ch < kSubTrimIds.size(); ++ch) {
         const int y = kTop + static_cast<int>(ch) * kPitch;
-        addText(QStringLiteral("CH%1").arg(ch + 1), {14, y, 26, kTextHeight});
-        addEdit(kSubTrimIds[ch], {44, y, 48, kEditHeight});
+        addText(channelName(static_cast<int>(ch) + 1), {14, y, 26, kTextHeight})
+            ->setBuddy(addEdit(kSubTrimIds[ch], {44, y, 48, kEditHeight}));
         bindField(kSubTrimIds[ch], -kSubTrimLimit, kSubTrimLimit, settings.subTrim[ch]);
     }
     addButton(kIdOk, tr("OK"), {8, 99, 42, kButtonHeight}, true);
@@ -155,15 +163,15 @@ SubTrimDialog::SubTrimDialog(ModelSettings& settings, QWidget* parent)
 
 namespace {
 struct DualRateRow {
-    const char* label;
+    int channel;
     int onId;
     int offId;
 };
 // Dual rates exist for CH1, CH2 and CH4 only.
 constexpr std::array<DualRateRow, 3> kDualRateRows{{
-    {"CH1", 1014, 1017},
-    {"CH2", 1015, 1018},
-    {"CH4", 1016, 1019},
+    {1, 1014, 1017},
+    {2, 1015, 1018},
+    {4, 1016, 1019},
 }};
 constexpr int kDualRateMin = 0;
 constexpr int kDualRateMax = 100;
@@ -181,9 +189,13 @@ DualRateDialog::DualRateDialog(ModelSettings& settings, QWidget* parent)
     for (std::size_t row = 0; row < kDualRateRows.size(); ++row) {
         const DualRateRow& r = kDualRateRows[row];
         const int y = kTop + static_cast<int>(row) * kPitch;
-        addText(QString::fromLatin1(r.label), {8, y, 26, kTextHeight});
-        addEdit(r.onId, {kOnX, y, kFieldWidth, kEditHeight});
-        addEdit(r.offId, {kOffX, y, kFieldWidth, kEditHeight});
+        const QString channel = channelName(r.channel);
+        QLabel* label = addText(channel, {8, y, 26, kTextHeight});
+        QLineEdit* on = addEdit(r.onId, {kOnX, y, kFieldWidth, kEditHeight});
+        QLineEdit* off = addEdit(r.offId, {kOffX, y, kFieldWidth, kEditHeight});
+        label->setBuddy(on);
+        on->setAccessibleName(tr("%1 DR ON").arg(channel));
+        off->setAccessibleName(tr("%1 DR OFF").arg(channel));
     }
     addButton(kIdOk, tr("Ok"), {17, 61, 44, kButtonHeight}, true);
     addButton(kIdCancel, tr("Cancel"), {69, 61, 44, kButtonHeight});
@@ -201,13 +213,13 @@ DualRateDialog::DualRateDialog(ModelSettings& settings, QWidget* parent)
 
 namespace {
 struct SwashRow {
-    const char* label;
+    int channel;
     int id;
 };
 constexpr std::array<SwashRow, 3> kSwashRows{{
-    {"CH1", 1016},
-    {"CH2", 1017},
-    {"CH6", 1018},
+    {1, 1016},
+    {2, 1017},
+    {6, 1018},
 }};
 constexpr int kSwashLimit = 100;
 }  // namespace
@@ -219,8 +231,8 @@ SwashAfrDialog::SwashAfrDialog(ModelSettings& settings, QWidget* parent)
     for (std::size_t row = 0; row < kSwashRows.size(); ++row) {
         const SwashRow& r = kSwashRows[row];
         const int y = kTop + static_cast<int>(row) * kPitch;
-        addText(QString::fromLatin1(r.label), {20, y, 26, kTextHeight});
-        addEdit(r.id, {50, y, 56, kEditHeight});
+        addText(channelName(r.channel), {20, y, 26, kTextHeight})
+            ->setBuddy(addEdit(r.id, {50, y, 56, kEditHeight}));
         addText(QStringLiteral("%"), {110, y, 12, kTextHeight});
         bindField(r.id, -kSwashLimit, kSwashLimit, settings.swashAfr[row]);
     }

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "platform/accessibility.h"
 #include "platform/dataexchange.h"
 #include "platform/messages.h"
 
@@ -24,7 +25,7 @@ constexpr int kPercentWidth = 10;
 constexpr int kPercentHeight = 8;
 
 QString pointLabel(int index) {
-    return QStringLiteral("EP%1").arg(index);
+    return CurveDialog::tr("EP%1").arg(index);
 }
 
 // The two buttons keep one width, wide enough for "Cancel" with some room on either side,
@@ -60,9 +61,11 @@ CurveDialog::CurveDialog(const Template& layout, std::function<int()> liveAux, Q
     QPushButton* ok = addButton(kIdOk, tr("OK"), layout.okButton, true);
     QPushButton* cancel = addButton(kIdCancel, tr("Cancel"), layout.cancelButton);
     fitButtons(ok, cancel);
-    widenToFitText(addText(tr("MODEL"), {10, 7, 27, 9}));
+    QLabel* modelLabel = addText(tr("MODEL"), {10, 7, 27, 9});
+    widenToFitText(modelLabel);
     // Selection-only: the shown curve is always NOR or ID, never a typed text.
     modelBox_ = addDropList(kIdModelBox, layout.modelBox, {tr("NOR"), tr("ID")});
+    modelLabel->setBuddy(modelBox_);
     widenToFitText(modelBox_);
     for (int i = 0; i < kCurvePointCount; ++i) {
         const int row = layout.rows[static_cast<std::size_t>(i)];
@@ -72,12 +75,15 @@ CurveDialog::CurveDialog(const Template& layout, std::function<int()> liveAux, Q
             addText(QStringLiteral("%"), {layout.percentX, row, kPercentWidth, kPercentHeight});
         alignWithEdit(label, edit);
         alignWithEdit(percent, edit);
+        label->setBuddy(edit);
         pointEdits_[static_cast<std::size_t>(i)] = edit;
     }
 
     graph_ = new CurveGraph(this);
     graph_->setGeometry(dluToPixels(layout.graphRect));
     registerControl(layout.graphId, graph_);
+    graph_->setAccessibleName(tr("Curve graph"));
+    setAccessibleDescriber(graph_, [this]() { return describeGraph(); });
     graph_->setRenderer([this](QImage& image) {
         const int aux = liveAux_ ? liveAux_() : 0;
         renderCurveGraph(image, shownPoints_, aux, clampNegative_);
@@ -219,6 +225,16 @@ bool CurveDialog::pointsFitTheirBytes() {
 void CurveDialog::reject() {
     stopTicking();
     TemplateDialog::reject();
+}
+
+QString CurveDialog::describeGraph() const {
+    QStringList points;
+    for (int i = 0; i < kCurvePointCount; ++i)
+        points << tr("%1: %2 %").arg(pointLabel(i)).arg(shownPoints_[static_cast<std::size_t>(i)]);
+    const QString curve = curveIndex_ == kCurveId ? tr("ID") : tr("NOR");
+    return tr("%1 curve: %2; live marker at %3 (0 to 1023).")
+        .arg(curve, points.join(QStringLiteral(", ")))
+        .arg(liveAux_ ? liveAux_() : 0);
 }
 
 // --- The two dialogs -------------------------------------------------------------------------

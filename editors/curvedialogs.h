@@ -101,6 +101,8 @@ protected:
     void initDialog() override;
 
 private:
+    // What the graph shows, in words: the curve, its points and the live marker.
+    [[nodiscard]] QString describeGraph() const;
     void refresh();
     void modelSelected(int selection);
     void readEditsInto(int curve);

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 
+#include "editors/channelname.h"
 #include "platform/dataexchange.h"
 
 namespace pelorin {
@@ -32,8 +33,16 @@ constexpr std::size_t kDownRate = 2;
 constexpr std::size_t kMixSwitch = 3;
 
 QStringList channelNames() {
-    return {QStringLiteral("CH1"), QStringLiteral("CH2"), QStringLiteral("CH3"),
-            QStringLiteral("CH4"), QStringLiteral("CH5"), QStringLiteral("CH6")};
+    QStringList names;
+    for (int channel = 1; channel <= 6; ++channel)
+        names << channelName(channel);
+    return names;
+}
+
+// A row's label: as wide as its text needs, and the name of the control it stands beside.
+void labelRow(QLabel* label, QWidget* control) {
+    widenToFitText(label);
+    label->setBuddy(control);
 }
 
 // The mix a box selection stands for, taken as an unsigned byte: anything above "MIX 3",
@@ -70,22 +79,28 @@ ProgramMixDialog::ProgramMixDialog(ProgramMix& programMix, QWidget* parent)
     // Created in template order, which is the tab order: OK first.
     addButton(kIdOk, tr("OK"), {30, 90, 50, 14}, true);
     addButton(kIdCancel, tr("Cancel"), {116, 90, 50, 14});
-    widenToFitText(addText(tr("Mix Num"), {34, 10, 34, 11}));
+    QLabel* mixNumLabel = addText(tr("Mix Num"), {34, 10, 34, 11});
     mixNumBox_ = addDropList(kIdMixNum, {103, 10, 41, 38}, {tr("MIX 1"), tr("MIX 2"), tr("MIX 3")});
-    widenToFitText(addText(tr("Source"), {34, 21, 34, 11}));
-    sourceBox_ = addDropList(kIdSource, {103, 21, 41, 38},
-                             channelNames() << QStringLiteral("VR A") << QStringLiteral("VR B"));
-    widenToFitText(addText(tr("Des"), {34, 34, 34, 11}));
+    labelRow(mixNumLabel, mixNumBox_);
+    QLabel* sourceLabel = addText(tr("Source"), {34, 21, 34, 11});
+    sourceBox_ =
+        addDropList(kIdSource, {103, 21, 41, 38}, channelNames() << tr("VR A") << tr("VR B"));
+    labelRow(sourceLabel, sourceBox_);
+    QLabel* desLabel = addText(tr("Des"), {34, 34, 34, 11});
     desBox_ = addDropList(kIdDes, {103, 34, 41, 37}, channelNames());
-    widenToFitText(addText(tr("Up Rate"), {34, 46, 34, 11}));
+    labelRow(desLabel, desBox_);
+    QLabel* upLabel = addText(tr("Up Rate"), {34, 46, 34, 11});
     upEdit_ = addEdit(kIdUpRate, {103, 46, 22, 13});
-    widenToFitText(addText(tr("Down Rate"), {34, 59, 39, 11}));
+    labelRow(upLabel, upEdit_);
+    QLabel* downLabel = addText(tr("Down Rate"), {34, 59, 39, 11});
     downEdit_ = addEdit(kIdDownRate, {103, 59, 22, 13});
+    labelRow(downLabel, downEdit_);
     QLabel* upPercent = addText(QStringLiteral("%"), {128, 46, 12, 13});
     QLabel* downPercent = addText(QStringLiteral("%"), {128, 58, 10, 12});
-    widenToFitText(addText(tr("Switch"), {34, 70, 39, 11}));
+    QLabel* switchLabel = addText(tr("Switch"), {34, 70, 39, 11});
     switchBox_ =
         addDropList(kIdSwitch, {102, 73, 41, 40}, {tr("SW A"), tr("SW B"), tr("ON"), tr("OFF")});
+    labelRow(switchLabel, switchBox_);
 
     // The four boxes keep one width, that of the widest entry.
     int boxWidth = 0;

@@ -46,7 +46,8 @@ SwitchSelectDialog::SwitchSelectDialog(int& function, QWidget* parent)
         addText(tr("Please Select Function For  Switch"), {8, 5, 117, 22}, Qt::AlignCenter);
     heading->setWordWrap(true);
     QLabel* label = addText(tr("SW On:"), {12, 33, 32, 12});
-    const QWidget* list = addDropList(kListId, {46, 33, 74, 60}, {});
+    QComboBox* list = addDropList(kListId, {46, 33, 74, 60}, {});
+    label->setBuddy(list);
     // Centred on the closed box, whose height comes from its font.
     label->setGeometry(label->x(), list->y(), label->width(), list->height());
     addButton(kIdOk, tr("OK"), {12, 71, 50, kButtonHeight}, true);
@@ -56,9 +57,9 @@ SwitchSelectDialog::SwitchSelectDialog(int& function, QWidget* parent)
 void SwitchSelectDialog::initDialog() {
     auto* list = control<QComboBox>(kListId);
     list->clear();
-    list->addItems({QStringLiteral("NULL"), QStringLiteral("DR"), QStringLiteral("ThroCut")});
+    list->addItems({tr("NULL"), tr("DR"), tr("ThroCut")});
     if (modelType_ != 0)
-        list->addItem(QStringLiteral("NOR/ID"));
+        list->addItem(tr("NOR/ID"));
     // Corrected at once, so the value stays NULL even when the dialog is cancelled.
     if (function_ < 0 || function_ > kSwitchCorrectionMax)
         function_ = 0;
@@ -72,7 +73,7 @@ VrSelectDialog::VrSelectDialog(int& function, QWidget* parent)
     QLabel* heading =
         addText(tr("Please Select Function For  VR"), {8, 5, 128, 22}, Qt::AlignCenter);
     heading->setWordWrap(true);
-    addDropList(kListId, {32, 33, 80, 40}, {});
+    addDropList(kListId, {32, 33, 80, 40}, {})->setAccessibleName(tr("VR function"));
     addButton(kIdOk, tr("OK"), {14, 64, 50, kButtonHeight}, true);
     addButton(kIdCancel, tr("Cancel"), {80, 64, 50, kButtonHeight});
 }
@@ -80,13 +81,13 @@ VrSelectDialog::VrSelectDialog(int& function, QWidget* parent)
 void VrSelectDialog::initDialog() {
     auto* list = control<QComboBox>(kListId);
     list->clear();
-    list->addItem(QStringLiteral("NULL"));
+    list->addItem(tr("NULL"));
     // Under ACRO the value is left alone, whatever it holds; a helicopter type corrects
     // anything but NULL and Pith Adjust to NULL at once (it stays so after Cancel).
     if (modelType_ != 0) {
         if (function_ != 0 && function_ != kVrPithAdjust)
             function_ = 0;
-        list->addItem(QStringLiteral("Pith Adjust"));
+        list->addItem(tr("Pith Adjust"));
     }
     selectPosition(list, function_);
 }

@@ -43,9 +43,10 @@ TypeDialog::TypeDialog(ModelSettings& settings, QWidget* parent)
     : TemplateDialog(tr("Type"), 187, 94, kEditorPointSize, Frame::Editor, parent),
       settings_(settings) {
     QLabel* label = addText(tr("Type"), {24, 26, 30, 12});
-    centreOn(label, addDropList(kListId, {58, 26, 100, 60},
-                                {QStringLiteral("ACRO"), QStringLiteral("HELI-120"),
-                                 QStringLiteral("HELI-90"), QStringLiteral("HELI-140")}));
+    QComboBox* types = addDropList(kListId, {58, 26, 100, 60},
+                                   {tr("ACRO"), tr("HELI-120"), tr("HELI-90"), tr("HELI-140")});
+    centreOn(label, types);
+    label->setBuddy(types);
     addButton(kIdOk, tr("OK"), {36, 68, 50, kButtonHeight}, true);
     addButton(kIdCancel, tr("Cancel"), {101, 68, 50, kButtonHeight});
 }
@@ -76,10 +77,10 @@ struct StickRow {
 };
 // Top to bottom; the ids are not in that order.
 constexpr std::array<StickRow, 4> kStickRows{{
-    {1034, "MODEL1", 0x00, "stick1.bmp"},
-    {1036, "MODEL2", 0x10, "stick2.bmp"},
-    {1040, "MODEL3", 0x20, "stick3.bmp"},
-    {1039, "MODEL4", 0x30, "stick4.bmp"},
+    {1034, QT_TRANSLATE_NOOP("pelorin::StickModeDialog", "MODEL1"), 0x00, "stick1.bmp"},
+    {1036, QT_TRANSLATE_NOOP("pelorin::StickModeDialog", "MODEL2"), 0x10, "stick2.bmp"},
+    {1040, QT_TRANSLATE_NOOP("pelorin::StickModeDialog", "MODEL3"), 0x20, "stick3.bmp"},
+    {1039, QT_TRANSLATE_NOOP("pelorin::StickModeDialog", "MODEL4"), 0x30, "stick4.bmp"},
 }};
 constexpr int kStickPictureId = 1035;
 constexpr std::size_t kLastStickRow = kStickRows.size() - 1;
@@ -93,14 +94,15 @@ StickModeDialog::StickModeDialog(ModelSettings& settings, QWidget* parent)
     constexpr int kPitch = 12;
     for (std::size_t row = 0; row < kStickRows.size(); ++row) {
         const StickRow& r = kStickRows[row];
-        QRadioButton* radio = addRadioButton(r.id, QString::fromLatin1(r.text),
-                                             {5, kTop + static_cast<int>(row) * kPitch, 54, 11});
+        QRadioButton* radio =
+            addRadioButton(r.id, tr(r.text), {5, kTop + static_cast<int>(row) * kPitch, 54, 11});
         // Keyboard and mouse both end in clicked(); opening sets the buttons without it.
         connect(radio, &QRadioButton::clicked, this,
                 [this, row]() { showStickPicture(static_cast<int>(row)); });
     }
     // Room for a picture of 150 x 100 pixels right of the buttons, above OK and Cancel.
     picture_ = addPicture(kStickPictureId, {60, 4, 100, 50});
+    picture_->setAccessibleName(tr("Sticks"));
     addButton(kIdOk, tr("Ok"), {24, 59, 50, kButtonHeight}, true);
     addButton(kIdCancel, tr("Cancel"), {88, 59, 50, kButtonHeight});
 }
@@ -138,10 +140,24 @@ void StickModeDialog::accept() {
     TemplateDialog::accept();
 }
 
+QString StickModeDialog::stickDescription(int row) {
+    switch (row) {
+        case 0:
+            return tr("Left stick: elevator and rudder. Right stick: throttle and aileron.");
+        case 1:
+            return tr("Left stick: throttle and rudder. Right stick: elevator and aileron.");
+        case 2:
+            return tr("Left stick: elevator and aileron. Right stick: throttle and rudder.");
+        default:
+            return tr("Left stick: throttle and aileron. Right stick: elevator and rudder.");
+    }
+}
+
 void StickModeDialog::showStickPicture(int row) {
     const QString name = QString::fromLatin1(kStickRows[static_cast<std::size_t>(row)].picture);
     // Read from the file each time, so a picture that is gone leaves the area empty.
     showPicture(picture_, pictureSource_ ? pictureSource_(name) : QPixmap());
+    picture_->setAccessibleDescription(stickDescription(row));
 }
 
 // --- Type Select ----------------------------------------------------------------------------
@@ -151,9 +167,11 @@ UserSelectDialog::UserSelectDialog(int& userSelect, QWidget* parent)
       userSelect_(userSelect) {
     QLabel* label = addText(tr("Type"), {24, 26, 30, 12});
     // A sorted list: the entries are put in alphabetical order.
-    QStringList users{QStringLiteral("USER1"), QStringLiteral("USER2")};
+    QStringList users{tr("USER1"), tr("USER2")};
     users.sort();
-    centreOn(label, addDropList(kListId, {58, 26, 100, 60}, users));
+    QComboBox* list = addDropList(kListId, {58, 26, 100, 60}, users);
+    centreOn(label, list);
+    label->setBuddy(list);
     addButton(kIdOk, tr("OK"), {36, 68, 50, kButtonHeight}, true);
     addButton(kIdCancel, tr("Cancel"), {101, 68, 50, kButtonHeight});
 }

@@ -48,6 +48,8 @@ protected:
 
 private:
     void showStickPicture(int row);
+    // What the picture of row `row` shows, for screen readers.
+    [[nodiscard]] static QString stickDescription(int row);
 
     ModelSettings& settings_;
     PictureSource pictureSource_;

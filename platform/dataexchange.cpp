@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/dataexchange.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 #include <limits>
@@ -72,11 +73,14 @@ int parseLeadingInteger(QStringView text) {
 }
 
 QString integerExpectedMessage() {
-    return QStringLiteral("Please enter an integer.");
+    return QCoreApplication::translate("pelorin::DataExchange", "Please enter an integer.");
 }
 
 QString integerRangeMessage(int min, int max) {
-    return QStringLiteral("Please enter an integer between %1 and %2.").arg(min).arg(max);
+    return QCoreApplication::translate("pelorin::DataExchange",
+                                       "Please enter an integer between %1 and %2.")
+        .arg(min)
+        .arg(max);
 }
 
 void writeIntegerField(QLineEdit* edit, int value) {

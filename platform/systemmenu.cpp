@@ -15,7 +15,7 @@ namespace pelorin {
 SystemMenu::SystemMenu(QWidget* window, CommandHandler handler)
     : QObject(window), window_(window), menu_(new QMenu(window)), handler_(std::move(handler)) {
     menu_->setObjectName(QStringLiteral("systemMenu"));
-    appendItem(kCloseCommand, QStringLiteral("Close"));
+    appendItem(kCloseCommand, tr("Close"));
     window_->installEventFilter(this);
 }
 
