@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgtest-dev libbenchmark-dev
           fonts-dejavu-core xvfb xauth xdotool imagemagick appstream desktop-file-utils
           clang-format git
+          # manual pages and the Debian package (scripts/check-deb.sh)
+          man-db groff-base dpkg-dev fakeroot file lintian
           # translations (lupdate, lrelease, Qt's own catalogues) and a font with Chinese glyphs
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei)
 missing=()
