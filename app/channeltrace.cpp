@@ -64,8 +64,12 @@ void ChannelTrace::dropOld() {
         samples_.pop_front();
 }
 
-void ChannelTrace::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
+void ChannelTrace::renderBackground() {
+    const qreal ratio = devicePixelRatioF();
+    background_ = QPixmap(size() * ratio);
+    background_.setDevicePixelRatio(ratio);
+    backgroundFor_ = {size(), font(), palette()};
+    QPainter painter(&background_);
     const QRect area = rect();
     painter.fillRect(area, palette().color(QPalette::Base));
 
@@ -77,24 +81,18 @@ void ChannelTrace::paintEvent(QPaintEvent*) {
             metrics.horizontalAdvance(tr("%1 %", "a percentage").arg(QStringLiteral("+100")))) +
         8;
     // Room above for half a label, below for the seconds.
-    const QRectF plot(area.left() + labelWidth, area.top() + metrics.height() / 2.0,
-                      area.width() - labelWidth - 6, area.height() - metrics.height() * 1.5 - 4.0);
-    if (plot.width() < 2 || plot.height() < 2)
+    plot_ = QRectF(area.left() + labelWidth, area.top() + metrics.height() / 2.0,
+                   area.width() - labelWidth - 6, area.height() - metrics.height() * 1.5 - 4.0);
+    if (plot_.width() < 2 || plot_.height() < 2)
         return;
-    const double centreY = plot.center().y();
-    const double yPerPercent = plot.height() / (2.0 * kScalePercent);
-    auto yOf = [&](double percent) {
-        return centreY - std::clamp(percent, -kScalePercent, kScalePercent) * yPerPercent;
-    };
-    const double xPerMs = plot.width() / static_cast<double>(kSpanMs);
-    auto xOf = [&](double ms) { return plot.right() - (static_cast<double>(now_) - ms) * xPerMs; };
+    const double xPerMs = plot_.width() / static_cast<double>(kSpanMs);
 
     const QColor grid = palette().color(QPalette::Mid);
     const QColor text = palette().color(QPalette::Text);
     for (int percent : kGridPercents) {
         const double y = yOf(percent);
         painter.setPen(QPen(grid, 1, percent == 0 ? Qt::SolidLine : Qt::DotLine));
-        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        painter.drawLine(QPointF(plot_.left(), y), QPointF(plot_.right(), y));
         painter.setPen(text);
         painter.drawText(
             QRectF(area.left(), y - metrics.height() / 2.0, labelWidth - 4, metrics.height()),
@@ -105,36 +103,59 @@ void ChannelTrace::paintEvent(QPaintEvent*) {
     // A light line for every second.
     painter.setPen(QPen(grid, 1, Qt::DotLine));
     for (std::int64_t s = 1; s < kSpanMs / 1000; ++s) {
-        const double x = plot.right() - static_cast<double>(s * 1000) * xPerMs;
-        painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+        const double x = plot_.right() - static_cast<double>(s * 1000) * xPerMs;
+        painter.drawLine(QPointF(x, plot_.top()), QPointF(x, plot_.bottom()));
     }
     painter.setPen(grid);
-    painter.drawRect(plot);
+    painter.drawRect(plot_);
     // Seconds before now under the plot, every second one.
     painter.setPen(text);
     for (std::int64_t s = 0; s <= kSpanMs / 1000; s += 2) {
-        const double x = plot.right() - static_cast<double>(s * 1000) * xPerMs;
+        const double x = plot_.right() - static_cast<double>(s * 1000) * xPerMs;
         const QString label = s == 0 ? tr("now") : tr("%1 s").arg(-s);
         const double w = metrics.horizontalAdvance(label) + 4;
         // Centred under its line; "now" ends at the plot's right edge.
-        const double left = s == 0 ? plot.right() - w : x - w / 2.0;
-        painter.drawText(QRectF(left, plot.bottom() + 2, w, metrics.height()), Qt::AlignCenter,
+        const double left = s == 0 ? plot_.right() - w : x - w / 2.0;
+        painter.drawText(QRectF(left, plot_.bottom() + 2, w, metrics.height()), Qt::AlignCenter,
                          label);
     }
+}
 
-    if (samples_.empty())
+double ChannelTrace::yOf(double percent) const {
+    const double yPerPercent = plot_.height() / (2.0 * kScalePercent);
+    return plot_.center().y() - std::clamp(percent, -kScalePercent, kScalePercent) * yPerPercent;
+}
+
+void ChannelTrace::paintEvent(QPaintEvent*) {
+    // The grid and its labels change only with the size, font or colours: drawn once, then
+    // copied; each paint draws only the lines.
+    if (backgroundFor_.size != size() || backgroundFor_.font != font() ||
+        backgroundFor_.palette != palette()) {
+        renderBackground();
+    }
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, background_);
+    if (samples_.empty() || plot_.width() < 2 || plot_.height() < 2)
         return;
-    painter.setClipRect(plot);
+
+    const double xPerMs = plot_.width() / static_cast<double>(kSpanMs);
+    painter.setClipRect(plot_);
     painter.setRenderHint(QPainter::Antialiasing);
     placeSamples();
     for (std::size_t channel = 0; channel < 6; ++channel) {
         points_.clear();
         for (std::size_t i = 0; i < times_.size(); ++i) {
-            points_.append(
-                QPointF(xOf(times_[i]), yOf(channelPercent(samples_[i].values[channel]))));
+            const double x = plot_.right() - (static_cast<double>(now_) - times_[i]) * xPerMs;
+            points_.append(QPointF(x, yOf(channelPercent(samples_[i].values[channel]))));
         }
-        painter.setPen(QPen(channelColour(static_cast<int>(channel)), 1.5));
+        // Two one-pixel lines, one a pixel below the other: as easy to see as a line two
+        // pixels wide, and they take the painter's fast path for thin lines; a wide pen costs
+        // it many times more, every tenth of a second.
+        painter.setPen(QPen(channelColour(static_cast<int>(channel)), 1.0));
         painter.drawPolyline(points_.constData(), static_cast<int>(points_.size()));
+        painter.translate(0, 1);
+        painter.drawPolyline(points_.constData(), static_cast<int>(points_.size()));
+        painter.translate(0, -1);
     }
 }
 

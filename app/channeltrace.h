@@ -5,6 +5,9 @@
 // per channel, on a scale of -125 % .. +125 % (100 % is 512 units from the centre).
 
 #include <QColor>
+#include <QFont>
+#include <QPalette>
+#include <QPixmap>
 #include <QPointF>
 #include <QVector>
 #include <QWidget>
@@ -53,6 +56,8 @@ private:
         std::array<int, 6> values{};
     };
     void dropOld();
+    void renderBackground();
+    [[nodiscard]] double yOf(double percent) const;
     void placeSamples();
 
     // More samples than any real line delivers in ten seconds; beyond it the oldest go.
@@ -63,6 +68,13 @@ private:
     std::int64_t now_ = 0;
     // Reused by every paint: the samples' places on the time axis, and one channel's line.
     std::vector<double> times_;
+    QPixmap background_;  // the grid and its labels
+    struct {
+        QSize size;
+        QFont font;
+        QPalette palette;
+    } backgroundFor_;
+    QRectF plot_;  // where the lines go, inside the labels
     QVector<QPointF> points_;
 };
 

@@ -16,6 +16,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "app/channelnumbers.h"
 #include "app/channeltrace.h"
 #include "link/frames.h"
 #include "link/serialcontrol.h"
@@ -41,20 +42,6 @@ QPixmap swatch(const QColor& colour) {
 QLabel* swatchLabel(int channel, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setPixmap(swatch(channelColour(channel)));
-    return label;
-}
-
-// A number that changes many times a second: digits of one width, right-aligned in a label
-// that never changes its size, so nothing in the window moves while the numbers do.
-QLabel* numberLabel(const QString& widest, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSizeF(parent->font().pointSizeF());
-    label->setFont(font);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    const QFontMetrics metrics(font);
-    label->setFixedSize(metrics.horizontalAdvance(widest) + 4, metrics.height() + 2);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
 }
 
@@ -103,38 +90,12 @@ void MonitorWindow::buildControls() {
     // The numbers.
     auto* channels = new QGroupBox(tr("Channels"), this);
     channels_ = channels;
-    auto* grid = new QGridLayout(channels);
-    grid->setHorizontalSpacing(14);
-    const std::array<QString, 3> columnNames = {tr("Word"), tr("Value"), tr("Percent")};
-    // The widest texts each column can show: the auxiliary word is any 16-bit number.
-    const std::array<QString, 3> widest = {
-        QStringLiteral("65535"), QStringLiteral("+64023"),
-        tr("%1 %", "a percentage").arg(QStringLiteral("+12504.5"))};
-    for (std::size_t c = 0; c < columnNames.size(); ++c) {
-        auto* header = new QLabel(columnNames[c], channels);
-        header->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        grid->addWidget(header, 0, static_cast<int>(c) + 2);
-    }
-    for (int row = 0; row < kRows; ++row) {
-        const bool aux = row == kRows - 1;
-        const QString name = aux ? tr("AUX") : tr("CH%1").arg(row + 1);
-        if (!aux)
-            grid->addWidget(swatchLabel(row, channels), row + 1, 0);
-        auto* nameLabel = new QLabel(name, channels);
-        if (aux)
-            nameLabel->setToolTip(tr("The auxiliary word, as the transmitter sends it"));
-        grid->addWidget(nameLabel, row + 1, 1);
-        for (std::size_t c = 0; c < columnNames.size(); ++c) {
-            QLabel* label = numberLabel(widest[c], channels);
-            label->setAccessibleName(tr("%1 %2").arg(name, columnNames[c]));
-            grid->addWidget(label, row + 1, static_cast<int>(c) + 2);
-            values_[static_cast<std::size_t>(row)][c] = label;
-        }
-    }
-    grid->setColumnStretch(5, 1);
-    channels->setToolTip(
+    auto* numbersLayout = new QVBoxLayout(channels);
+    numbers_ = new ChannelNumbers(channels);
+    numbers_->setToolTip(
         tr("Word: as received (1000..2100). Value: word - 1512. Percent: value "
            "as a share of 512 (word 1000 is -100 %, 2024 is +100 %)."));
+    numbersLayout->addWidget(numbers_);
 
     // The health of the line.
     auto* link = new QGroupBox(tr("Link"), this);
@@ -228,8 +189,8 @@ void MonitorWindow::buildControls() {
     refreshRecording();
 }
 
-const QLabel* MonitorWindow::valueLabel(int row, Column column) const {
-    return values_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
+QString MonitorWindow::valueText(int row, Column column) const {
+    return numbers_->cellText(row, static_cast<int>(column));
 }
 
 const QLabel* MonitorWindow::healthLabel(HealthRow row) const {
@@ -257,6 +218,7 @@ void MonitorWindow::showEvent(QShowEvent* event) {
         }
     }
     startWatching();
+    refreshCount_ = 0;  // everything is drawn at once
     refresh();
 }
 
@@ -313,34 +275,26 @@ void MonitorWindow::refresh() {
         refreshNumbers();
         framePending_ = false;
     }
-    refreshHealth(now);
-    refreshRecording();
-    if (!paused_ && ++refreshCount_ % kTraceEveryRefreshes == 0) {
+    if (refreshCount_ % kHealthEveryRefreshes == 0) {
+        refreshHealth(now);
+        refreshRecording();
+    }
+    if (!paused_ && refreshCount_ % kTraceEveryRefreshes == 0) {
         trace_->setNow(now);
         trace_->update();
     }
+    ++refreshCount_;
 }
 
 void MonitorWindow::refreshNumbers() {
-    const bool none = session_.counters().liveAccepted == 0;
-    const std::array<int, 6>& channels = session_.liveChannels();
-    for (int row = 0; row < kRows; ++row) {
-        const auto r = static_cast<std::size_t>(row);
-        const int word = row < 6 ? channels[r] + kChannelCentre : session_.liveAux();
-        const int value = word - kChannelCentre;
-        const double percent = channelPercent(value);
-        if (none) {
-            for (QLabel* label : values_[r])
-                setTextIfChanged(label, tr("–", "no value yet"));
-            continue;
-        }
-        const QString sign = value > 0 ? QStringLiteral("+") : QString();
-        setTextIfChanged(values_[r][0], QString::number(word));
-        setTextIfChanged(values_[r][1], sign + QString::number(value));
-        setTextIfChanged(
-            values_[r][2],
-            tr("%1 %", "a percentage").arg(sign + numberLocale_.toString(percent, 'f', 1)));
+    if (session_.counters().liveAccepted == 0) {
+        numbers_->clear();  // nothing has come yet: no numbers rather than made-up ones
+        return;
     }
+    std::array<int, 6> words = session_.liveChannels();
+    for (int& word : words)
+        word += kChannelCentre;
+    numbers_->setWords(words, session_.liveAux());
 }
 
 void MonitorWindow::refreshHealth(std::int64_t nowMs) {
@@ -370,10 +324,9 @@ void MonitorWindow::refreshHealth(std::int64_t nowMs) {
     setTextIfChanged(label(HealthRow::Settings), QString::number(counts.settings));
     QString last = tr("none yet");
     if (since) {
-        last = *since < 1000
-                   ? tr("%1 ms ago").arg(*since)
-                   : tr("%1 s ago")
-                         .arg(numberLocale_.toString(static_cast<double>(*since) / 1000.0, 'f', 1));
+        // Tenths of a second: a steady line reads "0.0 s" instead of flickering milliseconds.
+        last = tr("%1 s ago")
+                   .arg(numberLocale_.toString(static_cast<double>(*since / 100) / 10.0, 'f', 1));
     }
     setTextIfChanged(label(HealthRow::LastGood), last);
 

@@ -24,6 +24,7 @@ class QPushButton;
 
 namespace pelorin {
 
+class ChannelNumbers;
 class ChannelTrace;
 class SerialControl;
 class Session;
@@ -32,10 +33,12 @@ class MonitorWindow : public QDialog {
     Q_OBJECT
 
 public:
-    // The numbers are refreshed at most this often, slow enough to be read; the trace at every
-    // second refresh.
-    static constexpr int kRefreshMs = 50;
-    static constexpr int kTraceEveryRefreshes = 2;
+    // The numbers and the trace are refreshed ten times a second: slow enough for the numbers
+    // to be read, smooth enough for the trace, and cheap (each refresh repaints two widgets).
+    static constexpr int kRefreshMs = 100;
+    static constexpr int kTraceEveryRefreshes = 1;
+    // The health figures are rates and tenths of seconds: five times a second is enough.
+    static constexpr int kHealthEveryRefreshes = 2;
     static constexpr int kRows = 7;  // CH1..CH6, then the auxiliary word
 
     enum class Column { Word, Value, Percent };
@@ -60,7 +63,7 @@ public:
     void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
 
     // What the window shows, for tests and screen readers alike.
-    [[nodiscard]] const QLabel* valueLabel(int row, Column column) const;
+    [[nodiscard]] QString valueText(int row, Column column) const;
     [[nodiscard]] const QLabel* healthLabel(HealthRow row) const;
     [[nodiscard]] bool noDataShown() const { return noDataShown_; }
     [[nodiscard]] bool tracePaused() const { return paused_; }
@@ -118,7 +121,7 @@ private:
     QLocale numberLocale_;
 
     QWidget* channels_ = nullptr;
-    std::array<std::array<QLabel*, 3>, kRows> values_{};
+    ChannelNumbers* numbers_ = nullptr;
     std::array<QLabel*, 6> healthLabels_{};
     ChannelTrace* trace_ = nullptr;
     QPushButton* pauseButton_ = nullptr;

@@ -41,10 +41,10 @@ using HealthRow = MonitorWindow::HealthRow;
 
 constexpr int kWaitMs = 10000;  // generous: the machine may be busy
 
-// The first number in a label's text ("+12.5 %" -> 12.5, "3 (0.0 /s)" -> 3).
-std::optional<double> numberIn(const QLabel* label) {
+// The first number in a text ("+12.5 %" -> 12.5, "3 (0.0 /s)" -> 3).
+std::optional<double> numberIn(const QString& text) {
     static const QRegularExpression number(QStringLiteral("[-+]?\\d+(?:[.,]\\d+)?"));
-    const auto match = number.match(label->text());
+    const auto match = number.match(text);
     if (!match.hasMatch())
         return std::nullopt;
     return match.captured().replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
@@ -130,17 +130,17 @@ TEST_F(MonitorTest, Numbers_ForEachFrameSent_ShowItsWordsValuesAndPercentages) {
         send(frame);
         ASSERT_TRUE(waitFor(
             [&] {
-                return numberIn(monitor->valueLabel(0, Column::Word)) == frame.channelWords[0] &&
-                       numberIn(monitor->valueLabel(6, Column::Word)) == frame.auxWord;
+                return numberIn(monitor->valueText(0, Column::Word)) == frame.channelWords[0] &&
+                       numberIn(monitor->valueText(6, Column::Word)) == frame.auxWord;
             },
             kWaitMs));
         for (int row = 0; row < MonitorWindow::kRows; ++row) {
             const int word =
                 row < 6 ? frame.channelWords[static_cast<std::size_t>(row)] : frame.auxWord;
             SCOPED_TRACE(::testing::Message() << "row " << row << ", word " << word);
-            EXPECT_EQ(numberIn(monitor->valueLabel(row, Column::Word)), word);
-            EXPECT_EQ(numberIn(monitor->valueLabel(row, Column::Value)), word - 1512);
-            const auto percent = numberIn(monitor->valueLabel(row, Column::Percent));
+            EXPECT_EQ(numberIn(monitor->valueText(row, Column::Word)), word);
+            EXPECT_EQ(numberIn(monitor->valueText(row, Column::Value)), word - 1512);
+            const auto percent = numberIn(monitor->valueText(row, Column::Percent));
             ASSERT_TRUE(percent.has_value());
             EXPECT_NEAR(*percent, (word - 1512) / 5.12, 0.051);
         }
@@ -168,7 +168,8 @@ TEST_F(MonitorTest, DroppedCount_WithBadChecksumsAndAWordAbove2100_EqualsTheBadF
     ASSERT_GE(injected, 3);  // the fault and the raw frame both reached the line
     EXPECT_EQ(counters().liveRejected, static_cast<std::uint64_t>(injected));
     EXPECT_TRUE(waitFor(
-        [&] { return numberIn(monitor->healthLabel(HealthRow::Dropped)) == injected; }, kWaitMs))
+        [&] { return numberIn(monitor->healthLabel(HealthRow::Dropped)->text()) == injected; },
+        kWaitMs))
         << monitor->healthLabel(HealthRow::Dropped)->text().toStdString();
 }
 

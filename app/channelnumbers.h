@@ -1,0 +1,62 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The monitor's table of numbers: for CH1..CH6 and the auxiliary word, the raw word, the value
+// (word - 1512) and that value as a percentage of 512, in digits of one width. One widget
+// paints the whole table: its names and headings are drawn once, and a change of the numbers
+// repaints one rectangle instead of twenty-one labels, which matters at many changes a second.
+
+#include <QFont>
+#include <QPalette>
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+
+namespace pelorin {
+
+class ChannelNumbers : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kRows = 7;  // CH1..CH6, then the auxiliary word
+    static constexpr int kColumns = 3;
+
+    explicit ChannelNumbers(QWidget* parent = nullptr);
+
+    // The words of the six channels and the auxiliary word; nothing shown before the first.
+    void setWords(const std::array<int, 6>& channelWords, int auxWord);
+    void clear();
+
+    // The text of one cell as shown (column 0 word, 1 value, 2 percentage).
+    [[nodiscard]] QString cellText(int row, int column) const;
+    // The whole table as a sentence, for screen readers.
+    [[nodiscard]] QString spokenText() const;
+
+    [[nodiscard]] QSize sizeHint() const override;
+    [[nodiscard]] QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void layOut();
+    void renderBackground();
+    [[nodiscard]] QString rowName(int row) const;
+    [[nodiscard]] QString columnName(int column) const;
+
+    std::array<std::array<QString, kColumns>, kRows> cells_;
+    QFont digits_;  // fixed width
+    // Geometry, from the fonts: where each column's right edge is, and the rows' baselines.
+    std::array<int, kColumns> cellRight_{};
+    int headerHeight_ = 0;
+    int rowHeight_ = 0;
+    int baseline_ = 0;
+    QSize size_;
+    QPixmap background_;  // headings, swatches and names
+    bool backgroundValid_ = false;
+};
+
+}  // namespace pelorin

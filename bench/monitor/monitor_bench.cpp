@@ -1,0 +1,181 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program's main window, running as the program runs it, connected to the first port it
+// finds (a virtual transmitter streaming live frames), with the Monitor hidden and shown in
+// turns. Each phase measures the process's CPU time (every thread) and the frames received;
+// with --xserver-pid, the X server's CPU time too, since painting costs it as well.
+//
+//   pelorin_monitor_bench [--seconds S] [--rounds N] [--warm-up S] [--xserver-pid PID]
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTimer>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <ctime>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "app/maindialog.h"
+#include "app/monitorwindow.h"
+#include "platform/qtserialcontrol.h"
+#include "platform/systemmenu.h"
+
+namespace {
+
+using namespace pelorin;
+
+double processCpuSeconds() {
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) / 1e9;
+}
+
+// Another process's user + system time, from /proc; nothing when it cannot be read.
+std::optional<double> otherCpuSeconds(qint64 pid) {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (pid <= 0 || !stat.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray text = stat.readAll();
+    // Fields after the command name (which may hold spaces) start after the last ')'.
+    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() < 13)
+        return std::nullopt;
+    const double ticks = fields[11].toDouble() + fields[12].toDouble();  // utime, stime
+    return ticks / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+struct Phase {
+    bool shown = false;
+    double seconds = 0;
+    double cpu = 0;
+    std::optional<double> xCpu;
+    std::uint64_t frames = 0;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "CPU of the program with the Monitor hidden and shown in turns, while live frames "
+        "stream in. Run it through bench/monitor/run.sh."));
+    parser.addHelpOption();
+    QCommandLineOption secondsOption(QStringLiteral("seconds"),
+                                     QStringLiteral("Length of each phase (default 10)."),
+                                     QStringLiteral("S"), QStringLiteral("10"));
+    QCommandLineOption roundsOption(QStringLiteral("rounds"),
+                                    QStringLiteral("Hidden/shown pairs (default 3)."),
+                                    QStringLiteral("N"), QStringLiteral("3"));
+    QCommandLineOption warmUpOption(QStringLiteral("warm-up"),
+                                    QStringLiteral("Seconds before measuring (default 3)."),
+                                    QStringLiteral("S"), QStringLiteral("3"));
+    QCommandLineOption xOption(QStringLiteral("xserver-pid"),
+                               QStringLiteral("Also measure this process (the X server)."),
+                               QStringLiteral("PID"), QStringLiteral("0"));
+    parser.addOptions({secondsOption, roundsOption, warmUpOption, xOption});
+    parser.process(app);
+    const int phaseMs = static_cast<int>(parser.value(secondsOption).toDouble() * 1000);
+    const int rounds = parser.value(roundsOption).toInt();
+    const int warmUpMs = static_cast<int>(parser.value(warmUpOption).toDouble() * 1000);
+    const qint64 xPid = parser.value(xOption).toLongLong();
+    if (phaseMs <= 0 || rounds <= 0 || warmUpMs < 0) {
+        std::fprintf(stderr, "monitor bench: --seconds and --rounds must be positive\n");
+        return 2;
+    }
+
+    MainDialog window(std::make_unique<QtSerialControl>());
+    std::vector<Phase> phases;
+    int failures = 0;
+
+    QElapsedTimer wall;
+    double cpuAtStart = 0;
+    std::optional<double> xAtStart;
+    std::uint64_t framesAtStart = 0;
+    auto monitor = [&]() { return window.findChild<MonitorWindow*>(); };
+    auto beginPhase = [&](bool shown) {
+        if (shown) {
+            window.systemCommand(kMonitorCommand);
+        } else if (MonitorWindow* m = monitor()) {
+            m->close();
+        }
+        wall.start();
+        cpuAtStart = processCpuSeconds();
+        xAtStart = otherCpuSeconds(xPid);
+        framesAtStart = window.session().counters().liveAccepted;
+    };
+    auto endPhase = [&](bool shown) {
+        Phase phase;
+        phase.shown = shown;
+        phase.seconds = static_cast<double>(wall.elapsed()) / 1000.0;
+        phase.cpu = processCpuSeconds() - cpuAtStart;
+        if (const auto x = otherCpuSeconds(xPid); x && xAtStart)
+            phase.xCpu = *x - *xAtStart;
+        phase.frames = window.session().counters().liveAccepted - framesAtStart;
+        std::printf("%-7s %5.1f s  %6.1f frames/s  program %5.2f %% of a core",
+                    shown ? "shown" : "hidden", phase.seconds,
+                    static_cast<double>(phase.frames) / phase.seconds,
+                    100.0 * phase.cpu / phase.seconds);
+        if (phase.xCpu)
+            std::printf("  X server %5.2f %%", 100.0 * *phase.xCpu / phase.seconds);
+        std::printf("\n");
+        std::fflush(stdout);
+        if (phase.frames == 0)
+            ++failures;
+        phases.push_back(phase);
+    };
+
+    // The phases run inside the window's modal run: hidden, shown, hidden, shown, ...
+    auto step = std::make_shared<std::function<void(int)>>();
+    *step = [&, step](int index) {
+        if (index > 0)
+            endPhase((index - 1) % 2 == 1);
+        if (index == 2 * rounds) {
+            window.reject();
+            return;
+        }
+        const bool shown = index % 2 == 1;
+        beginPhase(shown);
+        QTimer::singleShot(phaseMs, &window, [step, index]() { (*step)(index + 1); });
+    };
+    QTimer::singleShot(warmUpMs, &window, [step]() { (*step)(0); });
+    window.run();
+
+    double hiddenCpu = 0, shownCpu = 0, hiddenTime = 0, shownTime = 0, hiddenX = 0, shownX = 0;
+    bool haveX = true;
+    for (const Phase& p : phases) {
+        (p.shown ? shownCpu : hiddenCpu) += p.cpu;
+        (p.shown ? shownTime : hiddenTime) += p.seconds;
+        if (p.xCpu) {
+            (p.shown ? shownX : hiddenX) += *p.xCpu;
+        } else {
+            haveX = false;
+        }
+    }
+    if (hiddenTime <= 0 || shownTime <= 0)
+        return 1;
+    const double hidden = 100.0 * hiddenCpu / hiddenTime;
+    const double shown = 100.0 * shownCpu / shownTime;
+    std::printf("program: hidden %.2f %%, shown %.2f %% of a core: the Monitor adds %.2f %%\n",
+                hidden, shown, shown - hidden);
+    if (haveX && xPid > 0) {
+        std::printf("X server: hidden %.2f %%, shown %.2f %%: %+.2f %%\n",
+                    100.0 * hiddenX / hiddenTime, 100.0 * shownX / shownTime,
+                    100.0 * (shownX / shownTime - hiddenX / hiddenTime));
+    }
+    if (failures > 0) {
+        std::fprintf(stderr,
+                     "monitor bench: %d phase(s) received no frames: is a transmitter "
+                     "streaming?\n",
+                     failures);
+        return 1;
+    }
+    return 0;
+}
