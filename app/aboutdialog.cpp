@@ -5,15 +5,13 @@
 #include <QIcon>
 #include <QLabel>
 
+#include "app/appicon.h"
+
 namespace pelorin {
 
 namespace {
 constexpr int kIconSize = 32;  // the size of a window-system icon
 }  // namespace
-
-QIcon applicationIcon() {
-    return QIcon(QStringLiteral(":/icons/pelorin.png"));
-}
 
 AboutDialog::AboutDialog(QWidget* parent)
     : TemplateDialog(QStringLiteral("About Pelorin"), 235, 55, 9, Frame::Main, parent) {

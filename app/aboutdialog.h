@@ -16,7 +16,4 @@ public:
     explicit AboutDialog(QWidget* parent = nullptr);
 };
 
-// The application icon as the windows show it.
-[[nodiscard]] QIcon applicationIcon();
-
 }  // namespace pelorin

@@ -13,6 +13,7 @@
 #include <variant>
 
 #include "app/aboutdialog.h"
+#include "app/appicon.h"
 #include "app/filechooser.h"
 #include "app/helpdialog.h"
 #include "app/livedisplay.h"
