@@ -13,6 +13,9 @@ namespace pelorin {
 
 namespace {
 
+// How often a command is sent within one wait for its answer, at even steps.
+constexpr int kRequestsPerWait = 3;
+
 QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -76,13 +79,31 @@ TransmitterLink::Answer TransmitterLink::request(const std::function<SerialStatu
     connect(this, &TransmitterLink::settingsFrameReceived, &loop, &QEventLoop::quit);
     connect(this, &TransmitterLink::connectionLost, &loop, &QEventLoop::quit);
 
+    // The commands that wait for an answer only ask, so asking again is harmless: a request
+    // lost on a disturbed line, or an answer swallowed by a false frame start, is asked for
+    // again twice within the time-out instead of ending in it.
+    SerialStatus sendFailure;
+    QTimer again;
+    int sent = 1;
+    connect(&again, &QTimer::timeout, &loop, [&] {
+        if (++sent == kRequestsPerWait)
+            again.stop();
+        if (SerialStatus status = send(m_session); !status) {
+            sendFailure = status;
+            loop.quit();
+        }
+    });
+
     if (SerialStatus status = send(m_session); !status)
         return {Outcome::SendFailed, fromStd(status.error()), {}};
     timer.start(std::max(timeout, std::chrono::milliseconds(1)));
+    again.start(std::max(timeout / kRequestsPerWait, std::chrono::milliseconds(1)));
     // Bytes are only taken in the event loop, so nothing can have answered yet; checked anyway
     // in case the send itself handed over waiting bytes.
     if (m_session.counters().settingsAccepted == before.settingsAccepted && !lineLost())
         loop.exec();
+
+    again.stop();
 
     const Session::Counters& after = m_session.counters();
     if (after.settingsAccepted != before.settingsAccepted) {
@@ -91,6 +112,8 @@ TransmitterLink::Answer TransmitterLink::request(const std::function<SerialStatu
     }
     if (lineLost())
         return {Outcome::LineLost, m_lostText, {}};
+    if (!sendFailure)
+        return {Outcome::SendFailed, fromStd(sendFailure.error()), {}};
 
     const double seconds = static_cast<double>(timeout.count()) / 1000.0;
     QString text = tr("%1 did not answer within %2 s.").arg(portLabel(), QString::number(seconds));

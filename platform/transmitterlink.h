@@ -36,7 +36,8 @@ public:
         BlockBytes block{};  // the block of the SettingsFrame, checksum slots 0
     };
     // Sends a command and waits at most `timeout` for a good SettingsFrame that arrives after
-    // it. Frames that fail their checksum are counted and named in the time-out's text.
+    // it; the command is sent again at a third and two thirds of the time, so it must only
+    // ask. Frames that fail their checksum are counted and named in the time-out's text.
     [[nodiscard]] Answer request(const std::function<SerialStatus(Session&)>& send,
                                  std::chrono::milliseconds timeout);
     [[nodiscard]] Answer readSettings(std::chrono::milliseconds timeout);

@@ -65,6 +65,7 @@ public:
         Silent,           // reads everything, answers nothing
         HangUpOnRequest,  // closes the line when asked for the settings
         Stubborn,         // answers every request with its own block, ignores writes
+        MissesFirst,      // as Stubborn, but the first request is lost on the line
     };
 
     FakeTransmitter(const QString& linkPath, Behaviour behaviour, BlockBytes block = {})
@@ -113,7 +114,9 @@ private:
                     m_master = -1;
                     return;
                 }
-                if (m_behaviour == Behaviour::Stubborn) {
+                if (m_behaviour == Behaviour::MissesFirst && ++m_requests == 1)
+                    continue;
+                if (m_behaviour != Behaviour::Silent) {
                     const auto frame = settingsFrame(m_block);
                     [[maybe_unused]] const ssize_t w =
                         ::write(m_master, frame.data(), frame.size());
@@ -125,6 +128,7 @@ private:
     Behaviour m_behaviour;
     BlockBytes m_block;
     int m_master = -1;
+    int m_requests = 0;
     QString m_link;
     std::atomic<bool> m_stop{false};
     std::thread m_thread;
@@ -386,6 +390,16 @@ TEST_F(CliTest, WriteToATransmitterThatKeepsItsOwn_ListsTheDifferences) {
     EXPECT_EQ(cli({QStringLiteral("write"), QStringLiteral("w.bin"), QStringLiteral("--no-verify")})
                   .exitCode,
               0);
+}
+
+TEST_F(CliTest, RequestLostOnTheLine_IsAskedAgainWithinTheTimeOut) {
+    FakeTransmitter fake(portFolder() + QStringLiteral("/fake"),
+                         FakeTransmitter::Behaviour::MissesFirst, patternBlock(6));
+    ASSERT_TRUE(fake.ok());
+    const CliRun run =
+        cli({QStringLiteral("read"), QStringLiteral("--timeout"), QStringLiteral("2")});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, bytesOf(patternBlock(6)));
 }
 
 TEST_F(CliTest, BadFilesAndOutputs_EndWithFileError) {
