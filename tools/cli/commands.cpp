@@ -16,12 +16,15 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <map>
+#include <memory>
 #include <variant>
 
 #include <fcntl.h>
@@ -105,9 +108,18 @@ std::variant<BlockBytes, QString> loadSettings(const QString& file) {
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly))
         return tr("standard input cannot be read: %1.").arg(input.errorString());
-    // A model file is small; reading stops well past the size of any of them.
+    // A model file is small; reading stops well past the size of any of them. A pipe hands
+    // its bytes over in pieces, so reading goes on until the end of the input.
     constexpr qint64 kMostRead = 1 << 20;
-    const QByteArray content = input.read(kMostRead);
+    QByteArray content;
+    while (content.size() <= kMostRead) {
+        const QByteArray piece = input.read(kMostRead + 1 - content.size());
+        if (piece.isEmpty())
+            break;
+        content += piece;
+    }
+    if (content.size() > kMostRead)
+        return tr("standard input is not a model file: it is longer than any of them.");
     auto result = models::modelFromContent(content);
     if (const auto* error = std::get_if<models::FormatError>(&result))
         return error->text(tr("standard input"));
@@ -350,6 +362,11 @@ int monitor(const Options& options) {
     enum class End { Seconds, Interrupted, LineLost, Silent };
     End end = End::Seconds;
     QEventLoop loop;
+    // From here on Ctrl+C ends the run with its closing line.
+    StopSignals stopSignals([&] {
+        end = End::Interrupted;
+        loop.quit();
+    });
     QElapsedTimer clock;
     clock.start();
 
@@ -392,10 +409,6 @@ int monitor(const Options& options) {
     });
     QObject::connect(&link, &TransmitterLink::connectionLost, &loop, [&] {
         end = End::LineLost;
-        loop.quit();
-    });
-    StopSignals stopSignals([&] {
-        end = End::Interrupted;
         loop.quit();
     });
     QTimer duration;
