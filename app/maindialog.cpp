@@ -10,6 +10,8 @@
 #include <QPushButton>
 
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <variant>
 
 #include "app/aboutdialog.h"
@@ -60,25 +62,9 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, QWidget* parent)
       session_(*serial_),
       chooseSaveFile_(&pelorin::chooseSaveFile),
       chooseOpenFile_(&pelorin::chooseOpenFile) {
-    ModelSettings& settings = session_.settings;
-    typeDialog_ = std::make_unique<TypeDialog>(settings, this);
-    helpDialog_ = std::make_unique<HelpDialog>(this);
-    endPointDialog_ = std::make_unique<EndPointDialog>(settings, this);
-    reverseDialog_ = std::make_unique<ReverseDialog>(settings, this);
-    subTrimDialog_ = std::make_unique<SubTrimDialog>(settings, this);
-    dualRateDialog_ = std::make_unique<DualRateDialog>(settings, this);
-    userSelectDialog_ = std::make_unique<UserSelectDialog>(session_.userSelect, this);
-    swashAfrDialog_ = std::make_unique<SwashAfrDialog>(settings, this);
-    auto liveAux = [this]() { return session_.liveAux(); };
-    throttleCurveDialog_ = std::make_unique<ThrottleCurveDialog>(liveAux, this);
-    pitchCurveDialog_ = std::make_unique<PitchCurveDialog>(liveAux, this);
-    stickModeDialog_ = std::make_unique<StickModeDialog>(settings, this);
-    switchADialog_ = std::make_unique<SwitchSelectDialog>(settings.switchAFunction, this);
-    switchBDialog_ = std::make_unique<SwitchSelectDialog>(settings.switchBFunction, this);
-    vrADialog_ = std::make_unique<VrSelectDialog>(settings.vrAFunction, this);
-    vrBDialog_ = std::make_unique<VrSelectDialog>(settings.vrBFunction, this);
-    programMixDialog_ = std::make_unique<ProgramMixDialog>(settings.programMix, this);
-    serialSettingDialog_ = std::make_unique<SerialSettingDialog>(session_, *serial_, this);
+    // The editor windows are made when they are first opened (see editor()): their values
+    // live in the session, so nothing is lost, and start-up does not build windows the user
+    // may never open.
 
     buildControls();
     systemMenu_ = new SystemMenu(this, [this](unsigned command) { systemCommand(command); });
@@ -90,11 +76,6 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, QWidget* parent)
     // The display repaints when a frame changes what it shows, no more often than every
     // 10 ms, and not at all while nothing changes.
     connect(this, &MainDialog::liveFrameReceived, channelDisplay_, &ChannelDisplay::showNews);
-    // An open curve editor moves its marker with liveAux the same way, every 50 ms at most.
-    for (CurveDialog* curves : {static_cast<CurveDialog*>(throttleCurveDialog_.get()),
-                                static_cast<CurveDialog*>(pitchCurveDialog_.get())}) {
-        connect(this, &MainDialog::liveFrameReceived, curves, &CurveDialog::showNews);
-    }
 
     // Everything the serial control reports arrives on this thread.
     serial_->setReceiveHandler([this](CommEvent event) { session_.onReceive(event); });
@@ -120,6 +101,18 @@ MainDialog::~MainDialog() {
     session_.onLiveFrame = nullptr;
     session_.onPortAnswered = nullptr;
     session_.onBlockChanged = nullptr;
+}
+
+template <class Dialog, class... Args>
+Dialog& MainDialog::editor(std::unique_ptr<Dialog>& slot, Args&&... args) {
+    if (!slot) {
+        slot = std::make_unique<Dialog>(std::forward<Args>(args)..., this);
+        // An open curve editor moves its marker with liveAux as the display moves its bars,
+        // every 50 ms at most.
+        if constexpr (std::is_base_of_v<CurveDialog, Dialog>)
+            connect(this, &MainDialog::liveFrameReceived, slot.get(), &CurveDialog::showNews);
+    }
+    return *slot;
 }
 
 QPushButton* MainDialog::addCommandButton(int id, const QString& text, const DluRect& rect,
@@ -330,14 +323,15 @@ void MainDialog::onSetting() {
         report(closed);
         return;
     }
-    const bool chosen = serialSettingDialog_->run() == QDialog::Accepted;
-    const int port = serialSettingDialog_->selectedPort;
+    SerialSettingDialog& setting = editor(serialSettingDialog_, session_, *serial_);
+    const bool chosen = setting.run() == QDialog::Accepted;
+    const int port = setting.selectedPort;
     // Also after Cancel: the previous port is opened again.
     report(session_.reopenPortAfterSetting(chosen ? &port : nullptr));
 }
 
 void MainDialog::onHelp() {
-    helpDialog_->run();
+    editor(helpDialog_).run();
 }
 
 void MainDialog::onSave() {
@@ -373,26 +367,26 @@ void MainDialog::onOpen() {
 }
 
 void MainDialog::onEndPoint() {
-    report(runChannelEditor(*endPointDialog_, session_));
+    report(runChannelEditor(editor(endPointDialog_, session_.settings), session_));
 }
 void MainDialog::onReverse() {
-    report(runChannelEditor(*reverseDialog_, session_));
+    report(runChannelEditor(editor(reverseDialog_, session_.settings), session_));
 }
 void MainDialog::onSubTrim() {
-    report(runChannelEditor(*subTrimDialog_, session_));
+    report(runChannelEditor(editor(subTrimDialog_, session_.settings), session_));
 }
 void MainDialog::onDualRate() {
-    report(runChannelEditor(*dualRateDialog_, session_));
+    report(runChannelEditor(editor(dualRateDialog_, session_.settings), session_));
 }
 void MainDialog::onSwashAfr() {
-    report(runChannelEditor(*swashAfrDialog_, session_));
+    report(runChannelEditor(editor(swashAfrDialog_, session_.settings), session_));
 }
 void MainDialog::onStickMode() {
-    report(runStickModeEditor(*stickModeDialog_, session_));
+    report(runStickModeEditor(editor(stickModeDialog_, session_.settings), session_));
 }
 
 void MainDialog::onType() {
-    const EditorOutcome outcome = runTypeEditor(*typeDialog_, session_);
+    const EditorOutcome outcome = runTypeEditor(editor(typeDialog_, session_.settings), session_);
     // The block holds the new type even if it could not be sent: the buttons follow it.
     if (outcome.accepted)
         updateCurveButtons();
@@ -400,28 +394,30 @@ void MainDialog::onType() {
 }
 
 void MainDialog::onThrottleCurve() {
-    report(runCurveEditor(*throttleCurveDialog_, session_));
+    report(runCurveEditor(editor(throttleCurveDialog_, [this]() { return session_.liveAux(); }),
+                          session_));
 }
 void MainDialog::onPitchCurve() {
-    report(runCurveEditor(*pitchCurveDialog_, session_));
+    report(runCurveEditor(editor(pitchCurveDialog_, [this]() { return session_.liveAux(); }),
+                          session_));
 }
 void MainDialog::onProgramMix() {
-    report(runProgramMixEditor(*programMixDialog_, session_));
+    report(runProgramMixEditor(editor(programMixDialog_, session_.settings.programMix), session_));
 }
 void MainDialog::onSwitchA() {
-    report(runSwitchEditor(*switchADialog_, session_));
+    report(runSwitchEditor(editor(switchADialog_, session_.settings.switchAFunction), session_));
 }
 void MainDialog::onSwitchB() {
-    report(runSwitchEditor(*switchBDialog_, session_));
+    report(runSwitchEditor(editor(switchBDialog_, session_.settings.switchBFunction), session_));
 }
 void MainDialog::onVrA() {
-    report(runVrEditor(*vrADialog_, session_));
+    report(runVrEditor(editor(vrADialog_, session_.settings.vrAFunction), session_));
 }
 void MainDialog::onVrB() {
-    report(runVrEditor(*vrBDialog_, session_));
+    report(runVrEditor(editor(vrBDialog_, session_.settings.vrBFunction), session_));
 }
 void MainDialog::onModel() {
-    runUserSelectEditor(*userSelectDialog_);
+    runUserSelectEditor(editor(userSelectDialog_, session_.userSelect));
 }
 void MainDialog::onCurrent() {
     report(session_.sendReadRequest());

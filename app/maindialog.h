@@ -149,6 +149,10 @@ private:
     void onStopAdjust();
 
     void runAbout();
+    // The editor in `slot`, made with `args` (and this window as its parent) when first used;
+    // the same object from then on, for the window's whole life.
+    template <class Dialog, class... Args>
+    Dialog& editor(std::unique_ptr<Dialog>& slot, Args&&... args);
     // The model library and the channel monitor: windows beside this one, not modal.
     void showModels();
     // Open's way of sending a whole block (also a model sent from the library): it replaces
