@@ -81,7 +81,6 @@ public:
     ~MainDialog() override;
 
     [[nodiscard]] Session& session() { return session_; }
-    [[nodiscard]] SerialControl& serialControl() { return *serial_; }
     [[nodiscard]] ChannelDisplay* channelDisplay() const { return channelDisplay_; }
 
     // The COM number to open at start instead of probing (pelorin --port); 0: probe.

@@ -143,7 +143,7 @@ TEST_F(MainWindowTest, Captions_FitTheirControls) {
     EXPECT_TRUE(captionsFit(window.get()));
     AboutDialog about;
     EXPECT_TRUE(captionsFit(&about));
-    SerialSettingDialog setting(window->session(), window->serialControl());
+    SerialSettingDialog setting(window->session(), *fake);
     EXPECT_TRUE(captionsFit(&setting));
 }
 
