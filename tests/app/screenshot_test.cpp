@@ -7,13 +7,19 @@
 // PELORIN_SCREENSHOT_DIR set, the windows are saved there as main-window.png,
 // throttle-curve.png and monitor.png. On any other platform it skips.
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLibraryInfo>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -34,6 +40,9 @@
 #include "platform/qtserialcontrol.h"
 #include "platform/savefile.h"
 #include "platform/systemmenu.h"
+#include "platform/translations.h"
+#include "tests/app/windowtour.h"
+#include "tests/link/fakeserial.h"
 #include "tests/support/modal.h"
 #include "tools/txsim/virtualtransmitter.h"
 
@@ -285,6 +294,120 @@ TEST_F(ScreenshotTest, ModelsOnX11_WithTransmitterHoldingAModel_MarksItAndFitsEv
         models->close();
     });
 }
+
+// The texts of `window` that its fixed layout cuts off, each as "text: needs N px, has M".
+QStringList clippedTexts(QWidget* window) {
+    QStringList clipped;
+    auto check = [&](const QString& text, int needed, int has) {
+        if (needed > has)
+            clipped << QStringLiteral("%1: needs %2 px, has %3").arg(text).arg(needed).arg(has);
+    };
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window))
+            continue;
+        const QFontMetrics metrics = w->fontMetrics();
+        if (auto* label = qobject_cast<QLabel*>(w); label != nullptr && !label->text().isEmpty()) {
+            if (label->wordWrap())
+                check(label->text(), label->heightForWidth(label->width()), label->height());
+            else
+                check(label->text(), metrics.horizontalAdvance(label->text()),
+                      label->contentsRect().width());
+            // A label grown for its text must not run under the control beside it.
+            QRect ink = label->geometry();
+            const int width = metrics.horizontalAdvance(label->text());
+            if (label->alignment() & Qt::AlignRight)
+                ink.setLeft(ink.right() - width);
+            else if (!(label->alignment() & Qt::AlignHCenter))
+                ink.setWidth(width);
+            for (QWidget* other :
+                 label->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (other->isVisibleTo(window) && (other->focusPolicy() & Qt::TabFocus) &&
+                    other->geometry().intersects(ink))
+                    clipped << label->text() + QStringLiteral(": under ") + other->objectName();
+            }
+        } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+            // The text and the frame's own margin on either side.
+            const QString text = QString(button->text()).remove(u'&');
+            const int frame = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+            check(text, metrics.horizontalAdvance(text) + 4 * frame, button->width());
+        } else if (auto* box = qobject_cast<QAbstractButton*>(w)) {
+            check(box->text(), box->sizeHint().width(), box->width());  // check and radio boxes
+        } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
+            check(group->title(), metrics.horizontalAdvance(group->title()) + metrics.height(),
+                  group->width());
+        } else if (auto* list = qobject_cast<QComboBox*>(w); list != nullptr && list->count() > 0) {
+            // The box's size hint fits its longest entry.
+            check(list->itemText(0), list->sizeHint().width(), list->width());
+        }
+    }
+    clipped.removeDuplicates();
+    return clipped;
+}
+
+// Every window as LANG=de_DE.UTF-8 or LANG=zh_CN.UTF-8 shows it, from the shipped catalogues:
+// the fixed layouts cut off no text, and each window is saved as <language>/<window>.png.
+class TranslatedWindowsTest : public ::testing::TestWithParam<const char*> {
+protected:
+    void SetUp() override {
+        if (QGuiApplication::platformName() != QStringLiteral("xcb"))
+            GTEST_SKIP() << "needs an X server: run scripts/screenshots.sh";
+        const QLocale locale(QString::fromLatin1(GetParam()));
+        ASSERT_FALSE(loadProgramCatalogue(program, locale).isEmpty()) << GetParam();
+        QCoreApplication::installTranslator(&program);
+        if (qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&qt);
+    }
+    void TearDown() override {
+        QCoreApplication::removeTranslator(&qt);
+        QCoreApplication::removeTranslator(&program);
+    }
+
+    QTranslator program;
+    QTranslator qt;
+};
+
+TEST_P(TranslatedWindowsTest, EveryWindowOnX11_InThisLanguage_ShowsEveryTextWhole) {
+    const QString language = QString::fromLatin1(GetParam());
+    const QString folder = qEnvironmentVariable("PELORIN_SCREENSHOT_DIR");
+    if (!folder.isEmpty()) {
+        ASSERT_TRUE(QDir(folder).mkpath(language));
+    }
+    MessageRecorder messages;
+    auto serial = std::make_unique<testing::FakeSerialControl>();
+    serial->makeOpenable(1);
+    MainDialog window(std::move(serial));
+    window.setSaveChooser([](QWidget*, const QString&) { return QString(); });
+    window.setOpenChooser([](QWidget*, const QString&) { return QString(); });
+    // A helicopter type, so every button and list entry shows.
+    window.session().settings.modelType = 1;
+    window.session().blockBytes[block::kModelAndStick] = 0x01;
+    window.updateCurveButtons();
+    QStringList clipped;
+    int windows = 0;
+    whenModalOpens<MainDialog>(
+        [&](MainDialog* main) {
+            tourWindows(*main, [&](QWidget* w) {
+                const QString name =
+                    QString::fromLatin1(w->metaObject()->className()).section(u':', -1);
+                if (!name.endsWith(QStringLiteral("Dialog")) &&
+                    !name.endsWith(QStringLiteral("Window")))
+                    return;  // the window menu
+                ++windows;
+                EXPECT_TRUE(QTest::qWaitForWindowExposed(w, kWaitMs)) << name.toStdString();
+                for (const QString& text : clippedTexts(w))
+                    clipped << name + QStringLiteral(": ") + text;
+                saveScreenshot(w, language + u'/' + name + QStringLiteral(".png"));
+            });
+            main->reject();
+        },
+        kWaitMs);
+    window.run();
+    EXPECT_GT(windows, 15);
+    EXPECT_TRUE(clipped.isEmpty()) << clipped.join(u'\n').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, TranslatedWindowsTest, ::testing::Values("de", "zh_CN"));
 
 }  // namespace
 }  // namespace pelorin::test
