@@ -6,37 +6,6 @@
 
 namespace pelorin::dump {
 
-namespace {
-
-std::string textOf(std::string_view fieldName, int value) {
-    const BlockField* field = findBlockField(fieldName);
-    return field != nullptr ? valueText(*field, value) : std::to_string(value);
-}
-
-}  // namespace
-
-std::string modelTypeName(int modelType) {
-    return textOf("model type", modelType);
-}
-std::string stickModeName(int stickMode) {
-    return textOf("stick mode", stickMode >> 4);
-}
-std::string mixSourceName(int source) {
-    return textOf("MIX 1 source", source);
-}
-std::string mixDestinationName(int destination) {
-    return textOf("MIX 1 destination", destination);
-}
-std::string mixSwitchName(int mixSwitch) {
-    return textOf("MIX 1 switch", mixSwitch);
-}
-std::string switchFunctionName(int function) {
-    return textOf("switch A function", function);
-}
-std::string vrFunctionName(int function) {
-    return textOf("VR A function", function);
-}
-
 SettingsReport makeSettingsReport(const BlockBytes& blockBytes, ReportOptions options) {
     SettingsReport report;
     for (const BlockField& field : blockFields()) {

@@ -47,13 +47,4 @@ struct FieldDifference {
 [[nodiscard]] std::vector<FieldDifference> compareReports(const SettingsReport& first,
                                                           const SettingsReport& second);
 
-// Value texts, exposed for the tests. Out-of-range values read "unknown (n)".
-[[nodiscard]] std::string modelTypeName(int modelType);         // low nibble of byte 0
-[[nodiscard]] std::string stickModeName(int stickMode);         // byte 0 AND 0xF0
-[[nodiscard]] std::string mixSourceName(int source);            // high nibble of a route
-[[nodiscard]] std::string mixDestinationName(int destination);  // low nibble of a route
-[[nodiscard]] std::string mixSwitchName(int mixSwitch);         // sign-extended switch byte
-[[nodiscard]] std::string switchFunctionName(int function);     // bytes 61, 62
-[[nodiscard]] std::string vrFunctionName(int function);         // bytes 63, 64
-
 }  // namespace pelorin::dump

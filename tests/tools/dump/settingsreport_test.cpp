@@ -26,62 +26,67 @@ std::string valueOf(const SettingsReport& report, const std::string& name) {
 }
 
 struct NameCase {
-    std::string (*nameOf)(int);
-    int value;
+    const char* field;
+    int value;  // as the field holds it
     const char* text;
 };
 
 class ValueNames : public ::testing::TestWithParam<NameCase> {};
 
 TEST_P(ValueNames, EachCode_HasItsListEntryOrUnknownWithTheRawValue) {
-    EXPECT_EQ(GetParam().nameOf(GetParam().value), GetParam().text);
+    const NameCase& c = GetParam();
+    const BlockField* field = findBlockField(c.field);
+    ASSERT_NE(field, nullptr) << c.field;
+    BlockBytes block{};
+    setFieldValue(*field, block, c.value);
+    EXPECT_EQ(valueOf(makeSettingsReport(block, {}), c.field), c.text);
 }
 
 INSTANTIATE_TEST_SUITE_P(ModelType, ValueNames,
-                         ::testing::Values(NameCase{modelTypeName, 0, "ACRO"},
-                                           NameCase{modelTypeName, 1, "HELI-120"},
-                                           NameCase{modelTypeName, 2, "HELI-90"},
-                                           NameCase{modelTypeName, 3, "HELI-140"},
-                                           NameCase{modelTypeName, 4, "unknown (4)"},
-                                           NameCase{modelTypeName, 15, "unknown (15)"}));
+                         ::testing::Values(NameCase{"model type", 0, "ACRO"},
+                                           NameCase{"model type", 1, "HELI-120"},
+                                           NameCase{"model type", 2, "HELI-90"},
+                                           NameCase{"model type", 3, "HELI-140"},
+                                           NameCase{"model type", 4, "unknown (4)"},
+                                           NameCase{"model type", 15, "unknown (15)"}));
 INSTANTIATE_TEST_SUITE_P(StickMode, ValueNames,
-                         ::testing::Values(NameCase{stickModeName, 0x00, "MODEL1"},
-                                           NameCase{stickModeName, 0x10, "MODEL2"},
-                                           NameCase{stickModeName, 0x20, "MODEL3"},
-                                           NameCase{stickModeName, 0x30, "MODEL4"},
-                                           NameCase{stickModeName, 0x40, "unknown (0x40)"},
-                                           NameCase{stickModeName, 0xF0, "unknown (0xF0)"}));
+                         ::testing::Values(NameCase{"stick mode", 0, "MODEL1"},
+                                           NameCase{"stick mode", 1, "MODEL2"},
+                                           NameCase{"stick mode", 2, "MODEL3"},
+                                           NameCase{"stick mode", 3, "MODEL4"},
+                                           NameCase{"stick mode", 4, "unknown (0x40)"},
+                                           NameCase{"stick mode", 15, "unknown (0xF0)"}));
 INSTANTIATE_TEST_SUITE_P(MixSource, ValueNames,
-                         ::testing::Values(NameCase{mixSourceName, 0, "CH1"},
-                                           NameCase{mixSourceName, 5, "CH6"},
-                                           NameCase{mixSourceName, 6, "VR A"},
-                                           NameCase{mixSourceName, 7, "VR B"},
-                                           NameCase{mixSourceName, 8, "unknown (8)"},
-                                           NameCase{mixSourceName, 15, "unknown (15)"}));
+                         ::testing::Values(NameCase{"MIX 1 source", 0, "CH1"},
+                                           NameCase{"MIX 1 source", 5, "CH6"},
+                                           NameCase{"MIX 1 source", 6, "VR A"},
+                                           NameCase{"MIX 1 source", 7, "VR B"},
+                                           NameCase{"MIX 1 source", 8, "unknown (8)"},
+                                           NameCase{"MIX 1 source", 15, "unknown (15)"}));
 INSTANTIATE_TEST_SUITE_P(MixDestination, ValueNames,
-                         ::testing::Values(NameCase{mixDestinationName, 0, "CH1"},
-                                           NameCase{mixDestinationName, 5, "CH6"},
-                                           NameCase{mixDestinationName, 6, "unknown (6)"},
-                                           NameCase{mixDestinationName, 15, "unknown (15)"}));
+                         ::testing::Values(NameCase{"MIX 1 destination", 0, "CH1"},
+                                           NameCase{"MIX 1 destination", 5, "CH6"},
+                                           NameCase{"MIX 1 destination", 6, "unknown (6)"},
+                                           NameCase{"MIX 1 destination", 15, "unknown (15)"}));
 INSTANTIATE_TEST_SUITE_P(MixSwitch, ValueNames,
-                         ::testing::Values(NameCase{mixSwitchName, 0, "SW A"},
-                                           NameCase{mixSwitchName, 1, "SW B"},
-                                           NameCase{mixSwitchName, 2, "ON"},
-                                           NameCase{mixSwitchName, 3, "OFF"},
-                                           NameCase{mixSwitchName, 4, "unknown (4)"},
-                                           NameCase{mixSwitchName, -1, "unknown (-1)"}));
+                         ::testing::Values(NameCase{"MIX 1 switch", 0, "SW A"},
+                                           NameCase{"MIX 1 switch", 1, "SW B"},
+                                           NameCase{"MIX 1 switch", 2, "ON"},
+                                           NameCase{"MIX 1 switch", 3, "OFF"},
+                                           NameCase{"MIX 1 switch", 4, "unknown (4)"},
+                                           NameCase{"MIX 1 switch", -1, "unknown (-1)"}));
 INSTANTIATE_TEST_SUITE_P(SwitchFunction, ValueNames,
-                         ::testing::Values(NameCase{switchFunctionName, 0, "NULL"},
-                                           NameCase{switchFunctionName, 1, "DR"},
-                                           NameCase{switchFunctionName, 2, "ThroCut"},
-                                           NameCase{switchFunctionName, 3, "NOR/ID"},
-                                           NameCase{switchFunctionName, 4, "unknown (4)"},
-                                           NameCase{switchFunctionName, -128, "unknown (-128)"}));
+                         ::testing::Values(NameCase{"switch A function", 0, "NULL"},
+                                           NameCase{"switch A function", 1, "DR"},
+                                           NameCase{"switch A function", 2, "ThroCut"},
+                                           NameCase{"switch A function", 3, "NOR/ID"},
+                                           NameCase{"switch A function", 4, "unknown (4)"},
+                                           NameCase{"switch A function", -128, "unknown (-128)"}));
 INSTANTIATE_TEST_SUITE_P(VrFunction, ValueNames,
-                         ::testing::Values(NameCase{vrFunctionName, 0, "NULL"},
-                                           NameCase{vrFunctionName, 1, "Pith Adjust"},
-                                           NameCase{vrFunctionName, 2, "unknown (2)"},
-                                           NameCase{vrFunctionName, -1, "unknown (-1)"}));
+                         ::testing::Values(NameCase{"VR A function", 0, "NULL"},
+                                           NameCase{"VR A function", 1, "Pith Adjust"},
+                                           NameCase{"VR A function", 2, "unknown (2)"},
+                                           NameCase{"VR A function", -1, "unknown (-1)"}));
 
 TEST(SettingsReport, CompleteReport_HasEveryFieldOnceUnderItsOwnName) {
     const SettingsReport report =
