@@ -132,8 +132,8 @@ QString saveFileAtomically(const QString& path, const QByteArray& bytes) {
 
     if (!inPlace) {
         QSaveFile file(target);
-        // The in-place write above is used instead of QSaveFile's own fallback, which
-        // empties the file before writing.
+        // writeInPlace() stands in for QSaveFile's own fallback, which empties the file
+        // before writing.
         file.setDirectWriteFallback(false);
         // Unbuffered: a write that fails when Qt's buffer is flushed at commit() would not
         // stop the commit, and the new file would be renamed into place cut short.
