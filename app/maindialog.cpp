@@ -24,6 +24,7 @@
 #include "app/serialerrors.h"
 #include "app/serialsettingdialog.h"
 #include "editors/channeleditors.h"
+#include "editors/channelname.h"
 #include "editors/curvedialogs.h"
 #include "editors/editorhandlers.h"
 #include "editors/programmixdialog.h"
@@ -32,6 +33,7 @@
 #include "link/settingsfile.h"
 #include "models/modelformat.h"
 #include "models/modellibrary.h"
+#include "platform/accessibility.h"
 #include "platform/messages.h"
 #include "platform/savefile.h"
 #include "platform/systemmenu.h"
@@ -49,15 +51,10 @@ QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-std::string localPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
 }  // namespace
 
 MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, QWidget* parent)
-    : TemplateDialog(QStringLiteral("Pelorin"), kWidthDlu, kHeightDlu, kPointSize, Frame::Main,
-                     parent),
+    : TemplateDialog(tr("Pelorin"), kWidthDlu, kHeightDlu, kPointSize, Frame::Main, parent),
       serial_(std::move(serial)),
       session_(*serial_),
       chooseSaveFile_(&pelorin::chooseSaveFile),
@@ -129,12 +126,20 @@ void MainDialog::buildControls() {
         [this]() -> const std::array<int, 6>& { return session_.liveChannels(); }, this);
     channelDisplay_->setGeometry(dluToPixels({85, 13, 158, 54}));
     registerControl(kChannelDisplay, channelDisplay_);
+    channelDisplay_->setAccessibleName(tr("Live channels"));
+    setAccessibleDescriber(channelDisplay_, [this]() {
+        QStringList values;
+        const std::array<int, 6>& channels = session_.liveChannels();
+        for (std::size_t i = 0; i < channels.size(); ++i)
+            values << tr("%1: %2").arg(channelName(static_cast<int>(i) + 1)).arg(channels[i]);
+        return values.join(QStringLiteral(", "));
+    });
 
     // The labels end where the template puts them, just left of the display; a font wider
     // than the template's grows them to the left, so the text is never cut.
     const int labelRows[] = {15, 24, 33, 41, 50, 58};
     for (int i = 0; i < 6; ++i) {
-        QLabel* label = addText(QStringLiteral("CH%1").arg(i + 1), {69, labelRows[i], 15, 8},
+        QLabel* label = addText(channelName(i + 1), {69, labelRows[i], 15, 8},
                                 Qt::AlignRight | Qt::AlignVCenter);
         const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 1;
         if (needed > label->width()) {
@@ -142,55 +147,46 @@ void MainDialog::buildControls() {
         }
     }
 
-    addGroupBox(QStringLiteral("System Option"), {33, 92, 270, 38});
-    addCommandButton(kGetUser, QStringLiteral("GetUser"), {46, 104, 36, 18},
-                     &MainDialog::onGetUser);
-    addCommandButton(kSetting, QStringLiteral("Setting"), {97, 104, 36, 18},
-                     &MainDialog::onSetting);
-    addCommandButton(kHelp, QStringLiteral("Help"), {148, 104, 36, 18}, &MainDialog::onHelp);
-    addCommandButton(kSave, QStringLiteral("Save"), {200, 104, 36, 18}, &MainDialog::onSave);
-    addCommandButton(kOpen, QStringLiteral("Open"), {254, 104, 36, 18}, &MainDialog::onOpen);
+    addGroupBox(tr("System Option"), {33, 92, 270, 38});
+    addCommandButton(kGetUser, tr("GetUser"), {46, 104, 36, 18}, &MainDialog::onGetUser);
+    addCommandButton(kSetting, tr("Setting"), {97, 104, 36, 18}, &MainDialog::onSetting);
+    addCommandButton(kHelp, tr("Help"), {148, 104, 36, 18}, &MainDialog::onHelp);
+    addCommandButton(kSave, tr("Save"), {200, 104, 36, 18}, &MainDialog::onSave);
+    addCommandButton(kOpen, tr("Open"), {254, 104, 36, 18}, &MainDialog::onOpen);
 
-    addGroupBox(QStringLiteral("System Setting"), {31, 141, 273, 74});
-    addCommandButton(kEndPoint, QStringLiteral("EndPoint"), {46, 157, 41, 20},
-                     &MainDialog::onEndPoint);
-    addCommandButton(kReverse, QStringLiteral("Reverse"), {97, 157, 41, 20},
-                     &MainDialog::onReverse);
-    addCommandButton(kSubTrim, QStringLiteral("SubTrim"), {148, 157, 41, 20},
-                     &MainDialog::onSubTrim);
-    addCommandButton(kDualRate, QStringLiteral("DR"), {200, 157, 41, 20}, &MainDialog::onDualRate);
-    addCommandButton(kStickMode, QStringLiteral("Mode"), {254, 157, 41, 20},
-                     &MainDialog::onStickMode);
-    addCommandButton(kType, QStringLiteral("Type"), {45, 185, 41, 20}, &MainDialog::onType);
-    throttleCurveButton_ = addCommandButton(kThrottleCurve, QStringLiteral("Thro Cuv"),
-                                            {97, 185, 41, 20}, &MainDialog::onThrottleCurve);
-    pitchCurveButton_ = addCommandButton(kPitchCurve, QStringLiteral("Pitch Cuv"),
-                                         {148, 185, 41, 20}, &MainDialog::onPitchCurve);
-    swashAfrButton_ = addCommandButton(kSwashAfr, QStringLiteral("Swash Afr"), {200, 185, 41, 20},
-                                       &MainDialog::onSwashAfr);
-    addCommandButton(kProgramMix, QStringLiteral("MIX."), {254, 185, 41, 20},
-                     &MainDialog::onProgramMix);
+    addGroupBox(tr("System Setting"), {31, 141, 273, 74});
+    addCommandButton(kEndPoint, tr("EndPoint"), {46, 157, 41, 20}, &MainDialog::onEndPoint);
+    addCommandButton(kReverse, tr("Reverse"), {97, 157, 41, 20}, &MainDialog::onReverse);
+    addCommandButton(kSubTrim, tr("SubTrim"), {148, 157, 41, 20}, &MainDialog::onSubTrim);
+    addCommandButton(kDualRate, tr("DR"), {200, 157, 41, 20}, &MainDialog::onDualRate);
+    addCommandButton(kStickMode, tr("Mode"), {254, 157, 41, 20}, &MainDialog::onStickMode);
+    addCommandButton(kType, tr("Type"), {45, 185, 41, 20}, &MainDialog::onType);
+    throttleCurveButton_ = addCommandButton(kThrottleCurve, tr("Thro Cuv"), {97, 185, 41, 20},
+                                            &MainDialog::onThrottleCurve);
+    pitchCurveButton_ = addCommandButton(kPitchCurve, tr("Pitch Cuv"), {148, 185, 41, 20},
+                                         &MainDialog::onPitchCurve);
+    swashAfrButton_ =
+        addCommandButton(kSwashAfr, tr("Swash Afr"), {200, 185, 41, 20}, &MainDialog::onSwashAfr);
+    addCommandButton(kProgramMix, tr("MIX."), {254, 185, 41, 20}, &MainDialog::onProgramMix);
 
-    addGroupBox(QStringLiteral("Switch Program"), {31, 229, 271, 40});
-    addCommandButton(kSwitchA, QStringLiteral("Switch A"), {63, 242, 41, 16},
-                     &MainDialog::onSwitchA);
-    addCommandButton(kSwitchB, QStringLiteral("Switch B"), {117, 242, 41, 16},
-                     &MainDialog::onSwitchB);
-    addCommandButton(kVrA, QStringLiteral("VR(A)"), {171, 242, 41, 16}, &MainDialog::onVrA);
-    addCommandButton(kVrB, QStringLiteral("VR(B)"), {225, 242, 41, 16}, &MainDialog::onVrB);
+    addGroupBox(tr("Switch Program"), {31, 229, 271, 40});
+    addCommandButton(kSwitchA, tr("Switch A"), {63, 242, 41, 16}, &MainDialog::onSwitchA);
+    addCommandButton(kSwitchB, tr("Switch B"), {117, 242, 41, 16}, &MainDialog::onSwitchB);
+    addCommandButton(kVrA, tr("VR(A)"), {171, 242, 41, 16}, &MainDialog::onVrA);
+    addCommandButton(kVrB, tr("VR(B)"), {225, 242, 41, 16}, &MainDialog::onVrB);
 
     // Buttons the window keeps but never shows; their handlers still work when clicked from
     // code.
     QPushButton* model =
-        addCommandButton(kModel, QStringLiteral("Model"), {5, 36, 41, 20}, &MainDialog::onModel);
-    QPushButton* current = addCommandButton(kCurrent, QStringLiteral("Current"), {93, 31, 36, 18},
-                                            &MainDialog::onCurrent);
+        addCommandButton(kModel, tr("Model"), {5, 36, 41, 20}, &MainDialog::onModel);
+    QPushButton* current =
+        addCommandButton(kCurrent, tr("Current"), {93, 31, 36, 18}, &MainDialog::onCurrent);
     QPushButton* write =
-        addCommandButton(kWrite, QStringLiteral("Write"), {270, 75, 36, 18}, &MainDialog::onWrite);
-    QPushButton* startAdjust = addCommandButton(kStartAdjust, QStringLiteral("StartAdjust"),
-                                                {254, 21, 52, 18}, &MainDialog::onStartAdjust);
-    QPushButton* stopAdjust = addCommandButton(kStopAdjust, QStringLiteral("StopAdjust"),
-                                               {254, 51, 52, 18}, &MainDialog::onStopAdjust);
+        addCommandButton(kWrite, tr("Write"), {270, 75, 36, 18}, &MainDialog::onWrite);
+    QPushButton* startAdjust = addCommandButton(kStartAdjust, tr("StartAdjust"), {254, 21, 52, 18},
+                                                &MainDialog::onStartAdjust);
+    QPushButton* stopAdjust = addCommandButton(kStopAdjust, tr("StopAdjust"), {254, 51, 52, 18},
+                                               &MainDialog::onStopAdjust);
     for (QPushButton* hidden : {model, current, write, startAdjust, stopAdjust})
         hidden->hide();
     model->setEnabled(false);
@@ -335,7 +331,7 @@ void MainDialog::onHelp() {
 }
 
 void MainDialog::onSave() {
-    const QString path = chooseSaveFile_(this, QStringLiteral("Save"));
+    const QString path = chooseSaveFile_(this, tr("Save"));
     if (path.isEmpty())
         return;
     // The file gets blockBytes as they stand; the previous file survives a failed save.
@@ -352,7 +348,7 @@ void MainDialog::onSave() {
 }
 
 void MainDialog::onOpen() {
-    const QString path = chooseOpenFile_(this, QStringLiteral("Open"));
+    const QString path = chooseOpenFile_(this, tr("Open"));
     if (path.isEmpty())
         return;
     // A 67-byte settings file or a model in the readable format, told apart by content.
