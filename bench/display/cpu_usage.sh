@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Pelorin developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# CPU use of the running program while its display repaints every 10 ms and the virtual
-# transmitter streams live channel frames: starts a private X server (unless DISPLAY is set),
+# CPU use of the running program while the virtual transmitter streams live channel frames
+# (the display repaints on each frame that changes it, at most every 10 ms): starts a private
+# X server (unless DISPLAY is set),
 # a private virtual-port folder, the transmitter and the program, and reads the program's CPU
 # time from /proc over a measuring period.
 #   bench/display/cpu_usage.sh [BUILD_DIR] [SECONDS]
