@@ -40,9 +40,10 @@ namespace pelorin::cli {
 
 namespace {
 
-QString tr(const char* text, int n = -1) {
-    return QCoreApplication::translate("pelorin-cli", text, nullptr, n);
-}
+// The program's texts, under one translation context.
+struct CliTexts {
+    Q_DECLARE_TR_FUNCTIONS(pelorin::cli::CliTexts)
+};
 
 void printOut(const QString& text) {
     const QByteArray bytes = text.toUtf8();
@@ -89,7 +90,7 @@ QString blockSummary(const BlockBytes& block) {
 bool writeStandardOutput(const QByteArray& bytes) {
     const std::size_t size = static_cast<std::size_t>(bytes.size());
     if (std::fwrite(bytes.constData(), 1, size, stdout) != size || std::fflush(stdout) != 0) {
-        printError(tr("standard output cannot be written: %1.")
+        printError(CliTexts::tr("standard output cannot be written: %1.")
                        .arg(QString::fromLocal8Bit(std::strerror(errno))));
         return false;
     }
@@ -107,7 +108,7 @@ std::variant<BlockBytes, QString> loadSettings(const QString& file) {
     }
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly))
-        return tr("standard input cannot be read: %1.").arg(input.errorString());
+        return CliTexts::tr("standard input cannot be read: %1.").arg(input.errorString());
     // A model file is small; reading stops well past the size of any of them. A pipe hands
     // its bytes over in pieces, so reading goes on until the end of the input.
     constexpr qint64 kMostRead = 1 << 20;
@@ -119,10 +120,10 @@ std::variant<BlockBytes, QString> loadSettings(const QString& file) {
         content += piece;
     }
     if (content.size() > kMostRead)
-        return tr("standard input is not a model file: it is longer than any of them.");
+        return CliTexts::tr("standard input is not a model file: it is longer than any of them.");
     auto result = models::modelFromContent(content);
     if (const auto* error = std::get_if<models::FormatError>(&result))
-        return error->text(tr("standard input"));
+        return error->text(CliTexts::tr("standard input"));
     return std::get<models::LoadedModel>(result).model.blockBytes;
 }
 
@@ -218,12 +219,12 @@ int listPorts() {
         if (info != system.end()) {
             QStringList usb;
             if (info->second.hasVendorIdentifier() && info->second.hasProductIdentifier()) {
-                usb << tr("USB %1:%2")
+                usb << CliTexts::tr("USB %1:%2")
                            .arg(hex4(info->second.vendorIdentifier()),
                                 hex4(info->second.productIdentifier()));
             }
             if (!info->second.serialNumber().isEmpty())
-                usb << tr("serial number %1").arg(info->second.serialNumber());
+                usb << CliTexts::tr("serial number %1").arg(info->second.serialNumber());
             if (!usb.isEmpty())
                 text += QStringLiteral("      ") + usb.join(QStringLiteral(", ")) + u'\n';
         }
@@ -232,9 +233,9 @@ int listPorts() {
 
         const QString problem = probeProblem(com, device);
         if (problem.isEmpty()) {
-            text += QStringLiteral("      ") + tr("opens: yes") + u'\n';
+            text += QStringLiteral("      ") + CliTexts::tr("opens: yes") + u'\n';
         } else {
-            text += QStringLiteral("      ") + tr("opens: no") + u'\n';
+            text += QStringLiteral("      ") + CliTexts::tr("opens: no") + u'\n';
             for (const QString& line : problem.split(u'\n')) {
                 if (!line.isEmpty())
                     text += QStringLiteral("        ") + line + u'\n';
@@ -244,7 +245,7 @@ int listPorts() {
         ++listed;
     }
     if (listed == 0)
-        printOut(tr("No serial port was found.") + u'\n');
+        printOut(CliTexts::tr("No serial port was found.") + u'\n');
     return kExitDone;
 }
 
@@ -252,8 +253,8 @@ int readSettings(const Options& options) {
     const bool toStandardOutput = !options.output || *options.output == QStringLiteral("-");
     if (toStandardOutput && !options.json && ::isatty(STDOUT_FILENO)) {
         printError(
-            tr("the settings are binary and standard output is a terminal: name a file "
-               "with -o FILE, or use --json for the readable form."));
+            CliTexts::tr("the settings are binary and standard output is a terminal: name a file "
+                         "with -o FILE, or use --json for the readable form."));
         return kExitUsage;
     }
 
@@ -274,7 +275,8 @@ int readSettings(const Options& options) {
         printError(error);
         return kExitFile;
     }
-    printOut(tr("%1: settings saved to %2.").arg(link.portLabel(), *options.output) + u'\n');
+    printOut(CliTexts::tr("%1: settings saved to %2.").arg(link.portLabel(), *options.output) +
+             u'\n');
     return kExitDone;
 }
 
@@ -294,7 +296,7 @@ int writeSettings(const QString& file, const Options& options) {
         return kExitPort;
     }
     if (!options.verify) {
-        printOut(tr("%1: settings sent (not verified).").arg(link.portLabel()) + u'\n');
+        printOut(CliTexts::tr("%1: settings sent (not verified).").arg(link.portLabel()) + u'\n');
         return kExitDone;
     }
 
@@ -310,13 +312,14 @@ int writeSettings(const QString& file, const Options& options) {
     if (answer.outcome == TransmitterLink::Outcome::Received && withoutSlots(answer.block) != sent)
         answer = link.readSettings(options.timeout);
     if (answer.outcome != TransmitterLink::Outcome::Received) {
-        printError(tr("the settings were sent, but could not be read back to verify them: %1")
-                       .arg(answer.error));
+        printError(
+            CliTexts::tr("the settings were sent, but could not be read back to verify them: %1")
+                .arg(answer.error));
         return answer.outcome == TransmitterLink::Outcome::TimedOut ? kExitTimedOut : kExitPort;
     }
     const BlockBytes held = withoutSlots(answer.block);
     if (sent == held) {
-        printOut(tr("%1: settings written and verified.").arg(link.portLabel()) + u'\n');
+        printOut(CliTexts::tr("%1: settings written and verified.").arg(link.portLabel()) + u'\n');
         return kExitDone;
     }
 
@@ -328,16 +331,17 @@ int writeSettings(const QString& file, const Options& options) {
         width = std::max(width, d.name.size());
     QString text;
     for (const auto& d : differences) {
-        text += tr("%1  written %2, transmitter holds %3")
+        text += CliTexts::tr("%1  written %2, transmitter holds %3")
                     .arg(fromStd(d.name).leftJustified(static_cast<qsizetype>(width)),
                          fromStd(d.first), fromStd(d.second)) +
                 u'\n';
     }
     printOut(text);
-    printError(tr("%1: the transmitter holds other settings than were written (%n field(s) "
-                  "differ).",
-                  static_cast<int>(differences.size()))
-                   .arg(link.portLabel()));
+    printError(
+        CliTexts::tr("%1: the transmitter holds other settings than were written (%n field(s) "
+                     "differ).",
+                     nullptr, static_cast<int>(differences.size()))
+            .arg(link.portLabel()));
     return kExitDiffers;
 }
 
@@ -348,7 +352,7 @@ int selectUser(int index, const Options& options) {
     const TransmitterLink::Answer answer = link.selectUser(index, options.timeout);
     if (answer.outcome != TransmitterLink::Outcome::Received)
         return failedAnswer(answer);
-    printOut(tr("USER%1 on %2: %3")
+    printOut(CliTexts::tr("USER%1 on %2: %3")
                  .arg(QString::number(index + 1), link.portLabel(), blockSummary(answer.block)) +
              u'\n');
     return kExitDone;
@@ -371,10 +375,10 @@ int monitor(const Options& options) {
     clock.start();
 
     if (!options.json) {
-        QString heading = tr("time").rightJustified(8);
+        QString heading = CliTexts::tr("time").rightJustified(8);
         for (int channel = 1; channel <= 6; ++channel)
             heading += QStringLiteral("CH%1").arg(channel).rightJustified(channel == 1 ? 5 : 6);
-        printOut(heading + tr("aux").rightJustified(6) + u'\n');
+        printOut(heading + CliTexts::tr("aux").rightJustified(6) + u'\n');
     }
     // A transmitter that falls silent (or never sends) ends the run after the time-out; each
     // good frame starts the wait afresh.
@@ -435,7 +439,7 @@ int monitor(const Options& options) {
             {QStringLiteral("end"), QString::fromLatin1(reasons[static_cast<int>(end)])}};
         printOut(QString::fromUtf8(QJsonDocument(closing).toJson(QJsonDocument::Compact)) + u'\n');
     } else {
-        printOut(tr("frames received %1, dropped %2").arg(received).arg(dropped) + u'\n');
+        printOut(CliTexts::tr("frames received %1, dropped %2").arg(received).arg(dropped) + u'\n');
     }
 
     switch (end) {
@@ -447,12 +451,12 @@ int monitor(const Options& options) {
             return kExitPort;
         case End::Silent:
             printError(
-                tr("%1 sent no good live channel frame for %2 s.")
+                CliTexts::tr("%1 sent no good live channel frame for %2 s.")
                     .arg(link.portLabel(),
                          QString::number(static_cast<double>(options.timeout.count()) / 1000.0)) +
-                (dropped > 0 ? u' ' + tr("%n frame(s) failed their checks: the line is "
-                                         "disturbed.",
-                                         static_cast<int>(dropped))
+                (dropped > 0 ? u' ' + CliTexts::tr("%n frame(s) failed their checks: the line is "
+                                                   "disturbed.",
+                                                   nullptr, static_cast<int>(dropped))
                              : QString()));
             return kExitTimedOut;
     }

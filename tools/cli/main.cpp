@@ -17,12 +17,13 @@ namespace {
 
 using namespace pelorin::cli;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("pelorin-cli", text);
-}
+// The program's texts, under one translation context.
+struct CliTexts {
+    Q_DECLARE_TR_FUNCTIONS(pelorin::cli::CliTexts)
+};
 
 QString description() {
-    return tr(
+    return CliTexts::tr(
         "Talks to the transmitter without a window: lists the serial ports, backs up and "
         "restores the settings, selects a stored model and streams the live channels.\n"
         "\n"
@@ -65,7 +66,7 @@ QString description() {
 }
 
 int usageError(const QString& problem) {
-    printError(problem + u'\n' + tr("Try 'pelorin-cli --help'."));
+    printError(problem + u'\n' + CliTexts::tr("Try 'pelorin-cli --help'."));
     return kExitUsage;
 }
 
@@ -91,29 +92,31 @@ int main(int argc, char** argv) {
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 tr("ports, read, write, user or monitor."));
+                                 CliTexts::tr("ports, read, write, user or monitor."));
     parser.addPositionalArgument(QStringLiteral("argument"),
-                                 tr("write: the settings file; user: 0 or 1."),
+                                 CliTexts::tr("write: the settings file; user: 0 or 1."),
                                  QStringLiteral("[FILE|0|1]"));
     const QCommandLineOption portOption(
         {QStringLiteral("p"), QStringLiteral("port")},
-        tr("The port: a COM number, a device path or a virtual transmitter's name."),
+        CliTexts::tr("The port: a COM number, a device path or a virtual transmitter's name."),
         QStringLiteral("P"));
     const QCommandLineOption outputOption(
         {QStringLiteral("o"), QStringLiteral("output")},
-        tr("read: write the settings to FILE (\"-\": standard output)."), QStringLiteral("FILE"));
+        CliTexts::tr("read: write the settings to FILE (\"-\": standard output)."),
+        QStringLiteral("FILE"));
     const QCommandLineOption jsonOption(
         QStringLiteral("json"),
-        tr("read: the readable form instead of the 67 bytes; monitor: JSON lines."));
+        CliTexts::tr("read: the readable form instead of the 67 bytes; monitor: JSON lines."));
     const QCommandLineOption noVerifyOption(
-        QStringLiteral("no-verify"), tr("write: do not read the settings back to compare them."));
+        QStringLiteral("no-verify"),
+        CliTexts::tr("write: do not read the settings back to compare them."));
     const QCommandLineOption timeoutOption(
         {QStringLiteral("t"), QStringLiteral("timeout")},
-        tr("How long to wait for the transmitter's answer, in seconds (default 3)."),
+        CliTexts::tr("How long to wait for the transmitter's answer, in seconds (default 3)."),
         QStringLiteral("S"), QStringLiteral("3"));
-    const QCommandLineOption secondsOption({QStringLiteral("s"), QStringLiteral("seconds")},
-                                           tr("monitor: end after N seconds (default: at Ctrl+C)."),
-                                           QStringLiteral("N"));
+    const QCommandLineOption secondsOption(
+        {QStringLiteral("s"), QStringLiteral("seconds")},
+        CliTexts::tr("monitor: end after N seconds (default: at Ctrl+C)."), QStringLiteral("N"));
     parser.addOptions(
         {portOption, outputOption, jsonOption, noVerifyOption, timeoutOption, secondsOption});
 
@@ -133,7 +136,7 @@ int main(int argc, char** argv) {
 
     const QStringList arguments = parser.positionalArguments();
     if (arguments.isEmpty())
-        return usageError(tr("no command given: ports, read, write, user or monitor."));
+        return usageError(CliTexts::tr("no command given: ports, read, write, user or monitor."));
     const QString command = arguments.first();
 
     // Which options each command takes; any other is a mistake worth saying.
@@ -153,7 +156,7 @@ int main(int argc, char** argv) {
         return {QStringLiteral("?")};
     }();
     if (allowed.contains(QStringLiteral("?")))
-        return usageError(tr("unknown command \"%1\".").arg(command));
+        return usageError(CliTexts::tr("unknown command \"%1\".").arg(command));
     for (const QString& name : parser.optionNames()) {
         const QString longName = name == u"p"   ? QStringLiteral("port")
                                  : name == u"o" ? QStringLiteral("output")
@@ -161,43 +164,47 @@ int main(int argc, char** argv) {
                                  : name == u"s" ? QStringLiteral("seconds")
                                                 : name;
         if (!allowed.contains(longName))
-            return usageError(tr("%1 does not take --%2.").arg(command, longName));
+            return usageError(CliTexts::tr("%1 does not take --%2.").arg(command, longName));
     }
 
     Options options;
     options.port = parser.value(portOption);
     if (parser.isSet(portOption) && options.port.trimmed().isEmpty())
-        return usageError(tr("--port needs a port: a COM number, a device path or a name."));
+        return usageError(
+            CliTexts::tr("--port needs a port: a COM number, a device path or a name."));
     if (parser.isSet(outputOption)) {
         options.output = parser.value(outputOption);
         if (options.output->isEmpty())
-            return usageError(tr("-o needs a file name (\"-\" for standard output)."));
+            return usageError(CliTexts::tr("-o needs a file name (\"-\" for standard output)."));
     }
     options.json = parser.isSet(jsonOption);
     options.verify = !parser.isSet(noVerifyOption);
     const std::optional<double> timeout = parseSeconds(parser.value(timeoutOption));
     if (!timeout) {
-        return usageError(tr("--timeout takes a number of seconds greater than 0, not \"%1\".")
-                              .arg(parser.value(timeoutOption)));
+        return usageError(
+            CliTexts::tr("--timeout takes a number of seconds greater than 0, not \"%1\".")
+                .arg(parser.value(timeoutOption)));
     }
     options.timeout = std::chrono::milliseconds(
         std::max<long long>(1, static_cast<long long>(std::llround(*timeout * 1000.0))));
     if (parser.isSet(secondsOption)) {
         options.seconds = parseSeconds(parser.value(secondsOption));
         if (!options.seconds) {
-            return usageError(tr("--seconds takes a number of seconds greater than 0, not "
-                                 "\"%1\".")
-                                  .arg(parser.value(secondsOption)));
+            return usageError(
+                CliTexts::tr("--seconds takes a number of seconds greater than 0, not "
+                             "\"%1\".")
+                    .arg(parser.value(secondsOption)));
         }
     }
 
     const qsizetype expected = (command == u"write" || command == u"user") ? 2 : 1;
     if (arguments.size() != expected) {
         if (command == u"write")
-            return usageError(tr("write needs exactly one settings file."));
+            return usageError(CliTexts::tr("write needs exactly one settings file."));
         if (command == u"user")
-            return usageError(tr("user needs the stored model: 0 (USER1) or 1 (USER2)."));
-        return usageError(tr("%1 takes no argument, but got \"%2\".").arg(command, arguments[1]));
+            return usageError(CliTexts::tr("user needs the stored model: 0 (USER1) or 1 (USER2)."));
+        return usageError(
+            CliTexts::tr("%1 takes no argument, but got \"%2\".").arg(command, arguments[1]));
     }
 
     if (command == u"ports")
@@ -209,7 +216,7 @@ int main(int argc, char** argv) {
     if (command == u"user") {
         if (arguments[1] != u"0" && arguments[1] != u"1") {
             return usageError(
-                tr("user takes 0 (USER1) or 1 (USER2), not \"%1\".").arg(arguments[1]));
+                CliTexts::tr("user takes 0 (USER1) or 1 (USER2), not \"%1\".").arg(arguments[1]));
         }
         return selectUser(arguments[1].toInt(), options);
     }
