@@ -54,13 +54,8 @@ public:
     // The values the graph draws, as parsed from the edits when they last changed. The throttle
     // graph draws negative ones on the bottom row; the values themselves stay as typed.
     [[nodiscard]] const CurveValues& shownPoints() const { return shownPoints_; }
-    // The curve shown in the edits (0 NOR, 1 ID).
-    [[nodiscard]] int curveIndex() const { return curveIndex_; }
-    [[nodiscard]] int graphId() const { return graphId_; }
     // The tick timer's identifier (0 throttle, 1 pitch); the tick itself does not look at it.
     [[nodiscard]] int timerIdentifier() const { return timerIdentifier_; }
-    [[nodiscard]] std::size_t fieldOffset() const { return fieldOffset_; }
-    [[nodiscard]] bool clampsNegative() const { return clampNegative_; }
     [[nodiscard]] CurveGraph* graph() const { return graph_; }
     // Whether the graph follows the edits and the live input: from initialisation until OK or
     // Cancel.
