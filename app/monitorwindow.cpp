@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -364,12 +365,17 @@ QString MonitorWindow::portText() const {
 
 void MonitorWindow::refreshRecording() {
     QString text = tr("Not recording");
+    QString path;
     if (recorder_.recording()) {
+        // The file's name here, its whole path in the tooltip.
+        path = QDir::toNativeSeparators(recorder_.fileName());
         text =
             tr("Recording to %1: %n frame(s)", nullptr, static_cast<int>(recorder_.framesWritten()))
-                .arg(QDir::toNativeSeparators(recorder_.fileName()));
+                .arg(QFileInfo(recorder_.fileName()).fileName());
     }
     setTextIfChanged(recordingLabel_, text);
+    if (recordingLabel_->toolTip() != path)
+        recordingLabel_->setToolTip(path);
 }
 
 void MonitorWindow::updateButtons() {

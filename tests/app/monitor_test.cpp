@@ -265,6 +265,16 @@ TEST_F(MonitorTest, Recording_WhenTheFileStopsGrowing_StopsWithAMessageAndKeepsW
         EXPECT_EQ(rows[i].split(',')[1].toInt(), sent[static_cast<std::size_t>(i)].channelWords[0]);
 }
 
+TEST_F(MonitorTest, Recording_IntoAFolderThatDoesNotExist_SaysWhyAndDoesNotStart) {
+    connect();
+    const QString path = files.filePath(QStringLiteral("gone/frames.csv"));
+    recordTo(path);
+    EXPECT_FALSE(monitor->recording());
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_TRUE(messages.messages.front().contains(path))
+        << messages.messages.front().toStdString();
+}
+
 TEST_F(MonitorTest, Hidden_FramesStillArriving_TheMonitorNeitherListensNorTicks) {
     connect();
     send(valuesOf({1512, 1512, 1512, 1512, 1512, 1512}, 0));
