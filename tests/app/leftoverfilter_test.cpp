@@ -6,9 +6,9 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
-#include <QSignalSpy>
 #include <QSortFilterProxyModel>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -32,11 +32,15 @@ TEST(SaveLeftoverFilter, LeftoversAreNotListed_EvenWithHiddenFilesShown) {
     ASSERT_NE(proxy, nullptr);
     auto* files = qobject_cast<QFileSystemModel*>(proxy->sourceModel());
     ASSERT_NE(files, nullptr);
-    QSignalSpy loaded(files, &QFileSystemModel::directoryLoaded);
     dialog.setDirectory(folder.path());
-    ASSERT_TRUE(loaded.count() > 0 || loaded.wait(10000)) << "the folder was never read";
+    // The model reads the folder in a thread and hands the rows over in batches: wait until it
+    // holds every file, so what the filter lets through is judged on the whole folder.
+    const int allFiles = int(listed.size()) + 1;
+    const QModelIndex sourceRoot = files->index(folder.path());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return files->rowCount(sourceRoot) == allFiles; }, 10000))
+        << "the folder was never read whole";
 
-    const QModelIndex root = proxy->mapFromSource(files->index(folder.path()));
+    const QModelIndex root = proxy->mapFromSource(sourceRoot);
     QStringList names;
     for (int row = 0; row < proxy->rowCount(root); ++row)
         names << proxy->index(row, 0, root).data(QFileSystemModel::FileNameRole).toString();
