@@ -51,9 +51,6 @@ public:
                     const QKeySequence& shortcut = {});
     void insertSeparator(int position);
 
-    // The menu, for inspection; its actions carry their command in data().
-    [[nodiscard]] QMenu* menu() const { return menu_; }
-
     // Opens the menu at a global position without waiting for a choice.
     void popup(const QPoint& globalPos);
 
