@@ -5,7 +5,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
-#include "platform/portspec.h"
+#include "platform/portargument.h"
 
 namespace pelorin {
 

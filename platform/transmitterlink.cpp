@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-#include "platform/portspec.h"
+#include "platform/portargument.h"
 
 namespace pelorin {
 

@@ -9,7 +9,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "platform/portspec.h"
+#include "platform/portargument.h"
 
 namespace pelorin {
 namespace {

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/portspec.h"
+#include "platform/portargument.h"
 
 #include <QCoreApplication>
 #include <QDir>
