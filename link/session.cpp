@@ -89,25 +89,58 @@ void Session::applySettingsFrame() {
 }
 
 SerialStatus Session::openSerialPort() {
-    // Where the transmitter answered last time comes first, so that other serial devices
-    // (a printer, a board) are left alone while it is still there.
-    if (const int preferred = preferredPortNumber(); preferred != 0)
-        return openSerialPort(preferred);
-    const std::vector<int> available = probePorts(StopAtFirst::Yes);
-    return openSerialPort(available.empty() ? kFallbackPort : available.front());
+    const std::vector<int> candidates = startCandidates();
+    const int first = candidates.empty() ? kFallbackPort : candidates.front();
+    if (auto s = configurePort(first); !s)
+        return s;
+    if (serial_.portOpen())
+        return {};
+
+    // The open is the probe: the first candidate that opens is the port used, so each device
+    // is opened once (a probe followed by the real open would raise and drop its modem lines
+    // twice). A candidate that does not open only moves on to the next, as a failed probe did.
+    for (std::size_t k = 0; k < candidates.size(); ++k) {
+        if (k > 0) {
+            if (auto s = serial_.setCommPort(candidates[k]); !s)
+                return s;
+        }
+        if (serial_.setPortOpen(true))
+            return greetOpenedPort();
+    }
+    // None opened: the fallback number, whose failure is the one the user sees.
+    if (first != kFallbackPort) {
+        if (auto s = serial_.setCommPort(kFallbackPort); !s)
+            return s;
+    }
+    if (auto s = serial_.setPortOpen(true); !s)
+        return s;
+    return greetOpenedPort();
 }
 
-// The number of preferredDevice in a fresh table when it opens now; 0 when there is none, it
-// is gone, or it does not open.
-int Session::preferredPortNumber() {
-    if (preferredDevice.empty())
-        return 0;
+// The numbers start-up tries, in order, from one fresh table: preferredDevice first when it is
+// one of COM1..COM20, so that other serial devices (a printer, a board) are left alone while
+// the transmitter is where it answered last time; then every other of COM1..COM20 that has a
+// device. A preferred device that does not open is not tried a second time.
+std::vector<int> Session::startCandidates() {
     const PortTable& table = serial_.refreshPortTable();
+    std::vector<int> candidates;
     for (int i = 0; i < kProbedPortCount; ++i) {
-        if (table.portDeviceNames[static_cast<std::size_t>(i)] == preferredDevice)
-            return serial_.probe(preferredDevice) ? i + 1 : 0;
+        const std::string& device = table.portDeviceNames[static_cast<std::size_t>(i)];
+        if (device.empty())
+            continue;
+        if (!preferredDevice.empty() && device == preferredDevice)
+            candidates.insert(candidates.begin(), i + 1);
+        else
+            candidates.push_back(i + 1);
     }
-    return 0;
+    return candidates;
+}
+
+SerialStatus Session::greetOpenedPort() {
+    if (auto s = sendReadRequest(); !s)
+        return s;
+    userSelect = 0;
+    return {};
 }
 
 std::string Session::portDevice() const {
@@ -121,15 +154,11 @@ std::string Session::portDevice() const {
 SerialStatus Session::openSerialPort(int portNumber) {
     if (auto s = configurePort(portNumber); !s)
         return s;
-
-    if (!serial_.portOpen()) {
-        if (auto s = serial_.setPortOpen(true); !s)
-            return s;
-        if (auto s = sendReadRequest(); !s)
-            return s;
-        userSelect = 0;
-    }
-    return {};
+    if (serial_.portOpen())
+        return {};
+    if (auto s = serial_.setPortOpen(true); !s)
+        return s;
+    return greetOpenedPort();
 }
 
 SerialStatus Session::openPort(int portNumber) {
@@ -160,22 +189,15 @@ SerialStatus Session::configurePort(int portNumber) {
     return serial_.setSettings(kLineSettings);
 }
 
+// The Serial Setting round: a fresh table, then COM1..COM20 in order. Numbers without a device
+// are skipped; a failed probe only moves on to the next number.
 std::vector<int> Session::probeAvailablePorts() {
-    return probePorts(StopAtFirst::No);
-}
-
-// One probe round: a fresh table, then COM1..COM20 in order. Numbers without a device are
-// skipped; a failed probe only moves on to the next number.
-std::vector<int> Session::probePorts(StopAtFirst stop) {
     const PortTable& table = serial_.refreshPortTable();
     std::vector<int> ports;
     for (int i = 0; i < kProbedPortCount; ++i) {
         const std::string& device = table.portDeviceNames[static_cast<std::size_t>(i)];
-        if (device.empty() || !serial_.probe(device))
-            continue;
-        ports.push_back(i + 1);
-        if (stop == StopAtFirst::Yes)
-            break;
+        if (!device.empty() && serial_.probe(device))
+            ports.push_back(i + 1);
     }
     return ports;
 }

@@ -57,9 +57,11 @@ public:
     // pieces of at most 512 so the ring never overruns whatever the caller hands over.
     void receive(std::span<const std::uint8_t> bytes);
 
-    // Start-up: probe COM1..COM20 (first that opens, else 21), configure the control in its
-    // fixed order, open the port if closed, send a ReadRequest and set userSelect to 0. When
-    // preferredDevice is in the table and opens, it is taken without probing any other.
+    // Start-up: configure the control in its fixed order, then open COM1..COM20 in turn until
+    // one opens (else 21), send a ReadRequest and set userSelect to 0. Each device is opened at
+    // most once, and the open that succeeds is the port used. preferredDevice, when it is one
+    // of COM1..COM20, is tried first; while it opens, no other device is touched. A port that is
+    // already open is only configured, and nothing is sent.
     SerialStatus openSerialPort();
     // The device start-up tries first: the one the transmitter answered on last time (the
     // window keeps it in the user's settings). Empty: the probe order from COM1 alone.
@@ -106,9 +108,8 @@ public:
     [[nodiscard]] const Counters& counters() const { return counters_; }
 
 private:
-    enum class StopAtFirst : bool { No, Yes };
-    std::vector<int> probePorts(StopAtFirst stop);
-    int preferredPortNumber();
+    std::vector<int> startCandidates();
+    SerialStatus greetOpenedPort();
     void noteAnswer();
     SerialStatus configurePort(int portNumber);
     void applySettingsFrame();

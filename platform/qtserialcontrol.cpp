@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <cstring>
 
 #include <fcntl.h>
 #include <sys/ioctl.h>
@@ -38,26 +39,49 @@ std::optional<int> parseNumber(std::string_view text) {
     return value;
 }
 
-// Whether another opener has made the terminal exclusive. The kernel refuses such a terminal
-// to everyone but root; checking the flag makes root behave like everyone else, so the
-// program never takes over a port that another program holds.
-bool heldExclusivelyElsewhere(const QString& path) {
-    const QByteArray native = QFile::encodeName(path);
-    const int fd = ::open(native.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return errno == EBUSY;
-    int exclusive = 0;
-    const bool held = ::ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive != 0;
-    ::close(fd);
-    return held;
+// A look at whether another opener has made a terminal exclusive. The kernel refuses such a
+// terminal to everyone but root (the open fails with EBUSY, which openDevice tells apart), so
+// only root needs to look: that makes root behave like everyone else, and the program never
+// takes over a port that another program holds. Looking needs a descriptor of the terminal;
+// it stays open until the real open has been made, so the device sees one open: its modem
+// lines go up once and are not dropped in between (an attached board may reset on each drop).
+class ExclusiveLook {
+public:
+    explicit ExclusiveLook(const QString& path) {
+        if (::geteuid() != 0)
+            return;
+        const QByteArray native = QFile::encodeName(path);
+        m_fd = ::open(native.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+        if (m_fd < 0) {
+            m_held = errno == EBUSY;
+            return;
+        }
+        int exclusive = 0;
+        m_held = ::ioctl(m_fd, TIOCGEXCL, &exclusive) == 0 && exclusive != 0;
+    }
+    ~ExclusiveLook() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    ExclusiveLook(const ExclusiveLook&) = delete;
+    ExclusiveLook& operator=(const ExclusiveLook&) = delete;
+
+    [[nodiscard]] bool heldElsewhere() const { return m_held; }
+
+private:
+    int m_fd = -1;
+    bool m_held = false;
+};
+
+QString exclusivelyHeldText() {
+    return QtSerialControl::tr("opened exclusively by another program");
 }
 
 // Opens a device as the control does and classifies a failure. On success `port` is open.
 std::optional<std::pair<OpenFailure, QString>> openDevice(QSerialPort& port, const QString& path) {
-    if (heldExclusivelyElsewhere(path)) {
-        return std::pair{OpenFailure::Busy,
-                         QtSerialControl::tr("opened exclusively by another program")};
-    }
+    const ExclusiveLook look(path);
+    if (look.heldElsewhere())
+        return std::pair{OpenFailure::Busy, exclusivelyHeldText()};
     port.setPortName(path);
     port.clearError();
     if (port.open(QIODevice::ReadWrite))
@@ -67,7 +91,10 @@ std::optional<std::pair<OpenFailure, QString>> openDevice(QSerialPort& port, con
         case QSerialPort::DeviceNotFoundError:
             return std::pair{OpenFailure::NotFound, reason};
         case QSerialPort::PermissionError: {
-            // Qt reports both a refused open and a lock held by another program this way.
+            // Qt reports a refused open, a lock held by another program and a terminal that
+            // another opener made exclusive (EBUSY) all this way.
+            if (reason == QString::fromLocal8Bit(std::strerror(EBUSY)))
+                return std::pair{OpenFailure::Busy, exclusivelyHeldText()};
             const QByteArray native = QFile::encodeName(path);
             const bool allowed = ::access(native.constData(), R_OK | W_OK) == 0;
             return std::pair{allowed ? OpenFailure::Busy : OpenFailure::PermissionDenied, reason};

@@ -23,37 +23,29 @@ protected:
             {[this] { return kept; },
              [this](const std::string& device) { remembered.push_back(device); }});
     }
-    std::vector<std::string> probes() const {
-        std::vector<std::string> texts;
-        for (const std::string& t : fake->callTexts()) {
-            if (t.starts_with("probe("))
-                texts.push_back(t);
-        }
-        return texts;
-    }
 
     std::string kept;
     std::vector<std::string> remembered;
 };
 
-TEST_F(RememberedPortTest, KeptDeviceStillThere_OpenedWithoutProbingAnyOther) {
+TEST_F(RememberedPortTest, KeptDeviceStillThere_OpenedWithoutTryingAnyOther) {
     kept = "/dev/fake7";
     fake->makeOpenable(7);
     runWindow([&](MainDialog&) {
         EXPECT_EQ(fake->commPort(), 7);
-        EXPECT_EQ(probes(), std::vector<std::string>{"probe(/dev/fake7)"});
+        EXPECT_EQ(fake->deviceOpens, std::vector<std::string>{"/dev/fake7"});
         fake->deliver(liveFrameFor({0, 0, 0, 0, 0, 0}));
         fake->deliver(liveFrameFor({1, 0, 0, 0, 0, 0}));
     });
     EXPECT_EQ(remembered, std::vector<std::string>{"/dev/fake7"});
 }
 
-TEST_F(RememberedPortTest, KeptDeviceGone_ProbedInOrderAndTheAnsweringOneKept) {
+TEST_F(RememberedPortTest, KeptDeviceGone_TriedInOrderAndTheAnsweringOneKept) {
     kept = "/dev/ttyUSB9";
     runWindow([&](MainDialog&) {
         EXPECT_EQ(fake->commPort(), 3);
-        EXPECT_EQ(probes(), (std::vector<std::string>{"probe(/dev/fake1)", "probe(/dev/fake2)",
-                                                      "probe(/dev/fake3)"}));
+        EXPECT_EQ(fake->deviceOpens,
+                  (std::vector<std::string>{"/dev/fake1", "/dev/fake2", "/dev/fake3"}));
         EXPECT_TRUE(remembered.empty()) << "nothing has answered yet";
         fake->deliver(settingsFrameFor(startingBlock()));
     });

@@ -23,22 +23,17 @@ namespace pelorin::testing {
 
 using pelorin::hexBytes;
 
-// What start-up calls, in order, when COM3 is the first port of the fake that opens: the probe
-// round, the seven settings in their fixed order, the open and the ReadRequest.
+// What start-up calls, in order, when COM3 is the first port of the fake that opens: a fresh
+// table, the seven settings in their fixed order, then COM1, COM2 and COM3 opened in turn until
+// one opens, and the ReadRequest.
 inline const std::vector<std::string> kStartUpCallsOnCom3{
-    "refreshPortTable()",
-    "probe(/dev/fake1)",
-    "probe(/dev/fake2)",
-    "probe(/dev/fake3)",
-    "setCommPort(3)",
-    "setInBufferSize(512)",
-    "setOutBufferSize(512)",
-    "setInputMode(Binary)",
-    "setRThreshold(1)",
-    "setInputLen(0)",
-    "setSettings(115200,n,8,1)",
-    "setPortOpen(true)",
-    "writeOutput(55 FD)",
+    "refreshPortTable()",   "setCommPort(1)",
+    "setInBufferSize(512)", "setOutBufferSize(512)",
+    "setInputMode(Binary)", "setRThreshold(1)",
+    "setInputLen(0)",       "setSettings(115200,n,8,1)",
+    "setPortOpen(true)",    "setCommPort(2)",
+    "setPortOpen(true)",    "setCommPort(3)",
+    "setPortOpen(true)",    "writeOutput(55 FD)",
 };
 
 class FakeSerialControl : public SerialControl {
@@ -100,6 +95,8 @@ public:
     std::deque<std::uint8_t> pendingInput;
     std::size_t largestRead = 0;  // the biggest buffer readInput was handed
     int refreshCount = 0;
+    // The device of every open the control tried, a probe or an opening of the port, in order.
+    std::vector<std::string> deviceOpens;
 
     [[nodiscard]] std::vector<std::string> callTexts() const {
         std::vector<std::string> texts;
@@ -124,6 +121,7 @@ public:
     [[nodiscard]] const PortTable& portTable() const override { return table; }
     [[nodiscard]] bool probe(const std::string& deviceName) override {
         record("probe(" + deviceName + ")");
+        deviceOpens.push_back(deviceName);
         return openableDevices.contains(deviceName);
     }
 
@@ -160,10 +158,13 @@ public:
             if (open_)
                 return SerialStatus::failure(std::string(kAlreadyOpenText));
             const std::size_t index = static_cast<std::size_t>(commPort_ - 1);
-            if (commPort_ < 1 || index >= table.portDeviceNames.size() ||
-                !openableDevices.contains(table.portDeviceNames[index])) {
+            if (commPort_ < 1 || index >= table.portDeviceNames.size())
                 return SerialStatus::failure(std::string(kNoDeviceText));
-            }
+            const std::string& device = table.portDeviceNames[index];
+            if (!device.empty())
+                deviceOpens.push_back(device);
+            if (!openableDevices.contains(device))
+                return SerialStatus::failure(std::string(kNoDeviceText));
         }
         open_ = open;
         return {};

@@ -212,12 +212,9 @@ TEST_F(SessionTest, OpenSerialPort_NoPortOpens_FallsBackTo21AndReportsTheFailedO
 
     EXPECT_FALSE(status.ok());
     EXPECT_EQ(status.error(), FakeSerialControl::kNoDeviceText);
-    Texts probes;
-    for (const std::string& t : serial.callTexts()) {
-        if (t.starts_with("probe("))
-            probes.push_back(t);
-    }
-    EXPECT_EQ(probes.size(), 20u);  // COM21 and COM22 are never probed
+    // COM1..COM20 each tried once, then COM21, whose failure is the one reported.
+    EXPECT_EQ(serial.deviceOpens.size(), 21u);
+    EXPECT_EQ(serial.deviceOpens.back(), "/dev/fake21");
     EXPECT_EQ(serial.commPort(), 21);
     EXPECT_EQ(serial.callTexts().back(), "setPortOpen(true)");
     EXPECT_TRUE(serial.writes().empty());
@@ -259,39 +256,32 @@ TEST_F(SessionTest, OpenSerialPort_PortAlreadyOpen_SendsNothing) {
     EXPECT_EQ(session.userSelect, 1);
 }
 
-TEST_F(SessionTest, NumbersWithoutADevice_AreNeverProbed) {
+TEST_F(SessionTest, NumbersWithoutADevice_AreNeverTried) {
     serial.table.portDeviceNames.fill("");
     serial.table.portDeviceNames[1] = "/dev/ttyUSB0";
     (void)session.openSerialPort();
-    EXPECT_EQ(serial.callTexts()[1], "probe(/dev/ttyUSB0)");
-    EXPECT_EQ(serial.callTexts()[2], "setCommPort(21)");
+    EXPECT_EQ(serial.callTexts()[1], "setCommPort(2)");
+    EXPECT_EQ(serial.deviceOpens, Texts{"/dev/ttyUSB0"});
+    EXPECT_EQ(serial.commPort(), 21);
 }
 
-// The device the transmitter answered on last time is tried before any other; when it is gone
-// or does not open, start-up probes in the usual order. No other device is opened while the
-// transmitter is where it was.
-TEST(SessionPreferredDevice, TriedFirst_ElseTheUsualOrder) {
+// Start-up opens the device it ends on exactly once, and any other device at most once, with
+// one look at the port table; the device the transmitter answered on last time comes first,
+// and while it opens no other device is touched.
+TEST(SessionStartUp, EachDeviceOpenedAtMostOnce_PreferredFirst) {
     struct Case {
         const char* what;
         std::string preferred;
         std::vector<int> openable;
         int opened;
-        Texts probes;
+        Texts tried;
     };
     const Case cases[] = {
-        {"there and opens", "/dev/fake7", {2, 7}, 7, {"probe(/dev/fake7)"}},
-        {"gone", "/dev/ttyGone", {2, 7}, 2, {"probe(/dev/fake1)", "probe(/dev/fake2)"}},
-        {"there but busy",
-         "/dev/fake7",
-         {2},
-         2,
-         {"probe(/dev/fake7)", "probe(/dev/fake1)", "probe(/dev/fake2)"}},
-        {"beyond the probed numbers",
-         "/dev/fake21",
-         {2, 21},
-         2,
-         {"probe(/dev/fake1)", "probe(/dev/fake2)"}},
-        {"nothing kept", "", {2, 7}, 2, {"probe(/dev/fake1)", "probe(/dev/fake2)"}},
+        {"nothing kept", "", {2, 7}, 2, {"/dev/fake1", "/dev/fake2"}},
+        {"kept, there and opens", "/dev/fake7", {2, 7}, 7, {"/dev/fake7"}},
+        {"kept but gone", "/dev/ttyGone", {2, 7}, 2, {"/dev/fake1", "/dev/fake2"}},
+        {"kept, there but busy", "/dev/fake2", {3}, 3, {"/dev/fake2", "/dev/fake1", "/dev/fake3"}},
+        {"kept beyond the probed numbers", "/dev/fake21", {2, 21}, 2, {"/dev/fake1", "/dev/fake2"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -302,12 +292,9 @@ TEST(SessionPreferredDevice, TriedFirst_ElseTheUsualOrder) {
         session.preferredDevice = c.preferred;
         EXPECT_TRUE(session.openSerialPort().ok());
         EXPECT_EQ(serial.commPort(), c.opened);
-        Texts probes;
-        for (const std::string& t : serial.callTexts()) {
-            if (t.starts_with("probe("))
-                probes.push_back(t);
-        }
-        EXPECT_EQ(probes, c.probes);
+        EXPECT_EQ(serial.deviceOpens, c.tried);
+        EXPECT_EQ(serial.refreshCount, 1);
+        EXPECT_TRUE(serial.portOpen());
         EXPECT_EQ(serial.writes(), std::vector<Bytes>{kReadRequest});
     }
 }

@@ -8,9 +8,18 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+
+#include <fcntl.h>
+#include <pty.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
 #include "platform/portdiscovery.h"
 #include "platform/qtserialcontrol.h"
 #include "tests/platform/serial/serialtesting.h"
+#include "tests/support/unprivileged.h"
 
 namespace pelorin {
 namespace {
@@ -148,6 +157,38 @@ TEST_F(QtSerialControlTest, OpenPort_RefusesSecondOpenAndNewNumber) {
     EXPECT_TRUE(serial.setPortOpen(false).ok());
     EXPECT_FALSE(serial.portOpen());
     EXPECT_TRUE(serial.setPortOpen(false).ok());  // closing a closed port is no error
+}
+
+// A user is refused a terminal that another program made exclusive, by the kernel; the control
+// opens it only once to find that out and names the reason. (Root is refused by the control
+// itself; the end-to-end tests hold ports against root.)
+TEST(ExclusiveTerminalTest, AsUser_NeitherProbedNorOpenedAndTheReasonNamed) {
+    constexpr const char* kSlaveVariable = "PELORIN_EXCLUSIVE_TTY";
+    int master = -1;
+    int holder = -1;
+    std::string slave;
+    if (!test::isUnprivilegedRun()) {
+        ASSERT_EQ(::openpty(&master, &holder, nullptr, nullptr, nullptr), 0);
+        slave = ::ttyname(holder);
+        const test::UnprivilegedUser user = test::unprivilegedUser();
+        ASSERT_EQ(::chown(slave.c_str(), user.uid, user.gid), 0);
+        ASSERT_EQ(::ioctl(holder, TIOCEXCL), 0);
+    }
+    const bool parent = test::runAsUnprivileged(
+        [&] {
+            const std::string device = std::getenv(kSlaveVariable);
+            QtSerialControl serial([] { return buildPortTable({}, {}); });
+            EXPECT_FALSE(serial.probe(device));
+            const QString problem =
+                probeProblem(QStringLiteral("COM1"), QString::fromStdString(device));
+            EXPECT_THAT(problem.toStdString(),
+                        AllOf(HasSubstr(device), HasSubstr("exclusively by another program")));
+        },
+        {std::string(kSlaveVariable) + "=" + slave});
+    if (parent) {
+        ::close(holder);
+        ::close(master);
+    }
 }
 
 }  // namespace
