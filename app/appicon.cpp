@@ -9,8 +9,7 @@
 namespace pelorin {
 
 QIcon applicationIcon() {
-    // The picture is a PNG. Naming the format keeps Qt from loading every image plugin to
-    // find out what the file holds, which is what a plain QIcon(file) does.
+    // The picture is a PNG; naming the format spares the reader the guess.
     QImageReader reader(QStringLiteral(":/icons/pelorin.png"), "png");
     const QImage picture = reader.read();
     if (picture.isNull())
