@@ -83,10 +83,12 @@ StartOptions readStartOptions(const QStringList& arguments,
                           .arg(parser.positionalArguments().first()));
     }
     if (parser.isSet(port)) {
-        const PortChoice choice = resolvePortSpec(parser.value(port), portTable());
+        PortTable table = portTable();
+        const PortChoice choice = resolvePortSpec(parser.value(port), table);
         if (!choice.ok())
             return refuse(kExitPort, choice.error);
         start.portNumber = choice.portNumber;
+        start.portTable = std::move(table);
     }
     return start;
 }

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 #include "link/porttable.h"
 
@@ -22,6 +23,10 @@ inline constexpr int kExitPort = 4;
 struct StartOptions {
     // From --port: the COM number to start on instead of probing; 0: probe as usual.
     int portNumber = 0;
+    // The port table that number was found in. The program numbers its ports by it until its
+    // next probe round, so the number still names the device the user gave, and the ports are
+    // not looked for twice.
+    std::optional<PortTable> portTable;
     // 0 or more: the command line has been answered or refused, and the program ends with this
     // code after printing `output` (standard output) and `error` (standard error).
     int exitCode = -1;

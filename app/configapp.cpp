@@ -24,8 +24,11 @@ ConfigApp::ConfigApp(int& argc, char** argv) : QApplication(argc, argv) {
     installTranslations(*this);
 }
 
-int ConfigApp::run(int startPort) {
-    MainDialog mainDialog(std::make_unique<QtSerialControl>());
+int ConfigApp::run(int startPort, std::optional<PortTable> portTable) {
+    auto serial = std::make_unique<QtSerialControl>();
+    if (portTable)
+        serial->usePortTable(std::move(*portTable));
+    MainDialog mainDialog(std::move(serial));
     mainDialog.setStartPort(startPort);
     mainDialog.setPortMemory(settingsPortMemory());
     mainDialog.run();

@@ -7,6 +7,10 @@
 
 #include <QApplication>
 
+#include <optional>
+
+#include "link/porttable.h"
+
 namespace pelorin {
 
 class ConfigApp : public QApplication {
@@ -17,8 +21,9 @@ public:
 
     // Builds the main window over the real serial control, runs it until it closes and
     // destroys it. The result is the process's exit code; the window's own result is unused.
-    // A `startPort` (COM number) is opened at start instead of probing for one.
-    int run(int startPort = 0);
+    // A `startPort` (COM number) is opened at start instead of probing for one; `portTable`,
+    // when given, is the table it was found in (see StartOptions).
+    int run(int startPort = 0, std::optional<PortTable> portTable = std::nullopt);
 };
 
 }  // namespace pelorin

@@ -23,5 +23,5 @@ int main(int argc, char** argv) {
     }
 
     pelorin::ConfigApp app(argc, argv);
-    return app.run(start.portNumber);
+    return app.run(start.portNumber, start.portTable);
 }

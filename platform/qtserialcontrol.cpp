@@ -220,6 +220,11 @@ const PortTable& QtSerialControl::refreshPortTable() {
     return m_table;
 }
 
+void QtSerialControl::usePortTable(PortTable table) {
+    m_table = std::move(table);
+    m_tableBuilt = true;
+}
+
 bool QtSerialControl::probe(const std::string& deviceName) {
     if (deviceName.empty())
         return false;

@@ -46,6 +46,9 @@ public:
     ~QtSerialControl() override;
 
     const PortTable& refreshPortTable() override;
+    // Numbers the ports by `table` until the next refresh, as if a refresh had given it: for a
+    // caller that has just looked for the ports itself (the command line's --port).
+    void usePortTable(PortTable table);
     [[nodiscard]] const PortTable& portTable() const override { return m_table; }
     [[nodiscard]] bool probe(const std::string& deviceName) override;
 

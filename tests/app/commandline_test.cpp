@@ -53,6 +53,8 @@ TEST(StartOptions, EachCommandLine_EndsOrStartsAsItShould) {
         const StartOptions start = readStartOptions(QStringList{"pelorin"} + c.arguments, twoPorts);
         EXPECT_EQ(start.exitCode, c.exitCode);
         EXPECT_EQ(start.portNumber, c.portNumber);
+        // A port given comes with the table it was found in.
+        EXPECT_EQ(start.portTable.has_value(), c.portNumber != 0);
         EXPECT_THAT((start.output + start.error).toStdString(), HasSubstr(c.printed));
         // Help and the version are answers (standard output), the rest complaints.
         EXPECT_EQ(start.output.isEmpty(), c.exitCode != 0);

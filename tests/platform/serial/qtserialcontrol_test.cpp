@@ -106,6 +106,24 @@ protected:
     QtSerialControl serial{[] { return buildPortTable(discoverVirtualPorts(), {}); }};
 };
 
+// A table the caller found itself (the command line's --port) numbers the ports without a
+// second search, until the next probe round looks again.
+TEST(QtSerialControlTableTest, GivenTable_NumbersThePortsUntilTheNextRefresh) {
+    int discoveries = 0;
+    QtSerialControl serial([&discoveries] {
+        ++discoveries;
+        return buildPortTable({}, {{"/dev/ttyACM3", ""}});
+    });
+    serial.usePortTable(buildPortTable({}, {{"/dev/ttyUSB7", ""}}));
+    ASSERT_TRUE(serial.setCommPort(1).ok());
+    EXPECT_EQ(serial.deviceName(), QStringLiteral("/dev/ttyUSB7"));
+    EXPECT_EQ(discoveries, 0);
+
+    serial.refreshPortTable();
+    ASSERT_TRUE(serial.setCommPort(1).ok());
+    EXPECT_EQ(serial.deviceName(), QStringLiteral("/dev/ttyACM3"));
+}
+
 TEST_F(QtSerialControlTest, Configuration_OutOfRangeValues_AreRefused) {
     EXPECT_FALSE(serial.setCommPort(0).ok());
     EXPECT_FALSE(serial.setCommPort(kPortCount + 1).ok());
