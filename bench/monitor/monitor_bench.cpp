@@ -3,7 +3,9 @@
 // The program's main window, running as the program runs it, connected to the first port it
 // finds (a virtual transmitter streaming live frames), with the Monitor hidden and shown in
 // turns. Each phase measures the process's CPU time (every thread) and the frames received;
-// with --xserver-pid, the X server's CPU time too, since painting costs it as well.
+// with --xserver-pid, the X server's CPU time too, since painting costs it as well. Run under
+// callgrind (bench/monitor/callgrind.sh), each phase's instructions go to a dump of their own:
+// counts that do not depend on how busy the machine is.
 //
 //   pelorin_monitor_bench [--seconds S] [--rounds N] [--warm-up S] [--xserver-pid PID]
 
@@ -14,6 +16,13 @@
 #include <QTimer>
 
 #include <unistd.h>
+
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#else
+#define CALLGRIND_ZERO_STATS
+#define CALLGRIND_DUMP_STATS_AT(name) ((void)(name))
+#endif
 
 #include <cstdio>
 #include <ctime>
@@ -106,6 +115,7 @@ int main(int argc, char** argv) {
         } else if (MonitorWindow* m = monitor()) {
             m->close();
         }
+        CALLGRIND_ZERO_STATS;
         wall.start();
         cpuAtStart = processCpuSeconds();
         xAtStart = otherCpuSeconds(xPid);
@@ -119,6 +129,12 @@ int main(int argc, char** argv) {
         if (const auto x = otherCpuSeconds(xPid); x && xAtStart)
             phase.xCpu = *x - *xAtStart;
         phase.frames = window.session().counters().liveAccepted - framesAtStart;
+        CALLGRIND_DUMP_STATS_AT(QStringLiteral("%1 %2 s %3 frames")
+                                    .arg(shown ? QLatin1String("shown") : QLatin1String("hidden"))
+                                    .arg(phase.seconds, 0, 'f', 3)
+                                    .arg(phase.frames)
+                                    .toLatin1()
+                                    .constData());
         std::printf("%-7s %5.1f s  %6.1f frames/s  program %5.2f %% of a core",
                     shown ? "shown" : "hidden", phase.seconds,
                     static_cast<double>(phase.frames) / phase.seconds,

@@ -7,6 +7,7 @@
 #
 #   bench/monitor/run.sh [BUILD_DIR] [SECONDS_PER_PHASE] [ROUNDS] [FRAMES_PER_SECOND]
 #     defaults: build 10 3 50
+# MONITOR_BENCH_WRAPPER, when set, is put in front of the bench program (callgrind.sh uses it).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${1:-$root/build}
@@ -62,4 +63,4 @@ done
 echo "Xvfb on $display, $rate frames/s, $rounds x (hidden, shown) of $seconds s; load: $(cut -d' ' -f1-3 /proc/loadavg)"
 env -u WAYLAND_DISPLAY DISPLAY="$display" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$runtime" \
   DBUS_SESSION_BUS_ADDRESS=disabled: \
-  "$bin/pelorin_monitor_bench" --seconds "$seconds" --rounds "$rounds" --xserver-pid "$xvfb_pid"
+  ${MONITOR_BENCH_WRAPPER:-} "$bin/pelorin_monitor_bench" --seconds "$seconds" --rounds "$rounds" --xserver-pid "$xvfb_pid"
