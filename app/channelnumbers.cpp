@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QFontDatabase>
 #include <QLocale>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "app/channeltrace.h"
@@ -71,6 +72,7 @@ QString ChannelNumbers::columnName(int column) const {
 void ChannelNumbers::layOut() {
     digits_ = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     digits_.setPointSizeF(font().pointSizeF());
+    digitsRaw_ = QRawFont::fromFont(digits_);
     const QFontMetrics text(font());
     const QFontMetrics digits(digits_);
     // The widest texts each column can show: the auxiliary word is any 16-bit number.
@@ -82,6 +84,7 @@ void ChannelNumbers::layOut() {
         nameWidth = std::max(nameWidth, text.horizontalAdvance(rowName(row)));
     int x = kSwatch + 6 + nameWidth;
     for (int c = 0; c < kColumns; ++c) {
+        cellLeft_[static_cast<std::size_t>(c)] = x;
         x += kGap + std::max(digits.horizontalAdvance(widest[static_cast<std::size_t>(c)]),
                              text.horizontalAdvance(columnName(c)));
         cellRight_[static_cast<std::size_t>(c)] = x;
@@ -91,6 +94,10 @@ void ChannelNumbers::layOut() {
     baseline_ = std::max(text.ascent(), digits.ascent()) + 1;
     size_ = QSize(x + 2, headerHeight_ + kRows * rowHeight_);
     backgroundValid_ = false;
+    for (auto& row : cells_) {
+        for (Cell& cell : row)
+            setCell(cell, cell.text);  // the glyphs of the new font
+    }
     updateGeometry();
 }
 
@@ -112,7 +119,8 @@ void ChannelNumbers::changeEvent(QEvent* event) {
 void ChannelNumbers::setWords(const std::array<int, 6>& channelWords, int auxWord) {
     QLocale locale = this->locale();
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    bool changed = false;
+    // Only the cells whose text changed are drawn again: one rectangle around them all.
+    QRect changed;
     for (int row = 0; row < kRows; ++row) {
         const int word = row < 6 ? channelWords[static_cast<std::size_t>(row)] : auxWord;
         const int value = word - kChannelCentre;
@@ -120,24 +128,106 @@ void ChannelNumbers::setWords(const std::array<int, 6>& channelWords, int auxWor
         const std::array<QString, kColumns> texts = {
             QString::number(word), sign + QString::number(value),
             tr("%1 %", "a percentage").arg(sign + locale.toString(channelPercent(value), 'f', 1))};
-        auto& cells = cells_[static_cast<std::size_t>(row)];
-        if (cells != texts) {
-            cells = texts;
-            changed = true;
+        for (int c = 0; c < kColumns; ++c) {
+            Cell& cell = cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(c)];
+            if (cell.text != texts[static_cast<std::size_t>(c)]) {
+                setCell(cell, texts[static_cast<std::size_t>(c)]);
+                changed |= cellRect(row, c);
+            }
         }
     }
-    if (changed)
-        update();
+    if (!changed.isEmpty())
+        update(changed);
 }
 
 void ChannelNumbers::clear() {
-    for (auto& row : cells_)
-        row.fill(tr("–", "no value yet"));
+    for (auto& row : cells_) {
+        for (Cell& cell : row)
+            setCell(cell, tr("–", "no value yet"));
+    }
     update();
 }
 
 QString ChannelNumbers::cellText(int row, int column) const {
-    return cells_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
+    return cells_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column)).text;
+}
+
+QRect ChannelNumbers::cellRect(int row, int column) const {
+    // From the column's left edge (the gap before it) to a little past its right edge, where a
+    // glyph may reach beyond its advance.
+    const auto c = static_cast<std::size_t>(column);
+    return QRect(cellLeft_[c], headerHeight_ + row * rowHeight_, cellRight_[c] - cellLeft_[c] + 3,
+                 rowHeight_);
+}
+
+void ChannelNumbers::setCell(Cell& cell, const QString& text) const {
+    cell.text = text;
+    cell.glyphs = QGlyphRun();
+    cell.width = 0;
+    if (!digitsRaw_.isValid() || text.isEmpty())
+        return;
+    // Digits, signs, punctuation and spaces, left to right, all in the font: nothing a text
+    // layout would change, so the glyphs can be placed one after the other. Anything else is
+    // left to drawText().
+    for (const QChar ch : text) {
+        switch (ch.category()) {
+            case QChar::Number_DecimalDigit:
+            case QChar::Punctuation_Dash:
+            case QChar::Punctuation_Other:
+            case QChar::Symbol_Math:
+            case QChar::Symbol_Currency:
+            case QChar::Separator_Space:
+                break;
+            default:
+                return;
+        }
+        if (ch.isSurrogate() || ch.script() != QChar::Script_Common ||
+            !digitsRaw_.supportsCharacter(ch)) {
+            return;
+        }
+        switch (ch.direction()) {
+            case QChar::DirL:
+            case QChar::DirEN:
+            case QChar::DirES:
+            case QChar::DirET:
+            case QChar::DirCS:
+            case QChar::DirWS:
+            case QChar::DirON:
+                break;
+            default:
+                return;
+        }
+    }
+    const QList<quint32> indexes = digitsRaw_.glyphIndexesForString(text);
+    const QList<QPointF> advances = digitsRaw_.advancesForGlyphIndexes(indexes);
+    if (indexes.size() != text.size() || advances.size() != indexes.size())
+        return;
+    QList<QPointF> positions;
+    positions.reserve(indexes.size());
+    qreal x = 0;
+    for (const QPointF& advance : advances) {
+        positions.append(QPointF(x, 0));
+        x += advance.x();
+    }
+    cell.glyphs.setRawFont(digitsRaw_);
+    cell.glyphs.setGlyphIndexes(indexes);
+    cell.glyphs.setPositions(positions);
+    cell.width = qRound(x);
+}
+
+void ChannelNumbers::drawDigits(QPainter& painter, const QString& text, int right,
+                                int baseline) const {
+    Cell cell;
+    setCell(cell, text);
+    painter.save();
+    painter.setFont(digits_);
+    if (cell.glyphs.isEmpty()) {
+        painter.drawText(QPoint(right - QFontMetrics(digits_).horizontalAdvance(text), baseline),
+                         text);
+    } else {
+        painter.drawGlyphRun(QPointF(right - cell.width, baseline), cell.glyphs);
+    }
+    painter.restore();
 }
 
 QString ChannelNumbers::spokenText() const {
@@ -177,7 +267,7 @@ void ChannelNumbers::renderBackground() {
     backgroundValid_ = true;
 }
 
-void ChannelNumbers::paintEvent(QPaintEvent*) {
+void ChannelNumbers::paintEvent(QPaintEvent* event) {
     if (!backgroundValid_ || background_.deviceIndependentSize().toSize() != size())
         renderBackground();
     QPainter painter(this);
@@ -189,10 +279,16 @@ void ChannelNumbers::paintEvent(QPaintEvent*) {
     for (int row = 0; row < kRows; ++row) {
         const int y = headerHeight_ + row * rowHeight_ + baseline_;
         for (int c = 0; c < kColumns; ++c) {
-            const QString& text =
-                cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(c)];
+            if (!event->rect().intersects(cellRect(row, c)))
+                continue;
+            const Cell& cell = cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(c)];
             const int right = cellRight_[static_cast<std::size_t>(c)];
-            painter.drawText(QPoint(right - metrics.horizontalAdvance(text), y), text);
+            if (cell.glyphs.isEmpty()) {
+                painter.drawText(QPoint(right - metrics.horizontalAdvance(cell.text), y),
+                                 cell.text);
+            } else {
+                painter.drawGlyphRun(QPointF(right - cell.width, y), cell.glyphs);
+            }
         }
     }
 }

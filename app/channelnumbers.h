@@ -7,12 +7,16 @@
 // repaints one rectangle instead of twenty-one labels, which matters at many changes a second.
 
 #include <QFont>
+#include <QGlyphRun>
 #include <QPalette>
 #include <QPixmap>
+#include <QRawFont>
 #include <QString>
 #include <QWidget>
 
 #include <array>
+
+class QPainter;
 
 namespace pelorin {
 
@@ -34,6 +38,11 @@ public:
     // The whole table as a sentence, for screen readers.
     [[nodiscard]] QString spokenText() const;
 
+    // Draws `text` in the table's digits, ending at `right` on the baseline `baseline`, as
+    // QPainter::drawText() would, but without laying the text out anew each time.
+    void drawDigits(QPainter& painter, const QString& text, int right, int baseline) const;
+    [[nodiscard]] const QFont& digitsFont() const { return digits_; }
+
     [[nodiscard]] QSize sizeHint() const override;
     [[nodiscard]] QSize minimumSizeHint() const override { return sizeHint(); }
 
@@ -42,14 +51,25 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // One cell as drawn: its text, and for texts of plain characters the font has, the
+    // glyphs and their places, found once per text instead of once per paint.
+    struct Cell {
+        QString text;
+        QGlyphRun glyphs;
+        int width = 0;
+    };
     void layOut();
+    void setCell(Cell& cell, const QString& text) const;
+    [[nodiscard]] QRect cellRect(int row, int column) const;
     void renderBackground();
     [[nodiscard]] QString rowName(int row) const;
     [[nodiscard]] QString columnName(int column) const;
 
-    std::array<std::array<QString, kColumns>, kRows> cells_;
+    std::array<std::array<Cell, kColumns>, kRows> cells_;
     QFont digits_;  // fixed width
-    // Geometry, from the fonts: where each column's right edge is, and the rows' baselines.
+    QRawFont digitsRaw_;
+    // Geometry, from the fonts: where each column's edges are, and the rows' baselines.
+    std::array<int, kColumns> cellLeft_{};
     std::array<int, kColumns> cellRight_{};
     int headerHeight_ = 0;
     int rowHeight_ = 0;

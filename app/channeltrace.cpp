@@ -6,6 +6,8 @@
 #include <QPalette>
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 
 namespace pelorin {
 
@@ -44,24 +46,94 @@ QSize ChannelTrace::minimumSizeHint() const {
 }
 
 void ChannelTrace::addSample(std::int64_t ms, const std::array<int, 6>& values) {
-    samples_.push_back({ms, values});
-    if (samples_.size() > kMaxSamples)
+    if (!samples_.empty())
+        ms = std::max(ms, samples_.back().ms);
+    samples_.push_back({ms, values, static_cast<double>(ms)});
+    placeRun(samples_.size() - 1);
+    // The lines change from the sample before this one's run on: that run may just have been
+    // spread anew.
+    const auto first = std::find_if(samples_.rbegin(), samples_.rend(),
+                                    [ms](const Sample& sample) { return sample.ms != ms; });
+    staleAfterMs_ =
+        std::min(staleAfterMs_, first == samples_.rend() ? samples_.front().at : first->at);
+    if (samples_.size() > kMaxSamples) {
         samples_.pop_front();
+        placeRun(0);
+        staleBeforeMs_ = std::max(staleBeforeMs_, samples_.front().at);
+    }
 }
 
 void ChannelTrace::setNow(std::int64_t ms) {
     now_ = ms;
     dropOld();
+    if (slotTile_.empty() || shownColumn_ == kNoTile) {
+        update();  // not painted yet, or too small to show lines
+        return;
+    }
+    const bool stale = staleAfterMs_ != std::numeric_limits<double>::infinity() ||
+                       staleBeforeMs_ != -std::numeric_limits<double>::infinity();
+    // Scrolled by a pixel with a line anywhere in view before or after: the picture moves.
+    // Without lines in view, the empty grid stays as it is.
+    const std::int64_t column = nowColumn();
+    const auto width = static_cast<std::int64_t>(plot_.width());
+    const bool moved =
+        column != shownColumn_ && !samples_.empty() &&
+        samples_.back().at * xPerMs_ >=
+            static_cast<double>(std::min(column, shownColumn_) - width - 2 * kTileWidth);
+    if (stale || moved)
+        update(plot_.toAlignedRect().adjusted(0, 0, 1, 1));
 }
 
 void ChannelTrace::clear() {
     samples_.clear();
+    invalidateTiles();
+    update();
 }
 
 void ChannelTrace::dropOld() {
     // Keep one sample left of the edge, so the lines run to the edge instead of stopping short.
-    while (samples_.size() > 1 && samples_[1].ms < now_ - kSpanMs)
+    bool dropped = false;
+    while (samples_.size() > 1 && samples_[1].ms < now_ - kSpanMs) {
         samples_.pop_front();
+        dropped = true;
+    }
+    if (dropped) {
+        placeRun(0);
+        staleBeforeMs_ = std::max(staleBeforeMs_, samples_.front().at);
+    }
+}
+
+void ChannelTrace::placeRun(std::size_t last) {
+    // Frames that waited in the line's buffer arrive together and carry one time; drawn at it,
+    // every line would climb in steps. Each run of equal times is spread evenly over the time
+    // since the run before it (at most kMaxSpreadMs), which is when those frames were sent.
+    if (last >= samples_.size())
+        return;
+    const std::int64_t ms = samples_[last].ms;
+    std::size_t begin = last;
+    while (begin > 0 && samples_[begin - 1].ms == ms)
+        --begin;
+    std::size_t end = last + 1;
+    while (end < samples_.size() && samples_[end].ms == ms)
+        ++end;
+    const auto at = static_cast<double>(ms);
+    const double before = begin == 0 ? at : static_cast<double>(samples_[begin - 1].ms);
+    const double span = std::min(at - before, kMaxSpreadMs);
+    const auto count = static_cast<double>(end - begin);
+    for (std::size_t j = begin; j < end; ++j)
+        samples_[j].at = at - span * (static_cast<double>(end - 1 - j) / count);
+}
+
+void ChannelTrace::invalidateTiles() {
+    std::fill(slotTile_.begin(), slotTile_.end(), kNoTile);
+    staleAfterMs_ = std::numeric_limits<double>::infinity();
+    staleBeforeMs_ = -std::numeric_limits<double>::infinity();
+}
+
+std::int64_t ChannelTrace::nowColumn() const {
+    // Whole columns, so that the tiles move by whole pixels; rounded up, so the newest sample
+    // is never right of the edge.
+    return static_cast<std::int64_t>(std::ceil(static_cast<double>(now_) * xPerMs_));
 }
 
 void ChannelTrace::renderBackground() {
@@ -83,9 +155,20 @@ void ChannelTrace::renderBackground() {
     // Room above for half a label, below for the seconds.
     plot_ = QRectF(area.left() + labelWidth, area.top() + metrics.height() / 2.0,
                    area.width() - labelWidth - 6, area.height() - metrics.height() * 1.5 - 4.0);
+    slotTile_.clear();
     if (plot_.width() < 2 || plot_.height() < 2)
         return;
     const double xPerMs = plot_.width() / static_cast<double>(kSpanMs);
+    xPerMs_ = xPerMs;
+    // Enough slots for every tile the plot shows at once, plus one coming in at the right.
+    tilesTop_ = static_cast<int>(std::floor(plot_.top()));
+    tilesHeight_ = static_cast<int>(std::ceil(plot_.bottom())) + 2 - tilesTop_;
+    const auto slotCount = static_cast<int>(plot_.width()) / kTileWidth + 3;
+    tiles_ = QImage(QSize(slotCount * kTileWidth, tilesHeight_) * ratio,
+                    QImage::Format_ARGB32_Premultiplied);
+    tiles_.setDevicePixelRatio(ratio);
+    slotTile_.assign(static_cast<std::size_t>(slotCount), kNoTile);
+    invalidateTiles();
 
     const QColor grid = palette().color(QPalette::Mid);
     const QColor text = palette().color(QPalette::Text);
@@ -126,57 +209,128 @@ double ChannelTrace::yOf(double percent) const {
     return plot_.center().y() - std::clamp(percent, -kScalePercent, kScalePercent) * yPerPercent;
 }
 
+namespace {
+
+// Division and remainder that round towards minus infinity, for columns before time 0.
+std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
+    return a / b - ((a % b != 0 && (a < 0) != (b < 0)) ? 1 : 0);
+}
+
+}  // namespace
+
 void ChannelTrace::paintEvent(QPaintEvent*) {
     // The grid and its labels change only with the size, font or colours: drawn once, then
-    // copied; each paint draws only the lines.
+    // copied. The lines are copied from their tiles, and only tiles with new data are drawn.
     if (backgroundFor_.size != size() || backgroundFor_.font != font() ||
         backgroundFor_.palette != palette()) {
         renderBackground();
     }
     QPainter painter(this);
     painter.drawPixmap(0, 0, background_);
-    if (samples_.empty() || plot_.width() < 2 || plot_.height() < 2)
+    if (slotTile_.empty())
         return;
 
-    const double xPerMs = plot_.width() / static_cast<double>(kSpanMs);
+    const std::int64_t column = nowColumn();
+    shownColumn_ = column;
+    const auto slotCount = static_cast<std::int64_t>(slotTile_.size());
+    const std::int64_t staleAfter =
+        staleAfterMs_ == std::numeric_limits<double>::infinity()
+            ? std::numeric_limits<std::int64_t>::max()
+            : static_cast<std::int64_t>(std::floor(staleAfterMs_ * xPerMs_)) - 2;
+    const std::int64_t staleBefore =
+        staleBeforeMs_ == -std::numeric_limits<double>::infinity()
+            ? std::numeric_limits<std::int64_t>::min()
+            : static_cast<std::int64_t>(std::ceil(staleBeforeMs_ * xPerMs_)) + 2;
+    for (std::int64_t& tile : slotTile_) {
+        if (tile != kNoTile &&
+            ((tile + 1) * kTileWidth > staleAfter || tile * kTileWidth <= staleBefore)) {
+            tile = kNoTile;
+        }
+    }
+    staleAfterMs_ = std::numeric_limits<double>::infinity();
+    staleBeforeMs_ = -std::numeric_limits<double>::infinity();
+
+    // The tiles in view: the plot's columns are column - width .. column.
+    const auto width = static_cast<std::int64_t>(plot_.width());
+    const std::int64_t firstTile = floorDiv(column - width - 1, kTileWidth);
+    const std::int64_t lastTile = floorDiv(column, kTileWidth);
+    auto slotOf = [slotCount](std::int64_t tile) {
+        return static_cast<std::size_t>(((tile % slotCount) + slotCount) % slotCount);
+    };
+    {
+        std::optional<QPainter> tilePainter;
+        for (std::int64_t tile = firstTile; tile <= lastTile; ++tile) {
+            const std::size_t slot = slotOf(tile);
+            if (slotTile_[slot] == tile)
+                continue;
+            if (!tilePainter) {
+                tilePainter.emplace(&tiles_);
+                tilePainter->setRenderHint(QPainter::Antialiasing);
+            }
+            renderTile(*tilePainter, tile, slot);
+            slotTile_[slot] = tile;
+        }
+    }
+
+    // Copy them in as few pieces as the ring allows: one, or two where it wraps.
     painter.setClipRect(plot_);
-    painter.setRenderHint(QPainter::Antialiasing);
-    placeSamples();
+    const qreal ratio = tiles_.devicePixelRatio();
+    std::int64_t tile = firstTile;
+    while (tile <= lastTile) {
+        const std::size_t slot = slotOf(tile);
+        const std::int64_t run =
+            std::min(lastTile - tile + 1, slotCount - static_cast<std::int64_t>(slot));
+        const double x = plot_.right() - static_cast<double>(column - tile * kTileWidth);
+        const auto runWidth = static_cast<double>(run * kTileWidth);
+        painter.drawImage(QRectF(x, tilesTop_, runWidth, tilesHeight_), tiles_,
+                          QRectF(static_cast<double>(slot) * kTileWidth * ratio, 0,
+                                 runWidth * ratio, tilesHeight_ * ratio));
+        tile += run;
+    }
+}
+
+void ChannelTrace::renderTile(QPainter& painter, std::int64_t tile, std::size_t slot) {
+    // A tile depends on nothing but the samples and the plot's size: wherever it lies in the
+    // ring and whenever it is drawn, it comes out the same.
+    const QRect area(static_cast<int>(slot) * kTileWidth, 0, kTileWidth, tilesHeight_);
+    painter.setClipRect(area);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(area, Qt::transparent);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+
+    // The samples whose lines can reach into the tile: those within it and a column around
+    // it, and one on either side.
+    const auto left = static_cast<double>(tile * kTileWidth);
+    const double fromMs = (left - 2.0) / xPerMs_;
+    const double toMs = (left + kTileWidth + 2.0) / xPerMs_;
+    auto begin = std::lower_bound(samples_.begin(), samples_.end(), fromMs,
+                                  [](const Sample& sample, double ms) { return sample.at < ms; });
+    auto end = std::upper_bound(begin, samples_.end(), toMs,
+                                [](double ms, const Sample& sample) { return ms < sample.at; });
+    if (begin != samples_.begin())
+        --begin;
+    if (end != samples_.end())
+        ++end;
+    if (end - begin < 2)
+        return;
+
+    painter.save();
+    painter.translate(area.left(), -tilesTop_);
     for (std::size_t channel = 0; channel < 6; ++channel) {
         points_.clear();
-        for (std::size_t i = 0; i < times_.size(); ++i) {
-            const double x = plot_.right() - (static_cast<double>(now_) - times_[i]) * xPerMs;
-            points_.append(QPointF(x, yOf(channelPercent(samples_[i].values[channel]))));
-        }
+        for (auto it = begin; it != end; ++it)
+            points_.append(
+                QPointF(it->at * xPerMs_ - left, yOf(channelPercent(it->values[channel]))));
         // Two one-pixel lines, one a pixel below the other: as easy to see as a line two
         // pixels wide, and they take the painter's fast path for thin lines; a wide pen costs
-        // it many times more, every tenth of a second.
+        // it many times more.
         painter.setPen(QPen(channelColour(static_cast<int>(channel)), 1.0));
         painter.drawPolyline(points_.constData(), static_cast<int>(points_.size()));
         painter.translate(0, 1);
         painter.drawPolyline(points_.constData(), static_cast<int>(points_.size()));
         painter.translate(0, -1);
     }
-}
-
-void ChannelTrace::placeSamples() {
-    // Frames that waited in the line's buffer arrive together and carry one time; drawn at it,
-    // every line would climb in steps. Each run of equal times is spread evenly over the time
-    // since the run before it (at most kMaxSpreadMs), which is when those frames were sent.
-    times_.clear();
-    std::size_t i = 0;
-    while (i < samples_.size() && samples_[i].ms <= now_) {
-        std::size_t end = i + 1;
-        while (end < samples_.size() && samples_[end].ms == samples_[i].ms)
-            ++end;
-        const double at = static_cast<double>(samples_[i].ms);
-        const double before = i == 0 ? at : static_cast<double>(samples_[i - 1].ms);
-        const double span = std::min(at - before, kMaxSpreadMs);
-        const auto count = static_cast<double>(end - i);
-        for (std::size_t j = i; j < end; ++j)
-            times_.push_back(at - span * (static_cast<double>(end - 1 - j) / count));
-        i = end;
-    }
+    painter.restore();
 }
 
 }  // namespace pelorin

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPalette>
 #include <QPixmap>
 #include <QPointF>
@@ -15,6 +16,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <limits>
 #include <vector>
 
 namespace pelorin {
@@ -37,9 +39,11 @@ public:
 
     explicit ChannelTrace(QWidget* parent = nullptr);
 
-    // One frame's channel values (word - 1512) at `ms` on the caller's clock.
+    // One frame's channel values (word - 1512) at `ms` on the caller's clock. A time before the
+    // previous sample's counts as the previous sample's.
     void addSample(std::int64_t ms, const std::array<int, 6>& values);
-    // The time at the right edge; older samples scroll left and out.
+    // The time at the right edge; older samples scroll left and out. Repaints only when the
+    // picture moves by a pixel or has new lines.
     void setNow(std::int64_t ms);
     void clear();
     [[nodiscard]] std::size_t sampleCount() const { return samples_.size(); }
@@ -54,20 +58,26 @@ private:
     struct Sample {
         std::int64_t ms = 0;
         std::array<int, 6> values{};
+        double at = 0;  // where on the time axis it is drawn (see placeRun())
     };
     void dropOld();
+    void placeRun(std::size_t last);
     void renderBackground();
     [[nodiscard]] double yOf(double percent) const;
-    void placeSamples();
+    [[nodiscard]] std::int64_t nowColumn() const;
+    void invalidateTiles();
+    void renderTile(QPainter& painter, std::int64_t tile, std::size_t slot);
 
     // More samples than any real line delivers in ten seconds; beyond it the oldest go.
     static constexpr std::size_t kMaxSamples = 8192;
     static constexpr double kMaxSpreadMs = 250.0;
+    // The lines are kept as tiles of this many columns of the time axis, each drawn from the
+    // samples alone; scrolling moves the tiles, and only the tiles new data touches are drawn.
+    static constexpr int kTileWidth = 32;
+    static constexpr std::int64_t kNoTile = std::numeric_limits<std::int64_t>::min();
 
     std::deque<Sample> samples_;
     std::int64_t now_ = 0;
-    // Reused by every paint: the samples' places on the time axis, and one channel's line.
-    std::vector<double> times_;
     QPixmap background_;  // the grid and its labels
     struct {
         QSize size;
@@ -75,7 +85,18 @@ private:
         QPalette palette;
     } backgroundFor_;
     QRectF plot_;  // where the lines go, inside the labels
-    QVector<QPointF> points_;
+    double xPerMs_ = 0;
+    // The tiles: a ring of slots in one transparent image, column c of the time axis (ms times
+    // xPerMs_) in tile c / kTileWidth, tile t in slot t modulo the slot count.
+    QImage tiles_;
+    int tilesTop_ = 0;     // the widget row of the image's first row
+    int tilesHeight_ = 0;  // in logical pixels
+    std::vector<std::int64_t> slotTile_;
+    // Tiles that reach right of this time, or left of the second, must be drawn again.
+    double staleAfterMs_ = std::numeric_limits<double>::infinity();
+    double staleBeforeMs_ = -std::numeric_limits<double>::infinity();
+    std::int64_t shownColumn_ = kNoTile;  // nowColumn() at the last paint
+    QVector<QPointF> points_;             // reused: one channel's line in one tile
 };
 
 }  // namespace pelorin

@@ -280,10 +280,9 @@ void MonitorWindow::refresh() {
         refreshHealth(now);
         refreshRecording();
     }
-    if (!paused_ && refreshCount_ % kTraceEveryRefreshes == 0) {
-        trace_->setNow(now);
-        trace_->update();
-    }
+    if (!paused_ && refreshCount_ % kTraceEveryRefreshes == 0)
+        trace_->setNow(now);  // repaints what has moved
+
     ++refreshCount_;
 }
 

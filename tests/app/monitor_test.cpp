@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -16,11 +17,13 @@
 #include <sys/resource.h>
 
 #include <atomic>
+#include <cmath>
 #include <csignal>
 #include <memory>
 #include <optional>
 #include <vector>
 
+#include "app/channelnumbers.h"
 #include "app/channeltrace.h"
 #include "app/linkhealth.h"
 #include "app/maindialog.h"
@@ -356,6 +359,112 @@ TEST(LinkHealthTest, GoodFramesSeenOnlyInTheTotals_CountAsArrivingAtTheSample) {
     health.goodFrameAt(130);  // told exactly: that time wins over the next sample's
     health.sample(150, {13, 0, 0});
     EXPECT_EQ(health.msSinceLastGood(160), 30);
+}
+
+// The trace keeps its lines as tiles and draws only what new samples touch; whatever the
+// order of samples, paints, pauses and resizes, the picture must be the one a trace given
+// all the samples at once draws.
+TEST(ChannelTraceTest, DrawnBitByBit_EqualsDrawnAtOnce_PixelForPixel) {
+    struct Frame {
+        std::int64_t ms;
+        std::array<int, 6> values;
+    };
+    std::vector<Frame> fed;
+    ChannelTrace live;
+    live.resize(520, 260);
+    auto feed = [&](std::int64_t ms, std::int64_t sentMs) {
+        std::array<int, 6> values{};
+        double period = 150.0;
+        for (int& value : values) {
+            value = static_cast<int>(
+                std::lround(600.0 * std::sin(static_cast<double>(sentMs) / period)));
+            period += 70.0;
+        }
+        fed.push_back({ms, values});
+        live.addSample(ms, values);
+    };
+    auto expectSameAsFresh = [&](std::int64_t now) {
+        ChannelTrace fresh;
+        fresh.resize(live.size());
+        for (const Frame& frame : fed)
+            fresh.addSample(frame.ms, frame.values);
+        fresh.setNow(now);
+        const QImage expected = fresh.grab().toImage();
+        ChannelTrace empty;
+        empty.resize(live.size());
+        ASSERT_TRUE(fed.empty() || expected != empty.grab().toImage()) << "no lines drawn";
+        EXPECT_TRUE(live.grab().toImage() == expected) << "at " << now << " ms";
+    };
+    // Frames every 20 ms; some wait in the line and arrive together with a later one, and
+    // such a bunch may be split by a paint (its last frames come after it, with its time).
+    std::int64_t sent = 0;
+    std::vector<std::int64_t> held;
+    auto run = [&](std::int64_t fromMs, std::int64_t toMs) {
+        for (std::int64_t now = fromMs; now <= toMs; now += 100) {
+            for (; sent <= now; sent += 20) {
+                if (sent % 260 < 80) {
+                    held.push_back(sent);
+                    continue;
+                }
+                for (std::size_t i = 0; i < held.size(); ++i) {
+                    feed(sent, held[i]);
+                    if (i == held.size() / 2 && sent == now) {
+                        live.setNow(now);
+                        (void)live.grab();
+                    }
+                }
+                held.clear();
+                feed(sent, sent);
+            }
+            live.setNow(now);
+            if (now % 1700 == 0 || now == toMs)
+                expectSameAsFresh(now);
+            else
+                (void)live.grab();
+        }
+    };
+    run(1000, 14000);  // more than the ten seconds shown: the oldest scroll out
+    live.resize(611, 233);
+    run(14100, 16000);
+    sent = 19000;  // three seconds of nothing, as when paused
+    run(19000, 21000);
+    fed.clear();
+    live.clear();
+    run(21100, 23000);
+}
+
+// The table draws its changing digits from glyphs found once; the result must be what
+// drawText() gives, for every kind of text a cell can hold in any language.
+TEST(ChannelNumbersTest, DigitsFromGlyphs_LookAsDrawnText) {
+    ChannelNumbers numbers;
+    const QString texts[] = {
+        QStringLiteral("1512"),
+        QStringLiteral("+419"),
+        QStringLiteral("-967"),
+        QStringLiteral("+81.8 %"),
+        QStringLiteral("-188.9 %"),
+        QStringLiteral("+12504.5 %"),
+        QStringLiteral("12,5\u00a0%"),  // a comma and a no-break space
+        QStringLiteral("%12.5"),
+        QStringLiteral("\u2013"),                           // nothing yet
+        QStringLiteral("\u0663\u0664\u066b\u0665 \u066a"),  // Arabic-Indic digits
+    };
+    for (const QString& text : texts) {
+        auto draw = [&](auto&& how) {
+            QImage image(160, 40, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            painter.setPen(Qt::black);
+            how(painter);
+            return image;
+        };
+        const QImage fast = draw([&](QPainter& p) { numbers.drawDigits(p, text, 140, 28); });
+        const QImage slow = draw([&](QPainter& p) {
+            p.setFont(numbers.digitsFont());
+            p.drawText(QPoint(140 - QFontMetrics(p.font()).horizontalAdvance(text), 28), text);
+        });
+        EXPECT_TRUE(fast == slow) << text.toStdString();
+    }
 }
 
 }  // namespace
