@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/livedisplay.h"
 
+#include <QBackingStore>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWindow>
 
 #include <algorithm>
 #include <cstdint>
@@ -152,8 +154,8 @@ void ChannelDisplay::setFollowing(bool following) {
         deferred_.stop();
 }
 
-ChannelDisplay::BarLengths ChannelDisplay::barLengths(int width) const {
-    const std::array<int, 6>& channels = channels_();
+ChannelDisplay::BarLengths ChannelDisplay::barLengths(const std::array<int, 6>& channels,
+                                                      int width) {
     BarLengths lengths{};
     for (std::size_t i = 0; i < lengths.size(); ++i)
         lengths[i] = displayOffset(channels[i], width);
@@ -171,21 +173,98 @@ void ChannelDisplay::showNews() {
     repaintIfChanged();
 }
 
-void ChannelDisplay::repaintIfChanged() {
-    if (!following_ || (painted_ && *painted_ == barLengths(width())))
-        return;
-    sinceRepaint_.start();
-    update();
+QRegion ChannelDisplay::changedArea(const BarLengths& from, const BarLengths& to) const {
+    const int c = width() / 2;
+    QRegion area;
+    for (std::size_t i = 0; i < from.size(); ++i) {
+        if (from[i] == to[i])
+            continue;
+        // A bar covers the columns from the centre up to its end; the ones that differ lie
+        // between the two ends (the centre among them when the bar changes sides).
+        const int left = c + std::min(from[i], to[i]);
+        const int right = c + std::max(from[i], to[i]);
+        area += QRect(left, kRowPitch * static_cast<int>(i), right - left + 1, kBarRows);
+    }
+    // Bars longer than half the width end outside the display.
+    return area.intersected(rect());
 }
 
-void ChannelDisplay::paintEvent(QPaintEvent* /*event*/) {
+void ChannelDisplay::repaintIfChanged() {
+    if (!following_)
+        return;
+    QRegion changed = rect();
+    if (shown_ && shownWidth_ == width())
+        changed = changedArea(barLengths(*shown_, width()), barLengths(channels_(), width()));
+    if (changed.isEmpty())
+        return;
+    sinceRepaint_.start();
+    // At once, not at the next turn of the event loop: what is drawn is what the area was
+    // worked out from, and no wake-up is needed for it.
+    if (!drawOntoScreen(changed))
+        repaint(changed);
+    emit newsShown();
+}
+
+bool ChannelDisplay::drawOntoScreen(const QRegion& changed) {
+    QWidget* top = window();
+    QWindow* handle = top->windowHandle();
+    QBackingStore* store = backingStore();
+    if (!isVisible() || !updatesEnabled() || handle == nullptr || !handle->isExposed() ||
+        store == nullptr || store->window() != handle || devicePixelRatio() != 1.0)
+        return false;
+    const QPoint offset = mapTo(top, QPoint());
+    const QRegion area = changed.translated(offset);
+    store->beginPaint(area);
+    // The window's pixels, as 32-bit words that hold the same opaque colours as frame_.
+    auto* pixels = dynamic_cast<QImage*>(store->paintDevice());
+    const bool usable = pixels != nullptr && pixels->devicePixelRatio() == 1.0 &&
+                        (pixels->format() == QImage::Format_RGB32 ||
+                         pixels->format() == QImage::Format_ARGB32_Premultiplied ||
+                         pixels->format() == QImage::Format_ARGB32);
+    if (usable) {
+        shown_ = channels_();
+        shownWidth_ = width();
+        renderFrame();
+        uchar* bits = pixels->bits();
+        for (const QRect& rect : changed) {
+            const QRect target = rect.translated(offset).intersected(pixels->rect());
+            for (int y = target.top(); y <= target.bottom(); ++y) {
+                const auto* from =
+                    reinterpret_cast<const QRgb*>(frame_.constScanLine(y - offset.y())) +
+                    (target.left() - offset.x());
+                auto* to = reinterpret_cast<QRgb*>(bits + pixels->bytesPerLine() * y);
+                std::copy(from, from + target.width(), to + target.left());
+            }
+        }
+    }
+    store->endPaint();
+    if (usable)
+        store->flush(area, handle);
+    return usable;
+}
+
+void ChannelDisplay::renderFrame() {
     if (frame_.size() != size())
         frame_ = QImage(size(), QImage::Format_RGB32);
-    const std::array<int, 6>& channels = channels_();
-    renderChannelDisplay(frame_, channels);
-    painted_ = barLengths(width());
+    renderChannelDisplay(frame_, *shown_);
+}
+
+void ChannelDisplay::paintEvent(QPaintEvent* event) {
+    // Newer values than the screen shows are drawn when the paint reaches every pixel they
+    // change; a paint of some other part (one the window system asked for) draws what the
+    // rest of the screen shows, so that the two agree.
+    const std::array<int, 6>& newest = channels_();
+    if (!shown_ || shownWidth_ != width() ||
+        changedArea(barLengths(*shown_, width()), barLengths(newest, width()))
+            .subtracted(event->region())
+            .isEmpty()) {
+        shown_ = newest;
+        shownWidth_ = width();
+    }
+    renderFrame();
     QPainter painter(this);
-    painter.drawImage(0, 0, frame_);
+    for (const QRect& rect : event->region())
+        painter.drawImage(rect.topLeft(), frame_, rect);
 }
 
 }  // namespace pelorin

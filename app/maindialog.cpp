@@ -70,18 +70,25 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, QWidget* parent)
     systemMenu_->insertItem(1, kMonitorCommand, tr("Monitor…"), QKeySequence(Qt::CTRL | Qt::Key_M));
     systemMenu_->insertSeparator(2);
 
-    // The display repaints when a frame changes what it shows, no more often than every
-    // 10 ms, and not at all while nothing changes.
-    connect(this, &MainDialog::liveFrameReceived, channelDisplay_, &ChannelDisplay::showNews);
-
-    // Everything the serial control reports arrives on this thread.
-    serial_->setReceiveHandler([this](CommEvent event) { session_.onReceive(event); });
+    // Everything the serial control reports arrives on this thread. Frames that arrive
+    // together are shown together: the display hears of news once, after the last of them,
+    // and repaints when that changed what it shows, no more often than every 10 ms, and not
+    // at all while nothing changes.
+    serial_->setReceiveHandler([this](CommEvent event) {
+        liveNews_ = false;
+        session_.onReceive(event);
+        if (std::exchange(liveNews_, false))
+            channelDisplay_->showNews();
+    });
     // A line that keeps failing gives one message that counts the errors, not a box for each.
     serialErrors_ = new SerialErrorReporter(this);
     serial_->setErrorHandler(
         [this](const std::string& text) { serialErrors_->report(fromStd(text)); });
     session_.onSettingsUnpacked = [this]() { updateCurveButtons(); };
-    session_.onLiveFrame = [this]() { emit liveFrameReceived(); };
+    session_.onLiveFrame = [this]() {
+        liveNews_ = true;
+        emit liveFrameReceived();
+    };
     // The port the transmitter answers on is the one start-up tries first next time.
     session_.onPortAnswered = [this]() {
         if (portMemory_.remember)

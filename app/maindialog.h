@@ -164,6 +164,7 @@ private:
 
     std::unique_ptr<SerialControl> serial_;
     Session session_;
+    bool liveNews_ = false;  // a live frame arrived in the receive pass under way
 
     std::unique_ptr<TypeDialog> typeDialog_;
     std::unique_ptr<HelpDialog> helpDialog_;

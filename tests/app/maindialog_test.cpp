@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QTest>
 
 #include <string>
@@ -67,7 +68,7 @@ TEST_F(MainWindowTest, StartUpWithoutPort_ShowsErrorAndStillRunsDisplay) {
     fake->openableDevices.clear();
     window->session().userSelect = 1;
     runWindow([&](MainDialog& w) {
-        QTRY_COMPARE(messages.messages.size(), 1);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return messages.messages.size() == 1; }));
         EXPECT_EQ(messages.messages.first().toStdString(),
                   std::string(testing::FakeSerialControl::kNoDeviceText));
         EXPECT_EQ(fake->commPort(), 21);
@@ -85,12 +86,12 @@ Bytes liveFrame(const std::array<int, 6>& channels) {
     return Bytes(frame.begin(), frame.end());
 }
 
-// Counted, not timed: a frame that leaves every bar as long as it was costs no paint, a frame
-// that changes one costs exactly one, and several that arrive together cost one that shows
-// the last of them, as the display would have drawn it at any time.
+// Counted, not timed: a frame that leaves every bar as long as it was costs no repaint, a
+// frame that changes one costs exactly one, and several that arrive together cost one that
+// shows the last of them, as the display would have drawn it at any time.
 TEST_F(MainWindowTest, Display_RepaintsOnceForNewsAndNeverForFramesThatChangeNothing) {
-    int paints = 0;
     runWindow([&](MainDialog& w) {
+        int paintEvents = 0;
         struct Counter : QObject {
             int& count;
             explicit Counter(int& c) : count(c) {}
@@ -99,7 +100,7 @@ TEST_F(MainWindowTest, Display_RepaintsOnceForNewsAndNeverForFramesThatChangeNot
                     ++count;
                 return false;
             }
-        } counter(paints);
+        } counter(paintEvents);
         ChannelDisplay* display = w.channelDisplay();
         // The first paint comes with the window; let it and the repaint interval pass.
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
@@ -107,8 +108,10 @@ TEST_F(MainWindowTest, Display_RepaintsOnceForNewsAndNeverForFramesThatChangeNot
         const auto settle = [] { QTest::qWait(3 * kDisplayRepaintIntervalMs); };
         settle();
         display->installEventFilter(&counter);
+        int paints = 0;
+        QObject::connect(display, &ChannelDisplay::newsShown, display, [&] { ++paints; });
         settle();
-        ASSERT_EQ(paints, 0) << "the display repaints while nothing arrives";
+        ASSERT_EQ(paints + paintEvents, 0) << "the display repaints while nothing arrives";
 
         // Values smaller than one pixel leave every bar at zero length.
         fake->deliver(liveFrame({1, -2, 3, 0, -3, 2}));
@@ -132,6 +135,58 @@ TEST_F(MainWindowTest, Display_RepaintsOnceForNewsAndNeverForFramesThatChangeNot
         QImage expected(display->size(), QImage::Format_RGB32);
         renderChannelDisplay(expected, {-400, 120, 0, 0, 0, -1512});
         EXPECT_EQ(display->grab().toImage().convertToFormat(QImage::Format_RGB32), expected);
+    });
+}
+
+// Whatever way the repaints are split (only the bars that changed, partial exposures by the
+// window system, news held back by the repaint interval, frames that arrive together, bars
+// that end outside the display), the screen ends as a full drawing of the last frame.
+TEST_F(MainWindowTest, Display_ScreenEndsAsAFullDrawingOfTheLastFrame) {
+    using Channels = std::array<int, 6>;
+    struct Step {
+        std::vector<Channels> passes;  // each arrives on its own, at once after the previous
+        bool together;                 // all in one piece instead
+        bool exposeLeft;               // the window system repaints the left third meanwhile
+    };
+    const Step steps[] = {
+        {{{400, -400, 0, 120, -120, 7}}, false, false},
+        {{{-400, 400, 3, 120, -120, 7}}, false, false},  // sides change
+        {{{-1512, 588, 0, 0, 0, 0}}, false, false},      // past both edges
+        {{{10, 20, 30, 40, 50, 60}, {-60, -50, -40, -30, -20, -10}}, true, false},
+        {{{300, 0, -300, 0, 300, 0}, {-300, 2, 300, 5, -300, 9}}, false, true},
+        {{{-200, 0, 0, 0, 0, 0}, {-200, 1, 1, 1, 1, 1}, {200, 0, 0, 0, 0, 0}}, false, true},
+    };
+    runWindow([&](MainDialog& w) {
+        ChannelDisplay* display = w.channelDisplay();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+        const QPoint at = display->mapTo(&w, QPoint());
+        const auto onScreen = [&] {
+            return w.screen()
+                ->grabWindow(w.winId(), at.x(), at.y(), display->width(), display->height())
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32);
+        };
+        for (const Step& step : steps) {
+            if (step.together) {
+                Bytes piece;
+                for (const Channels& c : step.passes) {
+                    const Bytes frame = liveFrame(c);
+                    piece.insert(piece.end(), frame.begin(), frame.end());
+                }
+                fake->deliver(piece);
+            } else {
+                for (const Channels& c : step.passes)
+                    fake->deliver(liveFrame(c));
+            }
+            if (step.exposeLeft)
+                display->update(0, 0, display->width() / 3, display->height());
+            QImage expected(display->size(), QImage::Format_RGB32);
+            renderChannelDisplay(expected, step.passes.back());
+            EXPECT_TRUE(QTest::qWaitFor([&] { return onScreen() == expected; }))
+                << "after the frame ending with CH1 " << step.passes.back()[0];
+            QTest::qWait(2 * kDisplayRepaintIntervalMs);
+            EXPECT_EQ(onScreen(), expected) << "the screen changed again with nothing new";
+        }
     });
 }
 
@@ -327,7 +382,8 @@ TEST_F(MainWindowTest, EditorConfirmedWhilePortClosed_ShowsTheControlsError) {
 TEST_F(MainWindowTest, PortVanishing_IsReportedOnceAndSettingReopensIt) {
     runWindow([&](MainDialog&) {
         fake->loseDevice("COM3 (/dev/fake3) has gone away.");
-        QTRY_COMPARE(messages.messages, QStringList{"COM3 (/dev/fake3) has gone away."});
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !messages.messages.isEmpty(); }));
+        EXPECT_EQ(messages.messages, QStringList{"COM3 (/dev/fake3) has gone away."});
         fake->clearCalls();
         clickThrough<QDialog>(1025, [](QDialog* d) { d->reject(); });
         EXPECT_TRUE(fake->portOpen());
