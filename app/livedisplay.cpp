@@ -25,15 +25,17 @@ constexpr QRgb kInk = qRgb(0, 0, 0);  // every line is solid black, one pixel wi
 
 // A pen on an RGB32 image: a current position, and lines from it that stop one pixel short of
 // their end point, which then becomes the current position. The display only draws horizontal
-// and vertical lines. Whatever falls outside the image is clipped.
+// and vertical lines. Whatever falls outside `area` (a rectangle within the image) is clipped.
 class Pen {
 public:
     // Takes the pixels once: every QImage::scanLine() call would check for sharing again.
-    explicit Pen(QImage& image)
+    Pen(QImage& image, const QRect& area)
         : bits_(image.bits()),
           stride_(image.bytesPerLine()),
-          w_(image.width()),
-          h_(image.height()) {}
+          left_(area.left()),
+          top_(area.top()),
+          right_(area.right()),
+          bottom_(area.bottom()) {}
 
     void moveTo(int x, int y) {
         x_ = x;
@@ -56,10 +58,10 @@ public:
 
 private:
     void horizontal(int y, int first, int last) {
-        if (y < 0 || y >= h_)
+        if (y < top_ || y > bottom_)
             return;
-        first = std::max(first, 0);
-        last = std::min(last, w_ - 1);
+        first = std::max(first, left_);
+        last = std::min(last, right_);
         if (first > last)
             return;
         QRgb* row = pixelRow(y);
@@ -67,10 +69,10 @@ private:
     }
 
     void vertical(int x, int first, int last) {
-        if (x < 0 || x >= w_)
+        if (x < left_ || x > right_)
             return;
-        first = std::max(first, 0);
-        last = std::min(last, h_ - 1);
+        first = std::max(first, top_);
+        last = std::min(last, bottom_);
         for (int y = first; y <= last; ++y)
             pixelRow(y)[x] = kInk;
     }
@@ -79,8 +81,10 @@ private:
 
     uchar* bits_;
     qsizetype stride_;
-    int w_;
-    int h_;
+    int left_;
+    int top_;
+    int right_;
+    int bottom_;
     int x_ = 0;
     int y_ = 0;
 };
@@ -100,16 +104,20 @@ int displayOffset(int value, int width) {
     return value / displayScaleDivisor(width);
 }
 
-void renderChannelDisplay(QImage& image, const std::array<int, 6>& channels) {
+void renderChannelDisplay(QImage& image, const std::array<int, 6>& channels, const QRect& area) {
     const int w = image.width();
     const int h = image.height();
-    if (w <= 0 || h <= 0)
+    const QRect clip = area.isNull() ? image.rect() : area.intersected(image.rect());
+    if (clip.isEmpty())
         return;
     if (image.format() != QImage::Format_RGB32)
         image = image.convertToFormat(QImage::Format_RGB32);
 
-    image.fill(kDisplayBackground);
-    Pen pen(image);
+    for (int y = clip.top(); y <= clip.bottom(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        std::fill(row + clip.left(), row + clip.right() + 1, kDisplayBackground);
+    }
+    Pen pen(image, clip);
     const int c = w / 2;
 
     for (const int marker :
@@ -224,9 +232,9 @@ bool ChannelDisplay::drawOntoScreen(const QRegion& changed) {
     if (usable) {
         shown_ = channels_();
         shownWidth_ = width();
-        renderFrame();
         uchar* bits = pixels->bits();
         for (const QRect& rect : changed) {
+            renderFrame(rect);
             const QRect target = rect.translated(offset).intersected(pixels->rect());
             for (int y = target.top(); y <= target.bottom(); ++y) {
                 const auto* from =
@@ -243,10 +251,10 @@ bool ChannelDisplay::drawOntoScreen(const QRegion& changed) {
     return usable;
 }
 
-void ChannelDisplay::renderFrame() {
+void ChannelDisplay::renderFrame(const QRect& area) {
     if (frame_.size() != size())
         frame_ = QImage(size(), QImage::Format_RGB32);
-    renderChannelDisplay(frame_, *shown_);
+    renderChannelDisplay(frame_, *shown_, area);
 }
 
 void ChannelDisplay::paintEvent(QPaintEvent* event) {
@@ -261,10 +269,11 @@ void ChannelDisplay::paintEvent(QPaintEvent* event) {
         shown_ = newest;
         shownWidth_ = width();
     }
-    renderFrame();
     QPainter painter(this);
-    for (const QRect& rect : event->region())
+    for (const QRect& rect : event->region()) {
+        renderFrame(rect);
         painter.drawImage(rect.topLeft(), frame_, rect);
+    }
 }
 
 }  // namespace pelorin

@@ -33,8 +33,10 @@ inline constexpr QRgb kDisplayBackground = qRgb(74, 225, 82);
 // Draws the whole display into `image` (any size, format RGB32): background, the four marker
 // lines at +-420 and +-400 units, and for each channel its box, centre line and bar. Lines are
 // drawn the way the display's lines have always been drawn: from the start point up to, but not
-// including, the end point.
-void renderChannelDisplay(QImage& image, const std::array<int, 6>& channels);
+// including, the end point. Given an `area`, only the pixels inside it are drawn, just as the
+// whole drawing has them; the rest of the image is left as it is.
+void renderChannelDisplay(QImage& image, const std::array<int, 6>& channels,
+                          const QRect& area = QRect());
 
 // The display repaints at most once per this many milliseconds; news that comes sooner is
 // drawn when the interval is over.
@@ -82,13 +84,13 @@ private:
     // False, and nothing drawn, where the store is not a plain 32-bit image of the window
     // at one pixel per unit (scaled screens, say) or the window is not on screen.
     bool drawOntoScreen(const QRegion& changed);
-    void renderFrame();  // frame_ at the widget's size, showing shown_
+    void renderFrame(const QRect& area);  // `area` of frame_, at the widget's size, showing shown_
     // The pixels that differ between bars of `from` and of `to` lengths: for each bar that
     // changed, its rows between its two ends.
     [[nodiscard]] QRegion changedArea(const BarLengths& from, const BarLengths& to) const;
 
     ChannelSource channels_;
-    QImage frame_;  // reused between paints; every pixel is drawn afresh each time
+    QImage frame_;  // reused between paints; the area a paint needs is drawn afresh
     bool following_ = false;
     // The values the screen shows, and the width it showed them at.
     std::optional<std::array<int, 6>> shown_;

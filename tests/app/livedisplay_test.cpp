@@ -145,5 +145,30 @@ TEST(LiveDisplay, TinyAndShortImages_AreClippedWithoutHarm) {
     EXPECT_TRUE(empty.isNull());
 }
 
+// Drawing part of the display gives that part exactly as the whole drawing has it and leaves
+// every other pixel alone, whatever the part: bar ends, the centre, edges, marker columns,
+// areas reaching past the image.
+TEST(LiveDisplay, PartOfTheDrawing_MatchesTheWholeThereAndTouchesNothingElse) {
+    const std::array<int, 6> channels{-1512, 588, 400, -400, 3, -177};
+    const QRect areas[] = {{0, 0, kWidth, kHeight}, {118, 0, 1, kHeight}, {17, 20, 90, 15},
+                           {200, 36, 100, 40},      {-5, -5, 12, 12},     {0, 15, kWidth, 3},
+                           {kWidth - 1, 90, 1, 18}, {14, 0, 3, kHeight}};
+    const QImage whole = render(channels);
+    constexpr QRgb kUntouched = qRgb(1, 2, 3);
+    for (const QRect& area : areas) {
+        QImage part(kWidth, kHeight, QImage::Format_RGB32);
+        part.fill(kUntouched);
+        renderChannelDisplay(part, channels, area);
+        for (int y = 0; y < kHeight; ++y) {
+            for (int x = 0; x < kWidth; ++x) {
+                const QRgb want = area.contains(x, y) ? whole.pixel(x, y) : kUntouched;
+                ASSERT_EQ(part.pixel(x, y), want)
+                    << x << "," << y << " in " << area.x() << "," << area.y() << " " << area.width()
+                    << "x" << area.height();
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace pelorin
