@@ -17,7 +17,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEvent>
 #include <QTimer>
 
 #include <algorithm>
@@ -323,26 +322,17 @@ long frameNumber(const std::array<int, 6>& channels) {
     return (channels[2] + 200) / 4 * 100 + (channels[1] + 200) / 4;
 }
 
-// Times the end of every paint of the display and the frame it drew.
+// Times every time the display has drawn news (into the window and handed to the X server)
+// and the frame it drew.
 class PaintClock : public QObject {
 public:
-    explicit PaintClock(pelorin::MainDialog& window) : window_(window) {
-        window_.channelDisplay()->installEventFilter(this);
+    explicit PaintClock(pelorin::MainDialog& window) {
+        connect(window.channelDisplay(), &pelorin::ChannelDisplay::newsShown, this,
+                [this, &window] {
+                    paints.emplace_back(frameNumber(window.session().liveChannels()), Clock::now());
+                });
     }
     std::vector<std::pair<long, Clock::time_point>> paints;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::Paint || watched != window_.channelDisplay())
-            return false;
-        // Paint now (event() passes no filter) and take the time when the paint handler is done.
-        watched->event(event);
-        paints.emplace_back(frameNumber(window_.session().liveChannels()), Clock::now());
-        return true;
-    }
-
-private:
-    pelorin::MainDialog& window_;
 };
 
 int paintLatencyChild(const Options& options, const fs::path& portFolder) {
