@@ -142,16 +142,10 @@ void MainDialog::buildControls() {
         return values.join(QStringLiteral(", "));
     });
 
-    // The labels end where the template puts them, just left of the display; a font wider
-    // than the template's grows them to the left, so the text is never cut.
     const int labelRows[] = {15, 24, 33, 41, 50, 58};
-    for (int i = 0; i < 6; ++i) {
-        QLabel* label = addText(channelName(i + 1), {69, labelRows[i], 15, 8},
-                                Qt::AlignRight | Qt::AlignVCenter);
-        const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 1;
-        if (needed > label->width()) {
-            label->setGeometry(label->geometry().adjusted(label->width() - needed, 0, 0, 0));
-        }
+    for (std::size_t i = 0; i < channelLabels_.size(); ++i) {
+        channelLabels_[i] = addText(channelName(static_cast<int>(i) + 1), {69, labelRows[i], 15, 8},
+                                    Qt::AlignRight | Qt::AlignVCenter);
     }
 
     addGroupBox(tr("System Option"), {33, 92, 270, 38});
@@ -207,8 +201,6 @@ void MainDialog::initDialog() {
         systemMenu_->appendSeparator();
         systemMenu_->appendItem(kAboutCommand, programName);
     }
-    setWindowIcon(applicationIcon());
-
     session_.resetReceiver();
     // The end points start at 100 % until the transmitter's own values arrive.
     session_.settings.endPointLeft.fill(100);
@@ -225,6 +217,21 @@ void MainDialog::initDialog() {
     }
     // The display runs even without a port: it shows the boxes and waits for frames.
     channelDisplay_->setFollowing(true);
+
+    // What only the look of the window needs comes after the transmitter has been asked for
+    // its settings: measuring text loads the fonts, and the icon is a picture to decode.
+    fitChannelLabels();
+    setWindowIcon(applicationIcon());
+}
+
+void MainDialog::fitChannelLabels() {
+    // The labels end where the template puts them, just left of the display; a font wider
+    // than the template's grows them to the left, so the text is never cut.
+    for (QLabel* label : channelLabels_) {
+        const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 1;
+        if (needed > label->width())
+            label->setGeometry(label->geometry().adjusted(label->width() - needed, 0, 0, 0));
+    }
 }
 
 void MainDialog::closeEvent(QCloseEvent* event) {

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QTimer>
 
+#include <array>
 #include <memory>
 
 #include "app/filechooser.h"
@@ -17,6 +18,7 @@
 #include "platform/portmemory.h"
 #include "platform/templatedialog.h"
 
+class QLabel;
 class QPushButton;
 
 namespace pelorin {
@@ -118,6 +120,7 @@ protected:
 
 private:
     void buildControls();
+    void fitChannelLabels();
     QPushButton* addCommandButton(int id, const QString& text, const DluRect& rect,
                                   void (MainDialog::*handler)());
 
@@ -188,6 +191,8 @@ private:
     QPushButton* pitchCurveButton_ = nullptr;
     QPushButton* throttleCurveButton_ = nullptr;
     ChannelDisplay* channelDisplay_ = nullptr;
+    // "CH1".."CH6" beside the display.
+    std::array<QLabel*, 6> channelLabels_{};
     MonitorWindow* monitor_ = nullptr;  // made on first use, then kept (hidden when closed)
     ModelsWindow* models_ = nullptr;    // the same
     SystemMenu* systemMenu_ = nullptr;
