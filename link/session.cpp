@@ -95,18 +95,11 @@ SerialStatus Session::openSerialPort() {
         return s;
     if (serial_.portOpen())
         return {};
-
-    // The open is the probe: the first candidate that opens is the port used, so each device
-    // is opened once (a probe followed by the real open would raise and drop its modem lines
-    // twice). A candidate that does not open only moves on to the next, as a failed probe did.
-    for (std::size_t k = 0; k < candidates.size(); ++k) {
-        if (k > 0) {
-            if (auto s = serial_.setCommPort(candidates[k]); !s)
-                return s;
-        }
-        if (serial_.setPortOpen(true))
-            return greetOpenedPort();
-    }
+    bool opened = false;
+    if (auto s = openInTurn(candidates, opened); !s)
+        return s;
+    if (opened)
+        return greetOpenedPort();
     // None opened: the fallback number, whose failure is the one the user sees.
     if (first != kFallbackPort) {
         if (auto s = serial_.setCommPort(kFallbackPort); !s)
@@ -134,6 +127,36 @@ std::vector<int> Session::startCandidates() {
             candidates.push_back(i + 1);
     }
     return candidates;
+}
+
+// The open is the probe: the first candidate that opens is the port used, so each device is
+// opened once (a probe followed by the real open would raise and drop its modem lines twice).
+// A candidate that does not open only moves on to the next, as a failed probe did. The control
+// is configured already, for the first candidate.
+SerialStatus Session::openInTurn(const std::vector<int>& candidates, bool& opened) {
+    opened = false;
+    for (std::size_t k = 0; k < candidates.size(); ++k) {
+        if (k > 0) {
+            if (auto s = serial_.setCommPort(candidates[k]); !s)
+                return s;
+        }
+        if (serial_.setPortOpen(true)) {
+            opened = true;
+            return {};
+        }
+    }
+    return {};
+}
+
+int Session::openFirstPort() {
+    const std::vector<int> candidates = startCandidates();
+    if (candidates.empty() || !configurePort(candidates.front()))
+        return 0;
+    bool opened = false;
+    if (!openInTurn(candidates, opened) || !opened)
+        return 0;
+    resetReceiver();
+    return serial_.commPort();
 }
 
 SerialStatus Session::greetOpenedPort() {

@@ -77,6 +77,10 @@ public:
     // the same order, then the port opened if closed and the receiver started afresh. Nothing
     // is sent.
     SerialStatus openPort(int portNumber);
+    // For a caller that names none: start-up's search without the fallback to COM21, on a
+    // closed port. Each device is opened at most once; the receiver starts afresh on the port
+    // that opened. Nothing is sent. The number opened, or 0 when none opened.
+    int openFirstPort();
 
     // The Serial Setting round: the port numbers 1..20 that open now, after a fresh table.
     [[nodiscard]] std::vector<int> probeAvailablePorts();
@@ -109,6 +113,7 @@ public:
 
 private:
     std::vector<int> startCandidates();
+    SerialStatus openInTurn(const std::vector<int>& candidates, bool& opened);
     SerialStatus greetOpenedPort();
     void noteAnswer();
     SerialStatus configurePort(int portNumber);

@@ -36,24 +36,21 @@ TransmitterLink::TransmitterLink(QtSerialControl::Discovery discovery, QObject* 
 }
 
 QString TransmitterLink::open(const QString& portSpec) {
-    int portNumber = 0;
     if (portSpec.isEmpty()) {
-        const std::vector<int> available = m_session.probeAvailablePorts();
-        if (available.empty()) {
+        // The first port that opens is the one kept: each device is opened at most once.
+        if (m_session.openFirstPort() == 0) {
             return tr(
                 "No serial port of this computer opens. Connect the transmitter (or start "
                 "the virtual transmitter pelorin-txsim), or name its port with --port; "
                 "\"pelorin-cli ports\" shows every port and why it does not open.");
         }
-        portNumber = available.front();
     } else {
         const PortChoice choice = resolvePortSpec(portSpec, m_serial.refreshPortTable());
         if (!choice.ok())
             return choice.error;
-        portNumber = choice.portNumber;
+        if (SerialStatus status = m_session.openPort(choice.portNumber); !status)
+            return fromStd(status.error());
     }
-    if (SerialStatus status = m_session.openPort(portNumber); !status)
-        return fromStd(status.error());
     m_lostText.clear();
     return {};
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <vector>
 
 #include "tests/link/fakeserial.h"
@@ -296,6 +297,31 @@ TEST(SessionStartUp, EachDeviceOpenedAtMostOnce_PreferredFirst) {
         EXPECT_EQ(serial.refreshCount, 1);
         EXPECT_TRUE(serial.portOpen());
         EXPECT_EQ(serial.writes(), std::vector<Bytes>{kReadRequest});
+    }
+}
+
+// The command-line program's search: the same order, each device opened at most once, no
+// fallback to COM21, nothing sent.
+TEST(SessionOpenFirstPort, FirstThatOpensIsKept_NoneOpensGivesZero) {
+    struct Case {
+        std::vector<int> openable;
+        int opened;
+        std::size_t tried;
+    };
+    for (const Case& c : {Case{{3, 5}, 3, 3}, Case{{21}, 0, 20}}) {
+        SCOPED_TRACE(c.opened);
+        FakeSerialControl serial;
+        for (int port : c.openable)
+            serial.makeOpenable(port);
+        Session session(serial);
+        EXPECT_EQ(session.openFirstPort(), c.opened);
+        EXPECT_EQ(serial.portOpen(), c.opened != 0);
+        EXPECT_EQ(serial.deviceOpens.size(), c.tried);
+        EXPECT_EQ(
+            std::set<std::string>(serial.deviceOpens.begin(), serial.deviceOpens.end()).size(),
+            c.tried);
+        EXPECT_EQ(serial.refreshCount, 1);
+        EXPECT_TRUE(serial.writes().empty());
     }
 }
 
