@@ -73,6 +73,12 @@ void ChannelNumbers::layOut() {
     digits_ = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     digits_.setPointSizeF(font().pointSizeF());
     digitsRaw_ = QRawFont::fromFont(digits_);
+    glyphs_.clear();
+    // The numbers in the widget's language: made anew by the next setWords().
+    numberLocale_ = locale();
+    numberLocale_.setNumberOptions(QLocale::OmitGroupSeparator);
+    percentFormat_ = tr("%1 %", "a percentage");
+    shownWords_.fill(std::nullopt);
     const QFontMetrics text(font());
     const QFontMetrics digits(digits_);
     // The widest texts each column can show: the auxiliary word is any 16-bit number.
@@ -107,7 +113,8 @@ QSize ChannelNumbers::sizeHint() const {
 
 void ChannelNumbers::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::LanguageChange) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::LanguageChange ||
+        event->type() == QEvent::LocaleChange) {
         layOut();
         update();
     } else if (event->type() == QEvent::PaletteChange || event->type() == QEvent::EnabledChange) {
@@ -117,17 +124,19 @@ void ChannelNumbers::changeEvent(QEvent* event) {
 }
 
 void ChannelNumbers::setWords(const std::array<int, 6>& channelWords, int auxWord) {
-    QLocale locale = this->locale();
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
     // Only the cells whose text changed are drawn again: one rectangle around them all.
     QRect changed;
     for (int row = 0; row < kRows; ++row) {
         const int word = row < 6 ? channelWords[static_cast<std::size_t>(row)] : auxWord;
+        auto& shown = shownWords_[static_cast<std::size_t>(row)];
+        if (shown == word)
+            continue;  // the same texts as before
+        shown = word;
         const int value = word - kChannelCentre;
         const QString sign = value > 0 ? QStringLiteral("+") : QString();
         const std::array<QString, kColumns> texts = {
             QString::number(word), sign + QString::number(value),
-            tr("%1 %", "a percentage").arg(sign + locale.toString(channelPercent(value), 'f', 1))};
+            percentFormat_.arg(sign + numberLocale_.toString(channelPercent(value), 'f', 1))};
         for (int c = 0; c < kColumns; ++c) {
             Cell& cell = cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(c)];
             if (cell.text != texts[static_cast<std::size_t>(c)]) {
@@ -141,6 +150,7 @@ void ChannelNumbers::setWords(const std::array<int, 6>& channelWords, int auxWor
 }
 
 void ChannelNumbers::clear() {
+    shownWords_.fill(std::nullopt);
     for (auto& row : cells_) {
         for (Cell& cell : row)
             setCell(cell, tr("–", "no value yet"));
@@ -160,54 +170,70 @@ QRect ChannelNumbers::cellRect(int row, int column) const {
                  rowHeight_);
 }
 
+const ChannelNumbers::Glyph& ChannelNumbers::glyphFor(QChar ch) const {
+    const auto found = glyphs_.constFind(ch.unicode());
+    if (found != glyphs_.constEnd())
+        return *found;
+    Glyph glyph;
+    // Digits, signs, punctuation and spaces, left to right, all in the font: nothing a text
+    // layout would change, so their glyphs can be placed one after the other. Anything else
+    // is left to drawText().
+    bool plain = false;
+    switch (ch.category()) {
+        case QChar::Number_DecimalDigit:
+        case QChar::Punctuation_Dash:
+        case QChar::Punctuation_Other:
+        case QChar::Symbol_Math:
+        case QChar::Symbol_Currency:
+        case QChar::Separator_Space:
+            plain = !ch.isSurrogate() && ch.script() == QChar::Script_Common &&
+                    digitsRaw_.isValid() && digitsRaw_.supportsCharacter(ch);
+            break;
+        default:
+            break;
+    }
+    switch (ch.direction()) {
+        case QChar::DirL:
+        case QChar::DirEN:
+        case QChar::DirES:
+        case QChar::DirET:
+        case QChar::DirCS:
+        case QChar::DirWS:
+        case QChar::DirON:
+            break;
+        default:
+            plain = false;
+    }
+    if (plain) {
+        const QList<quint32> index = digitsRaw_.glyphIndexesForString(QString(ch));
+        const QList<QPointF> advance = digitsRaw_.advancesForGlyphIndexes(index);
+        if (index.size() == 1 && advance.size() == 1) {
+            glyph.index = index.front();
+            glyph.advance = advance.front().x();
+            glyph.plain = true;
+        }
+    }
+    return *glyphs_.insert(ch.unicode(), glyph);
+}
+
 void ChannelNumbers::setCell(Cell& cell, const QString& text) const {
     cell.text = text;
     cell.glyphs = QGlyphRun();
     cell.width = 0;
-    if (!digitsRaw_.isValid() || text.isEmpty())
+    if (text.isEmpty())
         return;
-    // Digits, signs, punctuation and spaces, left to right, all in the font: nothing a text
-    // layout would change, so the glyphs can be placed one after the other. Anything else is
-    // left to drawText().
-    for (const QChar ch : text) {
-        switch (ch.category()) {
-            case QChar::Number_DecimalDigit:
-            case QChar::Punctuation_Dash:
-            case QChar::Punctuation_Other:
-            case QChar::Symbol_Math:
-            case QChar::Symbol_Currency:
-            case QChar::Separator_Space:
-                break;
-            default:
-                return;
-        }
-        if (ch.isSurrogate() || ch.script() != QChar::Script_Common ||
-            !digitsRaw_.supportsCharacter(ch)) {
-            return;
-        }
-        switch (ch.direction()) {
-            case QChar::DirL:
-            case QChar::DirEN:
-            case QChar::DirES:
-            case QChar::DirET:
-            case QChar::DirCS:
-            case QChar::DirWS:
-            case QChar::DirON:
-                break;
-            default:
-                return;
-        }
-    }
-    const QList<quint32> indexes = digitsRaw_.glyphIndexesForString(text);
-    const QList<QPointF> advances = digitsRaw_.advancesForGlyphIndexes(indexes);
-    if (indexes.size() != text.size() || advances.size() != indexes.size())
-        return;
+    QList<quint32> indexes;
     QList<QPointF> positions;
-    positions.reserve(indexes.size());
+    indexes.reserve(text.size());
+    positions.reserve(text.size());
     qreal x = 0;
-    for (const QPointF& advance : advances) {
+    for (const QChar ch : text) {
+        const Glyph& glyph = glyphFor(ch);
+        if (!glyph.plain)
+            return;
+        indexes.append(glyph.index);
         positions.append(QPointF(x, 0));
-        x += advance.x();
+        x += glyph.advance;
     }
     cell.glyphs.setRawFont(digitsRaw_);
     cell.glyphs.setGlyphIndexes(indexes);
@@ -245,7 +271,8 @@ void ChannelNumbers::renderBackground() {
     const qreal ratio = devicePixelRatioF();
     background_ = QPixmap(size() * ratio);
     background_.setDevicePixelRatio(ratio);
-    background_.fill(palette().color(QPalette::Window));
+    backgroundColour_ = palette().color(QPalette::Window);
+    background_.fill(backgroundColour_);
     QPainter painter(&background_);
     const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
     painter.setPen(palette().color(group, QPalette::WindowText));
@@ -271,10 +298,23 @@ void ChannelNumbers::paintEvent(QPaintEvent* event) {
     if (!backgroundValid_ || background_.deviceIndependentSize().toSize() != size())
         renderBackground();
     QPainter painter(this);
-    painter.drawPixmap(0, 0, background_);
+    // Under the digits the background is plain: filled, rather than copied from the picture
+    // of the headings and names, which only the rest needs.
+    const QRect digitsArea(cellLeft_[0], headerHeight_, width() - cellLeft_[0],
+                           height() - headerHeight_);
+    if (const QRegion rest = event->region() - digitsArea; !rest.isEmpty()) {
+        painter.setClipRegion(rest);
+        painter.drawPixmap(0, 0, background_);
+        painter.setClipping(false);
+    }
+    painter.fillRect(event->rect() & digitsArea, backgroundColour_);
     painter.setFont(digits_);
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    // The cells' glyphs go out together, in one run: each run drawn costs the painter a good
+    // deal besides its glyphs.
+    QList<quint32> indexes;
+    QList<QPointF> positions;
     const QFontMetrics metrics(digits_);
     for (int row = 0; row < kRows; ++row) {
         const int y = headerHeight_ + row * rowHeight_ + baseline_;
@@ -286,10 +326,20 @@ void ChannelNumbers::paintEvent(QPaintEvent* event) {
             if (cell.glyphs.isEmpty()) {
                 painter.drawText(QPoint(right - metrics.horizontalAdvance(cell.text), y),
                                  cell.text);
-            } else {
-                painter.drawGlyphRun(QPointF(right - cell.width, y), cell.glyphs);
+                continue;
             }
+            const QPointF at(right - cell.width, y);
+            indexes.append(cell.glyphs.glyphIndexes());
+            for (const QPointF& position : cell.glyphs.positions())
+                positions.append(at + position);
         }
+    }
+    if (!indexes.isEmpty()) {
+        QGlyphRun run;
+        run.setRawFont(digitsRaw_);
+        run.setGlyphIndexes(indexes);
+        run.setPositions(positions);
+        painter.drawGlyphRun(QPointF(0, 0), run);
     }
 }
 

@@ -6,8 +6,11 @@
 // paints the whole table: its names and headings are drawn once, and a change of the numbers
 // repaints one rectangle instead of twenty-one labels, which matters at many changes a second.
 
+#include <QColor>
 #include <QFont>
 #include <QGlyphRun>
+#include <QHash>
+#include <QLocale>
 #include <QPalette>
 #include <QPixmap>
 #include <QRawFont>
@@ -15,6 +18,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QPainter;
 
@@ -59,6 +63,13 @@ private:
         int width = 0;
     };
     void layOut();
+    // A character's glyph in the digits' font, looked up once.
+    struct Glyph {
+        quint32 index = 0;
+        qreal advance = 0;
+        bool plain = false;  // placed one after the other, as a text layout would
+    };
+    [[nodiscard]] const Glyph& glyphFor(QChar ch) const;
     void setCell(Cell& cell, const QString& text) const;
     [[nodiscard]] QRect cellRect(int row, int column) const;
     void renderBackground();
@@ -68,6 +79,7 @@ private:
     std::array<std::array<Cell, kColumns>, kRows> cells_;
     QFont digits_;  // fixed width
     QRawFont digitsRaw_;
+    mutable QHash<char16_t, Glyph> glyphs_;
     // Geometry, from the fonts: where each column's edges are, and the rows' baselines.
     std::array<int, kColumns> cellLeft_{};
     std::array<int, kColumns> cellRight_{};
@@ -75,7 +87,12 @@ private:
     int rowHeight_ = 0;
     int baseline_ = 0;
     QSize size_;
-    QPixmap background_;  // headings, swatches and names
+    QPixmap background_;       // headings, swatches and names
+    QColor backgroundColour_;  // its plain part, under the digits
+    QLocale numberLocale_;
+    QString percentFormat_;
+    // The word each row shows; nothing after clear() or a change of language.
+    std::array<std::optional<int>, kRows> shownWords_{};
     bool backgroundValid_ = false;
 };
 

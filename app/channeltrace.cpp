@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 
 namespace pelorin {
 
@@ -31,6 +30,8 @@ QColor channelColour(int channel) {
 }
 
 ChannelTrace::ChannelTrace(QWidget* parent) : QWidget(parent) {
+    for (std::size_t channel = 0; channel < pens_.size(); ++channel)
+        pens_[channel] = QPen(channelColour(static_cast<int>(channel)), 1.0);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(tr("Channel trace"));
     setAccessibleDescription(tr("The last 10 seconds of CH1 to CH6 as lines over time"));
@@ -49,6 +50,7 @@ void ChannelTrace::addSample(std::int64_t ms, const std::array<int, 6>& values) 
     if (!samples_.empty())
         ms = std::max(ms, samples_.back().ms);
     samples_.push_back({ms, values, static_cast<double>(ms)});
+    bandsValid_ = false;
     placeRun(samples_.size() - 1);
     // The lines change from the sample before this one's run on: that run may just have been
     // spread anew.
@@ -80,13 +82,57 @@ void ChannelTrace::setNow(std::int64_t ms) {
         column != shownColumn_ && !samples_.empty() &&
         samples_.back().at * xPerMs_ >=
             static_cast<double>(std::min(column, shownColumn_) - width - 2 * kTileWidth);
+    // Only the rows where lines are, or were at the last paint, change.
     if (stale || moved)
-        update(plot_.toAlignedRect().adjusted(0, 0, 1, 1));
+        update(lineBands() | shownBands_);
+}
+
+QRegion ChannelTrace::lineBands() const {
+    // For each channel, the rows between its lowest and highest value in view, with a row
+    // more for its second line and one on either side for the antialiasing.
+    if (bandsValid_ && bandsColumn_ == nowColumn())
+        return bands_;
+    bandsValid_ = true;
+    bandsColumn_ = nowColumn();
+    QRegion& bands = bands_;
+    bands = QRegion();
+    if (samples_.empty() || slotTile_.empty())
+        return bands;
+    const auto column = static_cast<double>(bandsColumn_);
+    const double fromMs = (column - plot_.width() - 3.0) / xPerMs_;
+    const double toMs = (column + 3.0) / xPerMs_;
+    auto begin = std::lower_bound(samples_.begin(), samples_.end(), fromMs,
+                                  [](const Sample& sample, double ms) { return sample.at < ms; });
+    auto end = std::upper_bound(begin, samples_.end(), toMs,
+                                [](double ms, const Sample& sample) { return ms < sample.at; });
+    if (begin != samples_.begin())
+        --begin;
+    if (end != samples_.end())
+        ++end;
+    if (begin == end)
+        return bands;
+    std::array<int, 6> low = begin->values;
+    std::array<int, 6> high = begin->values;
+    for (auto it = begin; it != end; ++it) {
+        for (std::size_t c = 0; c < 6; ++c) {
+            low[c] = std::min(low[c], it->values[c]);
+            high[c] = std::max(high[c], it->values[c]);
+        }
+    }
+    const QRect plot = plot_.toAlignedRect();
+    for (std::size_t c = 0; c < 6; ++c) {
+        const auto top = static_cast<int>(std::floor(yOf(channelPercent(high[c])))) - 2;
+        const auto bottom = static_cast<int>(std::ceil(yOf(channelPercent(low[c])))) + 3;
+        bands |= QRect(plot.left(), top, plot.width(), bottom - top) & plot;
+    }
+    return bands;
 }
 
 void ChannelTrace::clear() {
     samples_.clear();
+    bandsValid_ = false;
     invalidateTiles();
+    shownBands_ = {};
     update();
 }
 
@@ -98,6 +144,7 @@ void ChannelTrace::dropOld() {
         dropped = true;
     }
     if (dropped) {
+        bandsValid_ = false;
         placeRun(0);
         staleBeforeMs_ = std::max(staleBeforeMs_, samples_.front().at);
     }
@@ -156,6 +203,7 @@ void ChannelTrace::renderBackground() {
     plot_ = QRectF(area.left() + labelWidth, area.top() + metrics.height() / 2.0,
                    area.width() - labelWidth - 6, area.height() - metrics.height() * 1.5 - 4.0);
     slotTile_.clear();
+    bandsValid_ = false;
     if (plot_.width() < 2 || plot_.height() < 2)
         return;
     const double xPerMs = plot_.width() / static_cast<double>(kSpanMs);
@@ -168,6 +216,7 @@ void ChannelTrace::renderBackground() {
                     QImage::Format_ARGB32_Premultiplied);
     tiles_.setDevicePixelRatio(ratio);
     slotTile_.assign(static_cast<std::size_t>(slotCount), kNoTile);
+    bandsValid_ = false;
     invalidateTiles();
 
     const QColor grid = palette().color(QPalette::Mid);
@@ -257,20 +306,34 @@ void ChannelTrace::paintEvent(QPaintEvent*) {
     auto slotOf = [slotCount](std::int64_t tile) {
         return static_cast<std::size_t>(((tile % slotCount) + slotCount) % slotCount);
     };
-    {
-        std::optional<QPainter> tilePainter;
-        for (std::int64_t tile = firstTile; tile <= lastTile; ++tile) {
-            const std::size_t slot = slotOf(tile);
-            if (slotTile_[slot] == tile)
-                continue;
-            if (!tilePainter) {
-                tilePainter.emplace(&tiles_);
-                tilePainter->setRenderHint(QPainter::Antialiasing);
+    std::vector<std::pair<std::int64_t, std::size_t>> toDraw;
+    for (std::int64_t tile = firstTile; tile <= lastTile; ++tile) {
+        if (const std::size_t slot = slotOf(tile); slotTile_[slot] != tile)
+            toDraw.emplace_back(tile, slot);
+    }
+    if (!toDraw.empty()) {
+        // Each tile starts transparent: at whole device pixels a plain clear of its columns,
+        // else through the painter.
+        const qreal ratio = tiles_.devicePixelRatio();
+        const bool wholePixels = ratio == std::floor(ratio);
+        if (wholePixels) {
+            const auto deviceTile = static_cast<std::size_t>(kTileWidth * ratio);
+            for (const auto& [tile, slot] : toDraw) {
+                for (int y = 0; y < tiles_.height(); ++y) {
+                    auto* line = reinterpret_cast<QRgb*>(tiles_.scanLine(y));
+                    std::fill_n(line + slot * deviceTile, deviceTile, QRgb(0));
+                }
             }
-            renderTile(*tilePainter, tile, slot);
+        }
+        QPainter tilePainter(&tiles_);
+        tilePainter.setRenderHint(QPainter::Antialiasing);
+        for (const auto& [tile, slot] : toDraw) {
+            renderTile(tilePainter, tile, slot, !wholePixels);
             slotTile_[slot] = tile;
         }
     }
+
+    shownBands_ = lineBands();
 
     // Copy them in as few pieces as the ring allows: one, or two where it wraps.
     painter.setClipRect(plot_);
@@ -289,14 +352,16 @@ void ChannelTrace::paintEvent(QPaintEvent*) {
     }
 }
 
-void ChannelTrace::renderTile(QPainter& painter, std::int64_t tile, std::size_t slot) {
+void ChannelTrace::renderTile(QPainter& painter, std::int64_t tile, std::size_t slot, bool clear) {
     // A tile depends on nothing but the samples and the plot's size: wherever it lies in the
     // ring and whenever it is drawn, it comes out the same.
     const QRect area(static_cast<int>(slot) * kTileWidth, 0, kTileWidth, tilesHeight_);
     painter.setClipRect(area);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.fillRect(area, Qt::transparent);
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (clear) {
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.fillRect(area, Qt::transparent);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
 
     // The samples whose lines can reach into the tile: those within it and a column around
     // it, and one on either side.
@@ -324,7 +389,7 @@ void ChannelTrace::renderTile(QPainter& painter, std::int64_t tile, std::size_t 
         // Two one-pixel lines, one a pixel below the other: as easy to see as a line two
         // pixels wide, and they take the painter's fast path for thin lines; a wide pen costs
         // it many times more.
-        painter.setPen(QPen(channelColour(static_cast<int>(channel)), 1.0));
+        painter.setPen(pens_[channel]);
         painter.drawPolyline(points_.constData(), static_cast<int>(points_.size()));
         painter.translate(0, 1);
         painter.drawPolyline(points_.constData(), static_cast<int>(points_.size()));

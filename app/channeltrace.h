@@ -8,8 +8,10 @@
 #include <QFont>
 #include <QImage>
 #include <QPalette>
+#include <QPen>
 #include <QPixmap>
 #include <QPointF>
+#include <QRegion>
 #include <QVector>
 #include <QWidget>
 
@@ -66,14 +68,15 @@ private:
     [[nodiscard]] double yOf(double percent) const;
     [[nodiscard]] std::int64_t nowColumn() const;
     void invalidateTiles();
-    void renderTile(QPainter& painter, std::int64_t tile, std::size_t slot);
+    void renderTile(QPainter& painter, std::int64_t tile, std::size_t slot, bool clear);
+    [[nodiscard]] QRegion lineBands() const;
 
     // More samples than any real line delivers in ten seconds; beyond it the oldest go.
     static constexpr std::size_t kMaxSamples = 8192;
     static constexpr double kMaxSpreadMs = 250.0;
     // The lines are kept as tiles of this many columns of the time axis, each drawn from the
     // samples alone; scrolling moves the tiles, and only the tiles new data touches are drawn.
-    static constexpr int kTileWidth = 32;
+    static constexpr int kTileWidth = 8;
     static constexpr std::int64_t kNoTile = std::numeric_limits<std::int64_t>::min();
 
     std::deque<Sample> samples_;
@@ -96,7 +99,12 @@ private:
     double staleAfterMs_ = std::numeric_limits<double>::infinity();
     double staleBeforeMs_ = -std::numeric_limits<double>::infinity();
     std::int64_t shownColumn_ = kNoTile;  // nowColumn() at the last paint
-    QVector<QPointF> points_;             // reused: one channel's line in one tile
+    QRegion shownBands_;                  // lineBands() at the last paint
+    mutable QRegion bands_;               // lineBands(), kept until a sample or the time moves
+    mutable bool bandsValid_ = false;
+    mutable std::int64_t bandsColumn_ = 0;
+    std::array<QPen, 6> pens_;
+    QVector<QPointF> points_;  // reused: one channel's line in one tile
 };
 
 }  // namespace pelorin
