@@ -171,13 +171,19 @@ ChannelDisplay::BarLengths ChannelDisplay::barLengths(const std::array<int, 6>& 
 }
 
 void ChannelDisplay::showNews() {
-    if (!following_ || deferred_.isActive())
-        return;  // a repaint is already due and will draw the newest values
+    if (!following_)
+        return;
     const qint64 since = sinceRepaint_.isValid() ? sinceRepaint_.elapsed() : -1;
     if (since >= 0 && since < kDisplayRepaintIntervalMs) {
-        deferred_.start(static_cast<int>(kDisplayRepaintIntervalMs - since));
+        // Held back. On a busy line the first news after the interval draws it, with the
+        // newest values and no wake-up of its own; the timer is for a line that falls quiet.
+        if (!deferred_.isActive()) {
+            deferred_.start(static_cast<int>(kDisplayRepaintIntervalMs - since) +
+                            kDisplayRepaintIntervalMs / 2);
+        }
         return;
     }
+    deferred_.stop();
     repaintIfChanged();
 }
 

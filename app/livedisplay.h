@@ -39,7 +39,7 @@ void renderChannelDisplay(QImage& image, const std::array<int, 6>& channels,
                           const QRect& area = QRect());
 
 // The display repaints at most once per this many milliseconds; news that comes sooner is
-// drawn when the interval is over.
+// drawn with the first news after the interval, or half an interval later if none comes.
 inline constexpr int kDisplayRepaintIntervalMs = 10;
 
 // Control 1000 of the main window. Paints itself from `channels`; the image is composed
@@ -48,9 +48,9 @@ inline constexpr int kDisplayRepaintIntervalMs = 10;
 //
 // It repaints on news, not on a clock: showNews() after new values repaints only when they
 // change what the display shows (the bar lengths in pixels), and then at once if the last
-// repaint is an interval ago, else at the end of that interval. Only the bars that changed
-// are drawn, and of each only the columns between its old and new end, straight into the
-// window's pixels. While nothing changes the display does no work at all.
+// repaint is an interval ago, else later (see kDisplayRepaintIntervalMs). Only the bars that
+// changed are drawn, and of each only the columns between its old and new end, straight into
+// the window's pixels. While nothing changes the display does no work at all.
 class ChannelDisplay : public QWidget {
     Q_OBJECT
 
@@ -95,8 +95,8 @@ private:
     // The values the screen shows, and the width it showed them at.
     std::optional<std::array<int, 6>> shown_;
     int shownWidth_ = -1;
-    QElapsedTimer sinceRepaint_;  // since the last repaint asked for
-    QTimer deferred_;             // the repaint due at the end of the interval
+    QElapsedTimer sinceRepaint_;  // since the last repaint
+    QTimer deferred_;             // the repaint due when held-back news gets no successor
 };
 
 }  // namespace pelorin
