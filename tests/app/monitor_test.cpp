@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -431,6 +432,41 @@ TEST(ChannelTraceTest, DrawnBitByBit_EqualsDrawnAtOnce_PixelForPixel) {
     fed.clear();
     live.clear();
     run(21100, 23000);
+}
+
+// Ten times a second the monitor tells the trace the time; with nothing new in view that
+// must cost no repaint at all.
+TEST(ChannelTraceTest, NothingNewInView_IsNotRepainted) {
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            paints += event->type() == QEvent::Paint ? 1 : 0;
+            return false;
+        }
+    } counter;
+    ChannelTrace trace;
+    trace.resize(400, 200);
+    trace.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&trace));
+    trace.installEventFilter(&counter);
+    auto paintsFor = [&](auto&& step) {
+        QCoreApplication::processEvents();
+        counter.paints = 0;
+        step();
+        QCoreApplication::processEvents();
+        return counter.paints;
+    };
+    EXPECT_EQ(paintsFor([&] { trace.setNow(1000); }), 0) << "an empty trace moved";
+    EXPECT_EQ(paintsFor([&] {
+                  trace.addSample(1500, {100, 200, 300, -100, -200, -300});
+                  trace.addSample(1600, {110, 190, 300, -100, -200, -300});
+                  trace.setNow(2000);
+              }),
+              1)
+        << "new lines";
+    EXPECT_EQ(paintsFor([&] { trace.setNow(2000); }), 0) << "the same time again";
+    EXPECT_EQ(paintsFor([&] { trace.setNow(30000); }), 1) << "the lines scrolled out";
+    EXPECT_EQ(paintsFor([&] { trace.setNow(31000); }), 0) << "nothing left in view moved";
 }
 
 // The table draws its changing digits from glyphs found once; the result must be what
