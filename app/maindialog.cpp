@@ -219,7 +219,7 @@ void MainDialog::initDialog() {
     channelDisplay_->setFollowing(true);
 
     // What only the look of the window needs comes after the transmitter has been asked for
-    // its settings: measuring text loads the fonts, and the icon is a picture to decode.
+    // its settings: the icon is a picture to decode (3-4 ms), the labels are measured.
     fitChannelLabels();
     setWindowIcon(applicationIcon());
 }
