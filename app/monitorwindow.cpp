@@ -74,7 +74,7 @@ MonitorWindow::MonitorWindow(const Session& session, const SerialControl& serial
     setModal(false);
     setSizeGripEnabled(true);
     clock_.start();
-    refreshTimer_.setInterval(kRefreshMs);
+    refreshTimer_.setInterval(kRefreshMs + kLateMs);
     connect(&refreshTimer_, &QTimer::timeout, this, &MonitorWindow::refresh);
     numberLocale_ = locale();
     numberLocale_.setNumberOptions(QLocale::OmitGroupSeparator);
@@ -267,10 +267,21 @@ void MonitorWindow::takeFrame() {
         if (!failure.isEmpty())
             stopRecording(failure);
     }
+    // Due: refresh once this wake-up's frames are all taken.
+    if (refreshTimer_.isActive() && !refreshQueued_ &&
+        now - lastRefreshMs_ >= kRefreshMs - kEarlyMs) {
+        refreshQueued_ = true;
+        QMetaObject::invokeMethod(this, &MonitorWindow::refresh, Qt::QueuedConnection);
+    }
 }
 
 void MonitorWindow::refresh() {
+    refreshQueued_ = false;
+    if (!refreshTimer_.isActive())
+        return;             // hidden since it was asked for
+    refreshTimer_.start();  // the next one comes with a frame, or late by the timer
     const std::int64_t now = clock_.elapsed();
+    lastRefreshMs_ = now;
     health_.sample(now, totals());
     if (framePending_) {
         refreshNumbers();

@@ -37,6 +37,12 @@ public:
     // to be read, smooth enough for the trace, and cheap (each refresh repaints two widgets).
     static constexpr int kRefreshMs = 100;
     static constexpr int kTraceEveryRefreshes = 1;
+    // While frames come, a refresh rides on a frame's own wake-up, at the first frame at least
+    // kRefreshMs - kEarlyMs after the last refresh (so about kRefreshMs apart at 50 frames/s);
+    // the timer, kLateMs later than that, refreshes only a silent line. A wake-up of its own
+    // ten times a second costs about as much as a repaint.
+    static constexpr int kEarlyMs = 10;
+    static constexpr int kLateMs = 25;
     // The health figures are rates and tenths of seconds: five times a second is enough.
     static constexpr int kHealthEveryRefreshes = 2;
     static constexpr int kRows = 7;  // CH1..CH6, then the auxiliary word
@@ -128,6 +134,8 @@ private:
     QPushButton* recordButton_ = nullptr;
     QLabel* recordingLabel_ = nullptr;
 
+    std::int64_t lastRefreshMs_ = 0;
+    bool refreshQueued_ = false;
     bool framePending_ = false;  // a frame came since the numbers were last drawn
     bool noDataShown_ = false;
     bool paused_ = false;
