@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace pelorin {
 
@@ -87,6 +88,21 @@ void ChannelTrace::setNow(std::int64_t ms) {
         update(lineBands() | shownBands_);
 }
 
+// The samples placed from `fromMs` to `toMs` on the time axis, and one on either side: every
+// sample whose line reaches into that span.
+std::pair<ChannelTrace::SampleIt, ChannelTrace::SampleIt> ChannelTrace::samplesAround(
+    double fromMs, double toMs) const {
+    auto begin = std::lower_bound(samples_.begin(), samples_.end(), fromMs,
+                                  [](const Sample& sample, double ms) { return sample.at < ms; });
+    auto end = std::upper_bound(begin, samples_.end(), toMs,
+                                [](double ms, const Sample& sample) { return ms < sample.at; });
+    if (begin != samples_.begin())
+        --begin;
+    if (end != samples_.end())
+        ++end;
+    return {begin, end};
+}
+
 QRegion ChannelTrace::lineBands() const {
     // For each channel, the rows between its lowest and highest value in view, with a row
     // more for its second line and one on either side for the antialiasing.
@@ -101,14 +117,7 @@ QRegion ChannelTrace::lineBands() const {
     const auto column = static_cast<double>(bandsColumn_);
     const double fromMs = (column - plot_.width() - 3.0) / xPerMs_;
     const double toMs = (column + 3.0) / xPerMs_;
-    auto begin = std::lower_bound(samples_.begin(), samples_.end(), fromMs,
-                                  [](const Sample& sample, double ms) { return sample.at < ms; });
-    auto end = std::upper_bound(begin, samples_.end(), toMs,
-                                [](double ms, const Sample& sample) { return ms < sample.at; });
-    if (begin != samples_.begin())
-        --begin;
-    if (end != samples_.end())
-        ++end;
+    const auto [begin, end] = samplesAround(fromMs, toMs);
     if (begin == end)
         return bands;
     std::array<int, 6> low = begin->values;
@@ -368,14 +377,7 @@ void ChannelTrace::renderTile(QPainter& painter, std::int64_t tile, std::size_t 
     const auto left = static_cast<double>(tile * kTileWidth);
     const double fromMs = (left - 2.0) / xPerMs_;
     const double toMs = (left + kTileWidth + 2.0) / xPerMs_;
-    auto begin = std::lower_bound(samples_.begin(), samples_.end(), fromMs,
-                                  [](const Sample& sample, double ms) { return sample.at < ms; });
-    auto end = std::upper_bound(begin, samples_.end(), toMs,
-                                [](double ms, const Sample& sample) { return ms < sample.at; });
-    if (begin != samples_.begin())
-        --begin;
-    if (end != samples_.end())
-        ++end;
+    const auto [begin, end] = samplesAround(fromMs, toMs);
     if (end - begin < 2)
         return;
 

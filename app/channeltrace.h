@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <deque>
 #include <limits>
+#include <utility>
 #include <vector>
 
 namespace pelorin {
@@ -70,6 +71,8 @@ private:
     void invalidateTiles();
     void renderTile(QPainter& painter, std::int64_t tile, std::size_t slot, bool clear);
     [[nodiscard]] QRegion lineBands() const;
+    using SampleIt = std::deque<Sample>::const_iterator;
+    [[nodiscard]] std::pair<SampleIt, SampleIt> samplesAround(double fromMs, double toMs) const;
 
     // More samples than any real line delivers in ten seconds; beyond it the oldest go.
     static constexpr std::size_t kMaxSamples = 8192;
