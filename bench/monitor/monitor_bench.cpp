@@ -7,7 +7,12 @@
 // callgrind (bench/monitor/callgrind.sh), each phase's instructions go to a dump of their own:
 // counts that do not depend on how busy the machine is.
 //
-//   pelorin_monitor_bench [--seconds S] [--rounds N] [--warm-up S] [--xserver-pid PID]
+// Showing the window costs something once (the window is mapped, laid out and painted whole,
+// its buffer allocated); that is not what it costs while shown. Each phase therefore starts
+// measuring a moment (--settle) after the switch, and that moment's cost is reported apart.
+//
+//   pelorin_monitor_bench [--seconds S] [--rounds N] [--warm-up S] [--settle S]
+//                         [--xserver-pid PID]
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -24,6 +29,7 @@
 #define CALLGRIND_DUMP_STATS_AT(name) ((void)(name))
 #endif
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <functional>
@@ -62,6 +68,7 @@ std::optional<double> otherCpuSeconds(qint64 pid) {
 
 struct Phase {
     bool shown = false;
+    double switchCpu = 0;  // from the switch to the start of the measuring
     double seconds = 0;
     double cpu = 0;
     std::optional<double> xCpu;
@@ -86,17 +93,24 @@ int main(int argc, char** argv) {
     QCommandLineOption warmUpOption(QStringLiteral("warm-up"),
                                     QStringLiteral("Seconds before measuring (default 3)."),
                                     QStringLiteral("S"), QStringLiteral("3"));
+    QCommandLineOption settleOption(
+        QStringLiteral("settle"),
+        QStringLiteral("Seconds after showing or hiding before each phase (default 1)."),
+        QStringLiteral("S"), QStringLiteral("1"));
     QCommandLineOption xOption(QStringLiteral("xserver-pid"),
                                QStringLiteral("Also measure this process (the X server)."),
                                QStringLiteral("PID"), QStringLiteral("0"));
-    parser.addOptions({secondsOption, roundsOption, warmUpOption, xOption});
+    parser.addOptions({secondsOption, roundsOption, warmUpOption, settleOption, xOption});
     parser.process(app);
     const int phaseMs = static_cast<int>(parser.value(secondsOption).toDouble() * 1000);
     const int rounds = parser.value(roundsOption).toInt();
     const int warmUpMs = static_cast<int>(parser.value(warmUpOption).toDouble() * 1000);
+    const int settleMs = static_cast<int>(parser.value(settleOption).toDouble() * 1000);
     const qint64 xPid = parser.value(xOption).toLongLong();
-    if (phaseMs <= 0 || rounds <= 0 || warmUpMs < 0) {
-        std::fprintf(stderr, "monitor bench: --seconds and --rounds must be positive\n");
+    if (phaseMs <= 0 || rounds <= 0 || warmUpMs < 0 || settleMs < 0) {
+        std::fprintf(stderr,
+                     "monitor bench: --seconds and --rounds must be positive, --warm-up and "
+                     "--settle not negative\n");
         return 2;
     }
 
@@ -105,16 +119,20 @@ int main(int argc, char** argv) {
     int failures = 0;
 
     QElapsedTimer wall;
+    double cpuAtSwitch = 0;
     double cpuAtStart = 0;
     std::optional<double> xAtStart;
     std::uint64_t framesAtStart = 0;
     auto monitor = [&]() { return window.findChild<MonitorWindow*>(); };
-    auto beginPhase = [&](bool shown) {
+    auto switchTo = [&](bool shown) {
+        cpuAtSwitch = processCpuSeconds();
         if (shown) {
             window.systemCommand(kMonitorCommand);
         } else if (MonitorWindow* m = monitor()) {
             m->close();
         }
+    };
+    auto beginPhase = [&]() {
         CALLGRIND_ZERO_STATS;
         wall.start();
         cpuAtStart = processCpuSeconds();
@@ -124,6 +142,7 @@ int main(int argc, char** argv) {
     auto endPhase = [&](bool shown) {
         Phase phase;
         phase.shown = shown;
+        phase.switchCpu = cpuAtStart - cpuAtSwitch;
         phase.seconds = static_cast<double>(wall.elapsed()) / 1000.0;
         phase.cpu = processCpuSeconds() - cpuAtStart;
         if (const auto x = otherCpuSeconds(xPid); x && xAtStart)
@@ -158,8 +177,11 @@ int main(int argc, char** argv) {
             return;
         }
         const bool shown = index % 2 == 1;
-        beginPhase(shown);
-        QTimer::singleShot(phaseMs, &window, [step, index]() { (*step)(index + 1); });
+        switchTo(shown);
+        QTimer::singleShot(settleMs, &window, [&, step, index]() {
+            beginPhase();
+            QTimer::singleShot(phaseMs, &window, [step, index]() { (*step)(index + 1); });
+        });
     };
     QTimer::singleShot(warmUpMs, &window, [step]() { (*step)(0); });
     window.run();
@@ -181,6 +203,27 @@ int main(int argc, char** argv) {
     const double shown = 100.0 * shownCpu / shownTime;
     std::printf("program: hidden %.2f %%, shown %.2f %% of a core: the Monitor adds %.2f %%\n",
                 hidden, shown, shown - hidden);
+    // Each round's difference, hidden and shown side by side: the machine's speed drifts less
+    // within a round than over the whole run, so their median is the steadier figure.
+    std::vector<double> added, showing;
+    for (std::size_t i = 1; i < phases.size(); i += 2) {
+        const Phase& h = phases[i - 1];
+        const Phase& s = phases[i];
+        const double more = s.cpu / s.seconds - h.cpu / h.seconds;  // in CPU seconds per second
+        added.push_back(100.0 * more);
+        // The moment after showing, less the moment after hiding and the running cost.
+        showing.push_back(1000.0 * (s.switchCpu - h.switchCpu - more * settleMs / 1000.0));
+    }
+    auto median = [](std::vector<double> v) {
+        std::sort(v.begin(), v.end());
+        const std::size_t n = v.size();
+        return n % 2 == 1 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2.0;
+    };
+    std::printf(
+        "median of %zu rounds: the Monitor adds %.2f %% of a core (%.2f .. %.2f); showing it "
+        "costs %.0f ms once\n",
+        added.size(), median(added), *std::min_element(added.begin(), added.end()),
+        *std::max_element(added.begin(), added.end()), median(showing));
     if (haveX && xPid > 0) {
         std::printf("X server: hidden %.2f %%, shown %.2f %%: %+.2f %%\n",
                     100.0 * hiddenX / hiddenTime, 100.0 * shownX / shownTime,
