@@ -327,9 +327,12 @@ void ChannelTrace::paintEvent(QPaintEvent*) {
         const bool wholePixels = ratio == std::floor(ratio);
         if (wholePixels) {
             const auto deviceTile = static_cast<std::size_t>(kTileWidth * ratio);
+            uchar* bits = tiles_.bits();  // once: scanLine() checks for sharing on every call
+            const auto stride = static_cast<std::size_t>(tiles_.bytesPerLine());
             for (const auto& [tile, slot] : toDraw) {
                 for (int y = 0; y < tiles_.height(); ++y) {
-                    auto* line = reinterpret_cast<QRgb*>(tiles_.scanLine(y));
+                    auto* line =
+                        reinterpret_cast<QRgb*>(bits + stride * static_cast<std::size_t>(y));
                     std::fill_n(line + slot * deviceTile, deviceTile, QRgb(0));
                 }
             }

@@ -283,7 +283,7 @@ void MonitorWindow::refresh() {
     const std::int64_t now = clock_.elapsed();
     lastRefreshMs_ = now;
     health_.sample(now, totals());
-    if (framePending_) {
+    if (framePending_ && refreshCount_ % kNumbersEveryRefreshes == 0) {
         refreshNumbers();
         framePending_ = false;
     }

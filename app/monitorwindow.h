@@ -33,8 +33,8 @@ class MonitorWindow : public QDialog {
     Q_OBJECT
 
 public:
-    // The numbers and the trace are refreshed ten times a second: slow enough for the numbers
-    // to be read, smooth enough for the trace, and cheap (each refresh repaints two widgets).
+    // The trace is refreshed ten times a second: smooth enough to follow a stick, and cheap
+    // (a refresh repaints only what moved).
     static constexpr int kRefreshMs = 100;
     static constexpr int kTraceEveryRefreshes = 1;
     // While frames come, a refresh rides on a frame's own wake-up, at the first frame at least
@@ -43,7 +43,10 @@ public:
     // ten times a second costs about as much as a repaint.
     static constexpr int kEarlyMs = 10;
     static constexpr int kLateMs = 25;
-    // The health figures are rates and tenths of seconds: five times a second is enough.
+    // The numbers and the health figures (rates, tenths of seconds) change five times a second,
+    // on the same refreshes: slow enough to be read, and every other refresh repaints only the
+    // trace.
+    static constexpr int kNumbersEveryRefreshes = 2;
     static constexpr int kHealthEveryRefreshes = 2;
     static constexpr int kRows = 7;  // CH1..CH6, then the auxiliary word
 
