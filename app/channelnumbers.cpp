@@ -10,6 +10,11 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <utility>
+
 #include "app/channeltrace.h"
 #include "link/frames.h"
 
@@ -72,6 +77,9 @@ QString ChannelNumbers::columnName(int column) const {
 void ChannelNumbers::layOut() {
     digits_ = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     digits_.setPointSizeF(font().pointSizeF());
+    // Fitted to the pixel grid: every digit a whole number of pixels wide and drawn alike
+    // wherever it stands, crisp, and copied from one picture instead of drawn each time.
+    digits_.setHintingPreference(QFont::PreferFullHinting);
     digitsRaw_ = QRawFont::fromFont(digits_);
     glyphs_.clear();
     // The numbers in the widget's language: made anew by the next setWords().
@@ -99,7 +107,8 @@ void ChannelNumbers::layOut() {
     rowHeight_ = std::max(text.lineSpacing(), digits.lineSpacing()) + 3;
     baseline_ = std::max(text.ascent(), digits.ascent()) + 1;
     size_ = QSize(x + 2, headerHeight_ + kRows * rowHeight_);
-    backgroundValid_ = false;
+    canvasValid_ = false;
+    pictures_ = {};  // of the old font
     for (auto& row : cells_) {
         for (Cell& cell : row)
             setCell(cell, cell.text);  // the glyphs of the new font
@@ -118,13 +127,13 @@ void ChannelNumbers::changeEvent(QEvent* event) {
         layOut();
         update();
     } else if (event->type() == QEvent::PaletteChange || event->type() == QEvent::EnabledChange) {
-        backgroundValid_ = false;
+        canvasValid_ = false;
         update();
     }
 }
 
 void ChannelNumbers::setWords(const std::array<int, 6>& channelWords, int auxWord) {
-    // Only the cells whose text changed are drawn again: one rectangle around them all.
+    // Only the rows whose texts changed are drawn again: one rectangle around them all.
     QRect changed;
     for (int row = 0; row < kRows; ++row) {
         const int word = row < 6 ? channelWords[static_cast<std::size_t>(row)] : auxWord;
@@ -141,7 +150,8 @@ void ChannelNumbers::setWords(const std::array<int, 6>& channelWords, int auxWor
             Cell& cell = cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(c)];
             if (cell.text != texts[static_cast<std::size_t>(c)]) {
                 setCell(cell, texts[static_cast<std::size_t>(c)]);
-                changed |= cellRect(row, c);
+                staleRows_[static_cast<std::size_t>(row)] = true;
+                changed |= rowRect(row);
             }
         }
     }
@@ -155,6 +165,7 @@ void ChannelNumbers::clear() {
         for (Cell& cell : row)
             setCell(cell, tr("–", "no value yet"));
     }
+    staleRows_.fill(true);
     update();
 }
 
@@ -162,11 +173,10 @@ QString ChannelNumbers::cellText(int row, int column) const {
     return cells_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column)).text;
 }
 
-QRect ChannelNumbers::cellRect(int row, int column) const {
-    // From the column's left edge (the gap before it) to a little past its right edge, where a
-    // glyph may reach beyond its advance.
-    const auto c = static_cast<std::size_t>(column);
-    return QRect(cellLeft_[c], headerHeight_ + row * rowHeight_, cellRight_[c] - cellLeft_[c] + 3,
+QRect ChannelNumbers::rowRect(int row) const {
+    // The digits of one row: from the first column's left edge (the gap before it) to the
+    // widget's right edge, where a glyph may reach beyond its advance.
+    return QRect(cellLeft_[0], headerHeight_ + row * rowHeight_, size_.width() - cellLeft_[0],
                  rowHeight_);
 }
 
@@ -241,19 +251,115 @@ void ChannelNumbers::setCell(Cell& cell, const QString& text) const {
     cell.width = qRound(x);
 }
 
-void ChannelNumbers::drawDigits(QPainter& painter, const QString& text, int right,
-                                int baseline) const {
-    Cell cell;
-    setCell(cell, text);
-    painter.save();
+const QImage& ChannelNumbers::pictureOf(GlyphPictures& pictures, const Glyph& glyph) const {
+    const auto found = pictures.byIndex.constFind(glyph.index);
+    if (found != pictures.byIndex.constEnd())
+        return *found;
+    QImage picture;
+    const qreal ratio = pictures.ratio;
+    const qreal deviceAdvance = glyph.advance * ratio;
+    if (glyph.plain && ratio == std::floor(ratio) && deviceAdvance == std::floor(deviceAdvance) &&
+        deviceAdvance > 0) {
+        // Drawn with a margin of a row all round: it has a picture when its ink stays inside
+        // its advance and its row, so that copying it is the same as drawing it.
+        const int margin = rowHeight_;
+        const int advance = static_cast<int>(glyph.advance);
+        QImage trial(QSize(advance + 2 * margin, rowHeight_ + 2 * margin) * ratio,
+                     QImage::Format_RGB32);
+        trial.setDevicePixelRatio(ratio);
+        trial.fill(pictures.background);
+        {
+            QPainter painter(&trial);
+            painter.setPen(pictures.ink);
+            QGlyphRun run;
+            run.setRawFont(digitsRaw_);
+            run.setGlyphIndexes({glyph.index});
+            run.setPositions({QPointF(0, 0)});
+            painter.drawGlyphRun(QPointF(margin, margin + baseline_), run);
+        }
+        const QRect inside(QPoint(margin, margin) * ratio, QSize(advance, rowHeight_) * ratio);
+        const QRgb plain = pictures.background.rgb();
+        bool fits = true;
+        for (int y = 0; y < trial.height() && fits; ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(trial.constScanLine(y));
+            for (int x = 0; x < trial.width(); ++x) {
+                if (line[x] != plain && !inside.contains(x, y)) {
+                    fits = false;
+                    break;
+                }
+            }
+        }
+        if (fits)
+            picture = trial.copy(inside);
+    }
+    return *pictures.byIndex.insert(glyph.index, picture);
+}
+
+bool ChannelNumbers::copyGlyphs(QImage& image, GlyphPictures& pictures, const Cell& cell, int right,
+                                int top) const {
+    const qreal ratio = image.devicePixelRatio();
+    if (cell.glyphs.isEmpty() || ratio != pictures.ratio ||
+        (image.format() != QImage::Format_RGB32 &&
+         image.format() != QImage::Format_ARGB32_Premultiplied)) {
+        return false;
+    }
+    // Every glyph needs a picture, and the pictures must lie inside the image. (Copies: the
+    // pictures' table may grow, and move them, while they are looked up.)
+    std::array<QImage, 16> row;
+    if (cell.text.size() > static_cast<qsizetype>(row.size()))
+        return false;
+    int width = 0;
+    for (qsizetype i = 0; i < cell.text.size(); ++i) {
+        QImage& picture = row[static_cast<std::size_t>(i)];
+        picture = pictureOf(pictures, glyphFor(cell.text[i]));
+        if (picture.isNull())
+            return false;
+        width += picture.width();
+    }
+    const QPoint at = QPoint(right - cell.width, top) * ratio;
+    const auto height = static_cast<int>(rowHeight_ * ratio);
+    if (!image.rect().contains(QRect(at, QSize(width, height))))
+        return false;
+    uchar* bits = image.bits();
+    const auto stride = static_cast<std::size_t>(image.bytesPerLine());
+    int x = at.x();
+    for (qsizetype i = 0; i < cell.text.size(); ++i) {
+        const QImage& picture = row[static_cast<std::size_t>(i)];
+        for (int y = 0; y < height; ++y) {
+            const auto* from = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+            auto* to =
+                reinterpret_cast<QRgb*>(bits + stride * static_cast<std::size_t>(at.y() + y));
+            std::copy(from, from + picture.width(), to + x);
+        }
+        x += picture.width();
+    }
+    return true;
+}
+
+void ChannelNumbers::paintCell(QPainter& painter, const Cell& cell, int right, int top) const {
     painter.setFont(digits_);
+    const int baseline = top + baseline_;
     if (cell.glyphs.isEmpty()) {
-        painter.drawText(QPoint(right - QFontMetrics(digits_).horizontalAdvance(text), baseline),
-                         text);
+        painter.drawText(
+            QPoint(right - QFontMetrics(digits_).horizontalAdvance(cell.text), baseline),
+            cell.text);
     } else {
         painter.drawGlyphRun(QPointF(right - cell.width, baseline), cell.glyphs);
     }
-    painter.restore();
+}
+
+bool ChannelNumbers::drawDigits(QImage& image, const QString& text, int right, int baseline,
+                                const QColor& ink, const QColor& background) const {
+    Cell cell;
+    setCell(cell, text);
+    GlyphPictures pictures{ink, background, image.devicePixelRatio(), {}};
+    const int top = baseline - baseline_;
+    if (copyGlyphs(image, pictures, cell, right, top))
+        return true;
+    QPainter painter(&image);
+    painter.setPen(ink);
+    paintCell(painter, cell, right, top);
+    return false;
 }
 
 QString ChannelNumbers::spokenText() const {
@@ -269,11 +375,11 @@ QString ChannelNumbers::spokenText() const {
 
 void ChannelNumbers::renderBackground() {
     const qreal ratio = devicePixelRatioF();
-    background_ = QPixmap(size() * ratio);
-    background_.setDevicePixelRatio(ratio);
+    canvas_ = QImage(size() * ratio, QImage::Format_RGB32);
+    canvas_.setDevicePixelRatio(ratio);
     backgroundColour_ = palette().color(QPalette::Window);
-    background_.fill(backgroundColour_);
-    QPainter painter(&background_);
+    canvas_.fill(backgroundColour_);
+    QPainter painter(&canvas_);
     const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
     painter.setPen(palette().color(group, QPalette::WindowText));
     for (int c = 0; c < kColumns; ++c) {
@@ -291,56 +397,54 @@ void ChannelNumbers::renderBackground() {
         }
         painter.drawText(QPoint(kSwatch + 6, top + baseline_), rowName(row));
     }
-    backgroundValid_ = true;
+    staleRows_.fill(true);
+    canvasValid_ = true;
+}
+
+void ChannelNumbers::renderRows() {
+    const QColor ink =
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText);
+    if (pictures_.ink != ink || pictures_.background != backgroundColour_ ||
+        pictures_.ratio != canvas_.devicePixelRatio()) {
+        pictures_ = {ink, backgroundColour_, canvas_.devicePixelRatio(), {}};
+    }
+    std::optional<QPainter> painter;  // begun only for a text without pictures
+    for (int row = 0; row < kRows; ++row) {
+        if (!std::exchange(staleRows_[static_cast<std::size_t>(row)], false))
+            continue;
+        const QRect area = rowRect(row) & QRect(QPoint(), size());
+        const QRect device(area.topLeft() * canvas_.devicePixelRatio(),
+                           area.size() * canvas_.devicePixelRatio());
+        for (int y = device.top(); y <= device.bottom(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(canvas_.scanLine(y));
+            std::fill_n(line + device.left(), device.width(), backgroundColour_.rgb());
+        }
+        for (int c = 0; c < kColumns; ++c) {
+            const Cell& cell = cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(c)];
+            const int right = cellRight_[static_cast<std::size_t>(c)];
+            if (copyGlyphs(canvas_, pictures_, cell, right, area.top()))
+                continue;
+            if (!painter) {
+                painter.emplace(&canvas_);
+                painter->setPen(ink);
+            }
+            painter->setClipRect(area);
+            paintCell(*painter, cell, right, area.top());
+        }
+    }
 }
 
 void ChannelNumbers::paintEvent(QPaintEvent* event) {
-    if (!backgroundValid_ || background_.deviceIndependentSize().toSize() != size())
+    if (!canvasValid_ || canvas_.deviceIndependentSize().toSize() != size() ||
+        canvas_.devicePixelRatio() != devicePixelRatioF()) {
         renderBackground();
+    }
+    renderRows();
     QPainter painter(this);
-    // Under the digits the background is plain: filled, rather than copied from the picture
-    // of the headings and names, which only the rest needs.
-    const QRect digitsArea(cellLeft_[0], headerHeight_, width() - cellLeft_[0],
-                           height() - headerHeight_);
-    if (const QRegion rest = event->region() - digitsArea; !rest.isEmpty()) {
-        painter.setClipRegion(rest);
-        painter.drawPixmap(0, 0, background_);
-        painter.setClipping(false);
-    }
-    painter.fillRect(event->rect() & digitsArea, backgroundColour_);
-    painter.setFont(digits_);
-    painter.setPen(
-        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    // The cells' glyphs go out together, in one run: each run drawn costs the painter a good
-    // deal besides its glyphs.
-    QList<quint32> indexes;
-    QList<QPointF> positions;
-    const QFontMetrics metrics(digits_);
-    for (int row = 0; row < kRows; ++row) {
-        const int y = headerHeight_ + row * rowHeight_ + baseline_;
-        for (int c = 0; c < kColumns; ++c) {
-            if (!event->rect().intersects(cellRect(row, c)))
-                continue;
-            const Cell& cell = cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(c)];
-            const int right = cellRight_[static_cast<std::size_t>(c)];
-            if (cell.glyphs.isEmpty()) {
-                painter.drawText(QPoint(right - metrics.horizontalAdvance(cell.text), y),
-                                 cell.text);
-                continue;
-            }
-            const QPointF at(right - cell.width, y);
-            indexes.append(cell.glyphs.glyphIndexes());
-            for (const QPointF& position : cell.glyphs.positions())
-                positions.append(at + position);
-        }
-    }
-    if (!indexes.isEmpty()) {
-        QGlyphRun run;
-        run.setRawFont(digitsRaw_);
-        run.setGlyphIndexes(indexes);
-        run.setPositions(positions);
-        painter.drawGlyphRun(QPointF(0, 0), run);
-    }
+    const qreal ratio = canvas_.devicePixelRatio();
+    for (const QRect& rect : event->region())
+        painter.drawImage(QPointF(rect.topLeft()), canvas_,
+                          QRectF(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio));
 }
 
 }  // namespace pelorin

@@ -5,14 +5,16 @@
 // (word - 1512) and that value as a percentage of 512, in digits of one width. One widget
 // paints the whole table: its names and headings are drawn once, and a change of the numbers
 // repaints one rectangle instead of twenty-one labels, which matters at many changes a second.
+// The table is kept as a picture between paints; a changed row is drawn into it from pictures
+// of single glyphs, made once, which costs a fraction of drawing the glyphs each time.
 
 #include <QColor>
 #include <QFont>
 #include <QGlyphRun>
 #include <QHash>
+#include <QImage>
 #include <QLocale>
 #include <QPalette>
-#include <QPixmap>
 #include <QRawFont>
 #include <QString>
 #include <QWidget>
@@ -42,9 +44,12 @@ public:
     // The whole table as a sentence, for screen readers.
     [[nodiscard]] QString spokenText() const;
 
-    // Draws `text` in the table's digits, ending at `right` on the baseline `baseline`, as
-    // QPainter::drawText() would, but without laying the text out anew each time.
-    void drawDigits(QPainter& painter, const QString& text, int right, int baseline) const;
+    // Draws `text` into `image` the way the table draws a cell: in the table's digits, ending
+    // at `right` on the baseline `baseline`, in `ink` on a plain `background` (which the image
+    // must already hold there), exactly as QPainter::drawText() would. True when it was copied
+    // from glyph pictures, false when the painter drew it.
+    bool drawDigits(QImage& image, const QString& text, int right, int baseline, const QColor& ink,
+                    const QColor& background) const;
     [[nodiscard]] const QFont& digitsFont() const { return digits_; }
 
     [[nodiscard]] QSize sizeHint() const override;
@@ -71,8 +76,24 @@ private:
     };
     [[nodiscard]] const Glyph& glyphFor(QChar ch) const;
     void setCell(Cell& cell, const QString& text) const;
-    [[nodiscard]] QRect cellRect(int row, int column) const;
+    [[nodiscard]] QRect rowRect(int row) const;
+    // Pictures of single glyphs, a row high, in one ink on one background at one pixel ratio.
+    // A null picture: the glyph's ink reaches outside its advance or its row, or it does not
+    // start on a whole pixel, so the painter draws it.
+    struct GlyphPictures {
+        QColor ink;
+        QColor background;
+        qreal ratio = 0;
+        QHash<quint32, QImage> byIndex;
+    };
+    [[nodiscard]] const QImage& pictureOf(GlyphPictures& pictures, const Glyph& glyph) const;
+    // Copies the cell's glyphs into `image`, the text ending at `right` in the row starting
+    // at `top`; false (and nothing drawn) when a glyph has no picture.
+    bool copyGlyphs(QImage& image, GlyphPictures& pictures, const Cell& cell, int right,
+                    int top) const;
+    void paintCell(QPainter& painter, const Cell& cell, int right, int top) const;
     void renderBackground();
+    void renderRows();
     [[nodiscard]] QString rowName(int row) const;
     [[nodiscard]] QString columnName(int column) const;
 
@@ -87,13 +108,15 @@ private:
     int rowHeight_ = 0;
     int baseline_ = 0;
     QSize size_;
-    QPixmap background_;       // headings, swatches and names
+    QImage canvas_;            // the table as shown: headings, swatches, names and numbers
     QColor backgroundColour_;  // its plain part, under the digits
+    GlyphPictures pictures_;
+    std::array<bool, kRows> staleRows_{};  // rows whose numbers the canvas does not show yet
     QLocale numberLocale_;
     QString percentFormat_;
     // The word each row shows; nothing after clear() or a change of language.
     std::array<std::optional<int>, kRows> shownWords_{};
-    bool backgroundValid_ = false;
+    bool canvasValid_ = false;  // false: headings and every row are drawn anew
 };
 
 }  // namespace pelorin

@@ -485,21 +485,59 @@ TEST(ChannelNumbersTest, DigitsFromGlyphs_LookAsDrawnText) {
         QStringLiteral("\u2013"),                           // nothing yet
         QStringLiteral("\u0663\u0664\u066b\u0665 \u066a"),  // Arabic-Indic digits
     };
+    const QColor ink(20, 30, 40);
+    const QColor background(250, 245, 235);
     for (const QString& text : texts) {
-        auto draw = [&](auto&& how) {
-            QImage image(160, 40, QImage::Format_ARGB32_Premultiplied);
-            image.fill(Qt::white);
-            QPainter painter(&image);
-            painter.setPen(Qt::black);
-            how(painter);
-            return image;
-        };
-        const QImage fast = draw([&](QPainter& p) { numbers.drawDigits(p, text, 140, 28); });
-        const QImage slow = draw([&](QPainter& p) {
-            p.setFont(numbers.digitsFont());
-            p.drawText(QPoint(140 - QFontMetrics(p.font()).horizontalAdvance(text), 28), text);
-        });
+        QImage fast(160, 40, QImage::Format_ARGB32_Premultiplied);
+        fast.fill(background);
+        QImage slow = fast;
+        const bool copied = numbers.drawDigits(fast, text, 140, 28, ink, background);
+        QPainter painter(&slow);
+        painter.setPen(ink);
+        painter.setFont(numbers.digitsFont());
+        painter.drawText(QPoint(140 - QFontMetrics(painter.font()).horizontalAdvance(text), 28),
+                         text);
+        painter.end();
         EXPECT_TRUE(fast == slow) << text.toStdString();
+        // Plain digits in a fixed-width font fit their advances: copied from glyph pictures.
+        if (text == QLatin1String("1512")) {
+            EXPECT_TRUE(copied);
+        }
+    }
+}
+
+// The table is kept as a picture and only changed rows are drawn into it: after any run of
+// changes it must look exactly like a table that was given the last numbers at once.
+TEST(ChannelNumbersTest, DrawnRowByRow_EqualsDrawnAtOnce_PixelForPixel) {
+    struct Step {
+        std::optional<std::array<int, 6>> words;  // nothing: clear()
+        int aux = 0;
+        bool enabled = true;
+    };
+    const std::vector<Step> steps = {
+        {std::array{1512, 1512, 1512, 1512, 1512, 1512}, 0},
+        {std::array{1000, 1512, 2100, 1512, 1999, 1512}, 0},      // some rows
+        {std::array{1000, 1512, 2100, 1512, 1999, 1512}, 65535},  // only the auxiliary word
+        {std::array{1001, 1511, 2099, 1513, 1998, 1500}, 65535, false},
+        {std::array{1001, 1511, 2099, 1513, 1998, 1500}, 65535},
+        {std::nullopt},
+        {std::array{2100, 2100, 2100, 1000, 1000, 1000}, 7},
+    };
+    ChannelNumbers live;
+    live.resize(live.sizeHint());
+    (void)live.grab();
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const Step& step = steps[i];
+        ChannelNumbers fresh;
+        fresh.resize(live.size());
+        for (ChannelNumbers* numbers : {&live, &fresh}) {
+            numbers->setEnabled(step.enabled);
+            if (step.words)
+                numbers->setWords(*step.words, step.aux);
+            else
+                numbers->clear();
+        }
+        EXPECT_TRUE(live.grab().toImage() == fresh.grab().toImage()) << "step " << i;
     }
 }
 
