@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <optional>
 #include <utility>
 
@@ -303,15 +304,10 @@ bool ChannelNumbers::copyGlyphs(QImage& image, GlyphPictures& pictures, const Ce
          image.format() != QImage::Format_ARGB32_Premultiplied)) {
         return false;
     }
-    // Every glyph needs a picture, and the pictures must lie inside the image. (Copies: the
-    // pictures' table may grow, and move them, while they are looked up.)
-    std::array<QImage, 16> row;
-    if (cell.text.size() > static_cast<qsizetype>(row.size()))
-        return false;
+    // Every glyph needs a picture, and the pictures must lie inside the image.
     int width = 0;
-    for (qsizetype i = 0; i < cell.text.size(); ++i) {
-        QImage& picture = row[static_cast<std::size_t>(i)];
-        picture = pictureOf(pictures, glyphFor(cell.text[i]));
+    for (const QChar ch : cell.text) {
+        const QImage& picture = pictureOf(pictures, glyphFor(ch));
         if (picture.isNull())
             return false;
         width += picture.width();
@@ -320,16 +316,15 @@ bool ChannelNumbers::copyGlyphs(QImage& image, GlyphPictures& pictures, const Ce
     const auto height = static_cast<int>(rowHeight_ * ratio);
     if (!image.rect().contains(QRect(at, QSize(width, height))))
         return false;
-    uchar* bits = image.bits();
+    uchar* bits = image.bits() + image.bytesPerLine() * at.y();
     const auto stride = static_cast<std::size_t>(image.bytesPerLine());
     int x = at.x();
-    for (qsizetype i = 0; i < cell.text.size(); ++i) {
-        const QImage& picture = row[static_cast<std::size_t>(i)];
+    for (const QChar ch : cell.text) {
+        const QImage& picture = *pictures.byIndex.constFind(glyphFor(ch).index);  // made above
+        const auto rowBytes = static_cast<std::size_t>(picture.width()) * sizeof(QRgb);
         for (int y = 0; y < height; ++y) {
-            const auto* from = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
-            auto* to =
-                reinterpret_cast<QRgb*>(bits + stride * static_cast<std::size_t>(at.y() + y));
-            std::copy(from, from + picture.width(), to + x);
+            std::memcpy(bits + stride * static_cast<std::size_t>(y) + x * sizeof(QRgb),
+                        picture.constScanLine(y), rowBytes);
         }
         x += picture.width();
     }
@@ -415,10 +410,15 @@ void ChannelNumbers::renderRows() {
         const QRect area = rowRect(row) & QRect(QPoint(), size());
         const QRect device(area.topLeft() * canvas_.devicePixelRatio(),
                            area.size() * canvas_.devicePixelRatio());
-        for (int y = device.top(); y <= device.bottom(); ++y) {
-            auto* line = reinterpret_cast<QRgb*>(canvas_.scanLine(y));
-            std::fill_n(line + device.left(), device.width(), backgroundColour_.rgb());
-        }
+        // One line filled, then copied to the others.
+        uchar* bits = canvas_.bits();
+        const auto stride = static_cast<std::size_t>(canvas_.bytesPerLine());
+        const auto rowBytes = static_cast<std::size_t>(device.width()) * sizeof(QRgb);
+        uchar* first = bits + stride * static_cast<std::size_t>(device.top()) +
+                       static_cast<std::size_t>(device.left()) * sizeof(QRgb);
+        std::fill_n(reinterpret_cast<QRgb*>(first), device.width(), backgroundColour_.rgb());
+        for (int y = 1; y < device.height(); ++y)
+            std::memcpy(first + stride * static_cast<std::size_t>(y), first, rowBytes);
         for (int c = 0; c < kColumns; ++c) {
             const Cell& cell = cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(c)];
             const int right = cellRight_[static_cast<std::size_t>(c)];
