@@ -127,7 +127,8 @@ void ChannelNumbers::changeEvent(QEvent* event) {
         event->type() == QEvent::LocaleChange) {
         layOut();
         update();
-    } else if (event->type() == QEvent::PaletteChange || event->type() == QEvent::EnabledChange) {
+    } else if (event->type() == QEvent::PaletteChange || event->type() == QEvent::EnabledChange ||
+               event->type() == QEvent::StyleChange) {
         canvasValid_ = false;
         update();
     }
@@ -372,7 +373,16 @@ void ChannelNumbers::renderBackground() {
     const qreal ratio = devicePixelRatioF();
     canvas_ = QImage(size() * ratio, QImage::Format_RGB32);
     canvas_.setDevicePixelRatio(ratio);
+    // The table lies on its parent, which the style may tint (a group box's inside is a shade
+    // darker than the window): its plain part takes what the parent paints under its middle.
     backgroundColour_ = palette().color(QPalette::Window);
+    if (QWidget* parent = parentWidget()) {
+        QImage under(1, 1, QImage::Format_RGB32);
+        under.fill(backgroundColour_);
+        parent->render(&under, QPoint(), QRegion(QRect(geometry().center(), QSize(1, 1))),
+                       QWidget::DrawWindowBackground);
+        backgroundColour_ = under.pixelColor(0, 0);
+    }
     canvas_.fill(backgroundColour_);
     QPainter painter(&canvas_);
     const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;

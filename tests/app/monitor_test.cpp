@@ -6,12 +6,14 @@
 // every good frame. The link-health arithmetic is checked on its own with a made-up clock.
 
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -504,6 +506,24 @@ TEST(ChannelNumbersTest, DigitsFromGlyphs_LookAsDrawnText) {
             EXPECT_TRUE(copied);
         }
     }
+}
+
+// Inside a group box (whose inside the style draws a shade off the window's colour) the
+// table's plain background is what the box paints around it: no lighter rectangle.
+TEST(ChannelNumbersTest, InAGroupBox_BackgroundMatchesTheBox) {
+    QGroupBox box(QStringLiteral("Channels"));
+    auto* numbers = new ChannelNumbers(&box);
+    auto* layout = new QVBoxLayout(&box);
+    layout->addWidget(numbers);
+    box.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+    const QImage picture = box.grab().toImage();
+    // Below the table's last row, and right of the table: both plain.
+    const QRect table = numbers->geometry();
+    const QPoint inside(table.right() - 1, table.bottom() - 1);
+    const QPoint beside(table.right() + 3, table.center().y());
+    ASSERT_TRUE(box.rect().contains(beside));
+    EXPECT_EQ(picture.pixelColor(inside), picture.pixelColor(beside));
 }
 
 // The table is kept as a picture and only changed rows are drawn into it: after any run of
