@@ -3,7 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What the Monitor window costs: the program's CPU (and the X server's) with the Monitor hidden
 # and shown in turns, on xcb under a private Xvfb, while a private virtual transmitter streams
-# 50 live frames per second. Builds what it needs in BUILD_DIR first.
+# 50 live frames per second. Each phase starts a second after the switch (showing the window
+# costs something once, reported apart); the figure to read is the median over the rounds of
+# shown minus hidden. Builds what it needs in BUILD_DIR first.
 #
 #   bench/monitor/run.sh [BUILD_DIR] [SECONDS_PER_PHASE] [ROUNDS] [FRAMES_PER_SECOND]
 #     defaults: build 10 3 50
