@@ -418,8 +418,11 @@ void ChannelNumbers::renderRows() {
         if (!std::exchange(staleRows_[static_cast<std::size_t>(row)], false))
             continue;
         const QRect area = rowRect(row) & QRect(QPoint(), size());
-        const QRect device(area.topLeft() * canvas_.devicePixelRatio(),
-                           area.size() * canvas_.devicePixelRatio());
+        const QRect device = QRect(area.topLeft() * canvas_.devicePixelRatio(),
+                                   area.size() * canvas_.devicePixelRatio()) &
+                             canvas_.rect();
+        if (device.isEmpty())
+            continue;
         // One line filled, then copied to the others.
         uchar* bits = canvas_.bits();
         const auto stride = static_cast<std::size_t>(canvas_.bytesPerLine());
