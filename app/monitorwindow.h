@@ -46,8 +46,8 @@ public:
     // The numbers and the health figures (rates, tenths of seconds) change five times a second,
     // on the same refreshes: slow enough to be read, and every other refresh repaints only the
     // trace.
-    static constexpr int kNumbersEveryRefreshes = 2;
     static constexpr int kHealthEveryRefreshes = 2;
+    static constexpr int kNumbersEveryRefreshes = kHealthEveryRefreshes;
     static constexpr int kRows = 7;  // CH1..CH6, then the auxiliary word
 
     enum class Column { Word, Value, Percent };
