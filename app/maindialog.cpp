@@ -483,16 +483,24 @@ void MainDialog::onProgramMix() {
     report(runProgramMixEditor(editor(programMixDialog_, session_.settings.programMix), session_));
 }
 void MainDialog::onSwitchA() {
-    report(runSwitchEditor(editor(switchADialog_, session_.settings.switchAFunction), session_));
+    SwitchSelectDialog& dialog = editor(switchADialog_, session_.settings.switchAFunction);
+    dialog.nameSwitch(u'A');
+    report(runSwitchEditor(dialog, session_));
 }
 void MainDialog::onSwitchB() {
-    report(runSwitchEditor(editor(switchBDialog_, session_.settings.switchBFunction), session_));
+    SwitchSelectDialog& dialog = editor(switchBDialog_, session_.settings.switchBFunction);
+    dialog.nameSwitch(u'B');
+    report(runSwitchEditor(dialog, session_));
 }
 void MainDialog::onVrA() {
-    report(runVrEditor(editor(vrADialog_, session_.settings.vrAFunction), session_));
+    VrSelectDialog& dialog = editor(vrADialog_, session_.settings.vrAFunction);
+    dialog.nameKnob(u'A');
+    report(runVrEditor(dialog, session_));
 }
 void MainDialog::onVrB() {
-    report(runVrEditor(editor(vrBDialog_, session_.settings.vrBFunction), session_));
+    VrSelectDialog& dialog = editor(vrBDialog_, session_.settings.vrBFunction);
+    dialog.nameKnob(u'B');
+    report(runVrEditor(dialog, session_));
 }
 void MainDialog::onModel() {
     runUserSelectEditor(editor(userSelectDialog_, session_.userSelect));
