@@ -1,12 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the editors' tooltips promise: every range that OK checks is the one the field's tooltip
-// names (found by typing a value beyond any range and reading the refusal), and each box says
-// what it means.
+// What the form editors' tooltips promise: every range that OK checks is the one the field's
+// tooltip names, and each box says what it means.
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -15,10 +13,13 @@
 
 #include "editors/channeleditors.h"
 #include "editors/selectdialogs.h"
+#include "tests/editors/fieldtips.h"
 #include "tests/editors/formeditortesting.h"
 
 namespace pelorin::formeditors {
 namespace {
+
+using pelorin::test::expectTooltipsNameCheckedRanges;
 
 struct FormCase {
     const char* name;
@@ -31,35 +32,10 @@ void PrintTo(const FormCase& c, std::ostream* os) {
 
 class FieldTips : public ::testing::TestWithParam<FormCase> {};
 
-// For each field in turn: the others hold 0, which every range takes; this one a value no range
-// takes. The refusal names the range OK checks; the tooltip must name the same.
 TEST_P(FieldTips, EveryCheckedField_NamesInItsTooltipTheRangeOkRefusesBeyond) {
     ModelSettings settings = startingSettings();
     std::unique_ptr<TemplateDialog> dialog = GetParam().make(settings);
-    const QList<QLineEdit*> fields = dialog->findChildren<QLineEdit*>();
-    ASSERT_FALSE(fields.isEmpty());
-    static const QRegularExpression range(QStringLiteral("(-?\\d+) and (-?\\d+)"));
-    for (QLineEdit* field : fields) {
-        pelorin::test::MessageRecorder messages;
-        QString tip;
-        QWidget* focused = nullptr;
-        onOpen<TemplateDialog>([&](TemplateDialog* d) {
-            for (QLineEdit* other : d->findChildren<QLineEdit*>())
-                other->setText(other == field ? QStringLiteral("9999") : QStringLiteral("0"));
-            pressOk(d);
-            focused = d->focusWidget();
-            tip = field->toolTip();
-            pressCancel(d);
-        });
-        dialog->run();
-        ASSERT_EQ(messages.messages.size(), 1) << field->accessibleName().toStdString();
-        EXPECT_EQ(focused, field);
-        const auto match = range.match(messages.messages.first());
-        ASSERT_TRUE(match.hasMatch()) << messages.messages.first().toStdString();
-        EXPECT_TRUE(tip.contains(match.captured(1) + QStringLiteral(" to ") + match.captured(2)))
-            << field->accessibleName().toStdString() << ": " << tip.toStdString();
-        EXPECT_EQ(field->accessibleDescription(), tip);
-    }
+    expectTooltipsNameCheckedRanges(*dialog);
 }
 
 INSTANTIATE_TEST_SUITE_P(
