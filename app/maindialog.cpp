@@ -238,6 +238,7 @@ void MainDialog::initDialog() {
     }
     // The display runs even without a port: it shows the boxes and waits for frames.
     channelDisplay_->setFollowing(true);
+    showMemory();  // start-up chose USER1 for Setting
 
     // What only the look of the window needs comes after the transmitter has been asked for
     // its settings: the icon is a picture to decode (3-4 ms), the labels are measured.
@@ -504,6 +505,7 @@ void MainDialog::onVrB() {
 }
 void MainDialog::onModel() {
     runUserSelectEditor(editor(userSelectDialog_, session_.userSelect));
+    showMemory();  // Setting now switches to the entry chosen
 }
 void MainDialog::onCurrent() {
     report(session_.sendReadRequest());
