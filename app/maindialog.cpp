@@ -23,6 +23,7 @@
 #include "app/monitorwindow.h"
 #include "app/serialerrors.h"
 #include "app/serialsettingdialog.h"
+#include "app/windowmenu.h"
 #include "editors/channeleditors.h"
 #include "editors/channelname.h"
 #include "editors/curvedialogs.h"
@@ -65,10 +66,20 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, QWidget* parent)
 
     buildControls();
     systemMenu_ = new SystemMenu(this, [this](unsigned command) { systemCommand(command); });
-    // The windows beside this one come first in the menu, above Close.
-    systemMenu_->insertItem(0, kModelsCommand, tr("Models…"), QKeySequence(Qt::CTRL | Qt::Key_L));
-    systemMenu_->insertItem(1, kMonitorCommand, tr("Monitor…"), QKeySequence(Qt::CTRL | Qt::Key_M));
-    systemMenu_->insertSeparator(2);
+    // The windows beside this one and the memory come first in the menu, above Close.
+    for (std::size_t i = 0; i < windowmenu::kEntriesBeforeClose; ++i) {
+        const windowmenu::Entry& entry = windowmenu::kEntries[i];
+        const int position = static_cast<int>(i);
+        if (entry.command == 0) {
+            systemMenu_->insertSeparator(position);
+        } else {
+            systemMenu_->insertItem(position, entry.command, tr(entry.text),
+                                    QKeySequence(entry.shortcut));
+        }
+    }
+    systemMenu_->setItemToolTip(
+        kMemoryCommand, tr("Choose USER1 or USER2: the transmitter switches to that memory and "
+                           "sends its settings, which the window then shows and edits."));
 
     // Everything the serial control reports arrives on this thread. Frames that arrive
     // together are shown together: the display hears of news once, after the last of them,
@@ -84,7 +95,14 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, QWidget* parent)
     serialErrors_ = new SerialErrorReporter(this);
     serial_->setErrorHandler(
         [this](const std::string& text) { serialErrors_->report(fromStd(text)); });
-    session_.onSettingsUnpacked = [this]() { updateCurveButtons(); };
+    session_.onSettingsUnpacked = [this]() {
+        updateCurveButtons();
+        // After a switch of memory, the settings that come are that memory's.
+        if (memory_ >= 0 && !memoryArrived_) {
+            memoryArrived_ = true;
+            showMemory();
+        }
+    };
     session_.onLiveFrame = [this]() {
         liveNews_ = true;
         emit liveFrameReceived();
@@ -95,6 +113,7 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, QWidget* parent)
             portMemory_.remember(session_.portDevice());
     };
     session_.onBlockChanged = [this]() { emit blockBytesChanged(); };
+    showMemory();
 }
 
 MainDialog::~MainDialog() {
@@ -200,6 +219,8 @@ void MainDialog::initDialog() {
     if (!programName.isEmpty()) {
         systemMenu_->appendSeparator();
         systemMenu_->appendItem(kAboutCommand, programName);
+        systemMenu_->setItemToolTip(kAboutCommand,
+                                    tr("About %1: its version and licence").arg(programName));
     }
     session_.resetReceiver();
     // The end points start at 100 % until the transmitter's own values arrive.
@@ -217,6 +238,7 @@ void MainDialog::initDialog() {
     }
     // The display runs even without a port: it shows the boxes and waits for frames.
     channelDisplay_->setFollowing(true);
+    showMemory();  // start-up chose USER1 for Setting
 
     // What only the look of the window needs comes after the transmitter has been asked for
     // its settings: the icon is a picture to decode (3-4 ms), the labels are measured.
@@ -271,6 +293,9 @@ void MainDialog::systemCommand(unsigned command) {
         case kMonitorCommand:
             showMonitor();
             break;
+        case kMemoryCommand:
+            chooseMemory();
+            break;
         default:
             break;
     }
@@ -296,6 +321,7 @@ void MainDialog::showMonitor() {
     if (monitor_ == nullptr) {
         monitor_ = new MonitorWindow(session_, *serial_, this);
         monitor_->setFrameSource(this, &MainDialog::liveFrameReceived);
+        monitor_->showMemory(memoryText());
     }
     monitor_->show();
     monitor_->raise();
@@ -324,8 +350,50 @@ void MainDialog::report(const EditorOutcome& outcome) {
         report(outcome.write);
 }
 
+QString MainDialog::memoryText() const {
+    if (memory_ < 0)
+        return tr("not known: the memory the transmitter had active");
+    const QString name = QStringLiteral("USER%1").arg(memory_ + 1);
+    return memoryArrived_ ? name : tr("%1, its settings not received yet").arg(name);
+}
+
+void MainDialog::showMemory() {
+    const QString shown = tr("The window shows: %1").arg(memoryText());
+    const QString getUser =
+        tr("Switches the transmitter to USER1 and reads its settings.") + u'\n' + shown;
+    const QString setting =
+        tr("Closes the port, lets you choose a serial port, opens it, then switches the "
+           "transmitter to %1 (the memory last chosen) and reads its settings.")
+            .arg(QStringLiteral("USER%1").arg(session_.userSelect + 1)) +
+        u'\n' + shown;
+    for (auto [id, tip] :
+         {std::pair{mainid::kGetUser, getUser}, std::pair{mainid::kSetting, setting}}) {
+        QWidget* button = control<QWidget>(id);
+        button->setToolTip(tip);
+        button->setAccessibleDescription(tip);
+    }
+    if (monitor_ != nullptr)
+        monitor_->showMemory(memoryText());
+}
+
+void MainDialog::memorySwitched(const SerialStatus& status, int index) {
+    if (status) {
+        memory_ = index;
+        memoryArrived_ = false;
+        showMemory();
+    }
+    report(status);
+}
+
+void MainDialog::chooseMemory() {
+    if (editor(userSelectDialog_, session_.userSelect).run() != QDialog::Accepted)
+        return;
+    const int index = session_.userSelect;
+    memorySwitched(session_.sendUserRequest(index), index);
+}
+
 void MainDialog::onGetUser() {
-    report(session_.sendUserRequest(0));
+    memorySwitched(session_.sendUserRequest(0), 0);
 }
 
 void MainDialog::onSetting() {
@@ -336,8 +404,9 @@ void MainDialog::onSetting() {
     SerialSettingDialog& setting = editor(serialSettingDialog_, session_, *serial_);
     const bool chosen = setting.run() == QDialog::Accepted;
     const int port = setting.selectedPort;
-    // Also after Cancel: the previous port is opened again.
-    report(session_.reopenPortAfterSetting(chosen ? &port : nullptr));
+    // Also after Cancel: the previous port is opened again, and the transmitter switched to
+    // the memory last chosen.
+    memorySwitched(session_.reopenPortAfterSetting(chosen ? &port : nullptr), session_.userSelect);
 }
 
 void MainDialog::onHelp() {
@@ -415,19 +484,28 @@ void MainDialog::onProgramMix() {
     report(runProgramMixEditor(editor(programMixDialog_, session_.settings.programMix), session_));
 }
 void MainDialog::onSwitchA() {
-    report(runSwitchEditor(editor(switchADialog_, session_.settings.switchAFunction), session_));
+    SwitchSelectDialog& dialog = editor(switchADialog_, session_.settings.switchAFunction);
+    dialog.nameSwitch(u'A');
+    report(runSwitchEditor(dialog, session_));
 }
 void MainDialog::onSwitchB() {
-    report(runSwitchEditor(editor(switchBDialog_, session_.settings.switchBFunction), session_));
+    SwitchSelectDialog& dialog = editor(switchBDialog_, session_.settings.switchBFunction);
+    dialog.nameSwitch(u'B');
+    report(runSwitchEditor(dialog, session_));
 }
 void MainDialog::onVrA() {
-    report(runVrEditor(editor(vrADialog_, session_.settings.vrAFunction), session_));
+    VrSelectDialog& dialog = editor(vrADialog_, session_.settings.vrAFunction);
+    dialog.nameKnob(u'A');
+    report(runVrEditor(dialog, session_));
 }
 void MainDialog::onVrB() {
-    report(runVrEditor(editor(vrBDialog_, session_.settings.vrBFunction), session_));
+    VrSelectDialog& dialog = editor(vrBDialog_, session_.settings.vrBFunction);
+    dialog.nameKnob(u'B');
+    report(runVrEditor(dialog, session_));
 }
 void MainDialog::onModel() {
     runUserSelectEditor(editor(userSelectDialog_, session_.userSelect));
+    showMemory();  // Setting now switches to the entry chosen
 }
 void MainDialog::onCurrent() {
     report(session_.sendReadRequest());

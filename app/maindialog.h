@@ -151,6 +151,14 @@ private:
     void onStopAdjust();
 
     void runAbout();
+    // Transmitter memory…: runs the user list and switches the transmitter to the one chosen.
+    void chooseMemory();
+    // A UserRequest for `index` was handed to the line (when `status` says so): from now on the
+    // window shows that memory, once its settings arrive.
+    void memorySwitched(const SerialStatus& status, int index);
+    // Which memory the window shows, for GetUser's and Setting's tooltips and the Monitor.
+    [[nodiscard]] QString memoryText() const;
+    void showMemory();
     // The editor in `slot`, made with `args` (and this window as its parent) when first used;
     // the same object from then on, for the window's whole life.
     template <class Dialog, class... Args>
@@ -197,6 +205,10 @@ private:
     ModelsWindow* models_ = nullptr;    // the same
     SystemMenu* systemMenu_ = nullptr;
     SerialErrorReporter* serialErrors_ = nullptr;  // one message per burst of line errors
+    // The memory the transmitter was last switched to, -1 before the window switched it (the
+    // transmitter does not say which is active), and whether its settings have come since.
+    int memory_ = -1;
+    bool memoryArrived_ = false;
     int startPort_ = 0;
     PortMemory portMemory_;
 

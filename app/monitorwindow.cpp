@@ -138,6 +138,21 @@ void MonitorWindow::buildControls() {
         form->addWidget(value, static_cast<int>(r), 1);
         healthLabels_[r] = value;
     }
+    // The transmitter memory the settings come from, under the line's figures.
+    const QString memoryTip =
+        tr("Which of the transmitter's memories (USER1, USER2) the main "
+           "window's settings are; Transmitter memory… in its menu switches");
+    auto* memoryName = new QLabel(tr("Memory"), link);
+    memoryName->setToolTip(memoryTip);
+    memoryLabel_ = new QLabel(link);
+    memoryLabel_->setAccessibleName(tr("Memory"));
+    memoryLabel_->setToolTip(memoryTip);
+    memoryLabel_->setWordWrap(true);
+    // Two lines of a fixed size, as the port's: a changing text never re-lays the window out.
+    memoryLabel_->setFixedSize(metrics.averageCharWidth() * 30, metrics.lineSpacing() * 2 + 2);
+    const int memoryRow = static_cast<int>(healthNames.size());
+    form->addWidget(memoryName, memoryRow, 0);
+    form->addWidget(memoryLabel_, memoryRow, 1);
     form->setColumnStretch(1, 1);
 
     // The trace, its legend and its pause button.
@@ -188,6 +203,10 @@ void MonitorWindow::buildControls() {
 
     updateButtons();
     refreshRecording();
+}
+
+void MonitorWindow::showMemory(const QString& text) {
+    setTextIfChanged(memoryLabel_, text);
 }
 
 QString MonitorWindow::valueText(int row, Column column) const {

@@ -70,6 +70,9 @@ public:
             startWatching();
     }
     void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
+    // Which transmitter memory the main window's settings are (the main window tells).
+    void showMemory(const QString& text);
+    [[nodiscard]] const QLabel* memoryLabel() const { return memoryLabel_; }
 
     // What the window shows, for tests and screen readers alike.
     [[nodiscard]] QString valueText(int row, Column column) const;
@@ -136,6 +139,7 @@ private:
     QPushButton* pauseButton_ = nullptr;
     QPushButton* recordButton_ = nullptr;
     QLabel* recordingLabel_ = nullptr;
+    QLabel* memoryLabel_ = nullptr;
 
     std::int64_t lastRefreshMs_ = 0;
     bool refreshQueued_ = false;

@@ -10,6 +10,7 @@
 #include <cstddef>
 
 #include "editors/channelname.h"
+#include "platform/accessibility.h"
 #include "platform/dataexchange.h"
 
 namespace pelorin {
@@ -90,6 +91,14 @@ EndPointDialog::EndPointDialog(ModelSettings& settings, QWidget* parent)
         label->setBuddy(left);
         left->setAccessibleName(tr("%1 left end point").arg(channel));
         right->setAccessibleName(tr("%1 right end point").arg(channel));
+        explain(left, tr("%1 left end point: how far the servo travels to the left, %2 to %3 %.")
+                          .arg(channel)
+                          .arg(kEndPointMin)
+                          .arg(kEndPointMax));
+        explain(right, tr("%1 right end point: how far the servo travels to the right, %2 to %3 %.")
+                           .arg(channel)
+                           .arg(kEndPointMin)
+                           .arg(kEndPointMax));
     }
     addButton(kIdOk, tr("OK"), {36, 115, 50, kButtonHeight}, true);
     addButton(kIdCancel, tr("Cancel"), {101, 115, 50, kButtonHeight});
@@ -119,6 +128,8 @@ ReverseDialog::ReverseDialog(ModelSettings& settings, QWidget* parent)
         addText(channel, {14, y, 26, kPitch});
         QCheckBox* normal = addCheckBox(kReverseIds[ch], tr("NOR"), {44, y, 44, kPitch});
         normal->setAccessibleName(tr("%1 NOR").arg(channel));
+        // The caption names the normal direction, but a tick reverses the channel.
+        explain(normal, tr("Ticked: %1 is reversed. Clear: %1 runs normal.").arg(channel));
     }
     addButton(kIdOk, tr("OK"), {6, 79, 40, kButtonHeight}, true);
     addButton(kIdCancel, tr("Cancel"), {52, 79, 40, kButtonHeight});
@@ -151,8 +162,13 @@ SubTrimDialog::SubTrimDialog(ModelSettings& settings, QWidget* parent)
     constexpr int kPitch = 15;
     for (std::size_t ch = 0; ch < kSubTrimIds.size(); ++ch) {
         const int y = kTop + static_cast<int>(ch) * kPitch;
-        addText(channelName(static_cast<int>(ch) + 1), {14, y, 26, kTextHeight})
-            ->setBuddy(addEdit(kSubTrimIds[ch], {44, y, 48, kEditHeight}));
+        QLineEdit* edit = addEdit(kSubTrimIds[ch], {44, y, 48, kEditHeight});
+        const QString channel = channelName(static_cast<int>(ch) + 1);
+        addText(channel, {14, y, 26, kTextHeight})->setBuddy(edit);
+        explain(edit, tr("%1 sub trim: moves the servo's centre, %2 to %3.")
+                          .arg(channel)
+                          .arg(-kSubTrimLimit)
+                          .arg(kSubTrimLimit));
         bindField(kSubTrimIds[ch], -kSubTrimLimit, kSubTrimLimit, settings.subTrim[ch]);
     }
     addButton(kIdOk, tr("OK"), {8, 99, 42, kButtonHeight}, true);
@@ -196,6 +212,14 @@ DualRateDialog::DualRateDialog(ModelSettings& settings, QWidget* parent)
         label->setBuddy(on);
         on->setAccessibleName(tr("%1 DR ON").arg(channel));
         off->setAccessibleName(tr("%1 DR OFF").arg(channel));
+        explain(on, tr("%1 travel while the dual-rate switch is on, %2 to %3 %.")
+                        .arg(channel)
+                        .arg(kDualRateMin)
+                        .arg(kDualRateMax));
+        explain(off, tr("%1 travel while the dual-rate switch is off, %2 to %3 %.")
+                         .arg(channel)
+                         .arg(kDualRateMin)
+                         .arg(kDualRateMax));
     }
     addButton(kIdOk, tr("Ok"), {17, 61, 44, kButtonHeight}, true);
     addButton(kIdCancel, tr("Cancel"), {69, 61, 44, kButtonHeight});
@@ -215,11 +239,12 @@ namespace {
 struct SwashRow {
     int channel;
     int id;
+    const char* function;  // what the channel moves the swash plate for
 };
 constexpr std::array<SwashRow, 3> kSwashRows{{
-    {1, 1016},
-    {2, 1017},
-    {6, 1018},
+    {1, 1016, QT_TRANSLATE_NOOP("pelorin::SwashAfrDialog", "aileron")},
+    {2, 1017, QT_TRANSLATE_NOOP("pelorin::SwashAfrDialog", "elevator")},
+    {6, 1018, QT_TRANSLATE_NOOP("pelorin::SwashAfrDialog", "pitch")},
 }};
 constexpr int kSwashLimit = 100;
 }  // namespace
@@ -231,8 +256,13 @@ SwashAfrDialog::SwashAfrDialog(ModelSettings& settings, QWidget* parent)
     for (std::size_t row = 0; row < kSwashRows.size(); ++row) {
         const SwashRow& r = kSwashRows[row];
         const int y = kTop + static_cast<int>(row) * kPitch;
-        addText(channelName(r.channel), {20, y, 26, kTextHeight})
-            ->setBuddy(addEdit(r.id, {50, y, 56, kEditHeight}));
+        QLineEdit* edit = addEdit(r.id, {50, y, 56, kEditHeight});
+        addText(channelName(r.channel), {20, y, 26, kTextHeight})->setBuddy(edit);
+        explain(edit,
+                tr("%1, %2: the swash plate's travel for %2, %3 to %4 %; below 0 reverses it.")
+                    .arg(channelName(r.channel), tr(r.function))
+                    .arg(-kSwashLimit)
+                    .arg(kSwashLimit));
         addText(QStringLiteral("%"), {110, y, 12, kTextHeight});
         bindField(r.id, -kSwashLimit, kSwashLimit, settings.swashAfr[row]);
     }

@@ -66,6 +66,8 @@ CurveDialog::CurveDialog(const Template& layout, std::function<int()> liveAux, Q
     // Selection-only: the shown curve is always NOR or ID, never a typed text.
     modelBox_ = addDropList(kIdModelBox, layout.modelBox, {tr("NOR"), tr("ID")});
     modelLabel->setBuddy(modelBox_);
+    explain(modelBox_, tr("Which curve the points show and edit: NOR the normal curve, ID the "
+                          "idle-up curve (a switch set to NOR/ID picks it on the transmitter)."));
     widenToFitText(modelBox_);
     for (int i = 0; i < kCurvePointCount; ++i) {
         const int row = layout.rows[static_cast<std::size_t>(i)];
@@ -76,6 +78,12 @@ CurveDialog::CurveDialog(const Template& layout, std::function<int()> liveAux, Q
         alignWithEdit(label, edit);
         alignWithEdit(percent, edit);
         label->setBuddy(edit);
+        explain(edit, tr("%1 of the shown curve, %2 to %3 %: 0 is the graph's bottom edge, 100 "
+                         "its top; %4 is at the left, %5 at the right.")
+                          .arg(pointLabel(i))
+                          .arg(kMinPoint)
+                          .arg(kMaxPoint)
+                          .arg(pointLabel(0), pointLabel(kCurvePointCount - 1)));
         pointEdits_[static_cast<std::size_t>(i)] = edit;
     }
 

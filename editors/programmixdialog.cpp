@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "editors/channelname.h"
+#include "platform/accessibility.h"
 #include "platform/dataexchange.h"
 
 namespace pelorin {
@@ -95,6 +96,12 @@ ProgramMixDialog::ProgramMixDialog(ProgramMix& programMix, QWidget* parent)
     QLabel* downLabel = addText(tr("Down Rate"), {34, 59, 39, 11});
     downEdit_ = addEdit(kIdDownRate, {103, 59, 22, 13});
     labelRow(downLabel, downEdit_);
+    explain(upEdit_, tr("How far the destination moves as the source moves up, %1 to %2 %.")
+                         .arg(kRateMin)
+                         .arg(kRateMax));
+    explain(downEdit_, tr("How far the destination moves as the source moves down, %1 to %2 %.")
+                           .arg(kRateMin)
+                           .arg(kRateMax));
     QLabel* upPercent = addText(QStringLiteral("%"), {128, 46, 12, 13});
     QLabel* downPercent = addText(QStringLiteral("%"), {128, 58, 10, 12});
     QLabel* switchLabel = addText(tr("Switch"), {34, 70, 39, 11});

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QStringList>
 
+#include "platform/accessibility.h"
+
 namespace pelorin {
 
 namespace {
@@ -54,6 +56,14 @@ SwitchSelectDialog::SwitchSelectDialog(int& function, QWidget* parent)
     addButton(kIdCancel, tr("Cancel"), {71, 71, 50, kButtonHeight});
 }
 
+void SwitchSelectDialog::nameSwitch(QChar letter) {
+    explain(control(kListId),
+            tr("What switch %1 on the transmitter does when it is on: NULL nothing, DR the dual "
+               "rates, ThroCut cuts the throttle, NOR/ID picks the idle-up curves (helicopter "
+               "types only).")
+                .arg(letter));
+}
+
 void SwitchSelectDialog::initDialog() {
     auto* list = control<QComboBox>(kListId);
     list->clear();
@@ -76,6 +86,12 @@ VrSelectDialog::VrSelectDialog(int& function, QWidget* parent)
     addDropList(kListId, {32, 33, 80, 40}, {})->setAccessibleName(tr("VR function"));
     addButton(kIdOk, tr("OK"), {14, 64, 50, kButtonHeight}, true);
     addButton(kIdCancel, tr("Cancel"), {80, 64, 50, kButtonHeight});
+}
+
+void VrSelectDialog::nameKnob(QChar letter) {
+    explain(control(kListId), tr("What knob VR(%1) on the transmitter adjusts: NULL nothing, "
+                                 "Pith Adjust the pitch (helicopter types only).")
+                                  .arg(letter));
 }
 
 void VrSelectDialog::initDialog() {

@@ -4,6 +4,8 @@
 // The function of an assignable switch or VR knob: a position in a short list whose
 // helicopter entries are offered only when the model type is not ACRO.
 
+#include <QChar>
+
 #include <cstdint>
 
 #include "platform/templatedialog.h"
@@ -34,6 +36,8 @@ class SwitchSelectDialog : public FunctionSelectDialog {
 
 public:
     explicit SwitchSelectDialog(int& function, QWidget* parent = nullptr);
+    // Names the switch this dialog sets ('A' or 'B') in its list's tooltip.
+    void nameSwitch(QChar letter);
 
 protected:
     void initDialog() override;
@@ -45,6 +49,8 @@ class VrSelectDialog : public FunctionSelectDialog {
 
 public:
     explicit VrSelectDialog(int& function, QWidget* parent = nullptr);
+    // Names the knob this dialog sets ('A' or 'B') in its list's tooltip.
+    void nameKnob(QChar letter);
 
 protected:
     void initDialog() override;

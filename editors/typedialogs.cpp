@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <utility>
 
+#include "platform/accessibility.h"
 #include "platform/pictures.h"
 
 namespace pelorin {
@@ -170,6 +171,8 @@ UserSelectDialog::UserSelectDialog(int& userSelect, QWidget* parent)
     QStringList users{tr("USER1"), tr("USER2")};
     users.sort();
     QComboBox* list = addDropList(kListId, {58, 26, 100, 60}, users);
+    explain(list, tr("USER1 or USER2: the transmitter's two memories, each holding a whole "
+                     "model."));
     centreOn(label, list);
     label->setBuddy(list);
     addButton(kIdOk, tr("OK"), {36, 68, 50, kButtonHeight}, true);

@@ -58,4 +58,9 @@ void setAccessibleDescriber(QWidget* widget, AccessibleDescriber describer) {
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(current));
 }
 
+void explain(QWidget* control, const QString& meaning) {
+    control->setToolTip(meaning);
+    control->setAccessibleDescription(meaning);
+}
+
 }  // namespace pelorin

@@ -20,4 +20,7 @@ using AccessibleDescriber = std::function<QString()>;
 // describer runs only while `widget` lives.
 void setAccessibleDescriber(QWidget* widget, AccessibleDescriber describer);
 
+// What a control means, for the eye (its tooltip) and the ear (its accessible description).
+void explain(QWidget* control, const QString& meaning);
+
 }  // namespace pelorin

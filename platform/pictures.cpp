@@ -10,8 +10,10 @@
 
 namespace pelorin {
 
-QPixmap loadPicture(const QString& bareName) {
-    const QString folders[] = {
+namespace {
+
+QStringList pictureFolders() {
+    return {
         QDir::currentPath(),
         QCoreApplication::applicationDirPath(),
         // An installed program finds its pictures relative to itself wherever the prefix is,
@@ -19,7 +21,21 @@ QPixmap loadPicture(const QString& bareName) {
         QCoreApplication::applicationDirPath() + QStringLiteral("/../share/pelorin"),
         QStringLiteral(PELORIN_DATA_DIR),
     };
-    for (const QString& folder : folders) {
+}
+
+}  // namespace
+
+QString findPicture(const QString& bareName) {
+    for (const QString& folder : pictureFolders()) {
+        const QString path = QDir(folder).filePath(bareName);
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return {};
+}
+
+QPixmap loadPicture(const QString& bareName) {
+    for (const QString& folder : pictureFolders()) {
         const QString path = QDir(folder).filePath(bareName);
         if (!QFileInfo::exists(path))
             continue;
@@ -38,7 +54,7 @@ void showPicture(QLabel* label, const QPixmap& picture) {
         label->clear();
         return;
     }
-    label->resize(picture.size());
+    label->resize(picture.deviceIndependentSize().toSize());
 }
 
 }  // namespace pelorin

@@ -11,6 +11,9 @@ class QLabel;
 
 namespace pelorin {
 
+// The path of the first copy of the file along that lookup, or an empty string.
+[[nodiscard]] QString findPicture(const QString& bareName);
+
 // The picture, or a null pixmap when no copy of the file can be read.
 [[nodiscard]] QPixmap loadPicture(const QString& bareName);
 

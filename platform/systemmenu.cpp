@@ -15,6 +15,7 @@ namespace pelorin {
 SystemMenu::SystemMenu(QWidget* window, CommandHandler handler)
     : QObject(window), window_(window), menu_(new QMenu(window)), handler_(std::move(handler)) {
     menu_->setObjectName(QStringLiteral("systemMenu"));
+    menu_->setToolTipsVisible(true);
     appendItem(kCloseCommand, tr("Close"));
     window_->installEventFilter(this);
 }
@@ -54,6 +55,13 @@ void SystemMenu::insertItem(int position, unsigned command, const QString& text,
 void SystemMenu::insertSeparator(int position) {
     const QList<QAction*> actions = menu_->actions();
     menu_->insertSeparator(actions.value(position, nullptr));
+}
+
+void SystemMenu::setItemToolTip(unsigned command, const QString& tip) {
+    for (QAction* action : menu_->actions()) {
+        if (!action->isSeparator() && action->data().toUInt() == command)
+            action->setToolTip(tip);
+    }
 }
 
 void SystemMenu::popup(const QPoint& globalPos) {

@@ -25,6 +25,8 @@ inline constexpr unsigned kAboutCommand = 0x0010;
 // The program's own windows beside the main window.
 inline constexpr unsigned kModelsCommand = 0x0020;
 inline constexpr unsigned kMonitorCommand = 0x0030;
+// Chooses which of the transmitter's two memories (USER1, USER2) the window works on.
+inline constexpr unsigned kMemoryCommand = 0x0040;
 
 // The program's own commands occupy the upper bits; the low four bits of a command value are
 // reserved for the window system and are ignored when the value is recognised.
@@ -50,6 +52,8 @@ public:
     void insertItem(int position, unsigned command, const QString& text,
                     const QKeySequence& shortcut = {});
     void insertSeparator(int position);
+    // The tooltip the menu shows over the item of `command`.
+    void setItemToolTip(unsigned command, const QString& tip);
 
     // Opens the menu at a global position without waiting for a choice.
     void popup(const QPoint& globalPos);

@@ -75,7 +75,7 @@ for program in "${programs[@]}"; do
   expect "/usr/bin/$program"
   expect "/usr/share/man/man1/$program.1.gz"
 done
-for picture in 1.bmp stick1.bmp stick2.bmp stick3.bmp stick4.bmp; do
+for picture in help_en.pic help_de.pic help_zh_CN.pic stick1.bmp stick2.bmp stick3.bmp stick4.bmp; do
   expect "/usr/share/pelorin/$picture"
 done
 expect "/usr/share/applications/$app.desktop"

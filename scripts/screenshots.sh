@@ -11,7 +11,9 @@
 #   scripts/screenshots.sh --check --test-program FILE --txsim FILE
 #                                     CTest's run: no build, the pictures go to a scratch
 #                                     folder; exit 77 (skipped) when Xvfb is not installed
-# Options: --build-dir DIR (default build), --out DIR (default docs/screenshots).
+# Options: --build-dir DIR (default build), --out DIR (default docs/screenshots),
+# --only PATTERN (run only the tests that match, as --gtest_filter; the README's pictures
+# are then not required).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -20,6 +22,7 @@ build_dir=$root/build
 out_dir=$root/docs/screenshots
 test_program=
 txsim=
+only=
 while [ $# -gt 0 ]; do
   case $1 in
     --check) check=true ;;
@@ -27,7 +30,8 @@ while [ $# -gt 0 ]; do
     --out) out_dir=$2; shift ;;
     --test-program) test_program=$2; shift ;;
     --txsim) txsim=$2; shift ;;
-    -h | --help) sed -n '2,12s/^# \{0,1\}//p' "$0"; exit 0 ;;
+    --only) only=$2; shift ;;
+    -h | --help) sed -n '2,14s/^# \{0,1\}//p' "$0"; exit 0 ;;
     *) echo "screenshots.sh: unknown option $1" >&2; exit 2 ;;
   esac
   shift
@@ -118,13 +122,14 @@ status=0
 # libdbus would try to start one for the display (and leave it behind).
 env -u WAYLAND_DISPLAY DISPLAY="$display" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$runtime" \
   DBUS_SESSION_BUS_ADDRESS=disabled: PELORIN_SCREENSHOT_DIR="$out_dir" \
-  "$test_program" --gtest_brief=0 || status=$?
+  "$test_program" --gtest_brief=0 ${only:+--gtest_filter="$only"} || status=$?
 if [ $status -ne 0 ]; then
   echo "screenshots.sh: the screenshot test failed" >&2
   exit $status
 fi
 
-# Both pictures were written, as PNG files.
+# The README's pictures were written, as PNG files.
+[ -n "$only" ] && exit 0
 for picture in main-window.png throttle-curve.png monitor.png models.png; do
   if [ "$(head -c 8 "$out_dir/$picture" 2>/dev/null | od -An -tx1 | tr -d ' \n')" != 89504e470d0a1a0a ]; then
     echo "screenshots.sh: $out_dir/$picture was not written" >&2

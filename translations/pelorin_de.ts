@@ -20,6 +20,133 @@
         </message>
     </context>
     <context>
+        <name>HelpPicture</name>
+        <message>
+            <source>switch to USER1,
+read its settings</source>
+            <translation>USER1 wählen,
+Werte lesen</translation>
+        </message>
+        <message>
+            <source>show this
+picture</source>
+            <translation>dieses Bild
+zeigen</translation>
+        </message>
+        <message>
+            <source>settings to
+a file</source>
+            <translation>Werte in
+eine Datei</translation>
+        </message>
+        <message>
+            <source>load a file and
+send it</source>
+            <translation>Datei laden
+und senden</translation>
+        </message>
+        <message>
+            <source>servo travel
+left / right</source>
+            <translation>Servoweg
+links / rechts</translation>
+        </message>
+        <message>
+            <source>servo direction
+per channel</source>
+            <translation>Servorichtung
+je Kanal</translation>
+        </message>
+        <message>
+            <source>centre offset
+per channel</source>
+            <translation>Mittenversatz
+je Kanal</translation>
+        </message>
+        <message>
+            <source>dual rates
+CH1, CH2, CH4</source>
+            <translation>Dual Rates
+CH1, CH2, CH4</translation>
+        </message>
+        <message>
+            <source>stick mode
+MODEL1 .. 4</source>
+            <translation>Knüppelmodus
+MODEL1 .. 4</translation>
+        </message>
+        <message>
+            <source>model type
+ACRO / HELI</source>
+            <translation>Modelltyp
+ACRO / HELI</translation>
+        </message>
+        <message>
+            <source>throttle curve
+NOR and ID</source>
+            <translation>Gaskurve
+NOR und ID</translation>
+        </message>
+        <message>
+            <source>pitch curve
+NOR and ID</source>
+            <translation>Pitchkurve
+NOR und ID</translation>
+        </message>
+        <message>
+            <source>swash mixing
+CH1, CH2, CH6</source>
+            <translation>TS-Mischung
+CH1, CH2, CH6</translation>
+        </message>
+        <message>
+            <source>three program
+mixes</source>
+            <translation>drei Programm-
+mischer</translation>
+        </message>
+        <message>
+            <source>function: DR,
+ThroCut, NOR/ID</source>
+            <translation>Funktion: DR,
+Gas aus, NOR/ID</translation>
+        </message>
+        <message>
+            <source>knob function:
+Pith Adjust</source>
+            <translation>Drehknopf:
+Pitch-Trimm</translation>
+        </message>
+        <message>
+            <source>pick the port,
+read settings</source>
+            <translation>Port wählen,
+Werte lesen</translation>
+        </message>
+        <message>
+            <source>About</source>
+            <translation>Über</translation>
+        </message>
+        <message>
+            <source>← CH1..CH6: the live channels,
+the bars follow the sticks.
+Every editor sends the settings
+to the transmitter on OK.</source>
+            <translation>← CH1..CH6: die Kanäle live,
+die Balken folgen den
+Knüppeln. Jeder Editor sendet
+bei OK an den Sender.</translation>
+        </message>
+        <message>
+            <source>Dashed: helicopter types only.</source>
+            <translation>Gestrichelt: nur Heli-Typen.</translation>
+        </message>
+        <message>
+            <source>Right click or Shift+F10: →</source>
+            <translation>Rechtsklick, Umschalt+F10: →</translation>
+        </message>
+    </context>
+    <context>
         <name>QObject</name>
         <message>
             <source>Fields that differ</source>
@@ -222,6 +349,14 @@ Qts Optionen für grafische Programme (-platform, -style, ...) werden ebenfalls 
             <source>%1 curve: %2; live marker at %3 (0 to 1023).</source>
             <translation>%1-Kurve: %2; Live-Markierung bei %3 (0 bis 1023).</translation>
         </message>
+        <message>
+            <source>Which curve the points show and edit: NOR the normal curve, ID the idle-up curve (a switch set to NOR/ID picks it on the transmitter).</source>
+            <translation>Welche Kurve die Punkte zeigen und ändern: NOR die normale Kurve, ID die Idle-up-Kurve (ein auf NOR/ID gestellter Schalter wählt sie am Sender).</translation>
+        </message>
+        <message>
+            <source>%1 of the shown curve, %2 to %3 %: 0 is the graph's bottom edge, 100 its top; %4 is at the left, %5 at the right.</source>
+            <translation>%1 der gezeigten Kurve, %2 bis %3 %: 0 ist der untere Rand des Diagramms, 100 der obere; %4 liegt links, %5 rechts.</translation>
+        </message>
     </context>
     <context>
         <name>pelorin::DataExchange</name>
@@ -264,6 +399,14 @@ Qts Optionen für grafische Programme (-platform, -style, ...) werden ebenfalls 
             <source>%1 DR OFF</source>
             <translation>%1 DR AUS</translation>
         </message>
+        <message>
+            <source>%1 travel while the dual-rate switch is on, %2 to %3 %.</source>
+            <translation>Weg von %1, solange der Dual-Rate-Schalter an ist, %2 bis %3 %.</translation>
+        </message>
+        <message>
+            <source>%1 travel while the dual-rate switch is off, %2 to %3 %.</source>
+            <translation>Weg von %1, solange der Dual-Rate-Schalter aus ist, %2 bis %3 %.</translation>
+        </message>
     </context>
     <context>
         <name>pelorin::EndPointDialog</name>
@@ -287,6 +430,14 @@ Qts Optionen für grafische Programme (-platform, -style, ...) werden ebenfalls 
             <source>%1 right end point</source>
             <translation>%1 rechter Endpunkt</translation>
         </message>
+        <message>
+            <source>%1 left end point: how far the servo travels to the left, %2 to %3 %.</source>
+            <translation>Linker Endpunkt von %1: wie weit das Servo nach links läuft, %2 bis %3 %.</translation>
+        </message>
+        <message>
+            <source>%1 right end point: how far the servo travels to the right, %2 to %3 %.</source>
+            <translation>Rechter Endpunkt von %1: wie weit das Servo nach rechts läuft, %2 bis %3 %.</translation>
+        </message>
     </context>
     <context>
         <name>pelorin::HelpDialog</name>
@@ -299,8 +450,13 @@ Qts Optionen für grafische Programme (-platform, -style, ...) werden ebenfalls 
             <translation>Die Schaltflächen des Hauptfensters</translation>
         </message>
         <message>
-            <source>A picture of the main window with a note on each button. System Option: GetUser gets USER1 from the transmitter, Setting chooses the serial port, Help shows this picture, Save writes the settings to a file, Open loads a file and sends it. System Setting: EndPoint (servo travel left and right), Reverse (servo direction), SubTrim (centre offset), DR (dual rates of CH1, CH2 and CH4), Mode (stick mode), Type (model type), Thro Cuv and Pitch Cuv (throttle and pitch curves, NOR and ID), Swash Afr (swash mixing of CH1, CH2 and CH6) and MIX. (three program mixes); the two curves and Swash Afr are for helicopter types only. Switch Program: Switch A and Switch B choose DR, ThroCut or NOR/ID, VR(A) and VR(B) choose Pith Adjust. The live display shows CH1 to CH6 as bars that follow the sticks. Every editor sends the settings to the transmitter when it is closed with OK.</source>
-            <translation>Ein Bild des Hauptfensters mit einer Notiz zu jeder Schaltfläche. Systemoptionen: Holen holt USER1 vom Sender, Port wählt den seriellen Port, Hilfe zeigt dieses Bild, Sichern schreibt die Einstellungen in eine Datei, Öffnen lädt eine Datei und sendet sie. Systemeinstellungen: Endpunkt (Servoweg links und rechts), Umkehr (Servorichtung), Subtrim (Mittenversatz), DR (Dual Rates von CH1, CH2 und CH4), Modus (Knüppelmodus), Typ (Modelltyp), Gaskurve und Pitchkv. (Gas- und Pitchkurve, NOR und ID), TS-AFR (Taumelscheibenmischung von CH1, CH2 und CH6) und Mischer (drei Programmmischer); die beiden Kurven und TS-AFR gibt es nur für Hubschraubertypen. Schalterprogramm: Schalt. A und Schalt. B wählen DR, Gas aus oder NOR/ID, VR(A) und VR(B) wählen Pitch-Trimm. Die Live-Anzeige zeigt CH1 bis CH6 als Balken, die den Knüppeln folgen. Jeder Editor sendet die Einstellungen an den Sender, wenn er mit OK geschlossen wird.</translation>
+            <source>A picture of the main window with a note on each button. System Option: GetUser switches the transmitter to USER1 and reads its settings, Setting chooses the serial port and reads the memory last chosen, Help shows this picture, Save writes the settings to a file, Open loads a file and sends it. System Setting: EndPoint (servo travel left and right), Reverse (servo direction), SubTrim (centre offset), DR (dual rates of CH1, CH2 and CH4), Mode (stick mode), Type (model type), Thro Cuv and Pitch Cuv (throttle and pitch curves, NOR and ID), Swash Afr (swash mixing of CH1, CH2 and CH6) and MIX. (three program mixes); the two curves and Swash Afr are for helicopter types only. Switch Program: Switch A and Switch B choose DR, ThroCut or NOR/ID, VR(A) and VR(B) choose Pith Adjust. The live display shows CH1 to CH6 as bars that follow the sticks. Every editor sends the settings to the transmitter when it is closed with OK. The window's context menu (right click, the Menu key or Shift+F10) holds Models… (Ctrl+L), Monitor… (Ctrl+M), Transmitter memory… (switches the transmitter to USER1 or USER2), Close, and Pelorin, which opens About.</source>
+            <translation>Ein Bild des Hauptfensters mit einer Notiz zu jeder Schaltfläche. Systemoptionen: Holen schaltet den Sender auf USER1 und liest dessen Einstellungen, Port wählt den seriellen Port und liest den zuletzt gewählten Speicher, Hilfe zeigt dieses Bild, Sichern schreibt die Einstellungen in eine Datei, Öffnen lädt eine Datei und sendet sie. Systemeinstellungen: Endpunkt (Servoweg links und rechts), Umkehr (Servorichtung), Subtrim (Mittenversatz), DR (Dual Rates von CH1, CH2 und CH4), Modus (Knüppelmodus), Typ (Modelltyp), Gaskurve und Pitchkv. (Gas- und Pitchkurve, NOR und ID), TS-AFR (Taumelscheibenmischung von CH1, CH2 und CH6) und Mischer (drei Programmmischer); die beiden Kurven und TS-AFR gibt es nur für Hubschraubertypen. Schalterprogramm: Schalt. A und Schalt. B wählen DR, Gas aus oder NOR/ID, VR(A) und VR(B) wählen Pitch-Trimm. Die Live-Anzeige zeigt CH1 bis CH6 als Balken, die den Knüppeln folgen. Jeder Editor sendet die Einstellungen an den Sender, wenn er mit OK geschlossen wird. Das Kontextmenü des Fensters (Rechtsklick, Menütaste oder Umschalt+F10) enthält Modelle… (Strg+L), Monitor… (Strg+M), Senderspeicher… (schaltet den Sender auf USER1 oder USER2), Schließen und Pelorin, das „Über“ öffnet.</translation>
+        </message>
+        <message>
+            <source>en</source>
+            <comment>language code</comment>
+            <translation>de</translation>
         </message>
     </context>
     <context>
@@ -432,6 +588,38 @@ Qts Optionen für grafische Programme (-platform, -style, ...) werden ebenfalls 
         <message>
             <source>StopAdjust</source>
             <translation>Just. Ende</translation>
+        </message>
+        <message>
+            <source>Choose USER1 or USER2: the transmitter switches to that memory and sends its settings, which the window then shows and edits.</source>
+            <translation>USER1 oder USER2 wählen: Der Sender schaltet auf diesen Speicher und sendet dessen Einstellungen, die das Fenster dann zeigt und bearbeitet.</translation>
+        </message>
+        <message>
+            <source>About %1: its version and licence</source>
+            <translation>Über %1: Version und Lizenz</translation>
+        </message>
+        <message>
+            <source>not known: the memory the transmitter had active</source>
+            <translation>unbekannt: der Speicher, den der Sender aktiv hatte</translation>
+        </message>
+        <message>
+            <source>%1, its settings not received yet</source>
+            <translation>%1, Einstellungen noch nicht empfangen</translation>
+        </message>
+        <message>
+            <source>The window shows: %1</source>
+            <translation>Das Fenster zeigt: %1</translation>
+        </message>
+        <message>
+            <source>Switches the transmitter to USER1 and reads its settings.</source>
+            <translation>Schaltet den Sender auf USER1 und liest dessen Einstellungen.</translation>
+        </message>
+        <message>
+            <source>Closes the port, lets you choose a serial port, opens it, then switches the transmitter to %1 (the memory last chosen) and reads its settings.</source>
+            <translation>Schließt den Port, lässt einen seriellen Port wählen, öffnet ihn, schaltet dann den Sender auf %1 (den zuletzt gewählten Speicher) und liest dessen Einstellungen.</translation>
+        </message>
+        <message>
+            <source>Transmitter memory…</source>
+            <translation>Senderspeicher…</translation>
         </message>
     </context>
     <context>
@@ -821,6 +1009,14 @@ Qts Optionen für grafische Programme (-platform, -style, ...) werden ebenfalls 
             <source>Hold the trace still to look at it</source>
             <translation>Den Verlauf anhalten, um ihn zu betrachten</translation>
         </message>
+        <message>
+            <source>Which of the transmitter's memories (USER1, USER2) the main window's settings are; Transmitter memory… in its menu switches</source>
+            <translation>Aus welchem Senderspeicher (USER1, USER2) die Einstellungen des Hauptfensters stammen; Senderspeicher… in dessen Menü schaltet um</translation>
+        </message>
+        <message>
+            <source>Memory</source>
+            <translation>Speicher</translation>
+        </message>
     </context>
     <context>
         <name>pelorin::PitchCurveDialog</name>
@@ -1066,6 +1262,14 @@ und melden Sie sich dann ab und wieder an.</translation>
             <source>VR B</source>
             <translation>VR B</translation>
         </message>
+        <message>
+            <source>How far the destination moves as the source moves up, %1 to %2 %.</source>
+            <translation>Wie weit sich das Ziel bewegt, wenn die Quelle nach oben geht, %1 bis %2 %.</translation>
+        </message>
+        <message>
+            <source>How far the destination moves as the source moves down, %1 to %2 %.</source>
+            <translation>Wie weit sich das Ziel bewegt, wenn die Quelle nach unten geht, %1 bis %2 %.</translation>
+        </message>
     </context>
     <context>
         <name>pelorin::QtSerialControl</name>
@@ -1159,6 +1363,10 @@ und melden Sie sich dann ab und wieder an.</translation>
         <message>
             <source>%1 NOR</source>
             <translation>%1 NOR</translation>
+        </message>
+        <message>
+            <source>Ticked: %1 is reversed. Clear: %1 runs normal.</source>
+            <translation>Angehakt: %1 ist umgekehrt. Leer: %1 läuft normal.</translation>
         </message>
     </context>
     <context>
@@ -1267,6 +1475,10 @@ und melden Sie sich dann ab und wieder an.</translation>
             <source>Cancel</source>
             <translation>Abbruch</translation>
         </message>
+        <message>
+            <source>%1 sub trim: moves the servo's centre, %2 to %3.</source>
+            <translation>Subtrim von %1: verschiebt die Mitte des Servos, %2 bis %3.</translation>
+        </message>
     </context>
     <context>
         <name>pelorin::SwashAfrDialog</name>
@@ -1281,6 +1493,22 @@ und melden Sie sich dann ab und wieder an.</translation>
         <message>
             <source>Cancel</source>
             <translation>Abbruch</translation>
+        </message>
+        <message>
+            <source>aileron</source>
+            <translation>Querruder</translation>
+        </message>
+        <message>
+            <source>elevator</source>
+            <translation>Höhenruder</translation>
+        </message>
+        <message>
+            <source>pitch</source>
+            <translation>Pitch</translation>
+        </message>
+        <message>
+            <source>%1, %2: the swash plate's travel for %2, %3 to %4 %; below 0 reverses it.</source>
+            <translation>%1, %2: Weg der Taumelscheibe für %2, %3 bis %4 %; unter 0 umgekehrt.</translation>
         </message>
     </context>
     <context>
@@ -1320,6 +1548,10 @@ und melden Sie sich dann ab und wieder an.</translation>
         <message>
             <source>NOR/ID</source>
             <translation>NOR/ID</translation>
+        </message>
+        <message>
+            <source>What switch %1 on the transmitter does when it is on: NULL nothing, DR the dual rates, ThroCut cuts the throttle, NOR/ID picks the idle-up curves (helicopter types only).</source>
+            <translation>Was Schalter %1 am Sender tut, wenn er an ist: KEINE nichts, DR die Dual Rates, Gas aus nimmt das Gas weg, NOR/ID wählt die Idle-up-Kurven (nur Hubschraubertypen).</translation>
         </message>
     </context>
     <context>
@@ -1419,6 +1651,10 @@ und melden Sie sich dann ab und wieder an.</translation>
             <source>USER2</source>
             <translation>USER2</translation>
         </message>
+        <message>
+            <source>USER1 or USER2: the transmitter's two memories, each holding a whole model.</source>
+            <translation>USER1 oder USER2: die zwei Speicher des Senders, jeder mit einem ganzen Modell.</translation>
+        </message>
     </context>
     <context>
         <name>pelorin::VrSelectDialog</name>
@@ -1449,6 +1685,10 @@ und melden Sie sich dann ab und wieder an.</translation>
         <message>
             <source>Pith Adjust</source>
             <translation>Pitch-Trimm</translation>
+        </message>
+        <message>
+            <source>What knob VR(%1) on the transmitter adjusts: NULL nothing, Pith Adjust the pitch (helicopter types only).</source>
+            <translation>Was Drehknopf VR(%1) am Sender verstellt: KEINE nichts, Pitch-Trimm den Pitch (nur Hubschraubertypen).</translation>
         </message>
     </context>
     <context>

@@ -19,6 +19,132 @@
         </message>
     </context>
     <context>
+        <name>HelpPicture</name>
+        <message>
+            <source>switch to USER1,
+read its settings</source>
+            <translation>切换到 USER1,
+读取其设置</translation>
+        </message>
+        <message>
+            <source>show this
+picture</source>
+            <translation>显示本图</translation>
+        </message>
+        <message>
+            <source>settings to
+a file</source>
+            <translation>设置存入
+文件</translation>
+        </message>
+        <message>
+            <source>load a file and
+send it</source>
+            <translation>载入文件
+并发送</translation>
+        </message>
+        <message>
+            <source>servo travel
+left / right</source>
+            <translation>舵机行程
+左 / 右</translation>
+        </message>
+        <message>
+            <source>servo direction
+per channel</source>
+            <translation>各通道的
+舵机方向</translation>
+        </message>
+        <message>
+            <source>centre offset
+per channel</source>
+            <translation>各通道的
+中立偏移</translation>
+        </message>
+        <message>
+            <source>dual rates
+CH1, CH2, CH4</source>
+            <translation>大小舵
+CH1, CH2, CH4</translation>
+        </message>
+        <message>
+            <source>stick mode
+MODEL1 .. 4</source>
+            <translation>摇杆模式
+MODEL1 .. 4</translation>
+        </message>
+        <message>
+            <source>model type
+ACRO / HELI</source>
+            <translation>模型类型
+ACRO / HELI</translation>
+        </message>
+        <message>
+            <source>throttle curve
+NOR and ID</source>
+            <translation>油门曲线
+NOR 和 ID</translation>
+        </message>
+        <message>
+            <source>pitch curve
+NOR and ID</source>
+            <translation>螺距曲线
+NOR 和 ID</translation>
+        </message>
+        <message>
+            <source>swash mixing
+CH1, CH2, CH6</source>
+            <translation>十字盘混控
+CH1, CH2, CH6</translation>
+        </message>
+        <message>
+            <source>three program
+mixes</source>
+            <translation>三组
+程序混控</translation>
+        </message>
+        <message>
+            <source>function: DR,
+ThroCut, NOR/ID</source>
+            <translation>功能: DR,
+油门锁定, NOR/ID</translation>
+        </message>
+        <message>
+            <source>knob function:
+Pith Adjust</source>
+            <translation>旋钮功能:
+螺距调整</translation>
+        </message>
+        <message>
+            <source>pick the port,
+read settings</source>
+            <translation>选择端口,
+读取设置</translation>
+        </message>
+        <message>
+            <source>About</source>
+            <translation>关于</translation>
+        </message>
+        <message>
+            <source>← CH1..CH6: the live channels,
+the bars follow the sticks.
+Every editor sends the settings
+to the transmitter on OK.</source>
+            <translation>← CH1..CH6: 实时通道,
+条形跟随摇杆。
+每个编辑窗口按 OK 时
+把设置发送到遥控器。</translation>
+        </message>
+        <message>
+            <source>Dashed: helicopter types only.</source>
+            <translation>虚线: 仅限直升机类型。</translation>
+        </message>
+        <message>
+            <source>Right click or Shift+F10: →</source>
+            <translation>右键单击或 Shift+F10: →</translation>
+        </message>
+    </context>
+    <context>
         <name>QObject</name>
         <message>
             <source>Fields that differ</source>
@@ -220,6 +346,14 @@ Qt's options for graphical programs (-platform, -style, ...) are accepted too.</
             <source>%1 curve: %2; live marker at %3 (0 to 1023).</source>
             <translation>%1 曲线：%2；实时标记位于 %3（0 至 1023）。</translation>
         </message>
+        <message>
+            <source>Which curve the points show and edit: NOR the normal curve, ID the idle-up curve (a switch set to NOR/ID picks it on the transmitter).</source>
+            <translation>这些点显示并编辑哪条曲线: NOR 为普通曲线, ID 为特技(怠速提升)曲线(在遥控器上由设为 NOR/ID 的开关选择)。</translation>
+        </message>
+        <message>
+            <source>%1 of the shown curve, %2 to %3 %: 0 is the graph's bottom edge, 100 its top; %4 is at the left, %5 at the right.</source>
+            <translation>所显示曲线的 %1, %2 到 %3 %: 0 为图的下边, 100 为上边; %4 在左, %5 在右。</translation>
+        </message>
     </context>
     <context>
         <name>pelorin::DataExchange</name>
@@ -262,6 +396,14 @@ Qt's options for graphical programs (-platform, -style, ...) are accepted too.</
             <source>%1 DR OFF</source>
             <translation>%1 DR 关</translation>
         </message>
+        <message>
+            <source>%1 travel while the dual-rate switch is on, %2 to %3 %.</source>
+            <translation>大小舵开关打开时 %1 的行程, %2 到 %3 %。</translation>
+        </message>
+        <message>
+            <source>%1 travel while the dual-rate switch is off, %2 to %3 %.</source>
+            <translation>大小舵开关关闭时 %1 的行程, %2 到 %3 %。</translation>
+        </message>
     </context>
     <context>
         <name>pelorin::EndPointDialog</name>
@@ -285,6 +427,14 @@ Qt's options for graphical programs (-platform, -style, ...) are accepted too.</
             <source>%1 right end point</source>
             <translation>%1 右行程量</translation>
         </message>
+        <message>
+            <source>%1 left end point: how far the servo travels to the left, %2 to %3 %.</source>
+            <translation>%1 左行程量: 舵机向左转动的幅度, %2 到 %3 %。</translation>
+        </message>
+        <message>
+            <source>%1 right end point: how far the servo travels to the right, %2 to %3 %.</source>
+            <translation>%1 右行程量: 舵机向右转动的幅度, %2 到 %3 %。</translation>
+        </message>
     </context>
     <context>
         <name>pelorin::HelpDialog</name>
@@ -297,8 +447,13 @@ Qt's options for graphical programs (-platform, -style, ...) are accepted too.</
             <translation>主窗口的按钮</translation>
         </message>
         <message>
-            <source>A picture of the main window with a note on each button. System Option: GetUser gets USER1 from the transmitter, Setting chooses the serial port, Help shows this picture, Save writes the settings to a file, Open loads a file and sends it. System Setting: EndPoint (servo travel left and right), Reverse (servo direction), SubTrim (centre offset), DR (dual rates of CH1, CH2 and CH4), Mode (stick mode), Type (model type), Thro Cuv and Pitch Cuv (throttle and pitch curves, NOR and ID), Swash Afr (swash mixing of CH1, CH2 and CH6) and MIX. (three program mixes); the two curves and Swash Afr are for helicopter types only. Switch Program: Switch A and Switch B choose DR, ThroCut or NOR/ID, VR(A) and VR(B) choose Pith Adjust. The live display shows CH1 to CH6 as bars that follow the sticks. Every editor sends the settings to the transmitter when it is closed with OK.</source>
-            <translation>一张主窗口的图片，为每个按钮附有说明。系统选项：读取从遥控器读取 USER1，端口选择串口，帮助显示此图片，保存将设置写入文件，打开载入文件并发送。系统设置：行程量（舵机左右行程）、反向（舵机方向）、中立微调（中位偏移）、DR（CH1、CH2 和 CH4 的双比率）、模式（摇杆模式）、类型（模型类型）、油门曲线和螺距曲线（NOR 和 ID）、十字盘（CH1、CH2 和 CH6 的十字盘混控 AFR）以及混控（三个程序混控）；两条曲线和十字盘仅用于直升机类型。开关程序：开关 A 和开关 B 选择 DR、油门锁定或 NOR/ID，VR(A) 和 VR(B) 选择螺距调整。实时显示以随摇杆移动的条形显示 CH1 至 CH6。每个编辑窗口在按确定关闭时都会把设置发送到遥控器。</translation>
+            <source>A picture of the main window with a note on each button. System Option: GetUser switches the transmitter to USER1 and reads its settings, Setting chooses the serial port and reads the memory last chosen, Help shows this picture, Save writes the settings to a file, Open loads a file and sends it. System Setting: EndPoint (servo travel left and right), Reverse (servo direction), SubTrim (centre offset), DR (dual rates of CH1, CH2 and CH4), Mode (stick mode), Type (model type), Thro Cuv and Pitch Cuv (throttle and pitch curves, NOR and ID), Swash Afr (swash mixing of CH1, CH2 and CH6) and MIX. (three program mixes); the two curves and Swash Afr are for helicopter types only. Switch Program: Switch A and Switch B choose DR, ThroCut or NOR/ID, VR(A) and VR(B) choose Pith Adjust. The live display shows CH1 to CH6 as bars that follow the sticks. Every editor sends the settings to the transmitter when it is closed with OK. The window's context menu (right click, the Menu key or Shift+F10) holds Models… (Ctrl+L), Monitor… (Ctrl+M), Transmitter memory… (switches the transmitter to USER1 or USER2), Close, and Pelorin, which opens About.</source>
+            <translation>主窗口的示意图, 每个按钮都有说明。系统选项: 读取 把遥控器切换到 USER1 并读取其设置, 端口 选择串口并读取上次选择的存储, 帮助 显示本图, 保存 把设置写入文件, 打开 载入文件并发送。系统设置: 行程量(左右舵机行程), 反向(舵机方向), 中立微调(中立偏移), DR(CH1、CH2 和 CH4 的大小舵), 模式(摇杆模式), 类型(模型类型), 油门曲线和螺距曲线(NOR 和 ID), 十字盘(CH1、CH2 和 CH6 的十字盘混控)以及 混控(三组程序混控); 两条曲线和十字盘仅用于直升机类型。开关程序: 开关 A 和开关 B 选择 DR、油门锁定或 NOR/ID, VR(A) 和 VR(B) 选择螺距调整。实时显示以跟随摇杆的条形显示 CH1 到 CH6。每个编辑窗口按 OK 关闭时都会把设置发送到遥控器。窗口的右键菜单(右键单击、菜单键或 Shift+F10)包含 模型…(Ctrl+L)、监视器…(Ctrl+M)、遥控器存储…(把遥控器切换到 USER1 或 USER2)、关闭, 以及打开“关于”的 Pelorin。</translation>
+        </message>
+        <message>
+            <source>en</source>
+            <comment>language code</comment>
+            <translation>zh_CN</translation>
         </message>
     </context>
     <context>
@@ -430,6 +585,38 @@ Qt's options for graphical programs (-platform, -style, ...) are accepted too.</
         <message>
             <source>StopAdjust</source>
             <translation>停止校准</translation>
+        </message>
+        <message>
+            <source>Choose USER1 or USER2: the transmitter switches to that memory and sends its settings, which the window then shows and edits.</source>
+            <translation>选择 USER1 或 USER2: 遥控器切换到该存储并发送其设置, 窗口随后显示并编辑这些设置。</translation>
+        </message>
+        <message>
+            <source>About %1: its version and licence</source>
+            <translation>关于 %1: 版本和许可证</translation>
+        </message>
+        <message>
+            <source>not known: the memory the transmitter had active</source>
+            <translation>未知: 遥控器当时使用的存储</translation>
+        </message>
+        <message>
+            <source>%1, its settings not received yet</source>
+            <translation>%1, 尚未收到其设置</translation>
+        </message>
+        <message>
+            <source>The window shows: %1</source>
+            <translation>窗口显示: %1</translation>
+        </message>
+        <message>
+            <source>Switches the transmitter to USER1 and reads its settings.</source>
+            <translation>把遥控器切换到 USER1 并读取其设置。</translation>
+        </message>
+        <message>
+            <source>Closes the port, lets you choose a serial port, opens it, then switches the transmitter to %1 (the memory last chosen) and reads its settings.</source>
+            <translation>关闭端口, 让您选择串口并打开它, 然后把遥控器切换到 %1(上次选择的存储)并读取其设置。</translation>
+        </message>
+        <message>
+            <source>Transmitter memory…</source>
+            <translation>遥控器存储…</translation>
         </message>
     </context>
     <context>
@@ -817,6 +1004,14 @@ Qt's options for graphical programs (-platform, -style, ...) are accepted too.</
             <source>Hold the trace still to look at it</source>
             <translation>暂停曲线以便查看</translation>
         </message>
+        <message>
+            <source>Which of the transmitter's memories (USER1, USER2) the main window's settings are; Transmitter memory… in its menu switches</source>
+            <translation>主窗口的设置来自遥控器的哪个存储(USER1、USER2); 其菜单中的 遥控器存储… 可切换</translation>
+        </message>
+        <message>
+            <source>Memory</source>
+            <translation>存储</translation>
+        </message>
     </context>
     <context>
         <name>pelorin::PitchCurveDialog</name>
@@ -1062,6 +1257,14 @@ then log out and log in again.</source>
             <source>VR B</source>
             <translation>VR B</translation>
         </message>
+        <message>
+            <source>How far the destination moves as the source moves up, %1 to %2 %.</source>
+            <translation>源向上移动时目标移动的幅度, %1 到 %2 %。</translation>
+        </message>
+        <message>
+            <source>How far the destination moves as the source moves down, %1 to %2 %.</source>
+            <translation>源向下移动时目标移动的幅度, %1 到 %2 %。</translation>
+        </message>
     </context>
     <context>
         <name>pelorin::QtSerialControl</name>
@@ -1155,6 +1358,10 @@ then log out and log in again.</source>
         <message>
             <source>%1 NOR</source>
             <translation>%1 NOR</translation>
+        </message>
+        <message>
+            <source>Ticked: %1 is reversed. Clear: %1 runs normal.</source>
+            <translation>勾选: %1 反向。不勾选: %1 正常。</translation>
         </message>
     </context>
     <context>
@@ -1263,6 +1470,10 @@ then log out and log in again.</source>
             <source>Cancel</source>
             <translation>取消</translation>
         </message>
+        <message>
+            <source>%1 sub trim: moves the servo's centre, %2 to %3.</source>
+            <translation>%1 中立微调: 移动舵机的中立点, %2 到 %3。</translation>
+        </message>
     </context>
     <context>
         <name>pelorin::SwashAfrDialog</name>
@@ -1277,6 +1488,22 @@ then log out and log in again.</source>
         <message>
             <source>Cancel</source>
             <translation>取消</translation>
+        </message>
+        <message>
+            <source>aileron</source>
+            <translation>副翼</translation>
+        </message>
+        <message>
+            <source>elevator</source>
+            <translation>升降</translation>
+        </message>
+        <message>
+            <source>pitch</source>
+            <translation>螺距</translation>
+        </message>
+        <message>
+            <source>%1, %2: the swash plate's travel for %2, %3 to %4 %; below 0 reverses it.</source>
+            <translation>%1, %2: 十字盘对%2的行程, %3 到 %4 %; 小于 0 则反向。</translation>
         </message>
     </context>
     <context>
@@ -1316,6 +1543,10 @@ then log out and log in again.</source>
         <message>
             <source>NOR/ID</source>
             <translation>NOR/ID</translation>
+        </message>
+        <message>
+            <source>What switch %1 on the transmitter does when it is on: NULL nothing, DR the dual rates, ThroCut cuts the throttle, NOR/ID picks the idle-up curves (helicopter types only).</source>
+            <translation>遥控器上开关 %1 打开时的作用: 无 不起作用, DR 大小舵, 油门锁定 切断油门, NOR/ID 选择特技曲线(仅直升机类型)。</translation>
         </message>
     </context>
     <context>
@@ -1414,6 +1645,10 @@ then log out and log in again.</source>
             <source>USER2</source>
             <translation>USER2</translation>
         </message>
+        <message>
+            <source>USER1 or USER2: the transmitter's two memories, each holding a whole model.</source>
+            <translation>USER1 或 USER2: 遥控器的两个存储, 各保存一个完整模型。</translation>
+        </message>
     </context>
     <context>
         <name>pelorin::VrSelectDialog</name>
@@ -1444,6 +1679,10 @@ then log out and log in again.</source>
         <message>
             <source>Pith Adjust</source>
             <translation>螺距调整</translation>
+        </message>
+        <message>
+            <source>What knob VR(%1) on the transmitter adjusts: NULL nothing, Pith Adjust the pitch (helicopter types only).</source>
+            <translation>遥控器上旋钮 VR(%1) 调整的内容: 无 不调整, 螺距调整 调整螺距(仅直升机类型)。</translation>
         </message>
     </context>
     <context>

@@ -6,4 +6,5 @@ pelorin_gtest(pelorin_curve_mix_editor_tests
     ${CMAKE_CURRENT_LIST_DIR}/curvegraph_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/curvedialogs_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/programmixdialog_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/curvemixtips_test.cpp
   LIBS pelorin_editors pelorin_qt_test_main)

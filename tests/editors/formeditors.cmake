@@ -7,5 +7,6 @@ pelorin_gtest(pelorin_form_editor_tests
     ${CMAKE_CURRENT_LIST_DIR}/typedialogs_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/selectdialogs_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/editorlayout_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/fieldtips_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/formeditortesting.h
   LIBS pelorin_editors pelorin_qt_test_main)

@@ -1,9 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QKeySequence>
 #include <QPainter>
+#include <QtGlobal>
 #include <array>
 #include <span>
 
+#include "app/windowmenu.h"
+#include "resources/strings.h"
 #include "tools/picturegen/paintkit.h"
 #include "tools/picturegen/pictures.h"
 
@@ -11,50 +15,57 @@ namespace picturegen {
 
 namespace {
 
+// The picture's own texts are translated in this context; the captions of the main window's
+// buttons and groups in the window's own.
+constexpr const char* kContext = "HelpPicture";
+constexpr const char* kWindow = "pelorin::MainDialog";
+
 struct ButtonNote {
-    const char* caption;  // the button's caption, as in the main window
-    const char* line1;    // what it does, in one or two short lines
-    const char* line2;
-    bool heliOnly;  // shown only for the helicopter model types
+    const char* caption;  // the button's caption in the main window, before translation
+    const char* note;     // what it does, in two short lines split by a line break
+    bool heliOnly;        // shown only for the helicopter model types
 };
 
 constexpr std::array<ButtonNote, 5> kSystemOption{{
-    {"GetUser", "get USER1 from", "the transmitter", false},
-    {"Setting", "choose the", "serial port", false},
-    {"Help", "show this", "picture", false},
-    {"Save", "settings to", "a file", false},
-    {"Open", "load a file and", "send it", false},
+    {"GetUser", QT_TRANSLATE_NOOP("HelpPicture", "switch to USER1,\nread its settings"), false},
+    {"Setting", QT_TRANSLATE_NOOP("HelpPicture", "pick the port,\nread settings"), false},
+    {"Help", QT_TRANSLATE_NOOP("HelpPicture", "show this\npicture"), false},
+    {"Save", QT_TRANSLATE_NOOP("HelpPicture", "settings to\na file"), false},
+    {"Open", QT_TRANSLATE_NOOP("HelpPicture", "load a file and\nsend it"), false},
 }};
 
 constexpr std::array<ButtonNote, 10> kSystemSetting{{
-    {"EndPoint", "servo travel", "left / right", false},
-    {"Reverse", "servo direction", "per channel", false},
-    {"SubTrim", "centre offset", "per channel", false},
-    {"DR", "dual rates", "CH1, CH2, CH4", false},
-    {"Mode", "stick mode", "MODEL1 .. 4", false},
-    {"Type", "model type", "ACRO / HELI", false},
-    {"Thro Cuv", "throttle curve", "NOR and ID", true},
-    {"Pitch Cuv", "pitch curve", "NOR and ID", true},
-    {"Swash Afr", "swash mixing", "CH1, CH2, CH6", true},
-    {"MIX.", "three program", "mixes", false},
+    {"EndPoint", QT_TRANSLATE_NOOP("HelpPicture", "servo travel\nleft / right"), false},
+    {"Reverse", QT_TRANSLATE_NOOP("HelpPicture", "servo direction\nper channel"), false},
+    {"SubTrim", QT_TRANSLATE_NOOP("HelpPicture", "centre offset\nper channel"), false},
+    {"DR", QT_TRANSLATE_NOOP("HelpPicture", "dual rates\nCH1, CH2, CH4"), false},
+    {"Mode", QT_TRANSLATE_NOOP("HelpPicture", "stick mode\nMODEL1 .. 4"), false},
+    {"Type", QT_TRANSLATE_NOOP("HelpPicture", "model type\nACRO / HELI"), false},
+    {"Thro Cuv", QT_TRANSLATE_NOOP("HelpPicture", "throttle curve\nNOR and ID"), true},
+    {"Pitch Cuv", QT_TRANSLATE_NOOP("HelpPicture", "pitch curve\nNOR and ID"), true},
+    {"Swash Afr", QT_TRANSLATE_NOOP("HelpPicture", "swash mixing\nCH1, CH2, CH6"), true},
+    {"MIX.", QT_TRANSLATE_NOOP("HelpPicture", "three program\nmixes"), false},
 }};
 
 constexpr std::array<ButtonNote, 4> kSwitchProgram{{
-    {"Switch A", "function: DR,", "ThroCut, NOR/ID", false},
-    {"Switch B", "function: DR,", "ThroCut, NOR/ID", false},
-    {"VR(A)", "knob function:", "Pith Adjust", false},
-    {"VR(B)", "knob function:", "Pith Adjust", false},
+    {"Switch A", QT_TRANSLATE_NOOP("HelpPicture", "function: DR,\nThroCut, NOR/ID"), false},
+    {"Switch B", QT_TRANSLATE_NOOP("HelpPicture", "function: DR,\nThroCut, NOR/ID"), false},
+    {"VR(A)", QT_TRANSLATE_NOOP("HelpPicture", "knob function:\nPith Adjust"), false},
+    {"VR(B)", QT_TRANSLATE_NOOP("HelpPicture", "knob function:\nPith Adjust"), false},
 }};
 
+const QColor kBackground(0xf0, 0xf0, 0xf0);
 const QColor kInk(0x20, 0x24, 0x2a);
 const QColor kNoteInk(0x3c, 0x44, 0x4e);
 const QColor kFrame(0x8a, 0x93, 0x9e);
 const QColor kHeli(0xb3, 0x59, 0x00);
 
 constexpr int kWidth = kHelpPictureSize.width();
+constexpr int kHeight = kHelpPictureSize.height();
 constexpr int kMargin = 4;
-constexpr int kButtonHeight = 15;
+constexpr int kButtonHeight = 13;
 constexpr int kNoteLine = 10;
+constexpr int kTopBand = 73;  // the live display, the legend and the menu
 
 // A group box as the main window draws it: a thin frame with its title set into the top edge.
 void drawGroup(QPainter& p, const QRect& box, const QString& title) {
@@ -63,14 +74,16 @@ void drawGroup(QPainter& p, const QRect& box, const QString& title) {
     p.drawRoundedRect(QRectF(box).adjusted(0.5, 5.5, -0.5, -0.5), 3, 3);
     p.setFont(font(10, true));
     const int textWidth = p.fontMetrics().horizontalAdvance(title) + 6;
-    const QRect label(box.left() + 8, box.top(), textWidth, 12);
-    p.fillRect(label, QColor(0xf0, 0xf0, 0xf0));
+    // One row above the frame's top, for the ink of taller scripts.
+    const QRect label(box.left() + 8, box.top() - 1, textWidth, 13);
+    p.fillRect(label, kBackground);
     p.setPen(kInk);
     drawFittedText(p, label, Qt::AlignCenter, title, title);
 }
 
 // One row of buttons spread evenly over `row`, each with its note underneath.
-void drawButtonRow(QPainter& p, const QRect& row, std::span<const ButtonNote> buttons) {
+void drawButtonRow(QPainter& p, const QRect& row, std::span<const ButtonNote> buttons,
+                   const Translate& tr) {
     const int count = static_cast<int>(buttons.size());
     constexpr int kGap = 4;
     const int width = (row.width() - (count - 1) * kGap) / count;
@@ -89,18 +102,22 @@ void drawButtonRow(QPainter& p, const QRect& row, std::span<const ButtonNote> bu
         }
         p.drawRoundedRect(face, 2, 2);
 
+        const QString caption = tr(kWindow, b.caption);
         p.setPen(kInk);
         p.setFont(font(10, true));
-        drawFittedText(p, QRect(x, row.top(), width, kButtonHeight), Qt::AlignCenter,
-                       QString::fromUtf8(b.caption), QString::fromUtf8(b.caption));
+        drawFittedText(p, QRect(x, row.top(), width, kButtonHeight), Qt::AlignCenter, caption,
+                       caption);
 
         p.setPen(b.heliOnly ? kHeli : kNoteInk);
         p.setFont(font(9));
-        const QRect note1(x - 1, row.top() + kButtonHeight + 1, width + 2, kNoteLine);
-        drawFittedText(p, note1, Qt::AlignHCenter | Qt::AlignTop, QString::fromUtf8(b.line1),
-                       QString::fromUtf8(b.caption));
-        drawFittedText(p, note1.translated(0, kNoteLine), Qt::AlignHCenter | Qt::AlignTop,
-                       QString::fromUtf8(b.line2), QString::fromUtf8(b.caption));
+        QRect line(x - 1, row.top() + kButtonHeight + 1, width + 2, kNoteLine);
+        const QStringList lines = tr(kContext, b.note).split(u'\n');
+        if (lines.size() > 2)
+            layoutErrors().append(caption + QStringLiteral(": a note of more than two lines"));
+        for (const QString& text : lines) {
+            drawFittedText(p, line, Qt::AlignHCenter | Qt::AlignTop, text, caption);
+            line.translate(0, kNoteLine);
+        }
         x += width + kGap;
     }
 }
@@ -135,36 +152,101 @@ void drawLiveDisplay(QPainter& p, const QRect& area) {
     p.setRenderHint(QPainter::Antialiasing, true);
 }
 
+// Lines of text, one under the other, from the top of `box`; returns the row below the last.
+int drawLines(QPainter& p, const QRect& box, const QString& text, const QString& where) {
+    int y = box.top();
+    for (const QString& line : text.split(u'\n')) {
+        drawFittedText(p, QRect(box.left(), y, box.width(), 11), Qt::AlignLeft | Qt::AlignVCenter,
+                       line, where);
+        y += 10;
+    }
+    return y;
+}
+
+// The main window's context menu as it pops up: every entry with its shortcut, and what the
+// entry that carries the program's name opens.
+void drawWindowMenu(QPainter& p, const QRect& area, const Translate& tr) {
+    constexpr int kEntry = 11;
+    constexpr int kSeparator = 4;
+    int height = 4;
+    for (const pelorin::windowmenu::Entry& entry : pelorin::windowmenu::kEntries)
+        height += entry.command == 0 ? kSeparator : kEntry;
+    const QRect menu(area.left(), area.top(), area.width(), height);
+    if (menu.bottom() > area.bottom())
+        layoutErrors().append(
+            QStringLiteral("menu: ends at row %1, below %2").arg(menu.bottom()).arg(area.bottom()));
+    p.setPen(QPen(kFrame, 1));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(menu).adjusted(0.5, 0.5, -0.5, -0.5));
+
+    p.setFont(font(9));
+    int y = menu.top() + 2;
+    const QRect inner = menu.adjusted(6, 0, -6, 0);
+    for (const pelorin::windowmenu::Entry& entry : pelorin::windowmenu::kEntries) {
+        if (entry.command == 0) {
+            p.setPen(QPen(kFrame, 1));
+            p.drawLine(QPointF(menu.left() + 3, y + 1.5), QPointF(menu.right() - 3, y + 1.5));
+            y += kSeparator;
+            continue;
+        }
+        const bool about = entry.text == nullptr;
+        const QString text =
+            about ? QString::fromUtf8(pelorin::kProgramName) : tr(entry.context, entry.text);
+        // The shortcut as the menu shows it; beside the program's name, what that entry opens.
+        const QString right = about
+                                  ? tr(kContext, QT_TRANSLATE_NOOP("HelpPicture", "About"))
+                                  : QKeySequence(entry.shortcut).toString(QKeySequence::NativeText);
+        // A row higher than the entry's pitch: accents above capitals ("Ü") still fit.
+        const QRect row(inner.left(), y - 1, inner.width(), kEntry + 2);
+        const int rightWidth = right.isEmpty() ? 0 : p.fontMetrics().horizontalAdvance(right) + 6;
+        p.setPen(kInk);
+        drawFittedText(p, row.adjusted(0, 0, -rightWidth, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                       text, QStringLiteral("menu"));
+        if (!right.isEmpty()) {
+            p.setPen(about ? kHeli : kNoteInk);
+            drawFittedText(p, row, Qt::AlignRight | Qt::AlignVCenter, right,
+                           QStringLiteral("menu"));
+        }
+        y += kEntry;
+    }
+}
+
 }  // namespace
 
-QImage drawHelpPicture() {
-    QImage image(kHelpPictureSize, QImage::Format_RGB32);
-    image.fill(QColor(0xf0, 0xf0, 0xf0));
-    QPainter p(&image);
+QPicture drawHelpPicture(const Translate& tr) {
+    QPicture picture;
+    QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
+    p.fillRect(QRect(QPoint(0, 0), kHelpPictureSize), kBackground);
 
-    // Top: the live bars and what they and the button styles mean.
-    drawLiveDisplay(p, QRect(kMargin + 2, 2, 150, 6 * 9));
-    const int textLeft = 166;
-    const int textWidth = kWidth - textLeft - kMargin;
-    p.setFont(font(10));
+    // Top: the live bars, what they and the button styles mean, and the context menu.
+    drawLiveDisplay(p, QRect(kMargin + 2, 2, 100, 6 * 9));
+    const QRect menuArea(kWidth - kMargin - 146, 2, 146, kTopBand - 5);
+    const int legendLeft = kMargin + 108;
+    const QRect legend(legendLeft, 1, menuArea.left() - 6 - legendLeft, kTopBand - 2);
+    p.setFont(font(9));
     p.setPen(kNoteInk);
-    const QStringList lines = {
-        QStringLiteral("\u2190 CH1..CH6: live channel positions,"),
-        QStringLiteral("    the bars follow the sticks."),
-        QStringLiteral("Every editor sends the settings to the"),
-        QStringLiteral("transmitter when it is closed with OK."),
-    };
-    int y = 1;
-    for (const QString& line : lines) {
-        drawFittedText(p, QRect(textLeft, y, textWidth, 12), Qt::AlignLeft | Qt::AlignVCenter, line,
-                       QStringLiteral("legend"));
-        y += 11;
-    }
+    int y =
+        drawLines(p, legend,
+                  tr(kContext, QT_TRANSLATE_NOOP("HelpPicture",
+                                                 "\u2190 CH1..CH6: the live channels,\nthe bars "
+                                                 "follow the sticks.\nEvery editor sends the "
+                                                 "settings\nto the transmitter on OK.")),
+                  QStringLiteral("legend"));
     p.setPen(kHeli);
-    drawFittedText(p, QRect(textLeft, y, textWidth, 12), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("Dashed: helicopter types only."), QStringLiteral("legend"));
+    y = drawLines(p, QRect(legend.left(), y, legend.width(), 11),
+                  tr(kContext, QT_TRANSLATE_NOOP("HelpPicture", "Dashed: helicopter types only.")),
+                  QStringLiteral("legend"));
+    p.setPen(kInk);
+    y = drawLines(
+        p, QRect(legend.left(), y + 1, legend.width(), 11),
+        tr(kContext, QT_TRANSLATE_NOOP("HelpPicture", "Right click or Shift+F10: \u2192")),
+        QStringLiteral("legend"));
+    if (y > kTopBand)
+        layoutErrors().append(
+            QStringLiteral("legend: ends at row %1, below %2").arg(y).arg(kTopBand));
+    drawWindowMenu(p, menuArea, tr);
 
     // The three groups of buttons, in the main window's order.
     const int groupLeft = kMargin;
@@ -173,31 +255,34 @@ QImage drawHelpPicture() {
     const int rowWidth = groupWidth - 2 * inset;
     const int rowHeight = kButtonHeight + 1 + 2 * kNoteLine;
 
-    int top = 58;
+    int top = kTopBand;
     int height = 12 + rowHeight + 2;
-    drawGroup(p, QRect(groupLeft, top, groupWidth, height), QStringLiteral("System Option"));
-    drawButtonRow(p, QRect(groupLeft + inset, top + 13, rowWidth, rowHeight), kSystemOption);
+    drawGroup(p, QRect(groupLeft, top, groupWidth, height), tr(kWindow, "System Option"));
+    drawButtonRow(p, QRect(groupLeft + inset, top + 13, rowWidth, rowHeight), kSystemOption, tr);
 
     top += height + 1;
     height = 12 + 2 * rowHeight + 1 + 2;
-    drawGroup(p, QRect(groupLeft, top, groupWidth, height), QStringLiteral("System Setting"));
+    drawGroup(p, QRect(groupLeft, top, groupWidth, height), tr(kWindow, "System Setting"));
     drawButtonRow(p, QRect(groupLeft + inset, top + 13, rowWidth, rowHeight),
-                  std::span(kSystemSetting).first(5));
+                  std::span(kSystemSetting).first(5), tr);
     drawButtonRow(p, QRect(groupLeft + inset, top + 13 + rowHeight + 1, rowWidth, rowHeight),
-                  std::span(kSystemSetting).last(5));
+                  std::span(kSystemSetting).last(5), tr);
 
     top += height + 1;
     height = 12 + rowHeight + 2;
-    drawGroup(p, QRect(groupLeft, top, groupWidth, height), QStringLiteral("Switch Program"));
+    drawGroup(p, QRect(groupLeft, top, groupWidth, height), tr(kWindow, "Switch Program"));
     drawButtonRow(p, QRect(groupLeft + inset + 20, top + 13, rowWidth - 40, rowHeight),
-                  kSwitchProgram);
-    if (top + height > kHelpPictureSize.height()) {
+                  kSwitchProgram, tr);
+    if (top + height > kHeight) {
         layoutErrors().append(QStringLiteral("help picture: the groups end at row %1, below the "
                                              "picture's %2 rows")
                                   .arg(top + height)
-                                  .arg(kHelpPictureSize.height()));
+                                  .arg(kHeight));
     }
-    return image;
+    p.end();
+    // The picture's frame is the window's, whatever its strokes reach.
+    picture.setBoundingRect(QRect(QPoint(0, 0), kHelpPictureSize));
+    return picture;
 }
 
 }  // namespace picturegen

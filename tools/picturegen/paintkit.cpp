@@ -50,6 +50,15 @@ void drawFittedText(QPainter& painter, const QRect& box, int flags, const QStrin
     const QFontMetrics metrics(painter.font());
     const int advance = metrics.horizontalAdvance(text);
     int x = box.left();
+    QRect placed = box;
+    if (!(flags & (Qt::AlignHCenter | Qt::AlignRight)) && !text.isEmpty()) {
+        // A glyph whose ink starts left of its origin ("T") starts at the box's edge instead.
+        const int bearing = metrics.leftBearing(text.front());
+        if (bearing < 0) {
+            x -= bearing;
+            placed.setLeft(box.left() - bearing);
+        }
+    }
     if (flags & Qt::AlignHCenter) {
         x = box.left() + (box.width() - advance) / 2;
     } else if (flags & Qt::AlignRight) {
@@ -74,7 +83,7 @@ void drawFittedText(QPainter& painter, const QRect& box, int flags, const QStrin
                                   .arg(box.width())
                                   .arg(box.height()));
     }
-    painter.drawText(box, flags, text);
+    painter.drawText(placed, flags, text);
 }
 
 QStringList& layoutErrors() {

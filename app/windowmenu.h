@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The main window's context menu, entry by entry. The window builds its menu from this table
+// and the Help picture draws the menu from it, so the picture always shows every entry.
+
+#include <Qt>
+#include <QtGlobal>
+
+#include <array>
+
+#include "platform/systemmenu.h"
+
+namespace pelorin::windowmenu {
+
+struct Entry {
+    unsigned command;     // 0: a separator
+    const char* context;  // the translation context of `text`
+    const char* text;     // the entry's text before translation; nullptr: the program's name
+    int shortcut;         // a QKeySequence's key combination, 0 for none
+};
+
+// The About entry carries the program's name (string 101), as a window menu's About item does.
+inline constexpr std::array kEntries{
+    Entry{kModelsCommand, "pelorin::MainDialog",
+          QT_TRANSLATE_NOOP("pelorin::MainDialog", "Models…"), (Qt::CTRL | Qt::Key_L).toCombined()},
+    Entry{kMonitorCommand, "pelorin::MainDialog",
+          QT_TRANSLATE_NOOP("pelorin::MainDialog", "Monitor…"),
+          (Qt::CTRL | Qt::Key_M).toCombined()},
+    Entry{0, nullptr, nullptr, 0},
+    Entry{kMemoryCommand, "pelorin::MainDialog",
+          QT_TRANSLATE_NOOP("pelorin::MainDialog", "Transmitter memory…"), 0},
+    Entry{kCloseCommand, "pelorin::SystemMenu", "Close", 0},
+    Entry{0, nullptr, nullptr, 0},
+    Entry{kAboutCommand, nullptr, nullptr, 0},
+};
+
+// The entries the window puts above the menu's own "Close".
+inline constexpr std::size_t kEntriesBeforeClose = 4;
+
+}  // namespace pelorin::windowmenu
