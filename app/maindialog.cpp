@@ -51,6 +51,11 @@ QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// A file that Open would take: 67 bytes, or a model in the readable format.
+bool isSettingsFile(const QString& path) {
+    return std::holds_alternative<models::LoadedModel>(models::readModelFile(path));
+}
+
 }  // namespace
 
 MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, QWidget* parent)
@@ -348,6 +353,16 @@ void MainDialog::onSave() {
     const QString path = chooseSaveFile_(this, tr("Save"));
     if (path.isEmpty())
         return;
+    // Replacing a settings file (either format) is what Save is for; replacing any other file
+    // may lose something that has nothing to do with the transmitter, so that is asked first.
+    if (QFileInfo(path).isFile() && !isSettingsFile(path) &&
+        !askToGoOn(this,
+                   tr("%1 already exists and is not a settings file.\nReplace it with the "
+                      "transmitter's settings?")
+                       .arg(path),
+                   tr("&Replace"))) {
+        return;
+    }
     // The file gets blockBytes as they stand; the previous file survives a failed save.
     const BlockBytes& block = session_.blockBytes;
     const QString error =
