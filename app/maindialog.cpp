@@ -99,7 +99,13 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, QWidget* parent)
         if (portMemory_.remember)
             portMemory_.remember(session_.portDevice());
     };
-    session_.onBlockChanged = [this]() { emit blockBytesChanged(); };
+    // The helicopter buttons follow the model type in byte 0 whenever the block changes: after
+    // every received SettingsFrame and every write (whichever editor's OK, Write, Open, a
+    // model sent), so they never offer curves an ACRO block does not have.
+    session_.onBlockChanged = [this]() {
+        updateCurveButtons();
+        emit blockBytesChanged();
+    };
 }
 
 MainDialog::~MainDialog() {
@@ -411,11 +417,8 @@ void MainDialog::onStickMode() {
 }
 
 void MainDialog::onType() {
-    const EditorOutcome outcome = runTypeEditor(editor(typeDialog_, session_.settings), session_);
     // The block holds the new type even if it could not be sent: the buttons follow it.
-    if (outcome.accepted)
-        updateCurveButtons();
-    report(outcome);
+    report(runTypeEditor(editor(typeDialog_, session_.settings), session_));
 }
 
 void MainDialog::onThrottleCurve() {
