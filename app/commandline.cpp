@@ -85,8 +85,9 @@ StartOptions readStartOptions(const QStringList& arguments,
     // An empty port is a mistake in how the program was called, as in pelorin-cli, not a port
     // that failed to open.
     if (parser.isSet(port) && parser.value(port).trimmed().isEmpty()) {
-        return refuse(kExitUsage, CommandLineTexts::tr(
-                                      "--port needs a port: a COM number, a device path or a name."));
+        return refuse(
+            kExitUsage,
+            CommandLineTexts::tr("--port needs a port: a COM number, a device path or a name."));
     }
     if (parser.isSet(port)) {
         PortTable table = portTable();

@@ -3,7 +3,8 @@
 // Fuzz target for model files as Open and the library read them: the input is a file's
 // content. Whatever it holds, reading ends in a model or a reason, never in a crash; the
 // content alone decides the format (text starting with "{" is never a block); a block's 67
-// bytes are taken byte for byte; a model that was read survives writing and reading again unchanged.
+// bytes are taken byte for byte; a model that was read survives writing and reading again
+// unchanged.
 
 #include <QByteArray>
 

@@ -103,7 +103,8 @@ std::pair<int, int> lineAndColumn(const QByteArray& text, int offset) {
 // parser itself keeps only the last of them without a word. Keys are compared as the parser
 // reads them, escapes decoded ("a" and "\u0061" are the same key).
 std::optional<QString> firstDuplicateKey(const QByteArray& json) {
-    std::vector<std::optional<std::set<QString>>> open;  // per container: its keys, or none for an array
+    std::vector<std::optional<std::set<QString>>>
+        open;  // per container: its keys, or none for an array
     for (qsizetype i = 0; i < json.size(); ++i) {
         const char c = json[i];
         if (c == '{') {
@@ -125,8 +126,8 @@ std::optional<QString> firstDuplicateKey(const QByteArray& json) {
                 escaped = false;
             }
             qsizetype next = i + 1;
-            while (next < json.size() &&
-                   (json[next] == ' ' || json[next] == '\t' || json[next] == '\r' || json[next] == '\n'))
+            while (next < json.size() && (json[next] == ' ' || json[next] == '\t' ||
+                                          json[next] == '\r' || json[next] == '\n'))
                 ++next;
             if (next >= json.size() || json[next] != ':' || open.empty() || !open.back())
                 continue;  // a value, not a key
@@ -258,7 +259,8 @@ std::variant<LoadedModel, FormatError> modelFromContent(const QByteArray& conten
         }
         case ContentKind::ReadableModel: {
             // The parser is handed the text after the byte order mark some editors write.
-            auto model = modelFromJson(content.startsWith("\xEF\xBB\xBF") ? content.mid(3) : content);
+            auto model =
+                modelFromJson(content.startsWith("\xEF\xBB\xBF") ? content.mid(3) : content);
             if (auto* error = std::get_if<FormatError>(&model))
                 return *error;
             return LoadedModel{std::get<Model>(std::move(model)), FileFormat::Json};

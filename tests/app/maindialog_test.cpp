@@ -382,8 +382,8 @@ TEST_F(MainWindowTest, EditorCancelled_ThenEndPointOk_SendsTheReceivedValuesUnch
     received[62] = 0x80;  // switch B -128
     received[63] = 5;     // VR A 5
     received[64] = 0xFE;  // VR B -2
-    const int editors[] = {1017, 1021, 1009, 1010, 1011, 1023, 1012, 1014,
-                           1015, 1013, 1020, 1018, 1019, 1024};
+    const int editors[] = {1017, 1021, 1009, 1010, 1011, 1023, 1012,
+                           1014, 1015, 1013, 1020, 1018, 1019, 1024};
     for (const int editor : editors) {
         SCOPED_TRACE(editor);
         auto serial = std::make_unique<testing::FakeSerialControl>();
@@ -420,7 +420,7 @@ TEST_F(MainWindowTest, CurveButtons_FollowTheModelTypeAfterEveryWrite) {
     const struct {
         const char* what;
         std::uint8_t receivedByte0;  // 0xFF: nothing received
-        int editor;                   // confirmed with OK
+        int editor;                  // confirmed with OK
         bool shown;
     } rows[] = {
         {"start block (ACRO), End Point OK", 0xFF, 1012, false},

@@ -182,8 +182,7 @@ TEST_P(MarkAfterSend, SendBack_MarksTheModelOnlyWhenTheFrameWentOut) {
         whenModalOpens<QDialog>([&](QDialog* d) {
             if (unplug) {
                 transmitter->closeLine();
-                EXPECT_TRUE(
-                    QTest::qWaitFor([&] { return !messages.messages.isEmpty(); }, kWaitMs));
+                EXPECT_TRUE(QTest::qWaitFor([&] { return !messages.messages.isEmpty(); }, kWaitMs));
             }
             d->accept();
         });

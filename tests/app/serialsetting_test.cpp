@@ -123,8 +123,8 @@ TEST_F(SettingButtonTest, OkTakesOnlyANameOfTheList) {
     const struct {
         QString typed;  // empty: keep the selected first entry
         int port;       // 0: refused
-    } rows[] = {{"", 1},        {"COM12", 12},  {"COM3", 3},  {"com3", 0},  {"COM7x", 0},
-                {"bogus", 0},   {"COM7", 0},    {" COM3", 0}, {"COM21", 0}};
+    } rows[] = {{"", 1},      {"COM12", 12}, {"COM3", 3},  {"com3", 0}, {"COM7x", 0},
+                {"bogus", 0}, {"COM7", 0},   {" COM3", 0}, {"COM21", 0}};
     runWindow([&](MainDialog&) {
         for (const auto& row : rows) {
             SCOPED_TRACE(row.typed.toStdString());

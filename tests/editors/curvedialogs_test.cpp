@@ -138,11 +138,10 @@ TEST_F(CurveEditorTest, PointThatIsNoSignedByte_RefusedOnTheFieldAsTyped) {
         bool range;        // the range message, else the integer one
     };
     const Case cases[] = {
-        {"abc", 2, false, false},  {"7S", 3, false, false},   {"", 0, false, false},
-        {"12ab", 1, false, false}, {"1 2", 4, false, false},  {"50%", 2, false, false},
-        {"300abc", 2, false, false}, {"99999999999", 1, false, false},
-        {"128", 0, false, true},   {"-129", 4, false, true},  {"abc", 2, true, false},
-        {"-200", 3, true, true},
+        {"abc", 2, false, false},    {"7S", 3, false, false},          {"", 0, false, false},
+        {"12ab", 1, false, false},   {"1 2", 4, false, false},         {"50%", 2, false, false},
+        {"300abc", 2, false, false}, {"99999999999", 1, false, false}, {"128", 0, false, true},
+        {"-129", 4, false, true},    {"abc", 2, true, false},          {"-200", 3, true, true},
     };
     putCurve(kThrottle, kRisingAndFalling);
     const BlockBytes before = session.blockBytes;

@@ -91,7 +91,8 @@ TEST_F(SettingsFileTest, FileOfAnyOtherSize_IsRefusedNamingFileAndSize) {
 // when it is 67 bytes long; other 67 bytes are, whatever they hold.
 TEST_F(SettingsFileTest, ContentDecides_TextStartingWithABraceIsNoBlock) {
     auto text = [](const std::string& s) { return Bytes(s.begin(), s.end()); };
-    std::string cut = "{\n    \"format\": \"pelorin-model\",\n    \"name\": \"Trainer\",\n    \"notes\"";
+    std::string cut =
+        "{\n    \"format\": \"pelorin-model\",\n    \"name\": \"Trainer\",\n    \"notes\"";
     cut.resize(67, ' ');
     const struct {
         const char* what;
@@ -100,7 +101,8 @@ TEST_F(SettingsFileTest, ContentDecides_TextStartingWithABraceIsNoBlock) {
     } rows[] = {
         {"a model cut to 67 bytes", text(cut), false},
         {"brace, 65 spaces, brace", text("{" + std::string(65, ' ') + "}"), false},
-        {"BOM and newlines before a brace", text("\xEF\xBB\xBF\n\r\t{" + std::string(60, 'x')), false},
+        {"BOM and newlines before a brace", text("\xEF\xBB\xBF\n\r\t{" + std::string(60, 'x')),
+         false},
         {"67 spaces", Bytes(67, ' '), true},
         {"a brace after other bytes", text("x{" + std::string(65, ' ')), true},
         {"a BOM without a brace", text("\xEF\xBB\xBF" + std::string(64, 'x')), true},

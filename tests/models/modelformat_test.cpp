@@ -7,8 +7,8 @@
 
 #include <QFile>
 #include <QJsonDocument>
-#include <QTemporaryDir>
 #include <QJsonObject>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -198,7 +198,8 @@ TEST(ModelFormat, Content_DecidesTheFormat) {
         }
         ASSERT_TRUE(std::holds_alternative<LoadedModel>(read));
         const LoadedModel& loaded = std::get<LoadedModel>(read);
-        EXPECT_EQ(loaded.format, row.want == Want::Block ? FileFormat::Settings67 : FileFormat::Json);
+        EXPECT_EQ(loaded.format,
+                  row.want == Want::Block ? FileFormat::Settings67 : FileFormat::Json);
         if (row.want == Want::Block)
             EXPECT_EQ(modelFileContent(loaded.model, FileFormat::Settings67), row.content);
     }
@@ -225,7 +226,8 @@ TEST(ModelFormat, DuplicateKeys_AreRefusedNamingTheKey) {
         {"the name twice", twice("\"name\"", "\"name\": \"first\",\n"), "name"},
         {"the same key spelt with an escape", twice("\"notes\"", "\"n\\u006ftes\": \"\",\n"),
          "notes"},
-        {"the same text as a value is no key", twice("\"notes\"", "\"name\": \"notes\",\n"), "name"},
+        {"the same text as a value is no key", twice("\"notes\"", "\"name\": \"notes\",\n"),
+         "name"},
         {"one key in two objects is no duplicate",
          twice("\"settings\"", "\"extra\": {\"name\": [\"name\"]},\n"), ""},
     };

@@ -409,7 +409,8 @@ TEST_F(CliTest, BadFilesAndOutputs_EndWithFileError) {
     writeFile(QStringLiteral("long.bin"), QByteArray(68, '\0'));
     writeFile(QStringLiteral("plain"), QByteArray("x"));
     // Text that starts like a model is one, whatever its length: never 67 bytes to send.
-    QByteArray cut = "{\n    \"format\": \"pelorin-model\",\n    \"name\": \"Trainer\",\n    \"notes\": ";
+    QByteArray cut =
+        "{\n    \"format\": \"pelorin-model\",\n    \"name\": \"Trainer\",\n    \"notes\": ";
     cut = cut.leftJustified(67, ' ');
     writeFile(QStringLiteral("cut.json"), cut);
     writeFile(QStringLiteral("braces.json"), "{" + QByteArray(65, ' ') + "}");
@@ -451,11 +452,10 @@ TEST_F(CliTest, Write_OpensAFileWhoseNameIsNotUtf8) {
         escaped += QStringLiteral("\\%1").arg(static_cast<unsigned char>(c), 3, 8, QChar(u'0'));
     QProcess process;
     process.setProcessEnvironment(m_env);
-    process.start(QStringLiteral("/bin/sh"),
-                  {QStringLiteral("-c"),
-                   QStringLiteral("exec \"$0\" write \"$(printf '%1')\"")
-                       .arg(escaped),
-                   QStringLiteral(PELORIN_CLI_PATH)});
+    process.start(
+        QStringLiteral("/bin/sh"),
+        {QStringLiteral("-c"), QStringLiteral("exec \"$0\" write \"$(printf '%1')\"").arg(escaped),
+         QStringLiteral(PELORIN_CLI_PATH)});
     ASSERT_TRUE(process.waitForFinished(kProcessBoundMs));
     EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
     ::unlink(name.constData());
