@@ -368,6 +368,18 @@ TEST_F(MainWindowTest, TypeConfirmed_WritesAndButtonsFollowTheChosenType) {
     });
 }
 
+// Runs a window of its own over a fresh fake line (COM3 opens), for one row of a table;
+// `body` acts on it once it is up.
+void runFreshWindow(const std::function<void(MainDialog&, testing::FakeSerialControl&)>& body) {
+    auto serial = std::make_unique<testing::FakeSerialControl>();
+    testing::FakeSerialControl* line = serial.get();
+    line->makeOpenable(3);
+    MainDialog w(std::move(serial));
+    whenModalOpens<MainDialog>([&](MainDialog*) { body(w, *line); }, kModalWaitMs,
+                               LeftOpen::Cancel);
+    w.run();
+}
+
 // Opening an editor and cancelling stores nothing, also values no editor can show: the next OK
 // elsewhere sends every one of them as it came (bits 6 and 7 of the reverse byte aside, which
 // are always written as 0).
@@ -386,31 +398,24 @@ TEST_F(MainWindowTest, EditorCancelled_ThenEndPointOk_SendsTheReceivedValuesUnch
                            1014, 1015, 1013, 1020, 1018, 1019, 1024};
     for (const int editor : editors) {
         SCOPED_TRACE(editor);
-        auto serial = std::make_unique<testing::FakeSerialControl>();
-        testing::FakeSerialControl* line = serial.get();
-        line->makeOpenable(3);
-        MainDialog w(std::move(serial));
-        whenModalOpens<MainDialog>(
-            [&](MainDialog*) {
-                line->deliver(settingsFrameFor(received));
-                whenModalOpens<QDialog>([](QDialog* d) { d->reject(); });
-                w.control<QPushButton>(editor)->click();
-                line->clearCalls();
-                // End Point's fields hold 127, which OK refuses: they are mended first.
-                whenModalOpens<QDialog>([](QDialog* d) {
-                    d->findChild<QLineEdit*>("control1011")->setText("100");
-                    d->accept();
-                });
-                w.control<QPushButton>(1012)->click();
-                ASSERT_EQ(line->writes().size(), 1u);
-                BlockBytes expected = received;
-                expected[1] = 0x05;  // bits 6 and 7 written as 0
-                expected[11] = 100;  // what End Point's OK stored
-                expected[65] = expected[66] = 0;
-                EXPECT_EQ(line->writes()[0], writeFrameFor(expected));
-            },
-            kModalWaitMs, LeftOpen::Cancel);
-        w.run();
+        runFreshWindow([&](MainDialog& w, testing::FakeSerialControl& line) {
+            line.deliver(settingsFrameFor(received));
+            whenModalOpens<QDialog>([](QDialog* d) { d->reject(); });
+            w.control<QPushButton>(editor)->click();
+            line.clearCalls();
+            // CH1's left end point holds 127, which OK refuses: it is mended first.
+            whenModalOpens<QDialog>([](QDialog* d) {
+                d->findChild<QLineEdit*>("control1011")->setText("100");
+                d->accept();
+            });
+            w.control<QPushButton>(1012)->click();
+            ASSERT_EQ(line.writes().size(), 1u);
+            BlockBytes expected = received;
+            expected[1] = 0x05;  // bits 6 and 7 written as 0
+            expected[11] = 100;  // what End Point's OK stored
+            expected[65] = expected[66] = 0;
+            EXPECT_EQ(line.writes()[0], writeFrameFor(expected));
+        });
     }
 }
 
@@ -431,26 +436,19 @@ TEST_F(MainWindowTest, CurveButtons_FollowTheModelTypeAfterEveryWrite) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
-        auto serial = std::make_unique<testing::FakeSerialControl>();
-        testing::FakeSerialControl* line = serial.get();
-        line->makeOpenable(3);
-        MainDialog w(std::move(serial));
-        whenModalOpens<MainDialog>(
-            [&](MainDialog*) {
-                if (row.receivedByte0 != 0xFF) {
-                    BlockBytes block = startingBlock();
-                    block[0] = row.receivedByte0;
-                    line->deliver(settingsFrameFor(block));
-                    whenModalOpens<QDialog>([](QDialog* d) { d->reject(); });
-                    w.control<QPushButton>(1017)->click();  // Type, cancelled
-                }
-                whenModalOpens<QDialog>([](QDialog* d) { d->accept(); });
-                w.control<QPushButton>(row.editor)->click();
-                for (int id : {1018, 1019, 1020})
-                    EXPECT_EQ(shown(w.control<QPushButton>(id)), row.shown) << id;
-            },
-            kModalWaitMs, LeftOpen::Cancel);
-        w.run();
+        runFreshWindow([&](MainDialog& w, testing::FakeSerialControl& line) {
+            if (row.receivedByte0 != 0xFF) {
+                BlockBytes block = startingBlock();
+                block[0] = row.receivedByte0;
+                line.deliver(settingsFrameFor(block));
+                whenModalOpens<QDialog>([](QDialog* d) { d->reject(); });
+                w.control<QPushButton>(1017)->click();  // Type, cancelled
+            }
+            whenModalOpens<QDialog>([](QDialog* d) { d->accept(); });
+            w.control<QPushButton>(row.editor)->click();
+            for (int id : {1018, 1019, 1020})
+                EXPECT_EQ(shown(w.control<QPushButton>(id)), row.shown) << id;
+        });
     }
 }
 
