@@ -82,6 +82,13 @@ StartOptions readStartOptions(const QStringList& arguments,
                       CommandLineTexts::tr("unexpected argument \"%1\"; pelorin takes no files.")
                           .arg(parser.positionalArguments().first()));
     }
+    // An empty port is a mistake in how the program was called, as in pelorin-cli, not a port
+    // that failed to open.
+    if (parser.isSet(port) && parser.value(port).trimmed().isEmpty()) {
+        return refuse(
+            kExitUsage,
+            CommandLineTexts::tr("--port needs a port: a COM number, a device path or a name."));
+    }
     if (parser.isSet(port)) {
         PortTable table = portTable();
         const PortChoice choice = resolvePortSpec(parser.value(port), table);

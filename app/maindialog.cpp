@@ -52,6 +52,11 @@ QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// A file that Open would take: 67 bytes, or a model in the readable format.
+bool isSettingsFile(const QString& path) {
+    return std::holds_alternative<models::LoadedModel>(models::readModelFile(path));
+}
+
 }  // namespace
 
 MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, QWidget* parent)
@@ -112,7 +117,13 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, QWidget* parent)
         if (portMemory_.remember)
             portMemory_.remember(session_.portDevice());
     };
-    session_.onBlockChanged = [this]() { emit blockBytesChanged(); };
+    // The helicopter buttons follow the model type in byte 0 whenever the block changes: after
+    // every received SettingsFrame and every write (whichever editor's OK, Write, Open, a
+    // model sent), so they never offer curves an ACRO block does not have.
+    session_.onBlockChanged = [this]() {
+        updateCurveButtons();
+        emit blockBytesChanged();
+    };
     showMemory();
 }
 
@@ -417,6 +428,16 @@ void MainDialog::onSave() {
     const QString path = chooseSaveFile_(this, tr("Save"));
     if (path.isEmpty())
         return;
+    // Replacing a settings file (either format) is what Save is for; replacing any other file
+    // may lose something that has nothing to do with the transmitter, so that is asked first.
+    if (QFileInfo(path).isFile() && !isSettingsFile(path) &&
+        !askToGoOn(this,
+                   tr("%1 already exists and is not a settings file.\nReplace it with the "
+                      "transmitter's settings?")
+                       .arg(path),
+                   tr("&Replace"))) {
+        return;
+    }
     // The file gets blockBytes as they stand; the previous file survives a failed save.
     const BlockBytes& block = session_.blockBytes;
     const QString error =
@@ -465,11 +486,8 @@ void MainDialog::onStickMode() {
 }
 
 void MainDialog::onType() {
-    const EditorOutcome outcome = runTypeEditor(editor(typeDialog_, session_.settings), session_);
     // The block holds the new type even if it could not be sent: the buttons follow it.
-    if (outcome.accepted)
-        updateCurveButtons();
-    report(outcome);
+    report(runTypeEditor(editor(typeDialog_, session_.settings), session_));
 }
 
 void MainDialog::onThrottleCurve() {

@@ -317,13 +317,19 @@ void ModelsWindow::fillList() {
     updateButtons();
 }
 
+bool ModelsWindow::transmitterHolds(const models::Model& model) const {
+    // Only what the transmitter surely got: a block it sent, or one handed to the port. A send
+    // that failed marks nothing, though blockBytes hold what was meant to go.
+    const std::optional<BlockBytes>& held = session_.transmitterBlock();
+    return held && sameSettings(model.blockBytes, *held);
+}
+
 void ModelsWindow::transmitterChanged() {
     for (int i = 0; i < list_->topLevelItemCount(); ++i) {
         QTreeWidgetItem* item = list_->topLevelItem(i);
         const models::LibraryEntry* entry =
             library_.findByPath(item->data(NameColumn, Qt::UserRole).toString());
-        const bool match = entry != nullptr && entry->valid() &&
-                           sameSettings(entry->model.blockBytes, session_.blockBytes);
+        const bool match = entry != nullptr && entry->valid() && transmitterHolds(entry->model);
         item->setText(MatchColumn, match ? tr("✔ holds this") : QString());
         item->setToolTip(MatchColumn,
                          match ? tr("The transmitter's settings equal this model's") : QString());
@@ -336,7 +342,7 @@ void ModelsWindow::transmitterChanged() {
 QStringList ModelsWindow::modelsMatchingTransmitter() const {
     QStringList names;
     for (const models::LibraryEntry& entry : library_.entries()) {
-        if (entry.valid() && sameSettings(entry.model.blockBytes, session_.blockBytes))
+        if (entry.valid() && transmitterHolds(entry.model))
             names << entry.model.name;
     }
     return names;

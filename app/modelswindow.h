@@ -51,7 +51,8 @@ public:
 
     // Selects the model of that name; false when there is none.
     bool selectModel(const QString& name);
-    // The name of the model whose settings equal the transmitter's, or empty.
+    // The names of the models whose settings equal what the transmitter is known to hold
+    // (Session::transmitterBlock), or none.
     [[nodiscard]] QStringList modelsMatchingTransmitter() const;
 
     // blockBytes changed (a frame arrived, an editor wrote, a model or file was sent).
@@ -76,6 +77,8 @@ private:
     void showSelectedNotes();
     void saveNotes();
     [[nodiscard]] const models::LibraryEntry* selectedEntry() const;
+    // Whether the transmitter is known to hold the model's settings.
+    [[nodiscard]] bool transmitterHolds(const models::Model& model) const;
     [[nodiscard]] QStringList selectedPaths() const;
     // Asks for a name until one is free or the user cancels; empty when cancelled.
     QString askName(const QString& title, const QString& initial, const QString& exceptPath = {});

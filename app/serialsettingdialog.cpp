@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringList>
 
 #include <algorithm>
 #include <utility>
@@ -14,6 +15,7 @@
 
 #include "link/serialcontrol.h"
 #include "link/session.h"
+#include "platform/messages.h"
 
 namespace pelorin {
 
@@ -93,7 +95,25 @@ void SerialSettingDialog::initDialog() {
 }
 
 void SerialSettingDialog::accept() {
-    selectedPort = portNumberForName(serial_.portTable(), portBox_->currentText());
+    // Only a port of the list: a typing mistake must not open another port (and another
+    // transmitter, which would then be asked for its settings). Names compare exactly.
+    const QString text = portBox_->currentText();
+    if (portBox_->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0) {
+        QStringList names;
+        for (int i = 0; i < portBox_->count(); ++i)
+            names << portBox_->itemText(i);
+        showMessage(this, names.isEmpty()
+                              ? tr("No serial port can be opened now. Connect the transmitter "
+                                   "and open this window again, or press Cancel to keep the "
+                                   "port used so far.")
+                              : tr("\u201C%1\u201D is not a port that can be opened now. Choose "
+                                   "one of the list: %2.")
+                                    .arg(text, names.join(QStringLiteral(", "))));
+        portBox_->setFocus(Qt::OtherFocusReason);
+        portBox_->lineEdit()->selectAll();
+        return;
+    }
+    selectedPort = portNumberForName(serial_.portTable(), text);
     TemplateDialog::accept();
 }
 

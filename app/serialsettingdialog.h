@@ -3,7 +3,7 @@
 #pragma once
 // "Serial Setting": choose the port the program uses for the rest of the run. Opening it lists
 // the ports COM1..COM20 that can be opened now; OK turns the chosen or typed name into a port
-// number.
+// number, and refuses a name that is not in the list.
 
 #include <QString>
 
@@ -33,7 +33,7 @@ public:
     // Probes through `session` and reads the names from `serial`'s port table.
     SerialSettingDialog(Session& session, const SerialControl& serial, QWidget* parent = nullptr);
 
-    // Set by OK; Cancel leaves it as it was.
+    // Set by OK, which takes only a name of the list; Cancel leaves it as it was.
     int selectedPort = 1;
 
     void accept() override;

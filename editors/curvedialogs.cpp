@@ -160,7 +160,9 @@ void CurveDialog::refresh() {
 void CurveDialog::readEditsInto(int curve) {
     for (std::size_t i = 0; i < kCurvePointCount; ++i) {
         pointText_[i] = pointEdits_[i]->text();
-        curvePoints_[2 * i + static_cast<std::size_t>(curve)] = parseLeadingInteger(pointText_[i]);
+        // Checked by shownPointsAreValid first: every edit holds an integer of a signed byte.
+        curvePoints_[2 * i + static_cast<std::size_t>(curve)] =
+            parseDialogInteger(pointText_[i]).value_or(0);
     }
 }
 
@@ -177,7 +179,12 @@ void CurveDialog::modelSelected(int selection) {
     if (selection != kCurveNor && selection != kCurveId)
         return;
     // What was typed into the curve shown so far is kept before the other one is shown, so
-    // switching between NOR and ID never drops an edit.
+    // switching between NOR and ID never drops an edit; text that is no point is refused here
+    // as OK refuses it, and the curve it was typed into stays in view.
+    if (selection != curveIndex_ && !shownPointsAreValid()) {
+        modelBox_->setCurrentIndex(curveIndex_);
+        return;
+    }
     readEditsInto(curveIndex_);
     showCurve(selection);
     graph_->update();
@@ -192,40 +199,22 @@ void CurveDialog::accept() {
     const int selection = modelBox_->currentIndex();
     if (selection == kCurveNor || selection == kCurveId)
         curveIndex_ = selection;
-    if (!pointsFitTheirBytes())
+    if (!shownPointsAreValid())
         return;  // nothing stored; the dialog stays open on the point to mend
     stopTicking();
     readEditsInto(curveIndex_);
     TemplateDialog::accept();
 }
 
-bool CurveDialog::pointsFitTheirBytes() {
-    // Each point is one signed byte on the transmitter: a value beyond it would arrive as
-    // another number, so it is refused as the other editors refuse a value out of range.
-    auto refuse = [this](int point) {
-        QLineEdit* edit = pointEdits_[static_cast<std::size_t>(point)];
-        showMessage(this, integerRangeMessage(kMinPoint, kMaxPoint));
-        edit->setFocus(Qt::OtherFocusReason);
-        edit->selectAll();
-        return false;
-    };
-    auto fits = [](int value) { return value >= kMinPoint && value <= kMaxPoint; };
-    for (int i = 0; i < kCurvePointCount; ++i) {
-        if (!fits(parseLeadingInteger(pointEdits_[static_cast<std::size_t>(i)]->text())))
-            return refuse(i);
-    }
-    // The other curve holds what was typed before the MODEL box switched; a point of it out of
-    // range brings that curve back into view.
-    const int other = curveIndex_ == kCurveNor ? kCurveId : kCurveNor;
-    for (int i = 0; i < kCurvePointCount; ++i) {
-        if (!fits(
-                curvePoints_[2 * static_cast<std::size_t>(i) + static_cast<std::size_t>(other)])) {
-            readEditsInto(curveIndex_);
-            showCurve(other);
-            modelBox_->setCurrentIndex(other);
-            showNews();
-            return refuse(i);
-        }
+bool CurveDialog::shownPointsAreValid() {
+    // Each point is one signed byte on the transmitter. Text that is no integer, or a value
+    // beyond a signed byte, would arrive as another number: refused with the standard
+    // messages of every editor, on the first such field. The curve not shown holds only
+    // values that passed this check when the MODEL box switched away from it.
+    for (QLineEdit* edit : pointEdits_) {
+        int value = 0;
+        if (!readIntegerField(edit, kMinPoint, kMaxPoint, value))
+            return false;
     }
     return true;
 }

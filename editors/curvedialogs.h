@@ -66,8 +66,9 @@ public slots:
     // shows changed, at once when the last redraw is kTickMs ago, else when that time is up.
     void showNews();
 
-    // OK: both curves' edits stored, then the dialog ends; a point beyond a signed byte is
-    // refused with the standard range message, and the dialog stays open on it.
+    // OK: both curves' edits stored, then the dialog ends; a point that is no integer or lies
+    // beyond a signed byte is refused with the standard message, and the dialog stays open on
+    // it.
     void accept() override;
     void reject() override;  // Cancel and Escape: nothing is read
 
@@ -101,7 +102,7 @@ private:
     void refresh();
     void modelSelected(int selection);
     void readEditsInto(int curve);
-    [[nodiscard]] bool pointsFitTheirBytes();
+    [[nodiscard]] bool shownPointsAreValid();
     void showCurve(int curve);
     void stopTicking();
 

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <utility>
+
 #include "editors/channeleditors.h"
 #include "editors/curvedialogs.h"
 #include "editors/programmixdialog.h"
@@ -31,9 +33,12 @@ EditorOutcome runTypeEditor(TypeDialog& dialog, Session& session) {
 
 EditorOutcome runStickModeEditor(StickModeDialog& dialog, Session& session) {
     std::uint8_t& byte0 = session.blockBytes[block::kModelAndStick];
-    session.settings.stickMode = byte0 & 0xF0;
-    if (dialog.run() != QDialog::Accepted)
+    // The dialog opens on the stick mode standing in the block; Cancel stores nothing.
+    const int stored = std::exchange(session.settings.stickMode, byte0 & 0xF0);
+    if (dialog.run() != QDialog::Accepted) {
+        session.settings.stickMode = stored;
         return {};
+    }
     byte0 = static_cast<std::uint8_t>((byte0 & 0x0F) | lowByte(session.settings.stickMode));
     return {true, session.writeSettings()};
 }

@@ -17,7 +17,7 @@ constexpr int kListId = 1015;
 constexpr int kButtonHeight = 14;
 
 // Positions in the lists are the stored values.
-constexpr int kSwitchCorrectionMax = 4;  // values above this name nothing and become NULL
+constexpr int kSwitchCorrectionMax = 4;  // values above this name nothing and show as NULL
 constexpr int kVrPithAdjust = 1;
 
 void selectPosition(QComboBox* list, int position) {
@@ -70,10 +70,9 @@ void SwitchSelectDialog::initDialog() {
     list->addItems({tr("NULL"), tr("DR"), tr("ThroCut")});
     if (modelType_ != 0)
         list->addItem(tr("NOR/ID"));
-    // Corrected at once, so the value stays NULL even when the dialog is cancelled.
-    if (function_ < 0 || function_ > kSwitchCorrectionMax)
-        function_ = 0;
-    selectPosition(list, function_);
+    // A value that names nothing is shown as NULL; it is stored only by OK, so Cancel keeps it.
+    const bool corrected = function_ < 0 || function_ > kSwitchCorrectionMax;
+    selectPosition(list, corrected ? 0 : function_);
 }
 
 // --- VR Selector ----------------------------------------------------------------------------
@@ -98,14 +97,14 @@ void VrSelectDialog::initDialog() {
     auto* list = control<QComboBox>(kListId);
     list->clear();
     list->addItem(tr("NULL"));
-    // Under ACRO the value is left alone, whatever it holds; a helicopter type corrects
-    // anything but NULL and Pith Adjust to NULL at once (it stays so after Cancel).
+    // Under ACRO a value but NULL shows no entry; a helicopter type shows anything but NULL
+    // and Pith Adjust as NULL. Either way the value is stored only by OK, so Cancel keeps it.
+    bool corrected = false;
     if (modelType_ != 0) {
-        if (function_ != 0 && function_ != kVrPithAdjust)
-            function_ = 0;
+        corrected = function_ != 0 && function_ != kVrPithAdjust;
         list->addItem(tr("Pith Adjust"));
     }
-    selectPosition(list, function_);
+    selectPosition(list, corrected ? 0 : function_);
 }
 
 }  // namespace pelorin

@@ -53,11 +53,10 @@ TypeDialog::TypeDialog(ModelSettings& settings, QWidget* parent)
 }
 
 void TypeDialog::initDialog() {
-    // A type the list does not know (a received nibble of 4..15) becomes ACRO at once, and
-    // stays so even when the dialog is cancelled.
-    if (settings_.modelType < 0 || settings_.modelType >= kModelTypeCount)
-        settings_.modelType = 0;
-    selectPosition(control<QComboBox>(kListId), settings_.modelType);
+    // A type the list does not know (a received nibble of 4..15) is shown as ACRO; it is
+    // stored only by OK, so Cancel keeps the received type and the next write sends it.
+    const bool known = settings_.modelType >= 0 && settings_.modelType < kModelTypeCount;
+    selectPosition(control<QComboBox>(kListId), known ? settings_.modelType : 0);
 }
 
 void TypeDialog::accept() {

@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for model files as Open and the library read them: the input is a file's
-// content. Whatever it holds, reading ends in a model or a reason, never in a crash; 67 bytes
-// are taken byte for byte; a model that was read survives writing and reading again unchanged.
+// content. Whatever it holds, reading ends in a model or a reason, never in a crash; the
+// content alone decides the format (text starting with "{" is never a block); a block's 67
+// bytes are taken byte for byte; a model that was read survives writing and reading again
+// unchanged.
 
 #include <QByteArray>
 
@@ -11,6 +13,7 @@
 #include <cstdlib>
 #include <variant>
 
+#include "link/settingsfile.h"
 #include "models/modelformat.h"
 
 namespace {
@@ -33,8 +36,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const LoadedModel& loaded = std::get<LoadedModel>(read);
-    if (size == pelorin::kBlockBytesSize) {
-        check(loaded.format == FileFormat::Settings67, "67 bytes not taken as a settings file");
+    const auto kind = pelorin::contentKind({data, size});
+    check(kind != pelorin::ContentKind::Neither, "content that is neither format was taken");
+    check((loaded.format == FileFormat::Json) == (kind == pelorin::ContentKind::ReadableModel),
+          "a file read in the other format than its content says");
+    if (loaded.format == FileFormat::Settings67) {
         check(QByteArray(reinterpret_cast<const char*>(loaded.model.blockBytes.data()), 67) ==
                   content,
               "a settings file's bytes changed");

@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for settings files: the input is the content of a file the user opens. Only a
-// file of exactly 67 bytes is taken, and then byte for byte; anything else is refused with a
-// text that names the file. Reading leaves no descriptor open and no file behind.
+// file of exactly 67 bytes that does not start like a model in the readable format ("{" after
+// a byte order mark and blanks) is taken, and then byte for byte; anything else is refused
+// with a text that names the file. Reading leaves no descriptor open and no file behind.
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -107,16 +108,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     writeRaw(input, data, size);
     const auto loaded = pelorin::readSettingsFile(input);
-    if (size == 67) {
+    const pelorin::ContentKind kind = pelorin::contentKind({data, size});
+    if (kind == pelorin::ContentKind::SettingsBlock) {
         check(std::holds_alternative<BlockBytes>(loaded), "a 67-byte file was refused");
         const BlockBytes& block = std::get<BlockBytes>(loaded);
         check(std::equal(block.begin(), block.end(), data), "loaded bytes differ from the file");
     } else {
-        check(std::holds_alternative<FileError>(loaded), "a file that is not 67 bytes was taken");
+        check(std::holds_alternative<FileError>(loaded), "a file that is no block was taken");
         const std::string& text = std::get<FileError>(loaded).text;
         check(text.find(input) != std::string::npos, "the refusal does not name the file");
-        check(text.find(std::to_string(size) + " byte") != std::string::npos,
-              "the refusal does not give the size");
+        // Refused for its size, or, when it starts like a model, for being one.
+        check(text.find(std::to_string(size) + " byte") != std::string::npos ||
+                  text.find("readable format") != std::string::npos,
+              "the refusal gives neither the size nor the format");
     }
 
     check(entryCount() == 1, "reading left a file behind");

@@ -82,6 +82,7 @@ void Session::applySettingsFrame() {
     blockBytes[kChecksumSlot1] = 0;
     blockBytes[kChecksumSlot2] = 0;
     unpackSettings(blockBytes, settings);
+    transmitterBlock_ = blockBytes;
     if (onSettingsUnpacked)
         onSettingsUnpacked();
     if (onBlockChanged)
@@ -252,11 +253,16 @@ SerialStatus Session::writeSettings() {
 }
 
 SerialStatus Session::sendSettingsBlock() {
+    const WriteFrame frame = writeFrame(blockBytes);
+    SerialStatus sent = serial_.writeOutput(frame);
+    if (sent)
+        transmitterBlock_ = blockBytes;
+    else
+        transmitterBlock_.reset();
     // Whatever the send's fate, blockBytes now hold what was meant for the transmitter.
     if (onBlockChanged)
         onBlockChanged();
-    const WriteFrame frame = writeFrame(blockBytes);
-    return serial_.writeOutput(frame);
+    return sent;
 }
 
 SerialStatus Session::sendReadRequest() {

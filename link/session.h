@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -44,8 +45,15 @@ public:
     // display repaints on news instead of on a clock, and the monitor records every frame.
     std::function<void()> onLiveFrame;
     // Runs whenever blockBytes may have changed: after a good SettingsFrame and on every send
-    // of the block (a write, a loaded file); the model library marks what matches.
+    // of the block (a write, a loaded file), once the send has been tried; the model library
+    // marks what matches transmitterBlock().
     std::function<void()> onBlockChanged;
+    // What the transmitter is known to hold: the block of the last good SettingsFrame, or the
+    // last block handed to the port. None before either, and after a send that failed: the
+    // transmitter may hold the old block or part of the new one.
+    [[nodiscard]] const std::optional<BlockBytes>& transmitterBlock() const {
+        return transmitterBlock_;
+    }
 
     // Start-up reset of the receiver: idle, ring empty.
     void resetReceiver();
@@ -120,6 +128,7 @@ private:
     void applySettingsFrame();
 
     SerialControl& serial_;
+    std::optional<BlockBytes> transmitterBlock_;
     Counters counters_;
     bool answered_ = false;  // a good frame arrived since the receiver started afresh
 };

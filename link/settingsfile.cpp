@@ -48,6 +48,19 @@ private:
 
 }  // namespace
 
+ContentKind contentKind(std::span<const std::uint8_t> content) {
+    std::size_t start = 0;
+    constexpr std::uint8_t kByteOrderMark[] = {0xEF, 0xBB, 0xBF};
+    if (content.size() >= 3 && std::equal(content.begin(), content.begin() + 3, kByteOrderMark))
+        start = 3;
+    auto blank = [](std::uint8_t c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+    while (start < content.size() && blank(content[start]))
+        ++start;
+    if (start < content.size() && content[start] == '{')
+        return ContentKind::ReadableModel;
+    return content.size() == kSettingsFileSize ? ContentKind::SettingsBlock : ContentKind::Neither;
+}
+
 std::variant<BlockBytes, FileError> readSettingsFile(const std::string& path) {
     // Without waiting: a named pipe would block the open until a writer comes, and a terminal
     // (the transmitter's own port, say) the read until data arrives. Only a regular file is
@@ -84,6 +97,14 @@ std::variant<BlockBytes, FileError> readSettingsFile(const std::string& path) {
         got += static_cast<std::size_t>(n);
     }
 
+    // At most 68 bytes are read, which is all it takes: the start tells a readable model, and
+    // a settings block is exactly 67 bytes.
+    const std::span<const std::uint8_t> content(buffer.data(), got);
+    if (contentKind(content) == ContentKind::ReadableModel) {
+        return FileError{quoted(path) +
+                         " is a model in the readable format (JSON), not a 67-byte settings "
+                         "file; pack it first: pelorin-dump --pack MODEL.json OUT."};
+    }
     if (got != kSettingsFileSize) {
         std::string size;
         if (got < kSettingsFileSize) {

@@ -4,17 +4,25 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QStringList>
 
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <optional>
 #include <set>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "link/blockfields.h"
+#include "link/settingsfile.h"
 
 namespace pelorin::models {
 
@@ -91,6 +99,49 @@ std::pair<int, int> lineAndColumn(const QByteArray& text, int offset) {
     return {line, column};
 }
 
+// The first key that appears twice in one object of `json`, which has parsed already; the
+// parser itself keeps only the last of them without a word. Keys are compared as the parser
+// reads them, escapes decoded ("a" and "\u0061" are the same key).
+std::optional<QString> firstDuplicateKey(const QByteArray& json) {
+    std::vector<std::optional<std::set<QString>>>
+        open;  // per container: its keys, or none for an array
+    for (qsizetype i = 0; i < json.size(); ++i) {
+        const char c = json[i];
+        if (c == '{') {
+            open.emplace_back(std::set<QString>());
+        } else if (c == '[') {
+            open.emplace_back(std::nullopt);
+        } else if ((c == '}' || c == ']') && !open.empty()) {
+            open.pop_back();
+        } else if (c == '"') {
+            const qsizetype start = i;
+            bool escaped = false;
+            for (++i; i < json.size(); ++i) {
+                if (json[i] == '\\' && !escaped) {
+                    escaped = true;
+                    continue;
+                }
+                if (json[i] == '"' && !escaped)
+                    break;
+                escaped = false;
+            }
+            qsizetype next = i + 1;
+            while (next < json.size() && (json[next] == ' ' || json[next] == '\t' ||
+                                          json[next] == '\r' || json[next] == '\n'))
+                ++next;
+            if (next >= json.size() || json[next] != ':' || open.empty() || !open.back())
+                continue;  // a value, not a key
+            const QByteArray quoted = json.mid(start, i + 1 - start);
+            QString key = QString::fromUtf8(quoted.mid(1, quoted.size() - 2));
+            if (quoted.contains('\\'))
+                key = QJsonDocument::fromJson("[" + quoted + "]").array().at(0).toString();
+            if (!open.back()->insert(key).second)
+                return key;
+        }
+    }
+    return std::nullopt;
+}
+
 std::variant<QString, FormatError> optionalText(const QJsonObject& object, const QString& key) {
     const QJsonValue value = object.value(key);
     if (value.isUndefined())
@@ -134,6 +185,8 @@ std::variant<Model, FormatError> modelFromJson(const QByteArray& json) {
     }
     if (!document.isObject())
         return FormatError{{}, ModelFormatTexts::tr("not a model: the JSON is not an object")};
+    if (const std::optional<QString> twice = firstDuplicateKey(json))
+        return FormatError{*twice, ModelFormatTexts::tr("given more than once; each key once")};
     const QJsonObject root = document.object();
 
     const QJsonValue format = root.value(kFormatKey);
@@ -196,38 +249,66 @@ std::variant<Model, FormatError> modelFromJson(const QByteArray& json) {
 }
 
 std::variant<LoadedModel, FormatError> modelFromContent(const QByteArray& content) {
-    if (content.size() == static_cast<qsizetype>(kBlockBytesSize)) {
-        LoadedModel loaded;
-        std::copy(content.begin(), content.end(), loaded.model.blockBytes.begin());
-        return loaded;
+    const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(content.data()),
+                                              static_cast<std::size_t>(content.size()));
+    switch (contentKind(bytes)) {
+        case ContentKind::SettingsBlock: {
+            LoadedModel loaded;
+            std::copy(bytes.begin(), bytes.end(), loaded.model.blockBytes.begin());
+            return loaded;
+        }
+        case ContentKind::ReadableModel: {
+            // The parser is handed the text after the byte order mark some editors write.
+            auto model =
+                modelFromJson(content.startsWith("\xEF\xBB\xBF") ? content.mid(3) : content);
+            if (auto* error = std::get_if<FormatError>(&model))
+                return *error;
+            return LoadedModel{std::get<Model>(std::move(model)), FileFormat::Json};
+        }
+        case ContentKind::Neither:
+            break;
     }
-    QByteArray start = content.left(64).trimmed();
-    if (start.startsWith("\xEF\xBB\xBF"))  // a byte order mark some editors write
-        start = start.mid(3).trimmed();
-    if (!start.startsWith('{')) {
-        return FormatError{
-            {},
-            ModelFormatTexts::tr("not a settings file: it is %1 bytes long, and a settings file is "
-                                 "exactly %2 bytes or a model in JSON")
-                .arg(content.size())
-                .arg(kBlockBytesSize)};
-    }
-    auto model = modelFromJson(content);
-    if (auto* error = std::get_if<FormatError>(&model))
-        return *error;
-    return LoadedModel{std::get<Model>(std::move(model)), FileFormat::Json};
+    return FormatError{
+        {},
+        ModelFormatTexts::tr("not a settings file: it is %1 bytes long, and a settings file is "
+                             "exactly %2 bytes or a model in JSON")
+            .arg(content.size())
+            .arg(kBlockBytesSize)};
 }
 
 std::variant<LoadedModel, QString> readModelFile(const QString& path) {
+    return readNativeModelFile(QFile::encodeName(path));
+}
+
+std::variant<LoadedModel, QString> readNativeModelFile(const QByteArray& nativePath) {
+    // The name as the system gives it; bytes that are not UTF-8 show as replacement marks, but
+    // the file is opened by its own bytes, which a QString could not carry.
+    const QString path = QFile::decodeName(nativePath);
+    const std::filesystem::path native(nativePath.toStdString());
+    std::error_code status;
+    const std::filesystem::file_status kind = std::filesystem::status(native, status);
     // Only a regular file: a named pipe or a terminal chosen by mistake would block the read.
-    if (const QFileInfo info(path); info.exists() && !info.isFile())
+    if (!status && std::filesystem::exists(kind) && !std::filesystem::is_regular_file(kind))
         return ModelFormatTexts::tr("%1: cannot be read: not a regular file").arg(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    std::FILE* stream = std::fopen(nativePath.constData(), "rb");
+    if (stream == nullptr) {
+        return ModelFormatTexts::tr("%1: cannot be read: %2")
+            .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+    }
+    QFile file;
+    if (!file.open(stream, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        std::fclose(stream);
         return ModelFormatTexts::tr("%1: cannot be read: %2").arg(path, file.errorString());
+    }
     // A model file is small; anything much larger is not one, and is not read whole.
     constexpr qint64 kLargest = 1 << 20;
-    const QByteArray content = file.read(kLargest + 1);
+    QByteArray content;
+    while (content.size() <= kLargest) {
+        const QByteArray piece = file.read(kLargest + 1 - content.size());
+        if (piece.isEmpty())
+            break;
+        content += piece;
+    }
     if (content.size() > kLargest)
         return ModelFormatTexts::tr("%1: not a settings file: larger than 1 MiB").arg(path);
     if (file.error() != QFileDevice::NoError)

@@ -40,9 +40,10 @@ struct FormatError {
 [[nodiscard]] QByteArray modelToJson(const Model& model);
 [[nodiscard]] std::variant<Model, FormatError> modelFromJson(const QByteArray& json);
 
-// A settings file's content in either format. Exactly 67 bytes are a settings file (no model
-// in the readable format is that short); content starting with "{" is the readable format.
-// A settings file's model has no name or notes.
+// A settings file's content in either format, told apart by contentKind (link/settingsfile.h):
+// content starting with "{" (after a byte order mark and blanks) is the readable format and
+// must be a valid model, whatever its length; other content of exactly 67 bytes is a settings
+// file. A settings file's model has no name or notes.
 struct LoadedModel {
     Model model;
     FileFormat format = FileFormat::Settings67;
@@ -51,6 +52,9 @@ struct LoadedModel {
 
 // Reads a file of either format; the error text names the file, the field and the reason.
 [[nodiscard]] std::variant<LoadedModel, QString> readModelFile(const QString& path);
+// The same for a name in the system's own bytes (a command-line argument), which need not be
+// UTF-8 and so may have no QString that opens it.
+[[nodiscard]] std::variant<LoadedModel, QString> readNativeModelFile(const QByteArray& nativePath);
 
 // The file content of a model in the given format.
 [[nodiscard]] QByteArray modelFileContent(const Model& model, FileFormat format);

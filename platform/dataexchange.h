@@ -17,8 +17,9 @@ namespace pelorin {
 // nothing else. Empty text, "50%", "1 2" and numbers beyond 32 bits are not integers.
 [[nodiscard]] std::optional<int> parseDialogInteger(QStringView text);
 
-// The forgiving parse of the curve fields: leading blanks, an optional sign, the digits up to
-// the first non-digit; 0 when there are none. "12ab" reads 12. Saturates instead of
+// The forgiving parse the curve graphs draw from while a point is being typed: leading blanks,
+// an optional sign, the digits up to the first non-digit; 0 when there are none. (OK and the
+// NOR/ID switch take only what parseDialogInteger reads.) "12ab" reads 12. Saturates instead of
 // overflowing.
 [[nodiscard]] int parseLeadingInteger(QStringView text);
 

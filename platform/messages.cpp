@@ -3,6 +3,7 @@
 #include "platform/messages.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <utility>
 
@@ -13,7 +14,28 @@ MessageHook& currentHook() {
     static MessageHook hook;
     return hook;
 }
+QuestionHook& currentQuestionHook() {
+    static QuestionHook hook;
+    return hook;
+}
 }  // namespace
+
+bool askToGoOn(QWidget* parent, const QString& text, const QString& yes) {
+    if (const QuestionHook& hook = currentQuestionHook())
+        return hook(parent, text);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Pelorin"), text, QMessageBox::NoButton,
+                    parent);
+    QPushButton* goOn = box.addButton(yes, QMessageBox::DestructiveRole);
+    QPushButton* stop = box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(stop);
+    box.setEscapeButton(stop);
+    box.exec();
+    return box.clickedButton() == goOn;
+}
+
+QuestionHook setQuestionHook(QuestionHook hook) {
+    return std::exchange(currentQuestionHook(), std::move(hook));
+}
 
 void showMessage(QWidget* parent, const QString& text) {
     if (const MessageHook& hook = currentHook()) {

@@ -276,6 +276,10 @@ Qts Optionen für grafische Programme (-platform, -style, ...) werden ebenfalls 
             <source>unexpected argument "%1"; pelorin takes no files.</source>
             <translation>unerwartetes Argument „%1“; pelorin nimmt keine Dateien.</translation>
         </message>
+        <message>
+            <source>--port needs a port: a COM number, a device path or a name.</source>
+            <translation>--port braucht einen Anschluss: eine COM-Nummer, einen Gerätepfad oder einen Namen.</translation>
+        </message>
     </context>
     <context>
         <name>pelorin::CompareDialog</name>
@@ -456,6 +460,7 @@ Qts Optionen für grafische Programme (-platform, -style, ...) werden ebenfalls 
         <message>
             <source>en</source>
             <comment>language code</comment>
+            <extracomment>The code of the language of this translation ("de", "zh_CN"): the Help window shows the picture help_&lt;code&gt;.pic drawn from it.</extracomment>
             <translation>de</translation>
         </message>
     </context>
@@ -620,6 +625,16 @@ Qts Optionen für grafische Programme (-platform, -style, ...) werden ebenfalls 
         <message>
             <source>Transmitter memory…</source>
             <translation>Senderspeicher…</translation>
+        </message>
+        <message>
+            <source>%1 already exists and is not a settings file.
+Replace it with the transmitter's settings?</source>
+            <translation>%1 gibt es schon, und es ist keine Einstellungsdatei.
+Durch die Einstellungen des Senders ersetzen?</translation>
+        </message>
+        <message>
+            <source>&amp;Replace</source>
+            <translation>&amp;Ersetzen</translation>
         </message>
     </context>
     <context>
@@ -1409,6 +1424,14 @@ und melden Sie sich dann ab und wieder an.</translation>
             <source>Cancel</source>
             <translation>Abbruch</translation>
         </message>
+        <message>
+            <source>No serial port can be opened now. Connect the transmitter and open this window again, or press Cancel to keep the port used so far.</source>
+            <translation>Zurzeit lässt sich kein serieller Anschluss öffnen. Schließen Sie den Sender an und öffnen Sie dieses Fenster erneut, oder behalten Sie mit „Abbruch“ den bisherigen Anschluss.</translation>
+        </message>
+        <message>
+            <source>“%1” is not a port that can be opened now. Choose one of the list: %2.</source>
+            <translation>„%1“ ist kein Anschluss, der sich jetzt öffnen lässt. Wählen Sie einen aus der Liste: %2.</translation>
+        </message>
     </context>
     <context>
         <name>pelorin::StickModeDialog</name>
@@ -1776,6 +1799,10 @@ und melden Sie sich dann ab und wieder an.</translation>
         <message>
             <source>%1: not a settings file: larger than 1 MiB</source>
             <translation>%1: keine Einstellungsdatei: größer als 1 MiB</translation>
+        </message>
+        <message>
+            <source>given more than once; each key once</source>
+            <translation>mehr als einmal angegeben; jeder Schlüssel nur einmal</translation>
         </message>
     </context>
     <context>

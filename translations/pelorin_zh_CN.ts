@@ -274,6 +274,10 @@ Qt's options for graphical programs (-platform, -style, ...) are accepted too.</
             <source>unexpected argument "%1"; pelorin takes no files.</source>
             <translation>意外的参数“%1”；pelorin 不接受文件。</translation>
         </message>
+        <message>
+            <source>--port needs a port: a COM number, a device path or a name.</source>
+            <translation>--port 需要一个端口：COM 编号、设备路径或名称。</translation>
+        </message>
     </context>
     <context>
         <name>pelorin::CompareDialog</name>
@@ -453,6 +457,7 @@ Qt's options for graphical programs (-platform, -style, ...) are accepted too.</
         <message>
             <source>en</source>
             <comment>language code</comment>
+            <extracomment>The code of the language of this translation ("de", "zh_CN"): the Help window shows the picture help_&lt;code&gt;.pic drawn from it.</extracomment>
             <translation>zh_CN</translation>
         </message>
     </context>
@@ -617,6 +622,16 @@ Qt's options for graphical programs (-platform, -style, ...) are accepted too.</
         <message>
             <source>Transmitter memory…</source>
             <translation>遥控器存储…</translation>
+        </message>
+        <message>
+            <source>%1 already exists and is not a settings file.
+Replace it with the transmitter's settings?</source>
+            <translation>%1 已存在，且不是设置文件。
+要用发射机的设置替换它吗？</translation>
+        </message>
+        <message>
+            <source>&amp;Replace</source>
+            <translation>替换(&amp;R)</translation>
         </message>
     </context>
     <context>
@@ -1404,6 +1419,14 @@ then log out and log in again.</source>
             <source>Cancel</source>
             <translation>取消</translation>
         </message>
+        <message>
+            <source>No serial port can be opened now. Connect the transmitter and open this window again, or press Cancel to keep the port used so far.</source>
+            <translation>当前无法打开任何串口。请连接发射机后重新打开此窗口，或按“取消”保留目前使用的端口。</translation>
+        </message>
+        <message>
+            <source>“%1” is not a port that can be opened now. Choose one of the list: %2.</source>
+            <translation>“%1”不是当前可以打开的端口。请从列表中选择：%2。</translation>
+        </message>
     </context>
     <context>
         <name>pelorin::StickModeDialog</name>
@@ -1770,6 +1793,10 @@ then log out and log in again.</source>
         <message>
             <source>%1: not a settings file: larger than 1 MiB</source>
             <translation>%1：不是设置文件：大于 1 MiB</translation>
+        </message>
+        <message>
+            <source>given more than once; each key once</source>
+            <translation>出现了不止一次；每个键只能出现一次</translation>
         </message>
     </context>
     <context>

@@ -44,6 +44,10 @@ TEST(StartOptions, EachCommandLine_EndsOrStartsAsItShould) {
         {{"--version"}, 0, 0, PELORIN_VERSION},
         {{"--frobnicate"}, 2, 0, "frobnicate"},
         {{"--port"}, 2, 0, "port"},
+        // An empty port is wrong usage, as in pelorin-cli, not a port that does not open.
+        {{"--port", ""}, 2, 0, "--port needs a port"},
+        {{"--port=  "}, 2, 0, "--port needs a port"},
+        {{"-p", ""}, 2, 0, "--port needs a port"},
         {{"settings.bin"}, 2, 0, "settings.bin"},
         {{"--port", "COM3"}, 4, 0, "COM3"},
         {{"--port", "COM23"}, 4, 0, "COM23"},

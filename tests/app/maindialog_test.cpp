@@ -7,6 +7,7 @@
 #include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
 #include <QTest>
@@ -365,6 +366,90 @@ TEST_F(MainWindowTest, TypeConfirmed_WritesAndButtonsFollowTheChosenType) {
             EXPECT_TRUE(shown(button(id))) << id;
         EXPECT_TRUE(fake->writes().empty());
     });
+}
+
+// Runs a window of its own over a fresh fake line (COM3 opens), for one row of a table;
+// `body` acts on it once it is up.
+void runFreshWindow(const std::function<void(MainDialog&, testing::FakeSerialControl&)>& body) {
+    auto serial = std::make_unique<testing::FakeSerialControl>();
+    testing::FakeSerialControl* line = serial.get();
+    line->makeOpenable(3);
+    MainDialog w(std::move(serial));
+    whenModalOpens<MainDialog>([&](MainDialog*) { body(w, *line); }, kModalWaitMs,
+                               LeftOpen::Cancel);
+    w.run();
+}
+
+// Opening an editor and cancelling stores nothing, also values no editor can show: the next OK
+// elsewhere sends every one of them as it came (bits 6 and 7 of the reverse byte aside, which
+// are always written as 0).
+TEST_F(MainWindowTest, EditorCancelled_ThenEndPointOk_SendsTheReceivedValuesUnchanged) {
+    BlockBytes received{};
+    received[0] = 0x55;   // model type 5, stick mode 0x50: neither editor can show them
+    received[1] = 0xC5;   // reverse CH1, CH3, bits 6 and 7 set
+    received[2] = 0xFF;   // dual rate -1
+    received[11] = 127;   // an end point beyond 120
+    received[57] = 0xAB;  // a program mix byte
+    received[61] = 9;     // switch A: no such function
+    received[62] = 0x80;  // switch B -128
+    received[63] = 5;     // VR A 5
+    received[64] = 0xFE;  // VR B -2
+    const int editors[] = {1017, 1021, 1009, 1010, 1011, 1023, 1012,
+                           1014, 1015, 1013, 1020, 1018, 1019, 1024};
+    for (const int editor : editors) {
+        SCOPED_TRACE(editor);
+        runFreshWindow([&](MainDialog& w, testing::FakeSerialControl& line) {
+            line.deliver(settingsFrameFor(received));
+            whenModalOpens<QDialog>([](QDialog* d) { d->reject(); });
+            w.control<QPushButton>(editor)->click();
+            line.clearCalls();
+            // CH1's left end point holds 127, which OK refuses: it is mended first.
+            whenModalOpens<QDialog>([](QDialog* d) {
+                d->findChild<QLineEdit*>("control1011")->setText("100");
+                d->accept();
+            });
+            w.control<QPushButton>(1012)->click();
+            ASSERT_EQ(line.writes().size(), 1u);
+            BlockBytes expected = received;
+            expected[1] = 0x05;  // bits 6 and 7 written as 0
+            expected[11] = 100;  // what End Point's OK stored
+            expected[65] = expected[66] = 0;
+            EXPECT_EQ(line.writes()[0], writeFrameFor(expected));
+        });
+    }
+}
+
+// The helicopter buttons follow the model type in byte 0 after every write and every
+// received block, whichever editor wrote it.
+TEST_F(MainWindowTest, CurveButtons_FollowTheModelTypeAfterEveryWrite) {
+    const struct {
+        const char* what;
+        std::uint8_t receivedByte0;  // 0xFF: nothing received
+        int editor;                  // confirmed with OK
+        bool shown;
+    } rows[] = {
+        {"start block (ACRO), End Point OK", 0xFF, 1012, false},
+        {"start block (ACRO), Reverse OK", 0xFF, 1014, false},
+        {"type 5 received, Type cancelled, End Point OK", 0x05, 1012, true},
+        {"HELI-90 received, Mode OK", 0x12, 1021, true},
+        {"ACRO received, Switch A OK", 0x20, 1009, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        runFreshWindow([&](MainDialog& w, testing::FakeSerialControl& line) {
+            if (row.receivedByte0 != 0xFF) {
+                BlockBytes block = startingBlock();
+                block[0] = row.receivedByte0;
+                line.deliver(settingsFrameFor(block));
+                whenModalOpens<QDialog>([](QDialog* d) { d->reject(); });
+                w.control<QPushButton>(1017)->click();  // Type, cancelled
+            }
+            whenModalOpens<QDialog>([](QDialog* d) { d->accept(); });
+            w.control<QPushButton>(row.editor)->click();
+            for (int id : {1018, 1019, 1020})
+                EXPECT_EQ(shown(w.control<QPushButton>(id)), row.shown) << id;
+        });
+    }
 }
 
 TEST_F(MainWindowTest, EditorConfirmedWhilePortClosed_ShowsTheControlsError) {

@@ -153,6 +153,58 @@ TEST_F(ModelsWithTransmitter, KeepChangeKeepCompareSendBack_MarksWhatTheTransmit
     EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join('\n').toStdString();
 }
 
+// The mark says what the transmitter got: set once the WriteFrame was handed to the port,
+// never by a send that failed (the line closed while the confirmation was open).
+struct SendCase {
+    const char* name;
+    bool unplugWhileConfirming;
+};
+
+class MarkAfterSend : public ModelsWithTransmitter,
+                      public ::testing::WithParamInterface<SendCase> {};
+
+TEST_P(MarkAfterSend, SendBack_MarksTheModelOnlyWhenTheFrameWentOut) {
+    const bool unplug = GetParam().unplugWhileConfirming;
+    run([&](MainDialog& w) {
+        ModelsWindow* models = openModels(w);
+        ASSERT_NE(models, nullptr);
+        keepAs(models, "Glider");
+        whenModalOpens<EndPointDialog>([](EndPointDialog* d) {
+            setFieldText(d, kEndPointCh1Right, "111");
+            static_cast<QDialog*>(d)->accept();
+        });
+        w.control<QPushButton>(mainid::kEndPoint)->click();
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return transmitter->currentBlock()[block::kEndPoint + 1] == 111; }, kWaitMs));
+        EXPECT_TRUE(models->modelsMatchingTransmitter().isEmpty());
+
+        ASSERT_TRUE(models->selectModel("Glider"));
+        whenModalOpens<QDialog>([&](QDialog* d) {
+            if (unplug) {
+                transmitter->closeLine();
+                EXPECT_TRUE(QTest::qWaitFor([&] { return !messages.messages.isEmpty(); }, kWaitMs));
+            }
+            d->accept();
+        });
+        action(models, "send")->click();
+        const QString marks = columnTexts(models->modelList(), 3).join(QString());
+        if (unplug) {
+            EXPECT_TRUE(models->modelsMatchingTransmitter().isEmpty());
+            EXPECT_TRUE(marks.isEmpty()) << marks.toStdString();
+        } else {
+            EXPECT_EQ(models->modelsMatchingTransmitter(), QStringList{"Glider"});
+            EXPECT_FALSE(marks.isEmpty());
+        }
+    });
+    // Unplugged: the line lost, then the send that failed.
+    EXPECT_EQ(messages.messages.size(), unplug ? 2 : 0)
+        << messages.messages.join('\n').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Line, MarkAfterSend,
+                         ::testing::Values(SendCase{"Open", false}, SendCase{"Unplugged", true}),
+                         [](const ::testing::TestParamInfo<SendCase>& c) { return c.param.name; });
+
 // The rest over the fake serial control: what was sent is read off the fake.
 class ModelsWindowTest : public MainWindowTest {
 protected:

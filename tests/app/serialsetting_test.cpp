@@ -74,7 +74,7 @@ TEST_F(SettingButtonTest, Dialog_ListsOpenablePortsSortedWithFirstSelectedAndToo
     });
 }
 
-TEST_F(SettingButtonTest, NoPortOpens_ListStaysEmptyAndOkChoosesOne) {
+TEST_F(SettingButtonTest, NoPortOpens_ListStaysEmptyAndOkIsRefused) {
     runWindow([&](MainDialog&) {
         fake->openableDevices.clear();
         fake->clearCalls();
@@ -83,12 +83,15 @@ TEST_F(SettingButtonTest, NoPortOpens_ListStaysEmptyAndOkChoosesOne) {
             names = listed(portBox(d));
             EXPECT_TRUE(portBox(d)->currentText().isEmpty());
             d->accept();
+            EXPECT_TRUE(d->isVisible());  // nothing to choose: only Cancel ends it
+            d->reject();
         });
         EXPECT_TRUE(names.isEmpty());
-        EXPECT_EQ(fake->commPort(), 1);
-        EXPECT_EQ(messages.messages.size(), 1);  // COM1 does not open: no UserRequest
-        EXPECT_TRUE(fake->writes().empty());
+        EXPECT_EQ(fake->commPort(), 3);
     });
+    // The refusal, then the previous port that no longer opens either.
+    ASSERT_EQ(messages.messages.size(), 2);
+    EXPECT_TRUE(messages.messages.first().contains("Cancel"));
 }
 
 TEST_F(SettingButtonTest, CancelAfterSetting_ReopensThePreviousPortAndSendsUserRequest) {
@@ -112,46 +115,71 @@ TEST_F(SettingButtonTest, CancelAfterSetting_ReopensThePreviousPortAndSendsUserR
     EXPECT_TRUE(messages.messages.isEmpty());
 }
 
-TEST_F(SettingButtonTest, ChosenOrTypedName_SelectsItsPort) {
+// OK takes a name of the list only, exactly as listed; anything else is refused with a
+// message, the dialog stays open, and Cancel then keeps the port used so far.
+TEST_F(SettingButtonTest, OkTakesOnlyANameOfTheList) {
     fake->makeOpenable(12);
     fake->makeOpenable(1);
     const struct {
         QString typed;  // empty: keep the selected first entry
-        int port;
-    } rows[] = {{"", 1}, {"COM12", 12}, {"COM3", 3}, {"com3", 1}, {"COM7x", 1}};
+        int port;       // 0: refused
+    } rows[] = {{"", 1},      {"COM12", 12}, {"COM3", 3},  {"com3", 0}, {"COM7x", 0},
+                {"bogus", 0}, {"COM7", 0},   {" COM3", 0}, {"COM21", 0}};
     runWindow([&](MainDialog&) {
         for (const auto& row : rows) {
+            SCOPED_TRACE(row.typed.toStdString());
+            messages.messages.clear();
             fake->clearCalls();
+            int before = fake->commPort();
+            bool stayedOpen = false;
             clickThrough<QDialog>(1025, [&](QDialog* d) {
                 if (!row.typed.isEmpty())
                     portBox(d)->setEditText(row.typed);
                 d->accept();
+                stayedOpen = d->isVisible();
+                if (stayedOpen) {
+                    EXPECT_EQ(portBox(d)->lineEdit()->selectedText(), row.typed);
+                    d->reject();
+                }
             });
-            EXPECT_EQ(fake->commPort(), row.port) << row.typed.toStdString();
+            EXPECT_EQ(stayedOpen, row.port == 0);
+            EXPECT_EQ(fake->commPort(), row.port == 0 ? before : row.port);
+            if (row.port == 0) {
+                ASSERT_EQ(messages.messages.size(), 1);
+                EXPECT_TRUE(messages.messages.first().contains(row.typed));
+                EXPECT_TRUE(messages.messages.first().contains("COM12"));
+            } else {
+                EXPECT_TRUE(messages.messages.isEmpty());
+            }
+            // The UserRequest goes to the port chosen, or after Cancel to the one used so far.
             EXPECT_EQ(fake->writes(), std::vector<Bytes>{(Bytes{0x55, 0xFA, 0x00})});
         }
     });
-    EXPECT_TRUE(messages.messages.isEmpty());
 }
 
 TEST_F(SettingButtonTest, ReturnInTheField_IsOkAndAddsNothingToTheList) {
+    fake->makeOpenable(12);
     runWindow([&](MainDialog&) {
         int countAfter = -1;
         int result = -1;
         clickThrough<QDialog>(1025, [&](QDialog* d) {
             QComboBox* box = portBox(d);
             box->lineEdit()->selectAll();
-            QTest::keyClicks(box->lineEdit(), "COM7");
-            EXPECT_EQ(box->currentText(), "COM7");  // nothing completed behind the user's back
+            QTest::keyClicks(box->lineEdit(), "COM1");
+            EXPECT_EQ(box->currentText(), "COM1");  // nothing completed behind the user's back
+            QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+            EXPECT_TRUE(d->isVisible());  // COM1 is not in the list
+            QTest::keyClicks(box->lineEdit(), "COM12");
             QTest::keyClick(box->lineEdit(), Qt::Key_Return);
             countAfter = box->count();
             result = d->result();
             EXPECT_FALSE(d->isVisible());
         });
         EXPECT_EQ(result, QDialog::Accepted);
-        EXPECT_EQ(countAfter, 1);  // only COM3
-        EXPECT_EQ(fake->commPort(), 7);
+        EXPECT_EQ(countAfter, 2);  // COM12 and COM3
+        EXPECT_EQ(fake->commPort(), 12);
     });
+    EXPECT_EQ(messages.messages.size(), 1);
 }
 
 }  // namespace

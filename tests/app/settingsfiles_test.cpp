@@ -14,6 +14,7 @@
 #include <csignal>
 
 #include "app/filechooser.h"
+#include "models/modelformat.h"
 #include "tests/app/apptest.h"
 #include "tests/support/unprivileged.h"
 
@@ -82,11 +83,38 @@ TEST_F(SettingsFileTest, SaveAfterReceivedFrame_Writes67BytesEndingWithTwoZeros)
     EXPECT_TRUE(messages.messages.isEmpty());
 }
 
-TEST_F(SettingsFileTest, SaveOntoExistingFile_ReplacesItWithoutAsking) {
-    chosen = path("old.bin");
-    writeBytes(chosen, QByteArray(200, 'x'));
-    runWindow([&](MainDialog&) { button(1026)->click(); });
-    EXPECT_EQ(readAll(chosen), asBytes(window->session().blockBytes));
+// A settings file (either format) is replaced without a question; any other file only when
+// the user says so, and the question's default keeps it.
+TEST_F(SettingsFileTest, SaveOntoExistingFile_AsksOnlyWhenItIsNoSettingsFile) {
+    const QByteArray model = models::modelToJson(models::Model{});
+    const struct {
+        const char* what;
+        QByteArray before;
+        bool asks;
+        bool answer;
+    } rows[] = {
+        {"a settings file", QByteArray(67, 'x'), false, false},
+        {"a model in the readable format", model, false, false},
+        {"notes of 14 bytes, kept", "shopping list\n", true, false},
+        {"notes of 14 bytes, replaced", "shopping list\n", true, true},
+        {"200 bytes", QByteArray(200, 'x'), true, false},
+        {"an empty file", QByteArray(), true, false},
+        {"a model cut to 67 bytes", model.left(67), true, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        chosen = path("old.bin");
+        writeBytes(chosen, row.before);
+        messages.questions.clear();
+        messages.answer = row.answer;
+        runWindow([&](MainDialog&) { button(1026)->click(); });
+        ASSERT_EQ(messages.questions.size(), row.asks ? 1 : 0);
+        if (row.asks)
+            EXPECT_TRUE(messages.questions.first().contains(chosen));
+        const bool replaced = !row.asks || row.answer;
+        EXPECT_EQ(readAll(chosen), replaced ? asBytes(window->session().blockBytes) : row.before);
+    }
+    EXPECT_TRUE(messages.messages.isEmpty());
 }
 
 TEST_F(SettingsFileTest, ChooserCancelled_DoesNothing) {
@@ -227,6 +255,50 @@ INSTANTIATE_TEST_SUITE_P(Sizes, OpenWrongSizeTest,
                          [](const ::testing::TestParamInfo<WrongSize>& row) {
                              return "Of" + std::to_string(row.param.size) + "Bytes";
                          });
+
+// Open goes by content: text that starts like a model must be a valid one, whatever its
+// length; it never goes out as a block of 67 bytes.
+TEST_F(SettingsFileTest, OpenOfText_IsReadAsAModelOrRefusedWithTheReason) {
+    models::Model heli;
+    heli.blockBytes = sampleBlock();
+    const QByteArray model = models::modelToJson(heli);
+    QByteArray twice = model;
+    twice.insert(twice.indexOf("\"model type\""), "\"model type\": \"ACRO\",\n");
+    const struct {
+        const char* what;
+        QByteArray content;
+        const char* says;  // empty: loaded and sent
+    } rows[] = {
+        {"a model cut to 67 bytes", model.left(67), "not valid JSON"},
+        {"brace, 65 spaces, brace", "{" + QByteArray(65, ' ') + "}", "missing"},
+        {"a key twice", twice, "model type"},
+        {"a model after 100 spaces", QByteArray(100, ' ') + model, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        chosen = path("text.json");
+        writeBytes(chosen, row.content);
+        messages.messages.clear();
+        runWindow([&](MainDialog& w) {
+            w.session().blockBytes = BlockBytes{};
+            fake->clearCalls();
+            button(1027)->click();
+            if (*row.says == '\0') {
+                EXPECT_EQ(fake->writes(), std::vector<Bytes>{writeFrameFor(sampleBlock())});
+            } else {
+                EXPECT_TRUE(fake->writes().empty());
+                EXPECT_EQ(w.session().blockBytes, BlockBytes{});
+            }
+        });
+        if (*row.says == '\0') {
+            EXPECT_TRUE(messages.messages.isEmpty());
+            continue;
+        }
+        ASSERT_EQ(messages.messages.size(), 1);
+        EXPECT_TRUE(messages.messages.first().contains(row.says))
+            << messages.messages.first().toStdString();
+    }
+}
 
 TEST_F(SettingsFileTest, OpenOfMissingFile_ShowsMessageAndSendsNothing) {
     chosen = path("missing.bin");

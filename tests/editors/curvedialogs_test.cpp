@@ -27,7 +27,7 @@ constexpr int kEp0 = CurveDialog::kIdFirstPoint;          // 1016..1020
 constexpr std::array<std::uint8_t, 10> kRisingAndFalling{0, 100, 25, 90, 50, 80, 75, 70, 100, 60};
 
 // The starting block (end points 100) after the throttle NOR curve was typed as
-// "-20", "127", "", "12ab", "-128" and confirmed: EC 00 7F 00 00 00 0C 00 80 00.
+// "-20", "127", " 0", "+12 ", "-128" and confirmed: EC 00 7F 00 00 00 0C 00 80 00.
 constexpr std::array<std::uint8_t, kWriteFrameSize> kThrottleTypedFrame{
     0x55, 0xFF,                                                  // header, write command
     0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,  // bytes 0..9
@@ -104,12 +104,12 @@ TEST_F(CurveEditorTest, OpenThrottle_ShowsNorPointsAndIdOnChoosingIt) {
     EXPECT_TRUE(writes().empty());
 }
 
-TEST_F(CurveEditorTest, TypedValues_StoredAsSignedBytesWithLenientParse) {
+TEST_F(CurveEditorTest, TypedValues_StoredAsSignedBytes) {
     whenOpen<ThrottleCurveDialog>([](ThrottleCurveDialog* d) {
         setFieldText(d, kEp0 + 0, "-20");
         setFieldText(d, kEp0 + 1, "127");
-        setFieldText(d, kEp0 + 2, "");
-        setFieldText(d, kEp0 + 3, "12ab");
+        setFieldText(d, kEp0 + 2, " 0");
+        setFieldText(d, kEp0 + 3, "+12 ");
         setFieldText(d, kEp0 + 4, "-128");
         clickButton(d, kIdOk);
     });
@@ -126,22 +126,27 @@ TEST_F(CurveEditorTest, TypedValues_StoredAsSignedBytesWithLenientParse) {
     runCurveEditor(throttle, session);
 }
 
-// A point beyond a signed byte would reach the transmitter as another number: OK refuses it
-// with the standard range message, stores and sends nothing, and stays on the field as typed.
-TEST_F(CurveEditorTest, PointBeyondASignedByte_OkRefusedOnTheFieldAsTyped) {
+// Text that is no integer, or a point beyond a signed byte, would reach the transmitter as
+// another number: OK refuses it with the standard message, stores and sends nothing, and stays
+// on the field as typed. Typed into the curve shown, it is refused by OK; typed into the other
+// curve, by the switch back, which keeps that curve in view.
+TEST_F(CurveEditorTest, PointThatIsNoSignedByte_RefusedOnTheFieldAsTyped) {
     struct Case {
         const char* text;
         int point;
-        bool typedIntoId;  // typed into the ID curve, which is not shown when OK is pressed
+        bool typedIntoId;  // typed into ID, then the MODEL box switched back to NOR
+        bool range;        // the range message, else the integer one
     };
     const Case cases[] = {
-        {"128", 0, false},         {"-129", 4, false}, {"300abc", 2, false},
-        {"99999999999", 1, false}, {"-200", 3, true},
+        {"abc", 2, false, false},    {"7S", 3, false, false},          {"", 0, false, false},
+        {"12ab", 1, false, false},   {"1 2", 4, false, false},         {"50%", 2, false, false},
+        {"300abc", 2, false, false}, {"99999999999", 1, false, false}, {"128", 0, false, true},
+        {"-129", 4, false, true},    {"abc", 2, true, false},          {"-200", 3, true, true},
     };
     putCurve(kThrottle, kRisingAndFalling);
     const BlockBytes before = session.blockBytes;
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
+        SCOPED_TRACE(std::string(c.text) + (c.typedIntoId ? " into ID" : ""));
         recorder.messages.clear();
         const int id = kEp0 + c.point;
         whenOpen<ThrottleCurveDialog>([&](ThrottleCurveDialog* d) {
@@ -150,9 +155,11 @@ TEST_F(CurveEditorTest, PointBeyondASignedByte_OkRefusedOnTheFieldAsTyped) {
             setFieldText(d, id, c.text);
             if (c.typedIntoId)
                 chooseEntry(d, CurveDialog::kIdModelBox, CurveDialog::kCurveNor);
-            clickButton(d, kIdOk);
+            else
+                clickButton(d, kIdOk);
             EXPECT_TRUE(d->isVisible());
-            EXPECT_EQ(recorder.messages, QStringList{integerRangeMessage(-128, 127)});
+            EXPECT_EQ(recorder.messages, QStringList{c.range ? integerRangeMessage(-128, 127)
+                                                             : integerExpectedMessage()});
             EXPECT_EQ(d->control<QComboBox>(CurveDialog::kIdModelBox)->currentIndex(),
                       c.typedIntoId ? CurveDialog::kCurveId : CurveDialog::kCurveNor);
             auto* edit = d->control<QLineEdit>(id);

@@ -82,7 +82,7 @@ TEST(SelectDialogs, ModelTypeCopy_ComesFromByte0NotFromTheStoredModelType) {
 struct Opening {
     std::uint8_t modelType;
     std::uint8_t received;  // the block byte
-    int afterOpen;          // the stored value once the dialog is open (and after Cancel)
+    int stored;             // the stored value while the dialog is open and after Cancel
     int selected;           // the selected position, -1 for none
 };
 
@@ -92,7 +92,8 @@ void PrintTo(const Opening& c, std::ostream* os) {
 
 class SwitchOnOpen : public ::testing::TestWithParam<Opening> {};
 
-TEST_P(SwitchOnOpen, ReceivedSwitchByte_OnOpenAndCancel_IsCorrectedOrKept) {
+// A value the list cannot show opens as NULL (or with no entry), and Cancel keeps it as received.
+TEST_P(SwitchOnOpen, ReceivedSwitchByte_OnOpenAndCancel_IsShownAsNullAndKept) {
     const Opening& c = GetParam();
     LinkBench bench;
     bench.receiveBlockWith({{0, withModelType(c.modelType)}, {62, c.received}});
@@ -105,8 +106,8 @@ TEST_P(SwitchOnOpen, ReceivedSwitchByte_OnOpenAndCancel_IsCorrectedOrKept) {
     });
     EXPECT_FALSE(runSwitchEditor(dialog, bench.session).accepted);
     EXPECT_TRUE(bench.writes().empty());
-    EXPECT_EQ(duringRun, c.afterOpen);
-    EXPECT_EQ(bench.session.settings.switchBFunction, c.afterOpen);
+    EXPECT_EQ(duringRun, c.stored);
+    EXPECT_EQ(bench.session.settings.switchBFunction, c.stored);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -115,13 +116,12 @@ INSTANTIATE_TEST_SUITE_P(
                       Opening{0, 3, 3, -1},  // NOR/ID under ACRO: kept, nothing selected
                       Opening{1, 3, 3, 3},
                       Opening{1, 4, 4, -1},  // 4 is not corrected and names no entry
-                      Opening{0, 4, 4, -1}, Opening{1, 5, 0, 0}, Opening{0, 127, 0, 0},
-                      Opening{1, 0x80, 0, 0},  // -128
-                      Opening{0, 0xFF, 0, 0}));
+                      Opening{0, 4, 4, -1}, Opening{1, 5, 5, 0}, Opening{0, 127, 127, 0},
+                      Opening{1, 0x80, -128, 0}, Opening{0, 0xFF, -1, 0}));
 
 class VrOnOpen : public ::testing::TestWithParam<Opening> {};
 
-TEST_P(VrOnOpen, ReceivedVrByte_OnOpenAndCancel_IsCorrectedOnlyForHelicopterTypes) {
+TEST_P(VrOnOpen, ReceivedVrByte_OnOpenAndCancel_IsShownAsNullOnlyForHelicopterTypesAndKept) {
     const Opening& c = GetParam();
     LinkBench bench;
     bench.receiveBlockWith({{0, withModelType(c.modelType)}, {64, c.received}});
@@ -134,18 +134,18 @@ TEST_P(VrOnOpen, ReceivedVrByte_OnOpenAndCancel_IsCorrectedOnlyForHelicopterType
     });
     EXPECT_FALSE(runVrEditor(dialog, bench.session).accepted);
     EXPECT_TRUE(bench.writes().empty());
-    EXPECT_EQ(duringRun, c.afterOpen);
-    EXPECT_EQ(bench.session.settings.vrBFunction, c.afterOpen);
+    EXPECT_EQ(duringRun, c.stored);
+    EXPECT_EQ(bench.session.settings.vrBFunction, c.stored);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Corrections, VrOnOpen,
-    ::testing::Values(Opening{1, 0, 0, 0}, Opening{1, 1, 1, 1}, Opening{1, 2, 0, 0},
-                      Opening{9, 0xFF, 0, 0}, Opening{0, 0, 0, 0},
+    ::testing::Values(Opening{1, 0, 0, 0}, Opening{1, 1, 1, 1}, Opening{1, 2, 2, 0},
+                      Opening{9, 0xFF, -1, 0}, Opening{0, 0, 0, 0},
                       Opening{0, 1, 1, -1},  // Pith Adjust under ACRO: kept, nothing selected
                       Opening{0, 2, 2, -1}, Opening{0, 0x80, -128, -1}));
 
-TEST(SelectDialogs, CorrectedValue_AfterCancel_IsWhatTheNextWriteSends) {
+TEST(SelectDialogs, ValueShownAsNull_AfterCancel_IsSentUnchangedByTheNextWrite) {
     LinkBench bench;
     bench.receiveBlockWith({{0, 0x01}, {61, 9}, {63, 7}});
     SwitchSelectDialog switchA(bench.session.settings.switchAFunction);
@@ -158,8 +158,8 @@ TEST(SelectDialogs, CorrectedValue_AfterCancel_IsWhatTheNextWriteSends) {
 
     ASSERT_TRUE(bench.session.writeSettings());
     ASSERT_EQ(bench.writes().size(), 1u);
-    EXPECT_EQ(frameByte(bench.writes()[0], 61), 0);
-    EXPECT_EQ(frameByte(bench.writes()[0], 63), 0);
+    EXPECT_EQ(frameByte(bench.writes()[0], 61), 9);
+    EXPECT_EQ(frameByte(bench.writes()[0], 63), 7);
 }
 
 // --- OK ---------------------------------------------------------------------------------------

@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(Types, TypeOnOk,
                                            TypeChoice{"HELI-90", 2, true},
                                            TypeChoice{"HELI-140", 3, true}));
 
-TEST(TypeDialog, ReceivedTypeOutOfList_OnOpen_ShowsAcroAndStaysCorrectedAfterCancel) {
+TEST(TypeDialog, ReceivedTypeOutOfList_OnOpen_ShowsAcroAndCancelKeepsIt) {
     for (std::uint8_t nibble = 4; nibble <= 15; ++nibble) {
         LinkBench bench;
         bench.receiveBlockWith({{0, static_cast<std::uint8_t>(0x20 | nibble)}});
@@ -116,10 +116,10 @@ TEST(TypeDialog, ReceivedTypeOutOfList_OnOpen_ShowsAcroAndStaysCorrectedAfterCan
         const EditorOutcome outcome = runTypeEditor(dialog, bench.session);
         EXPECT_FALSE(outcome.accepted);
         EXPECT_TRUE(bench.writes().empty()) << int(nibble);
-        EXPECT_EQ(bench.session.settings.modelType, 0) << int(nibble);
-        // The next write, whoever makes it, sends ACRO with the stick mode as it was.
+        EXPECT_EQ(bench.session.settings.modelType, nibble);
+        // The next write, whoever makes it, sends the type as received.
         ASSERT_TRUE(bench.session.writeSettings());
-        EXPECT_EQ(frameByte(bench.writes().at(0), 0), 0x20) << int(nibble);
+        EXPECT_EQ(frameByte(bench.writes().at(0), 0), 0x20 | nibble) << int(nibble);
     }
 }
 

@@ -87,6 +87,37 @@ TEST_F(SettingsFileTest, FileOfAnyOtherSize_IsRefusedNamingFileAndSize) {
     }
 }
 
+// Text that begins like a model (after a byte order mark and blanks) is never a block, even
+// when it is 67 bytes long; other 67 bytes are, whatever they hold.
+TEST_F(SettingsFileTest, ContentDecides_TextStartingWithABraceIsNoBlock) {
+    auto text = [](const std::string& s) { return Bytes(s.begin(), s.end()); };
+    std::string cut =
+        "{\n    \"format\": \"pelorin-model\",\n    \"name\": \"Trainer\",\n    \"notes\"";
+    cut.resize(67, ' ');
+    const struct {
+        const char* what;
+        Bytes content;
+        bool block;
+    } rows[] = {
+        {"a model cut to 67 bytes", text(cut), false},
+        {"brace, 65 spaces, brace", text("{" + std::string(65, ' ') + "}"), false},
+        {"BOM and newlines before a brace", text("\xEF\xBB\xBF\n\r\t{" + std::string(60, 'x')),
+         false},
+        {"67 spaces", Bytes(67, ' '), true},
+        {"a brace after other bytes", text("x{" + std::string(65, ' ')), true},
+        {"a BOM without a brace", text("\xEF\xBB\xBF" + std::string(64, 'x')), true},
+    };
+    for (const auto& row : rows) {
+        ASSERT_EQ(row.content.size(), 67u) << row.what;
+        writeBytes(pathOf("c.bin"), row.content);
+        const auto result = readSettingsFile(pathOf("c.bin"));
+        EXPECT_EQ(std::holds_alternative<BlockBytes>(result), row.block) << row.what;
+        if (const auto* error = std::get_if<FileError>(&result)) {
+            EXPECT_NE(error->text.find("readable format"), std::string::npos) << error->text;
+        }
+    }
+}
+
 TEST_F(SettingsFileTest, MissingFile_IsRefusedWithTheSystemsReason) {
     const auto result = readSettingsFile(pathOf("missing.bin"));
     ASSERT_TRUE(std::holds_alternative<FileError>(result));

@@ -5,11 +5,16 @@
 
 #include "models/modelformat.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+#include <fstream>
 #include <random>
 
 #include "link/blockfields.h"
@@ -149,22 +154,127 @@ TEST(ModelFormat, BrokenJson_TellsWhereItBreaks) {
     EXPECT_TRUE(std::get<FormatError>(result).reason.contains("line"));
 }
 
-TEST(ModelFormat, Content_IsToldApartByLengthAndFirstCharacter) {
-    QByteArray braces(67, '{');  // 67 bytes are a settings file whatever they hold
-    auto raw = modelFromContent(braces);
-    ASSERT_TRUE(std::holds_alternative<LoadedModel>(raw));
-    EXPECT_EQ(std::get<LoadedModel>(raw).format, FileFormat::Settings67);
-    EXPECT_EQ(std::get<LoadedModel>(raw).model.blockBytes[66], '{');
-
-    auto json = modelFromContent("\xEF\xBB\xBF  \n" + modelToJson(Model{}));
-    ASSERT_TRUE(std::holds_alternative<LoadedModel>(json));
-    EXPECT_EQ(std::get<LoadedModel>(json).format, FileFormat::Json);
-
-    for (const QByteArray& other : {QByteArray(), QByteArray(66, '\0'), QByteArray(68, '\0')}) {
-        auto refused = modelFromContent(other);
-        ASSERT_TRUE(std::holds_alternative<FormatError>(refused));
-        EXPECT_TRUE(std::get<FormatError>(refused).reason.contains(QString::number(other.size())));
+// What a file is follows from its content: "{" after a byte order mark and blanks is a model
+// in the readable format, whatever the length; only other content of 67 bytes is a block.
+TEST(ModelFormat, Content_DecidesTheFormat) {
+    const QByteArray model = modelToJson(Model{});
+    QByteArray binary(67, '\0');
+    binary[0] = 0x21;
+    binary[66] = '{';  // a brace late in a block does not make it text
+    const QByteArray bom = "\xEF\xBB\xBF";
+    enum class Want { Block, Json, Refused };
+    const struct {
+        const char* what;
+        QByteArray content;
+        Want want;
+        const char* reason;  // part of the refusal's reason
+    } rows[] = {
+        {"binary block", binary, Want::Block, ""},
+        {"67 zero bytes", QByteArray(67, '\0'), Want::Block, ""},
+        {"67 spaces", QByteArray(67, ' '), Want::Block, ""},
+        {"model", model, Want::Json, ""},
+        {"model after a BOM and blanks", bom + "  \n\t" + model, Want::Json, ""},
+        {"model after 100 spaces", QByteArray(100, ' ') + model, Want::Json, ""},
+        {"model after 67 newlines", QByteArray(67, '\n') + model, Want::Json, ""},
+        {"model cut to 67 bytes", model.left(67), Want::Refused, "not valid JSON"},
+        {"67 braces", QByteArray(67, '{'), Want::Refused, "not valid JSON"},
+        {"brace, 65 spaces, brace", "{" + QByteArray(65, ' ') + "}", Want::Refused, "missing"},
+        {"BOM, then 64 bytes of cut model", bom + model.left(64), Want::Refused, "not valid JSON"},
+        {"spaces then a cut model, 67 in all", QByteArray(30, ' ') + model.left(37), Want::Refused,
+         "not valid JSON"},
+        {"empty", QByteArray(), Want::Refused, "0 bytes"},
+        {"66 bytes", QByteArray(66, '\0'), Want::Refused, "66 bytes"},
+        {"68 bytes", QByteArray(68, '\0'), Want::Refused, "68 bytes"},
+        {"text of 14 bytes", "shopping list\n", Want::Refused, "14 bytes"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        const auto read = modelFromContent(row.content);
+        if (row.want == Want::Refused) {
+            ASSERT_TRUE(std::holds_alternative<FormatError>(read));
+            EXPECT_TRUE(std::get<FormatError>(read).text("f").contains(row.reason))
+                << std::get<FormatError>(read).text("f").toStdString();
+            continue;
+        }
+        ASSERT_TRUE(std::holds_alternative<LoadedModel>(read));
+        const LoadedModel& loaded = std::get<LoadedModel>(read);
+        EXPECT_EQ(loaded.format,
+                  row.want == Want::Block ? FileFormat::Settings67 : FileFormat::Json);
+        if (row.want == Want::Block)
+            EXPECT_EQ(modelFileContent(loaded.model, FileFormat::Settings67), row.content);
     }
+}
+
+// Two values for one key are refused with the key named; the parser alone would keep the last.
+TEST(ModelFormat, DuplicateKeys_AreRefusedNamingTheKey) {
+    const QByteArray model = modelToJson(Model{});
+    auto twice = [&](const QByteArray& line, const QByteArray& extra) {
+        QByteArray json = model;
+        const qsizetype at = json.indexOf(line);
+        EXPECT_GE(at, 0) << line.toStdString();
+        json.insert(at, extra);
+        return json;
+    };
+    const struct {
+        const char* what;
+        QByteArray json;
+        const char* field;  // empty: accepted
+    } rows[] = {
+        {"no duplicate", model, ""},
+        {"a setting twice", twice("\"model type\"", "\"model type\": \"HELI-90\",\n"),
+         "model type"},
+        {"the name twice", twice("\"name\"", "\"name\": \"first\",\n"), "name"},
+        {"the same key spelt with an escape", twice("\"notes\"", "\"n\\u006ftes\": \"\",\n"),
+         "notes"},
+        {"the same text as a value is no key", twice("\"notes\"", "\"name\": \"notes\",\n"),
+         "name"},
+        {"one key in two objects is no duplicate",
+         twice("\"settings\"", "\"extra\": {\"name\": [\"name\"]},\n"), ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        const auto read = modelFromJson(row.json);
+        if (*row.field == '\0') {
+            EXPECT_TRUE(std::holds_alternative<Model>(read));
+            continue;
+        }
+        ASSERT_TRUE(std::holds_alternative<FormatError>(read));
+        const FormatError& error = std::get<FormatError>(read);
+        EXPECT_EQ(error.field, row.field) << error.reason.toStdString();
+    }
+}
+
+// A name is opened by the bytes the system gives, and shown as they read; a name that is not
+// UTF-8 is no reason to call an existing file missing.
+TEST(ModelFormat, FileNames_AreOpenedByTheirOwnBytes) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+    const QByteArray block(67, '\x05');
+    const struct {
+        const char* what;
+        QByteArray name;
+    } rows[] = {
+        {"plain", "plain.bin"},
+        {"UTF-8 accents and spaces", "mod\xC3\xA8le 1.bin"},
+        {"Latin-1, not UTF-8", "mod\xE8le.bin"},
+        {"a lone continuation byte", "\x80\xFF.bin"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        const QByteArray path = folder + row.name;
+        std::ofstream(path.toStdString(), std::ios::binary).write(block.constData(), block.size());
+        const auto read = readNativeModelFile(path);
+        ASSERT_TRUE(std::holds_alternative<LoadedModel>(read))
+            << std::get<QString>(read).toStdString();
+        EXPECT_EQ(std::get<LoadedModel>(read).model.blockBytes[0], 5);
+    }
+    // A file that is not there is still reported so, under its name as it reads.
+    const auto missing = readNativeModelFile(folder + "gone\xE8.bin");
+    ASSERT_TRUE(std::holds_alternative<QString>(missing));
+    EXPECT_TRUE(std::get<QString>(missing).contains(QStringLiteral("gone\uFFFD.bin")))
+        << std::get<QString>(missing).toStdString();
+    EXPECT_TRUE(std::get<QString>(missing).contains(QString::fromLocal8Bit(std::strerror(ENOENT))));
 }
 
 }  // namespace

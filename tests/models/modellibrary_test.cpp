@@ -5,6 +5,7 @@
 
 #include "models/modellibrary.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
@@ -133,6 +134,48 @@ TEST_F(LibraryTest, FolderThatCannotBeMade_IsReportedAndNothingIsWritten) {
     EXPECT_TRUE(impossible.folderError().contains(home.filePath("file/models")));
     EXPECT_FALSE(impossible.add(named("Any")).isEmpty());
     EXPECT_TRUE(impossible.entries().empty());
+}
+
+// The folder the README names is the one the program uses, under the names the program runs
+// with, with and without XDG_DATA_HOME.
+TEST(LibraryFolder, IsWhereTheReadmeSaysItIs) {
+    QTemporaryDir home;
+    const QByteArray savedHome = qgetenv("HOME");
+    const QByteArray savedData = qgetenv("XDG_DATA_HOME");
+    const QString savedName = QCoreApplication::applicationName();
+    const QString savedOrganisation = QCoreApplication::organizationName();
+    QCoreApplication::setApplicationName(QStringLiteral("Pelorin"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Pelorin"));
+    QFile readme(QStringLiteral(PELORIN_SOURCE_DIR "/README.md"));
+    ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(readme.readAll());
+    const struct {
+        const char* dataHome;  // empty: unset
+        QString expected;
+        QString documented;
+    } rows[] = {
+        {"", home.path() + "/.local/share/Pelorin/Pelorin/models",
+         QStringLiteral("~/.local/share/Pelorin/Pelorin/models/")},
+        {"/tmp/pelorin-data", QStringLiteral("/tmp/pelorin-data/Pelorin/Pelorin/models"),
+         QStringLiteral("$XDG_DATA_HOME/Pelorin/Pelorin/models/")},
+    };
+    qputenv("HOME", QFile::encodeName(home.path()));
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.dataHome);
+        if (*row.dataHome == '\0')
+            qunsetenv("XDG_DATA_HOME");
+        else
+            qputenv("XDG_DATA_HOME", row.dataHome);
+        EXPECT_EQ(ModelLibrary::defaultFolder(), row.expected);
+        EXPECT_TRUE(text.contains(row.documented)) << row.documented.toStdString();
+    }
+    qputenv("HOME", savedHome);
+    if (savedData.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", savedData);
+    QCoreApplication::setApplicationName(savedName);
+    QCoreApplication::setOrganizationName(savedOrganisation);
 }
 
 }  // namespace

@@ -100,15 +100,25 @@ inline void setFieldText(QWidget* dialog, int id, const QString& text) {
 class MessageRecorder {
 public:
     MessageRecorder()
-        : previous_(setMessageHook([this](QWidget*, const QString& text) { messages << text; })) {}
-    ~MessageRecorder() { setMessageHook(previous_); }
+        : previous_(setMessageHook([this](QWidget*, const QString& text) { messages << text; })),
+          previousQuestion_(setQuestionHook([this](QWidget*, const QString& text) {
+              questions << text;
+              return answer;
+          })) {}
+    ~MessageRecorder() {
+        setMessageHook(previous_);
+        setQuestionHook(previousQuestion_);
+    }
     MessageRecorder(const MessageRecorder&) = delete;
     MessageRecorder& operator=(const MessageRecorder&) = delete;
 
     QStringList messages;
+    QStringList questions;  // askToGoOn's, each answered with `answer`
+    bool answer = false;
 
 private:
     MessageHook previous_;
+    QuestionHook previousQuestion_;
 };
 
 }  // namespace pelorin::test

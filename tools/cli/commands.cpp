@@ -99,9 +99,9 @@ bool writeStandardOutput(const QByteArray& bytes) {
 
 // The block of a model file in either format (67 bytes, or the readable JSON form), or of
 // standard input for "-".
-std::variant<BlockBytes, QString> loadSettings(const QString& file) {
-    if (file != QStringLiteral("-")) {
-        auto result = models::readModelFile(file);
+std::variant<BlockBytes, QString> loadSettings(const QByteArray& file) {
+    if (file != "-") {
+        auto result = models::readNativeModelFile(file);
         if (const auto* error = std::get_if<QString>(&result))
             return *error;
         return std::get<models::LoadedModel>(result).model.blockBytes;
@@ -280,7 +280,7 @@ int readSettings(const Options& options) {
     return kExitDone;
 }
 
-int writeSettings(const QString& file, const Options& options) {
+int writeSettings(const QByteArray& file, const Options& options) {
     const auto loaded = loadSettings(file);
     if (const auto* error = std::get_if<QString>(&loaded)) {
         printError(*error);

@@ -5,6 +5,7 @@
 // said what happened: results on standard output, a failure as one line on standard error
 // (followed by the advice the window shows for the same failure, indented).
 
+#include <QByteArray>
 #include <QString>
 
 #include <chrono>
@@ -32,7 +33,8 @@ struct Options {
 
 [[nodiscard]] int listPorts();
 [[nodiscard]] int readSettings(const Options& options);
-[[nodiscard]] int writeSettings(const QString& file, const Options& options);
+// `file` is the name in the system's own bytes, which need not be UTF-8.
+[[nodiscard]] int writeSettings(const QByteArray& file, const Options& options);
 [[nodiscard]] int selectUser(int index, const Options& options);
 [[nodiscard]] int monitor(const Options& options);
 

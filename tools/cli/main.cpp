@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QStringList>
 
 #include <cstdio>
@@ -77,6 +78,16 @@ std::optional<double> parseSeconds(const QString& text) {
     if (!ok || !(value > 0.0) || value > 86400.0)
         return std::nullopt;
     return value;
+}
+
+// The bytes of the command-line argument that reads as `text`: the arguments as Qt gives them
+// replace bytes that are not UTF-8, and such a name would no longer open its file.
+QByteArray nativeArgument(int argc, char** argv, const QString& text) {
+    for (int i = argc - 1; i > 0; --i) {
+        if (QFile::decodeName(argv[i]) == text)
+            return QByteArray(argv[i]);
+    }
+    return QFile::encodeName(text);
 }
 
 }  // namespace
@@ -212,7 +223,7 @@ int main(int argc, char** argv) {
     if (command == u"read")
         return readSettings(options);
     if (command == u"write")
-        return writeSettings(arguments[1], options);
+        return writeSettings(nativeArgument(argc, argv, arguments[1]), options);
     if (command == u"user") {
         if (arguments[1] != u"0" && arguments[1] != u"1") {
             return usageError(

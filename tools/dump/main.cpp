@@ -57,7 +57,8 @@ int usageError(const std::string& problem) {
 
 // The file's model (either format), or an error printed to stderr.
 bool load(const std::string& path, models::Model& model) {
-    auto result = models::readModelFile(QFile::decodeName(path.c_str()));
+    // By the bytes the system gave: a name that is not UTF-8 still opens.
+    auto result = models::readNativeModelFile(QByteArray::fromStdString(path));
     if (const auto* error = std::get_if<QString>(&result)) {
         std::fprintf(stderr, "pelorin-dump: %s\n", error->toLocal8Bit().constData());
         return false;

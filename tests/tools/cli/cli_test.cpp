@@ -21,6 +21,7 @@
 #include <array>
 #include <atomic>
 #include <csignal>
+#include <cstdio>
 #include <thread>
 
 #include <fcntl.h>
@@ -407,7 +408,15 @@ TEST_F(CliTest, BadFilesAndOutputs_EndWithFileError) {
     writeFile(QStringLiteral("short.bin"), QByteArray(66, '\0'));
     writeFile(QStringLiteral("long.bin"), QByteArray(68, '\0'));
     writeFile(QStringLiteral("plain"), QByteArray("x"));
+    // Text that starts like a model is one, whatever its length: never 67 bytes to send.
+    QByteArray cut =
+        "{\n    \"format\": \"pelorin-model\",\n    \"name\": \"Trainer\",\n    \"notes\": ";
+    cut = cut.leftJustified(67, ' ');
+    writeFile(QStringLiteral("cut.json"), cut);
+    writeFile(QStringLiteral("braces.json"), "{" + QByteArray(65, ' ') + "}");
     const QStringList cases[] = {
+        {QStringLiteral("write"), QStringLiteral("cut.json")},
+        {QStringLiteral("write"), QStringLiteral("braces.json")},
         {QStringLiteral("write"), QStringLiteral("short.bin")},
         {QStringLiteral("write"), QStringLiteral("long.bin")},
         {QStringLiteral("write"), QStringLiteral("missing.bin")},
@@ -423,6 +432,33 @@ TEST_F(CliTest, BadFilesAndOutputs_EndWithFileError) {
     EXPECT_EQ(cli({QStringLiteral("write"), QStringLiteral("-")}, QByteArray(10, '\0')).exitCode,
               3);
     EXPECT_EQ(readFile(QStringLiteral("plain")), QByteArray("x"));
+}
+
+// A file name is passed on as the system gave it; one that is not UTF-8 still names its file.
+TEST_F(CliTest, Write_OpensAFileWhoseNameIsNotUtf8) {
+    startTxsim({QStringLiteral("--rate"), QStringLiteral("0")});
+    const QByteArray name = QFile::encodeName(path(QString())) + "mod\xE8le\xFF.bin";
+    const QByteArray block = bytesOf(patternBlock(3));
+    {
+        std::FILE* file = std::fopen(name.constData(), "wb");
+        ASSERT_NE(file, nullptr);
+        ASSERT_EQ(std::fwrite(block.constData(), 1, 67, file), 67u);
+        std::fclose(file);
+    }
+    // QProcess hands arguments over as UTF-8; the shell passes the bytes themselves, written
+    // as octal escapes for its printf.
+    QString escaped;
+    for (const char c : name)
+        escaped += QStringLiteral("\\%1").arg(static_cast<unsigned char>(c), 3, 8, QChar(u'0'));
+    QProcess process;
+    process.setProcessEnvironment(m_env);
+    process.start(
+        QStringLiteral("/bin/sh"),
+        {QStringLiteral("-c"), QStringLiteral("exec \"$0\" write \"$(printf '%1')\"").arg(escaped),
+         QStringLiteral(PELORIN_CLI_PATH)});
+    ASSERT_TRUE(process.waitForFinished(kProcessBoundMs));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    ::unlink(name.constData());
 }
 
 TEST_F(CliTest, PortsThatCannotBeUsed_EndWithPortError) {
