@@ -6,21 +6,14 @@
 
 #include <QColor>
 #include <QFont>
-#include <QImage>
 #include <QPalette>
-#include <QPen>
 #include <QPixmap>
-#include <QPointF>
-#include <QRegion>
-#include <QVector>
+#include <QString>
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
 #include <deque>
-#include <limits>
-#include <utility>
-#include <vector>
 
 namespace pelorin {
 
@@ -46,13 +39,15 @@ public:
     // previous sample's counts as the previous sample's.
     void addSample(std::int64_t ms, const std::array<int, 6>& values);
     // The time at the right edge; older samples scroll left and out. Repaints only when the
-    // picture moves by a pixel or has new lines.
+    // lines move by a pixel or there are new ones.
     void setNow(std::int64_t ms);
     void clear();
     [[nodiscard]] std::size_t sampleCount() const { return samples_.size(); }
+    // Greys the trace under `text` (the line is down); an empty text shows it as usual.
+    void setLineDown(const QString& text);
 
-    [[nodiscard]] QSize sizeHint() const override;
-    [[nodiscard]] QSize minimumSizeHint() const override;
+    [[nodiscard]] QSize sizeHint() const override { return {520, 260}; }
+    [[nodiscard]] QSize minimumSizeHint() const override { return {260, 140}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -63,28 +58,21 @@ private:
         std::array<int, 6> values{};
         double at = 0;  // where on the time axis it is drawn (see placeRun())
     };
-    void dropOld();
     void placeRun(std::size_t last);
     void renderBackground();
     [[nodiscard]] double yOf(double percent) const;
     [[nodiscard]] std::int64_t nowColumn() const;
-    void invalidateTiles();
-    void renderTile(QPainter& painter, std::int64_t tile, std::size_t slot, bool clear);
-    [[nodiscard]] QRegion lineBands() const;
-    using SampleIt = std::deque<Sample>::const_iterator;
-    [[nodiscard]] std::pair<SampleIt, SampleIt> samplesAround(double fromMs, double toMs) const;
 
     // More samples than any real line delivers in ten seconds; beyond it the oldest go.
     static constexpr std::size_t kMaxSamples = 8192;
     static constexpr double kMaxSpreadMs = 250.0;
-    // The lines are kept as tiles of this many columns of the time axis, each drawn from the
-    // samples alone; scrolling moves the tiles, and only the tiles new data touches are drawn.
-    static constexpr int kTileWidth = 8;
-    static constexpr std::int64_t kNoTile = std::numeric_limits<std::int64_t>::min();
 
     std::deque<Sample> samples_;
     std::int64_t now_ = 0;
-    QPixmap background_;  // the grid and its labels
+    bool newSamples_ = false;               // since the last paint
+    std::int64_t shownColumn_ = INT64_MIN;  // nowColumn() at the last paint
+    QString lineDown_;
+    QPixmap background_;  // the grid and its labels, for this size, font and palette
     struct {
         QSize size;
         QFont font;
@@ -92,22 +80,6 @@ private:
     } backgroundFor_;
     QRectF plot_;  // where the lines go, inside the labels
     double xPerMs_ = 0;
-    // The tiles: a ring of slots in one transparent image, column c of the time axis (ms times
-    // xPerMs_) in tile c / kTileWidth, tile t in slot t modulo the slot count.
-    QImage tiles_;
-    int tilesTop_ = 0;     // the widget row of the image's first row
-    int tilesHeight_ = 0;  // in logical pixels
-    std::vector<std::int64_t> slotTile_;
-    // Tiles that reach right of this time, or left of the second, must be drawn again.
-    double staleAfterMs_ = std::numeric_limits<double>::infinity();
-    double staleBeforeMs_ = -std::numeric_limits<double>::infinity();
-    std::int64_t shownColumn_ = kNoTile;  // nowColumn() at the last paint
-    QRegion shownBands_;                  // lineBands() at the last paint
-    mutable QRegion bands_;               // lineBands(), kept until a sample or the time moves
-    mutable bool bandsValid_ = false;
-    mutable std::int64_t bandsColumn_ = 0;
-    std::array<QPen, 6> pens_;
-    QVector<QPointF> points_;  // reused: one channel's line in one tile
 };
 
 }  // namespace pelorin

@@ -95,7 +95,8 @@ void MonitorWindow::buildControls() {
     numbers_ = new ChannelNumbers(channels);
     numbers_->setToolTip(
         tr("Word: as received (1000..2100). Value: word - 1512. Percent: value "
-           "as a share of 512 (word 1000 is -100 %, 2024 is +100 %)."));
+           "as a share of 512 (word 1000 is -100 %, 2024 is +100 %). AUX is a raw word "
+           "without a centre: its place in 0..1023."));
     numbersLayout->addWidget(numbers_);
 
     // The health of the line.
@@ -211,7 +212,7 @@ void MonitorWindow::showEvent(QShowEvent* event) {
         trace_->clear();
         framePending_ = true;
         noDataShown_ = false;
-        channels_->setEnabled(true);
+        channels_->setEnabled(lineDown_.isEmpty());
         portKey_ = {-1, false};
         if (!placed_) {
             placeBesideParent();
@@ -318,14 +319,15 @@ void MonitorWindow::refreshHealth(std::int64_t nowMs) {
     const auto since = health_.msSinceLastGood(nowMs);
     if (noData != noDataShown_) {
         noDataShown_ = noData;
-        channels_->setEnabled(!noData);  // the last numbers stay, greyed
+        channels_->setEnabled(!noData && lineDown_.isEmpty());  // the last numbers stay, greyed
         QFont font = label(HealthRow::State)->font();
         font.setBold(noData);
         label(HealthRow::State)->setFont(font);
     }
-    setTextIfChanged(label(HealthRow::State), noData  ? tr("No data")
-                                              : since ? tr("Receiving")
-                                                      : tr("Waiting for data"));
+    setTextIfChanged(label(HealthRow::State), !lineDown_.isEmpty() ? tr("Line down")
+                                              : noData               ? tr("No data")
+                                              : since                ? tr("Receiving")
+                                                                     : tr("Waiting for data"));
 
     const FrameCounts counts = health_.sinceStart();
     setTextIfChanged(label(HealthRow::GoodRate), rateText(health_.goodPerSecond()));
@@ -371,6 +373,16 @@ QString MonitorWindow::portText() const {
     if (!serial_.portOpen())
         return tr("%1, not open\n%2").arg(name, device);
     return tr("%1\n%2").arg(name, device);
+}
+
+void MonitorWindow::setLineDown(const QString& text) {
+    if (text == lineDown_)
+        return;
+    lineDown_ = text;
+    trace_->setLineDown(text);
+    channels_->setEnabled(text.isEmpty() && !noDataShown_);
+    if (isVisible())
+        refreshHealth(clock_.elapsed());
 }
 
 void MonitorWindow::refreshRecording() {

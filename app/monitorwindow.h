@@ -83,6 +83,10 @@ public:
     [[nodiscard]] QPushButton* pauseButton() const { return pauseButton_; }
     [[nodiscard]] QPushButton* recordButton() const { return recordButton_; }
 
+    // Greys the numbers and the trace under `text` while the line is down; empty: it is up.
+    void setLineDown(const QString& text);
+    [[nodiscard]] const QString& lineDownText() const { return lineDown_; }
+
     // Starts a recording (asking for the file) or stops the one running.
     void toggleRecording();
     void togglePause();
@@ -141,6 +145,7 @@ private:
     bool refreshQueued_ = false;
     bool framePending_ = false;  // a frame came since the numbers were last drawn
     bool noDataShown_ = false;
+    QString lineDown_;
     bool paused_ = false;
     bool placed_ = false;
 };

@@ -36,16 +36,10 @@ inline constexpr QRgb kCurveGraphPen = 0xFF000000u;
 // width.
 [[nodiscard]] std::int64_t curveMarkerColumn(int width, int liveAux);
 
-// A one-pixel solid line drawn like the classic raster line: every pixel from the start up to,
-// but not including, the end; pixels outside the image are clipped. The image is RGB32 or
-// ARGB32 (anything else is left alone).
-void drawLineExcludingEnd(QImage& image, std::int64_t x0, std::int64_t y0, std::int64_t x1,
-                          std::int64_t y1, QRgb colour);
-
-// One frame of the graph, the size of `image`: fill, polyline through the five points, marker
-// over the full height. With `clampNegative` (the throttle curve) values below 0 are drawn on
-// the bottom row; otherwise they lie below the image and are clipped. A null image is left
-// alone.
+// One frame of the graph, the size of `image`: fill, polyline through the five
+// points, marker over the full height, in one-pixel lines that leave out their end pixel.
+// With `clampNegative` (the throttle curve) values below 0 are drawn on the bottom row;
+// otherwise they lie below the image and are clipped. A null image is left alone.
 void renderCurveGraph(QImage& image, const CurveValues& points, int liveAux, bool clampNegative);
 
 // The drawing area of a curve dialog: a black-framed static that paints whatever its renderer
