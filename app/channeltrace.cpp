@@ -8,27 +8,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/livedisplay.h"
-
 namespace pelorin {
 
-namespace {
-
-constexpr std::array<QRgb, 6> kChannelColours = {
-    qRgb(0xE6, 0x9F, 0x00),  // orange
-    qRgb(0x56, 0xB4, 0xE9),  // sky blue
-    qRgb(0x00, 0x9E, 0x73),  // bluish green
-    qRgb(0x00, 0x72, 0xB2),  // blue
-    qRgb(0xD5, 0x5E, 0x00),  // vermilion
-    qRgb(0xCC, 0x79, 0xA7),  // reddish purple
-};
-
-constexpr int kGridPercents[] = {-100, -50, 0, 50, 100};
-
-}  // namespace
-
 QColor channelColour(int channel) {
-    return QColor(kChannelColours[static_cast<std::size_t>(channel) % kChannelColours.size()]);
+    static constexpr std::array<QRgb, 6> kColours = {
+        qRgb(0xE6, 0x9F, 0x00), qRgb(0x56, 0xB4, 0xE9),   // orange, sky blue
+        qRgb(0x00, 0x9E, 0x73), qRgb(0x00, 0x72, 0xB2),   // bluish green, blue
+        qRgb(0xD5, 0x5E, 0x00), qRgb(0xCC, 0x79, 0xA7)};  // vermilion, reddish purple
+    return QColor(kColours[static_cast<std::size_t>(channel) % kColours.size()]);
 }
 
 ChannelTrace::ChannelTrace(QWidget* parent) : QWidget(parent) {
@@ -79,13 +66,6 @@ void ChannelTrace::clear() {
     update();
 }
 
-void ChannelTrace::setLineDown(const QString& text) {
-    if (text != lineDown_) {
-        lineDown_ = text;
-        update();
-    }
-}
-
 void ChannelTrace::placeRun(std::size_t last) {
     // Frames that waited in the line's buffer arrive together and carry one time; drawn at it,
     // every line would climb in steps. Each run of equal times is spread evenly over the time
@@ -124,11 +104,10 @@ void ChannelTrace::renderBackground() {
 
     // Percent labels on the left, the plot to their right.
     const QFontMetrics metrics = fontMetrics();
-    const int labelWidth =
-        std::max(
-            metrics.horizontalAdvance(tr("%1 %", "a percentage").arg(-100)),
-            metrics.horizontalAdvance(tr("%1 %", "a percentage").arg(QStringLiteral("+100")))) +
-        8;
+    const QString percent = tr("%1 %", "a percentage");
+    const int labelWidth = std::max(metrics.horizontalAdvance(percent.arg(-100)),
+                                    metrics.horizontalAdvance(percent.arg(QStringLiteral("+100")))) +
+                           8;
     // Room above for half a label, below for the seconds.
     plot_ = QRectF(area.left() + labelWidth, area.top() + metrics.height() / 2.0,
                    area.width() - labelWidth - 6, area.height() - metrics.height() * 1.5 - 4.0);
@@ -136,16 +115,15 @@ void ChannelTrace::renderBackground() {
 
     const QColor grid = palette().color(QPalette::Mid);
     const QColor text = palette().color(QPalette::Text);
-    for (int percent : kGridPercents) {
-        const double y = yOf(percent);
-        painter.setPen(QPen(grid, 1, percent == 0 ? Qt::SolidLine : Qt::DotLine));
+    for (int value : {-100, -50, 0, 50, 100}) {
+        const double y = yOf(value);
+        painter.setPen(QPen(grid, 1, value == 0 ? Qt::SolidLine : Qt::DotLine));
         painter.drawLine(QPointF(plot_.left(), y), QPointF(plot_.right(), y));
         painter.setPen(text);
         painter.drawText(
             QRectF(area.left(), y - metrics.height() / 2.0, labelWidth - 4, metrics.height()),
             Qt::AlignRight | Qt::AlignVCenter,
-            tr("%1 %", "a percentage")
-                .arg(percent > 0 ? QStringLiteral("+%1").arg(percent) : QString::number(percent)));
+            percent.arg(value > 0 ? QStringLiteral("+%1").arg(value) : QString::number(value)));
     }
     // A light line for every second.
     painter.setPen(QPen(grid, 1, Qt::DotLine));
@@ -204,16 +182,13 @@ void ChannelTrace::paintEvent(QPaintEvent*) {
             }
             // Two one-pixel lines, one a pixel below the other: as easy to see as a line two
             // pixels wide, and they take the painter's fast path for thin lines.
-            painter.setPen(QPen(channelColour(channel), 1.0));
+            painter.setPen(isEnabled() ? channelColour(channel) : palette().color(QPalette::Mid));
             painter.drawPolyline(points);
             painter.translate(0, 1);
             painter.drawPolyline(points);
             painter.translate(0, -1);
         }
-        painter.setClipping(false);
     }
-    if (!lineDown_.isEmpty())
-        paintLineDown(painter, plot_.toAlignedRect(), lineDown_);
 }
 
 }  // namespace pelorin

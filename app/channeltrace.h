@@ -4,11 +4,9 @@
 // The monitor's trace: the last ten seconds of the six channels as lines over time, one colour
 // per channel, on a scale of -125 % .. +125 % (100 % is 512 units from the centre).
 
-#include <QColor>
 #include <QFont>
 #include <QPalette>
 #include <QPixmap>
-#include <QString>
 #include <QWidget>
 
 #include <array>
@@ -43,8 +41,6 @@ public:
     void setNow(std::int64_t ms);
     void clear();
     [[nodiscard]] std::size_t sampleCount() const { return samples_.size(); }
-    // Greys the trace under `text` (the line is down); an empty text shows it as usual.
-    void setLineDown(const QString& text);
 
     [[nodiscard]] QSize sizeHint() const override { return {520, 260}; }
     [[nodiscard]] QSize minimumSizeHint() const override { return {260, 140}; }
@@ -63,15 +59,13 @@ private:
     [[nodiscard]] double yOf(double percent) const;
     [[nodiscard]] std::int64_t nowColumn() const;
 
-    // More samples than any real line delivers in ten seconds; beyond it the oldest go.
-    static constexpr std::size_t kMaxSamples = 8192;
+    static constexpr std::size_t kMaxSamples = 8192;  // more than ten seconds of any real line
     static constexpr double kMaxSpreadMs = 250.0;
 
     std::deque<Sample> samples_;
     std::int64_t now_ = 0;
     bool newSamples_ = false;               // since the last paint
     std::int64_t shownColumn_ = INT64_MIN;  // nowColumn() at the last paint
-    QString lineDown_;
     QPixmap background_;  // the grid and its labels, for this size, font and palette
     struct {
         QSize size;

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/livedisplay.h"
 
-#include <QImage>
 #include <QPainter>
 
 #include <algorithm>
@@ -33,8 +32,7 @@ int displayOffset(int value, int width) {
 }
 
 void paintChannelDisplay(QPainter& painter, QSize size, const std::array<int, 6>& channels) {
-    // Every line is horizontal or vertical, so each is a filled rectangle: exact at one
-    // pixel per unit and lined up on any other scale.
+    // Every line is horizontal or vertical: a filled rectangle, exact and lined up at any scale.
     const int w = size.width();
     const int h = size.height();
     const int c = w / 2;
@@ -78,18 +76,11 @@ void paintLineDown(QPainter& painter, const QRect& area, const QString& text) {
 
 ChannelDisplay::ChannelDisplay(ChannelSource channels, QWidget* parent)
     : QWidget(parent), channels_(std::move(channels)) {
-    // Every pixel is painted, so nothing behind the display is drawn first.
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_OpaquePaintEvent);  // every pixel is painted
     deferred_.setSingleShot(true);
     // The interval is short: a coarse timer could hold news back for most of another one.
     deferred_.setTimerType(Qt::PreciseTimer);
     connect(&deferred_, &QTimer::timeout, this, &ChannelDisplay::repaintIfChanged);
-}
-
-void ChannelDisplay::setFollowing(bool following) {
-    following_ = following;
-    if (!following)
-        deferred_.stop();
 }
 
 void ChannelDisplay::setLineDown(const QString& text) {

@@ -17,7 +17,6 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "app/channelnumbers.h"
 #include "app/channeltrace.h"
 #include "link/frames.h"
 #include "link/serialcontrol.h"
@@ -88,16 +87,41 @@ MonitorWindow::~MonitorWindow() {
 }
 
 void MonitorWindow::buildControls() {
-    // The numbers.
+    const QFontMetrics metrics(font());
+    // The numbers: for CH1..CH6 word, value (word - 1512) and percentage of 512; AUX is a raw
+    // word without a centre, shown with its place in 0..1023. Labels of a fixed width in
+    // digits of one width: a changed number repaints its label and nothing moves.
     auto* channels = new QGroupBox(tr("Channels"), this);
     channels_ = channels;
-    auto* numbersLayout = new QVBoxLayout(channels);
-    numbers_ = new ChannelNumbers(channels);
-    numbers_->setToolTip(
+    channels->setToolTip(
         tr("Word: as received (1000..2100). Value: word - 1512. Percent: value "
            "as a share of 512 (word 1000 is -100 %, 2024 is +100 %). AUX is a raw word "
            "without a centre: its place in 0..1023."));
-    numbersLayout->addWidget(numbers_);
+    auto* numbers = new QGridLayout(channels);
+    numbers->setHorizontalSpacing(14);
+    QFont digits = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    digits.setPointSizeF(font().pointSizeF());
+    const std::array<QString, 3> columnNames = {tr("Word"), tr("Value"), tr("Percent")};
+    // Room for the widest texts, "65535", "+64023" and "+12504.5 %" (AUX is any 16-bit word).
+    const std::array<int, 3> digitCounts = {5, 6, 11};
+    for (int row = -1; row < kRows; ++row) {
+        const QString name = row < 6 ? tr("CH%1").arg(row + 1) : tr("AUX");
+        if (row >= 0 && row < 6)
+            numbers->addWidget(swatchLabel(row, channels), row + 1, 0);
+        if (row >= 0)
+            numbers->addWidget(new QLabel(name, channels), row + 1, 1);
+        for (std::size_t c = 0; c < columnNames.size(); ++c) {
+            auto* cell = new QLabel(row < 0 ? columnNames[c] : QString(), channels);
+            cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            numbers->addWidget(cell, row + 1, static_cast<int>(c) + 2);
+            if (row < 0)
+                continue;  // the headings
+            cell->setFont(digits);
+            cell->setFixedWidth(QFontMetrics(digits).horizontalAdvance(u'0') * digitCounts[c] + 2);
+            cell->setAccessibleName(tr("%1 %2").arg(name, columnNames[c]));
+            cells_[static_cast<std::size_t>(row)][c] = cell;
+        }
+    }
 
     // The health of the line.
     auto* link = new QGroupBox(tr("Link"), this);
@@ -114,7 +138,6 @@ void MonitorWindow::buildControls() {
         tr("Time since the last good live frame"),
         tr("The port in use and its device"),
     };
-    const QFontMetrics metrics(font());
     for (std::size_t r = 0; r < healthNames.size(); ++r) {
         auto* name = new QLabel(healthNames[r], link);
         auto* value = new QLabel(link);
@@ -192,7 +215,7 @@ void MonitorWindow::buildControls() {
 }
 
 QString MonitorWindow::valueText(int row, Column column) const {
-    return numbers_->cellText(row, static_cast<int>(column));
+    return cells_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column))->text();
 }
 
 const QLabel* MonitorWindow::healthLabel(HealthRow row) const {
@@ -212,7 +235,6 @@ void MonitorWindow::showEvent(QShowEvent* event) {
         trace_->clear();
         framePending_ = true;
         noDataShown_ = false;
-        channels_->setEnabled(lineDown_.isEmpty());
         portKey_ = {-1, false};
         if (!placed_) {
             placeBesideParent();
@@ -299,14 +321,26 @@ void MonitorWindow::refresh() {
 }
 
 void MonitorWindow::refreshNumbers() {
-    if (session_.counters().liveAccepted == 0) {
-        numbers_->clear();  // nothing has come yet: no numbers rather than made-up ones
-        return;
+    const bool none = session_.counters().liveAccepted == 0;  // no numbers rather than made-up
+    const QString nothing = tr("–", "no value yet");
+    const QString percent = tr("%1 %", "a percentage");
+    for (std::size_t row = 0; row < cells_.size(); ++row) {
+        const int word =
+            row < 6 ? session_.liveChannels()[row] + kChannelCentre : session_.liveAux();
+        const int value = word - kChannelCentre;
+        const QString sign = value > 0 ? QStringLiteral("+") : QString();
+        std::array<QString, 3> texts = {
+            QString::number(word), sign + QString::number(value),
+            percent.arg(sign + numberLocale_.toString(channelPercent(value), 'f', 1))};
+        if (row == 6) {
+            texts[1].clear();  // the auxiliary word has no centre, so no value
+            texts[2] = percent.arg(numberLocale_.toString(word * 100.0 / 1023.0, 'f', 1));
+        }
+        if (none)
+            texts = {nothing, row == 6 ? QString() : nothing, nothing};
+        for (std::size_t c = 0; c < texts.size(); ++c)
+            setTextIfChanged(cells_[row][c], texts[c]);
     }
-    std::array<int, 6> words = session_.liveChannels();
-    for (int& word : words)
-        word += kChannelCentre;
-    numbers_->setWords(words, session_.liveAux());
 }
 
 void MonitorWindow::refreshHealth(std::int64_t nowMs) {
@@ -317,14 +351,14 @@ void MonitorWindow::refreshHealth(std::int64_t nowMs) {
 
     const bool noData = health_.noData(nowMs);
     const auto since = health_.msSinceLastGood(nowMs);
-    if (noData != noDataShown_) {
-        noDataShown_ = noData;
-        channels_->setEnabled(!noData && lineDown_.isEmpty());  // the last numbers stay, greyed
-        QFont font = label(HealthRow::State)->font();
-        font.setBold(noData);
+    noDataShown_ = noData;
+    const bool down = noData || !lineDown_.isEmpty();
+    channels_->setEnabled(!down);  // the last numbers stay, greyed
+    if (QFont font = label(HealthRow::State)->font(); font.bold() != down) {
+        font.setBold(down);
         label(HealthRow::State)->setFont(font);
     }
-    setTextIfChanged(label(HealthRow::State), !lineDown_.isEmpty() ? tr("Line down")
+    setTextIfChanged(label(HealthRow::State), !lineDown_.isEmpty() ? lineDown_
                                               : noData               ? tr("No data")
                                               : since                ? tr("Receiving")
                                                                      : tr("Waiting for data"));
@@ -379,8 +413,7 @@ void MonitorWindow::setLineDown(const QString& text) {
     if (text == lineDown_)
         return;
     lineDown_ = text;
-    trace_->setLineDown(text);
-    channels_->setEnabled(text.isEmpty() && !noDataShown_);
+    trace_->setEnabled(text.isEmpty());
     if (isVisible())
         refreshHealth(clock_.elapsed());
 }

@@ -24,7 +24,6 @@ class QPushButton;
 
 namespace pelorin {
 
-class ChannelNumbers;
 class ChannelTrace;
 class SerialControl;
 class Session;
@@ -134,7 +133,7 @@ private:
     QLocale numberLocale_;
 
     QWidget* channels_ = nullptr;
-    ChannelNumbers* numbers_ = nullptr;
+    std::array<std::array<QLabel*, 3>, kRows> cells_{};  // word, value, percent
     std::array<QLabel*, 6> healthLabels_{};
     ChannelTrace* trace_ = nullptr;
     QPushButton* pauseButton_ = nullptr;

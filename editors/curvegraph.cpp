@@ -13,8 +13,7 @@
 namespace pelorin {
 
 float curveGraphScale(int height) {
-    // The product is formed in double and only then rounded: h * 0.01f would give
-    // 1.19999993 for h = 120 instead of 1.20000005 and move 50 % down a row.
+    // Rounded after the product: h * 0.01f gives 1.19999993 for h = 120, not 1.20000005.
     return static_cast<float>(static_cast<double>(height) * 0.01);
 }
 
@@ -25,7 +24,6 @@ int curvePointColumn(int width, int index) {
 std::int64_t curvePointRow(int height, int value) {
     const double scale = static_cast<double>(curveGraphScale(height));
     const double row = static_cast<double>(height) - 1.0 - static_cast<double>(value) * scale;
-    // |row| stays below 2^33 for any int value and any widget height, so it fits exactly.
     return static_cast<std::int64_t>(std::trunc(row));
 }
 
@@ -105,8 +103,7 @@ void renderCurveGraph(QImage& image, const CurveValues& points, int liveAux, boo
 }
 
 CurveGraph::CurveGraph(QWidget* parent) : QWidget(parent) {
-    // Every pixel is painted from the image; nothing behind it needs to be drawn first.
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_OpaquePaintEvent);  // every pixel is painted
 }
 
 QImage CurveGraph::renderFrame() const {

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The curve graph: five points as a polyline over a green field, and a vertical marker where
-// the transmitter's curve input stands. Drawing is a plain function over a QImage so it can be
-// checked pixel by pixel without a window; the widget only hosts it.
+// the transmitter's curve input stands, drawn by a function over a QImage that tests check
+// pixel by pixel; the widget only hosts it.
 
 #include <QImage>
 #include <QWidget>
@@ -42,8 +42,7 @@ inline constexpr QRgb kCurveGraphPen = 0xFF000000u;
 // otherwise they lie below the image and are clipped. A null image is left alone.
 void renderCurveGraph(QImage& image, const CurveValues& points, int liveAux, bool clampNegative);
 
-// The drawing area of a curve dialog: a black-framed static that paints whatever its renderer
-// draws into a fresh image of its own size, then its frame over the edge.
+// A curve dialog's drawing area: a black-framed static showing what its renderer draws.
 class CurveGraph : public QWidget {
     Q_OBJECT
 

@@ -13,6 +13,7 @@
 #include <set>
 
 #include "app/livedisplay.h"
+#include "app/channeltrace.h"
 #include "app/monitorwindow.h"
 #include "platform/systemmenu.h"
 #include "tests/app/apptest.h"
@@ -215,11 +216,13 @@ TEST_F(MainWindowTest, LineDown_PortLostThenAFrame_GreysBothWindowsUntilTheFrame
         ASSERT_NE(monitor, nullptr);
         EXPECT_EQ(monitor->lineDownText(), display->lineDownText());
         EXPECT_EQ(monitor->healthLabel(MonitorWindow::HealthRow::State)->text(),
-                  QStringLiteral("Line down"));
+                  QStringLiteral("COM3 closed"));
+        EXPECT_FALSE(monitor->trace()->isEnabled());
 
         fake->deliver(liveFrameFor({400, 0, 0, 0, 0, 0}));
         EXPECT_TRUE(display->lineDownText().isEmpty());
         EXPECT_TRUE(monitor->lineDownText().isEmpty());
+        EXPECT_TRUE(monitor->trace()->isEnabled());
         QImage expected(display->size(), QImage::Format_RGB32);
         renderChannelDisplay(expected, {400, 0, 0, 0, 0, 0});
         EXPECT_TRUE(QTest::qWaitFor([&] { return shown(display) == expected; }));

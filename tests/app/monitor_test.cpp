@@ -6,13 +6,11 @@
 // every good frame. The link-health arithmetic is checked on its own with a made-up clock.
 
 #include <QFile>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -25,7 +23,6 @@
 #include <optional>
 #include <vector>
 
-#include "app/channelnumbers.h"
 #include "app/channeltrace.h"
 #include "app/linkhealth.h"
 #include "app/maindialog.h"
@@ -473,24 +470,6 @@ TEST(ChannelTraceTest, NothingNewInView_IsNotRepainted) {
     EXPECT_EQ(paintsFor([&] { trace.setNow(2000); }), 0) << "the same time again";
     EXPECT_EQ(paintsFor([&] { trace.setNow(30000); }), 1) << "the lines scrolled out";
     EXPECT_EQ(paintsFor([&] { trace.setNow(31000); }), 0) << "nothing left in view moved";
-}
-
-// Inside a group box (whose inside the style draws a shade off the window's colour) the
-// table's plain background is what the box paints around it: no lighter rectangle.
-TEST(ChannelNumbersTest, InAGroupBox_BackgroundMatchesTheBox) {
-    QGroupBox box(QStringLiteral("Channels"));
-    auto* numbers = new ChannelNumbers(&box);
-    auto* layout = new QVBoxLayout(&box);
-    layout->addWidget(numbers);
-    box.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
-    const QImage picture = box.grab().toImage();
-    // Below the table's last row, and right of the table: both plain.
-    const QRect table = numbers->geometry();
-    const QPoint inside(table.right() - 1, table.bottom() - 1);
-    const QPoint beside(table.right() + 3, table.center().y());
-    ASSERT_TRUE(box.rect().contains(beside));
-    EXPECT_EQ(picture.pixelColor(inside), picture.pixelColor(beside));
 }
 
 }  // namespace
