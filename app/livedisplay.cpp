@@ -10,14 +10,9 @@
 
 namespace pelorin {
 
-namespace {
-
 constexpr int kUnitsAcross = 1024;  // channel units that span about the display's width
 constexpr int kRowPitch = 18;       // each channel's box starts 18 rows below the previous
-constexpr int kBoxRows = 16;        // the box spans rows y .. y + 15
 constexpr int kBarRows = 15;        // the bar and the centre line span rows y .. y + 14
-
-}  // namespace
 
 int displayScaleDivisor(int width) {
     if (width <= 0 || width > kUnitsAcross)
@@ -32,7 +27,7 @@ int displayOffset(int value, int width) {
 }
 
 void paintChannelDisplay(QPainter& painter, QSize size, const std::array<int, 6>& channels) {
-    // Every line is horizontal or vertical: a filled rectangle, exact and lined up at any scale.
+    // Every line is horizontal or vertical: a rectangle, exact and lined up at any scale.
     const int w = size.width();
     const int h = size.height();
     const int c = w / 2;
@@ -44,10 +39,8 @@ void paintChannelDisplay(QPainter& painter, QSize size, const std::array<int, 6>
     }
     for (int i = 0; i < static_cast<int>(channels.size()); ++i) {
         const int y = kRowPitch * i;
-        painter.fillRect(0, y, w, 1, ink);
-        painter.fillRect(0, y + kBoxRows - 1, w, 1, ink);
-        painter.fillRect(0, y, 1, kBoxRows, ink);
-        painter.fillRect(w - 1, y, 1, kBoxRows, ink);
+        painter.setPen(ink);
+        painter.drawRect(0, y, w - 1, kBarRows);  // rows y .. y + 15
         painter.fillRect(c, y, 1, kBarRows, ink);
         // From the centre toward the bar's end, without the end column.
         const int d = displayOffset(channels[static_cast<std::size_t>(i)], w);
@@ -113,8 +106,7 @@ void ChannelDisplay::repaintIfChanged() {
     const std::array<int, 6>& newest = channels_();
     QRegion changed = rect();
     if (shown_) {
-        // A bar's pixels differ between its old and its new end (the centre among them when
-        // it changes sides).
+        // A bar's pixels differ between its old and new end (the centre, if it changes sides).
         changed = {};
         const int c = width() / 2;
         for (std::size_t i = 0; i < newest.size(); ++i) {

@@ -39,11 +39,6 @@ std::int64_t curveMarkerColumn(int width, int liveAux) {
 
 namespace {
 
-// Division rounding toward minus infinity.
-std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
-    return a / b - (a % b != 0 && (a < 0) != (b < 0) ? 1 : 0);
-}
-
 // The pixels inside `size` of the line from (x0, y0) toward (x1, y1): one per step k along the
 // longer axis, offset k * minor / major rounded half up on the other, without the end pixel.
 // Qt's aliased lines round their steps otherwise; these are the pixels this graph has always had.
@@ -62,7 +57,8 @@ void addLinePixels(QPolygon& pixels, QSize size, std::int64_t x0, std::int64_t y
     const std::int64_t last = std::min(length - 1, major > 0 ? limit - 1 - start : start);
     for (std::int64_t k = first; k <= last; ++k) {
         const std::int64_t along = start + step * k;
-        const std::int64_t off = across + floorDiv(2 * k * minor + length, 2 * length);
+        const std::int64_t n = 2 * k * minor + length;  // over 2 * length, rounded down:
+        const std::int64_t off = across + (n >= 0 ? n : n - 2 * length + 1) / (2 * length);
         const std::int64_t x = xMajor ? along : off;
         const std::int64_t y = xMajor ? off : along;
         if (x >= 0 && x < size.width() && y >= 0 && y < size.height())
