@@ -39,8 +39,12 @@ void paintChannelDisplay(QPainter& painter, QSize size, const std::array<int, 6>
     }
     for (int i = 0; i < static_cast<int>(channels.size()); ++i) {
         const int y = kRowPitch * i;
-        painter.setPen(ink);
-        painter.drawRect(0, y, w - 1, kBarRows);  // rows y .. y + 15
+        // The box: rows y .. y + 15. Filled, not stroked: a pen's line at a fractional scale
+        // can fall between two rows of the screen and vanish.
+        painter.fillRect(0, y, w, 1, ink);
+        painter.fillRect(0, y + kBarRows, w, 1, ink);
+        painter.fillRect(0, y, 1, kBarRows + 1, ink);
+        painter.fillRect(w - 1, y, 1, kBarRows + 1, ink);
         painter.fillRect(c, y, 1, kBarRows, ink);
         // From the centre toward the bar's end, without the end column.
         const int d = displayOffset(channels[static_cast<std::size_t>(i)], w);
