@@ -70,21 +70,19 @@ void ChannelTrace::placeRun(std::size_t last) {
     // Frames that waited in the line's buffer arrive together and carry one time; drawn at it,
     // every line would climb in steps. Each run of equal times is spread evenly over the time
     // since the run before it (at most kMaxSpreadMs), which is when those frames were sent.
-    if (last >= samples_.size())
-        return;
     const std::int64_t ms = samples_[last].ms;
     std::size_t begin = last;
+    std::size_t end = last + 1;
     while (begin > 0 && samples_[begin - 1].ms == ms)
         --begin;
-    std::size_t end = last + 1;
     while (end < samples_.size() && samples_[end].ms == ms)
         ++end;
-    const auto at = static_cast<double>(ms);
-    const double before = begin == 0 ? at : static_cast<double>(samples_[begin - 1].ms);
-    const double span = std::min(at - before, kMaxSpreadMs);
-    const auto count = static_cast<double>(end - begin);
-    for (std::size_t j = begin; j < end; ++j)
-        samples_[j].at = at - span * (static_cast<double>(end - 1 - j) / count);
+    const double span =
+        begin == 0 ? 0.0 : std::min(static_cast<double>(ms - samples_[begin - 1].ms), kMaxSpreadMs);
+    for (std::size_t j = begin; j < end; ++j) {
+        samples_[j].at = static_cast<double>(ms) -
+                         span * static_cast<double>(end - 1 - j) / static_cast<double>(end - begin);
+    }
 }
 
 std::int64_t ChannelTrace::nowColumn() const {
@@ -105,9 +103,10 @@ void ChannelTrace::renderBackground() {
     // Percent labels on the left, the plot to their right.
     const QFontMetrics metrics = fontMetrics();
     const QString percent = tr("%1 %", "a percentage");
-    const int labelWidth = std::max(metrics.horizontalAdvance(percent.arg(-100)),
-                                    metrics.horizontalAdvance(percent.arg(QStringLiteral("+100")))) +
-                           8;
+    const int labelWidth =
+        std::max(metrics.horizontalAdvance(percent.arg(-100)),
+                 metrics.horizontalAdvance(percent.arg(QStringLiteral("+100")))) +
+        8;
     // Room above for half a label, below for the seconds.
     plot_ = QRectF(area.left() + labelWidth, area.top() + metrics.height() / 2.0,
                    area.width() - labelWidth - 6, area.height() - metrics.height() * 1.5 - 4.0);
@@ -115,6 +114,8 @@ void ChannelTrace::renderBackground() {
 
     const QColor grid = palette().color(QPalette::Mid);
     const QColor text = palette().color(QPalette::Text);
+    painter.setPen(grid);
+    painter.drawRect(plot_);
     for (int value : {-100, -50, 0, 50, 100}) {
         const double y = yOf(value);
         painter.setPen(QPen(grid, 1, value == 0 ? Qt::SolidLine : Qt::DotLine));
@@ -125,24 +126,19 @@ void ChannelTrace::renderBackground() {
             Qt::AlignRight | Qt::AlignVCenter,
             percent.arg(value > 0 ? QStringLiteral("+%1").arg(value) : QString::number(value)));
     }
-    // A light line for every second.
-    painter.setPen(QPen(grid, 1, Qt::DotLine));
-    for (std::int64_t s = 1; s < kSpanMs / 1000; ++s) {
+    // A light line for every second; under the plot the seconds before now, every second one.
+    for (std::int64_t s = 0; s <= kSpanMs / 1000; ++s) {
         const double x = plot_.right() - static_cast<double>(s * 1000) * xPerMs_;
-        painter.drawLine(QPointF(x, plot_.top()), QPointF(x, plot_.bottom()));
-    }
-    painter.setPen(grid);
-    painter.drawRect(plot_);
-    // Seconds before now under the plot, every second one.
-    painter.setPen(text);
-    for (std::int64_t s = 0; s <= kSpanMs / 1000; s += 2) {
-        const double x = plot_.right() - static_cast<double>(s * 1000) * xPerMs_;
+        painter.setPen(QPen(grid, 1, Qt::DotLine));
+        if (s > 0 && s < kSpanMs / 1000)
+            painter.drawLine(QPointF(x, plot_.top()), QPointF(x, plot_.bottom()));
         const QString label = s == 0 ? tr("now") : tr("%1 s").arg(-s);
         const double w = metrics.horizontalAdvance(label) + 4;
-        // Centred under its line; "now" ends at the plot's right edge.
-        const double left = s == 0 ? plot_.right() - w : x - w / 2.0;
-        painter.drawText(QRectF(left, plot_.bottom() + 2, w, metrics.height()), Qt::AlignCenter,
-                         label);
+        painter.setPen(text);
+        if (s % 2 == 0)  // centred under its line; "now" ends at the plot's right edge
+            painter.drawText(QRectF(s == 0 ? plot_.right() - w : x - w / 2.0, plot_.bottom() + 2, w,
+                                    metrics.height()),
+                             Qt::AlignCenter, label);
     }
 }
 
@@ -166,9 +162,9 @@ void ChannelTrace::paintEvent(QPaintEvent*) {
     if (plot_.width() >= 2 && plot_.height() >= 2 && samples_.size() >= 2) {
         // The samples in view, and one either side of it.
         const double fromMs = (static_cast<double>(column) - plot_.width() - 1.0) / xPerMs_;
-        auto begin = std::lower_bound(
-            samples_.begin(), samples_.end(), fromMs,
-            [](const Sample& sample, double ms) { return sample.at < ms; });
+        auto begin =
+            std::lower_bound(samples_.begin(), samples_.end(), fromMs,
+                             [](const Sample& sample, double ms) { return sample.at < ms; });
         if (begin != samples_.begin())
             --begin;
         QVector<QPointF> points(samples_.end() - begin);

@@ -15,8 +15,7 @@
 
 namespace pelorin {
 
-// The channels' colours, from Okabe and Ito's palette for readers with any kind of colour
-// vision (its yellow is left out: it vanishes on white).
+// Okabe and Ito's colours, apart for any colour vision (without their yellow, pale on white).
 [[nodiscard]] QColor channelColour(int channel);
 
 // A channel value (word - 1512) as a percentage of 512.
@@ -33,11 +32,9 @@ public:
 
     explicit ChannelTrace(QWidget* parent = nullptr);
 
-    // One frame's channel values (word - 1512) at `ms` on the caller's clock. A time before the
-    // previous sample's counts as the previous sample's.
+    // One frame's values (word - 1512) at `ms`; an earlier time counts as the previous one's.
     void addSample(std::int64_t ms, const std::array<int, 6>& values);
-    // The time at the right edge; older samples scroll left and out. Repaints only when the
-    // lines move by a pixel or there are new ones.
+    // The time at the right edge; repaints only when the lines move by a pixel or are new.
     void setNow(std::int64_t ms);
     void clear();
     [[nodiscard]] std::size_t sampleCount() const { return samples_.size(); }

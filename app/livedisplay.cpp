@@ -15,9 +15,7 @@ constexpr int kRowPitch = 18;       // each channel's box starts 18 rows below t
 constexpr int kBarRows = 15;        // the bar and the centre line span rows y .. y + 14
 
 int displayScaleDivisor(int width) {
-    if (width <= 0 || width > kUnitsAcross)
-        return 1;
-    return kUnitsAcross / width;
+    return width > 0 && width <= kUnitsAcross ? kUnitsAcross / width : 1;
 }
 
 int displayOffset(int value, int width) {
@@ -64,27 +62,17 @@ void renderChannelDisplay(QImage& image, const std::array<int, 6>& channels, con
     paintChannelDisplay(painter, image.size(), channels);
 }
 
-void paintLineDown(QPainter& painter, const QRect& area, const QString& text) {
-    painter.fillRect(area, QColor(200, 200, 200, 200));
-    painter.setPen(Qt::black);
-    painter.drawText(area, Qt::AlignCenter,
-                     painter.fontMetrics().elidedText(text, Qt::ElideMiddle, area.width() - 8));
-}
-
 ChannelDisplay::ChannelDisplay(ChannelSource channels, QWidget* parent)
     : QWidget(parent), channels_(std::move(channels)) {
     setAttribute(Qt::WA_OpaquePaintEvent);  // every pixel is painted
     deferred_.setSingleShot(true);
-    // The interval is short: a coarse timer could hold news back for most of another one.
-    deferred_.setTimerType(Qt::PreciseTimer);
+    deferred_.setTimerType(Qt::PreciseTimer);  // a coarse one could hold news back much longer
     connect(&deferred_, &QTimer::timeout, this, &ChannelDisplay::repaintIfChanged);
 }
 
 void ChannelDisplay::setLineDown(const QString& text) {
-    if (text == lineDown_)
-        return;
-    lineDown_ = text;
-    update();
+    if (std::exchange(lineDown_, text) != text)
+        update();
 }
 
 void ChannelDisplay::showNews() {
@@ -92,8 +80,7 @@ void ChannelDisplay::showNews() {
         return;
     const qint64 since = sinceRepaint_.isValid() ? sinceRepaint_.elapsed() : -1;
     if (since >= 0 && since < kDisplayRepaintIntervalMs) {
-        // Held back. On a busy line the first news after the interval draws it, with the
-        // newest values and no wake-up of its own; the timer is for a line that falls quiet.
+        // Held back: the first news after the interval draws it; the timer, a quiet line.
         if (!deferred_.isActive()) {
             deferred_.start(static_cast<int>(kDisplayRepaintIntervalMs - since) +
                             kDisplayRepaintIntervalMs / 2);
@@ -135,8 +122,11 @@ void ChannelDisplay::paintEvent(QPaintEvent*) {
         shown_ = channels_();
     QPainter painter(this);
     paintChannelDisplay(painter, size(), *shown_);
-    if (!lineDown_.isEmpty())
-        paintLineDown(painter, rect(), lineDown_);
+    if (!lineDown_.isEmpty()) {  // greyed, under one line of text
+        painter.fillRect(rect(), QColor(200, 200, 200, 200));
+        painter.drawText(rect(), Qt::AlignCenter,
+                         fontMetrics().elidedText(lineDown_, Qt::ElideMiddle, width() - 8));
+    }
     if (std::exchange(newsDue_, false))
         emit newsShown();
 }

@@ -15,7 +15,6 @@
 
 namespace pelorin {
 
-// Background of the display area.
 inline constexpr QRgb kDisplayBackground = qRgb(74, 225, 82);
 
 // Channel units per pixel: 1024 / width for displays up to 1024 pixels wide.
@@ -30,11 +29,9 @@ void paintChannelDisplay(QPainter& painter, QSize size, const std::array<int, 6>
 // The same into `image`; given an `area`, only the pixels inside it.
 void renderChannelDisplay(QImage& image, const std::array<int, 6>& channels,
                           const QRect& area = QRect());
-// A grey veil over `area` with one line of text in its middle: the line is down.
-void paintLineDown(QPainter& painter, const QRect& area, const QString& text);
 
-// News is drawn at most once per interval: with the first news after it, or half an
-// interval later if none comes.
+// News is drawn at most once per interval: with the first news after it, or half an interval
+// later if none comes.
 inline constexpr int kDisplayRepaintIntervalMs = 10;
 
 // Control 1000 of the main window. News repaints only the columns between a bar's old and
@@ -54,8 +51,7 @@ public:
     [[nodiscard]] const QString& lineDownText() const { return lineDown_; }
 
 public slots:
-    // The channel source holds new values.
-    void showNews();
+    void showNews();  // the channel source holds new values
 
 signals:
     void newsShown();  // a repaint showed changed bars

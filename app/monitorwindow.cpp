@@ -88,9 +88,7 @@ MonitorWindow::~MonitorWindow() {
 
 void MonitorWindow::buildControls() {
     const QFontMetrics metrics(font());
-    // The numbers: for CH1..CH6 word, value (word - 1512) and percentage of 512; AUX is a raw
-    // word without a centre, shown with its place in 0..1023. Labels of a fixed width in
-    // digits of one width: a changed number repaints its label and nothing moves.
+    // The numbers, in labels of a fixed width: a changed number repaints its label alone.
     auto* channels = new QGroupBox(tr("Channels"), this);
     channels_ = channels;
     channels->setToolTip(
@@ -102,8 +100,7 @@ void MonitorWindow::buildControls() {
     QFont digits = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     digits.setPointSizeF(font().pointSizeF());
     const std::array<QString, 3> columnNames = {tr("Word"), tr("Value"), tr("Percent")};
-    // Room for the widest texts, "65535", "+64023" and "+12504.5 %" (AUX is any 16-bit word).
-    const std::array<int, 3> digitCounts = {5, 6, 11};
+    const std::array<int, 3> digitCounts = {5, 6, 11};  // "65535", "+64023", "+12504.5 %"
     for (int row = -1; row < kRows; ++row) {
         const QString name = row < 6 ? tr("CH%1").arg(row + 1) : tr("AUX");
         if (row >= 0 && row < 6)
@@ -321,23 +318,19 @@ void MonitorWindow::refresh() {
 }
 
 void MonitorWindow::refreshNumbers() {
-    const bool none = session_.counters().liveAccepted == 0;  // no numbers rather than made-up
-    const QString nothing = tr("–", "no value yet");
     const QString percent = tr("%1 %", "a percentage");
+    const QString nothing = tr("–", "no value yet");  // no numbers rather than made-up ones
     for (std::size_t row = 0; row < cells_.size(); ++row) {
-        const int word =
-            row < 6 ? session_.liveChannels()[row] + kChannelCentre : session_.liveAux();
+        const bool aux = row == 6;  // a raw 0..1023 word without a centre, so no value
+        const int word = aux ? session_.liveAux() : session_.liveChannels()[row] + kChannelCentre;
         const int value = word - kChannelCentre;
-        const QString sign = value > 0 ? QStringLiteral("+") : QString();
-        std::array<QString, 3> texts = {
-            QString::number(word), sign + QString::number(value),
-            percent.arg(sign + numberLocale_.toString(channelPercent(value), 'f', 1))};
-        if (row == 6) {
-            texts[1].clear();  // the auxiliary word has no centre, so no value
-            texts[2] = percent.arg(numberLocale_.toString(word * 100.0 / 1023.0, 'f', 1));
-        }
-        if (none)
-            texts = {nothing, row == 6 ? QString() : nothing, nothing};
+        const QString sign = value > 0 && !aux ? QStringLiteral("+") : QString();
+        const double share = aux ? word * 100.0 / 1023.0 : channelPercent(value);
+        std::array<QString, 3> texts = {QString::number(word),
+                                        aux ? QString() : sign + QString::number(value),
+                                        percent.arg(sign + numberLocale_.toString(share, 'f', 1))};
+        if (session_.counters().liveAccepted == 0)
+            texts = {nothing, aux ? QString() : nothing, nothing};
         for (std::size_t c = 0; c < texts.size(); ++c)
             setTextIfChanged(cells_[row][c], texts[c]);
     }
@@ -359,9 +352,9 @@ void MonitorWindow::refreshHealth(std::int64_t nowMs) {
         label(HealthRow::State)->setFont(font);
     }
     setTextIfChanged(label(HealthRow::State), !lineDown_.isEmpty() ? lineDown_
-                                              : noData               ? tr("No data")
-                                              : since                ? tr("Receiving")
-                                                                     : tr("Waiting for data"));
+                                              : noData             ? tr("No data")
+                                              : since              ? tr("Receiving")
+                                                                   : tr("Waiting for data"));
 
     const FrameCounts counts = health_.sinceStart();
     setTextIfChanged(label(HealthRow::GoodRate), rateText(health_.goodPerSecond()));

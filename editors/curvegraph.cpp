@@ -32,9 +32,7 @@ std::int64_t curveMarkerColumn(int width, int liveAux) {
     if (width <= 0)
         return 0;
     const std::int64_t divisor = kMarkerSpan / width;
-    if (divisor == 0)
-        return static_cast<std::int64_t>(liveAux) * width / kMarkerSpan;
-    return static_cast<std::int64_t>(liveAux) / divisor;
+    return divisor == 0 ? std::int64_t{liveAux} * width / kMarkerSpan : liveAux / divisor;
 }
 
 namespace {
@@ -42,8 +40,8 @@ namespace {
 // The pixels inside `size` of the line from (x0, y0) toward (x1, y1): one per step k along the
 // longer axis, offset k * minor / major rounded half up on the other, without the end pixel.
 // Qt's aliased lines round their steps otherwise; these are the pixels this graph has always had.
-void addLinePixels(QPolygon& pixels, QSize size, std::int64_t x0, std::int64_t y0,
-                   std::int64_t x1, std::int64_t y1) {
+void addLinePixels(QPolygon& pixels, QSize size, std::int64_t x0, std::int64_t y0, std::int64_t x1,
+                   std::int64_t y1) {
     const bool xMajor = std::llabs(x1 - x0) >= std::llabs(y1 - y0);
     const std::int64_t start = xMajor ? x0 : y0;
     const std::int64_t across = xMajor ? y0 : x0;
@@ -77,13 +75,12 @@ void renderCurveGraph(QImage& image, const CurveValues& points, int liveAux, boo
     std::int64_t x = 0;
     std::int64_t y = 0;
     for (int i = 0; i < kCurvePointCount; ++i) {
-        int value = points[static_cast<std::size_t>(i)];
-        if (clampNegative && value < 0)
-            value = 0;
+        const int value = points[static_cast<std::size_t>(i)];
         // Rows a billion away are held there, which keeps the steps' products in 64 bits.
         constexpr std::int64_t kFar = std::int64_t{1} << 30;
         const std::int64_t nextX = curvePointColumn(w, i);
-        const std::int64_t nextY = std::clamp(curvePointRow(h, value), -kFar, kFar);
+        const std::int64_t nextY =
+            std::clamp(curvePointRow(h, clampNegative ? std::max(value, 0) : value), -kFar, kFar);
         if (i > 0)
             addLinePixels(line, image.size(), x, y, nextX, nextY);
         x = nextX;
@@ -104,10 +101,9 @@ CurveGraph::CurveGraph(QWidget* parent) : QWidget(parent) {
 
 QImage CurveGraph::renderFrame() const {
     QImage image(size(), QImage::Format_RGB32);
+    image.fill(kCurveGraphBackground);
     if (renderer_)
         renderer_(image);
-    else
-        image.fill(kCurveGraphBackground);
     return image;
 }
 

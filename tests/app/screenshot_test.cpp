@@ -118,10 +118,9 @@ QImage westonScreen() {
     if (!shooter.waitForFinished(kWaitMs) || shooter.exitCode() != 0)
         return {};
     const QStringList pictures = QDir(folder.path()).entryList({QStringLiteral("*.png")});
-    return pictures.isEmpty()
-               ? QImage()
-               : QImage(QDir(folder.path()).filePath(pictures.first()))
-                     .convertToFormat(QImage::Format_RGB32);
+    return pictures.isEmpty() ? QImage()
+                              : QImage(QDir(folder.path()).filePath(pictures.first()))
+                                    .convertToFormat(QImage::Format_RGB32);
 }
 
 // The runs of rows (or columns) of `area` that are black over at least 95 % of their length:
@@ -244,8 +243,7 @@ TEST_F(ScreenshotTest, MainWindow_ConnectedToTransmitter_ShowsLiveBarsOnTheGreen
             if (const QString folder = qEnvironmentVariable("PELORIN_SCREENSHOT_DIR");
                 !folder.isEmpty())
                 weston.save(QDir(folder).filePath(QStringLiteral("weston-screen.png")));
-        }
-        else if (!onX11())
+        } else if (!onX11())
             std::cout << "weston-screenshooter not available: checked Qt's rendering only\n";
         saveScreenshot(&w, QStringLiteral("main-window.png"));
     });
