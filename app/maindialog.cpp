@@ -98,8 +98,10 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, QWidget* parent)
     });
     // A line that keeps failing gives one message that counts the errors, not a box for each.
     serialErrors_ = new SerialErrorReporter(this);
-    serial_->setErrorHandler(
-        [this](const std::string& text) { serialErrors_->report(fromStd(text)); });
+    serial_->setErrorHandler([this](const std::string& text) {
+        serialErrors_->report(fromStd(text));
+        followPortState();
+    });
     session_.onSettingsUnpacked = [this]() {
         updateCurveButtons();
         // After a switch of memory, the settings that come are that memory's.
@@ -109,6 +111,8 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, QWidget* parent)
         }
     };
     session_.onLiveFrame = [this]() {
+        if (!channelDisplay_->lineDownText().isEmpty())
+            setLineDown({});
         liveNews_ = true;
         emit liveFrameReceived();
     };
@@ -246,6 +250,7 @@ void MainDialog::initDialog() {
         // Shown once the window is up, so the user sees which program complains.
         const QString message = fromStd(opened.error());
         QTimer::singleShot(0, this, [this, message]() { showMessage(this, message); });
+        setLineDown(tr("No port open"));
     }
     // The display runs even without a port: it shows the boxes and waits for frames.
     channelDisplay_->setFollowing(true);
@@ -328,11 +333,22 @@ void MainDialog::loadAndSend(const BlockBytes& block) {
     report(session_.loadBlock(block));
 }
 
+void MainDialog::followPortState() {
+    setLineDown(serial_->portOpen() ? QString() : tr("COM%1 closed").arg(serial_->commPort()));
+}
+
+void MainDialog::setLineDown(const QString& text) {
+    channelDisplay_->setLineDown(text);
+    if (monitor_ != nullptr)
+        monitor_->setLineDown(text);
+}
+
 void MainDialog::showMonitor() {
     if (monitor_ == nullptr) {
         monitor_ = new MonitorWindow(session_, *serial_, this);
         monitor_->setFrameSource(this, &MainDialog::liveFrameReceived);
         monitor_->showMemory(memoryText());
+        monitor_->setLineDown(channelDisplay_->lineDownText());
     }
     monitor_->show();
     monitor_->raise();
@@ -418,6 +434,7 @@ void MainDialog::onSetting() {
     // Also after Cancel: the previous port is opened again, and the transmitter switched to
     // the memory last chosen.
     memorySwitched(session_.reopenPortAfterSetting(chosen ? &port : nullptr), session_.userSelect);
+    followPortState();
 }
 
 void MainDialog::onHelp() {

@@ -169,6 +169,10 @@ private:
     // blockBytes, reaches the editors and the helicopter buttons, and goes out as one WriteFrame.
     void loadAndSend(const BlockBytes& block);
     void showMonitor();
+    // Greys the live display and the Monitor under `text` while the port is closed; an
+    // empty text when frames come again.
+    void setLineDown(const QString& text);
+    void followPortState();  // down while the port is closed, up once it is open
     // Shows the serial control's error text, if the operation failed.
     void report(const SerialStatus& status);
     void report(const EditorOutcome& outcome);

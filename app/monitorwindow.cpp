@@ -17,7 +17,6 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "app/channelnumbers.h"
 #include "app/channeltrace.h"
 #include "link/frames.h"
 #include "link/serialcontrol.h"
@@ -88,15 +87,38 @@ MonitorWindow::~MonitorWindow() {
 }
 
 void MonitorWindow::buildControls() {
-    // The numbers.
+    const QFontMetrics metrics(font());
+    // The numbers, in labels of a fixed width: a changed number repaints its label alone.
     auto* channels = new QGroupBox(tr("Channels"), this);
     channels_ = channels;
-    auto* numbersLayout = new QVBoxLayout(channels);
-    numbers_ = new ChannelNumbers(channels);
-    numbers_->setToolTip(
+    channels->setToolTip(
         tr("Word: as received (1000..2100). Value: word - 1512. Percent: value "
-           "as a share of 512 (word 1000 is -100 %, 2024 is +100 %)."));
-    numbersLayout->addWidget(numbers_);
+           "as a share of 512 (word 1000 is -100 %, 2024 is +100 %). AUX is a raw word "
+           "without a centre: its place in 0..1023."));
+    auto* numbers = new QGridLayout(channels);
+    numbers->setHorizontalSpacing(14);
+    QFont digits = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    digits.setPointSizeF(font().pointSizeF());
+    const std::array<QString, 3> columnNames = {tr("Word"), tr("Value"), tr("Percent")};
+    const std::array<int, 3> digitCounts = {5, 6, 11};  // "65535", "+64023", "+12504.5 %"
+    for (int row = -1; row < kRows; ++row) {
+        const QString name = row < 6 ? tr("CH%1").arg(row + 1) : tr("AUX");
+        if (row >= 0 && row < 6)
+            numbers->addWidget(swatchLabel(row, channels), row + 1, 0);
+        if (row >= 0)
+            numbers->addWidget(new QLabel(name, channels), row + 1, 1);
+        for (std::size_t c = 0; c < columnNames.size(); ++c) {
+            auto* cell = new QLabel(row < 0 ? columnNames[c] : QString(), channels);
+            cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            numbers->addWidget(cell, row + 1, static_cast<int>(c) + 2);
+            if (row < 0)
+                continue;  // the headings
+            cell->setFont(digits);
+            cell->setFixedWidth(QFontMetrics(digits).horizontalAdvance(u'0') * digitCounts[c] + 2);
+            cell->setAccessibleName(tr("%1 %2").arg(name, columnNames[c]));
+            cells_[static_cast<std::size_t>(row)][c] = cell;
+        }
+    }
 
     // The health of the line.
     auto* link = new QGroupBox(tr("Link"), this);
@@ -113,7 +135,6 @@ void MonitorWindow::buildControls() {
         tr("Time since the last good live frame"),
         tr("The port in use and its device"),
     };
-    const QFontMetrics metrics(font());
     for (std::size_t r = 0; r < healthNames.size(); ++r) {
         auto* name = new QLabel(healthNames[r], link);
         auto* value = new QLabel(link);
@@ -210,7 +231,7 @@ void MonitorWindow::showMemory(const QString& text) {
 }
 
 QString MonitorWindow::valueText(int row, Column column) const {
-    return numbers_->cellText(row, static_cast<int>(column));
+    return cells_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column))->text();
 }
 
 const QLabel* MonitorWindow::healthLabel(HealthRow row) const {
@@ -230,7 +251,6 @@ void MonitorWindow::showEvent(QShowEvent* event) {
         trace_->clear();
         framePending_ = true;
         noDataShown_ = false;
-        channels_->setEnabled(true);
         portKey_ = {-1, false};
         if (!placed_) {
             placeBesideParent();
@@ -317,14 +337,22 @@ void MonitorWindow::refresh() {
 }
 
 void MonitorWindow::refreshNumbers() {
-    if (session_.counters().liveAccepted == 0) {
-        numbers_->clear();  // nothing has come yet: no numbers rather than made-up ones
-        return;
+    const QString percent = tr("%1 %", "a percentage");
+    const QString nothing = tr("–", "no value yet");  // no numbers rather than made-up ones
+    for (std::size_t row = 0; row < cells_.size(); ++row) {
+        const bool aux = row == 6;  // a raw 0..1023 word without a centre, so no value
+        const int word = aux ? session_.liveAux() : session_.liveChannels()[row] + kChannelCentre;
+        const int value = word - kChannelCentre;
+        const QString sign = value > 0 && !aux ? QStringLiteral("+") : QString();
+        const double share = aux ? word * 100.0 / 1023.0 : channelPercent(value);
+        std::array<QString, 3> texts = {QString::number(word),
+                                        aux ? QString() : sign + QString::number(value),
+                                        percent.arg(sign + numberLocale_.toString(share, 'f', 1))};
+        if (session_.counters().liveAccepted == 0)
+            texts = {nothing, aux ? QString() : nothing, nothing};
+        for (std::size_t c = 0; c < texts.size(); ++c)
+            setTextIfChanged(cells_[row][c], texts[c]);
     }
-    std::array<int, 6> words = session_.liveChannels();
-    for (int& word : words)
-        word += kChannelCentre;
-    numbers_->setWords(words, session_.liveAux());
 }
 
 void MonitorWindow::refreshHealth(std::int64_t nowMs) {
@@ -335,16 +363,17 @@ void MonitorWindow::refreshHealth(std::int64_t nowMs) {
 
     const bool noData = health_.noData(nowMs);
     const auto since = health_.msSinceLastGood(nowMs);
-    if (noData != noDataShown_) {
-        noDataShown_ = noData;
-        channels_->setEnabled(!noData);  // the last numbers stay, greyed
-        QFont font = label(HealthRow::State)->font();
-        font.setBold(noData);
+    noDataShown_ = noData;
+    const bool down = noData || !lineDown_.isEmpty();
+    channels_->setEnabled(!down);  // the last numbers stay, greyed
+    if (QFont font = label(HealthRow::State)->font(); font.bold() != down) {
+        font.setBold(down);
         label(HealthRow::State)->setFont(font);
     }
-    setTextIfChanged(label(HealthRow::State), noData  ? tr("No data")
-                                              : since ? tr("Receiving")
-                                                      : tr("Waiting for data"));
+    setTextIfChanged(label(HealthRow::State), !lineDown_.isEmpty() ? lineDown_
+                                              : noData             ? tr("No data")
+                                              : since              ? tr("Receiving")
+                                                                   : tr("Waiting for data"));
 
     const FrameCounts counts = health_.sinceStart();
     setTextIfChanged(label(HealthRow::GoodRate), rateText(health_.goodPerSecond()));
@@ -390,6 +419,15 @@ QString MonitorWindow::portText() const {
     if (!serial_.portOpen())
         return tr("%1, not open\n%2").arg(name, device);
     return tr("%1\n%2").arg(name, device);
+}
+
+void MonitorWindow::setLineDown(const QString& text) {
+    if (text == lineDown_)
+        return;
+    lineDown_ = text;
+    trace_->setEnabled(text.isEmpty());
+    if (isVisible())
+        refreshHealth(clock_.elapsed());
 }
 
 void MonitorWindow::refreshRecording() {

@@ -24,7 +24,6 @@ class QPushButton;
 
 namespace pelorin {
 
-class ChannelNumbers;
 class ChannelTrace;
 class SerialControl;
 class Session;
@@ -86,6 +85,10 @@ public:
     [[nodiscard]] QPushButton* pauseButton() const { return pauseButton_; }
     [[nodiscard]] QPushButton* recordButton() const { return recordButton_; }
 
+    // Greys the numbers and the trace under `text` while the line is down; empty: it is up.
+    void setLineDown(const QString& text);
+    [[nodiscard]] const QString& lineDownText() const { return lineDown_; }
+
     // Starts a recording (asking for the file) or stops the one running.
     void toggleRecording();
     void togglePause();
@@ -133,7 +136,7 @@ private:
     QLocale numberLocale_;
 
     QWidget* channels_ = nullptr;
-    ChannelNumbers* numbers_ = nullptr;
+    std::array<std::array<QLabel*, 3>, kRows> cells_{};  // word, value, percent
     std::array<QLabel*, 6> healthLabels_{};
     ChannelTrace* trace_ = nullptr;
     QPushButton* pauseButton_ = nullptr;
@@ -145,6 +148,7 @@ private:
     bool refreshQueued_ = false;
     bool framePending_ = false;  // a frame came since the numbers were last drawn
     bool noDataShown_ = false;
+    QString lineDown_;
     bool paused_ = false;
     bool placed_ = false;
 };

@@ -5,6 +5,8 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgtest-dev libbenchmark-dev
           fonts-dejavu-core xvfb xauth xdotool imagemagick appstream desktop-file-utils
+          # the screenshot test on Wayland: a headless compositor and Qt's Wayland plugin
+          weston qt6-wayland
           clang-format git
           # manual pages and the Debian package (scripts/check-deb.sh)
           man-db groff-base dpkg-dev fakeroot file lintian

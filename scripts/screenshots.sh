@@ -1,19 +1,20 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Pelorin developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Takes the README's screenshots with the program's own screenshot test: a private X server
-# (Xvfb) on a free display, the virtual transmitter in a private runtime dir, and the test
-# program, which opens the main window connected to the transmitter and the throttle curve
-# editor, checks what the X server shows, and saves both windows as PNGs.
+# Takes the README's screenshots with the program's own screenshot test, and checks every window
+# on X11 at the screen scales 1, 1.25, 1.5 and 2 (QT_SCALE_FACTOR) and on Wayland: a private X
+# server (Xvfb) or a headless Weston, the virtual transmitter in a private runtime dir, and the
+# test program, which opens the windows connected to the transmitter, checks what the screen
+# shows, and saves each window as a PNG.
 #
-#   scripts/screenshots.sh            build, then write docs/screenshots/main-window.png,
-#                                     docs/screenshots/throttle-curve.png and monitor.png
-#   scripts/screenshots.sh --check --test-program FILE --txsim FILE
+#   scripts/screenshots.sh            build, then write the README's pictures (X11, scale 1) to
+#                                     docs/screenshots, the other scales and Wayland's to
+#                                     build/screenshots/<scale-N|wayland>
+#   scripts/screenshots.sh --check --platform xcb|wayland --test-program FILE --txsim FILE
 #                                     CTest's run: no build, the pictures go to a scratch
-#                                     folder; exit 77 (skipped) when Xvfb is not installed
-# Options: --build-dir DIR (default build), --out DIR (default docs/screenshots),
-# --only PATTERN (run only the tests that match, as --gtest_filter; the README's pictures
-# are then not required).
+#                                     folder; exit 77 (skipped) when Xvfb, or Weston and
+#                                     Qt's Wayland plugin, are not installed
+# Options: --build-dir DIR (default build), --out DIR (default docs/screenshots).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -22,26 +23,29 @@ build_dir=$root/build
 out_dir=$root/docs/screenshots
 test_program=
 txsim=
-only=
+platforms="xcb wayland"
 while [ $# -gt 0 ]; do
   case $1 in
     --check) check=true ;;
+    --platform) platforms=$2; shift ;;
     --build-dir) build_dir=$2; shift ;;
     --out) out_dir=$2; shift ;;
     --test-program) test_program=$2; shift ;;
     --txsim) txsim=$2; shift ;;
-    --only) only=$2; shift ;;
-    -h | --help) sed -n '2,14s/^# \{0,1\}//p' "$0"; exit 0 ;;
+    -h | --help) sed -n '2,17s/^# \{0,1\}//p' "$0"; exit 0 ;;
     *) echo "screenshots.sh: unknown option $1" >&2; exit 2 ;;
   esac
   shift
 done
 
+wayland_plugin=$(qtpaths6 --query QT_INSTALL_PLUGINS 2>/dev/null)/platforms/libqwayland-generic.so
 if $check; then
-  if ! command -v Xvfb >/dev/null; then
-    echo "Xvfb is not installed; skipping"
-    exit 77
-  fi
+  case $platforms in
+    xcb) command -v Xvfb >/dev/null || { echo "Xvfb is not installed; skipping"; exit 77; } ;;
+    wayland)
+      command -v weston >/dev/null || { echo "weston is not installed; Wayland is not checked (scripts/install-deps.sh installs it)"; exit 77; }
+      [ -e "$wayland_plugin" ] || { echo "qt6-wayland is not installed; Wayland is not checked (scripts/install-deps.sh installs it)"; exit 77; } ;;
+  esac
 else
   "$root/scripts/install-deps.sh"
   cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -55,9 +59,11 @@ done
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/pelorin-screenshots.XXXXXX")
 xvfb_pid=
+weston_pid=
 txsim_pid=
 cleanup() {
   [ -n "$txsim_pid" ] && kill "$txsim_pid" 2>/dev/null && wait "$txsim_pid" 2>/dev/null
+  [ -n "$weston_pid" ] && kill "$weston_pid" 2>/dev/null && wait "$weston_pid" 2>/dev/null
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
   rm -rf "$work"
 }
@@ -89,11 +95,6 @@ start_xvfb() {
   done
   return 1
 }
-if ! start_xvfb; then
-  echo "screenshots.sh: no X server could be started on :120..:199" >&2
-  cat "$work/xvfb.log" >&2 2>/dev/null || true
-  exit 1
-fi
 
 # The transmitter registers in its runtime dir, where the test program (given the same dir)
 # finds it as COM1; a developer's own running transmitter is never seen.
@@ -112,28 +113,72 @@ if ! [ -L "$runtime/pelorin/ports/screenshot" ]; then
   exit 1
 fi
 
-if $check; then
-  out_dir=$work/pictures
-fi
-mkdir -p "$out_dir"
-echo "Xvfb on $display, transmitter at $(readlink "$runtime/pelorin/ports/screenshot")"
-status=0
-# The private display has no desktop session and so no session bus: without an address,
-# libdbus would try to start one for the display (and leave it behind).
-env -u WAYLAND_DISPLAY DISPLAY="$display" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$runtime" \
-  DBUS_SESSION_BUS_ADDRESS=disabled: PELORIN_SCREENSHOT_DIR="$out_dir" \
-  "$test_program" --gtest_brief=0 ${only:+--gtest_filter="$only"} || status=$?
-if [ $status -ne 0 ]; then
-  echo "screenshots.sh: the screenshot test failed" >&2
-  exit $status
-fi
+$check && out_dir=$work/pictures
+extra_dir=$build_dir/screenshots
+$check && extra_dir=$work/pictures
+echo "transmitter at $(readlink "$runtime/pelorin/ports/screenshot")"
 
-# The README's pictures were written, as PNG files.
-[ -n "$only" ] && exit 0
-for picture in main-window.png throttle-curve.png monitor.png models.png; do
-  if [ "$(head -c 8 "$out_dir/$picture" 2>/dev/null | od -An -tx1 | tr -d ' \n')" != 89504e470d0a1a0a ]; then
-    echo "screenshots.sh: $out_dir/$picture was not written" >&2
-    exit 1
+# run_tests DIR FILTER [VAR=VALUE...]: the test program with the pictures saved in DIR, then a
+# check that each window's picture was written as a PNG file.
+run_tests() {
+  local dir=$1 filter=$2 status=0
+  shift 2
+  mkdir -p "$dir"
+  # Without a desktop session there is no session bus: without an address, libdbus would
+  # try to start one for the display (and leave it behind).
+  env "$@" XDG_RUNTIME_DIR="$runtime" DBUS_SESSION_BUS_ADDRESS=disabled: \
+    PELORIN_SCREENSHOT_DIR="$dir" "$test_program" --gtest_brief=0 --gtest_filter="$filter" ||
+    status=$?
+  if [ $status -ne 0 ]; then
+    echo "screenshots.sh: the screenshot test failed ($*)" >&2
+    exit $status
   fi
+  for picture in main-window.png throttle-curve.png monitor.png models.png; do
+    if [ "$(head -c 8 "$dir/$picture" 2>/dev/null | od -An -tx1 | tr -d ' \n')" != 89504e470d0a1a0a ]; then
+      echo "screenshots.sh: $dir/$picture was not written" >&2
+      exit 1
+    fi
+  done
+}
+
+for platform in $platforms; do
+  case $platform in
+    xcb)
+      if ! start_xvfb; then
+        echo "screenshots.sh: no X server could be started on :120..:199" >&2
+        cat "$work/xvfb.log" >&2 2>/dev/null || true
+        exit 1
+      fi
+      echo "X11: Xvfb on $display"
+      x11=(-u WAYLAND_DISPLAY DISPLAY="$display" QT_QPA_PLATFORM=xcb)
+      run_tests "$out_dir" '*' "${x11[@]}"
+      for scale in 1.25 1.5 2; do
+        echo "X11 at scale $scale"
+        run_tests "$extra_dir/scale-$scale" 'ScreenshotTest.*:*HelpShots*' "${x11[@]}" QT_SCALE_FACTOR=$scale
+      done
+      ;;
+    wayland)
+      socket=pelorin-screenshots-$$
+      XDG_RUNTIME_DIR=$runtime weston --backend=headless-backend.so --use-pixman --debug \
+        --socket="$socket" --width=1280 --height=1024 --idle-time=0 >"$work/weston.log" 2>&1 &
+      weston_pid=$!
+      for _ in $(seq 100); do
+        [ -S "$runtime/$socket" ] && break
+        kill -0 "$weston_pid" 2>/dev/null || break
+        sleep 0.1
+      done
+      if ! [ -S "$runtime/$socket" ]; then
+        echo "screenshots.sh: weston did not start" >&2
+        cat "$work/weston.log" >&2
+        exit 1
+      fi
+      echo "Wayland: headless weston"
+      shooter=0
+      command -v weston-screenshooter >/dev/null && shooter=1
+      run_tests "$extra_dir/wayland" 'ScreenshotTest.*' -u DISPLAY WAYLAND_DISPLAY="$socket" \
+        QT_QPA_PLATFORM=wayland PELORIN_WESTON_SCREENSHOOTER=$shooter
+      ;;
+    *) echo "screenshots.sh: unknown platform $platform" >&2; exit 2 ;;
+  esac
 done
-$check || echo "Screenshots written to $out_dir"
+$check || echo "Screenshots written to $out_dir and $extra_dir"

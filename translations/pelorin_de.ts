@@ -188,47 +188,6 @@ bei OK an den Sender.</translation>
         </message>
     </context>
     <context>
-        <name>pelorin::ChannelNumbers</name>
-        <message>
-            <source>Channel numbers</source>
-            <translation>Kanalwerte</translation>
-        </message>
-        <message>
-            <source>CH%1</source>
-            <translation>CH%1</translation>
-        </message>
-        <message>
-            <source>AUX</source>
-            <translation>AUX</translation>
-        </message>
-        <message>
-            <source>Word</source>
-            <translation>Wort</translation>
-        </message>
-        <message>
-            <source>Value</source>
-            <translation>Wert</translation>
-        </message>
-        <message>
-            <source>Percent</source>
-            <translation>Prozent</translation>
-        </message>
-        <message>
-            <source>%1 %</source>
-            <comment>a percentage</comment>
-            <translation>%1 %</translation>
-        </message>
-        <message>
-            <source>–</source>
-            <comment>no value yet</comment>
-            <translation>–</translation>
-        </message>
-        <message>
-            <source>%1 %2</source>
-            <translation>%1 %2</translation>
-        </message>
-    </context>
-    <context>
         <name>pelorin::ChannelTrace</name>
         <message>
             <source>Channel trace</source>
@@ -466,6 +425,14 @@ Qts Optionen für grafische Programme (-platform, -style, ...) werden ebenfalls 
     </context>
     <context>
         <name>pelorin::MainDialog</name>
+        <message>
+            <source>No port open</source>
+            <translation>Kein Port offen</translation>
+        </message>
+        <message>
+            <source>COM%1 closed</source>
+            <translation>COM%1 geschlossen</translation>
+        </message>
         <message>
             <source>Models…</source>
             <translation>Modelle…</translation>
@@ -842,8 +809,38 @@ Durch die Einstellungen des Senders ersetzen?</translation>
             <translation>CH%1</translation>
         </message>
         <message>
-            <source>Word: as received (1000..2100). Value: word - 1512. Percent: value as a share of 512 (word 1000 is -100 %, 2024 is +100 %).</source>
-            <translation>Wort: wie empfangen (1000..2100). Wert: Wort - 1512. Prozent: Wert als Anteil von 512 (Wort 1000 ist -100 %, 2024 ist +100 %).</translation>
+            <source>Word: as received (1000..2100). Value: word - 1512. Percent: value as a share of 512 (word 1000 is -100 %, 2024 is +100 %). AUX is a raw word without a centre: its place in 0..1023.</source>
+            <translation>Wort: wie empfangen (1000..2100). Wert: Wort - 1512. Prozent: Wert als Anteil von 512 (Wort 1000 ist -100 %, 2024 ist +100 %). AUX ist ein Rohwert ohne Mitte: seine Stelle in 0..1023.</translation>
+        </message>
+        <message>
+            <source>Word</source>
+            <translation>Wort</translation>
+        </message>
+        <message>
+            <source>Value</source>
+            <translation>Wert</translation>
+        </message>
+        <message>
+            <source>Percent</source>
+            <translation>Prozent</translation>
+        </message>
+        <message>
+            <source>AUX</source>
+            <translation>AUX</translation>
+        </message>
+        <message>
+            <source>%1 %2</source>
+            <translation>%1 %2</translation>
+        </message>
+        <message>
+            <source>–</source>
+            <comment>no value yet</comment>
+            <translation>–</translation>
+        </message>
+        <message>
+            <source>%1 %</source>
+            <comment>a percentage</comment>
+            <translation>%1 %</translation>
         </message>
         <message>
             <source>Link</source>

@@ -186,47 +186,6 @@ to the transmitter on OK.</source>
         </message>
     </context>
     <context>
-        <name>pelorin::ChannelNumbers</name>
-        <message>
-            <source>Channel numbers</source>
-            <translation>通道数值</translation>
-        </message>
-        <message>
-            <source>CH%1</source>
-            <translation>CH%1</translation>
-        </message>
-        <message>
-            <source>AUX</source>
-            <translation>AUX</translation>
-        </message>
-        <message>
-            <source>Word</source>
-            <translation>原始值</translation>
-        </message>
-        <message>
-            <source>Value</source>
-            <translation>数值</translation>
-        </message>
-        <message>
-            <source>Percent</source>
-            <translation>百分比</translation>
-        </message>
-        <message>
-            <source>%1 %</source>
-            <comment>a percentage</comment>
-            <translation>%1 %</translation>
-        </message>
-        <message>
-            <source>–</source>
-            <comment>no value yet</comment>
-            <translation>–</translation>
-        </message>
-        <message>
-            <source>%1 %2</source>
-            <translation>%1 %2</translation>
-        </message>
-    </context>
-    <context>
         <name>pelorin::ChannelTrace</name>
         <message>
             <source>Channel trace</source>
@@ -463,6 +422,14 @@ Qt's options for graphical programs (-platform, -style, ...) are accepted too.</
     </context>
     <context>
         <name>pelorin::MainDialog</name>
+        <message>
+            <source>No port open</source>
+            <translation>未打开端口</translation>
+        </message>
+        <message>
+            <source>COM%1 closed</source>
+            <translation>COM%1 已关闭</translation>
+        </message>
         <message>
             <source>Models…</source>
             <translation>模型…</translation>
@@ -838,8 +805,38 @@ Replace it with the transmitter's settings?</source>
             <translation>CH%1</translation>
         </message>
         <message>
-            <source>Word: as received (1000..2100). Value: word - 1512. Percent: value as a share of 512 (word 1000 is -100 %, 2024 is +100 %).</source>
-            <translation>原始值：接收到的值（1000..2100）。数值：原始值 - 1512。百分比：数值占 512 的比例（原始值 1000 为 -100 %，2024 为 +100 %）。</translation>
+            <source>Word: as received (1000..2100). Value: word - 1512. Percent: value as a share of 512 (word 1000 is -100 %, 2024 is +100 %). AUX is a raw word without a centre: its place in 0..1023.</source>
+            <translation>原始值：接收到的值（1000..2100）。数值：原始值 - 1512。百分比：数值占 512 的比例（原始值 1000 为 -100 %，2024 为 +100 %）。AUX 是没有中点的原始值：显示其在 0..1023 中的位置。</translation>
+        </message>
+        <message>
+            <source>Word</source>
+            <translation>原始值</translation>
+        </message>
+        <message>
+            <source>Value</source>
+            <translation>数值</translation>
+        </message>
+        <message>
+            <source>Percent</source>
+            <translation>百分比</translation>
+        </message>
+        <message>
+            <source>AUX</source>
+            <translation>AUX</translation>
+        </message>
+        <message>
+            <source>%1 %2</source>
+            <translation>%1 %2</translation>
+        </message>
+        <message>
+            <source>–</source>
+            <comment>no value yet</comment>
+            <translation>–</translation>
+        </message>
+        <message>
+            <source>%1 %</source>
+            <comment>a percentage</comment>
+            <translation>%1 %</translation>
         </message>
         <message>
             <source>Link</source>

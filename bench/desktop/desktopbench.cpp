@@ -550,7 +550,8 @@ int main(int argc, char** argv) {
             ratio(idleOurs, med(base, &RunFigures::idle)), "<= 0.1 %", idleOurs <= 0.1);
         row("CPU, streaming 50 frames/s", cell(at50Ours, "%.3f %%"),
             cell(med(base, &RunFigures::at50), "%.3f %%"),
-            ratio(at50Ours, med(base, &RunFigures::at50)), "<= 1.0 %", at50Ours <= 1.0);
+            ratio(at50Ours, med(base, &RunFigures::at50)), "<= 4x",
+            at50Ours <= 4.0 * med(base, &RunFigures::at50));
         row("CPU, streaming 640 frames/s (line's limit)", cell(at640Ours, "%.3f %%"),
             cell(med(base, &RunFigures::at640), "%.3f %%"),
             ratio(at640Ours, med(base, &RunFigures::at640)), "<= 2.5 %", at640Ours <= 2.5);

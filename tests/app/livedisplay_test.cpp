@@ -1,15 +1,22 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The live display's picture, pixel by pixel, without a window.
+// The live display's picture, pixel by pixel, without a window; and its "line down" state in
+// the main window and the Monitor.
 
 #include <QImage>
+#include <QLabel>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <set>
 
+#include "app/channeltrace.h"
 #include "app/livedisplay.h"
+#include "app/monitorwindow.h"
+#include "platform/systemmenu.h"
+#include "tests/app/apptest.h"
 
 namespace pelorin {
 namespace {
@@ -171,4 +178,66 @@ TEST(LiveDisplay, PartOfTheDrawing_MatchesTheWholeThereAndTouchesNothingElse) {
 }
 
 }  // namespace
+
+namespace test {
+namespace {
+
+int countOf(const QImage& image, QRgb colour) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixel(x, y) == colour ? 1 : 0;
+    }
+    return count;
+}
+
+QImage shown(QWidget* widget) {
+    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// While the port is closed, the display and the Monitor are greyed under a line naming it; the
+// next frame shows the bars again, and a Monitor opened meanwhile shows the same.
+TEST_F(MainWindowTest, LineDown_PortLostThenAFrame_GreysBothWindowsUntilTheFrame) {
+    runWindow([&](MainDialog& w) {
+        ChannelDisplay* display = w.channelDisplay();
+        QImage up(display->size(), QImage::Format_RGB32);
+        renderChannelDisplay(up, kCentred);
+        EXPECT_EQ(shown(display), up);
+
+        fake->loseDevice("COM3 (/dev/fake3) has gone away.");
+        EXPECT_EQ(display->lineDownText(), QStringLiteral("COM3 closed"));
+        const QImage down = shown(display);
+        EXPECT_EQ(countOf(down, kDisplayBackground), 0) << "not greyed";
+        // The text: darker pixels than any the veil leaves in the rows between two boxes.
+        const QRect text(0, 40, kWidth, 28);
+        EXPECT_GT(countOf(down.copy(text), kBlack), 0) << "no text";
+        w.systemCommand(kMonitorCommand);
+        auto* monitor = w.findChild<MonitorWindow*>();
+        ASSERT_NE(monitor, nullptr);
+        EXPECT_EQ(monitor->lineDownText(), display->lineDownText());
+        EXPECT_EQ(monitor->healthLabel(MonitorWindow::HealthRow::State)->text(),
+                  QStringLiteral("COM3 closed"));
+        EXPECT_FALSE(monitor->trace()->isEnabled());
+
+        fake->deliver(liveFrameFor({400, 0, 0, 0, 0, 0}));
+        EXPECT_TRUE(display->lineDownText().isEmpty());
+        EXPECT_TRUE(monitor->lineDownText().isEmpty());
+        EXPECT_TRUE(monitor->trace()->isEnabled());
+        QImage expected(display->size(), QImage::Format_RGB32);
+        renderChannelDisplay(expected, {400, 0, 0, 0, 0, 0});
+        EXPECT_TRUE(QTest::qWaitFor([&] { return shown(display) == expected; }));
+        monitor->close();
+    });
+}
+
+TEST_F(MainWindowTest, LineDown_NoPortAtStartUp_SaysSo) {
+    fake->openableDevices.clear();
+    runWindow([&](MainDialog& w) {
+        EXPECT_EQ(w.channelDisplay()->lineDownText(), QStringLiteral("No port open"));
+        EXPECT_EQ(countOf(shown(w.channelDisplay()), kDisplayBackground), 0);
+    });
+}
+
+}  // namespace
+}  // namespace test
 }  // namespace pelorin

@@ -6,14 +6,11 @@
 // every good frame. The link-health arithmetic is checked on its own with a made-up clock.
 
 #include <QFile>
-#include <QGroupBox>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -26,7 +23,6 @@
 #include <optional>
 #include <vector>
 
-#include "app/channelnumbers.h"
 #include "app/channeltrace.h"
 #include "app/linkhealth.h"
 #include "app/maindialog.h"
@@ -140,9 +136,8 @@ TEST_F(MonitorTest, Numbers_ForEachFrameSent_ShowItsWordsValuesAndPercentages) {
                        numberIn(monitor->valueText(6, Column::Word)) == frame.auxWord;
             },
             kWaitMs));
-        for (int row = 0; row < MonitorWindow::kRows; ++row) {
-            const int word =
-                row < 6 ? frame.channelWords[static_cast<std::size_t>(row)] : frame.auxWord;
+        for (int row = 0; row < 6; ++row) {
+            const int word = frame.channelWords[static_cast<std::size_t>(row)];
             SCOPED_TRACE(::testing::Message() << "row " << row << ", word " << word);
             EXPECT_EQ(numberIn(monitor->valueText(row, Column::Word)), word);
             EXPECT_EQ(numberIn(monitor->valueText(row, Column::Value)), word - 1512);
@@ -150,6 +145,12 @@ TEST_F(MonitorTest, Numbers_ForEachFrameSent_ShowItsWordsValuesAndPercentages) {
             ASSERT_TRUE(percent.has_value());
             EXPECT_NEAR(*percent, (word - 1512) / 5.12, 0.051);
         }
+        // The auxiliary word has no centre: no value, and its place in 0..1023.
+        EXPECT_EQ(numberIn(monitor->valueText(6, Column::Word)), frame.auxWord);
+        EXPECT_EQ(monitor->valueText(6, Column::Value), QString());
+        const auto auxPercent = numberIn(monitor->valueText(6, Column::Percent));
+        ASSERT_TRUE(auxPercent.has_value());
+        EXPECT_NEAR(*auxPercent, frame.auxWord * 100.0 / 1023.0, 0.051);
     }
     EXPECT_FALSE(monitor->noDataShown());
     EXPECT_TRUE(messages.messages.isEmpty());
@@ -469,96 +470,6 @@ TEST(ChannelTraceTest, NothingNewInView_IsNotRepainted) {
     EXPECT_EQ(paintsFor([&] { trace.setNow(2000); }), 0) << "the same time again";
     EXPECT_EQ(paintsFor([&] { trace.setNow(30000); }), 1) << "the lines scrolled out";
     EXPECT_EQ(paintsFor([&] { trace.setNow(31000); }), 0) << "nothing left in view moved";
-}
-
-// The table draws its changing digits from glyphs found once; the result must be what
-// drawText() gives, for every kind of text a cell can hold in any language.
-TEST(ChannelNumbersTest, DigitsFromGlyphs_LookAsDrawnText) {
-    ChannelNumbers numbers;
-    const QString texts[] = {
-        QStringLiteral("1512"),
-        QStringLiteral("+419"),
-        QStringLiteral("-967"),
-        QStringLiteral("+81.8 %"),
-        QStringLiteral("-188.9 %"),
-        QStringLiteral("+12504.5 %"),
-        QStringLiteral("12,5\u00a0%"),  // a comma and a no-break space
-        QStringLiteral("%12.5"),
-        QStringLiteral("\u2013"),                           // nothing yet
-        QStringLiteral("\u0663\u0664\u066b\u0665 \u066a"),  // Arabic-Indic digits
-    };
-    const QColor ink(20, 30, 40);
-    const QColor background(250, 245, 235);
-    for (const QString& text : texts) {
-        QImage fast(160, 40, QImage::Format_ARGB32_Premultiplied);
-        fast.fill(background);
-        QImage slow = fast;
-        const bool copied = numbers.drawDigits(fast, text, 140, 28, ink, background);
-        QPainter painter(&slow);
-        painter.setPen(ink);
-        painter.setFont(numbers.digitsFont());
-        painter.drawText(QPoint(140 - QFontMetrics(painter.font()).horizontalAdvance(text), 28),
-                         text);
-        painter.end();
-        EXPECT_TRUE(fast == slow) << text.toStdString();
-        // Plain digits in a fixed-width font fit their advances: copied from glyph pictures.
-        if (text == QLatin1String("1512")) {
-            EXPECT_TRUE(copied);
-        }
-    }
-}
-
-// Inside a group box (whose inside the style draws a shade off the window's colour) the
-// table's plain background is what the box paints around it: no lighter rectangle.
-TEST(ChannelNumbersTest, InAGroupBox_BackgroundMatchesTheBox) {
-    QGroupBox box(QStringLiteral("Channels"));
-    auto* numbers = new ChannelNumbers(&box);
-    auto* layout = new QVBoxLayout(&box);
-    layout->addWidget(numbers);
-    box.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
-    const QImage picture = box.grab().toImage();
-    // Below the table's last row, and right of the table: both plain.
-    const QRect table = numbers->geometry();
-    const QPoint inside(table.right() - 1, table.bottom() - 1);
-    const QPoint beside(table.right() + 3, table.center().y());
-    ASSERT_TRUE(box.rect().contains(beside));
-    EXPECT_EQ(picture.pixelColor(inside), picture.pixelColor(beside));
-}
-
-// The table is kept as a picture and only changed rows are drawn into it: after any run of
-// changes it must look exactly like a table that was given the last numbers at once.
-TEST(ChannelNumbersTest, DrawnRowByRow_EqualsDrawnAtOnce_PixelForPixel) {
-    struct Step {
-        std::optional<std::array<int, 6>> words;  // nothing: clear()
-        int aux = 0;
-        bool enabled = true;
-    };
-    const std::vector<Step> steps = {
-        {std::array{1512, 1512, 1512, 1512, 1512, 1512}, 0},
-        {std::array{1000, 1512, 2100, 1512, 1999, 1512}, 0},      // some rows
-        {std::array{1000, 1512, 2100, 1512, 1999, 1512}, 65535},  // only the auxiliary word
-        {std::array{1001, 1511, 2099, 1513, 1998, 1500}, 65535, false},
-        {std::array{1001, 1511, 2099, 1513, 1998, 1500}, 65535},
-        {std::nullopt},
-        {std::array{2100, 2100, 2100, 1000, 1000, 1000}, 7},
-    };
-    ChannelNumbers live;
-    live.resize(live.sizeHint());
-    (void)live.grab();
-    for (std::size_t i = 0; i < steps.size(); ++i) {
-        const Step& step = steps[i];
-        ChannelNumbers fresh;
-        fresh.resize(live.size());
-        for (ChannelNumbers* numbers : {&live, &fresh}) {
-            numbers->setEnabled(step.enabled);
-            if (step.words)
-                numbers->setWords(*step.words, step.aux);
-            else
-                numbers->clear();
-        }
-        EXPECT_TRUE(live.grab().toImage() == fresh.grab().toImage()) << "step " << i;
-    }
 }
 
 }  // namespace
