@@ -25,10 +25,9 @@ ConfigApp::ConfigApp(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 int ConfigApp::run(int startPort, std::optional<PortTable> portTable) {
-    auto serial = std::make_unique<QtSerialControl>();
+    MainDialog mainDialog(std::make_unique<QtSerialControl>());
     if (portTable)
-        serial->usePortTable(std::move(*portTable));
-    MainDialog mainDialog(std::move(serial));
+        mainDialog.session().usePortTable(std::move(*portTable));
     mainDialog.setStartPort(startPort);
     mainDialog.setPortMemory(settingsPortMemory());
     mainDialog.run();

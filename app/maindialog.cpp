@@ -53,10 +53,11 @@ QString fromStd(const std::string& text) {
 
 }  // namespace
 
-MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, QWidget* parent)
+MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, PortDiscovery discover,
+                       QWidget* parent)
     : TemplateDialog(tr("Pelorin"), kWidthDlu, kHeightDlu, kPointSize, Frame::Main, parent),
       serial_(std::move(serial)),
-      session_(*serial_),
+      session_(*serial_, std::move(discover)),
       chooseSaveFile_(&pelorin::chooseSaveFile),
       chooseOpenFile_(&pelorin::chooseOpenFile) {
     // The editor windows are made when they are first opened (see editor()): their values
@@ -74,9 +75,9 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, QWidget* parent)
     // together are shown together: the display hears of news once, after the last of them,
     // and repaints when that changed what it shows, no more often than every 10 ms, and not
     // at all while nothing changes.
-    serial_->setReceiveHandler([this](CommEvent event) {
+    serial_->setReceiveHandler([this](std::span<const std::uint8_t> bytes) {
         liveNews_ = false;
-        session_.onReceive(event);
+        session_.receive(bytes);
         if (std::exchange(liveNews_, false))
             channelDisplay_->showNews();
     });
@@ -329,11 +330,8 @@ void MainDialog::onGetUser() {
 }
 
 void MainDialog::onSetting() {
-    if (const SerialStatus closed = session_.closePortForSetting(); !closed) {
-        report(closed);
-        return;
-    }
-    SerialSettingDialog& setting = editor(serialSettingDialog_, session_, *serial_);
+    session_.closePortForSetting();
+    SerialSettingDialog& setting = editor(serialSettingDialog_, session_);
     const bool chosen = setting.run() == QDialog::Accepted;
     const int port = setting.selectedPort;
     // Also after Cancel: the previous port is opened again.

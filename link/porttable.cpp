@@ -79,6 +79,13 @@ bool deviceLess(const SerialDevice& a, const SerialDevice& b) {
 
 }  // namespace
 
+PortName portName(const PortTable& table, int number) {
+    if (number < 1 || number > kPortCount)
+        return {{}, "COM" + std::to_string(number)};
+    const auto i = static_cast<std::size_t>(number - 1);
+    return {table.portDeviceNames[i], table.portDisplayNames[i]};
+}
+
 bool naturalLess(const std::string& a, const std::string& b) {
     if (const int c = naturalCompare(a, b); c != 0)
         return c < 0;

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "link/serialcontrol.h"
+
 namespace pelorin {
 
 inline constexpr int kPortCount = 22;
@@ -19,6 +21,9 @@ struct PortTable {
     std::array<std::string, kPortCount> portDisplayNames;  // "COM1".."COM22"
     std::array<std::string, kPortCount> descriptions;      // for tooltips; may be empty
 };
+
+// What port number `number` opens in `table`; a number out of 1..22 has no device.
+[[nodiscard]] PortName portName(const PortTable& table, int number);
 
 // A serial device the system reports.
 struct SerialDevice {

@@ -31,6 +31,7 @@
 #include <unistd.h>
 
 #include "models/modelformat.h"
+#include "platform/portdiscovery.h"
 #include "platform/qtserialcontrol.h"
 #include "platform/savefile.h"
 #include "platform/transmitterlink.h"
@@ -195,8 +196,7 @@ void printError(const QString& text) {
 }
 
 int listPorts() {
-    QtSerialControl serial;
-    const PortTable& table = serial.refreshPortTable();
+    const PortTable table = discoverPortTable();
     std::map<QString, QSerialPortInfo> system;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
         system.emplace(info.systemLocation(), info);
@@ -231,7 +231,7 @@ int listPorts() {
         if (!description.isEmpty())
             text += QStringLiteral("      ") + description + u'\n';
 
-        const QString problem = probeProblem(com, device);
+        const QString problem = probeProblem(portName(table, i + 1));
         if (problem.isEmpty()) {
             text += QStringLiteral("      ") + CliTexts::tr("opens: yes") + u'\n';
         } else {
