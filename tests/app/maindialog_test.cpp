@@ -41,9 +41,10 @@ TEST_F(MainWindowTest, StartUp_OpensFirstPortAndSendsReadRequestInOrder) {
     window->session().userSelect = 1;
     window->session().settings.endPointRight[4] = 55;
     runWindow([&](MainDialog& w) {
-        EXPECT_EQ(fake->callTexts(), testing::kStartUpCallsOnCom3);
+        EXPECT_EQ(fake->calls, (std::vector<std::string>{"open(/dev/fake1)", "open(/dev/fake2)",
+                                                         "open(/dev/fake3)", "write(55 FD)"}));
         EXPECT_EQ(fake->writes(), std::vector<Bytes>{kReadRequest});
-        EXPECT_EQ(fake->commPort(), 3);
+        EXPECT_EQ(window->session().commPort(), 3);
         EXPECT_EQ(w.session().userSelect, 0);
         EXPECT_EQ(w.session().settings.endPointRight[4], 100);
         EXPECT_TRUE(w.channelDisplay()->following());
@@ -55,12 +56,9 @@ TEST_F(MainWindowTest, StartUp_OpensFirstPortAndSendsReadRequestInOrder) {
 TEST_F(MainWindowTest, StartUp_ResetsAHalfReceivedFrame) {
     const Bytes partial{0x55, 0xFC, 0x05};
     window->session().receive(partial);
-    ASSERT_TRUE(window->session().rxParser.frameOpen);
+    ASSERT_EQ(window->session().rxParser.state(), RxParser::State::LiveBody);
     runWindow([&](MainDialog& w) {
-        EXPECT_FALSE(w.session().rxParser.frameOpen);
-        EXPECT_FALSE(w.session().rxParser.liveActive);
-        EXPECT_EQ(w.session().rxParser.liveStep, 0);
-        EXPECT_TRUE(w.session().rxRing.empty());
+        EXPECT_EQ(w.session().rxParser.state(), RxParser::State::Idle);
     });
 }
 
@@ -71,7 +69,7 @@ TEST_F(MainWindowTest, StartUpWithoutPort_ShowsErrorAndStillRunsDisplay) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return messages.messages.size() == 1; }));
         EXPECT_EQ(messages.messages.first().toStdString(),
                   std::string(testing::FakeSerialControl::kNoDeviceText));
-        EXPECT_EQ(fake->commPort(), 21);
+        EXPECT_EQ(window->session().commPort(), 21);
         EXPECT_TRUE(fake->writes().empty());
         EXPECT_EQ(w.session().userSelect, 1);  // the open failed before userSelect was reset
         EXPECT_TRUE(w.channelDisplay()->following());
@@ -386,7 +384,7 @@ TEST_F(MainWindowTest, PortVanishing_IsReportedOnceAndSettingReopensIt) {
         EXPECT_EQ(messages.messages, QStringList{"COM3 (/dev/fake3) has gone away."});
         fake->clearCalls();
         clickThrough<QDialog>(1025, [](QDialog* d) { d->reject(); });
-        EXPECT_TRUE(fake->portOpen());
+        EXPECT_TRUE(fake->isOpen());
         EXPECT_EQ(fake->writes(), std::vector<Bytes>{(Bytes{0x55, 0xFA, 0x00})});
     });
 }

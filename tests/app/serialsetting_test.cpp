@@ -85,7 +85,7 @@ TEST_F(SettingButtonTest, NoPortOpens_ListStaysEmptyAndOkChoosesOne) {
             d->accept();
         });
         EXPECT_TRUE(names.isEmpty());
-        EXPECT_EQ(fake->commPort(), 1);
+        EXPECT_EQ(window->session().commPort(), 1);
         EXPECT_EQ(messages.messages.size(), 1);  // COM1 does not open: no UserRequest
         EXPECT_TRUE(fake->writes().empty());
     });
@@ -96,17 +96,18 @@ TEST_F(SettingButtonTest, CancelAfterSetting_ReopensThePreviousPortAndSendsUserR
         w.session().userSelect = 1;
         fake->clearCalls();
         clickThrough<QDialog>(1025, [&](QDialog* d) {
-            EXPECT_FALSE(fake->portOpen());  // closed while the dialog is up
+            EXPECT_FALSE(fake->isOpen());  // closed while the dialog is up
             d->reject();
         });
-        EXPECT_TRUE(fake->portOpen());
-        EXPECT_EQ(fake->commPort(), 3);
-        const auto calls = fake->callTexts();
-        EXPECT_EQ(calls.front(), "setPortOpen(false)");
-        EXPECT_EQ(std::count(calls.begin(), calls.end(), "setPortOpen(true)"), 1);
+        EXPECT_TRUE(fake->isOpen());
+        EXPECT_EQ(window->session().commPort(), 3);
+        const auto& calls = fake->calls;
+        EXPECT_EQ(calls.front(), "close()");
+        // The dialog's round probes; the previous port is opened again once, on its device.
         EXPECT_EQ(std::count_if(calls.begin(), calls.end(),
-                                [](const std::string& c) { return c.starts_with("setCommPort"); }),
-                  0);
+                                [](const std::string& c) { return c.starts_with("open("); }),
+                  1);
+        EXPECT_EQ(fake->opened.device, "/dev/fake3");
         EXPECT_EQ(fake->writes(), std::vector<Bytes>{(Bytes{0x55, 0xFA, 0x01})});
     });
     EXPECT_TRUE(messages.messages.isEmpty());
@@ -127,7 +128,7 @@ TEST_F(SettingButtonTest, ChosenOrTypedName_SelectsItsPort) {
                     portBox(d)->setEditText(row.typed);
                 d->accept();
             });
-            EXPECT_EQ(fake->commPort(), row.port) << row.typed.toStdString();
+            EXPECT_EQ(window->session().commPort(), row.port) << row.typed.toStdString();
             EXPECT_EQ(fake->writes(), std::vector<Bytes>{(Bytes{0x55, 0xFA, 0x00})});
         }
     });
@@ -150,7 +151,7 @@ TEST_F(SettingButtonTest, ReturnInTheField_IsOkAndAddsNothingToTheList) {
         });
         EXPECT_EQ(result, QDialog::Accepted);
         EXPECT_EQ(countAfter, 1);  // only COM3
-        EXPECT_EQ(fake->commPort(), 7);
+        EXPECT_EQ(window->session().commPort(), 7);
     });
 }
 
