@@ -132,8 +132,8 @@ void QtSerialControl::close() {
 
 QString probeProblem(const PortName& name) {
     QSerialPort port;
-    const auto failed = openPort(port, QString::fromStdString(name.display),
-                                 QString::fromLocal8Bit(name.device));
+    const auto failed =
+        openPort(port, QString::fromStdString(name.display), QString::fromLocal8Bit(name.device));
     port.close();
     return failed.value_or(QString());
 }
@@ -145,10 +145,11 @@ SerialStatus QtSerialControl::write(std::span<const std::uint8_t> bytes) {
     }
     const qint64 size = static_cast<qint64>(bytes.size());
     if (m_port.bytesToWrite() + size > kOutBufferSize) {
-        return SerialStatus::failure(tr("%1: nothing was sent, the output buffer is full (the device takes no "
-                          "data).")
-                                         .arg(portLabel())
-                                         .toStdString());
+        return SerialStatus::failure(
+            tr("%1: nothing was sent, the output buffer is full (the device takes no "
+               "data).")
+                .arg(portLabel())
+                .toStdString());
     }
     m_calling = true;
     m_callError = QSerialPort::NoError;

@@ -41,8 +41,8 @@ private:
     [[nodiscard]] QString comName() const;
 
     QSerialPort m_port;
-    PortName m_name;       // as the table names it, e.g. a virtual transmitter's link
-    QString m_openedPath;  // canonical path of the open device
+    PortName m_name;         // as the table names it, e.g. a virtual transmitter's link
+    QString m_openedPath;    // canonical path of the open device
     bool m_calling = false;  // errors raised inside an operation are its result, not an event
     QSerialPort::SerialPortError m_callError = QSerialPort::NoError;
 };

@@ -57,9 +57,8 @@ TEST_F(MainWindowTest, StartUp_ResetsAHalfReceivedFrame) {
     const Bytes partial{0x55, 0xFC, 0x05};
     window->session().receive(partial);
     ASSERT_EQ(window->session().rxParser.state(), RxParser::State::LiveBody);
-    runWindow([&](MainDialog& w) {
-        EXPECT_EQ(w.session().rxParser.state(), RxParser::State::Idle);
-    });
+    runWindow(
+        [&](MainDialog& w) { EXPECT_EQ(w.session().rxParser.state(), RxParser::State::Idle); });
 }
 
 TEST_F(MainWindowTest, StartUpWithoutPort_ShowsErrorAndStillRunsDisplay) {

@@ -168,7 +168,8 @@ TEST_F(SessionTest, ReceiveCall_TakesEverythingItIsHanded) {
     for (int i = 0; i < 200; ++i)
         append(stream, kWorkedLiveFrame);  // 3600 bytes
     append(stream, bytesOf(settingsFrame(transmitterBlock())));
-    serial.setReceiveHandler([this](std::span<const std::uint8_t> bytes) { session.receive(bytes); });
+    serial.setReceiveHandler(
+        [this](std::span<const std::uint8_t> bytes) { session.receive(bytes); });
     serial.deliver(stream);
 
     EXPECT_EQ(session.counters().liveAccepted, 200u);
@@ -183,8 +184,8 @@ TEST_F(SessionTest, OpenSerialPort_Com3FirstToOpen_OpensInTurnWithTheLineSetting
     session.userSelect = 1;
     ASSERT_TRUE(session.openSerialPort().ok());
 
-    EXPECT_EQ(serial.calls, (Texts{"open(/dev/fake1)", "open(/dev/fake2)", "open(/dev/fake3)",
-                                   "write(55 FD)"}));
+    EXPECT_EQ(serial.calls,
+              (Texts{"open(/dev/fake1)", "open(/dev/fake2)", "open(/dev/fake3)", "write(55 FD)"}));
     EXPECT_EQ(serial.opened, (PortName{"/dev/fake3", "COM3"}));
     EXPECT_EQ(serial.lineSettings.baudRate, 115200);
     EXPECT_EQ(serial.lineSettings.parity, Parity::None);
@@ -393,7 +394,8 @@ TEST_F(SessionTest, SettingToAPortThatDoesNotOpen_ReportsAndSkipsUserRequest) {
 
 TEST_F(SessionTest, SettingRound_AfterLineLostMidFrame_NewLineStartsFromIdle) {
     openOnCom3();
-    serial.setReceiveHandler([this](std::span<const std::uint8_t> bytes) { session.receive(bytes); });
+    serial.setReceiveHandler(
+        [this](std::span<const std::uint8_t> bytes) { session.receive(bytes); });
     BlockBytes block = transmitterBlock();
     const Bytes frame = bytesOf(settingsFrame(block));
     // The first 32 bytes of a SettingsFrame arrive, then the line goes.

@@ -15,8 +15,8 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
-#include "platform/portdiscovery.h"
 #include "platform/portadvice.h"
+#include "platform/portdiscovery.h"
 #include "platform/qtserialcontrol.h"
 #include "tests/platform/serial/serialtesting.h"
 #include "tests/support/unprivileged.h"
