@@ -7,6 +7,7 @@
 #include "app/maindialog.h"
 #include "platform/portmemory.h"
 #include "platform/qtserialcontrol.h"
+#include "platform/stopsignals.h"
 #include "platform/translations.h"
 #include "resources/strings.h"
 
@@ -22,6 +23,9 @@ ConfigApp::ConfigApp(int& argc, char** argv) : QApplication(argc, argv) {
     // The windows speak the language of the user's locale (LANG, LC_MESSAGES, LANGUAGE) when
     // the program has a catalogue for it, and English otherwise.
     installTranslations(*this);
+    // Ended by a signal, the program closes its port first, so that it can be opened again
+    // at once.
+    closePortsOnStopSignals();
 }
 
 int ConfigApp::run(int startPort, std::optional<PortTable> portTable) {

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <set>
+
 #include "platform/deviceholders.h"
 #include "platform/portadvice.h"
 #include "platform/serialsystem.h"
@@ -14,6 +16,12 @@
 namespace pelorin {
 
 namespace {
+
+// The controls that have a port open, for closeAllPorts(). All on the user-interface thread.
+std::set<QtSerialControl*>& openControls() {
+    static std::set<QtSerialControl*> controls;
+    return controls;
+}
 
 // Room in the output buffer: the longest frame fits whole many times over.
 constexpr qint64 kOutBufferSize = 512;
@@ -93,7 +101,13 @@ QtSerialControl::QtSerialControl(QObject* parent) : QObject(parent) {
 QtSerialControl::~QtSerialControl() {
     // Close while the handlers are still connected to a living object, and without reporting.
     m_port.disconnect(this);
-    m_port.close();
+    close();
+}
+
+void QtSerialControl::closeAllPorts() {
+    const std::set<QtSerialControl*> controls = openControls();
+    for (QtSerialControl* control : controls)
+        control->close();
 }
 
 bool QtSerialControl::probe(const PortName& port) {
@@ -122,12 +136,14 @@ SerialStatus QtSerialControl::open(const PortName& port, const LineSettings& set
     if (failed)
         return SerialStatus::failure(failed->toStdString());
     m_openedPath = path;
+    openControls().insert(this);
     return {};
 }
 
 void QtSerialControl::close() {
     m_port.close();
     m_openedPath.clear();
+    openControls().erase(this);
 }
 
 QString probeProblem(const PortName& name) {

@@ -31,6 +31,10 @@ public:
     [[nodiscard]] bool isOpen() const override { return m_port.isOpen(); }
     SerialStatus write(std::span<const std::uint8_t> frame) override;
 
+    // Closes every port any control of this program has open: for an end by signal, so that
+    // no terminal is left exclusive and no lock file behind.
+    static void closeAllPorts();
+
     // The canonical path of the open device.
     [[nodiscard]] const QString& openedPath() const { return m_openedPath; }
 
