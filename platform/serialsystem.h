@@ -28,6 +28,10 @@ private:
     bool m_held = false;
 };
 
+// Where a port the system lists comes in the numbering: the kinds a transmitter is most likely
+// on first (SerialDevice::rank).
+[[nodiscard]] int systemPortRank(const QString& location);
+
 // QSerialPort reports a refused open, a lock held by another program and a device another
 // opener holds exclusively all as a permission error: which of them it was.
 [[nodiscard]] OpenFailure permissionFailure(const QString& path, const QString& reason);

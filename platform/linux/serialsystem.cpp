@@ -61,6 +61,16 @@ ExclusiveLook::~ExclusiveLook() {
         ::close(m_handle);
 }
 
+// USB serial adapters (ttyUSB*), then CDC-ACM devices (ttyACM*), then everything else.
+int systemPortRank(const QString& location) {
+    const QString name = location.section(u'/', -1);
+    if (name.startsWith(QLatin1String("ttyUSB")))
+        return 0;
+    if (name.startsWith(QLatin1String("ttyACM")))
+        return 1;
+    return 2;
+}
+
 bool isExclusivelyHeldReason(const QString& reason) {
     return reason == QString::fromLocal8Bit(std::strerror(EBUSY));
 }
