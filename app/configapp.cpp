@@ -7,6 +7,7 @@
 #include "app/maindialog.h"
 #include "platform/portmemory.h"
 #include "platform/qtserialcontrol.h"
+#include "platform/stopsignals.h"
 #include "platform/translations.h"
 #include "resources/strings.h"
 
@@ -22,13 +23,15 @@ ConfigApp::ConfigApp(int& argc, char** argv) : QApplication(argc, argv) {
     // The windows speak the language of the user's locale (LANG, LC_MESSAGES, LANGUAGE) when
     // the program has a catalogue for it, and English otherwise.
     installTranslations(*this);
+    // Ended by a signal, the program closes its port first, so that it can be opened again
+    // at once.
+    closePortsOnStopSignals();
 }
 
 int ConfigApp::run(int startPort, std::optional<PortTable> portTable) {
-    auto serial = std::make_unique<QtSerialControl>();
+    MainDialog mainDialog(std::make_unique<QtSerialControl>());
     if (portTable)
-        serial->usePortTable(std::move(*portTable));
-    MainDialog mainDialog(std::move(serial));
+        mainDialog.session().usePortTable(std::move(*portTable));
     mainDialog.setStartPort(startPort);
     mainDialog.setPortMemory(settingsPortMemory());
     mainDialog.run();

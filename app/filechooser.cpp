@@ -13,12 +13,14 @@ namespace pelorin {
 namespace {
 
 // Qt's file dialog starts with columns too narrow for sizes and dates at this font: give the
-// detail columns room for their texts and the rest to the name.
+// detail columns room for their texts and the rest to the name. Its detail view is the one tree
+// view it has (its other views are lists); a dialog without one is left as it is.
 void showWholeColumns(QFileDialog& dialog) {
     dialog.resize(760, 460);
-    auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
-    if (details == nullptr)
+    const QList<QTreeView*> trees = dialog.findChildren<QTreeView*>();
+    if (trees.size() != 1)
         return;
+    QTreeView* details = trees.first();
     const QFontMetrics metrics(details->font());
     QHeaderView* header = details->header();
     header->setStretchLastSection(false);

@@ -59,10 +59,11 @@ bool isSettingsFile(const QString& path) {
 
 }  // namespace
 
-MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, QWidget* parent)
+MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, PortDiscovery discover,
+                       QWidget* parent)
     : TemplateDialog(tr("Pelorin"), kWidthDlu, kHeightDlu, kPointSize, Frame::Main, parent),
       serial_(std::move(serial)),
-      session_(*serial_),
+      session_(*serial_, std::move(discover)),
       chooseSaveFile_(&pelorin::chooseSaveFile),
       chooseOpenFile_(&pelorin::chooseOpenFile) {
     // The editor windows are made when they are first opened (see editor()): their values
@@ -90,9 +91,9 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, QWidget* parent)
     // together are shown together: the display hears of news once, after the last of them,
     // and repaints when that changed what it shows, no more often than every 10 ms, and not
     // at all while nothing changes.
-    serial_->setReceiveHandler([this](CommEvent event) {
+    serial_->setReceiveHandler([this](std::span<const std::uint8_t> bytes) {
         liveNews_ = false;
-        session_.onReceive(event);
+        session_.receive(bytes);
         if (std::exchange(liveNews_, false))
             channelDisplay_->showNews();
     });
@@ -334,7 +335,7 @@ void MainDialog::loadAndSend(const BlockBytes& block) {
 }
 
 void MainDialog::followPortState() {
-    setLineDown(serial_->portOpen() ? QString() : tr("COM%1 closed").arg(serial_->commPort()));
+    setLineDown(session_.portOpen() ? QString() : tr("COM%1 closed").arg(session_.commPort()));
 }
 
 void MainDialog::setLineDown(const QString& text) {
@@ -424,11 +425,8 @@ void MainDialog::onGetUser() {
 }
 
 void MainDialog::onSetting() {
-    if (const SerialStatus closed = session_.closePortForSetting(); !closed) {
-        report(closed);
-        return;
-    }
-    SerialSettingDialog& setting = editor(serialSettingDialog_, session_, *serial_);
+    session_.closePortForSetting();
+    SerialSettingDialog& setting = editor(serialSettingDialog_, session_);
     const bool chosen = setting.run() == QDialog::Accepted;
     const int port = setting.selectedPort;
     // Also after Cancel: the previous port is opened again, and the transmitter switched to

@@ -15,6 +15,7 @@
 #include "app/filechooser.h"
 #include "link/serialcontrol.h"
 #include "link/session.h"
+#include "platform/portdiscovery.h"
 #include "platform/portmemory.h"
 #include "platform/templatedialog.h"
 
@@ -79,7 +80,10 @@ class MainDialog : public TemplateDialog {
 
 public:
     // The window drives the transmitter through `serial` and owns it.
-    explicit MainDialog(std::unique_ptr<SerialControl> serial, QWidget* parent = nullptr);
+    // `discover` numbers the ports at every probe round; by default the virtual transmitters
+    // and the system's ports.
+    explicit MainDialog(std::unique_ptr<SerialControl> serial,
+                        PortDiscovery discover = &discoverPortTable, QWidget* parent = nullptr);
     ~MainDialog() override;
 
     [[nodiscard]] Session& session() { return session_; }

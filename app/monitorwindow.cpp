@@ -390,7 +390,7 @@ void MonitorWindow::refreshHealth(std::int64_t nowMs) {
     setTextIfChanged(label(HealthRow::LastGood), last);
 
     // The port changes only with the Setting button: its text is made when it does.
-    const PortKey key{serial_.commPort(), serial_.portOpen()};
+    const PortKey key{session_.commPort(), serial_.isOpen()};
     if (key != portKey_) {
         portKey_ = key;
         QLabel* port = label(HealthRow::Port);
@@ -404,8 +404,8 @@ void MonitorWindow::refreshHealth(std::int64_t nowMs) {
 }
 
 QString MonitorWindow::portText() const {
-    const int port = serial_.commPort();
-    const PortTable& table = serial_.portTable();
+    const int port = session_.commPort();
+    const PortTable& table = session_.portTable();
     QString name = tr("COM%1").arg(port);
     QString device;
     if (port >= 1 && port <= kPortCount) {
@@ -416,7 +416,7 @@ QString MonitorWindow::portText() const {
     }
     if (device.isEmpty())
         return tr("%1, no device").arg(name);
-    if (!serial_.portOpen())
+    if (!serial_.isOpen())
         return tr("%1, not open\n%2").arg(name, device);
     return tr("%1\n%2").arg(name, device);
 }

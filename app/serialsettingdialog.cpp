@@ -13,7 +13,6 @@
 #include <utility>
 #include <vector>
 
-#include "link/serialcontrol.h"
 #include "link/session.h"
 #include "platform/messages.h"
 
@@ -41,11 +40,9 @@ QString portToolTip(const PortTable& table, int portNumber) {
     return description.isEmpty() ? device : device + QStringLiteral(" \u2013 ") + description;
 }
 
-SerialSettingDialog::SerialSettingDialog(Session& session, const SerialControl& serial,
-                                         QWidget* parent)
+SerialSettingDialog::SerialSettingDialog(Session& session, QWidget* parent)
     : TemplateDialog(tr("Serial Setting"), kWidthDlu, kHeightDlu, kPointSize, Frame::Main, parent),
-      session_(session),
-      serial_(serial) {
+      session_(session) {
     // An editable drop-down: the list offers the ports that open, the field takes any text.
     portBox_ = new QComboBox(this);
     portBox_->setEditable(true);
@@ -68,7 +65,7 @@ SerialSettingDialog::SerialSettingDialog(Session& session, const SerialControl& 
 void SerialSettingDialog::initDialog() {
     portBox_->clear();
     const std::vector<int> ports = session_.probeAvailablePorts();
-    const PortTable& table = serial_.portTable();
+    const PortTable& table = session_.portTable();
 
     struct Entry {
         QString name;
@@ -113,7 +110,7 @@ void SerialSettingDialog::accept() {
         portBox_->lineEdit()->selectAll();
         return;
     }
-    selectedPort = portNumberForName(serial_.portTable(), text);
+    selectedPort = portNumberForName(session_.portTable(), text);
     TemplateDialog::accept();
 }
 

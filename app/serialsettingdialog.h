@@ -15,7 +15,6 @@ class QComboBox;
 namespace pelorin {
 
 class Session;
-class SerialControl;
 
 // The port number for a name as the user chose or typed it: the first of COM1..COM20 whose
 // name equals `text` exactly (case matters), else 1.
@@ -30,8 +29,8 @@ class SerialSettingDialog : public TemplateDialog {
 public:
     static constexpr int kPortBoxId = 1015;
 
-    // Probes through `session` and reads the names from `serial`'s port table.
-    SerialSettingDialog(Session& session, const SerialControl& serial, QWidget* parent = nullptr);
+    // Probes through `session` and reads the names from its port table.
+    explicit SerialSettingDialog(Session& session, QWidget* parent = nullptr);
 
     // Set by OK, which takes only a name of the list; Cancel leaves it as it was.
     int selectedPort = 1;
@@ -44,7 +43,6 @@ protected:
 
 private:
     Session& session_;
-    const SerialControl& serial_;
     QComboBox* portBox_;
 };
 

@@ -62,35 +62,49 @@ private:
 std::vector<BlockField> makeTable() {
     TableBuilder t;
     t.group(FieldGroup::Model);
-    t.addBits("model type", block::kModelAndStick, 0x0F, 0).names =
-        listNames({"ACRO", "HELI-120", "HELI-90", "HELI-140"});
+    BlockField& type = t.addBits("model type", block::kModelAndStick, 0x0F, 0);
+    type.names = listNames({"ACRO", "HELI-120", "HELI-90", "HELI-140"});
+    type.setting = [](ModelSettings& s) -> SettingsRef { return &s.modelType; };
     BlockField& stick = t.addBits("stick mode", block::kModelAndStick, 0xF0, 4);
     stick.names = listNames({"MODEL1", "MODEL2", "MODEL3", "MODEL4"});
     stick.hexText = true;
+    // The stick mode editor works with the high nibble as it stands: 0x00, 0x10, 0x20, 0x30.
+    stick.setting = [](ModelSettings& s) -> SettingsRef { return &s.stickMode; };
+    stick.settingInPlace = true;
 
     t.group(FieldGroup::Channels);
     for (std::size_t ch = 0; ch < 6; ++ch) {
-        t.addSigned("end point " + channel(ch) + " L", block::kEndPoint + 2 * ch);
-        t.addSigned("end point " + channel(ch) + " R", block::kEndPoint + 2 * ch + 1);
+        t.addSigned("end point " + channel(ch) + " L", block::kEndPoint + 2 * ch).setting =
+            [ch](ModelSettings& s) -> SettingsRef { return &s.endPointLeft[ch]; };
+        t.addSigned("end point " + channel(ch) + " R", block::kEndPoint + 2 * ch + 1).setting =
+            [ch](ModelSettings& s) -> SettingsRef { return &s.endPointRight[ch]; };
     }
     for (unsigned ch = 0; ch < 6; ++ch) {
-        t.addBits("reverse " + channel(ch), block::kReverse, static_cast<std::uint8_t>(1u << ch),
-                  ch)
-            .names = listNames({"NOR", "REV"});
+        BlockField& reverse = t.addBits("reverse " + channel(ch), block::kReverse,
+                                        static_cast<std::uint8_t>(1u << ch), ch);
+        reverse.names = listNames({"NOR", "REV"});
+        reverse.setting = [ch](ModelSettings& s) -> SettingsRef { return &s.reverse[ch]; };
     }
-    // Bits 6 and 7 of the reverse byte mean nothing and are normally 0.
+    // Bits 6 and 7 of the reverse byte mean nothing: written as 0, ignored on reading.
     BlockField& spare = t.addBits("reverse spare bits 6-7", block::kReverse, 0xC0, 6);
     spare.hexText = true;
     spare.sparseListing = true;
-    for (std::size_t ch = 0; ch < 6; ++ch)
-        t.addSigned("sub trim " + channel(ch), block::kSubTrim + ch);
-    for (std::size_t i = 0; i < kDualRateChannels.size(); ++i) {
-        t.addSigned("dual rate " + channel(kDualRateChannels[i]) + " ON", block::kDualRate + 2 * i);
-        t.addSigned("dual rate " + channel(kDualRateChannels[i]) + " OFF",
-                    block::kDualRate + 2 * i + 1);
+    spare.setting = [](ModelSettings&) -> SettingsRef { return std::monostate{}; };
+    for (std::size_t ch = 0; ch < 6; ++ch) {
+        t.addSigned("sub trim " + channel(ch), block::kSubTrim + ch).setting =
+            [ch](ModelSettings& s) -> SettingsRef { return &s.subTrim[ch]; };
     }
-    for (std::size_t i = 0; i < kSwashAfrChannels.size(); ++i)
-        t.addSigned("swash AFR " + channel(kSwashAfrChannels[i]), block::kSwashAfr + i);
+    for (std::size_t i = 0; i < kDualRateChannels.size(); ++i) {
+        const std::string name = "dual rate " + channel(kDualRateChannels[i]);
+        t.addSigned(name + " ON", block::kDualRate + 2 * i).setting =
+            [i](ModelSettings& s) -> SettingsRef { return &s.dualRateOn[i]; };
+        t.addSigned(name + " OFF", block::kDualRate + 2 * i + 1).setting =
+            [i](ModelSettings& s) -> SettingsRef { return &s.dualRateOff[i]; };
+    }
+    for (std::size_t i = 0; i < kSwashAfrChannels.size(); ++i) {
+        t.addSigned("swash AFR " + channel(kSwashAfrChannels[i]), block::kSwashAfr + i).setting =
+            [i](ModelSettings& s) -> SettingsRef { return &s.swashAfr[i]; };
+    }
 
     // NOR and ID alternate point by point: EPi of NOR is byte 2i of the curve, of ID 2i + 1.
     t.group(FieldGroup::Curves);
@@ -106,25 +120,42 @@ std::vector<BlockField> makeTable() {
     }
 
     t.group(FieldGroup::Mixes);
+    // The program mix editor keeps its 12 bytes as they are; each field binds the whole byte.
+    const auto mixByte = [](std::size_t i) {
+        return [i](ModelSettings& s) -> SettingsRef { return &s.programMix[i]; };
+    };
     for (std::size_t m = 0; m < kMixCount; ++m) {
         const std::string mix = "MIX " + std::to_string(m + 1) + " ";
-        const std::size_t entry = block::kProgramMix + kMixEntrySize * m;
-        t.addBits(mix + "source", entry, 0xF0, 4).names =
-            listNames({"CH1", "CH2", "CH3", "CH4", "CH5", "CH6", "VR A", "VR B"});
-        t.addBits(mix + "destination", entry, 0x0F, 0).names =
-            listNames({"CH1", "CH2", "CH3", "CH4", "CH5", "CH6"});
-        t.addSigned(mix + "up rate", entry + 1);
-        t.addSigned(mix + "down rate", entry + 2);
-        t.addSigned(mix + "switch", entry + 3).names = listNames({"SW A", "SW B", "ON", "OFF"});
+        const std::size_t entry = kMixEntrySize * m;
+        const std::size_t byte = block::kProgramMix + entry;
+        BlockField& source = t.addBits(mix + "source", byte, 0xF0, 4);
+        source.names = listNames({"CH1", "CH2", "CH3", "CH4", "CH5", "CH6", "VR A", "VR B"});
+        source.setting = mixByte(entry);
+        BlockField& destination = t.addBits(mix + "destination", byte, 0x0F, 0);
+        destination.names = listNames({"CH1", "CH2", "CH3", "CH4", "CH5", "CH6"});
+        destination.setting = mixByte(entry);
+        t.addSigned(mix + "up rate", byte + 1).setting = mixByte(entry + 1);
+        t.addSigned(mix + "down rate", byte + 2).setting = mixByte(entry + 2);
+        BlockField& onSwitch = t.addSigned(mix + "switch", byte + 3);
+        onSwitch.names = listNames({"SW A", "SW B", "ON", "OFF"});
+        onSwitch.setting = mixByte(entry + 3);
     }
 
     t.group(FieldGroup::Switches);
     const auto switchFunctions = listNames({"NULL", "DR", "ThroCut", "NOR/ID"});
     const auto vrFunctions = listNames({"NULL", "Pith Adjust"});
-    t.addSigned("switch A function", block::kSwitchA).names = switchFunctions;
-    t.addSigned("switch B function", block::kSwitchB).names = switchFunctions;
-    t.addSigned("VR A function", block::kVrA).names = vrFunctions;
-    t.addSigned("VR B function", block::kVrB).names = vrFunctions;
+    BlockField& switchA = t.addSigned("switch A function", block::kSwitchA);
+    switchA.names = switchFunctions;
+    switchA.setting = [](ModelSettings& s) -> SettingsRef { return &s.switchAFunction; };
+    BlockField& switchB = t.addSigned("switch B function", block::kSwitchB);
+    switchB.names = switchFunctions;
+    switchB.setting = [](ModelSettings& s) -> SettingsRef { return &s.switchBFunction; };
+    BlockField& vrA = t.addSigned("VR A function", block::kVrA);
+    vrA.names = vrFunctions;
+    vrA.setting = [](ModelSettings& s) -> SettingsRef { return &s.vrAFunction; };
+    BlockField& vrB = t.addSigned("VR B function", block::kVrB);
+    vrB.names = vrFunctions;
+    vrB.setting = [](ModelSettings& s) -> SettingsRef { return &s.vrBFunction; };
 
     t.group(FieldGroup::Checksum);
     t.add("checksum slot 1 (byte 65)", kChecksumSlot1).hexText = true;
@@ -162,6 +193,48 @@ void setFieldValue(const BlockField& field, BlockBytes& blockBytes, int value) {
     }
     const unsigned bits = (static_cast<unsigned>(value) << field.shift) & field.mask;
     byte = static_cast<std::uint8_t>((byte & ~field.mask) | bits);
+}
+
+// Each integer goes into its bits as its low bits (two's complement), so every value an editor
+// may hold lands where the block keeps it; nothing is clamped.
+void packSettings(const ModelSettings& settings, BlockBytes& blockBytes) {
+    ModelSettings view = settings;  // the table's references are to a changeable record
+    for (const BlockField& field : blockFields()) {
+        if (!field.setting)
+            continue;  // curves and checksum slots are not the settings' to write
+        std::uint8_t& byte = blockBytes[field.byte];
+        const SettingsRef ref = field.setting(view);
+        if (const int* const* value = std::get_if<int*>(&ref)) {
+            if (field.isSigned)
+                byte = lowByte(**value);
+            else if (field.settingInPlace)  // as held, unmasked: the editor gives 0x00..0x30
+                byte = static_cast<std::uint8_t>((byte & ~field.mask) | lowByte(**value));
+            else
+                setFieldValue(field, blockBytes, **value);
+        } else if (bool* const* flag = std::get_if<bool*>(&ref)) {
+            setFieldValue(field, blockBytes, **flag ? 1 : 0);
+        } else if (std::uint8_t* const* raw = std::get_if<std::uint8_t*>(&ref)) {
+            byte = **raw;
+        } else {
+            setFieldValue(field, blockBytes, 0);
+        }
+    }
+}
+
+void unpackSettings(const BlockBytes& blockBytes, ModelSettings& settings) {
+    for (const BlockField& field : blockFields()) {
+        if (!field.setting)
+            continue;
+        const SettingsRef ref = field.setting(settings);
+        if (int* const* value = std::get_if<int*>(&ref)) {
+            **value = field.settingInPlace ? blockBytes[field.byte] & field.mask
+                                           : fieldValue(field, blockBytes);
+        } else if (bool* const* flag = std::get_if<bool*>(&ref)) {
+            **flag = fieldValue(field, blockBytes) != 0;
+        } else if (std::uint8_t* const* raw = std::get_if<std::uint8_t*>(&ref)) {
+            **raw = blockBytes[field.byte];
+        }
+    }
 }
 
 const std::string* valueName(const BlockField& field, int value) {

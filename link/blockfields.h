@@ -2,15 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 67 bytes of blockBytes as named fields: where each field sits (byte, bits), how its
-// value reads (signed byte, or unsigned bits), and the names of its values. pelorin-dump prints
-// these names and values, and the readable model format uses the same names as its keys, so
-// the two can never drift apart. Every bit of the 67 bytes belongs to exactly one field.
+// value reads (signed byte, or unsigned bits), the names of its values, and where the editors'
+// ModelSettings keep it. packSettings and unpackSettings follow this table, pelorin-dump prints
+// its names and values, and the readable model format uses the same names as its keys, so none
+// of them can drift apart. Every bit of the 67 bytes belongs to exactly one field.
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "link/settingsblock.h"
@@ -25,6 +28,10 @@ struct ValueName {
     std::string name;
 };
 
+// Where ModelSettings keep a field: an integer, a flag, or the whole byte as it is (the mix
+// entries); monostate for bits that packing writes as 0 and no setting holds.
+using SettingsRef = std::variant<std::monostate, int*, bool*, std::uint8_t*>;
+
 struct BlockField {
     std::string name;  // e.g. "end point CH1 R"
     FieldGroup group = FieldGroup::Model;
@@ -35,6 +42,10 @@ struct BlockField {
     bool hexText = false;          // shown as the byte's bits in place ("0x40")
     bool sparseListing = false;    // the dump lists it only when not zero (spare bits)
     std::vector<ValueName> names;  // names of known values; others read "unknown (n)"
+    // The field in ModelSettings; empty for the bytes no setting holds (the curves, which the
+    // curve editors keep in blockBytes, and the checksum slots), which packing leaves alone.
+    std::function<SettingsRef(ModelSettings&)> setting;
+    bool settingInPlace = false;  // the setting holds the bits where the byte holds them
 
     [[nodiscard]] int minValue() const { return isSigned ? -128 : 0; }
     [[nodiscard]] int maxValue() const { return isSigned ? 127 : static_cast<int>(mask >> shift); }

@@ -61,16 +61,6 @@ std::string_view baseName(std::string_view path) {
     return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
 
-// 0 USB serial adapters, 1 CDC-ACM devices, 2 everything else.
-int systemGroup(const SerialDevice& device) {
-    const std::string_view name = baseName(device.path);
-    if (name.starts_with("ttyUSB"))
-        return 0;
-    if (name.starts_with("ttyACM"))
-        return 1;
-    return 2;
-}
-
 bool deviceLess(const SerialDevice& a, const SerialDevice& b) {
     if (const int c = naturalCompare(baseName(a.path), baseName(b.path)); c != 0)
         return c < 0;
@@ -78,6 +68,13 @@ bool deviceLess(const SerialDevice& a, const SerialDevice& b) {
 }
 
 }  // namespace
+
+PortName portName(const PortTable& table, int number) {
+    if (number < 1 || number > kPortCount)
+        return {{}, "COM" + std::to_string(number)};
+    const auto i = static_cast<std::size_t>(number - 1);
+    return {table.portDeviceNames[i], table.portDisplayNames[i]};
+}
 
 bool naturalLess(const std::string& a, const std::string& b) {
     if (const int c = naturalCompare(a, b); c != 0)
@@ -102,10 +99,8 @@ PortTable buildPortTable(const std::vector<SerialDevice>& virtualPorts,
     }
     std::stable_sort(system.begin(), system.end(),
                      [](const SerialDevice& a, const SerialDevice& b) {
-                         const int ga = systemGroup(a);
-                         const int gb = systemGroup(b);
-                         if (ga != gb)
-                             return ga < gb;
+                         if (a.rank != b.rank)
+                             return a.rank < b.rank;
                          return deviceLess(a, b);
                      });
     ordered.insert(ordered.end(), system.begin(), system.end());

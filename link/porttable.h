@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "link/serialcontrol.h"
+
 namespace pelorin {
 
 inline constexpr int kPortCount = 22;
@@ -20,18 +22,22 @@ struct PortTable {
     std::array<std::string, kPortCount> descriptions;      // for tooltips; may be empty
 };
 
+// What port number `number` opens in `table`; a number out of 1..22 has no device.
+[[nodiscard]] PortName portName(const PortTable& table, int number);
+
 // A serial device the system reports.
 struct SerialDevice {
     std::string path;         // e.g. "/dev/ttyUSB0"
     std::string description;  // e.g. "CP2102 USB to UART Bridge Controller"
+    int rank = 0;             // devices of a lower rank come first; the system's to give
 };
 
 // Natural order: "ttyUSB2" before "ttyUSB10".
 [[nodiscard]] bool naturalLess(const std::string& a, const std::string& b);
 
-// Numbers the devices: virtual transmitters first (sorted by link name), then USB serial
-// adapters (ttyUSB*), then CDC-ACM devices (ttyACM*), then every other port, each group in
-// natural order. Only the first 22 devices get a number. A number without a device has an
+// Numbers the devices: virtual transmitters first (sorted by link name), then the system's
+// ports by rank (on Linux: USB serial adapters, then CDC-ACM devices, then the rest), each rank
+// in natural order. Only the first 22 devices get a number. A number without a device has an
 // empty device name: it is never probed, and opening it fails.
 [[nodiscard]] PortTable buildPortTable(const std::vector<SerialDevice>& virtualPorts,
                                        const std::vector<SerialDevice>& systemPorts);

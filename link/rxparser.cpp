@@ -6,121 +6,91 @@ namespace pelorin {
 
 namespace {
 
-constexpr int kSettingsBodySize = static_cast<int>(kSettingsBlockSize) + 2;  // block + sum
 constexpr std::uint8_t kAuxStep = 6;
 constexpr std::uint8_t kChecksumStep = 7;
 
 }  // namespace
 
-void RxParser::reset() {
-    frameOpen = false;
-    liveActive = false;
-    settingsActive = false;
-    liveStep = 0;
-    haveHighByte = false;
-    wordValue = 0;
-    liveSum = 0;
-    pendingChannels = {};
-    pendingAux = 0;
-    settingsRemaining = 0;
-    settingsPos = 0;
-    settingsSum = 0;
-}
-
 RxParser::Result RxParser::consume(std::uint8_t b) {
-    if (!frameOpen) {
-        // Idle: only a header byte means anything.
-        if (b == kFrameHeader) {
-            frameOpen = true;
-            liveStep = 0;
-            haveHighByte = false;
-        }
-        return Result::None;
-    }
-    if (liveActive)
-        return liveStepWith(b);
-    if (settingsActive)
-        return settingsStepWith(b);
-
-    // A type byte is awaited. Anything else, another 0x55 included, is skipped and the wait
-    // goes on: there is no time-out.
-    if (b == kLiveChannelType) {
-        liveActive = true;
-    } else if (b == kSettingsType) {
-        settingsActive = true;
-        settingsRemaining = kSettingsBodySize;
-        settingsPos = 0;
-        settingsSum = 0;
+    switch (state_) {
+        case State::Idle:
+            // Only a header byte means anything.
+            if (b == kFrameHeader)
+                state_ = State::TypeAwaited;
+            return Result::None;
+        case State::TypeAwaited:
+            // Anything but a type byte, another 0x55 included, is skipped and the wait goes
+            // on: there is no time-out.
+            if (b == kLiveChannelType) {
+                state_ = State::LiveBody;
+                liveStep_ = 0;
+                haveHighByte_ = false;
+            } else if (b == kSettingsType) {
+                state_ = State::SettingsBody;
+                settingsPos_ = 0;
+                settingsSum_ = 0;
+            }
+            return Result::None;
+        case State::LiveBody:
+            return liveStepWith(b);
+        case State::SettingsBody:
+            return settingsStepWith(b);
     }
     return Result::None;
 }
 
 RxParser::Result RxParser::liveStepWith(std::uint8_t b) {
-    const std::uint8_t s = liveStep;
-    if (!haveHighByte) {
-        wordValue = b * 256;
-        haveHighByte = true;
+    const std::uint8_t s = liveStep_;
+    if (!haveHighByte_) {
+        wordValue_ = b * 256;
+        haveHighByte_ = true;
         if (s == 0) {
-            liveSum = b;  // the sum starts afresh with the frame's first data byte
+            liveSum_ = b;  // the sum starts afresh with the frame's first data byte
         } else if (s < kChecksumStep) {
-            liveSum += b;
+            liveSum_ += b;
         }
         return Result::None;
     }
 
-    wordValue |= b;
-    haveHighByte = false;
+    wordValue_ |= b;
+    haveHighByte_ = false;
     if (s < kAuxStep) {
-        liveSum += b;
-        if (wordValue > kMaxChannelWord) {
+        liveSum_ += b;
+        if (wordValue_ > kMaxChannelWord) {
             // Abandoned at this word; what follows is scanned from idle again.
-            frameOpen = false;
-            liveActive = false;
+            state_ = State::Idle;
             return Result::LiveRejected;
         }
-        pendingChannels[s] = wordValue - kChannelCentre;
-        liveStep = static_cast<std::uint8_t>(s + 1);
+        pendingChannels_[s] = wordValue_ - kChannelCentre;
+        liveStep_ = static_cast<std::uint8_t>(s + 1);
         return Result::None;
     }
     if (s == kAuxStep) {
-        liveSum += b;
-        pendingAux = wordValue;
-        liveStep = kChecksumStep;
+        liveSum_ += b;
+        pendingAux_ = wordValue_;
+        liveStep_ = kChecksumStep;
         return Result::None;
     }
 
-    const bool good = wordValue == liveSum;
-    if (good) {
-        liveChannels_ = pendingChannels;
-        liveAux_ = pendingAux;
-    }
-    liveSum = 0;
-    frameOpen = false;
-    liveActive = false;
-    liveStep = 0;
-    return good ? Result::LiveFrame : Result::LiveRejected;
+    state_ = State::Idle;
+    if (wordValue_ != liveSum_)
+        return Result::LiveRejected;
+    liveChannels_ = pendingChannels_;
+    liveAux_ = pendingAux_;
+    return Result::LiveFrame;
 }
 
 RxParser::Result RxParser::settingsStepWith(std::uint8_t b) {
-    if (settingsPos >= settingsBody_.size()) {
-        // Only reachable if the public state was set from outside; never write past the body.
-        frameOpen = false;
-        settingsActive = false;
-        return Result::SettingsRejected;
-    }
-    settingsBody_[settingsPos] = b;
-    if (settingsRemaining > 2)
-        settingsSum += b;  // the 65 block bytes, not the sum itself
-    ++settingsPos;
-    --settingsRemaining;
-    if (settingsRemaining > 0)
+    settingsBody_[settingsPos_] = b;
+    if (settingsPos_ < kSettingsBlockSize)
+        settingsSum_ += b;  // the 65 block bytes, not the sum itself
+    if (++settingsPos_ < settingsBody_.size())
         return Result::None;
 
-    frameOpen = false;
-    settingsActive = false;
+    state_ = State::Idle;
     const int sent =
         settingsBody_[kSettingsBlockSize] * 256 + settingsBody_[kSettingsBlockSize + 1];
-    return sent == settingsSum ? Result::SettingsFrame : Result::SettingsRejected;
+    return sent == settingsSum_ ? Result::SettingsFrame : Result::SettingsRejected;
 }
 
 }  // namespace pelorin

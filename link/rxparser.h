@@ -1,11 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Receiving: the ring that takes the bytes of each receive event, and the framing state machine
-// that turns them into LiveChannelFrame and SettingsFrame results. All state lives in the
-// objects; a frame may arrive spread over any number of receive events.
+// Receiving: the framing state machine that turns the bytes of the line into LiveChannelFrame
+// and SettingsFrame results. All state lives in the object; a frame may arrive spread over any
+// number of receive events.
 
-#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -16,44 +15,6 @@
 
 namespace pelorin {
 
-// 1024 bytes with a write and a read index. Empty when the indices are equal; there is no
-// overrun check, so a caller must never put more than 1023 bytes between two drains.
-class RxRing {
-public:
-    static constexpr std::size_t kSize = 1024;
-
-    void put(std::uint8_t b) {
-        bytes_[rxWrite] = b;
-        rxWrite = advance(rxWrite);
-    }
-    // The bytes of one receive event, in order; the same as put() for each of them.
-    void put(std::span<const std::uint8_t> bytes) {
-        while (!bytes.empty()) {
-            const std::size_t room = kSize - rxWrite;  // up to the end of the array
-            const std::size_t n = bytes.size() < room ? bytes.size() : room;
-            std::copy_n(bytes.data(), n, bytes_.data() + rxWrite);
-            rxWrite = static_cast<std::uint16_t>((rxWrite + n) % kSize);
-            bytes = bytes.subspan(n);
-        }
-    }
-    [[nodiscard]] bool empty() const { return rxRead == rxWrite; }
-    [[nodiscard]] std::uint8_t take() {
-        const std::uint8_t b = bytes_[rxRead];
-        rxRead = advance(rxRead);
-        return b;
-    }
-    void reset() { rxWrite = rxRead = 0; }
-
-    std::uint16_t rxWrite = 0;
-    std::uint16_t rxRead = 0;
-
-private:
-    static constexpr std::uint16_t advance(std::uint16_t index) {
-        return static_cast<std::uint16_t>((index + 1u) % kSize);
-    }
-    std::array<std::uint8_t, kSize> bytes_{};
-};
-
 class RxParser {
 public:
     enum class Result : std::uint8_t {
@@ -63,12 +24,31 @@ public:
         SettingsFrame,     // a SettingsFrame passed its checksum: settingsBlock() holds it
         SettingsRejected,  // a SettingsFrame failed its checksum; nothing else changed
     };
+    enum class State : std::uint8_t {
+        Idle,          // waiting for the header byte 0x55
+        TypeAwaited,   // 0x55 seen; 0xFC or 0xFD awaited
+        LiveBody,      // a LiveChannelFrame body in progress
+        SettingsBody,  // a SettingsFrame body in progress
+    };
 
     // Idle, nothing pending. Results (liveChannels, liveAux) are kept.
-    void reset();
+    void reset() { state_ = State::Idle; }
 
     // Feeds one byte through the state machine.
     Result consume(std::uint8_t b);
+    // Feeds bytes in order and calls onResult(Result) for each frame that ends, good or not,
+    // at the byte that ends it (so settingsBlock() is valid inside the call).
+    template <class OnResult>
+    void feed(std::span<const std::uint8_t> bytes, OnResult&& onResult) {
+        for (const std::uint8_t b : bytes) {
+            if (const Result r = consume(b); r != Result::None)
+                onResult(r);
+        }
+    }
+
+    [[nodiscard]] State state() const { return state_; }
+    // Body bytes of the SettingsFrame in progress taken so far (0..66).
+    [[nodiscard]] std::size_t settingsPos() const { return settingsPos_; }
 
     // The six channel values (word - 1512) and the raw auxiliary word of the last good
     // LiveChannelFrame; 0 before the first.
@@ -82,24 +62,19 @@ public:
                                                                  kSettingsBlockSize);
     }
 
-    // State, named after the framing rules so the code reads against them.
-    bool frameOpen = false;       // 0x55 seen; a type byte or a body is awaited
-    bool liveActive = false;      // LiveChannelFrame body in progress
-    bool settingsActive = false;  // SettingsFrame body in progress
-    std::uint8_t liveStep = 0;    // 0..5 channel words, 6 auxiliary word, 7 checksum
-    bool haveHighByte = false;
-    int wordValue = 0;
-    int liveSum = 0;
-    std::array<int, 6> pendingChannels{};
-    int pendingAux = 0;
-    int settingsRemaining = 0;
-    std::size_t settingsPos = 0;  // 0..66
-    int settingsSum = 0;
-
 private:
     Result liveStepWith(std::uint8_t b);
     Result settingsStepWith(std::uint8_t b);
 
+    State state_ = State::Idle;
+    std::uint8_t liveStep_ = 0;  // 0..5 channel words, 6 auxiliary word, 7 checksum
+    bool haveHighByte_ = false;
+    int wordValue_ = 0;
+    int liveSum_ = 0;
+    std::array<int, 6> pendingChannels_{};
+    int pendingAux_ = 0;
+    std::size_t settingsPos_ = 0;  // next body byte, 0..66
+    int settingsSum_ = 0;
     // The SettingsFrame body is collected here, never in blockBytes, so a frame that fails its
     // checksum cannot leave half a block behind.
     std::array<std::uint8_t, kSettingsBlockSize + 2> settingsBody_{};

@@ -1,18 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What the program needs of a serial port, as the operations the receive handler, the start-up
-// and the commands use. The real one sits on QSerialPort (platform/); tests use a fake.
+// What the program needs of a serial port: probe one, open it with the line's fixed settings,
+// close it, say whether it is open, write a frame in one call, hand over the bytes that
+// arrived, and report a failure with a text. The real one sits on QSerialPort (platform/);
+// tests use a fake.
 
-#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <span>
 #include <string>
-#include <string_view>
 #include <utility>
-
-#include "link/porttable.h"
 
 namespace pelorin {
 
@@ -36,55 +34,53 @@ private:
     std::string error_;
 };
 
-enum class InputMode { Text = 0, Binary = 1 };
-enum class CommEvent { Receive = 2 };
+// A port as the program names it: what the system opens (a device path such as
+// "/dev/ttyUSB0", a virtual transmitter's link, or a name such as "COM3") and what the user
+// reads ("COM3"). An empty device is a number that has no port on this computer.
+struct PortName {
+    std::string device;
+    std::string display;
+    friend bool operator==(const PortName&, const PortName&) = default;
+};
 
-inline constexpr int kSerialBufferSize = 512;
-inline constexpr std::string_view kLineSettings = "115200,n,8,1";
+enum class Parity : std::uint8_t { None, Even, Odd };
+
+struct LineSettings {
+    int baudRate;
+    Parity parity;
+    int dataBits;
+    int stopBits;
+};
+// The transmitter's line: 115200 baud, no parity, 8 data bits, 1 stop bit. Flow control and
+// the modem-control lines stay at the system's defaults.
+inline constexpr LineSettings kLineSettings{115200, Parity::None, 8, 1};
 
 class SerialControl {
 public:
     virtual ~SerialControl() = default;
 
-    // 1. Ports: rebuild the tables (at the start of every probe round), and probe a device by
-    //    opening it exclusively and closing it at once. A failed probe is not an error.
-    virtual const PortTable& refreshPortTable() = 0;
-    [[nodiscard]] virtual const PortTable& portTable() const = 0;
-    [[nodiscard]] virtual bool probe(const std::string& deviceName) = 0;
+    // Whether the port opens now, exclusively; it is closed again at once and nothing is
+    // sent. A failed probe is not an error.
+    [[nodiscard]] virtual bool probe(const PortName& port) = 0;
+    // Opens the port exclusively with `settings`; fails while a port is open.
+    virtual SerialStatus open(const PortName& port, const LineSettings& settings) = 0;
+    virtual void close() = 0;
+    [[nodiscard]] virtual bool isOpen() const = 0;
+    // One frame, handed to the device whole.
+    virtual SerialStatus write(std::span<const std::uint8_t> frame) = 0;
 
-    // 2. Selection and configuration, set by start-up in this order.
-    virtual SerialStatus setCommPort(int portNumber) = 0;
-    virtual SerialStatus setInBufferSize(int bytes) = 0;
-    virtual SerialStatus setOutBufferSize(int bytes) = 0;
-    virtual SerialStatus setInputMode(InputMode mode) = 0;
-    virtual SerialStatus setRThreshold(int bytes) = 0;
-    virtual SerialStatus setInputLen(int bytes) = 0;
-    virtual SerialStatus setSettings(std::string_view settings) = 0;
-    [[nodiscard]] virtual int commPort() const = 0;
-
-    // 3. Open and close.
-    virtual SerialStatus setPortOpen(bool open) = 0;
-    [[nodiscard]] virtual bool portOpen() const = 0;
-
-    // 5. Reading: how many bytes wait, and take up to into.size() of them in arrival order.
-    [[nodiscard]] virtual std::size_t inBufferCount() const = 0;
-    virtual std::size_t readInput(std::span<std::uint8_t> into) = 0;
-
-    // 6. Writing one byte array in one piece.
-    virtual SerialStatus writeOutput(std::span<const std::uint8_t> bytes) = 0;
-
-    // 4. Notification on the user-interface thread whenever bytes have arrived, and
-    // 7. errors that happen without a call (the device vanished while open): the control
-    //    reports each such error once and counts as closed afterwards.
-    using ReceiveHandler = std::function<void(CommEvent)>;
+    // On the user-interface thread: the bytes that arrived, in arrival order; and the errors
+    // that happen without a call (the device vanished while open): each such error is
+    // reported once and the port counts as closed afterwards.
+    using ReceiveHandler = std::function<void(std::span<const std::uint8_t> bytes)>;
     using ErrorHandler = std::function<void(const std::string& text)>;
     void setReceiveHandler(ReceiveHandler handler) { receiveHandler_ = std::move(handler); }
     void setErrorHandler(ErrorHandler handler) { errorHandler_ = std::move(handler); }
 
 protected:
-    void notifyReceive(CommEvent event = CommEvent::Receive) {
+    void notifyReceive(std::span<const std::uint8_t> bytes) {
         if (receiveHandler_)
-            receiveHandler_(event);
+            receiveHandler_(bytes);
     }
     void notifyError(const std::string& text) {
         if (errorHandler_)

@@ -6,20 +6,13 @@
 
 namespace pelorin {
 
-namespace {
-
-// One read of the control never takes more than its input buffer holds, and the ring is
-// emptied after every piece, so the 1024-byte ring cannot overrun.
-constexpr std::size_t kReadPiece = static_cast<std::size_t>(kSerialBufferSize);
-static_assert(kReadPiece < RxRing::kSize);
-
-}  // namespace
-
-Session::Session(SerialControl& serial) : serial_(serial) {}
+Session::Session(SerialControl& serial, PortDiscovery discover)
+    : serial_(serial), discover_(std::move(discover)), table_(buildPortTable({}, {})) {
+    port_ = portName(table_, commPort_);
+}
 
 void Session::resetReceiver() {
     rxParser.reset();
-    rxRing.reset();
     answered_ = false;
 }
 
@@ -31,49 +24,30 @@ void Session::noteAnswer() {
         onPortAnswered();
 }
 
-void Session::onReceive(CommEvent event) {
-    if (event == CommEvent::Receive) {
-        std::array<std::uint8_t, kReadPiece> piece;
-        while (serial_.inBufferCount() > 0) {
-            const std::size_t n = serial_.readInput(piece);
-            if (n == 0)
-                break;  // nothing came after all; wait for the next event
-            receive(std::span<const std::uint8_t>(piece.data(), std::min(n, piece.size())));
-        }
-    }
-}
-
 void Session::receive(std::span<const std::uint8_t> bytes) {
-    // A caller may hand over more than the ring holds; take it in pieces the ring can carry.
-    while (!bytes.empty()) {
-        const std::span<const std::uint8_t> piece = bytes.first(std::min(bytes.size(), kReadPiece));
-        bytes = bytes.subspan(piece.size());
-        rxRing.put(piece);
-
-        while (!rxRing.empty()) {
-            switch (rxParser.consume(rxRing.take())) {
-                case RxParser::Result::None:
-                    break;
-                case RxParser::Result::LiveFrame:
-                    ++counters_.liveAccepted;
-                    noteAnswer();
-                    if (onLiveFrame)
-                        onLiveFrame();
-                    break;
-                case RxParser::Result::LiveRejected:
-                    ++counters_.liveRejected;
-                    break;
-                case RxParser::Result::SettingsFrame:
-                    ++counters_.settingsAccepted;
-                    noteAnswer();
-                    applySettingsFrame();
-                    break;
-                case RxParser::Result::SettingsRejected:
-                    ++counters_.settingsRejected;
-                    break;
-            }
+    rxParser.feed(bytes, [this](RxParser::Result result) {
+        switch (result) {
+            case RxParser::Result::None:
+                break;
+            case RxParser::Result::LiveFrame:
+                ++counters_.liveAccepted;
+                noteAnswer();
+                if (onLiveFrame)
+                    onLiveFrame();
+                break;
+            case RxParser::Result::LiveRejected:
+                ++counters_.liveRejected;
+                break;
+            case RxParser::Result::SettingsFrame:
+                ++counters_.settingsAccepted;
+                noteAnswer();
+                applySettingsFrame();
+                break;
+            case RxParser::Result::SettingsRejected:
+                ++counters_.settingsRejected;
+                break;
         }
-    }
+    });
 }
 
 void Session::applySettingsFrame() {
@@ -89,24 +63,40 @@ void Session::applySettingsFrame() {
         onBlockChanged();
 }
 
+const PortTable& Session::refreshPortTable() {
+    if (discover_)
+        table_ = discover_();
+    tableBuilt_ = true;
+    return table_;
+}
+
+void Session::usePortTable(PortTable table) {
+    table_ = std::move(table);
+    tableBuilt_ = true;
+}
+
+// The device is fixed here: a later refresh of the table does not move an open or reopened
+// port to another device.
+void Session::selectPort(int portNumber) {
+    if (!tableBuilt_)
+        refreshPortTable();
+    commPort_ = portNumber;
+    port_ = portName(table_, portNumber);
+}
+
+SerialStatus Session::openSelected() {
+    return serial_.open(port_, kLineSettings);
+}
+
 SerialStatus Session::openSerialPort() {
-    const std::vector<int> candidates = startCandidates();
-    const int first = candidates.empty() ? kFallbackPort : candidates.front();
-    if (auto s = configurePort(first); !s)
-        return s;
-    if (serial_.portOpen())
+    if (serial_.isOpen())
         return {};
-    bool opened = false;
-    if (auto s = openInTurn(candidates, opened); !s)
-        return s;
-    if (opened)
+    const std::vector<int> candidates = startCandidates();
+    if (openInTurn(candidates))
         return greetOpenedPort();
     // None opened: the fallback number, whose failure is the one the user sees.
-    if (first != kFallbackPort) {
-        if (auto s = serial_.setCommPort(kFallbackPort); !s)
-            return s;
-    }
-    if (auto s = serial_.setPortOpen(true); !s)
+    selectPort(kFallbackPort);
+    if (auto s = openSelected(); !s)
         return s;
     return greetOpenedPort();
 }
@@ -116,7 +106,7 @@ SerialStatus Session::openSerialPort() {
 // the transmitter is where it answered last time; then every other of COM1..COM20 that has a
 // device. A preferred device that does not open is not tried a second time.
 std::vector<int> Session::startCandidates() {
-    const PortTable& table = serial_.refreshPortTable();
+    const PortTable& table = refreshPortTable();
     std::vector<int> candidates;
     for (int i = 0; i < kProbedPortCount; ++i) {
         const std::string& device = table.portDeviceNames[static_cast<std::size_t>(i)];
@@ -132,32 +122,21 @@ std::vector<int> Session::startCandidates() {
 
 // The open is the probe: the first candidate that opens is the port used, so each device is
 // opened once (a probe followed by the real open would raise and drop its modem lines twice).
-// A candidate that does not open only moves on to the next, as a failed probe did. The control
-// is configured already, for the first candidate.
-SerialStatus Session::openInTurn(const std::vector<int>& candidates, bool& opened) {
-    opened = false;
-    for (std::size_t k = 0; k < candidates.size(); ++k) {
-        if (k > 0) {
-            if (auto s = serial_.setCommPort(candidates[k]); !s)
-                return s;
-        }
-        if (serial_.setPortOpen(true)) {
-            opened = true;
-            return {};
-        }
+// A candidate that does not open only moves on to the next, as a failed probe did.
+bool Session::openInTurn(const std::vector<int>& candidates) {
+    for (const int candidate : candidates) {
+        selectPort(candidate);
+        if (openSelected())
+            return true;
     }
-    return {};
+    return false;
 }
 
 int Session::openFirstPort() {
-    const std::vector<int> candidates = startCandidates();
-    if (candidates.empty() || !configurePort(candidates.front()))
-        return 0;
-    bool opened = false;
-    if (!openInTurn(candidates, opened) || !opened)
+    if (serial_.isOpen() || !openInTurn(startCandidates()))
         return 0;
     resetReceiver();
-    return serial_.commPort();
+    return commPort_;
 }
 
 SerialStatus Session::greetOpenedPort() {
@@ -167,78 +146,48 @@ SerialStatus Session::greetOpenedPort() {
     return {};
 }
 
-std::string Session::portDevice() const {
-    const int port = serial_.commPort();
-    const auto& devices = serial_.portTable().portDeviceNames;
-    if (port < 1 || port > static_cast<int>(devices.size()))
-        return {};
-    return devices[static_cast<std::size_t>(port - 1)];
-}
-
 SerialStatus Session::openSerialPort(int portNumber) {
-    if (auto s = configurePort(portNumber); !s)
-        return s;
-    if (serial_.portOpen())
+    if (serial_.isOpen())
         return {};
-    if (auto s = serial_.setPortOpen(true); !s)
+    selectPort(portNumber);
+    if (auto s = openSelected(); !s)
         return s;
     return greetOpenedPort();
 }
 
 SerialStatus Session::openPort(int portNumber) {
-    if (auto s = configurePort(portNumber); !s)
-        return s;
-    if (!serial_.portOpen()) {
-        if (auto s = serial_.setPortOpen(true); !s)
+    if (!serial_.isOpen()) {
+        selectPort(portNumber);
+        if (auto s = openSelected(); !s)
             return s;
     }
     resetReceiver();
     return {};
 }
 
-// Port number, buffers, input mode, threshold, input length and line settings, in this order.
-SerialStatus Session::configurePort(int portNumber) {
-    if (auto s = serial_.setCommPort(portNumber); !s)
-        return s;
-    if (auto s = serial_.setInBufferSize(kSerialBufferSize); !s)
-        return s;
-    if (auto s = serial_.setOutBufferSize(kSerialBufferSize); !s)
-        return s;
-    if (auto s = serial_.setInputMode(InputMode::Binary); !s)
-        return s;
-    if (auto s = serial_.setRThreshold(1); !s)
-        return s;
-    if (auto s = serial_.setInputLen(0); !s)
-        return s;
-    return serial_.setSettings(kLineSettings);
-}
-
 // The Serial Setting round: a fresh table, then COM1..COM20 in order. Numbers without a device
 // are skipped; a failed probe only moves on to the next number.
 std::vector<int> Session::probeAvailablePorts() {
-    const PortTable& table = serial_.refreshPortTable();
+    const PortTable& table = refreshPortTable();
     std::vector<int> ports;
-    for (int i = 0; i < kProbedPortCount; ++i) {
-        const std::string& device = table.portDeviceNames[static_cast<std::size_t>(i)];
-        if (!device.empty() && serial_.probe(device))
-            ports.push_back(i + 1);
+    for (int number = 1; number <= kProbedPortCount; ++number) {
+        const PortName port = portName(table, number);
+        if (!port.device.empty() && serial_.probe(port))
+            ports.push_back(number);
     }
     return ports;
 }
 
-SerialStatus Session::closePortForSetting() {
-    if (serial_.portOpen())
-        return serial_.setPortOpen(false);
-    return {};
+void Session::closePortForSetting() {
+    if (serial_.isOpen())
+        serial_.close();
 }
 
 SerialStatus Session::reopenPortAfterSetting(const int* selectedPort) {
-    if (selectedPort != nullptr) {
-        if (auto s = serial_.setCommPort(*selectedPort); !s)
-            return s;
-    }
+    if (selectedPort != nullptr)
+        selectPort(*selectedPort);
     // Also after Cancel: the previous port is opened again.
-    if (auto s = serial_.setPortOpen(true); !s)
+    if (auto s = openSelected(); !s)
         return s;
     // A frame cut off when the port closed (or the line went) cannot go on in the bytes of
     // the new connection: taken as its rest, it would swallow the first frame that arrives,
@@ -253,8 +202,7 @@ SerialStatus Session::writeSettings() {
 }
 
 SerialStatus Session::sendSettingsBlock() {
-    const WriteFrame frame = writeFrame(blockBytes);
-    SerialStatus sent = serial_.writeOutput(frame);
+    SerialStatus sent = serial_.write(writeFrame(blockBytes));
     if (sent)
         transmitterBlock_ = blockBytes;
     else
@@ -266,23 +214,19 @@ SerialStatus Session::sendSettingsBlock() {
 }
 
 SerialStatus Session::sendReadRequest() {
-    const ReadRequest frame = readRequest();
-    return serial_.writeOutput(frame);
+    return serial_.write(readRequest());
 }
 
 SerialStatus Session::sendUserRequest(int index) {
-    const UserRequest frame = userRequest(index);
-    return serial_.writeOutput(frame);
+    return serial_.write(userRequest(index));
 }
 
 SerialStatus Session::sendStartAdjust() {
-    const StartAdjustRequest frame = startAdjustRequest();
-    return serial_.writeOutput(frame);
+    return serial_.write(startAdjustRequest());
 }
 
 SerialStatus Session::sendStopAdjust() {
-    const StopAdjustRequest frame = stopAdjustRequest();
-    return serial_.writeOutput(frame);
+    return serial_.write(stopAdjustRequest());
 }
 
 SerialStatus Session::loadBlock(const BlockBytes& loaded) {

@@ -14,15 +14,19 @@
 #include <vector>
 
 #include "link/frames.h"
+#include "link/porttable.h"
 #include "link/rxparser.h"
 #include "link/serialcontrol.h"
 #include "link/settingsblock.h"
 
 namespace pelorin {
 
+// Numbers the ports of this computer afresh (COM1..COM22), at the start of every probe round.
+using PortDiscovery = std::function<PortTable()>;
+
 class Session {
 public:
-    explicit Session(SerialControl& serial);
+    Session(SerialControl& serial, PortDiscovery discover);
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
@@ -33,7 +37,6 @@ public:
     // The entry of the user list (0 "USER1", 1 "USER2") sent with a UserRequest.
     int userSelect = 0;
 
-    RxRing rxRing;
     RxParser rxParser;
     [[nodiscard]] const std::array<int, 6>& liveChannels() const { return rxParser.liveChannels(); }
     [[nodiscard]] int liveAux() const { return rxParser.liveAux(); }
@@ -55,21 +58,29 @@ public:
         return transmitterBlock_;
     }
 
-    // Start-up reset of the receiver: idle, ring empty.
+    // Start-up reset of the receiver: idle.
     void resetReceiver();
 
-    // The receive event: takes the waiting bytes in pieces of at most 512 and runs the parser
-    // over each, so the 1024-byte ring can never overrun.
-    void onReceive(CommEvent event);
-    // Bytes as the serial control delivered them: into the ring and through the parser, in
-    // pieces of at most 512 so the ring never overruns whatever the caller hands over.
+    // Bytes as the serial control delivered them, through the parser in arrival order.
     void receive(std::span<const std::uint8_t> bytes);
 
-    // Start-up: configure the control in its fixed order, then open COM1..COM20 in turn until
-    // one opens (else 21), send a ReadRequest and set userSelect to 0. Each device is opened at
-    // most once, and the open that succeeds is the port used. preferredDevice, when it is one
-    // of COM1..COM20, is tried first; while it opens, no other device is touched. A port that is
-    // already open is only configured, and nothing is sent.
+    // The port numbers as the last probe round found them, and the number selected now.
+    [[nodiscard]] const PortTable& portTable() const { return table_; }
+    const PortTable& refreshPortTable();
+    // Numbers the ports by `table` until the next refresh, as if a refresh had given it: for a
+    // caller that has just looked for the ports itself (the command line's --port).
+    void usePortTable(PortTable table);
+    [[nodiscard]] int commPort() const { return commPort_; }
+    [[nodiscard]] bool portOpen() const { return serial_.isOpen(); }
+    // The device of the selected port number, fixed when the number was selected; empty when
+    // it has none.
+    [[nodiscard]] const std::string& portDevice() const { return port_.device; }
+
+    // Start-up: open COM1..COM20 in turn until one opens (else 21), send a ReadRequest and
+    // set userSelect to 0. Each device is opened at most once, and the open that succeeds is
+    // the port used. preferredDevice, when it is one of COM1..COM20, is tried first; while it
+    // opens, no other device is touched. A port that is already open is left as it is, and
+    // nothing is sent.
     SerialStatus openSerialPort();
     // The device start-up tries first: the one the transmitter answered on last time (the
     // window keeps it in the user's settings). Empty: the probe order from COM1 alone.
@@ -77,13 +88,10 @@ public:
     // Runs at the first good frame after the receiver starts afresh (each opening of a port):
     // the transmitter answers on portDevice().
     std::function<void()> onPortAnswered;
-    // The device of the selected port number in the current table; empty when it has none.
-    [[nodiscard]] std::string portDevice() const;
     // The same start-up on a port the user named (pelorin --port), without probing.
     SerialStatus openSerialPort(int portNumber);
-    // For a caller that names its port (the command-line program): the same configuration in
-    // the same order, then the port opened if closed and the receiver started afresh. Nothing
-    // is sent.
+    // For a caller that names its port (the command-line program): the port opened if closed
+    // and the receiver started afresh. Nothing is sent.
     SerialStatus openPort(int portNumber);
     // For a caller that names none: start-up's search without the fallback to COM21, on a
     // closed port. Each device is opened at most once; the receiver starts afresh on the port
@@ -93,9 +101,9 @@ public:
     // The Serial Setting round: the port numbers 1..20 that open now, after a fresh table.
     [[nodiscard]] std::vector<int> probeAvailablePorts();
     // Setting button: close the port if open (before the dialog) ...
-    SerialStatus closePortForSetting();
+    void closePortForSetting();
     // ... and after it: select the chosen port (if OK gave one), open, start the receiver
-    // afresh (idle, ring empty) and send UserRequest.
+    // afresh and send UserRequest.
     SerialStatus reopenPortAfterSetting(const int* selectedPort);
 
     // The write operation: packSettings, then sendSettingsBlock.
@@ -121,13 +129,19 @@ public:
 
 private:
     std::vector<int> startCandidates();
-    SerialStatus openInTurn(const std::vector<int>& candidates, bool& opened);
+    bool openInTurn(const std::vector<int>& candidates);
+    SerialStatus openSelected();
+    void selectPort(int portNumber);
     SerialStatus greetOpenedPort();
     void noteAnswer();
-    SerialStatus configurePort(int portNumber);
     void applySettingsFrame();
 
     SerialControl& serial_;
+    PortDiscovery discover_;
+    PortTable table_;
+    bool tableBuilt_ = false;
+    int commPort_ = 1;
+    PortName port_;  // what commPort_ opens
     std::optional<BlockBytes> transmitterBlock_;
     Counters counters_;
     bool answered_ = false;  // a good frame arrived since the receiver started afresh

@@ -64,8 +64,9 @@ struct ModelSettings {
 // The values before anything has been received: end points 100, everything else 0.
 [[nodiscard]] ModelSettings startingSettings();
 
-// Writes every field into blockBytes 0..64. The curve bytes 23..42 and the checksum slots
-// 65..66 are left exactly as they are: the curves have no field of their own.
+// Writes every field into blockBytes 0..64, as the field table (link/blockfields.h) places
+// them. The curve bytes 23..42 and the checksum slots 65..66 are left exactly as they are: the
+// curves have no field of their own.
 void packSettings(const ModelSettings& settings, BlockBytes& blockBytes);
 
 // Reads every field back from blockBytes 0..64 (the caller then updates the curve buttons).

@@ -2,15 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/settingsfile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <memory>
 #include <string>
+#include <system_error>
 
 namespace pelorin {
 
@@ -22,28 +22,17 @@ std::string quoted(const std::string& path) {
 
 constexpr const char* kNotRegular = "Not a regular file";
 
-std::string reason(int error) {
-    return std::strerror(error);
+FileError cannotRead(const std::string& path, const std::string& reason) {
+    return {"Cannot read " + quoted(path) + ": " + reason + "."};
 }
 
-FileError cannotRead(const std::string& path, int error) {
-    return {"Cannot read " + quoted(path) + ": " + reason(error) + "."};
+FileError cannotRead(const std::string& path, std::errc error) {
+    return cannotRead(path, std::make_error_code(error).message());
 }
 
-// Closes a descriptor when it goes out of scope.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    [[nodiscard]] int get() const { return fd_; }
-
-private:
-    int fd_;
+// Closes a file when it goes out of scope.
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
 }  // namespace
@@ -62,40 +51,25 @@ ContentKind contentKind(std::span<const std::uint8_t> content) {
 }
 
 std::variant<BlockBytes, FileError> readSettingsFile(const std::string& path) {
-    // Without waiting: a named pipe would block the open until a writer comes, and a terminal
-    // (the transmitter's own port, say) the read until data arrives. Only a regular file is
-    // read, so neither can hang the program.
-    int fd;
-    do {
-        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0)
-        return cannotRead(path, errno);
-    Descriptor file(fd);
-    struct stat info {};
-    if (::fstat(file.get(), &info) != 0)
-        return cannotRead(path, errno);
-    if (S_ISDIR(info.st_mode))
-        return cannotRead(path, EISDIR);
-    if (!S_ISREG(info.st_mode))
-        return FileError{"Cannot read " + quoted(path) + ": " + kNotRegular + "."};
-    if (const int flags = ::fcntl(file.get(), F_GETFL); flags >= 0)
-        ::fcntl(file.get(), F_SETFL, flags & ~O_NONBLOCK);  // a plain file: reads may wait
+    // Only a regular file is opened: a named pipe would block the open until a writer comes,
+    // and a terminal (the transmitter's own port, say) the read until data arrives.
+    std::error_code ec;
+    const std::filesystem::file_status status = std::filesystem::status(path, ec);
+    if (ec)
+        return cannotRead(path, ec.message());
+    if (std::filesystem::is_directory(status))
+        return cannotRead(path, std::errc::is_a_directory);
+    if (!std::filesystem::is_regular_file(status))
+        return cannotRead(path, kNotRegular);
+    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    if (!file)
+        return cannotRead(path, std::strerror(errno));
 
     // Read one byte more than a settings file holds, to tell a longer file from a good one.
     std::array<std::uint8_t, kSettingsFileSize + 1> buffer{};
-    std::size_t got = 0;
-    while (got < buffer.size()) {
-        const ssize_t n = ::read(file.get(), buffer.data() + got, buffer.size() - got);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return cannotRead(path, errno);
-        }
-        if (n == 0)
-            break;
-        got += static_cast<std::size_t>(n);
-    }
+    const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), file.get());
+    if (std::ferror(file.get()))
+        return cannotRead(path, std::strerror(errno));
 
     // At most 68 bytes are read, which is all it takes: the start tells a readable model, and
     // a settings block is exactly 67 bytes.
@@ -107,10 +81,11 @@ std::variant<BlockBytes, FileError> readSettingsFile(const std::string& path) {
     }
     if (got != kSettingsFileSize) {
         std::string size;
+        const std::uintmax_t length = std::filesystem::file_size(path, ec);
         if (got < kSettingsFileSize) {
             size = std::to_string(got) + (got == 1 ? " byte" : " bytes");
-        } else if (::fstat(file.get(), &info) == 0 && info.st_size > 0) {
-            size = std::to_string(info.st_size) + " bytes";
+        } else if (!ec && length > kSettingsFileSize) {
+            size = std::to_string(length) + " bytes";
         } else {
             size = "more than " + std::to_string(kSettingsFileSize) + " bytes";
         }

@@ -11,6 +11,8 @@
 
 #include <algorithm>
 
+#include "platform/serialsystem.h"
+
 namespace pelorin {
 
 namespace {
@@ -80,7 +82,8 @@ std::vector<SerialDevice> discoverVirtualPorts(const QString& folder) {
 std::vector<SerialDevice> discoverSystemPorts() {
     std::vector<SerialDevice> ports;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        ports.push_back({toStd(info.systemLocation()), toStd(describe(info))});
+        ports.push_back({toStd(info.systemLocation()), toStd(describe(info)),
+                         systemPortRank(info.systemLocation())});
     }
     return ports;
 }

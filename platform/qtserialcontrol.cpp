@@ -7,71 +7,24 @@
 #include <QFileInfo>
 #include <QStringList>
 
-#include <algorithm>
-#include <cerrno>
-#include <charconv>
-#include <cstring>
+#include <set>
 
-#include <fcntl.h>
-#include <sys/ioctl.h>
-#include <unistd.h>
-
-#include "platform/portdiscovery.h"
+#include "platform/deviceholders.h"
+#include "platform/portadvice.h"
+#include "platform/serialsystem.h"
 
 namespace pelorin {
 
 namespace {
 
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
+// The controls that have a port open, for closeAllPorts(). All on the user-interface thread.
+std::set<QtSerialControl*>& openControls() {
+    static std::set<QtSerialControl*> controls;
+    return controls;
 }
 
-std::optional<int> parseNumber(std::string_view text) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc{} || ptr != end)
-        return std::nullopt;
-    return value;
-}
-
-// A look at whether another opener has made a terminal exclusive. The kernel refuses such a
-// terminal to everyone but root (the open fails with EBUSY, which openDevice tells apart), so
-// only root needs to look: that makes root behave like everyone else, and the program never
-// takes over a port that another program holds. Looking needs a descriptor of the terminal;
-// it stays open until the real open has been made, so the device sees one open: its modem
-// lines go up once and are not dropped in between (an attached board may reset on each drop).
-class ExclusiveLook {
-public:
-    explicit ExclusiveLook(const QString& path) {
-        if (::geteuid() != 0)
-            return;
-        const QByteArray native = QFile::encodeName(path);
-        m_fd = ::open(native.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-        if (m_fd < 0) {
-            m_held = errno == EBUSY;
-            return;
-        }
-        int exclusive = 0;
-        m_held = ::ioctl(m_fd, TIOCGEXCL, &exclusive) == 0 && exclusive != 0;
-    }
-    ~ExclusiveLook() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    ExclusiveLook(const ExclusiveLook&) = delete;
-    ExclusiveLook& operator=(const ExclusiveLook&) = delete;
-
-    [[nodiscard]] bool heldElsewhere() const { return m_held; }
-
-private:
-    int m_fd = -1;
-    bool m_held = false;
-};
+// Room in the output buffer: the longest frame fits whole many times over.
+constexpr qint64 kOutBufferSize = 512;
 
 QString exclusivelyHeldText() {
     return QtSerialControl::tr("opened exclusively by another program");
@@ -90,15 +43,10 @@ std::optional<std::pair<OpenFailure, QString>> openDevice(QSerialPort& port, con
     switch (port.error()) {
         case QSerialPort::DeviceNotFoundError:
             return std::pair{OpenFailure::NotFound, reason};
-        case QSerialPort::PermissionError: {
-            // Qt reports a refused open, a lock held by another program and a terminal that
-            // another opener made exclusive (EBUSY) all this way.
-            if (reason == QString::fromLocal8Bit(std::strerror(EBUSY)))
+        case QSerialPort::PermissionError:
+            if (isExclusivelyHeldReason(reason))
                 return std::pair{OpenFailure::Busy, exclusivelyHeldText()};
-            const QByteArray native = QFile::encodeName(path);
-            const bool allowed = ::access(native.constData(), R_OK | W_OK) == 0;
-            return std::pair{allowed ? OpenFailure::Busy : OpenFailure::PermissionDenied, reason};
-        }
+            return std::pair{permissionFailure(path, reason), reason};
         default:
             return std::pair{OpenFailure::Other, reason};
     }
@@ -133,77 +81,19 @@ std::optional<QString> openPort(QSerialPort& port, const QString& comName, const
     return openErrorText(comName, device, path, failed->first, failed->second, holders);
 }
 
-}  // namespace
-
-std::optional<LineSettings> parseLineSettings(std::string_view text) {
-    std::array<std::string_view, 4> parts;
-    std::size_t count = 0;
-    while (true) {
-        const std::size_t comma = text.find(',');
-        if (count == parts.size())
-            return std::nullopt;
-        parts[count++] = trimmed(text.substr(0, comma));
-        if (comma == std::string_view::npos)
-            break;
-        text.remove_prefix(comma + 1);
-    }
-    if (count != parts.size())
-        return std::nullopt;
-
-    LineSettings settings;
-    const std::optional<int> baud = parseNumber(parts[0]);
-    if (!baud || *baud <= 0)
-        return std::nullopt;
-    settings.baudRate = *baud;
-
-    if (parts[1].size() != 1)
-        return std::nullopt;
-    switch (parts[1][0]) {
-        case 'n':
-        case 'N':
-            settings.parity = QSerialPort::NoParity;
-            break;
-        case 'e':
-        case 'E':
-            settings.parity = QSerialPort::EvenParity;
-            break;
-        case 'o':
-        case 'O':
-            settings.parity = QSerialPort::OddParity;
-            break;
-        case 'm':
-        case 'M':
-            settings.parity = QSerialPort::MarkParity;
-            break;
-        case 's':
-        case 'S':
-            settings.parity = QSerialPort::SpaceParity;
-            break;
-        default:
-            return std::nullopt;
-    }
-
-    const std::optional<int> data = parseNumber(parts[2]);
-    if (!data || *data < 5 || *data > 8)
-        return std::nullopt;
-    settings.dataBits = static_cast<QSerialPort::DataBits>(*data);
-
-    if (parts[3] == "1") {
-        settings.stopBits = QSerialPort::OneStop;
-    } else if (parts[3] == "1.5") {
-        settings.stopBits = QSerialPort::OneAndHalfStop;
-    } else if (parts[3] == "2") {
-        settings.stopBits = QSerialPort::TwoStop;
-    } else {
-        return std::nullopt;
-    }
-    return settings;
+void applyLineSettings(QSerialPort& port, const LineSettings& settings) {
+    // Set before opening, QSerialPort applies them when the port opens.
+    port.setBaudRate(settings.baudRate);
+    port.setParity(settings.parity == Parity::Even  ? QSerialPort::EvenParity
+                   : settings.parity == Parity::Odd ? QSerialPort::OddParity
+                                                    : QSerialPort::NoParity);
+    port.setDataBits(static_cast<QSerialPort::DataBits>(settings.dataBits));
+    port.setStopBits(settings.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop);
 }
 
-QtSerialControl::QtSerialControl(Discovery discovery, QObject* parent)
-    : QObject(parent),
-      m_discovery(discovery ? std::move(discovery) : Discovery(&discoverPortTable)),
-      m_table(buildPortTable({}, {})) {
+}  // namespace
+
+QtSerialControl::QtSerialControl(QObject* parent) : QObject(parent) {
     connect(&m_port, &QSerialPort::readyRead, this, &QtSerialControl::readData);
     connect(&m_port, &QSerialPort::errorOccurred, this, &QtSerialControl::handleError);
 }
@@ -211,170 +101,71 @@ QtSerialControl::QtSerialControl(Discovery discovery, QObject* parent)
 QtSerialControl::~QtSerialControl() {
     // Close while the handlers are still connected to a living object, and without reporting.
     m_port.disconnect(this);
-    m_port.close();
+    close();
 }
 
-const PortTable& QtSerialControl::refreshPortTable() {
-    m_table = m_discovery();
-    m_tableBuilt = true;
-    return m_table;
+void QtSerialControl::closeAllPorts() {
+    const std::set<QtSerialControl*> controls = openControls();
+    for (QtSerialControl* control : controls)
+        control->close();
 }
 
-void QtSerialControl::usePortTable(PortTable table) {
-    m_table = std::move(table);
-    m_tableBuilt = true;
-}
-
-bool QtSerialControl::probe(const std::string& deviceName) {
-    if (deviceName.empty())
+bool QtSerialControl::probe(const PortName& port) {
+    if (port.device.empty())
         return false;
-    const QString path = QFileInfo(QString::fromLocal8Bit(deviceName)).canonicalFilePath();
+    const QString path = QFileInfo(QString::fromLocal8Bit(port.device)).canonicalFilePath();
     if (path.isEmpty())
         return false;
     // An exclusive open and an immediate close; nothing is sent.
-    QSerialPort port;
-    if (openDevice(port, path))
+    QSerialPort probed;
+    if (openDevice(probed, path))
         return false;
-    port.close();
+    probed.close();
     return true;
 }
 
-SerialStatus QtSerialControl::setCommPort(int portNumber) {
-    if (portNumber < 1 || portNumber > kPortCount) {
-        return failure(tr("There is no port number %1; the ports are COM1 to COM%2.")
-                           .arg(portNumber)
-                           .arg(kPortCount));
-    }
-    if (m_port.isOpen()) {
-        return failure(tr("%1 is open; the port number cannot be changed while the port is open.")
-                           .arg(portLabel()));
-    }
-    if (!m_tableBuilt)
-        refreshPortTable();
-    m_commPort = portNumber;
-    // The device is fixed now: a later refresh of the table does not move an open or
-    // reopened port to another device.
-    m_device =
-        QString::fromLocal8Bit(m_table.portDeviceNames[static_cast<std::size_t>(portNumber - 1)]);
-    return {};
-}
-
-SerialStatus QtSerialControl::setInBufferSize(int bytes) {
-    if (bytes < 1 || bytes > kMaxBufferSize) {
-        return failure(
-            tr("Invalid input buffer size %1 (1 to %2 bytes).").arg(bytes).arg(kMaxBufferSize));
-    }
-    m_inBufferSize = bytes;
-    // Qt takes no more from the device than this until the waiting bytes have been read.
-    m_port.setReadBufferSize(bytes);
-    return {};
-}
-
-SerialStatus QtSerialControl::setOutBufferSize(int bytes) {
-    if (bytes < 1 || bytes > kMaxBufferSize) {
-        return failure(
-            tr("Invalid output buffer size %1 (1 to %2 bytes).").arg(bytes).arg(kMaxBufferSize));
-    }
-    m_outBufferSize = bytes;
-    return {};
-}
-
-SerialStatus QtSerialControl::setInputMode(InputMode mode) {
-    // Bytes are handed over as they are in either mode; there is no text conversion.
-    m_inputMode = mode;
-    return {};
-}
-
-SerialStatus QtSerialControl::setRThreshold(int bytes) {
-    if (bytes < 0 || bytes > kMaxBufferSize) {
-        return failure(tr("Invalid receive threshold %1.").arg(bytes));
-    }
-    m_rThreshold = bytes;
-    return {};
-}
-
-SerialStatus QtSerialControl::setInputLen(int bytes) {
-    if (bytes < 0 || bytes > kMaxBufferSize) {
-        return failure(tr("Invalid input length %1.").arg(bytes));
-    }
-    m_inputLen = bytes;
-    return {};
-}
-
-SerialStatus QtSerialControl::setSettings(std::string_view settings) {
-    const std::optional<LineSettings> parsed = parseLineSettings(settings);
-    if (!parsed) {
-        return failure(
-            tr("Invalid line settings \"%1\": expected baud rate, parity, data bits "
-               "and stop bits, such as \"115200,n,8,1\".")
-                .arg(QString::fromUtf8(settings.data(), static_cast<qsizetype>(settings.size()))));
-    }
-    m_lineSettings = *parsed;
-    applyLineSettings();
-    return {};
-}
-
-void QtSerialControl::applyLineSettings() {
-    // Set before opening, QSerialPort applies them when the port opens.
-    m_port.setBaudRate(m_lineSettings.baudRate);
-    m_port.setParity(m_lineSettings.parity);
-    m_port.setDataBits(m_lineSettings.dataBits);
-    m_port.setStopBits(m_lineSettings.stopBits);
-}
-
-SerialStatus QtSerialControl::setPortOpen(bool open) {
-    if (!open) {
-        if (m_port.isOpen())
-            m_port.close();
-        m_openedPath.clear();
-        return {};
-    }
+SerialStatus QtSerialControl::open(const PortName& port, const LineSettings& settings) {
     if (m_port.isOpen())
-        return failure(tr("%1 is already open.").arg(portLabel()));
-    m_port.setReadBufferSize(m_inBufferSize);
-    applyLineSettings();
+        return SerialStatus::failure(tr("%1 is already open.").arg(portLabel()).toStdString());
+    m_name = port;
+    applyLineSettings(m_port, settings);
     m_calling = true;
     QString path;
-    const auto failed = openPort(m_port, comName(), m_device, &path);
+    const auto failed = openPort(m_port, comName(), QString::fromLocal8Bit(port.device), &path);
     m_calling = false;
     if (failed)
-        return failure(*failed);
+        return SerialStatus::failure(failed->toStdString());
     m_openedPath = path;
+    openControls().insert(this);
     return {};
 }
 
-QString probeProblem(const QString& comName, const QString& device) {
+void QtSerialControl::close() {
+    m_port.close();
+    m_openedPath.clear();
+    openControls().erase(this);
+}
+
+QString probeProblem(const PortName& name) {
     QSerialPort port;
-    const auto failed = openPort(port, comName, device);
+    const auto failed =
+        openPort(port, QString::fromStdString(name.display), QString::fromLocal8Bit(name.device));
     port.close();
     return failed.value_or(QString());
 }
 
-std::size_t QtSerialControl::inBufferCount() const {
-    if (!m_port.isOpen())
-        return 0;
-    return static_cast<std::size_t>(std::max<qint64>(m_port.bytesAvailable(), 0));
-}
-
-std::size_t QtSerialControl::readInput(std::span<std::uint8_t> into) {
-    if (!m_port.isOpen() || into.empty())
-        return 0;
-    std::size_t wanted = into.size();
-    if (m_inputLen > 0)
-        wanted = std::min(wanted, static_cast<std::size_t>(m_inputLen));
-    const qint64 n = m_port.read(reinterpret_cast<char*>(into.data()), static_cast<qint64>(wanted));
-    return n > 0 ? static_cast<std::size_t>(n) : 0;
-}
-
-SerialStatus QtSerialControl::writeOutput(std::span<const std::uint8_t> bytes) {
+SerialStatus QtSerialControl::write(std::span<const std::uint8_t> bytes) {
     if (!m_port.isOpen()) {
-        return failure(tr("%1: nothing can be sent, the port is not open.").arg(comName()));
+        return SerialStatus::failure(
+            tr("%1: nothing can be sent, the port is not open.").arg(comName()).toStdString());
     }
     const qint64 size = static_cast<qint64>(bytes.size());
-    if (m_port.bytesToWrite() + size > m_outBufferSize) {
-        return failure(tr("%1: nothing was sent, the output buffer is full (the device takes no "
-                          "data).")
-                           .arg(portLabel()));
+    if (m_port.bytesToWrite() + size > kOutBufferSize) {
+        return SerialStatus::failure(
+            tr("%1: nothing was sent, the output buffer is full (the device takes no "
+               "data).")
+                .arg(portLabel())
+                .toStdString());
     }
     m_calling = true;
     m_callError = QSerialPort::NoError;
@@ -388,16 +179,17 @@ SerialStatus QtSerialControl::writeOutput(std::span<const std::uint8_t> bytes) {
 
     const QString text =
         tr("%1: the data could not be sent: %2.").arg(portLabel(), m_port.errorString());
-    if (m_callError == QSerialPort::ResourceError || m_callError == QSerialPort::WriteError) {
-        m_port.close();
-        m_openedPath.clear();
-    }
-    return failure(text);
+    if (m_callError == QSerialPort::ResourceError || m_callError == QSerialPort::WriteError)
+        close();
+    return SerialStatus::failure(text.toStdString());
 }
 
 void QtSerialControl::readData() {
-    if (m_rThreshold > 0 && m_port.bytesAvailable() >= m_rThreshold) {
-        notifyReceive(CommEvent::Receive);
+    // Taken whole before anyone hears of it: a handler may close the port.
+    const QByteArray bytes = m_port.readAll();
+    if (!bytes.isEmpty()) {
+        notifyReceive(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                static_cast<std::size_t>(bytes.size())));
     }
 }
 
@@ -428,28 +220,23 @@ void QtSerialControl::handleError(QSerialPort::SerialPortError error) {
         reason = m_port.errorString();
     }
     const QString text = connectionLostText(portLabel(), reason);
-    m_port.close();
-    m_openedPath.clear();
+    close();
     notifyError(text.toStdString());
 }
 
 QString QtSerialControl::comName() const {
-    return QString::fromStdString(
-        m_table.portDisplayNames[static_cast<std::size_t>(m_commPort - 1)]);
+    return QString::fromStdString(m_name.display);
 }
 
 QString QtSerialControl::portLabel() const {
-    if (m_device.isEmpty())
+    const QString device = QString::fromLocal8Bit(m_name.device);
+    if (device.isEmpty())
         return comName();
     const QString resolved =
-        m_openedPath.isEmpty() ? QFileInfo(m_device).canonicalFilePath() : m_openedPath;
-    if (resolved.isEmpty() || resolved == m_device)
-        return QStringLiteral("%1 (%2)").arg(comName(), m_device);
-    return QStringLiteral("%1 (%2 \u2192 %3)").arg(comName(), m_device, resolved);
-}
-
-SerialStatus QtSerialControl::failure(const QString& text) const {
-    return SerialStatus::failure(text.toStdString());
+        m_openedPath.isEmpty() ? QFileInfo(device).canonicalFilePath() : m_openedPath;
+    if (resolved.isEmpty() || resolved == device)
+        return QStringLiteral("%1 (%2)").arg(comName(), device);
+    return QStringLiteral("%1 (%2 \u2192 %3)").arg(comName(), device, resolved);
 }
 
 }  // namespace pelorin

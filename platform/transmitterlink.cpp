@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "platform/portargument.h"
+#include "platform/portdiscovery.h"
 
 namespace pelorin {
 
@@ -22,9 +23,11 @@ QString fromStd(const std::string& text) {
 
 }  // namespace
 
-TransmitterLink::TransmitterLink(QtSerialControl::Discovery discovery, QObject* parent)
-    : QObject(parent), m_serial(std::move(discovery)), m_session(m_serial) {
-    m_serial.setReceiveHandler([this](CommEvent event) { m_session.onReceive(event); });
+TransmitterLink::TransmitterLink(PortDiscovery discovery, QObject* parent)
+    : QObject(parent),
+      m_session(m_serial, discovery ? std::move(discovery) : PortDiscovery(&discoverPortTable)) {
+    m_serial.setReceiveHandler(
+        [this](std::span<const std::uint8_t> bytes) { m_session.receive(bytes); });
     m_serial.setErrorHandler([this](const std::string& text) {
         // Whatever the control reports on its own ends the run: the port is gone or unusable.
         if (m_lostText.isEmpty())
@@ -45,7 +48,7 @@ QString TransmitterLink::open(const QString& portSpec) {
                 "\"pelorin-cli ports\" shows every port and why it does not open.");
         }
     } else {
-        const PortChoice choice = resolvePortSpec(portSpec, m_serial.refreshPortTable());
+        const PortChoice choice = resolvePortSpec(portSpec, m_session.refreshPortTable());
         if (!choice.ok())
             return choice.error;
         if (SerialStatus status = m_session.openPort(choice.portNumber); !status)
@@ -56,11 +59,11 @@ QString TransmitterLink::open(const QString& portSpec) {
 }
 
 QString TransmitterLink::portLabel() const {
-    const QString com = fromStd(
-        m_serial.portTable().portDisplayNames[static_cast<std::size_t>(m_serial.commPort() - 1)]);
-    if (m_serial.deviceName().isEmpty())
-        return com;
-    return QStringLiteral("%1 (%2)").arg(com, m_serial.deviceName());
+    const PortName port = portName(m_session.portTable(), m_session.commPort());
+    if (m_session.portDevice().empty())
+        return fromStd(port.display);
+    return QStringLiteral("%1 (%2)").arg(fromStd(port.display),
+                                         QString::fromLocal8Bit(m_session.portDevice()));
 }
 
 TransmitterLink::Answer TransmitterLink::request(const std::function<SerialStatus(Session&)>& send,

@@ -20,7 +20,7 @@ class TransmitterLink : public QObject {
     Q_OBJECT
 
 public:
-    explicit TransmitterLink(QtSerialControl::Discovery discovery = {}, QObject* parent = nullptr);
+    explicit TransmitterLink(PortDiscovery discovery = {}, QObject* parent = nullptr);
 
     // Opens the port `portSpec` names (see resolvePortSpec), against a fresh port table; an
     // empty spec takes the first port that opens, as the window does at start-up. Nothing is

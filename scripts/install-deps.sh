@@ -11,7 +11,9 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgtest-dev lib
           # manual pages and the Debian package (scripts/check-deb.sh)
           man-db groff-base dpkg-dev fakeroot file lintian
           # translations (lupdate, lrelease, Qt's own catalogues) and a font with Chinese glyphs
-          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei)
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei
+          # the link built for Windows (scripts/check-mingw.sh)
+          g++-mingw-w64-x86-64-posix)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

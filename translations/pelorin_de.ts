@@ -1286,34 +1286,6 @@ und melden Sie sich dann ab und wieder an.</translation>
     <context>
         <name>pelorin::QtSerialControl</name>
         <message>
-            <source>There is no port number %1; the ports are COM1 to COM%2.</source>
-            <translation>Es gibt keine Portnummer %1; die Ports sind COM1 bis COM%2.</translation>
-        </message>
-        <message>
-            <source>%1 is open; the port number cannot be changed while the port is open.</source>
-            <translation>%1 ist geöffnet; die Portnummer lässt sich nicht ändern, solange der Port offen ist.</translation>
-        </message>
-        <message>
-            <source>Invalid input buffer size %1 (1 to %2 bytes).</source>
-            <translation>Ungültige Größe des Eingangspuffers %1 (1 bis %2 Byte).</translation>
-        </message>
-        <message>
-            <source>Invalid output buffer size %1 (1 to %2 bytes).</source>
-            <translation>Ungültige Größe des Ausgangspuffers %1 (1 bis %2 Byte).</translation>
-        </message>
-        <message>
-            <source>Invalid receive threshold %1.</source>
-            <translation>Ungültige Empfangsschwelle %1.</translation>
-        </message>
-        <message>
-            <source>Invalid input length %1.</source>
-            <translation>Ungültige Eingabelänge %1.</translation>
-        </message>
-        <message>
-            <source>Invalid line settings "%1": expected baud rate, parity, data bits and stop bits, such as "115200,n,8,1".</source>
-            <translation>Ungültige Leitungseinstellungen „%1“: erwartet werden Baudrate, Parität, Datenbits und Stoppbits, etwa „115200,n,8,1“.</translation>
-        </message>
-        <message>
             <source>%1 is already open.</source>
             <translation>%1 ist bereits geöffnet.</translation>
         </message>

@@ -1281,34 +1281,6 @@ then log out and log in again.</source>
     <context>
         <name>pelorin::QtSerialControl</name>
         <message>
-            <source>There is no port number %1; the ports are COM1 to COM%2.</source>
-            <translation>没有端口编号 %1；端口为 COM1 至 COM%2。</translation>
-        </message>
-        <message>
-            <source>%1 is open; the port number cannot be changed while the port is open.</source>
-            <translation>%1 已打开；端口打开时不能更改端口编号。</translation>
-        </message>
-        <message>
-            <source>Invalid input buffer size %1 (1 to %2 bytes).</source>
-            <translation>无效的输入缓冲区大小 %1（1 至 %2 字节）。</translation>
-        </message>
-        <message>
-            <source>Invalid output buffer size %1 (1 to %2 bytes).</source>
-            <translation>无效的输出缓冲区大小 %1（1 至 %2 字节）。</translation>
-        </message>
-        <message>
-            <source>Invalid receive threshold %1.</source>
-            <translation>无效的接收阈值 %1。</translation>
-        </message>
-        <message>
-            <source>Invalid input length %1.</source>
-            <translation>无效的输入长度 %1。</translation>
-        </message>
-        <message>
-            <source>Invalid line settings "%1": expected baud rate, parity, data bits and stop bits, such as "115200,n,8,1".</source>
-            <translation>无效的线路设置“%1”：应为波特率、校验位、数据位和停止位，例如“115200,n,8,1”。</translation>
-        </message>
-        <message>
             <source>%1 is already open.</source>
             <translation>%1 已经打开。</translation>
         </message>

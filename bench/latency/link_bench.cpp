@@ -123,8 +123,8 @@ int measureLatency(const Settings& settings) {
         return 1;
     }
 
-    QtSerialControl serial(virtualPortsOnly);
-    Session session(serial);
+    QtSerialControl serial;
+    Session session(serial, virtualPortsOnly);
     // What the session held after each receive event, and how many frames it took then.
     struct Held {
         FrameKey key;
@@ -136,8 +136,8 @@ int measureLatency(const Settings& settings) {
     std::uint64_t seen = 0;
     std::uint64_t measured = 0;
     bool measuring = false;
-    serial.setReceiveHandler([&](CommEvent event) {
-        session.onReceive(event);
+    serial.setReceiveHandler([&](std::span<const std::uint8_t> bytes) {
+        session.receive(bytes);
         const auto now = Clock::now();
         const std::uint64_t accepted = session.counters().liveAccepted;
         if (accepted == seen)
@@ -254,12 +254,12 @@ int measureCpu(const Settings& settings) {
         return 1;
     }
 
-    QtSerialControl serial(virtualPortsOnly);
-    Session session(serial);
+    QtSerialControl serial;
+    Session session(serial, virtualPortsOnly);
     std::uint64_t events = 0;
-    serial.setReceiveHandler([&](CommEvent event) {
+    serial.setReceiveHandler([&](std::span<const std::uint8_t> bytes) {
         ++events;
-        session.onReceive(event);
+        session.receive(bytes);
     });
     const SerialStatus opened = session.openSerialPort();
     if (!opened.ok()) {
@@ -297,7 +297,7 @@ int measureCpu(const Settings& settings) {
     }
     std::fflush(stdout);
 
-    [[maybe_unused]] const SerialStatus closed = serial.setPortOpen(false);
+    serial.close();
     txsim.terminate();
     txsim.waitForFinished(5000);
     return 0;

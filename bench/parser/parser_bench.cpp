@@ -22,25 +22,11 @@ using namespace pelorin;
 // The receiver never touches the port; a control that does nothing is enough.
 class NullSerialControl : public SerialControl {
 public:
-    const PortTable& refreshPortTable() override { return table_; }
-    const PortTable& portTable() const override { return table_; }
-    bool probe(const std::string&) override { return false; }
-    SerialStatus setCommPort(int) override { return {}; }
-    SerialStatus setInBufferSize(int) override { return {}; }
-    SerialStatus setOutBufferSize(int) override { return {}; }
-    SerialStatus setInputMode(InputMode) override { return {}; }
-    SerialStatus setRThreshold(int) override { return {}; }
-    SerialStatus setInputLen(int) override { return {}; }
-    SerialStatus setSettings(std::string_view) override { return {}; }
-    int commPort() const override { return 1; }
-    SerialStatus setPortOpen(bool) override { return {}; }
-    bool portOpen() const override { return true; }
-    std::size_t inBufferCount() const override { return 0; }
-    std::size_t readInput(std::span<std::uint8_t>) override { return 0; }
-    SerialStatus writeOutput(std::span<const std::uint8_t>) override { return {}; }
-
-private:
-    PortTable table_;
+    bool probe(const PortName&) override { return false; }
+    SerialStatus open(const PortName&, const LineSettings&) override { return {}; }
+    void close() override {}
+    bool isOpen() const override { return true; }
+    SerialStatus write(std::span<const std::uint8_t>) override { return {}; }
 };
 
 struct Stream {
@@ -90,11 +76,11 @@ Stream makeStream(std::size_t maxPiece) {
     return s;
 }
 
-// Session::receive, as the receive handler runs it: each piece into the ring, then parsed.
+// Session::receive, as the receive handler runs it: each piece through the parser.
 void BM_SessionReceive(benchmark::State& state) {
     const Stream stream = makeStream(static_cast<std::size_t>(state.range(0)));
     NullSerialControl serial;
-    Session session(serial);
+    Session session(serial, {});
     for (auto _ : state) {
         std::span<const std::uint8_t> rest(stream.bytes);
         for (std::size_t piece : stream.pieces) {

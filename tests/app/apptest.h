@@ -67,7 +67,7 @@ protected:
         auto serial = std::make_unique<testing::FakeSerialControl>();
         fake = serial.get();
         fake->makeOpenable(3);
-        window = std::make_unique<MainDialog>(std::move(serial));
+        window = std::make_unique<MainDialog>(std::move(serial), fake->discovery());
     }
 
     // Runs the window; `body` acts on it once it is up, then the window is closed (unless the

@@ -82,8 +82,8 @@ TEST_F(MainWindowTest, StartPort_IsOpenedWithoutProbingAndAskedForItsSettings) {
     window->setStartPort(7);
     runWindow([&](MainDialog&) {
         EXPECT_EQ(fake->deviceOpens, std::vector<std::string>{"/dev/fake7"});
-        EXPECT_EQ(fake->commPort(), 7);
-        EXPECT_TRUE(fake->portOpen());
+        EXPECT_EQ(window->session().commPort(), 7);
+        EXPECT_TRUE(fake->isOpen());
         const ReadRequest ask = readRequest();
         const std::vector<std::vector<std::uint8_t>> asked{{ask.begin(), ask.end()}};
         EXPECT_EQ(fake->writes(), asked);

@@ -84,7 +84,8 @@ TEST_P(HelpShots, HelpAndToolTipOnX11_InThisLanguage_ShowItsOwnSharpPictureAndTe
     MessageRecorder messages;
     auto serial = std::make_unique<testing::FakeSerialControl>();
     serial->makeOpenable(1);
-    MainDialog window(std::move(serial));
+    PortDiscovery discovery = serial->discovery();
+    MainDialog window(std::move(serial), std::move(discovery));
     const QString scale = QString::number(window.devicePixelRatioF());
     whenModalOpens<MainDialog>(
         [&](MainDialog* main) {

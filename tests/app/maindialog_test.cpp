@@ -42,9 +42,10 @@ TEST_F(MainWindowTest, StartUp_OpensFirstPortAndSendsReadRequestInOrder) {
     window->session().userSelect = 1;
     window->session().settings.endPointRight[4] = 55;
     runWindow([&](MainDialog& w) {
-        EXPECT_EQ(fake->callTexts(), testing::kStartUpCallsOnCom3);
+        EXPECT_EQ(fake->calls, (std::vector<std::string>{"open(/dev/fake1)", "open(/dev/fake2)",
+                                                         "open(/dev/fake3)", "write(55 FD)"}));
         EXPECT_EQ(fake->writes(), std::vector<Bytes>{kReadRequest});
-        EXPECT_EQ(fake->commPort(), 3);
+        EXPECT_EQ(window->session().commPort(), 3);
         EXPECT_EQ(w.session().userSelect, 0);
         EXPECT_EQ(w.session().settings.endPointRight[4], 100);
         EXPECT_TRUE(w.channelDisplay()->following());
@@ -56,13 +57,9 @@ TEST_F(MainWindowTest, StartUp_OpensFirstPortAndSendsReadRequestInOrder) {
 TEST_F(MainWindowTest, StartUp_ResetsAHalfReceivedFrame) {
     const Bytes partial{0x55, 0xFC, 0x05};
     window->session().receive(partial);
-    ASSERT_TRUE(window->session().rxParser.frameOpen);
-    runWindow([&](MainDialog& w) {
-        EXPECT_FALSE(w.session().rxParser.frameOpen);
-        EXPECT_FALSE(w.session().rxParser.liveActive);
-        EXPECT_EQ(w.session().rxParser.liveStep, 0);
-        EXPECT_TRUE(w.session().rxRing.empty());
-    });
+    ASSERT_EQ(window->session().rxParser.state(), RxParser::State::LiveBody);
+    runWindow(
+        [&](MainDialog& w) { EXPECT_EQ(w.session().rxParser.state(), RxParser::State::Idle); });
 }
 
 TEST_F(MainWindowTest, StartUpWithoutPort_ShowsErrorAndStillRunsDisplay) {
@@ -72,7 +69,7 @@ TEST_F(MainWindowTest, StartUpWithoutPort_ShowsErrorAndStillRunsDisplay) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return messages.messages.size() == 1; }));
         EXPECT_EQ(messages.messages.first().toStdString(),
                   std::string(testing::FakeSerialControl::kNoDeviceText));
-        EXPECT_EQ(fake->commPort(), 21);
+        EXPECT_EQ(window->session().commPort(), 21);
         EXPECT_TRUE(fake->writes().empty());
         EXPECT_EQ(w.session().userSelect, 1);  // the open failed before userSelect was reset
         EXPECT_TRUE(w.channelDisplay()->following());
@@ -374,7 +371,7 @@ void runFreshWindow(const std::function<void(MainDialog&, testing::FakeSerialCon
     auto serial = std::make_unique<testing::FakeSerialControl>();
     testing::FakeSerialControl* line = serial.get();
     line->makeOpenable(3);
-    MainDialog w(std::move(serial));
+    MainDialog w(std::move(serial), line->discovery());
     whenModalOpens<MainDialog>([&](MainDialog*) { body(w, *line); }, kModalWaitMs,
                                LeftOpen::Cancel);
     w.run();
@@ -471,7 +468,7 @@ TEST_F(MainWindowTest, PortVanishing_IsReportedOnceAndSettingReopensIt) {
         EXPECT_EQ(messages.messages, QStringList{"COM3 (/dev/fake3) has gone away."});
         fake->clearCalls();
         clickThrough<QDialog>(1025, [](QDialog* d) { d->reject(); });
-        EXPECT_TRUE(fake->portOpen());
+        EXPECT_TRUE(fake->isOpen());
         EXPECT_EQ(fake->writes(), std::vector<Bytes>{(Bytes{0x55, 0xFA, 0x00})});
     });
 }

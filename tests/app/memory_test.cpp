@@ -44,8 +44,9 @@ protected:
         transmitter = std::make_unique<txsim::VirtualTransmitter>(std::move(options));
         std::string error;
         ASSERT_TRUE(transmitter->start(&error)) << error;
-        window = std::make_unique<MainDialog>(std::make_unique<QtSerialControl>(
-            [] { return buildPortTable(discoverVirtualPorts(), {}); }));
+        window = std::make_unique<MainDialog>(std::make_unique<QtSerialControl>(), [] {
+            return buildPortTable(discoverVirtualPorts(), {});
+        });
     }
 
     // The UserRequests the transmitter received, each as its three bytes.

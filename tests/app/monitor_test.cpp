@@ -84,8 +84,9 @@ protected:
         };
         std::string error;
         ASSERT_TRUE(transmitter->start(&error)) << error;
-        window = std::make_unique<MainDialog>(std::make_unique<QtSerialControl>(
-            [] { return buildPortTable(discoverVirtualPorts(), {}); }));
+        window = std::make_unique<MainDialog>(std::make_unique<QtSerialControl>(), [] {
+            return buildPortTable(discoverVirtualPorts(), {});
+        });
         const SerialStatus opened = window->session().openSerialPort();
         ASSERT_TRUE(opened.ok()) << opened.error();
         ASSERT_TRUE(waitFor([&] { return counters().settingsAccepted == 1; }, kWaitMs));

@@ -32,7 +32,7 @@ TEST_F(RememberedPortTest, KeptDeviceStillThere_OpenedWithoutTryingAnyOther) {
     kept = "/dev/fake7";
     fake->makeOpenable(7);
     runWindow([&](MainDialog&) {
-        EXPECT_EQ(fake->commPort(), 7);
+        EXPECT_EQ(window->session().commPort(), 7);
         EXPECT_EQ(fake->deviceOpens, std::vector<std::string>{"/dev/fake7"});
         fake->deliver(liveFrameFor({0, 0, 0, 0, 0, 0}));
         fake->deliver(liveFrameFor({1, 0, 0, 0, 0, 0}));
@@ -43,7 +43,7 @@ TEST_F(RememberedPortTest, KeptDeviceStillThere_OpenedWithoutTryingAnyOther) {
 TEST_F(RememberedPortTest, KeptDeviceGone_TriedInOrderAndTheAnsweringOneKept) {
     kept = "/dev/ttyUSB9";
     runWindow([&](MainDialog&) {
-        EXPECT_EQ(fake->commPort(), 3);
+        EXPECT_EQ(window->session().commPort(), 3);
         EXPECT_EQ(fake->deviceOpens,
                   (std::vector<std::string>{"/dev/fake1", "/dev/fake2", "/dev/fake3"}));
         EXPECT_TRUE(remembered.empty()) << "nothing has answered yet";

@@ -447,7 +447,8 @@ TEST_P(TranslatedWindowsTest, EveryWindowOnX11_InThisLanguage_ShowsEveryTextWhol
     MessageRecorder messages;
     auto serial = std::make_unique<testing::FakeSerialControl>();
     serial->makeOpenable(1);
-    MainDialog window(std::move(serial));
+    PortDiscovery discover = serial->discovery();
+    MainDialog window(std::move(serial), std::move(discover));
     window.setSaveChooser([](QWidget*, const QString&) { return QString(); });
     window.setOpenChooser([](QWidget*, const QString&) { return QString(); });
     // A helicopter type, so every button and list entry shows.

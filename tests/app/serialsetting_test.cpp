@@ -87,7 +87,7 @@ TEST_F(SettingButtonTest, NoPortOpens_ListStaysEmptyAndOkIsRefused) {
             d->reject();
         });
         EXPECT_TRUE(names.isEmpty());
-        EXPECT_EQ(fake->commPort(), 3);
+        EXPECT_EQ(window->session().commPort(), 3);
     });
     // The refusal, then the previous port that no longer opens either.
     ASSERT_EQ(messages.messages.size(), 2);
@@ -99,17 +99,18 @@ TEST_F(SettingButtonTest, CancelAfterSetting_ReopensThePreviousPortAndSendsUserR
         w.session().userSelect = 1;
         fake->clearCalls();
         clickThrough<QDialog>(1025, [&](QDialog* d) {
-            EXPECT_FALSE(fake->portOpen());  // closed while the dialog is up
+            EXPECT_FALSE(fake->isOpen());  // closed while the dialog is up
             d->reject();
         });
-        EXPECT_TRUE(fake->portOpen());
-        EXPECT_EQ(fake->commPort(), 3);
-        const auto calls = fake->callTexts();
-        EXPECT_EQ(calls.front(), "setPortOpen(false)");
-        EXPECT_EQ(std::count(calls.begin(), calls.end(), "setPortOpen(true)"), 1);
+        EXPECT_TRUE(fake->isOpen());
+        EXPECT_EQ(window->session().commPort(), 3);
+        const auto& calls = fake->calls;
+        EXPECT_EQ(calls.front(), "close()");
+        // The dialog's round probes; the previous port is opened again once, on its device.
         EXPECT_EQ(std::count_if(calls.begin(), calls.end(),
-                                [](const std::string& c) { return c.starts_with("setCommPort"); }),
-                  0);
+                                [](const std::string& c) { return c.starts_with("open("); }),
+                  1);
+        EXPECT_EQ(fake->opened.device, "/dev/fake3");
         EXPECT_EQ(fake->writes(), std::vector<Bytes>{(Bytes{0x55, 0xFA, 0x01})});
     });
     EXPECT_TRUE(messages.messages.isEmpty());
@@ -130,7 +131,7 @@ TEST_F(SettingButtonTest, OkTakesOnlyANameOfTheList) {
             SCOPED_TRACE(row.typed.toStdString());
             messages.messages.clear();
             fake->clearCalls();
-            int before = fake->commPort();
+            int before = window->session().commPort();
             bool stayedOpen = false;
             clickThrough<QDialog>(1025, [&](QDialog* d) {
                 if (!row.typed.isEmpty())
@@ -143,7 +144,7 @@ TEST_F(SettingButtonTest, OkTakesOnlyANameOfTheList) {
                 }
             });
             EXPECT_EQ(stayedOpen, row.port == 0);
-            EXPECT_EQ(fake->commPort(), row.port == 0 ? before : row.port);
+            EXPECT_EQ(window->session().commPort(), row.port == 0 ? before : row.port);
             if (row.port == 0) {
                 ASSERT_EQ(messages.messages.size(), 1);
                 EXPECT_TRUE(messages.messages.first().contains(row.typed));
@@ -177,7 +178,7 @@ TEST_F(SettingButtonTest, ReturnInTheField_IsOkAndAddsNothingToTheList) {
         });
         EXPECT_EQ(result, QDialog::Accepted);
         EXPECT_EQ(countAfter, 2);  // COM12 and COM3
-        EXPECT_EQ(fake->commPort(), 12);
+        EXPECT_EQ(window->session().commPort(), 12);
     });
     EXPECT_EQ(messages.messages.size(), 1);
 }

@@ -226,7 +226,8 @@ TEST(Translations, EveryWindowText_ComesFromTheCataloguesAndIsTranslatedInEach) 
     {
         auto serial = std::make_unique<testing::FakeSerialControl>();
         serial->makeOpenable(2);
-        MainDialog window(std::move(serial));
+        PortDiscovery discover = serial->discovery();
+        MainDialog window(std::move(serial), std::move(discover));
         window.setSaveChooser([](QWidget*, const QString&) { return QString(); });
         window.setOpenChooser([](QWidget*, const QString&) { return QString(); });
         // A helicopter type shows every button and every entry of the switch lists.

@@ -144,7 +144,7 @@ TEST_F(MainWindowTest, Captions_FitTheirControls) {
     runWindow([](MainDialog& shown) { EXPECT_TRUE(captionsFit(&shown)); });
     AboutDialog about;
     EXPECT_TRUE(captionsFit(&about));
-    SerialSettingDialog setting(window->session(), *fake);
+    SerialSettingDialog setting(window->session());
     EXPECT_TRUE(captionsFit(&setting));
 }
 

@@ -47,7 +47,7 @@ protected:
     [[nodiscard]] std::vector<std::vector<std::uint8_t>> writes() const { return fake.writes(); }
 
     testing::FakeSerialControl fake;
-    Session session{fake};
+    Session session{fake, fake.discovery()};
     MessageRecorder recorder;
 };
 

@@ -31,7 +31,7 @@ using Bytes = std::vector<std::uint8_t>;
 // A session whose port is open, so every write goes out on the fake line.
 struct LinkBench {
     pelorin::testing::FakeSerialControl serial;
-    Session session{serial};
+    Session session{serial, serial.discovery()};
 
     LinkBench() { serial.forceOpen(true); }
 

@@ -50,7 +50,8 @@ protected:
 
     void SetUp() override {
         ASSERT_TRUE(runtimeDir.isValid());
-        serial.setReceiveHandler([this](CommEvent event) { session.onReceive(event); });
+        serial.setReceiveHandler(
+            [this](std::span<const std::uint8_t> bytes) { session.receive(bytes); });
         serial.setErrorHandler([this](const std::string& text) { errors.push_back(text); });
     }
 
@@ -67,7 +68,7 @@ protected:
         std::string error;
         ASSERT_TRUE(transmitter->open(&error)) << error;
         const auto accepted = session.counters().settingsAccepted;
-        ASSERT_TRUE(session.closePortForSetting().ok());
+        session.closePortForSetting();
         const SerialStatus reopened = session.reopenPortAfterSetting(nullptr);
         ASSERT_TRUE(reopened.ok()) << reopened.error();
         ASSERT_TRUE(
@@ -89,8 +90,8 @@ protected:
                 const auto frame = settingsFrame(heliBlock());
                 transmitter->sendRaw(std::span(frame.data(), 2 + kCutAfter));
                 EXPECT_TRUE(waitFor([&] {
-                    return session.rxParser.settingsActive &&
-                           session.rxParser.settingsPos == kCutAfter;
+                    return session.rxParser.state() == RxParser::State::SettingsBody &&
+                           session.rxParser.settingsPos() == kCutAfter;
                 }));
                 transmitter->closeLine();
                 break;
@@ -121,18 +122,18 @@ protected:
                 break;
             }
         }
-        EXPECT_TRUE(waitFor([&] { return !serial.portOpen(); }));
+        EXPECT_TRUE(waitFor([&] { return !serial.isOpen(); }));
         QTest::qWait(50);  // anything still queued for the lost port arrives now
         reports += static_cast<int>(errors.size() - errorsBefore);
-        EXPECT_FALSE(serial.portOpen());
+        EXPECT_FALSE(serial.isOpen());
         return reports;
     }
 
     void expectNoCpuWhileLineIsGone() { EXPECT_EQ(notifierWakeups(300), 0); }
 
     PrivateRuntimeDir runtimeDir;
-    QtSerialControl serial{[] { return buildPortTable(discoverVirtualPorts(), {}); }};
-    Session session{serial};
+    QtSerialControl serial;
+    Session session{serial, [] { return buildPortTable(discoverVirtualPorts(), {}); }};
     std::vector<std::string> errors;
     int reportedByWrite = 0;
     std::unique_ptr<txsim::VirtualTransmitter> transmitter;

@@ -31,13 +31,10 @@ Bytes centredFrameWith(std::size_t channel, std::uint16_t word) {
     return liveFrame(words, 7);
 }
 
-// Feeds bytes one at a time and returns every result that is not None.
+// Feeds the bytes and returns every result that is not None.
 std::vector<Result> feed(RxParser& parser, const Bytes& bytes) {
     std::vector<Result> results;
-    for (std::uint8_t b : bytes) {
-        if (const Result r = parser.consume(b); r != Result::None)
-            results.push_back(r);
-    }
+    parser.feed(bytes, [&](Result r) { results.push_back(r); });
     return results;
 }
 
@@ -49,7 +46,7 @@ TEST(RxParser, WorkedExample_GivesCentredChannelsAndAux800) {
     EXPECT_EQ(parser.consume(kWorkedLiveFrame.back()), Result::LiveFrame);
     EXPECT_EQ(parser.liveChannels(), (std::array<int, 6>{0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(parser.liveAux(), 800);
-    EXPECT_FALSE(parser.frameOpen);
+    EXPECT_EQ(parser.state(), RxParser::State::Idle);
 }
 
 TEST(RxParser, ChannelWordsUpTo2100_BecomeWordMinus1512InEveryChannel) {
@@ -76,8 +73,7 @@ TEST(RxParser, ChannelWordAbove2100_AbandonsFrameAtThatWord) {
             for (std::size_t i = 0; i < lowByteAt; ++i)
                 ASSERT_EQ(parser.consume(frame[i]), Result::None);
             EXPECT_EQ(parser.consume(frame[lowByteAt]), Result::LiveRejected);
-            EXPECT_FALSE(parser.frameOpen);
-            EXPECT_FALSE(parser.liveActive);
+            EXPECT_EQ(parser.state(), RxParser::State::Idle);
             EXPECT_EQ(parser.liveAux(), 800) << "the last good frame stays";
         }
     }
@@ -166,8 +162,7 @@ TEST(RxParser, SettingsFrameWithGoodSum_HandsOverItsBlock) {
         ASSERT_EQ(parser.consume(frame[i]), Result::None);
     EXPECT_EQ(parser.consume(frame.back()), Result::SettingsFrame);
     EXPECT_TRUE(std::equal(block.begin(), block.begin() + 65, parser.settingsBlock().begin()));
-    EXPECT_FALSE(parser.frameOpen);
-    EXPECT_FALSE(parser.settingsActive);
+    EXPECT_EQ(parser.state(), RxParser::State::Idle);
 }
 
 TEST(RxParser, SettingsFrameWithSumOffByOne_IsRejected) {
@@ -188,32 +183,9 @@ TEST(RxParser, Reset_ReturnsToIdleAndKeepsResults) {
     feed(parser, kWorkedLiveFrame);
     feed(parser, Bytes(kWorkedLiveFrame.begin(), kWorkedLiveFrame.begin() + 7));
     parser.reset();
-    EXPECT_FALSE(parser.frameOpen);
-    EXPECT_FALSE(parser.liveActive);
+    EXPECT_EQ(parser.state(), RxParser::State::Idle);
     EXPECT_EQ(parser.liveAux(), 800);
     EXPECT_EQ(feed(parser, kWorkedLiveFrame), std::vector{Result::LiveFrame});
-}
-
-TEST(RxRing, BytesWrittenAcrossTheEnd_ComeOutInArrivalOrder) {
-    const Bytes arrived = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
-    for (bool onePiece : {false, true}) {
-        RxRing ring;
-        for (int i = 0; i < 1020; ++i)
-            ring.put(std::uint8_t{0xEE});
-        while (!ring.empty())
-            (void)ring.take();
-        if (onePiece) {
-            ring.put(std::span(arrived));
-        } else {
-            for (std::uint8_t b : arrived)
-                ring.put(b);
-        }
-        EXPECT_EQ(ring.rxWrite, 6);
-        Bytes out;
-        while (!ring.empty())
-            out.push_back(ring.take());
-        EXPECT_EQ(out, arrived) << (onePiece ? "one piece" : "byte by byte");
-    }
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include <unistd.h>
 
 #include "platform/deviceholders.h"
+#include "platform/portadvice.h"
 #include "platform/qtserialcontrol.h"
 
 namespace pelorin {
@@ -332,17 +333,16 @@ TEST(OpenErrorTextTest, PortHeldByAnotherProcess_OpeningItNamesThatProcess) {
     PtyHolderChild child(true);
     ASSERT_TRUE(child.opened());
     const std::string device = child.slavePath();
-    QtSerialControl serial([device] { return buildPortTable({{device, {}}}, {}); });
-    ASSERT_TRUE(serial.setCommPort(1).ok());
+    QtSerialControl serial;
 
-    const SerialStatus status = serial.setPortOpen(true);
+    const SerialStatus status = serial.open({device, "COM1"}, kLineSettings);
 
     ASSERT_FALSE(status.ok());
     EXPECT_THAT(status.error(), AllOf(HasSubstr("in use"),
                                       HasSubstr("It is held by ptyholder (pid " +
                                                 std::to_string(child.pid()) + ")."),
                                       HasSubstr("Close ptyholder")));
-    EXPECT_FALSE(serial.portOpen());
+    EXPECT_FALSE(serial.isOpen());
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSerialPortInfo>
-#include <QSocketNotifier>
 #include <QStringList>
 #include <QTimer>
 
@@ -19,7 +18,6 @@
 #include <array>
 #include <cerrno>
 #include <cmath>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -27,12 +25,11 @@
 #include <memory>
 #include <variant>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include "models/modelformat.h"
+#include "platform/portdiscovery.h"
 #include "platform/qtserialcontrol.h"
 #include "platform/savefile.h"
+#include "platform/stopsignals.h"
 #include "platform/transmitterlink.h"
 #include "tools/dump/settingsreport.h"
 
@@ -127,55 +124,6 @@ std::variant<BlockBytes, QString> loadSettings(const QByteArray& file) {
     return std::get<models::LoadedModel>(result).model.blockBytes;
 }
 
-// Ctrl+C (and SIGTERM, SIGHUP) turned into an event: the handler only writes a byte into a
-// pipe, and a socket notifier reads it on the event loop, where ending the run is safe.
-int g_signalPipe[2] = {-1, -1};
-
-extern "C" void onStopSignal(int) {
-    const char byte = 1;
-    const int saved = errno;
-    [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[1], &byte, 1);
-    errno = saved;
-}
-
-class StopSignals {
-public:
-    explicit StopSignals(const std::function<void()>& onStop) {
-        if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
-            return;
-        m_notifier = std::make_unique<QSocketNotifier>(g_signalPipe[0], QSocketNotifier::Read);
-        QObject::connect(m_notifier.get(), &QSocketNotifier::activated, m_notifier.get(), [onStop] {
-            char byte = 0;
-            while (::read(g_signalPipe[0], &byte, 1) > 0) {
-            }
-            onStop();
-        });
-        struct sigaction action {};
-        action.sa_handler = onStopSignal;
-        sigemptyset(&action.sa_mask);
-        action.sa_flags = SA_RESTART;
-        for (std::size_t i = 0; i < kSignals.size(); ++i)
-            sigaction(kSignals[i], &action, &m_previous[i]);
-    }
-    ~StopSignals() {
-        if (!m_notifier)
-            return;
-        for (std::size_t i = 0; i < kSignals.size(); ++i)
-            sigaction(kSignals[i], &m_previous[i], nullptr);
-        m_notifier.reset();
-        ::close(g_signalPipe[0]);
-        ::close(g_signalPipe[1]);
-        g_signalPipe[0] = g_signalPipe[1] = -1;
-    }
-    StopSignals(const StopSignals&) = delete;
-    StopSignals& operator=(const StopSignals&) = delete;
-
-private:
-    static constexpr std::array<int, 3> kSignals{SIGINT, SIGTERM, SIGHUP};
-    std::array<struct sigaction, 3> m_previous{};
-    std::unique_ptr<QSocketNotifier> m_notifier;
-};
-
 QString hex4(int value) {
     return QStringLiteral("%1").arg(value, 4, 16, QLatin1Char('0'));
 }
@@ -195,8 +143,7 @@ void printError(const QString& text) {
 }
 
 int listPorts() {
-    QtSerialControl serial;
-    const PortTable& table = serial.refreshPortTable();
+    const PortTable table = discoverPortTable();
     std::map<QString, QSerialPortInfo> system;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
         system.emplace(info.systemLocation(), info);
@@ -231,7 +178,7 @@ int listPorts() {
         if (!description.isEmpty())
             text += QStringLiteral("      ") + description + u'\n';
 
-        const QString problem = probeProblem(com, device);
+        const QString problem = probeProblem(portName(table, i + 1));
         if (problem.isEmpty()) {
             text += QStringLiteral("      ") + CliTexts::tr("opens: yes") + u'\n';
         } else {
@@ -367,7 +314,7 @@ int monitor(const Options& options) {
     End end = End::Seconds;
     QEventLoop loop;
     // From here on Ctrl+C ends the run with its closing line.
-    StopSignals stopSignals([&] {
+    StopSignals stopSignals([&](int) {
         end = End::Interrupted;
         loop.quit();
     });

@@ -12,6 +12,7 @@
 #include <set>
 
 #include "platform/portadvice.h"
+#include "platform/stopsignals.h"
 #include "tools/cli/commands.h"
 
 namespace {
@@ -97,6 +98,9 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("pelorin-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PELORIN_VERSION));
     pelorin::setPortChooser(pelorin::PortChooser::CommandLine);
+    // Ended by Ctrl+C, a terminate request or a reader of the output that went away: the
+    // port is closed first, so the next program opens it at once.
+    pelorin::closePortsOnStopSignals();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(description());

@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// QtSerialControl without a transmitter: line settings, texts, and the operations that must
-// fail with a reason.
+// QtSerialControl: its texts, and the operations that must fail with a reason.
 
 #include <QFile>
 
@@ -16,6 +15,7 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include "platform/portadvice.h"
 #include "platform/portdiscovery.h"
 #include "platform/qtserialcontrol.h"
 #include "tests/platform/serial/serialtesting.h"
@@ -27,41 +27,6 @@ namespace {
 using ::testing::AllOf;
 using ::testing::HasSubstr;
 using namespace pelorin::testing;
-
-struct SettingsCase {
-    const char* text;
-    std::optional<LineSettings> expected;
-};
-
-TEST(LineSettingsTest, SettingsString_ParsedOrRefused) {
-    const SettingsCase cases[] = {
-        {"115200,n,8,1",
-         LineSettings{115200, QSerialPort::NoParity, QSerialPort::Data8, QSerialPort::OneStop}},
-        {"9600,E,7,2",
-         LineSettings{9600, QSerialPort::EvenParity, QSerialPort::Data7, QSerialPort::TwoStop}},
-        {"300,o,5,1.5", LineSettings{300, QSerialPort::OddParity, QSerialPort::Data5,
-                                     QSerialPort::OneAndHalfStop}},
-        {" 19200 , m , 6 , 1 ",
-         LineSettings{19200, QSerialPort::MarkParity, QSerialPort::Data6, QSerialPort::OneStop}},
-        {"", std::nullopt},
-        {"115200", std::nullopt},
-        {"115200,n,8", std::nullopt},
-        {"115200,n,8,1,1", std::nullopt},
-        {"fast,n,8,1", std::nullopt},
-        {"0,n,8,1", std::nullopt},
-        {"-9600,n,8,1", std::nullopt},
-        {"115200,x,8,1", std::nullopt},
-        {"115200,no,8,1", std::nullopt},
-        {"115200,n,9,1", std::nullopt},
-        {"115200,n,4,1", std::nullopt},
-        {"115200,n,8,3", std::nullopt},
-        {"115200,n,8,", std::nullopt},
-    };
-    for (const SettingsCase& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(parseLineSettings(c.text), c.expected);
-    }
-}
 
 struct HintCase {
     OpenFailure failure;
@@ -103,46 +68,19 @@ TEST(OpenErrorTextTest, NumberWithoutDevice_SaysSoAndHowToGetOne) {
 class QtSerialControlTest : public ::testing::Test {
 protected:
     PrivateRuntimeDir runtimeDir;
-    QtSerialControl serial{[] { return buildPortTable(discoverVirtualPorts(), {}); }};
+    QtSerialControl serial;
+
+    // COM1 as the virtual transmitters number it now.
+    PortName firstVirtualPort() const {
+        return portName(buildPortTable(discoverVirtualPorts(), {}), 1);
+    }
 };
 
-// A table the caller found itself (the command line's --port) numbers the ports without a
-// second search, until the next probe round looks again.
-TEST(QtSerialControlTableTest, GivenTable_NumbersThePortsUntilTheNextRefresh) {
-    int discoveries = 0;
-    QtSerialControl serial([&discoveries] {
-        ++discoveries;
-        return buildPortTable({}, {{"/dev/ttyACM3", ""}});
-    });
-    serial.usePortTable(buildPortTable({}, {{"/dev/ttyUSB7", ""}}));
-    ASSERT_TRUE(serial.setCommPort(1).ok());
-    EXPECT_EQ(serial.deviceName(), QStringLiteral("/dev/ttyUSB7"));
-    EXPECT_EQ(discoveries, 0);
-
-    serial.refreshPortTable();
-    ASSERT_TRUE(serial.setCommPort(1).ok());
-    EXPECT_EQ(serial.deviceName(), QStringLiteral("/dev/ttyACM3"));
-}
-
-TEST_F(QtSerialControlTest, Configuration_OutOfRangeValues_AreRefused) {
-    EXPECT_FALSE(serial.setCommPort(0).ok());
-    EXPECT_FALSE(serial.setCommPort(kPortCount + 1).ok());
-    EXPECT_TRUE(serial.setCommPort(kPortCount).ok());
-    EXPECT_FALSE(serial.setInBufferSize(0).ok());
-    EXPECT_FALSE(serial.setOutBufferSize(-1).ok());
-    EXPECT_FALSE(serial.setRThreshold(-1).ok());
-    EXPECT_FALSE(serial.setInputLen(-1).ok());
-
-    const SerialStatus settings = serial.setSettings("115200,n,8");
-    EXPECT_FALSE(settings.ok());
-    EXPECT_THAT(settings.error(), AllOf(HasSubstr("\"115200,n,8\""), HasSubstr("115200,n,8,1")));
-}
-
 TEST_F(QtSerialControlTest, Write_WhilePortClosed_FailsNamingThePort) {
-    ASSERT_TRUE(serial.setCommPort(4).ok());
     const std::array<std::uint8_t, 2> request = readRequest();
+    (void)serial.open({"", "COM4"}, kLineSettings);
 
-    const SerialStatus status = serial.writeOutput(request);
+    const SerialStatus status = serial.write(request);
 
     EXPECT_FALSE(status.ok());
     EXPECT_THAT(status.error(), AllOf(HasSubstr("COM4"), HasSubstr("not open")));
@@ -152,29 +90,28 @@ TEST_F(QtSerialControlTest, LinkToVanishedDevice_DoesNotProbeAndFailsToOpenWithR
     ASSERT_TRUE(QDir().mkpath(runtimeDir.portFolder()));
     const QString link = runtimeDir.portFolder() + QStringLiteral("/dead");
     ASSERT_TRUE(QFile::link(runtimeDir.path() + QStringLiteral("/no-such-tty"), link));
-    serial.refreshPortTable();
+    const PortName port = firstVirtualPort();
+    ASSERT_EQ(port.device, link.toStdString());
 
-    EXPECT_FALSE(serial.probe(link.toStdString()));
-    ASSERT_TRUE(serial.setCommPort(1).ok());
-    const SerialStatus status = serial.setPortOpen(true);
+    EXPECT_FALSE(serial.probe(port));
+    const SerialStatus status = serial.open(port, kLineSettings);
     EXPECT_FALSE(status.ok());
     EXPECT_THAT(status.error(),
                 AllOf(HasSubstr("COM1"), HasSubstr(link.toStdString()), HasSubstr("gone")));
 }
 
-TEST_F(QtSerialControlTest, OpenPort_RefusesSecondOpenAndNewNumber) {
+TEST_F(QtSerialControlTest, Open_RefusesASecondOpenAndClosesTwiceWithoutHarm) {
     auto transmitter = startTransmitter("a", quietOptions());
-    serial.refreshPortTable();
-    ASSERT_TRUE(serial.setCommPort(1).ok());
-    ASSERT_TRUE(serial.setPortOpen(true).ok());
+    const PortName port = firstVirtualPort();
+    ASSERT_TRUE(serial.open(port, kLineSettings).ok());
 
-    EXPECT_THAT(serial.setPortOpen(true).error(), HasSubstr("already open"));
-    EXPECT_FALSE(serial.setCommPort(2).ok());
-    EXPECT_EQ(serial.commPort(), 1);
+    EXPECT_THAT(serial.open(port, kLineSettings).error(), HasSubstr("already open"));
+    EXPECT_TRUE(serial.isOpen());
 
-    EXPECT_TRUE(serial.setPortOpen(false).ok());
-    EXPECT_FALSE(serial.portOpen());
-    EXPECT_TRUE(serial.setPortOpen(false).ok());  // closing a closed port is no error
+    serial.close();
+    EXPECT_FALSE(serial.isOpen());
+    serial.close();  // closing a closed port is no error
+    EXPECT_FALSE(serial.isOpen());
 }
 
 // A user is refused a terminal that another program made exclusive, by the kernel; the control
@@ -195,10 +132,9 @@ TEST(ExclusiveTerminalTest, AsUser_NeitherProbedNorOpenedAndTheReasonNamed) {
     const bool parent = test::runAsUnprivileged(
         [&] {
             const std::string device = std::getenv(kSlaveVariable);
-            QtSerialControl serial([] { return buildPortTable({}, {}); });
-            EXPECT_FALSE(serial.probe(device));
-            const QString problem =
-                probeProblem(QStringLiteral("COM1"), QString::fromStdString(device));
+            QtSerialControl serial;
+            EXPECT_FALSE(serial.probe({device, "COM1"}));
+            const QString problem = probeProblem({device, "COM1"});
             EXPECT_THAT(problem.toStdString(),
                         AllOf(HasSubstr(device), HasSubstr("exclusively by another program")));
         },

@@ -38,10 +38,10 @@ class SerialLinkTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(runtimeDir.isValid());
-        serial.setReceiveHandler([this](CommEvent event) {
+        serial.setReceiveHandler([this](std::span<const std::uint8_t> bytes) {
             ++receiveEvents;
-            largestWaiting = std::max(largestWaiting, serial.inBufferCount());
-            session.onReceive(event);
+            largestWaiting = std::max(largestWaiting, bytes.size());
+            session.receive(bytes);
         });
         serial.setErrorHandler([this](const std::string& text) { errors.push_back(text); });
     }
@@ -62,8 +62,8 @@ protected:
 
     PrivateRuntimeDir runtimeDir;
     // Only virtual transmitters: the serial ports of the machine running the tests stay out.
-    QtSerialControl serial{[] { return buildPortTable(discoverVirtualPorts(), {}); }};
-    Session session{serial};
+    QtSerialControl serial;
+    Session session{serial, [] { return buildPortTable(discoverVirtualPorts(), {}); }};
     int receiveEvents = 0;
     std::size_t largestWaiting = 0;
     std::vector<std::string> errors;
@@ -74,8 +74,8 @@ TEST_F(SerialLinkTest, StartUp_WithVirtualTransmitter_OpensItAsCom1AndSendsReadR
 
     startUpAgainst(*transmitter);
 
-    EXPECT_EQ(serial.commPort(), 1);
-    EXPECT_TRUE(serial.portOpen());
+    EXPECT_EQ(session.commPort(), 1);
+    EXPECT_TRUE(serial.isOpen());
     EXPECT_EQ(serial.openedPath().toStdString(), transmitter->slavePath());
     const std::vector<std::uint8_t> received = transmitter->receivedBytes();
     ASSERT_GE(received.size(), 2u);
@@ -94,8 +94,8 @@ TEST_F(SerialLinkTest, StartUp_WithNoPort_ChoosesCom21AndFailsWithMessage) {
     const SerialStatus status = session.openSerialPort();
 
     EXPECT_FALSE(status.ok());
-    EXPECT_EQ(serial.commPort(), kFallbackPort);
-    EXPECT_FALSE(serial.portOpen());
+    EXPECT_EQ(session.commPort(), kFallbackPort);
+    EXPECT_FALSE(serial.isOpen());
     EXPECT_THAT(status.error(), HasSubstr("COM21"));
     EXPECT_THAT(status.error(), HasSubstr("pelorin-txsim"));
 }
@@ -132,15 +132,14 @@ TEST_P(HeldPortTest, HeldPort_ByAnotherOpener_IsNeitherChosenNorListed) {
 
     const SerialStatus status = session.openSerialPort();
     ASSERT_TRUE(status.ok()) << status.error();
-    EXPECT_EQ(serial.commPort(), 2);
+    EXPECT_EQ(session.commPort(), 2);
     EXPECT_EQ(serial.openedPath().toStdString(), free->slavePath());
 
-    ASSERT_TRUE(session.closePortForSetting().ok());
+    session.closePortForSetting();
     EXPECT_THAT(session.probeAvailablePorts(), ElementsAre(2));
 
     // Opening the held port by number is refused with a reason.
-    ASSERT_TRUE(serial.setCommPort(1).ok());
-    const SerialStatus refused = serial.setPortOpen(true);
+    const SerialStatus refused = serial.open(portName(session.portTable(), 1), kLineSettings);
     EXPECT_FALSE(refused.ok());
     EXPECT_THAT(refused.error(), HasSubstr("in use"));
 
@@ -171,11 +170,10 @@ TEST_F(SerialLinkTest, PortOpenedThroughLink_SecondControl_CannotOpenTheSameDevi
     auto transmitter = startTransmitter("a", quietOptions());
     ASSERT_TRUE(session.openSerialPort().ok());
 
-    QtSerialControl other([] { return buildPortTable(discoverVirtualPorts(), {}); });
-    EXPECT_FALSE(other.probe(transmitter->linkPath()));
-    EXPECT_FALSE(other.probe(transmitter->slavePath()));
-    ASSERT_TRUE(other.setCommPort(1).ok());
-    EXPECT_FALSE(other.setPortOpen(true).ok());
+    QtSerialControl other;
+    EXPECT_FALSE(other.probe({transmitter->linkPath(), "COM1"}));
+    EXPECT_FALSE(other.probe({transmitter->slavePath(), "COM2"}));
+    EXPECT_FALSE(other.open({transmitter->linkPath(), "COM1"}, kLineSettings).ok());
 }
 
 TEST_F(SerialLinkTest, SettingsFrame_OneBytePerReceiveEvent_IsAccepted) {
@@ -289,7 +287,7 @@ TEST_F(SerialLinkTest, OtherEnd_ClosingWhileOpen_ReportsOneErrorAndStaysIdle) {
 
     transmitter->closeLine();
     ASSERT_TRUE(waitFor([&] { return !errors.empty(); }));
-    EXPECT_FALSE(serial.portOpen());
+    EXPECT_FALSE(serial.isOpen());
 
     EXPECT_EQ(notifierWakeups(300), 0);
     ASSERT_EQ(errors.size(), 1u);
@@ -312,7 +310,7 @@ TEST_F(SerialLinkTest, SettingRound_CancelledOnOwnPort_ListsItAndReopensIt) {
     auto transmitter = startTransmitter("a", quietOptions());
     startUpAgainst(*transmitter);
 
-    ASSERT_TRUE(session.closePortForSetting().ok());
+    session.closePortForSetting();
     EXPECT_THAT(session.probeAvailablePorts(), ElementsAre(1));  // its own port, now closed
     const SerialStatus reopened = session.reopenPortAfterSetting(nullptr);
     ASSERT_TRUE(reopened.ok()) << reopened.error();

@@ -313,6 +313,61 @@ TEST_F(CliTest, MonitorInterrupted_EndsCleanlyWithItsClosingLine) {
     EXPECT_THAT(last.toStdString(), HasSubstr(QByteArray::number(frameLines).toStdString()));
 }
 
+// However the monitor ends, the port is free for the next program at once: closed (no
+// terminal left exclusive) and unlocked. A killed process cannot close anything; what it
+// leaves is cleared by the next opener, which as root sees that nobody holds the port.
+TEST_F(CliTest, MonitorEndedAnyWay_LeavesThePortFreeForTheNextOpen) {
+    startTxsim({QStringLiteral("--rate"), QStringLiteral("50")});
+    const QString device = QFileInfo(portFolder() + QStringLiteral("/tx")).canonicalFilePath();
+    ASSERT_FALSE(device.isEmpty());
+    const QString lockName = QStringLiteral("LCK..") + device.mid(5).replace(u'/', u'_');
+    struct End {
+        const char* what;
+        int signal;  // 0: the reader of the output goes away (a broken pipe)
+        bool unlocks;
+    };
+    std::vector<End> ends{{"broken pipe", 0, true},
+                          {"SIGTERM", SIGTERM, true},
+                          {"SIGINT", SIGINT, true},
+                          {"SIGHUP", SIGHUP, true}};
+    if (::geteuid() == 0)
+        ends.push_back({"SIGKILL", SIGKILL, false});
+    for (const End& end : ends) {
+        SCOPED_TRACE(end.what);
+        QProcess process;
+        process.setProcessEnvironment(m_env);
+        if (end.signal == 0) {
+            // As in a shell: the reader takes two lines and goes.
+            process.start(
+                QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"), QStringLiteral("\"$0\" monitor --port tx | head -2"),
+                 QStringLiteral(PELORIN_CLI_PATH)});
+            ASSERT_TRUE(process.waitForFinished(kProcessBoundMs));
+            EXPECT_EQ(process.readAllStandardOutput().count('\n'), 2);
+        } else {
+            process.start(
+                QStringLiteral(PELORIN_CLI_PATH),
+                {QStringLiteral("monitor"), QStringLiteral("--port"), QStringLiteral("tx")});
+            ASSERT_TRUE(process.waitForStarted(5000));
+            QByteArray out;
+            while (out.count('\n') < 2 && process.waitForReadyRead(5000))
+                out += process.readAllStandardOutput();
+            ASSERT_GE(out.count('\n'), 2);
+            ::kill(static_cast<pid_t>(process.processId()), end.signal);
+            ASSERT_TRUE(process.waitForFinished(kProcessBoundMs));
+        }
+        if (end.unlocks) {
+            for (const char* folder : {"/var/lock", "/run/lock", "/tmp"})
+                EXPECT_FALSE(QFile::exists(QString::fromLatin1(folder) + u'/' + lockName))
+                    << folder;
+        }
+
+        const CliRun next = cli({QStringLiteral("read"), QStringLiteral("--port"),
+                                 QStringLiteral("tx"), QStringLiteral("-o"), path("after.bin")});
+        EXPECT_EQ(next.exitCode, 0) << next.err.toStdString();
+    }
+}
+
 TEST_F(CliTest, LineClosedDuringMonitor_EndsWithPortErrorAndCounts) {
     startTxsim({QStringLiteral("--rate"), QStringLiteral("100"),
                 QStringLiteral("--close-after-frames"), QStringLiteral("10")});
