@@ -60,6 +60,43 @@ QString newKey() {
 
 }  // namespace
 
+QString describeRecord(const HistoryRecord& record) {
+    QString text;
+    switch (record.cause) {
+        case HistoryCause::None:
+            text = record.received ? HistoryTexts::tr("Received from the transmitter")
+                                   : HistoryTexts::tr("Written");
+            break;
+        case HistoryCause::Editor:
+            // The editor's button, as the window names it in the user's language.
+            text = HistoryTexts::tr("OK in %1")
+                       .arg(QCoreApplication::translate("pelorin::MainDialog",
+                                                        record.detail.toUtf8().constData()));
+            break;
+        case HistoryCause::Open:
+            text = HistoryTexts::tr("Open %1").arg(QFileInfo(record.detail).fileName());
+            break;
+        case HistoryCause::Model:
+            text = HistoryTexts::tr("Model “%1” sent").arg(record.detail);
+            break;
+        case HistoryCause::Undo:
+            text = HistoryTexts::tr("Undo");
+            break;
+        case HistoryCause::Redo:
+            text = HistoryTexts::tr("Redo");
+            break;
+        case HistoryCause::History:
+            text = HistoryTexts::tr("Sent again from the history");
+            break;
+        case HistoryCause::Command:
+            text = HistoryTexts::tr("pelorin-cli: %1").arg(record.detail);
+            break;
+    }
+    if (!record.received && !record.sent)
+        text = HistoryTexts::tr("%1 (not sent)").arg(text);
+    return text;
+}
+
 QByteArray historyLine(const HistoryRecord& record) {
     QJsonObject object{
         {QStringLiteral("key"), record.key},

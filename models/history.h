@@ -49,6 +49,9 @@ struct HistoryRecord {
     [[nodiscard]] bool heldByTransmitter() const { return received || sent; }
 };
 
+// What happened, for a person: "OK in EndPoint", "Open heli.json (not sent)".
+[[nodiscard]] QString describeRecord(const HistoryRecord& record);
+
 [[nodiscard]] QByteArray historyLine(const HistoryRecord& record);
 [[nodiscard]] std::optional<HistoryRecord> historyRecordFromLine(const QByteArray& line);
 
