@@ -17,6 +17,7 @@
 #include <array>
 #include <utility>
 
+#include "app/historywindow.h"
 #include "app/maindialog.h"
 #include "link/blockfields.h"
 #include "link/session.h"
@@ -183,6 +184,22 @@ void HistoryRecorder::redo() {
     if (!confirmSend(window_, tr("Redo"), question, session_.blockBytes, write.block))
         return;
     send_(write.block, models::HistoryCause::Redo, write.key);
+}
+
+}  // namespace pelorin
+
+namespace pelorin {
+
+void HistoryRecorder::resend(const BlockBytes& block, const QString& key) {
+    send_(block, models::HistoryCause::History, key);
+}
+
+void HistoryRecorder::showWindow(const Session& session, const QString& libraryFolder) {
+    if (historyWindow_ == nullptr)
+        historyWindow_ = new HistoryWindow(*this, session, libraryFolder, window_);
+    historyWindow_->show();
+    historyWindow_->raise();
+    historyWindow_->activateWindow();
 }
 
 }  // namespace pelorin

@@ -21,6 +21,7 @@ class QWidget;
 namespace pelorin {
 
 class Session;
+class HistoryWindow;
 
 class HistoryRecorder : public QObject {
     Q_OBJECT
@@ -48,6 +49,13 @@ public:
     // Ctrl+Z and Ctrl+Shift+Z: ask, then send.
     void undo();
     void redo();
+    // Sends the block of the entry `key` again (the History window asked first).
+    void resend(const BlockBytes& block, const QString& key);
+    // History…: every record, newest first, in a window beside the main window.
+    void showWindow(const Session& session, const QString& libraryFolder);
+    [[nodiscard]] HistoryWindow* historyWindow() const { return historyWindow_; }
+    // The contents of the file, telling the user once when it had to be moved aside.
+    [[nodiscard]] models::HistoryContents load();
 
 signals:
     // A record was stored (the History window shows it).
@@ -57,14 +65,12 @@ private:
     // Stores the record with the session's device and block; false (after telling the user
     // once) when the file cannot be written.
     bool record(models::HistoryRecord& record);
-    // The contents of the file, telling the user once when it had to be moved aside.
-    [[nodiscard]] models::HistoryContents load();
-
     models::HistoryStore store_;
     Session& session_;
     QWidget* window_;
     Sender send_;
     bool errorShown_ = false;  // one message per run for a file that cannot be written
+    HistoryWindow* historyWindow_ = nullptr;  // made on first use, then kept (hidden when closed)
 };
 
 // Asks whether to send `block` in place of what the transmitter holds now (`current`), listing

@@ -312,6 +312,10 @@ void MainDialog::systemCommand(unsigned command) {
         case kMonitorCommand:
             showMonitor();
             break;
+        case kHistoryCommand:
+            if (history_ != nullptr)
+                history_->showWindow(session_, models::ModelLibrary::defaultFolder());
+            break;
         case kMemoryCommand:
             chooseMemory();
             break;

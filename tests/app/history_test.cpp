@@ -8,14 +8,18 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
 #include "app/historyrecorder.h"
+#include "app/historywindow.h"
+#include "app/serialsettingdialog.h"
 #include "editors/channeleditors.h"
 #include "models/history.h"
 #include "platform/qtserialcontrol.h"
+#include "platform/systemmenu.h"
 #include "tests/app/apptest.h"
 #include "tests/platform/serial/serialtesting.h"
 
@@ -94,6 +98,13 @@ protected:
         QApplication::setActiveWindow(&w);
         QTest::keyClick(&w, Qt::Key_Z,
                         redo ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
+    }
+
+    HistoryWindow* openHistory(MainDialog& w) {
+        w.systemCommand(kHistoryCommand);
+        HistoryWindow* window = w.history() ? w.history()->historyWindow() : nullptr;
+        EXPECT_NE(window, nullptr);
+        return window;
     }
 
     std::vector<models::HistoryRecord> records() const {
@@ -191,6 +202,70 @@ TEST_F(HistoryWithTransmitter, EditorOkWithoutTransmitter_IsKeptAsNotSentAndTheM
     EXPECT_EQ(all[1].cause, models::HistoryCause::Editor);
     EXPECT_EQ(all[1].detail, QStringLiteral("EndPoint"));
     EXPECT_EQ(all[1].block[kCh1Right], 111);
+}
+
+TEST_F(HistoryWithTransmitter, OkWithoutTransmitter_SentFromTheHistoryWindowAfterConnecting) {
+    run([&](MainDialog& w) {
+        transmitter->closeLine();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.messages.isEmpty(); }, kWaitMs));
+        whenModalOpens<EndPointDialog>([](EndPointDialog* d) {
+            setFieldText(d, kEndPointCh1Right, "111");
+            static_cast<QDialog*>(d)->accept();
+        });
+        w.control<QPushButton>(mainid::kEndPoint)->click();
+
+        // The transmitter is back: Setting (cancelled) opens the port again, and the
+        // transmitter's settings replace the edit in the window.
+        transmitter->stop();
+        transmitter = testing::startTransmitter("history", testing::quietOptions());
+        const auto before = w.session().counters().settingsAccepted;
+        whenModalOpens<SerialSettingDialog>([](SerialSettingDialog* d) { d->reject(); });
+        w.control<QPushButton>(mainid::kSetting)->click();
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return w.session().counters().settingsAccepted > before; }, kWaitMs));
+        ASSERT_NE(transmitter->currentBlock()[kCh1Right], 111);
+
+        HistoryWindow* history = openHistory(w);
+        ASSERT_NE(history, nullptr);
+        EXPECT_TRUE(history->isVisible());
+        EXPECT_FALSE(history->isModal());
+        // Newest first: the block received now, then the edit that was not sent.
+        HistoryModel* model = history->model();
+        ASSERT_EQ(model->rowCount(), 3);
+        EXPECT_TRUE(model->record(0).received);
+        EXPECT_FALSE(model->record(1).sent);
+        EXPECT_TRUE(model->data(model->index(1, HistoryModel::EventColumn), Qt::DisplayRole)
+                        .toString()
+                        .contains("not sent"));
+        EXPECT_EQ(model->data(model->index(1, HistoryModel::ChangesColumn), Qt::DisplayRole),
+                  QStringLiteral("end point CH1 R"));
+
+        history->selectRow(1);
+        auto* fields = history->findChild<QTreeWidget*>(QStringLiteral("fields"));
+        ASSERT_NE(fields, nullptr);
+        const auto all = fields->findItems(QStringLiteral("end point CH1 R"), Qt::MatchExactly);
+        ASSERT_EQ(all.size(), 1);
+        EXPECT_EQ(all[0]->text(1), QStringLiteral("111"));
+
+        QStringList listed;
+        whenModalOpens<QDialog>([&](QDialog* d) {
+            listed = fieldNames(d);
+            QTest::keyClick(d, Qt::Key_Return);
+        });
+        history->findChild<QPushButton*>(QStringLiteral("send"))->click();
+        EXPECT_EQ(listed, QStringList{"end point CH1 R"});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return transmitter->currentBlock()[kCh1Right] == 111; },
+                                    kWaitMs));
+        EXPECT_EQ(w.session().settings.endPointRight[0], 111);
+        // The send is the newest entry, and the window shows it.
+        EXPECT_EQ(model->rowCount(), 4);
+        EXPECT_EQ(model->record(0).cause, models::HistoryCause::History);
+        EXPECT_EQ(model->record(0).target, model->record(2).key);
+
+        // Escape closes it, as it does the Monitor.
+        QTest::keyClick(history, Qt::Key_Escape);
+        EXPECT_FALSE(history->isVisible());
+    });
 }
 
 TEST_F(HistoryWithTransmitter, HistoryThatCannotBeWritten_OneMessageAndTheWindowGoesOn) {
