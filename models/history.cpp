@@ -89,7 +89,9 @@ QString describeRecord(const HistoryRecord& record) {
             text = HistoryTexts::tr("Sent again from the history");
             break;
         case HistoryCause::Command:
-            text = HistoryTexts::tr("pelorin-cli: %1").arg(record.detail);
+            text = record.detail == u"-" ? HistoryTexts::tr("pelorin-cli write from standard input")
+                                         : HistoryTexts::tr("pelorin-cli write %1")
+                                               .arg(QFileInfo(record.detail).fileName());
             break;
     }
     if (!record.received && !record.sent)
