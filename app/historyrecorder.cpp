@@ -155,6 +155,13 @@ models::HistoryContents HistoryRecorder::load() {
     return contents;
 }
 
+models::HistoryLines HistoryRecorder::loadLines() {
+    models::HistoryLines lines = store_.loadLines();
+    if (!lines.message.isEmpty())
+        showMessage(window_, lines.message);
+    return lines;
+}
+
 void HistoryRecorder::undo() {
     const models::HistoryContents contents = load();
     const models::UndoSteps steps = models::undoSteps(contents.records);

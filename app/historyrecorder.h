@@ -56,6 +56,7 @@ public:
     [[nodiscard]] HistoryWindow* historyWindow() const { return historyWindow_; }
     // The contents of the file, telling the user once when it had to be moved aside.
     [[nodiscard]] models::HistoryContents load();
+    [[nodiscard]] models::HistoryLines loadLines();
 
 signals:
     // A record was stored (the History window shows it).

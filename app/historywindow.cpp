@@ -43,24 +43,36 @@ QString entryName(const models::HistoryRecord& record) {
 
 }  // namespace
 
-void HistoryModel::setRecords(std::vector<models::HistoryRecord> records) {
+void HistoryModel::setLines(models::HistoryLines lines) {
     beginResetModel();
-    records_ = std::move(records);
-    changes_.assign(records_.size(), QString());
-    changesKnown_.assign(records_.size(), false);
+    lines_ = std::move(lines);
+    records_.clear();
+    records_.resize(lines_.size());
+    changes_.assign(lines_.size(), QString());
+    changesKnown_.assign(lines_.size(), false);
     endResetModel();
 }
 
 std::size_t HistoryModel::recordIndex(int row) const {
-    return records_.size() - 1 - static_cast<std::size_t>(row);
+    return lines_.size() - 1 - static_cast<std::size_t>(row);
+}
+
+const models::HistoryRecord& HistoryModel::recordAt(std::size_t index) const {
+    std::unique_ptr<models::HistoryRecord>& slot = records_[index];
+    if (!slot) {
+        auto record = lines_.record(index);
+        slot = std::make_unique<models::HistoryRecord>(record ? std::move(*record)
+                                                              : models::HistoryRecord{});
+    }
+    return *slot;
 }
 
 const models::HistoryRecord& HistoryModel::record(int row) const {
-    return records_[recordIndex(row)];
+    return recordAt(recordIndex(row));
 }
 
 int HistoryModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(records_.size());
+    return parent.isValid() ? 0 : static_cast<int>(lines_.size());
 }
 
 int HistoryModel::columnCount(const QModelIndex& parent) const {
@@ -71,11 +83,17 @@ QString HistoryModel::changes(std::size_t index) const {
     if (changesKnown_[index])
         return changes_[index];
     // What it changed on the transmitter: compared with what the transmitter held before.
+    const BlockBytes* before = nullptr;
+    for (std::size_t i = index; i-- > 0 && before == nullptr;) {
+        const models::HistoryRecord& earlier = recordAt(i);
+        if (!earlier.key.isEmpty() && earlier.heldByTransmitter())
+            before = &earlier.block;
+    }
     QString text;
-    if (const auto before = models::heldBefore(records_, index)) {
+    if (before != nullptr) {
         QStringList names;
         for (const BlockFieldDifference& d :
-             blockDifferences(*before, records_[index].block, false))
+             blockDifferences(*before, recordAt(index).block, false))
             names << fromStd(d.field->name);
         text = names.isEmpty() ? tr("no change") : names.join(QStringLiteral(", "));
     } else {
@@ -90,7 +108,9 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return {};
     const std::size_t i = recordIndex(index.row());
-    const models::HistoryRecord& r = records_[i];
+    const models::HistoryRecord& r = recordAt(i);
+    if (r.key.isEmpty())
+        return index.column() == EventColumn ? tr("(a damaged entry)") : QVariant();
     switch (index.column()) {
         case TimeColumn:
             return timeText(r.time);
@@ -220,9 +240,9 @@ void HistoryWindow::showEvent(QShowEvent* event) {
 }
 
 void HistoryWindow::reload() {
-    models::HistoryContents contents = recorder_.load();
-    const std::size_t skipped = contents.skippedLines;
-    model_->setRecords(std::move(contents.records));
+    models::HistoryLines lines = recorder_.loadLines();
+    const std::size_t skipped = lines.skippedLines;
+    model_->setLines(std::move(lines));
     QString text = tr("%n entries", nullptr, model_->rowCount());
     if (skipped > 0)
         text += u' ' + tr("(%n damaged line(s) skipped)", nullptr, static_cast<int>(skipped));
@@ -245,7 +265,9 @@ void HistoryWindow::selectRow(int row) {
 }
 
 void HistoryWindow::showSelected() {
-    const std::vector<int> rows = selectedRows();
+    std::vector<int> rows = selectedRows();
+    // A damaged entry holds nothing to compare, keep or send.
+    std::erase_if(rows, [this](int row) { return model_->record(row).key.isEmpty(); });
     compareButton_->setEnabled(rows.size() == 1 || rows.size() == 2);
     keepButton_->setEnabled(rows.size() == 1);
     sendButton_->setEnabled(rows.size() == 1);

@@ -10,6 +10,7 @@
 #include <QAbstractTableModel>
 #include <QDialog>
 
+#include <memory>
 #include <vector>
 
 #include "models/history.h"
@@ -34,7 +35,9 @@ public:
 
     explicit HistoryModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
 
-    void setRecords(std::vector<models::HistoryRecord> records);
+    void setLines(models::HistoryLines lines);
+    // The record of a row, read when first asked for. A line that does not read as a record
+    // gives one without a key.
     [[nodiscard]] const models::HistoryRecord& record(int row) const;
 
     [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
@@ -45,10 +48,12 @@ public:
 
 private:
     [[nodiscard]] std::size_t recordIndex(int row) const;
+    [[nodiscard]] const models::HistoryRecord& recordAt(std::size_t index) const;
     [[nodiscard]] QString changes(std::size_t index) const;
 
-    std::vector<models::HistoryRecord> records_;  // oldest first, as in the file
-    mutable std::vector<QString> changes_;        // worked out on first showing
+    models::HistoryLines lines_;  // oldest first, as in the file
+    mutable std::vector<std::unique_ptr<models::HistoryRecord>> records_;  // read on first use
+    mutable std::vector<QString> changes_;                                 // the same
     mutable std::vector<bool> changesKnown_;
 };
 

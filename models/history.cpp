@@ -220,41 +220,46 @@ QString HistoryStore::append(HistoryRecord& record, bool* stored) const {
     return {};
 }
 
-HistoryContents HistoryStore::load() const {
-    HistoryContents contents;
+std::optional<HistoryRecord> HistoryLines::record(std::size_t index) const {
+    const auto [start, length] = lines[index];
+    return historyRecordFromLine(QByteArray::fromRawData(data.constData() + start, length));
+}
+
+HistoryLines HistoryStore::loadLines() const {
+    HistoryLines contents;
     QFile file(path_);
     if (!file.exists())
         return contents;
     QString reason;
-    QByteArray data;
     if (!file.open(QIODevice::ReadOnly)) {
         reason = file.errorString();
     } else {
-        data = file.readAll();
+        contents.data = file.readAll();
         if (file.error() != QFileDevice::NoError)
             reason = file.errorString();
         file.close();
     }
     if (reason.isEmpty()) {
+        const QByteArray& data = contents.data;
         qsizetype start = 0;
         std::size_t lines = 0;
-        contents.records.reserve(static_cast<std::size_t>(data.size() / 256));
+        contents.lines.reserve(static_cast<std::size_t>(data.size() / 200));
         while (start < data.size()) {
             qsizetype end = data.indexOf('\n', start);
             if (end < 0)
                 end = data.size();
             if (end > start) {
                 ++lines;
-                if (auto record = historyRecordFromLine(
-                        QByteArray::fromRawData(data.constData() + start, end - start)))
-                    contents.records.push_back(std::move(*record));
+                // A line cut short by a crash lacks its closing brace.
+                if (data[start] == '{' && data[end - 1] == '}')
+                    contents.lines.emplace_back(start, end - start);
                 else
                     ++contents.skippedLines;
             }
             start = end + 1;
         }
         // One torn line is what a crash leaves; a file in which nothing reads is another file.
-        if (!contents.records.empty() || lines <= 1)
+        if (!contents.lines.empty() || lines <= 1)
             return contents;
         reason = HistoryTexts::tr("no line of it is a record of the history");
     }
@@ -262,8 +267,7 @@ HistoryContents HistoryStore::load() const {
     // Keep it for whoever wants to look, and start a new history beside it.
     const QString aside = path_ + QStringLiteral(".unreadable-") +
                           QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    contents.records.clear();
-    contents.skippedLines = 0;
+    contents = HistoryLines{};
     if (QFile::rename(path_, aside)) {
         contents.message =
             HistoryTexts::tr(
@@ -275,6 +279,21 @@ HistoryContents HistoryStore::load() const {
                                "The history file %1 cannot be read (%2), nor moved aside. Nothing "
                                "of it can be shown.")
                                .arg(QDir::toNativeSeparators(path_), reason);
+    }
+    return contents;
+}
+
+HistoryContents HistoryStore::load() const {
+    const HistoryLines lines = loadLines();
+    HistoryContents contents;
+    contents.message = lines.message;
+    contents.skippedLines = lines.skippedLines;
+    contents.records.reserve(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (auto record = lines.record(i))
+            contents.records.push_back(std::move(*record));
+        else
+            ++contents.skippedLines;
     }
     return contents;
 }

@@ -16,6 +16,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "link/settingsblock.h"
@@ -61,6 +62,19 @@ struct HistoryContents {
     QString message;                     // for the user: the file was moved aside, and why
 };
 
+// The file split into lines, each read as a record only when asked for: a long history opens
+// without reading every record first.
+struct HistoryLines {
+    QByteArray data;
+    std::vector<std::pair<qsizetype, qsizetype>> lines;  // start and length of each whole line
+    std::size_t skippedLines = 0;                        // lines torn by a crash
+    QString message;                                     // as in HistoryContents
+
+    [[nodiscard]] std::size_t size() const { return lines.size(); }
+    // Line `index` as a record; nothing when it does not read as one after all.
+    [[nodiscard]] std::optional<HistoryRecord> record(std::size_t index) const;
+};
+
 class HistoryStore {
 public:
     // <GenericDataLocation>/Pelorin/Pelorin/history.jsonl: the data folder of the window, which
@@ -79,6 +93,8 @@ public:
     // Every record. A file that cannot be read at all is moved aside (the message says where)
     // and the history starts afresh.
     [[nodiscard]] HistoryContents load() const;
+    // The same, each line read as a record only when asked for.
+    [[nodiscard]] HistoryLines loadLines() const;
 
 private:
     [[nodiscard]] std::optional<HistoryRecord> lastRecord() const;

@@ -486,6 +486,10 @@ Qts Optionen für grafische Programme (-platform, -style, ...) werden ebenfalls 
             <source>Fields changed</source>
             <translation>Geänderte Felder</translation>
         </message>
+        <message>
+            <source>(a damaged entry)</source>
+            <translation>(ein beschädigter Eintrag)</translation>
+        </message>
     </context>
     <context>
         <name>pelorin::HistoryRecorder</name>

@@ -483,6 +483,10 @@ Qt's options for graphical programs (-platform, -style, ...) are accepted too.</
             <source>Fields changed</source>
             <translation>更改的字段</translation>
         </message>
+        <message>
+            <source>(a damaged entry)</source>
+            <translation>（已损坏的记录）</translation>
+        </message>
     </context>
     <context>
         <name>pelorin::HistoryRecorder</name>
