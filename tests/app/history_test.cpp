@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QFile>
+#include <QInputDialog>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
@@ -18,6 +19,7 @@
 #include "app/serialsettingdialog.h"
 #include "editors/channeleditors.h"
 #include "models/history.h"
+#include "models/modellibrary.h"
 #include "platform/qtserialcontrol.h"
 #include "platform/systemmenu.h"
 #include "tests/app/apptest.h"
@@ -266,6 +268,48 @@ TEST_F(HistoryWithTransmitter, OkWithoutTransmitter_SentFromTheHistoryWindowAfte
         QTest::keyClick(history, Qt::Key_Escape);
         EXPECT_FALSE(history->isVisible());
     });
+}
+
+TEST_F(HistoryWithTransmitter, HistoryWindow_ComparesTwoEntriesAndKeepsOneAsAModel) {
+    qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toLocal8Bit());
+    run([&](MainDialog& w) {
+        openChanged(w, 70);
+        openChanged(w, 60);
+        HistoryWindow* history = openHistory(w);
+        ASSERT_NE(history, nullptr);
+        ASSERT_EQ(history->model()->rowCount(), 3);
+
+        // The two Opens: older on the left.
+        history->list()->selectionModel()->select(
+            QItemSelection(history->model()->index(0, 0), history->model()->index(1, 2)),
+            QItemSelectionModel::ClearAndSelect);
+        QStringList older;
+        QStringList newer;
+        whenModalOpens<QDialog>([&](QDialog* d) {
+            auto* list = d->findChild<QTreeWidget*>(QStringLiteral("differences"));
+            ASSERT_NE(list, nullptr);
+            ASSERT_EQ(list->topLevelItemCount(), 1);
+            older << list->topLevelItem(0)->text(0) << list->topLevelItem(0)->text(1);
+            newer << list->topLevelItem(0)->text(2);
+            d->reject();
+        });
+        history->findChild<QPushButton*>(QStringLiteral("compare"))->click();
+        EXPECT_EQ(older, (QStringList{"end point CH1 R", "70"}));
+        EXPECT_EQ(newer, QStringList{"60"});
+
+        // The first Open kept as a model of the library.
+        history->selectRow(1);
+        whenModalOpens<QInputDialog>([](QInputDialog* d) {
+            d->setTextValue(QStringLiteral("Seventy"));
+            d->accept();
+        });
+        history->findChild<QPushButton*>(QStringLiteral("keep"))->click();
+    });
+    const models::ModelLibrary kept(models::ModelLibrary::defaultFolder());
+    const models::LibraryEntry* model = kept.findByName(QStringLiteral("Seventy"));
+    ASSERT_NE(model, nullptr);
+    EXPECT_EQ(model->model.blockBytes[kCh1Right], 70);
+    EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join('\n').toStdString();
 }
 
 TEST_F(HistoryWithTransmitter, HistoryThatCannotBeWritten_OneMessageAndTheWindowGoesOn) {
