@@ -45,11 +45,11 @@ constexpr std::array<std::pair<int, const char*>, 14> kEditorButtons{{
     {mainid::kVrB, QT_TRANSLATE_NOOP("pelorin::MainDialog", "VR(B)")},
 }};
 
+}  // namespace
+
 QString timeText(const QDateTime& time) {
     return QLocale().toString(time.toLocalTime(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
-
-}  // namespace
 
 bool confirmSend(QWidget* parent, const QString& title, const QString& question,
                  const BlockBytes& current, const BlockBytes& block) {
@@ -192,10 +192,6 @@ void HistoryRecorder::redo() {
         return;
     send_(write.block, models::HistoryCause::Redo, write.key);
 }
-
-}  // namespace pelorin
-
-namespace pelorin {
 
 void HistoryRecorder::resend(const BlockBytes& block, const QString& key) {
     send_(block, models::HistoryCause::History, key);

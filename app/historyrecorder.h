@@ -7,6 +7,7 @@
 // undo steps come from the file, so they reach back across restarts of the program.
 // Recording never stops the window working: a file that cannot be written gives one message.
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 
@@ -73,6 +74,9 @@ private:
     bool errorShown_ = false;  // one message per run for a file that cannot be written
     HistoryWindow* historyWindow_ = nullptr;  // made on first use, then kept (hidden when closed)
 };
+
+// A record's time as the history shows it: local time, to the second.
+[[nodiscard]] QString timeText(const QDateTime& time);
 
 // Asks whether to send `block` in place of what the transmitter holds now (`current`), listing
 // the fields that change under the names pelorin-dump uses. Return sends, Escape does not.

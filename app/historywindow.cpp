@@ -8,7 +8,6 @@
 #include <QInputDialog>
 #include <QItemSelectionModel>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QSplitter>
@@ -27,10 +26,6 @@
 namespace pelorin {
 
 namespace {
-
-QString timeText(const QDateTime& time) {
-    return QLocale().toString(time.toLocalTime(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-}
 
 QString fromStd(const std::string& text) {
     return QString::fromStdString(text);

@@ -16,6 +16,7 @@
 
 #include "app/historyrecorder.h"
 #include "app/historywindow.h"
+#include "app/modelswindow.h"
 #include "app/serialsettingdialog.h"
 #include "editors/channeleditors.h"
 #include "models/history.h"
@@ -310,6 +311,34 @@ TEST_F(HistoryWithTransmitter, HistoryWindow_ComparesTwoEntriesAndKeepsOneAsAMod
     ASSERT_NE(model, nullptr);
     EXPECT_EQ(model->model.blockBytes[kCh1Right], 70);
     EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join('\n').toStdString();
+}
+
+TEST_F(HistoryWithTransmitter, ModelSentFromTheLibrary_IsRecordedUnderItsNameAndCanBeUndone) {
+    qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toLocal8Bit());
+    run([&](MainDialog& w) {
+        const BlockBytes before = transmitter->currentBlock();
+        w.systemCommand(kModelsCommand);
+        auto* models = w.findChild<ModelsWindow*>();
+        ASSERT_NE(models, nullptr);
+        BlockBytes glider = before;
+        glider[kCh1Right] = 42;
+        ASSERT_EQ(models->library().add({QStringLiteral("Glider"), {}, glider}), QString());
+        ASSERT_TRUE(models->selectModel(QStringLiteral("Glider")));
+        whenModalOpens<QDialog>([](QDialog* d) { d->accept(); });
+        models->sendToTransmitter();
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return transmitter->currentBlock()[kCh1Right] == 42; }, kWaitMs));
+
+        pressUndo(w, [](QDialog* d) { QTest::keyClick(d, Qt::Key_Return); });
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return sameSettings(transmitter->currentBlock(), before); }, kWaitMs));
+    });
+    const auto all = records();
+    ASSERT_EQ(all.size(), 3u);
+    EXPECT_EQ(all[1].cause, models::HistoryCause::Model);
+    EXPECT_EQ(all[1].detail, QStringLiteral("Glider"));
+    EXPECT_EQ(models::describeRecord(all[1]), QStringLiteral("Model “Glider” sent"));
+    EXPECT_EQ(all[2].cause, models::HistoryCause::Undo);
 }
 
 TEST_F(HistoryWithTransmitter, HistoryThatCannotBeWritten_OneMessageAndTheWindowGoesOn) {
