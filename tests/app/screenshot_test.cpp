@@ -36,6 +36,7 @@
 #include "app/maindialog.h"
 #include "app/modelswindow.h"
 #include "app/monitorwindow.h"
+#include "editors/channeleditors.h"
 #include "editors/curvedialogs.h"
 #include "link/settingsblock.h"
 #include "platform/portdiscovery.h"
@@ -344,6 +345,36 @@ TEST_F(ScreenshotTest, HistoryOnX11_AfterEditsAndAnUndo_ListsThemNewestFirstAndF
             << clippedTexts(history).join(u'\n').toStdString();
         saveScreenshot(history, QStringLiteral("history.png"));
         history->close();
+    });
+}
+
+// Ctrl+Z after an editor's OK: the question lists the fields the undo changes, every text
+// whole, and Return sends the settings from before.
+TEST_F(ScreenshotTest, UndoOnX11_AfterAnEdit_AsksWithTheFieldsThatChange) {
+    window->setHistoryFile(files.filePath(QStringLiteral("history.jsonl")));
+    runConnected([](MainDialog& w) {
+        const BlockBytes before = w.session().blockBytes;
+        whenModalOpens<EndPointDialog>([](EndPointDialog* d) {
+            setFieldText(d, 1015, QStringLiteral("110"));  // CH1's right end point
+            setFieldText(d, 1017, QStringLiteral("105"));  // CH2's right end point
+            static_cast<QDialog*>(d)->accept();
+        });
+        w.control<QPushButton>(mainid::kEndPoint)->click();
+        bool asked = false;
+        whenModalOpens<QDialog>([&](QDialog* question) {
+            asked = true;
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(question, kWaitMs));
+            QTest::qWait(50);
+            EXPECT_TRUE(clippedTexts(question).isEmpty())
+                << clippedTexts(question).join(u'\n').toStdString();
+            EXPECT_NE(question->findChild<QTreeWidget*>(QStringLiteral("differences")), nullptr);
+            saveScreenshot(question, QStringLiteral("undo.png"));
+            QTest::keyClick(question, Qt::Key_Return);
+        });
+        w.activateWindow();
+        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_TRUE(asked);
+        EXPECT_EQ(w.session().blockBytes, before);
     });
 }
 
