@@ -98,13 +98,18 @@ bool confirmSend(QWidget* parent, const QString& title, const QString& question,
 HistoryRecorder::HistoryRecorder(const QString& path, Session& session, QWidget* window,
                                  Sender send)
     : QObject(window), store_(path), session_(session), window_(window), send_(std::move(send)) {
-    auto* undo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), window);
-    connect(undo, &QShortcut::activated, this, &HistoryRecorder::undo);
-    auto* redo = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), window);
-    connect(redo, &QShortcut::activated, this, &HistoryRecorder::redo);
+    undoShortcut_ = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), window);
+    connect(undoShortcut_, &QShortcut::activated, this, &HistoryRecorder::undo);
+    redoShortcut_ = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), window);
+    connect(redoShortcut_, &QShortcut::activated, this, &HistoryRecorder::redo);
 }
 
-HistoryRecorder::~HistoryRecorder() = default;
+HistoryRecorder::~HistoryRecorder() {
+    // They belong to the window, which may outlive this recorder (another history file).
+    delete undoShortcut_;
+    delete redoShortcut_;
+    delete historyWindow_;
+}
 
 QString HistoryRecorder::editorName(int controlId) {
     for (const auto& [id, name] : kEditorButtons) {

@@ -9,6 +9,7 @@
 
 #include <QDateTime>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -17,6 +18,7 @@
 #include "link/settingsblock.h"
 #include "models/history.h"
 
+class QShortcut;
 class QWidget;
 
 namespace pelorin {
@@ -54,7 +56,7 @@ public:
     void resend(const BlockBytes& block, const QString& key);
     // History…: every record, newest first, in a window beside the main window.
     void showWindow(const Session& session, const QString& libraryFolder);
-    [[nodiscard]] HistoryWindow* historyWindow() const { return historyWindow_; }
+    [[nodiscard]] HistoryWindow* historyWindow() const { return historyWindow_.data(); }
     // The contents of the file, telling the user once when it had to be moved aside.
     [[nodiscard]] models::HistoryContents load();
     [[nodiscard]] models::HistoryLines loadLines();
@@ -67,12 +69,16 @@ private:
     // Stores the record with the session's device and block; false (after telling the user
     // once) when the file cannot be written.
     bool record(models::HistoryRecord& record);
+
     models::HistoryStore store_;
     Session& session_;
     QWidget* window_;
     Sender send_;
     bool errorShown_ = false;  // one message per run for a file that cannot be written
-    HistoryWindow* historyWindow_ = nullptr;  // made on first use, then kept (hidden when closed)
+    // Children of the window, which may be gone first when the window is destroyed.
+    QPointer<HistoryWindow> historyWindow_;  // made on first use, then kept (hidden when closed)
+    QPointer<QShortcut> undoShortcut_;
+    QPointer<QShortcut> redoShortcut_;
 };
 
 // A record's time as the history shows it: local time, to the second.

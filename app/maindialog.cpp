@@ -117,8 +117,8 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, QWidget* parent)
             portMemory_.remember(session_.portDevice());
     };
     session_.onBlockChanged = [this]() {
-        // What the transmitter sent goes into the history here; what was written, where it
-        // was written, with its cause.
+        // A block the transmitter sent goes into the history here; a block written is
+        // recorded where it is written, with its cause.
         if (receiving_ && history_ != nullptr)
             history_->received();
         emit blockBytesChanged();
