@@ -202,6 +202,10 @@ void HistoryRecorder::resend(const BlockBytes& block, const QString& key) {
     send_(block, models::HistoryCause::History, key);
 }
 
+HistoryWindow* HistoryRecorder::historyWindow() const {
+    return historyWindow_.data();
+}
+
 void HistoryRecorder::showWindow(const Session& session, const QString& libraryFolder) {
     if (historyWindow_ == nullptr)
         historyWindow_ = new HistoryWindow(*this, session, libraryFolder, window_);

@@ -56,7 +56,7 @@ public:
     void resend(const BlockBytes& block, const QString& key);
     // History…: every record, newest first, in a window beside the main window.
     void showWindow(const Session& session, const QString& libraryFolder);
-    [[nodiscard]] HistoryWindow* historyWindow() const { return historyWindow_.data(); }
+    [[nodiscard]] HistoryWindow* historyWindow() const;
     // The contents of the file, telling the user once when it had to be moved aside.
     [[nodiscard]] models::HistoryContents load();
     [[nodiscard]] models::HistoryLines loadLines();
