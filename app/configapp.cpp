@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/maindialog.h"
+#include "models/history.h"
 #include "platform/portmemory.h"
 #include "platform/qtserialcontrol.h"
 #include "platform/stopsignals.h"
@@ -34,6 +35,7 @@ int ConfigApp::run(int startPort, std::optional<PortTable> portTable) {
         mainDialog.session().usePortTable(std::move(*portTable));
     mainDialog.setStartPort(startPort);
     mainDialog.setPortMemory(settingsPortMemory());
+    mainDialog.setHistoryFile(models::HistoryStore::defaultPath());
     mainDialog.run();
     return 0;
 }

@@ -18,6 +18,7 @@
 #include "app/appicon.h"
 #include "app/filechooser.h"
 #include "app/helpdialog.h"
+#include "app/historyrecorder.h"
 #include "app/livedisplay.h"
 #include "app/modelswindow.h"
 #include "app/monitorwindow.h"
@@ -32,6 +33,7 @@
 #include "editors/selectdialogs.h"
 #include "editors/typedialogs.h"
 #include "link/settingsfile.h"
+#include "models/history.h"
 #include "models/modelformat.h"
 #include "models/modellibrary.h"
 #include "platform/accessibility.h"
@@ -93,7 +95,9 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, PortDiscovery disc
     // at all while nothing changes.
     serial_->setReceiveHandler([this](std::span<const std::uint8_t> bytes) {
         liveNews_ = false;
+        receiving_ = true;
         session_.receive(bytes);
+        receiving_ = false;
         if (std::exchange(liveNews_, false))
             channelDisplay_->showNews();
     });
@@ -127,9 +131,22 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, PortDiscovery disc
     // model sent), so they never offer curves an ACRO block does not have.
     session_.onBlockChanged = [this]() {
         updateCurveButtons();
+        // A block the transmitter sent goes into the history here; a block written is
+        // recorded where it is written, with its cause.
+        if (receiving_ && history_ != nullptr)
+            history_->received();
         emit blockBytesChanged();
     };
     showMemory();
+}
+
+void MainDialog::setHistoryFile(const QString& path) {
+    delete history_;
+    history_ = new HistoryRecorder(
+        path, session_, this,
+        [this](const BlockBytes& block, models::HistoryCause cause, const QString& target) {
+            loadAndSend(block, cause, {}, target);
+        });
 }
 
 MainDialog::~MainDialog() {
@@ -310,6 +327,10 @@ void MainDialog::systemCommand(unsigned command) {
         case kMonitorCommand:
             showMonitor();
             break;
+        case kHistoryCommand:
+            if (history_ != nullptr)
+                history_->showWindow(session_, models::ModelLibrary::defaultFolder());
+            break;
         case kMemoryCommand:
             chooseMemory();
             break;
@@ -321,7 +342,16 @@ void MainDialog::systemCommand(unsigned command) {
 void MainDialog::showModels() {
     if (models_ == nullptr) {
         models_ = new ModelsWindow(
-            session_, [this](const BlockBytes& block) { loadAndSend(block); },
+            session_,
+            [this](const BlockBytes& block) {
+                // The history names the model sent: the one of the library that holds it.
+                QStringList names;
+                for (const models::LibraryEntry& entry : models_->library().entries()) {
+                    if (entry.valid() && entry.model.blockBytes == block)
+                        names << entry.model.name;
+                }
+                loadAndSend(block, models::HistoryCause::Model, names.join(QStringLiteral(", ")));
+            },
             models::ModelLibrary::defaultFolder(), this);
         connect(this, &MainDialog::blockBytesChanged, models_, &ModelsWindow::transmitterChanged);
     }
@@ -330,8 +360,23 @@ void MainDialog::showModels() {
     models_->activateWindow();
 }
 
-void MainDialog::loadAndSend(const BlockBytes& block) {
-    report(session_.loadBlock(block));
+void MainDialog::loadAndSend(const BlockBytes& block, models::HistoryCause cause,
+                             const QString& detail, const QString& target) {
+    recordWrite(session_.loadBlock(block), cause, detail, target);
+}
+
+void MainDialog::recordWrite(const SerialStatus& status, models::HistoryCause cause,
+                             const QString& detail, const QString& target) {
+    const bool kept = history_ != nullptr && history_->written(cause, detail, target, status.ok());
+    if (status)
+        return;
+    QString text = fromStd(status.error());
+    if (kept) {
+        text += QStringLiteral("\n\n") +
+                tr("The settings are kept in the history: History… (Ctrl+H) sends them once the "
+                   "transmitter is connected.");
+    }
+    showMessage(this, text);
 }
 
 void MainDialog::followPortState() {
@@ -374,8 +419,14 @@ void MainDialog::report(const SerialStatus& status) {
 }
 
 void MainDialog::report(const EditorOutcome& outcome) {
-    if (outcome.accepted)
-        report(outcome.write);
+    if (!outcome.accepted)
+        return;
+    // The editor is the one whose button was clicked.
+    const QObject* button = sender();
+    const QString editor = button != nullptr
+                               ? HistoryRecorder::editorName(button->property("controlId").toInt())
+                               : QString();
+    recordWrite(outcome.write, models::HistoryCause::Editor, editor, {});
 }
 
 QString MainDialog::memoryText() const {
@@ -478,7 +529,8 @@ void MainDialog::onOpen() {
         return;
     }
     // The loaded block reaches the editors and the helicopter buttons, then the transmitter.
-    loadAndSend(std::get<models::LoadedModel>(loaded).model.blockBytes);
+    loadAndSend(std::get<models::LoadedModel>(loaded).model.blockBytes, models::HistoryCause::Open,
+                path);
 }
 
 void MainDialog::onEndPoint() {

@@ -25,6 +25,7 @@ class QPushButton;
 namespace pelorin {
 
 class ChannelDisplay;
+class HistoryRecorder;
 class MonitorWindow;
 class ModelsWindow;
 class SystemMenu;
@@ -45,6 +46,9 @@ class ProgramMixDialog;
 class SerialSettingDialog;
 class SerialErrorReporter;
 struct EditorOutcome;
+namespace models {
+enum class HistoryCause;
+}
 
 // Control ids of the main window.
 namespace mainid {
@@ -95,6 +99,12 @@ public:
     // first. Without one (tests, unless they set one), start-up probes in order and nothing
     // is kept.
     void setPortMemory(PortMemory memory) { portMemory_ = std::move(memory); }
+
+    // Where the history of the transmitter's blocks is kept (every block received and written;
+    // Ctrl+Z takes writes back from it). Without one (tests, unless they set one) nothing is
+    // recorded.
+    void setHistoryFile(const QString& path);
+    [[nodiscard]] HistoryRecorder* history() const { return history_; }
 
     // Replaces the file choosers of Save and Open (tests choose without a dialog).
     void setSaveChooser(FileChooser chooser) { chooseSaveFile_ = std::move(chooser); }
@@ -169,9 +179,15 @@ private:
     Dialog& editor(std::unique_ptr<Dialog>& slot, Args&&... args);
     // The model library and the channel monitor: windows beside this one, not modal.
     void showModels();
-    // Open's way of sending a whole block (also a model sent from the library): it replaces
-    // blockBytes, reaches the editors and the helicopter buttons, and goes out as one WriteFrame.
-    void loadAndSend(const BlockBytes& block);
+    // Open's way of sending a whole block (also a model sent from the library, an undo): it
+    // replaces blockBytes, reaches the editors and the helicopter buttons, goes out as one
+    // WriteFrame, and is recorded in the history with its cause.
+    void loadAndSend(const BlockBytes& block, models::HistoryCause cause, const QString& detail,
+                     const QString& target = {});
+    // A write of blockBytes has been attempted: into the history, and its failure told (with
+    // word that the settings are kept in the history, when they are).
+    void recordWrite(const SerialStatus& status, models::HistoryCause cause, const QString& detail,
+                     const QString& target);
     void showMonitor();
     // Greys the live display and the Monitor under `text` while the port is closed; an
     // empty text when frames come again.
@@ -183,7 +199,9 @@ private:
 
     std::unique_ptr<SerialControl> serial_;
     Session session_;
-    bool liveNews_ = false;  // a live frame arrived in the receive pass under way
+    bool liveNews_ = false;   // a live frame arrived in the receive pass under way
+    bool receiving_ = false;  // a receive pass is under way: a block that changes came in
+    HistoryRecorder* history_ = nullptr;
 
     std::unique_ptr<TypeDialog> typeDialog_;
     std::unique_ptr<HelpDialog> helpDialog_;

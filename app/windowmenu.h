@@ -27,6 +27,9 @@ inline constexpr std::array kEntries{
     Entry{kMonitorCommand, "pelorin::MainDialog",
           QT_TRANSLATE_NOOP("pelorin::MainDialog", "Monitor…"),
           (Qt::CTRL | Qt::Key_M).toCombined()},
+    Entry{kHistoryCommand, "pelorin::MainDialog",
+          QT_TRANSLATE_NOOP("pelorin::MainDialog", "History…"),
+          (Qt::CTRL | Qt::Key_H).toCombined()},
     Entry{0, nullptr, nullptr, 0},
     Entry{kMemoryCommand, "pelorin::MainDialog",
           QT_TRANSLATE_NOOP("pelorin::MainDialog", "Transmitter memory…"), 0},
@@ -36,6 +39,6 @@ inline constexpr std::array kEntries{
 };
 
 // The entries the window puts above the menu's own "Close".
-inline constexpr std::size_t kEntriesBeforeClose = 4;
+inline constexpr std::size_t kEntriesBeforeClose = 5;
 
 }  // namespace pelorin::windowmenu

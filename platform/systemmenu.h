@@ -25,6 +25,7 @@ inline constexpr unsigned kAboutCommand = 0x0010;
 // The program's own windows beside the main window.
 inline constexpr unsigned kModelsCommand = 0x0020;
 inline constexpr unsigned kMonitorCommand = 0x0030;
+inline constexpr unsigned kHistoryCommand = 0x0050;
 // Chooses which of the transmitter's two memories (USER1, USER2) the window works on.
 inline constexpr unsigned kMemoryCommand = 0x0040;
 

@@ -424,6 +424,213 @@ Qts Optionen für grafische Programme (-platform, -style, ...) werden ebenfalls 
         </message>
     </context>
     <context>
+        <name>pelorin::HistoryModel</name>
+        <message>
+            <source>no change</source>
+            <translation>keine Änderung</translation>
+        </message>
+        <message>
+            <source>(the first entry)</source>
+            <translation>(der erste Eintrag)</translation>
+        </message>
+        <message>
+            <source>Device: %1</source>
+            <translation>Gerät: %1</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Zeit</translation>
+        </message>
+        <message>
+            <source>What happened</source>
+            <translation>Was geschah</translation>
+        </message>
+        <message>
+            <source>Fields changed</source>
+            <translation>Geänderte Felder</translation>
+        </message>
+        <message>
+            <source>(a damaged entry)</source>
+            <translation>(ein beschädigter Eintrag)</translation>
+        </message>
+    </context>
+    <context>
+        <name>pelorin::HistoryRecorder</name>
+        <message>
+            <source>No setting changes: the transmitter holds this already.</source>
+            <translation>Keine Einstellung ändert sich: Der Sender hat diese bereits.</translation>
+        </message>
+        <message>
+            <source>Fields that change</source>
+            <translation>Felder, die sich ändern</translation>
+        </message>
+        <message>
+            <source>Field</source>
+            <translation>Feld</translation>
+        </message>
+        <message>
+            <source>Transmitter now</source>
+            <translation>Sender jetzt</translation>
+        </message>
+        <message>
+            <source>After sending</source>
+            <translation>Nach dem Senden</translation>
+        </message>
+        <message>
+            <source>&amp;Send</source>
+            <translation>&amp;Senden</translation>
+        </message>
+        <message>
+            <source>Send</source>
+            <translation>Senden</translation>
+        </message>
+        <message>
+            <source>Pelorin goes on working, but does not record what it sends and receives.</source>
+            <translation>Pelorin arbeitet weiter, zeichnet aber nicht auf, was es sendet und empfängt.</translation>
+        </message>
+        <message>
+            <source>Nothing to undo: the history holds no write that can be taken back.</source>
+            <translation>Nichts rückgängig zu machen: Der Verlauf enthält kein Schreiben, das sich zurücknehmen lässt.</translation>
+        </message>
+        <message>
+            <source>Send back what the transmitter held before "%1" (%2)?</source>
+            <translation>Zurücksenden, was der Sender vor „%1“ (%2) hatte?</translation>
+        </message>
+        <message>
+            <source>Undo</source>
+            <translation>Rückgängig</translation>
+        </message>
+        <message>
+            <source>Nothing to redo: no write was taken back since the last one.</source>
+            <translation>Nichts zu wiederholen: Seit dem letzten Schreiben wurde keines zurückgenommen.</translation>
+        </message>
+        <message>
+            <source>Send "%1" (%2) again?</source>
+            <translation>„%1“ (%2) erneut senden?</translation>
+        </message>
+        <message>
+            <source>Redo</source>
+            <translation>Wiederholen</translation>
+        </message>
+    </context>
+    <context>
+        <name>pelorin::HistoryWindow</name>
+        <message>
+            <source>%1 %2</source>
+            <translation>%1 %2</translation>
+        </message>
+        <message>
+            <source>History</source>
+            <translation>Verlauf</translation>
+        </message>
+        <message>
+            <source>Newest first. Select one entry to see its fields; two to compare them.</source>
+            <translation>Neueste zuerst. Einen Eintrag wählen, um seine Felder zu sehen; zwei, um sie zu vergleichen.</translation>
+        </message>
+        <message>
+            <source>Fields of the selected entry</source>
+            <translation>Felder des gewählten Eintrags</translation>
+        </message>
+        <message>
+            <source>Field</source>
+            <translation>Feld</translation>
+        </message>
+        <message>
+            <source>Value</source>
+            <translation>Wert</translation>
+        </message>
+        <message>
+            <source>Entries</source>
+            <translation>Einträge</translation>
+        </message>
+        <message>
+            <source>&amp;Compare…</source>
+            <translation>&amp;Vergleichen…</translation>
+        </message>
+        <message>
+            <source>Lists the fields that differ between the two selected entries, or between the selected entry and what the transmitter holds now.</source>
+            <translation>Listet die Felder, in denen sich die zwei gewählten Einträge unterscheiden, oder der gewählte Eintrag und das, was der Sender jetzt hat.</translation>
+        </message>
+        <message>
+            <source>&amp;Keep as model…</source>
+            <translation>Als &amp;Modell behalten…</translation>
+        </message>
+        <message>
+            <source>Keeps the selected entry's settings as a model of the library.</source>
+            <translation>Behält die Einstellungen des gewählten Eintrags als Modell der Bibliothek.</translation>
+        </message>
+        <message>
+            <source>&amp;Send to transmitter…</source>
+            <translation>An Sender &amp;senden…</translation>
+        </message>
+        <message>
+            <source>Shows what changes, then sends the selected entry's settings to the transmitter, as Open does.</source>
+            <translation>Zeigt, was sich ändert, und sendet dann die Einstellungen des gewählten Eintrags an den Sender, wie Öffnen es tut.</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>Closes the history (Escape).</source>
+            <translation>Schließt den Verlauf (Escape).</translation>
+        </message>
+        <message>
+            <source>Close the history</source>
+            <translation>Verlauf schließen</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n entries</source>
+            <translation>
+                <numerusform>%n Eintrag</numerusform>
+                <numerusform>%n Einträge</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>(%n damaged line(s) skipped)</source>
+            <translation>
+                <numerusform>(%n beschädigte Zeile übersprungen)</numerusform>
+                <numerusform>(%n beschädigte Zeilen übersprungen)</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Transmitter now</source>
+            <translation>Sender jetzt</translation>
+        </message>
+        <message>
+            <source>Compare</source>
+            <translation>Vergleichen</translation>
+        </message>
+        <message>
+            <source>%1 and %2 hold the same settings.</source>
+            <translation>%1 und %2 haben dieselben Einstellungen.</translation>
+        </message>
+        <message>
+            <source>Fields that differ between %1 and %2:</source>
+            <translation>Felder, in denen sich %1 und %2 unterscheiden:</translation>
+        </message>
+        <message>
+            <source>Fields that differ</source>
+            <translation>Abweichende Felder</translation>
+        </message>
+        <message>
+            <source>Keep as model</source>
+            <translation>Als Modell behalten</translation>
+        </message>
+        <message>
+            <source>Name of the model:</source>
+            <translation>Name des Modells:</translation>
+        </message>
+        <message>
+            <source>Send to transmitter</source>
+            <translation>An Sender senden</translation>
+        </message>
+        <message>
+            <source>Send the settings of %1 to the transmitter?</source>
+            <translation>Die Einstellungen von %1 an den Sender senden?</translation>
+        </message>
+    </context>
+    <context>
         <name>pelorin::MainDialog</name>
         <message>
             <source>No port open</source>
@@ -602,6 +809,14 @@ Durch die Einstellungen des Senders ersetzen?</translation>
         <message>
             <source>&amp;Replace</source>
             <translation>&amp;Ersetzen</translation>
+        </message>
+        <message>
+            <source>The settings are kept in the history: History… (Ctrl+H) sends them once the transmitter is connected.</source>
+            <translation>Die Einstellungen bleiben im Verlauf erhalten: Verlauf… (Strg+H) sendet sie, sobald der Sender verbunden ist.</translation>
+        </message>
+        <message>
+            <source>History…</source>
+            <translation>Verlauf…</translation>
         </message>
     </context>
     <context>
@@ -1681,6 +1896,73 @@ und melden Sie sich dann ab und wieder an.</translation>
         <message>
             <source>What knob VR(%1) on the transmitter adjusts: NULL nothing, Pith Adjust the pitch (helicopter types only).</source>
             <translation>Was Drehknopf VR(%1) am Sender verstellt: KEINE nichts, Pitch-Trimm den Pitch (nur Hubschraubertypen).</translation>
+        </message>
+    </context>
+    <context>
+        <name>pelorin::models::HistoryTexts</name>
+        <message>
+            <source>Received from the transmitter</source>
+            <translation>Vom Sender empfangen</translation>
+        </message>
+        <message>
+            <source>Written</source>
+            <translation>Geschrieben</translation>
+        </message>
+        <message>
+            <source>OK in %1</source>
+            <translation>OK in %1</translation>
+        </message>
+        <message>
+            <source>Open %1</source>
+            <translation>%1 geöffnet</translation>
+        </message>
+        <message>
+            <source>Model “%1” sent</source>
+            <translation>Modell „%1“ gesendet</translation>
+        </message>
+        <message>
+            <source>Undo</source>
+            <translation>Rückgängig</translation>
+        </message>
+        <message>
+            <source>Redo</source>
+            <translation>Wiederholen</translation>
+        </message>
+        <message>
+            <source>Sent again from the history</source>
+            <translation>Aus dem Verlauf erneut gesendet</translation>
+        </message>
+        <message>
+            <source>pelorin-cli write from standard input</source>
+            <translation>pelorin-cli write von der Standardeingabe</translation>
+        </message>
+        <message>
+            <source>pelorin-cli write %1</source>
+            <translation>pelorin-cli write %1</translation>
+        </message>
+        <message>
+            <source>%1 (not sent)</source>
+            <translation>%1 (nicht gesendet)</translation>
+        </message>
+        <message>
+            <source>The history cannot be kept: the folder %1 cannot be made.</source>
+            <translation>Der Verlauf kann nicht geführt werden: Der Ordner %1 lässt sich nicht anlegen.</translation>
+        </message>
+        <message>
+            <source>The history cannot be kept in %1: %2.</source>
+            <translation>Der Verlauf kann nicht in %1 geführt werden: %2.</translation>
+        </message>
+        <message>
+            <source>no line of it is a record of the history</source>
+            <translation>keine Zeile darin ist ein Eintrag des Verlaufs</translation>
+        </message>
+        <message>
+            <source>The history file %1 cannot be read (%2). It was moved to %3, and a new history begins.</source>
+            <translation>Die Verlaufsdatei %1 kann nicht gelesen werden (%2). Sie wurde nach %3 verschoben, und ein neuer Verlauf beginnt.</translation>
+        </message>
+        <message>
+            <source>The history file %1 cannot be read (%2), nor moved aside. Nothing of it can be shown.</source>
+            <translation>Die Verlaufsdatei %1 kann weder gelesen (%2) noch beiseitegelegt werden. Nichts davon kann gezeigt werden.</translation>
         </message>
     </context>
     <context>

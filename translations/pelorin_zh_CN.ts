@@ -421,6 +421,211 @@ Qt's options for graphical programs (-platform, -style, ...) are accepted too.</
         </message>
     </context>
     <context>
+        <name>pelorin::HistoryModel</name>
+        <message>
+            <source>no change</source>
+            <translation>无变化</translation>
+        </message>
+        <message>
+            <source>(the first entry)</source>
+            <translation>（第一条记录）</translation>
+        </message>
+        <message>
+            <source>Device: %1</source>
+            <translation>设备：%1</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>时间</translation>
+        </message>
+        <message>
+            <source>What happened</source>
+            <translation>发生了什么</translation>
+        </message>
+        <message>
+            <source>Fields changed</source>
+            <translation>更改的字段</translation>
+        </message>
+        <message>
+            <source>(a damaged entry)</source>
+            <translation>（已损坏的记录）</translation>
+        </message>
+    </context>
+    <context>
+        <name>pelorin::HistoryRecorder</name>
+        <message>
+            <source>No setting changes: the transmitter holds this already.</source>
+            <translation>没有设置会改变：发射机已保存这些设置。</translation>
+        </message>
+        <message>
+            <source>Fields that change</source>
+            <translation>将改变的字段</translation>
+        </message>
+        <message>
+            <source>Field</source>
+            <translation>字段</translation>
+        </message>
+        <message>
+            <source>Transmitter now</source>
+            <translation>发射机当前</translation>
+        </message>
+        <message>
+            <source>After sending</source>
+            <translation>发送后</translation>
+        </message>
+        <message>
+            <source>&amp;Send</source>
+            <translation>发送(&amp;S)</translation>
+        </message>
+        <message>
+            <source>Send</source>
+            <translation>发送</translation>
+        </message>
+        <message>
+            <source>Pelorin goes on working, but does not record what it sends and receives.</source>
+            <translation>Pelorin 继续工作，但不再记录它发送和接收的内容。</translation>
+        </message>
+        <message>
+            <source>Nothing to undo: the history holds no write that can be taken back.</source>
+            <translation>没有可撤销的操作：历史记录中没有可以撤回的写入。</translation>
+        </message>
+        <message>
+            <source>Send back what the transmitter held before "%1" (%2)?</source>
+            <translation>发回发射机在“%1”（%2）之前保存的设置？</translation>
+        </message>
+        <message>
+            <source>Undo</source>
+            <translation>撤销</translation>
+        </message>
+        <message>
+            <source>Nothing to redo: no write was taken back since the last one.</source>
+            <translation>没有可重做的操作：自上次写入以来没有撤回任何写入。</translation>
+        </message>
+        <message>
+            <source>Send "%1" (%2) again?</source>
+            <translation>再次发送“%1”（%2）？</translation>
+        </message>
+        <message>
+            <source>Redo</source>
+            <translation>重做</translation>
+        </message>
+    </context>
+    <context>
+        <name>pelorin::HistoryWindow</name>
+        <message>
+            <source>%1 %2</source>
+            <translation>%1 %2</translation>
+        </message>
+        <message>
+            <source>History</source>
+            <translation>历史记录</translation>
+        </message>
+        <message>
+            <source>Newest first. Select one entry to see its fields; two to compare them.</source>
+            <translation>最新的在前。选择一条记录查看其字段；选择两条进行比较。</translation>
+        </message>
+        <message>
+            <source>Fields of the selected entry</source>
+            <translation>所选记录的字段</translation>
+        </message>
+        <message>
+            <source>Field</source>
+            <translation>字段</translation>
+        </message>
+        <message>
+            <source>Value</source>
+            <translation>值</translation>
+        </message>
+        <message>
+            <source>Entries</source>
+            <translation>记录</translation>
+        </message>
+        <message>
+            <source>&amp;Compare…</source>
+            <translation>比较(&amp;C)…</translation>
+        </message>
+        <message>
+            <source>Lists the fields that differ between the two selected entries, or between the selected entry and what the transmitter holds now.</source>
+            <translation>列出两条所选记录之间、或所选记录与发射机当前设置之间不同的字段。</translation>
+        </message>
+        <message>
+            <source>&amp;Keep as model…</source>
+            <translation>保存为模型(&amp;K)…</translation>
+        </message>
+        <message>
+            <source>Keeps the selected entry's settings as a model of the library.</source>
+            <translation>将所选记录的设置保存为模型库中的模型。</translation>
+        </message>
+        <message>
+            <source>&amp;Send to transmitter…</source>
+            <translation>发送到发射机(&amp;S)…</translation>
+        </message>
+        <message>
+            <source>Shows what changes, then sends the selected entry's settings to the transmitter, as Open does.</source>
+            <translation>先显示将改变的内容，然后像“打开”一样把所选记录的设置发送到发射机。</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>关闭</translation>
+        </message>
+        <message>
+            <source>Closes the history (Escape).</source>
+            <translation>关闭历史记录（Esc）。</translation>
+        </message>
+        <message>
+            <source>Close the history</source>
+            <translation>关闭历史记录</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n entries</source>
+            <translation>
+                <numerusform>%n 条记录</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>(%n damaged line(s) skipped)</source>
+            <translation>
+                <numerusform>（跳过 %n 行损坏的内容）</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Transmitter now</source>
+            <translation>发射机当前</translation>
+        </message>
+        <message>
+            <source>Compare</source>
+            <translation>比较</translation>
+        </message>
+        <message>
+            <source>%1 and %2 hold the same settings.</source>
+            <translation>%1 与 %2 的设置相同。</translation>
+        </message>
+        <message>
+            <source>Fields that differ between %1 and %2:</source>
+            <translation>%1 与 %2 之间不同的字段：</translation>
+        </message>
+        <message>
+            <source>Fields that differ</source>
+            <translation>不同的字段</translation>
+        </message>
+        <message>
+            <source>Keep as model</source>
+            <translation>保存为模型</translation>
+        </message>
+        <message>
+            <source>Name of the model:</source>
+            <translation>模型名称：</translation>
+        </message>
+        <message>
+            <source>Send to transmitter</source>
+            <translation>发送到发射机</translation>
+        </message>
+        <message>
+            <source>Send the settings of %1 to the transmitter?</source>
+            <translation>将 %1 的设置发送到发射机？</translation>
+        </message>
+    </context>
+    <context>
         <name>pelorin::MainDialog</name>
         <message>
             <source>No port open</source>
@@ -599,6 +804,14 @@ Replace it with the transmitter's settings?</source>
         <message>
             <source>&amp;Replace</source>
             <translation>替换(&amp;R)</translation>
+        </message>
+        <message>
+            <source>The settings are kept in the history: History… (Ctrl+H) sends them once the transmitter is connected.</source>
+            <translation>这些设置已保存在历史记录中：连接发射机后，可通过“历史记录…”（Ctrl+H）发送。</translation>
+        </message>
+        <message>
+            <source>History…</source>
+            <translation>历史记录…</translation>
         </message>
     </context>
     <context>
@@ -1675,6 +1888,73 @@ then log out and log in again.</source>
         <message>
             <source>What knob VR(%1) on the transmitter adjusts: NULL nothing, Pith Adjust the pitch (helicopter types only).</source>
             <translation>遥控器上旋钮 VR(%1) 调整的内容: 无 不调整, 螺距调整 调整螺距(仅直升机类型)。</translation>
+        </message>
+    </context>
+    <context>
+        <name>pelorin::models::HistoryTexts</name>
+        <message>
+            <source>Received from the transmitter</source>
+            <translation>从发射机接收</translation>
+        </message>
+        <message>
+            <source>Written</source>
+            <translation>已写入</translation>
+        </message>
+        <message>
+            <source>OK in %1</source>
+            <translation>在 %1 中确定</translation>
+        </message>
+        <message>
+            <source>Open %1</source>
+            <translation>打开 %1</translation>
+        </message>
+        <message>
+            <source>Model “%1” sent</source>
+            <translation>已发送模型“%1”</translation>
+        </message>
+        <message>
+            <source>Undo</source>
+            <translation>撤销</translation>
+        </message>
+        <message>
+            <source>Redo</source>
+            <translation>重做</translation>
+        </message>
+        <message>
+            <source>Sent again from the history</source>
+            <translation>从历史记录再次发送</translation>
+        </message>
+        <message>
+            <source>pelorin-cli write from standard input</source>
+            <translation>pelorin-cli 从标准输入写入</translation>
+        </message>
+        <message>
+            <source>pelorin-cli write %1</source>
+            <translation>pelorin-cli 写入 %1</translation>
+        </message>
+        <message>
+            <source>%1 (not sent)</source>
+            <translation>%1（未发送）</translation>
+        </message>
+        <message>
+            <source>The history cannot be kept: the folder %1 cannot be made.</source>
+            <translation>无法保存历史记录：无法创建文件夹 %1。</translation>
+        </message>
+        <message>
+            <source>The history cannot be kept in %1: %2.</source>
+            <translation>无法在 %1 中保存历史记录：%2。</translation>
+        </message>
+        <message>
+            <source>no line of it is a record of the history</source>
+            <translation>其中没有任何一行是历史记录条目</translation>
+        </message>
+        <message>
+            <source>The history file %1 cannot be read (%2). It was moved to %3, and a new history begins.</source>
+            <translation>无法读取历史记录文件 %1（%2）。它已被移到 %3，新的历史记录从现在开始。</translation>
+        </message>
+        <message>
+            <source>The history file %1 cannot be read (%2), nor moved aside. Nothing of it can be shown.</source>
+            <translation>无法读取历史记录文件 %1（%2），也无法将其移开。无法显示其中任何内容。</translation>
         </message>
     </context>
     <context>

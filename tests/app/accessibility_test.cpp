@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -69,6 +70,9 @@ protected:
     void tour(const WindowVisit& visit) {
         window->setSaveChooser([](QWidget*, const QString&) { return QString(); });
         window->setOpenChooser([](QWidget*, const QString&) { return QString(); });
+        // With a history, the window menu's History… opens its window too.
+        QTemporaryDir historyDir;
+        window->setHistoryFile(historyDir.filePath(QStringLiteral("history.jsonl")));
         window->session().settings.modelType = 1;
         window->session().blockBytes[block::kModelAndStick] = 0x01;
         window->updateCurveButtons();

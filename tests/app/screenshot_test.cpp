@@ -34,10 +34,13 @@
 #include <ostream>
 
 #include "app/channeltrace.h"
+#include "app/historyrecorder.h"
+#include "app/historywindow.h"
 #include "app/livedisplay.h"
 #include "app/maindialog.h"
 #include "app/modelswindow.h"
 #include "app/monitorwindow.h"
+#include "editors/channeleditors.h"
 #include "editors/curvedialogs.h"
 #include "link/settingsblock.h"
 #include "platform/portdiscovery.h"
@@ -366,6 +369,86 @@ TEST_F(ScreenshotTest, Models_WithTransmitterHoldingAModel_MarksItAndFitsEveryTe
     });
 }
 
+QStringList clippedTexts(QWidget* window);
+
+// A history as a pilot's afternoon leaves it: settings read, a file opened, edits, one of them
+// made while the cable was out, and an undo.
+void writeSampleHistory(const QString& path) {
+    const models::HistoryStore store(path);
+    QDateTime time = QDateTime::currentDateTimeUtc().addSecs(-3600);
+    BlockBytes block = demoModel();
+    auto add = [&](bool received, models::HistoryCause cause, const QString& detail, bool sent) {
+        models::HistoryRecord record;
+        record.time = time = time.addSecs(97);
+        record.received = received;
+        record.cause = cause;
+        record.detail = detail;
+        record.sent = sent;
+        record.device = QStringLiteral("/dev/ttyUSB0");
+        record.block = block;
+        EXPECT_EQ(store.append(record), QString());
+    };
+    add(true, models::HistoryCause::None, {}, true);
+    block[block::kEndPoint + 1] = 110;
+    add(false, models::HistoryCause::Editor, QStringLiteral("EndPoint"), true);
+    block[block::kThrottleCurve + 4] = lowByte(55);
+    add(false, models::HistoryCause::Editor, QStringLiteral("Thro Cuv"), false);
+    block[block::kThrottleCurve + 4] = lowByte(60);
+    block[block::kSubTrim] = lowByte(-4);
+    add(false, models::HistoryCause::Open, QStringLiteral("/home/pilot/heli-450.json"), true);
+    block[block::kSubTrim] = 0;
+    add(false, models::HistoryCause::Undo, {}, true);
+}
+
+// The History window after an afternoon's edits: newest first, the fields each one changed,
+// the selected entry's fields beside them.
+TEST_F(ScreenshotTest, HistoryOnX11_AfterEditsAndAnUndo_ListsThemNewestFirstAndFitsEveryText) {
+    writeSampleHistory(files.filePath(QStringLiteral("history.jsonl")));
+    window->setHistoryFile(files.filePath(QStringLiteral("history.jsonl")));
+    runConnected([](MainDialog& w) {
+        w.systemCommand(kHistoryCommand);
+        HistoryWindow* history = w.history()->historyWindow();
+        ASSERT_NE(history, nullptr);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(history, kWaitMs));
+        history->selectRow(1);
+        QTest::qWait(100);
+        EXPECT_TRUE(clippedTexts(history).isEmpty())
+            << clippedTexts(history).join(u'\n').toStdString();
+        saveScreenshot(history, QStringLiteral("history.png"));
+        history->close();
+    });
+}
+
+// Ctrl+Z after an editor's OK: the question lists the fields the undo changes, every text
+// whole, and Return sends the settings from before.
+TEST_F(ScreenshotTest, UndoOnX11_AfterAnEdit_AsksWithTheFieldsThatChange) {
+    window->setHistoryFile(files.filePath(QStringLiteral("history.jsonl")));
+    runConnected([](MainDialog& w) {
+        const BlockBytes before = w.session().blockBytes;
+        whenModalOpens<EndPointDialog>([](EndPointDialog* d) {
+            setFieldText(d, 1015, QStringLiteral("110"));  // CH1's right end point
+            setFieldText(d, 1017, QStringLiteral("105"));  // CH2's right end point
+            static_cast<QDialog*>(d)->accept();
+        });
+        w.control<QPushButton>(mainid::kEndPoint)->click();
+        bool asked = false;
+        whenModalOpens<QDialog>([&](QDialog* question) {
+            asked = true;
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(question, kWaitMs));
+            QTest::qWait(50);
+            EXPECT_TRUE(clippedTexts(question).isEmpty())
+                << clippedTexts(question).join(u'\n').toStdString();
+            EXPECT_NE(question->findChild<QTreeWidget*>(QStringLiteral("differences")), nullptr);
+            saveScreenshot(question, QStringLiteral("undo.png"));
+            QTest::keyClick(question, Qt::Key_Return);
+        });
+        w.activateWindow();
+        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_TRUE(asked);
+        EXPECT_EQ(w.session().blockBytes, before);
+    });
+}
+
 // The texts of `window` that its fixed layout cuts off, each as "text: needs N px, has M".
 QStringList clippedTexts(QWidget* window) {
     QStringList clipped;
@@ -451,6 +534,9 @@ TEST_P(TranslatedWindowsTest, EveryWindowOnX11_InThisLanguage_ShowsEveryTextWhol
     MainDialog window(std::move(serial), std::move(discover));
     window.setSaveChooser([](QWidget*, const QString&) { return QString(); });
     window.setOpenChooser([](QWidget*, const QString&) { return QString(); });
+    QTemporaryDir data;
+    writeSampleHistory(data.filePath(QStringLiteral("history.jsonl")));
+    window.setHistoryFile(data.filePath(QStringLiteral("history.jsonl")));
     // A helicopter type, so every button and list entry shows.
     window.session().settings.modelType = 1;
     window.session().blockBytes[block::kModelAndStick] = 0x01;

@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
@@ -230,6 +231,9 @@ TEST(Translations, EveryWindowText_ComesFromTheCataloguesAndIsTranslatedInEach) 
         MainDialog window(std::move(serial), std::move(discover));
         window.setSaveChooser([](QWidget*, const QString&) { return QString(); });
         window.setOpenChooser([](QWidget*, const QString&) { return QString(); });
+        // With a history, the window menu's History… opens its window too.
+        QTemporaryDir historyDir;
+        window.setHistoryFile(historyDir.filePath(QStringLiteral("history.jsonl")));
         // A helicopter type shows every button and every entry of the switch lists.
         window.session().settings.modelType = 1;
         window.session().blockBytes[block::kModelAndStick] = 0x01;

@@ -25,6 +25,8 @@
 #include <memory>
 #include <variant>
 
+#include "link/blockfields.h"
+#include "models/history.h"
 #include "models/modelformat.h"
 #include "platform/portdiscovery.h"
 #include "platform/qtserialcontrol.h"
@@ -128,6 +130,49 @@ QString hex4(int value) {
     return QStringLiteral("%1").arg(value, 4, 16, QLatin1Char('0'));
 }
 
+// Into the history the window shares: what the transmitter sent, and what was written to it.
+// A history that cannot be kept is said once, and the job goes on.
+void record(models::HistoryRecord entry, TransmitterLink& link, const BlockBytes& block) {
+    static bool told = false;
+    entry.device = QString::fromStdString(link.session().portDevice());
+    entry.block = block;
+    const QString error = models::HistoryStore(models::HistoryStore::defaultPath()).append(entry);
+    if (!error.isEmpty() && !std::exchange(told, true))
+        printError(error);
+}
+
+void recordReceived(TransmitterLink& link, const BlockBytes& block) {
+    models::HistoryRecord entry;
+    entry.received = true;
+    record(std::move(entry), link, block);
+}
+
+void recordWritten(TransmitterLink& link, const BlockBytes& block, models::HistoryCause cause,
+                   const QString& detail, const QString& target, bool sent) {
+    models::HistoryRecord entry;
+    entry.cause = cause;
+    entry.detail = detail;
+    entry.target = target;
+    entry.sent = sent;
+    record(std::move(entry), link, block);
+}
+
+// What the link sent back is the transmitter's block: into the history.
+TransmitterLink::Answer recorded(TransmitterLink& link, TransmitterLink::Answer answer) {
+    if (answer.outcome == TransmitterLink::Outcome::Received)
+        recordReceived(link, answer.block);
+    return answer;
+}
+
+struct Written {
+    models::HistoryCause cause;
+    QString detail;
+    QString target;
+};
+
+// Sends the block, then (unless told not to) reads the settings back and compares them.
+int writeVerified(const BlockBytes& block, const Options& options, const Written& cause);
+
 }  // namespace
 
 void printError(const QString& text) {
@@ -208,7 +253,7 @@ int readSettings(const Options& options) {
     TransmitterLink link;
     if (!openLink(link, options))
         return kExitPort;
-    const TransmitterLink::Answer answer = link.readSettings(options.timeout);
+    const TransmitterLink::Answer answer = recorded(link, link.readSettings(options.timeout));
     if (answer.outcome != TransmitterLink::Outcome::Received)
         return failedAnswer(answer);
 
@@ -233,13 +278,21 @@ int writeSettings(const QByteArray& file, const Options& options) {
         printError(*error);
         return kExitFile;
     }
-    const BlockBytes block = std::get<BlockBytes>(loaded);
+    const QString detail = file == QStringLiteral("-") ? file : QFileInfo(file).absoluteFilePath();
+    return writeVerified(std::get<BlockBytes>(loaded), options,
+                         {models::HistoryCause::Command, detail, {}});
+}
 
+namespace {
+
+int writeVerified(const BlockBytes& block, const Options& options, const Written& cause) {
     TransmitterLink link;
     if (!openLink(link, options))
         return kExitPort;
-    if (const QString error = link.writeBlock(block); !error.isEmpty()) {
-        printError(error);
+    const QString sendError = link.writeBlock(block);
+    recordWritten(link, block, cause.cause, cause.detail, cause.target, sendError.isEmpty());
+    if (!sendError.isEmpty()) {
+        printError(sendError);
         return kExitPort;
     }
     if (!options.verify) {
@@ -253,11 +306,11 @@ int writeSettings(const QByteArray& file, const Options& options) {
         return bytes;
     };
     const BlockBytes sent = withoutSlots(block);
-    TransmitterLink::Answer answer = link.readSettings(options.timeout);
+    TransmitterLink::Answer answer = recorded(link, link.readSettings(options.timeout));
     // A transmitter still storing the block may answer with the one before; a second read
     // tells that apart from a block it did not take.
     if (answer.outcome == TransmitterLink::Outcome::Received && withoutSlots(answer.block) != sent)
-        answer = link.readSettings(options.timeout);
+        answer = recorded(link, link.readSettings(options.timeout));
     if (answer.outcome != TransmitterLink::Outcome::Received) {
         printError(
             CliTexts::tr("the settings were sent, but could not be read back to verify them: %1")
@@ -292,11 +345,13 @@ int writeSettings(const QByteArray& file, const Options& options) {
     return kExitDiffers;
 }
 
+}  // namespace
+
 int selectUser(int index, const Options& options) {
     TransmitterLink link;
     if (!openLink(link, options))
         return kExitPort;
-    const TransmitterLink::Answer answer = link.selectUser(index, options.timeout);
+    const TransmitterLink::Answer answer = recorded(link, link.selectUser(index, options.timeout));
     if (answer.outcome != TransmitterLink::Outcome::Received)
         return failedAnswer(answer);
     printOut(CliTexts::tr("USER%1 on %2: %3")
@@ -408,6 +463,126 @@ int monitor(const Options& options) {
             return kExitTimedOut;
     }
     return kExitDone;
+}
+
+namespace {
+
+// The history with its entries numbered from 1, oldest first, as every history command counts.
+models::HistoryContents loadHistory() {
+    models::HistoryContents contents =
+        models::HistoryStore(models::HistoryStore::defaultPath()).load();
+    if (!contents.message.isEmpty())
+        printError(contents.message);
+    return contents;
+}
+
+QString changedFields(const models::HistoryContents& contents, std::size_t index) {
+    const auto before = models::heldBefore(contents.records, index);
+    if (!before)
+        return {};
+    QStringList names;
+    for (const BlockFieldDifference& d :
+         blockDifferences(*before, contents.records[index].block, false))
+        names << fromStd(d.field->name);
+    return names.isEmpty() ? CliTexts::tr("no change") : names.join(QStringLiteral(", "));
+}
+
+// The entry a command names by its number; nothing (after saying why) when there is none.
+const models::HistoryRecord* findEntry(const models::HistoryContents& contents, const QString& id) {
+    bool ok = false;
+    const qlonglong number = id.toLongLong(&ok);
+    if (!ok || number < 1 || number > static_cast<qlonglong>(contents.records.size())) {
+        printError(contents.records.empty()
+                       ? CliTexts::tr("the history is empty.")
+                       : CliTexts::tr("the history has no entry %1: the entries are 1 to %2 "
+                                      "('pelorin-cli history' lists them).")
+                             .arg(id)
+                             .arg(contents.records.size()));
+        return nullptr;
+    }
+    return &contents.records[static_cast<std::size_t>(number - 1)];
+}
+
+QJsonObject entryJson(const models::HistoryContents& contents, std::size_t index) {
+    const models::HistoryRecord& record = contents.records[index];
+    QJsonArray changed;
+    if (const auto before = models::heldBefore(contents.records, index)) {
+        for (const BlockFieldDifference& d : blockDifferences(*before, record.block, false))
+            changed.append(fromStd(d.field->name));
+    }
+    return {{QStringLiteral("id"), static_cast<qint64>(index + 1)},
+            {QStringLiteral("time"), record.time.toUTC().toString(Qt::ISODateWithMs)},
+            {QStringLiteral("event"), record.received ? QStringLiteral("received")
+                                      : record.sent   ? QStringLiteral("written")
+                                                      : QStringLiteral("not sent")},
+            {QStringLiteral("what"), models::describeRecord(record)},
+            {QStringLiteral("device"), record.device},
+            {QStringLiteral("changed"), changed}};
+}
+
+}  // namespace
+
+int listHistory(const Options& options) {
+    const auto contents = loadHistory();
+    const std::size_t total = contents.records.size();
+    const std::size_t shown =
+        options.count ? std::min(total, static_cast<std::size_t>(*options.count)) : total;
+    QString text;
+    for (std::size_t n = 0; n < shown; ++n) {
+        const std::size_t i = total - 1 - n;
+        if (options.json) {
+            text += QString::fromUtf8(
+                        QJsonDocument(entryJson(contents, i)).toJson(QJsonDocument::Compact)) +
+                    u'\n';
+            continue;
+        }
+        const models::HistoryRecord& record = contents.records[i];
+        text += QStringLiteral("%1  %2  %3")
+                    .arg(QString::number(i + 1).rightJustified(6),
+                         record.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+                         models::describeRecord(record));
+        const QString changed = changedFields(contents, i);
+        if (!changed.isEmpty())
+            text += QStringLiteral(": ") + changed;
+        text += u'\n';
+    }
+    if (total == 0 && !options.json)
+        text = CliTexts::tr("The history is empty.") + u'\n';
+    return writeStandardOutput(text.toUtf8()) ? kExitDone : kExitFile;
+}
+
+int showHistory(const QString& id, const Options& options) {
+    const auto contents = loadHistory();
+    const models::HistoryRecord* record = findEntry(contents, id);
+    if (record == nullptr)
+        return kExitFile;
+    if (options.json)
+        return writeStandardOutput(readableForm(record->block)) ? kExitDone : kExitFile;
+    QString text =
+        CliTexts::tr("Entry %1, %2: %3")
+            .arg(id, record->time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+                 models::describeRecord(*record)) +
+        u'\n';
+    if (!record->device.isEmpty())
+        text += CliTexts::tr("Device: %1").arg(record->device) + u'\n';
+    FieldGroup group = FieldGroup::Model;
+    for (const dump::ReportField& field : dump::makeSettingsReport(record->block)) {
+        if (field.group != group)
+            text += u'\n';
+        group = field.group;
+        text += fromStd(field.name) + QStringLiteral(": ") + fromStd(field.value) + u'\n';
+    }
+    return writeStandardOutput(text.toUtf8()) ? kExitDone : kExitFile;
+}
+
+int sendHistory(const QString& id, const Options& options) {
+    const auto contents = loadHistory();
+    const models::HistoryRecord* record = findEntry(contents, id);
+    if (record == nullptr)
+        return kExitFile;
+    return writeVerified(
+        record->block, options,
+        {models::HistoryCause::History, QStringLiteral("pelorin-cli"), record->key});
 }
 
 }  // namespace pelorin::cli

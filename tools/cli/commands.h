@@ -29,6 +29,7 @@ struct Options {
     bool verify = true;                       // write
     std::chrono::milliseconds timeout{3000};  // every wait for the transmitter
     std::optional<double> seconds;            // monitor: how long; none: until Ctrl+C
+    std::optional<int> count;                 // history: the newest N entries; none: all
 };
 
 [[nodiscard]] int listPorts();
@@ -37,6 +38,11 @@ struct Options {
 [[nodiscard]] int writeSettings(const QByteArray& file, const Options& options);
 [[nodiscard]] int selectUser(int index, const Options& options);
 [[nodiscard]] int monitor(const Options& options);
+// The history the window and this program share: the list (newest first), one entry's fields,
+// and an entry sent again with the same read-back verification as write.
+[[nodiscard]] int listHistory(const Options& options);
+[[nodiscard]] int showHistory(const QString& id, const Options& options);
+[[nodiscard]] int sendHistory(const QString& id, const Options& options);
 
 // "pelorin-cli: <first line>" on standard error, the rest of the text indented below it.
 void printError(const QString& text);

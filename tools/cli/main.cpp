@@ -52,6 +52,15 @@ QString description() {
         "      per line. Ends after N seconds, or on Ctrl+C, with a line of the frames\n"
         "      received and dropped (failed checks); ends with status 5 when no good frame\n"
         "      has come for the time-out.\n"
+        "  history [-n N] [--json]\n"
+        "      The history this program and the window keep of the transmitter's settings:\n"
+        "      every block it sent and every block written to it, newest first, each with\n"
+        "      its number, time, what happened and the fields it changed; -n N: the newest N\n"
+        "      only; --json: one JSON object per line.\n"
+        "  history show ID [--json]\n"
+        "      Every field of entry ID; with --json, its readable form (a model file).\n"
+        "  history send ID [--port P] [--no-verify] [--timeout S]\n"
+        "      Sends entry ID's settings to the transmitter and verifies them, as write does.\n"
         "\n"
         "--port P is a COM number (\"3\" or \"COM3\"), a device path (\"/dev/ttyUSB0\",\n"
         "\"/dev/serial/by-id/...\") or the name of a virtual transmitter (\"txsim-1234\").\n"
@@ -61,8 +70,8 @@ QString description() {
         "  0  done\n"
         "  1  write: the transmitter holds other settings than were written\n"
         "  2  wrong usage\n"
-        "  3  a file cannot be read or is not a settings file (67 bytes), or the output\n"
-        "     cannot be written\n"
+        "  3  a file cannot be read or is not a settings file (67 bytes), the output\n"
+        "     cannot be written, or the history has no such entry\n"
         "  4  the port does not exist, does not open, or was lost\n"
         "  5  the transmitter did not answer in time");
 }
@@ -107,10 +116,11 @@ int main(int argc, char** argv) {
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 CliTexts::tr("ports, read, write, user or monitor."));
-    parser.addPositionalArgument(QStringLiteral("argument"),
-                                 CliTexts::tr("write: the settings file; user: 0 or 1."),
-                                 QStringLiteral("[FILE|0|1]"));
+                                 CliTexts::tr("ports, read, write, user, monitor or history."));
+    parser.addPositionalArgument(
+        QStringLiteral("argument"),
+        CliTexts::tr("write: the settings file; user: 0 or 1; history: show ID or send ID."),
+        QStringLiteral("[FILE|0|1|show ID|send ID]"));
     const QCommandLineOption portOption(
         {QStringLiteral("p"), QStringLiteral("port")},
         CliTexts::tr("The port: a COM number, a device path or a virtual transmitter's name."),
@@ -132,8 +142,11 @@ int main(int argc, char** argv) {
     const QCommandLineOption secondsOption(
         {QStringLiteral("s"), QStringLiteral("seconds")},
         CliTexts::tr("monitor: end after N seconds (default: at Ctrl+C)."), QStringLiteral("N"));
-    parser.addOptions(
-        {portOption, outputOption, jsonOption, noVerifyOption, timeoutOption, secondsOption});
+    const QCommandLineOption countOption(QStringLiteral("n"),
+                                         CliTexts::tr("history: only the newest N entries."),
+                                         QStringLiteral("N"));
+    parser.addOptions({portOption, outputOption, jsonOption, noVerifyOption, timeoutOption,
+                       secondsOption, countOption});
 
     if (!parser.parse(QCoreApplication::arguments()))
         return usageError(parser.errorText());
@@ -151,7 +164,8 @@ int main(int argc, char** argv) {
 
     const QStringList arguments = parser.positionalArguments();
     if (arguments.isEmpty())
-        return usageError(CliTexts::tr("no command given: ports, read, write, user or monitor."));
+        return usageError(
+            CliTexts::tr("no command given: ports, read, write, user, monitor or history."));
     const QString command = arguments.first();
 
     // Which options each command takes; any other is a mistake worth saying.
@@ -168,6 +182,15 @@ int main(int argc, char** argv) {
         if (command == u"monitor")
             return {QStringLiteral("port"), QStringLiteral("seconds"), QStringLiteral("json"),
                     QStringLiteral("timeout")};
+        if (command == u"history") {
+            const QString job = arguments.value(1);
+            if (job == u"send")
+                return {QStringLiteral("port"), QStringLiteral("no-verify"),
+                        QStringLiteral("timeout")};
+            if (job == u"show")
+                return {QStringLiteral("json")};
+            return {QStringLiteral("json"), QStringLiteral("n")};
+        }
         return {QStringLiteral("?")};
     }();
     if (allowed.contains(QStringLiteral("?")))
@@ -210,6 +233,27 @@ int main(int argc, char** argv) {
                              "\"%1\".")
                     .arg(parser.value(secondsOption)));
         }
+    }
+
+    if (parser.isSet(countOption)) {
+        bool ok = false;
+        options.count = parser.value(countOption).toInt(&ok);
+        if (!ok || *options.count < 1) {
+            return usageError(CliTexts::tr("-n takes a number of entries greater than 0, not "
+                                           "\"%1\".")
+                                  .arg(parser.value(countOption)));
+        }
+    }
+
+    if (command == u"history") {
+        if (arguments.size() == 1)
+            return listHistory(options);
+        const QString job = arguments[1];
+        if ((job != u"show" && job != u"send") || arguments.size() != 3) {
+            return usageError(CliTexts::tr("history takes nothing, \"show ID\" or \"send ID\"."));
+        }
+        return job == u"show" ? showHistory(arguments[2], options)
+                              : sendHistory(arguments[2], options);
     }
 
     const qsizetype expected = (command == u"write" || command == u"user") ? 2 : 1;

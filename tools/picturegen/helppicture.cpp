@@ -166,8 +166,8 @@ int drawLines(QPainter& p, const QRect& box, const QString& text, const QString&
 // The main window's context menu as it pops up: every entry with its shortcut, and what the
 // entry that carries the program's name opens.
 void drawWindowMenu(QPainter& p, const QRect& area, const Translate& tr) {
-    constexpr int kEntry = 11;
-    constexpr int kSeparator = 4;
+    constexpr int kEntry = 10;
+    constexpr int kSeparator = 2;
     int height = 4;
     for (const pelorin::windowmenu::Entry& entry : pelorin::windowmenu::kEntries)
         height += entry.command == 0 ? kSeparator : kEntry;

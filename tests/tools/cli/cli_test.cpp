@@ -142,6 +142,8 @@ protected:
         ASSERT_TRUE(QDir().mkpath(portFolder()));
         m_env = QProcessEnvironment::systemEnvironment();
         m_env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
+        // The history goes to the test's own data folder.
+        m_env.insert(QStringLiteral("XDG_DATA_HOME"), m_runtime.path() + QStringLiteral("/data"));
     }
     void TearDown() override {
         if (m_txsim.state() != QProcess::NotRunning) {
@@ -256,6 +258,50 @@ TEST_F(CliTest, ReadJson_IsReadableAndWritesBackTheSameBlock) {
     const CliRun back = cli({QStringLiteral("write"), QStringLiteral("model.json")});
     EXPECT_EQ(back.exitCode, 0) << back.err.toStdString();
     EXPECT_EQ(cli({QStringLiteral("read")}).out, bytesOf(patternBlock(4)));
+}
+
+TEST_F(CliTest, History_ListsShowsAndSendsBackWhatWasReadAndWritten) {
+    writeFile(QStringLiteral("start.bin"), bytesOf(patternBlock(1)));
+    startTxsim({QStringLiteral("--rate"), QStringLiteral("0"), QStringLiteral("--settings"),
+                path(QStringLiteral("start.bin"))});
+    ASSERT_EQ(cli({QStringLiteral("read"), QStringLiteral("-o"), QStringLiteral("a.bin")}).exitCode,
+              0);
+    writeFile(QStringLiteral("other.bin"), bytesOf(patternBlock(2)));
+    ASSERT_EQ(cli({QStringLiteral("write"), QStringLiteral("other.bin")}).exitCode, 0);
+
+    // Newest first: the write (its read-back is the same block, stored once), then the read.
+    const CliRun list = cli({QStringLiteral("history")});
+    ASSERT_EQ(list.exitCode, 0) << list.err.toStdString();
+    const QList<QByteArray> lines = list.out.trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 2) << list.out.toStdString();
+    EXPECT_THAT(lines[0].toStdString(), HasSubstr("2  "));
+    EXPECT_THAT(lines[0].toStdString(), HasSubstr("pelorin-cli write other.bin"));
+    EXPECT_THAT(lines[1].toStdString(), HasSubstr("Received from the transmitter"));
+
+    const CliRun newest = cli({QStringLiteral("history"), QStringLiteral("--json"),
+                               QStringLiteral("-n"), QStringLiteral("1")});
+    ASSERT_EQ(newest.exitCode, 0);
+    const QJsonObject entry = QJsonDocument::fromJson(newest.out.trimmed()).object();
+    EXPECT_EQ(entry.value("id").toInt(), 2);
+    EXPECT_EQ(entry.value("event").toString(), QStringLiteral("written"));
+    EXPECT_FALSE(entry.value("changed").toArray().isEmpty());
+
+    const CliRun show =
+        cli({QStringLiteral("history"), QStringLiteral("show"), QStringLiteral("1")});
+    ASSERT_EQ(show.exitCode, 0) << show.err.toStdString();
+    EXPECT_THAT(show.out.toStdString(), HasSubstr("end point CH1 L: "));
+
+    // Entry 1 back to the transmitter, verified as write does.
+    const CliRun send =
+        cli({QStringLiteral("history"), QStringLiteral("send"), QStringLiteral("1")});
+    EXPECT_EQ(send.exitCode, 0) << send.err.toStdString();
+    EXPECT_THAT(send.out.toStdString(), HasSubstr("verified"));
+    EXPECT_EQ(cli({QStringLiteral("read")}).out, bytesOf(patternBlock(1)));
+
+    const CliRun missing =
+        cli({QStringLiteral("history"), QStringLiteral("show"), QStringLiteral("99")});
+    EXPECT_EQ(missing.exitCode, 3);
+    expectErrorLine(missing);
 }
 
 TEST_F(CliTest, User_SelectsEachStoredModel) {
@@ -572,6 +618,12 @@ TEST_F(CliTest, WrongUsage_EndsWithUsageErrorBeforeTouchingAPort) {
         {QStringLiteral("monitor"), QStringLiteral("--seconds"), QStringLiteral("-1")},
         {QStringLiteral("read"), QStringLiteral("--bogus")},
         {QStringLiteral("read"), QStringLiteral("--port"), QStringLiteral("")},
+        {QStringLiteral("history"), QStringLiteral("forget")},
+        {QStringLiteral("history"), QStringLiteral("show")},
+        {QStringLiteral("history"), QStringLiteral("-n"), QStringLiteral("0")},
+        {QStringLiteral("history"), QStringLiteral("send"), QStringLiteral("1"),
+         QStringLiteral("--json")},
+        {QStringLiteral("read"), QStringLiteral("-n"), QStringLiteral("3")},
     };
     for (const QStringList& args : cases) {
         const CliRun run = cli(args);

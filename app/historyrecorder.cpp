@@ -1,0 +1,217 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/historyrecorder.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include <array>
+#include <utility>
+
+#include "app/historywindow.h"
+#include "app/maindialog.h"
+#include "link/blockfields.h"
+#include "link/session.h"
+#include "platform/messages.h"
+
+namespace pelorin {
+
+namespace {
+
+// The editor buttons of the main window and their captions before translation.
+constexpr std::array<std::pair<int, const char*>, 14> kEditorButtons{{
+    {mainid::kEndPoint, QT_TRANSLATE_NOOP("pelorin::MainDialog", "EndPoint")},
+    {mainid::kReverse, QT_TRANSLATE_NOOP("pelorin::MainDialog", "Reverse")},
+    {mainid::kSubTrim, QT_TRANSLATE_NOOP("pelorin::MainDialog", "SubTrim")},
+    {mainid::kDualRate, QT_TRANSLATE_NOOP("pelorin::MainDialog", "DR")},
+    {mainid::kStickMode, QT_TRANSLATE_NOOP("pelorin::MainDialog", "Mode")},
+    {mainid::kType, QT_TRANSLATE_NOOP("pelorin::MainDialog", "Type")},
+    {mainid::kThrottleCurve, QT_TRANSLATE_NOOP("pelorin::MainDialog", "Thro Cuv")},
+    {mainid::kPitchCurve, QT_TRANSLATE_NOOP("pelorin::MainDialog", "Pitch Cuv")},
+    {mainid::kSwashAfr, QT_TRANSLATE_NOOP("pelorin::MainDialog", "Swash Afr")},
+    {mainid::kProgramMix, QT_TRANSLATE_NOOP("pelorin::MainDialog", "MIX.")},
+    {mainid::kSwitchA, QT_TRANSLATE_NOOP("pelorin::MainDialog", "Switch A")},
+    {mainid::kSwitchB, QT_TRANSLATE_NOOP("pelorin::MainDialog", "Switch B")},
+    {mainid::kVrA, QT_TRANSLATE_NOOP("pelorin::MainDialog", "VR(A)")},
+    {mainid::kVrB, QT_TRANSLATE_NOOP("pelorin::MainDialog", "VR(B)")},
+}};
+
+}  // namespace
+
+QString timeText(const QDateTime& time) {
+    return QLocale().toString(time.toLocalTime(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+bool confirmSend(QWidget* parent, const QString& title, const QString& question,
+                 const BlockBytes& current, const BlockBytes& block) {
+    QDialog confirm(parent);
+    confirm.setWindowTitle(title);
+    auto* layout = new QVBoxLayout(&confirm);
+    auto* label = new QLabel(question, &confirm);
+    label->setWordWrap(true);
+    layout->addWidget(label);
+    const auto differences = blockDifferences(current, block, false);
+    if (differences.empty()) {
+        layout->addWidget(new QLabel(
+            HistoryRecorder::tr("No setting changes: the transmitter holds this already."),
+            &confirm));
+    } else {
+        auto* list = new QTreeWidget(&confirm);
+        list->setObjectName(QStringLiteral("differences"));
+        list->setAccessibleName(HistoryRecorder::tr("Fields that change"));
+        list->setRootIsDecorated(false);
+        list->setHeaderLabels({HistoryRecorder::tr("Field"), HistoryRecorder::tr("Transmitter now"),
+                               HistoryRecorder::tr("After sending")});
+        list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        list->setMinimumSize(420, 220);
+        list->setFocusPolicy(Qt::NoFocus);  // Return goes to Send
+        for (const BlockFieldDifference& d : differences) {
+            list->addTopLevelItem(
+                new QTreeWidgetItem({QString::fromStdString(d.field->name),
+                                     QString::fromStdString(valueText(*d.field, d.first)),
+                                     QString::fromStdString(valueText(*d.field, d.second))}));
+        }
+        layout->addWidget(list);
+    }
+    auto* buttons = new QDialogButtonBox(&confirm);
+    QPushButton* send =
+        buttons->addButton(HistoryRecorder::tr("&Send"), QDialogButtonBox::AcceptRole);
+    send->setDefault(true);
+    send->setAccessibleName(HistoryRecorder::tr("Send"));
+    buttons->addButton(QDialogButtonBox::Cancel);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &confirm, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &confirm, &QDialog::reject);
+    layout->addWidget(buttons);
+    send->setFocus();
+    return confirm.exec() == QDialog::Accepted;
+}
+
+HistoryRecorder::HistoryRecorder(const QString& path, Session& session, QWidget* window,
+                                 Sender send)
+    : QObject(window), store_(path), session_(session), window_(window), send_(std::move(send)) {
+    undoShortcut_ = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), window);
+    connect(undoShortcut_, &QShortcut::activated, this, &HistoryRecorder::undo);
+    redoShortcut_ = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), window);
+    connect(redoShortcut_, &QShortcut::activated, this, &HistoryRecorder::redo);
+}
+
+HistoryRecorder::~HistoryRecorder() {
+    // They belong to the window, which may outlive this recorder (another history file).
+    delete undoShortcut_;
+    delete redoShortcut_;
+    delete historyWindow_;
+}
+
+QString HistoryRecorder::editorName(int controlId) {
+    for (const auto& [id, name] : kEditorButtons) {
+        if (id == controlId)
+            return QString::fromLatin1(name);
+    }
+    return {};
+}
+
+bool HistoryRecorder::record(models::HistoryRecord& record) {
+    record.device = QString::fromStdString(session_.portDevice());
+    record.block = session_.blockBytes;
+    bool stored = false;
+    const QString error = store_.append(record, &stored);
+    if (!error.isEmpty()) {
+        // The window goes on working; the user hears of it once.
+        if (!std::exchange(errorShown_, true))
+            showMessage(window_, error + u'\n' +
+                                     tr("Pelorin goes on working, but does not record what it "
+                                        "sends and receives."));
+        return false;
+    }
+    if (stored)
+        emit recorded();
+    return true;
+}
+
+void HistoryRecorder::received() {
+    models::HistoryRecord entry;
+    entry.received = true;
+    record(entry);
+}
+
+bool HistoryRecorder::written(models::HistoryCause cause, const QString& detail,
+                              const QString& target, bool sent) {
+    models::HistoryRecord entry;
+    entry.cause = cause;
+    entry.detail = detail;
+    entry.target = target;
+    entry.sent = sent;
+    return record(entry);
+}
+
+models::HistoryContents HistoryRecorder::load() {
+    models::HistoryContents contents = store_.load();
+    if (!contents.message.isEmpty())
+        showMessage(window_, contents.message);
+    return contents;
+}
+
+models::HistoryLines HistoryRecorder::loadLines() {
+    models::HistoryLines lines = store_.loadLines();
+    if (!lines.message.isEmpty())
+        showMessage(window_, lines.message);
+    return lines;
+}
+
+void HistoryRecorder::undo() {
+    const models::HistoryContents contents = load();
+    const models::UndoSteps steps = models::undoSteps(contents.records);
+    if (!steps.undo) {
+        showMessage(window_, tr("Nothing to undo: the history holds no write that can be taken "
+                                "back."));
+        return;
+    }
+    const models::HistoryRecord& write = contents.records[*steps.undo];
+    const QString question = tr("Send back what the transmitter held before \"%1\" (%2)?")
+                                 .arg(models::describeRecord(write), timeText(write.time));
+    if (!confirmSend(window_, tr("Undo"), question, session_.blockBytes, steps.undoBlock))
+        return;
+    send_(steps.undoBlock, models::HistoryCause::Undo, write.key);
+}
+
+void HistoryRecorder::redo() {
+    const models::HistoryContents contents = load();
+    const models::UndoSteps steps = models::undoSteps(contents.records);
+    if (!steps.redo) {
+        showMessage(window_, tr("Nothing to redo: no write was taken back since the last one."));
+        return;
+    }
+    const models::HistoryRecord& write = contents.records[*steps.redo];
+    const QString question =
+        tr("Send \"%1\" (%2) again?").arg(models::describeRecord(write), timeText(write.time));
+    if (!confirmSend(window_, tr("Redo"), question, session_.blockBytes, write.block))
+        return;
+    send_(write.block, models::HistoryCause::Redo, write.key);
+}
+
+void HistoryRecorder::resend(const BlockBytes& block, const QString& key) {
+    send_(block, models::HistoryCause::History, key);
+}
+
+HistoryWindow* HistoryRecorder::historyWindow() const {
+    return historyWindow_.data();
+}
+
+void HistoryRecorder::showWindow(const Session& session, const QString& libraryFolder) {
+    if (historyWindow_ == nullptr)
+        historyWindow_ = new HistoryWindow(*this, session, libraryFolder, window_);
+    historyWindow_->show();
+    historyWindow_->raise();
+    historyWindow_->activateWindow();
+}
+
+}  // namespace pelorin

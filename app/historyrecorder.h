@@ -1,0 +1,92 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The main window's memory of what the transmitter held: records every block received and
+// every block written (or typed while no transmitter took it) in the history file, and takes
+// writes back (Ctrl+Z) and makes them again (Ctrl+Shift+Z) after showing what changes. The
+// undo steps come from the file, so they reach back across restarts of the program.
+// Recording never stops the window working: a file that cannot be written gives one message.
+
+#include <QDateTime>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+
+#include "link/serialcontrol.h"
+#include "link/settingsblock.h"
+#include "models/history.h"
+
+class QShortcut;
+class QWidget;
+
+namespace pelorin {
+
+class Session;
+class HistoryWindow;
+
+class HistoryRecorder : public QObject {
+    Q_OBJECT
+
+public:
+    // Sends a whole block the way Open does and records it with the cause (and the record it
+    // refers to); the window's loadAndSend.
+    using Sender = std::function<void(const BlockBytes& block, models::HistoryCause cause,
+                                      const QString& target)>;
+
+    HistoryRecorder(const QString& path, Session& session, QWidget* window, Sender send);
+    ~HistoryRecorder() override;
+
+    [[nodiscard]] const models::HistoryStore& store() const { return store_; }
+
+    // The transmitter's block has arrived (session().blockBytes holds it).
+    void received();
+    // session().blockBytes was written (or meant to be, `sent` false). True when it is in the
+    // history (stored now, or the same as the last record).
+    bool written(models::HistoryCause cause, const QString& detail, const QString& target,
+                 bool sent);
+    // The untranslated caption of the editor button `controlId` of the main window ("EndPoint").
+    [[nodiscard]] static QString editorName(int controlId);
+
+    // Ctrl+Z and Ctrl+Shift+Z: ask, then send.
+    void undo();
+    void redo();
+    // Sends the block of the entry `key` again (the History window asked first).
+    void resend(const BlockBytes& block, const QString& key);
+    // History…: every record, newest first, in a window beside the main window.
+    void showWindow(const Session& session, const QString& libraryFolder);
+    [[nodiscard]] HistoryWindow* historyWindow() const;
+    // The contents of the file, telling the user once when it had to be moved aside.
+    [[nodiscard]] models::HistoryContents load();
+    [[nodiscard]] models::HistoryLines loadLines();
+
+signals:
+    // A record was stored (the History window shows it).
+    void recorded();
+
+private:
+    // Stores the record with the session's device and block; false (after telling the user
+    // once) when the file cannot be written.
+    bool record(models::HistoryRecord& record);
+
+    models::HistoryStore store_;
+    Session& session_;
+    QWidget* window_;
+    Sender send_;
+    bool errorShown_ = false;  // one message per run for a file that cannot be written
+    // Children of the window, which may be gone first when the window is destroyed.
+    QPointer<HistoryWindow> historyWindow_;  // made on first use, then kept (hidden when closed)
+    QPointer<QShortcut> undoShortcut_;
+    QPointer<QShortcut> redoShortcut_;
+};
+
+// A record's time as the history shows it: local time, to the second.
+[[nodiscard]] QString timeText(const QDateTime& time);
+
+// Asks whether to send `block` in place of what the transmitter holds now (`current`), listing
+// the fields that change under the names pelorin-dump uses. Return sends, Escape does not.
+[[nodiscard]] bool confirmSend(QWidget* parent, const QString& title, const QString& question,
+                               const BlockBytes& current, const BlockBytes& block);
+
+}  // namespace pelorin

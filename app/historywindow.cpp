@@ -1,0 +1,361 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/historywindow.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSplitter>
+#include <QTreeView>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "app/historyrecorder.h"
+#include "link/blockfields.h"
+#include "link/session.h"
+#include "models/modellibrary.h"
+#include "platform/messages.h"
+
+namespace pelorin {
+
+namespace {
+
+QString fromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// "2026-12-09 10:15:45 OK in EndPoint": how an entry is named in questions and headings.
+QString entryName(const models::HistoryRecord& record) {
+    return HistoryWindow::tr("%1 %2").arg(timeText(record.time), models::describeRecord(record));
+}
+
+}  // namespace
+
+void HistoryModel::setLines(models::HistoryLines lines) {
+    beginResetModel();
+    lines_ = std::move(lines);
+    records_.clear();
+    records_.resize(lines_.size());
+    changes_.assign(lines_.size(), QString());
+    changesKnown_.assign(lines_.size(), false);
+    endResetModel();
+}
+
+std::size_t HistoryModel::recordIndex(int row) const {
+    return lines_.size() - 1 - static_cast<std::size_t>(row);
+}
+
+const models::HistoryRecord& HistoryModel::recordAt(std::size_t index) const {
+    std::unique_ptr<models::HistoryRecord>& slot = records_[index];
+    if (!slot) {
+        auto record = lines_.record(index);
+        slot = std::make_unique<models::HistoryRecord>(record ? std::move(*record)
+                                                              : models::HistoryRecord{});
+    }
+    return *slot;
+}
+
+const models::HistoryRecord& HistoryModel::record(int row) const {
+    return recordAt(recordIndex(row));
+}
+
+int HistoryModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(lines_.size());
+}
+
+int HistoryModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QString HistoryModel::changes(std::size_t index) const {
+    if (changesKnown_[index])
+        return changes_[index];
+    // What it changed on the transmitter: compared with what the transmitter held before.
+    const BlockBytes* before = nullptr;
+    for (std::size_t i = index; i-- > 0 && before == nullptr;) {
+        const models::HistoryRecord& earlier = recordAt(i);
+        if (!earlier.key.isEmpty() && earlier.heldByTransmitter())
+            before = &earlier.block;
+    }
+    QString text;
+    if (before != nullptr) {
+        QStringList names;
+        for (const BlockFieldDifference& d :
+             blockDifferences(*before, recordAt(index).block, false))
+            names << fromStd(d.field->name);
+        text = names.isEmpty() ? tr("no change") : names.join(QStringLiteral(", "));
+    } else {
+        text = tr("(the first entry)");
+    }
+    changes_[index] = text;
+    changesKnown_[index] = true;
+    return text;
+}
+
+QVariant HistoryModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+        return {};
+    const std::size_t i = recordIndex(index.row());
+    const models::HistoryRecord& r = recordAt(i);
+    if (r.key.isEmpty())
+        return index.column() == EventColumn ? tr("(a damaged entry)") : QVariant();
+    switch (index.column()) {
+        case TimeColumn:
+            return timeText(r.time);
+        case EventColumn:
+            if (role == Qt::ToolTipRole) {
+                QString tip = models::describeRecord(r);
+                if (r.cause == models::HistoryCause::Open && !r.detail.isEmpty())
+                    tip += u'\n' + r.detail;
+                if (!r.device.isEmpty())
+                    tip += u'\n' + tr("Device: %1").arg(r.device);
+                return tip;
+            }
+            return models::describeRecord(r);
+        case ChangesColumn:
+            return changes(i);
+        default:
+            return {};
+    }
+}
+
+QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+        case TimeColumn:
+            return tr("Time");
+        case EventColumn:
+            return tr("What happened");
+        case ChangesColumn:
+            return tr("Fields changed");
+        default:
+            return {};
+    }
+}
+
+HistoryWindow::HistoryWindow(HistoryRecorder& recorder, const Session& session,
+                             QString libraryFolder, QWidget* parent)
+    : QDialog(parent),
+      recorder_(recorder),
+      session_(session),
+      libraryFolder_(std::move(libraryFolder)) {
+    setWindowTitle(tr("History"));
+    setModal(false);
+    setSizeGripEnabled(true);
+
+    model_ = new HistoryModel(this);
+    list_ = new QTreeView(this);
+    list_->setObjectName(QStringLiteral("history"));
+    list_->setAccessibleName(tr("History"));
+    list_->setRootIsDecorated(false);
+    list_->setUniformRowHeights(true);  // a long history lays out without measuring every row
+    list_->setAllColumnsShowFocus(true);
+    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list_->setModel(model_);
+    list_->header()->setStretchLastSection(true);
+    list_->setColumnWidth(HistoryModel::TimeColumn, 150);
+    list_->setColumnWidth(HistoryModel::EventColumn, 220);
+    list_->setToolTip(tr("Newest first. Select one entry to see its fields; two to compare them."));
+
+    fields_ = new QTreeWidget(this);
+    fields_->setObjectName(QStringLiteral("fields"));
+    fields_->setAccessibleName(tr("Fields of the selected entry"));
+    fields_->setRootIsDecorated(false);
+    fields_->setHeaderLabels({tr("Field"), tr("Value")});
+    fields_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+
+    auto* splitter = new QSplitter(this);
+    splitter->addWidget(list_);
+    splitter->addWidget(fields_);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+
+    status_ = new QLabel(this);
+    status_->setAccessibleName(tr("Entries"));
+
+    auto makeButton = [this](const char* id, const QString& text, const QString& tip) {
+        auto* button = new QPushButton(text, this);
+        button->setObjectName(QLatin1String(id));
+        button->setAutoDefault(false);
+        button->setToolTip(tip);
+        button->setAccessibleName(QString(text).remove(u'&').remove(u'…'));
+        return button;
+    };
+    compareButton_ = makeButton(
+        "compare", tr("&Compare…"),
+        tr("Lists the fields that differ between the two selected entries, or between the "
+           "selected entry and what the transmitter holds now."));
+    keepButton_ = makeButton("keep", tr("&Keep as model…"),
+                             tr("Keeps the selected entry's settings as a model of the library."));
+    sendButton_ = makeButton("send", tr("&Send to transmitter…"),
+                             tr("Shows what changes, then sends the selected entry's settings "
+                                "to the transmitter, as Open does."));
+    auto* close = makeButton("close", tr("Close"), tr("Closes the history (Escape)."));
+    close->setAccessibleName(tr("Close the history"));
+    connect(compareButton_, &QPushButton::clicked, this, &HistoryWindow::compare);
+    connect(keepButton_, &QPushButton::clicked, this, &HistoryWindow::keepAsModel);
+    connect(sendButton_, &QPushButton::clicked, this, &HistoryWindow::sendToTransmitter);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(compareButton_);
+    buttons->addWidget(keepButton_);
+    buttons->addWidget(sendButton_);
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(splitter, 1);
+    layout->addWidget(status_);
+    layout->addLayout(buttons);
+    resize(900, 480);
+
+    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &HistoryWindow::showSelected);
+    connect(model_, &QAbstractItemModel::modelReset, this, &HistoryWindow::showSelected);
+    // A record this window's program made shows at once (another program's, when shown again).
+    connect(&recorder_, &HistoryRecorder::recorded, this, [this]() {
+        if (isVisible())
+            reload();
+    });
+    showSelected();
+}
+
+void HistoryWindow::showEvent(QShowEvent* event) {
+    if (!event->spontaneous())
+        reload();
+    QDialog::showEvent(event);
+}
+
+void HistoryWindow::reload() {
+    models::HistoryLines lines = recorder_.loadLines();
+    const std::size_t skipped = lines.skippedLines;
+    model_->setLines(std::move(lines));
+    QString text = tr("%n entries", nullptr, model_->rowCount());
+    if (skipped > 0)
+        text += u' ' + tr("(%n damaged line(s) skipped)", nullptr, static_cast<int>(skipped));
+    status_->setText(text);
+}
+
+std::vector<int> HistoryWindow::selectedRows() const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : list_->selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void HistoryWindow::selectRow(int row) {
+    const QModelIndex index = model_->index(row, 0);
+    // Through the selection model: the view's own way would read the keyboard's modifiers.
+    list_->selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void HistoryWindow::showSelected() {
+    std::vector<int> rows = selectedRows();
+    // A damaged entry holds nothing to compare, keep or send.
+    std::erase_if(rows, [this](int row) { return model_->record(row).key.isEmpty(); });
+    compareButton_->setEnabled(rows.size() == 1 || rows.size() == 2);
+    keepButton_->setEnabled(rows.size() == 1);
+    sendButton_->setEnabled(rows.size() == 1);
+    fields_->clear();
+    if (rows.size() != 1)
+        return;
+    const BlockBytes& block = model_->record(rows.front()).block;
+    QList<QTreeWidgetItem*> items;
+    for (const BlockField& field : blockFields()) {
+        items << new QTreeWidgetItem(
+            {fromStd(field.name), fromStd(valueText(field, fieldValue(field, block)))});
+    }
+    fields_->addTopLevelItems(items);
+}
+
+void HistoryWindow::compare() {
+    const std::vector<int> rows = selectedRows();
+    if (rows.empty() || rows.size() > 2)
+        return;
+    // Older on the left: rows run newest first.
+    const models::HistoryRecord& newer = model_->record(rows.front());
+    const bool withTransmitter = rows.size() == 1;
+    const models::HistoryRecord* older = withTransmitter ? nullptr : &model_->record(rows.back());
+    const BlockBytes& left = withTransmitter ? newer.block : older->block;
+    const BlockBytes& right = withTransmitter ? session_.blockBytes : newer.block;
+    const QString leftName = entryName(withTransmitter ? newer : *older);
+    const QString rightName = withTransmitter ? tr("Transmitter now") : entryName(newer);
+
+    QDialog dialog(this);
+    dialog.setWindowTitle(tr("Compare"));
+    auto* layout = new QVBoxLayout(&dialog);
+    const auto differences = blockDifferences(left, right, false);
+    auto* heading = new QLabel(
+        differences.empty() ? tr("%1 and %2 hold the same settings.").arg(leftName, rightName)
+                            : tr("Fields that differ between %1 and %2:").arg(leftName, rightName),
+        &dialog);
+    heading->setWordWrap(true);
+    layout->addWidget(heading);
+    auto* list = new QTreeWidget(&dialog);
+    list->setObjectName(QStringLiteral("differences"));
+    list->setAccessibleName(tr("Fields that differ"));
+    list->setRootIsDecorated(false);
+    list->setHeaderLabels({tr("Field"), leftName, rightName});
+    list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    list->setMinimumSize(480, 260);
+    for (const BlockFieldDifference& d : differences) {
+        list->addTopLevelItem(
+            new QTreeWidgetItem({fromStd(d.field->name), fromStd(valueText(*d.field, d.first)),
+                                 fromStd(valueText(*d.field, d.second))}));
+    }
+    layout->addWidget(list);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    dialog.exec();
+}
+
+void HistoryWindow::keepAsModel() {
+    const std::vector<int> rows = selectedRows();
+    if (rows.size() != 1)
+        return;
+    models::Model model;
+    model.blockBytes = model_->record(rows.front()).block;
+    models::ModelLibrary library(libraryFolder_);
+    QString name;
+    for (;;) {
+        QInputDialog dialog(this);
+        dialog.setWindowTitle(tr("Keep as model"));
+        dialog.setLabelText(tr("Name of the model:"));
+        dialog.setTextValue(name);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        name = dialog.textValue().trimmed();
+        const QString problem = library.checkName(name);
+        if (problem.isEmpty())
+            break;
+        showMessage(this, problem);
+    }
+    model.name = name;
+    if (const QString error = library.add(model); !error.isEmpty())
+        showMessage(this, error);
+}
+
+void HistoryWindow::sendToTransmitter() {
+    const std::vector<int> rows = selectedRows();
+    if (rows.size() != 1)
+        return;
+    const models::HistoryRecord record = model_->record(rows.front());
+    if (!confirmSend(this, tr("Send to transmitter"),
+                     tr("Send the settings of %1 to the transmitter?").arg(entryName(record)),
+                     session_.blockBytes, record.block))
+        return;
+    recorder_.resend(record.block, record.key);
+}
+
+}  // namespace pelorin

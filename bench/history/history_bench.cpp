@@ -1,0 +1,142 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A history of 100,000 records (--records N for another size): reading its bytes (the
+// baseline), reading its records, and opening the History window on it until it has painted,
+// as Ctrl+H does; x_read_bytes is each one's CPU time as a multiple of the baseline's best read
+// in the same run. Runs offscreen unless QT_QPA_PLATFORM says otherwise.
+//
+//   pelorin_history_bench [--records N] [benchmark options]
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTreeView>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "app/historyrecorder.h"
+#include "app/historywindow.h"
+#include "link/session.h"
+#include "models/history.h"
+#include "platform/qtserialcontrol.h"
+
+namespace {
+
+using namespace pelorin;
+
+QString g_path;
+double g_readSeconds = 0;  // the baseline: reading the file's bytes once
+
+// Each benchmark's time per iteration as a multiple of the baseline, measured in this run.
+void reportRatio(benchmark::State& state) {
+    state.counters["x_read_bytes"] = benchmark::Counter(
+        g_readSeconds, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+double readSeconds() {
+    double best = 1e9;
+    for (int i = 0; i < 5; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        QFile file(g_path);
+        file.open(QIODevice::ReadOnly);
+        benchmark::DoNotOptimize(file.readAll());
+        best = std::min(best, static_cast<double>(clock.nsecsElapsed()) / 1e9);
+    }
+    return best;
+}
+
+void writeHistory(const QString& path, long records) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    models::HistoryRecord record;
+    record.device = QStringLiteral("/dev/ttyUSB0");
+    record.time = QDateTime::currentDateTimeUtc();
+    record.block = startingBlock();
+    for (long i = 0; i < records; ++i) {
+        record.key = QString::number(i, 36);
+        record.received = (i % 2) == 0;
+        record.cause = record.received ? models::HistoryCause::None : models::HistoryCause::Editor;
+        record.detail = record.received ? QString() : QStringLiteral("EndPoint");
+        record.block[block::kEndPoint + 1] = static_cast<std::uint8_t>(i % 120);
+        record.block[block::kSubTrim] = static_cast<std::uint8_t>(i / 120);
+        file.write(models::historyLine(record));
+    }
+}
+
+void BM_ReadFileBytes(benchmark::State& state) {
+    for (auto _ : state) {
+        QFile file(g_path);
+        file.open(QIODevice::ReadOnly);
+        benchmark::DoNotOptimize(file.readAll());
+    }
+    reportRatio(state);
+}
+BENCHMARK(BM_ReadFileBytes)->Unit(benchmark::kMillisecond);
+
+void BM_LoadRecords(benchmark::State& state) {
+    const models::HistoryStore store(g_path);
+    for (auto _ : state) {
+        const models::HistoryContents contents = store.load();
+        benchmark::DoNotOptimize(contents.records.data());
+    }
+    reportRatio(state);
+}
+BENCHMARK(BM_LoadRecords)->Unit(benchmark::kMillisecond);
+
+// Ctrl+H on a window that was not open yet: made, filled, shown and painted.
+void BM_OpenHistoryWindow(benchmark::State& state) {
+    QtSerialControl serial;
+    Session session(serial, [] { return PortTable{}; });
+    QWidget main;
+    for (auto _ : state) {
+        auto recorder = std::make_unique<HistoryRecorder>(
+            g_path, session, &main, [](const BlockBytes&, models::HistoryCause, const QString&) {});
+        recorder->showWindow(session, QString());
+        HistoryWindow* window = recorder->historyWindow();
+        window->list()->viewport()->repaint();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(window->model()->rowCount());
+        state.PauseTiming();
+        recorder.reset();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    reportRatio(state);
+}
+BENCHMARK(BM_OpenHistoryWindow)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    long records = 100000;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--records") == 0) {
+            records = std::stol(argv[i + 1]);
+            for (int j = i; j + 2 <= argc; ++j)
+                argv[j] = argv[j + 2];
+            argc -= 2;
+            break;
+        }
+    }
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    g_path = dir.filePath(QStringLiteral("history.jsonl"));
+    writeHistory(g_path, records);
+    g_readSeconds = readSeconds();
+    std::printf("%ld records, %lld bytes\n", records, static_cast<long long>(QFile(g_path).size()));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

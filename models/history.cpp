@@ -1,0 +1,351 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "models/history.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace pelorin::models {
+
+namespace {
+
+struct HistoryTexts {
+    Q_DECLARE_TR_FUNCTIONS(pelorin::models::HistoryTexts)
+};
+
+constexpr std::array<std::pair<HistoryCause, const char*>, 8> kCauseNames{{
+    {HistoryCause::None, ""},
+    {HistoryCause::Editor, "editor"},
+    {HistoryCause::Open, "open"},
+    {HistoryCause::Model, "model"},
+    {HistoryCause::Undo, "undo"},
+    {HistoryCause::Redo, "redo"},
+    {HistoryCause::History, "history"},
+    {HistoryCause::Command, "command"},
+}};
+
+QString causeName(HistoryCause cause) {
+    for (const auto& [value, name] : kCauseNames) {
+        if (value == cause)
+            return QString::fromLatin1(name);
+    }
+    return {};
+}
+
+std::optional<HistoryCause> causeOfName(const QString& text) {
+    for (const auto& [value, name] : kCauseNames) {
+        if (text == QLatin1String(name))
+            return value;
+    }
+    return std::nullopt;
+}
+
+// The tail read to find the last record: several records long, so one torn line cannot hide it.
+constexpr qint64 kTailBytes = 8192;
+
+QString newKey() {
+    // 64 random bits: two programs recording at the same millisecond still differ.
+    return QString::number(QRandomGenerator::global()->generate64(), 36);
+}
+
+}  // namespace
+
+QString describeRecord(const HistoryRecord& record) {
+    QString text;
+    switch (record.cause) {
+        case HistoryCause::None:
+            text = record.received ? HistoryTexts::tr("Received from the transmitter")
+                                   : HistoryTexts::tr("Written");
+            break;
+        case HistoryCause::Editor:
+            // The editor's button, as the window names it in the user's language.
+            text = HistoryTexts::tr("OK in %1")
+                       .arg(QCoreApplication::translate("pelorin::MainDialog",
+                                                        record.detail.toUtf8().constData()));
+            break;
+        case HistoryCause::Open:
+            text = HistoryTexts::tr("Open %1").arg(QFileInfo(record.detail).fileName());
+            break;
+        case HistoryCause::Model:
+            text = HistoryTexts::tr("Model “%1” sent").arg(record.detail);
+            break;
+        case HistoryCause::Undo:
+            text = HistoryTexts::tr("Undo");
+            break;
+        case HistoryCause::Redo:
+            text = HistoryTexts::tr("Redo");
+            break;
+        case HistoryCause::History:
+            text = HistoryTexts::tr("Sent again from the history");
+            break;
+        case HistoryCause::Command:
+            text = record.detail == u"-" ? HistoryTexts::tr("pelorin-cli write from standard input")
+                                         : HistoryTexts::tr("pelorin-cli write %1")
+                                               .arg(QFileInfo(record.detail).fileName());
+            break;
+    }
+    if (!record.received && !record.sent)
+        text = HistoryTexts::tr("%1 (not sent)").arg(text);
+    return text;
+}
+
+QByteArray historyLine(const HistoryRecord& record) {
+    QJsonObject object{
+        {QStringLiteral("key"), record.key},
+        {QStringLiteral("time"), record.time.toUTC().toString(Qt::ISODateWithMs)},
+        {QStringLiteral("event"),
+         record.received ? QStringLiteral("received") : QStringLiteral("written")},
+        {QStringLiteral("device"), record.device},
+        {QStringLiteral("block"),
+         QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(record.block.data()),
+                                        static_cast<qsizetype>(record.block.size()))
+                                 .toHex())},
+    };
+    if (!record.received) {
+        object.insert(QStringLiteral("sent"), record.sent);
+        object.insert(QStringLiteral("cause"), causeName(record.cause));
+        if (!record.detail.isEmpty())
+            object.insert(QStringLiteral("detail"), record.detail);
+        if (!record.target.isEmpty())
+            object.insert(QStringLiteral("target"), record.target);
+    }
+    return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+}
+
+std::optional<HistoryRecord> historyRecordFromLine(const QByteArray& line) {
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(line, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return std::nullopt;
+    const QJsonObject object = document.object();
+    HistoryRecord record;
+    record.key = object.value(QStringLiteral("key")).toString();
+    record.time =
+        QDateTime::fromString(object.value(QStringLiteral("time")).toString(), Qt::ISODateWithMs);
+    const QString event = object.value(QStringLiteral("event")).toString();
+    const QByteArray block =
+        QByteArray::fromHex(object.value(QStringLiteral("block")).toString().toLatin1());
+    if (record.key.isEmpty() || !record.time.isValid() ||
+        (event != u"received" && event != u"written") ||
+        block.size() != static_cast<qsizetype>(kBlockBytesSize))
+        return std::nullopt;
+    std::copy(block.begin(), block.end(), record.block.begin());
+    record.received = event == u"received";
+    record.device = object.value(QStringLiteral("device")).toString();
+    if (!record.received) {
+        record.sent = object.value(QStringLiteral("sent")).toBool(true);
+        const auto cause = causeOfName(object.value(QStringLiteral("cause")).toString());
+        if (!cause)
+            return std::nullopt;
+        record.cause = *cause;
+        record.detail = object.value(QStringLiteral("detail")).toString();
+        record.target = object.value(QStringLiteral("target")).toString();
+    }
+    return record;
+}
+
+QString HistoryStore::defaultPath() {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(QStringLiteral("Pelorin/Pelorin/history.jsonl"));
+}
+
+std::optional<HistoryRecord> HistoryStore::lastRecord() const {
+    QFile file(path_);
+    // A device (say /dev/full) has no last line, and reading it may never end.
+    if (!file.open(QIODevice::ReadOnly) || file.isSequential())
+        return std::nullopt;
+    const qint64 size = file.size();
+    file.seek(std::max<qint64>(0, size - kTailBytes));
+    const QByteArray tail = file.readAll();
+    const QList<QByteArray> lines = tail.split('\n');
+    // The first piece may be cut by the seek; every other one is a whole line (or torn).
+    for (qsizetype i = lines.size() - 1; i >= (size > kTailBytes ? 1 : 0); --i) {
+        if (auto record = historyRecordFromLine(lines[i]))
+            return record;
+    }
+    return std::nullopt;
+}
+
+QString HistoryStore::append(HistoryRecord& record, bool* stored) const {
+    if (stored != nullptr)
+        *stored = false;
+    if (record.key.isEmpty())
+        record.key = newKey();
+    if (!record.time.isValid())
+        record.time = QDateTime::currentDateTimeUtc();
+
+    const bool step = record.cause == HistoryCause::Undo || record.cause == HistoryCause::Redo;
+    if (!step) {
+        if (const auto last = lastRecord(); last && last->block == record.block &&
+                                            last->heldByTransmitter() == record.heldByTransmitter())
+            return {};
+    }
+
+    const QString folder = QFileInfo(path_).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        return HistoryTexts::tr("The history cannot be kept: the folder %1 cannot be made.")
+            .arg(QDir::toNativeSeparators(folder));
+    }
+    // Unbuffered: the line goes to the file in one write; Append opens with O_APPEND, so every
+    // write lands at the end of the file as it is then, whoever else appends.
+    QFile file(path_);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
+        return HistoryTexts::tr("The history cannot be kept in %1: %2.")
+            .arg(QDir::toNativeSeparators(path_), file.errorString());
+    }
+    QByteArray line = historyLine(record);
+    // A line torn by a crash (or a full disk) must not swallow this record: start afresh.
+    if (file.size() > 0 && !file.isSequential()) {
+        QFile reader(path_);
+        if (reader.open(QIODevice::ReadOnly) && reader.seek(reader.size() - 1) &&
+            reader.read(1) != "\n")
+            line.prepend('\n');
+    }
+    if (file.write(line) != line.size()) {
+        return HistoryTexts::tr("The history cannot be kept in %1: %2.")
+            .arg(QDir::toNativeSeparators(path_), file.errorString());
+    }
+    if (stored != nullptr)
+        *stored = true;
+    return {};
+}
+
+std::optional<HistoryRecord> HistoryLines::record(std::size_t index) const {
+    const auto [start, length] = lines[index];
+    return historyRecordFromLine(QByteArray::fromRawData(data.constData() + start, length));
+}
+
+HistoryLines HistoryStore::loadLines() const {
+    HistoryLines contents;
+    QFile file(path_);
+    if (!file.exists())
+        return contents;
+    QString reason;
+    if (!file.open(QIODevice::ReadOnly)) {
+        reason = file.errorString();
+    } else {
+        contents.data = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            reason = file.errorString();
+        file.close();
+    }
+    if (reason.isEmpty()) {
+        const QByteArray& data = contents.data;
+        qsizetype start = 0;
+        std::size_t lines = 0;
+        contents.lines.reserve(static_cast<std::size_t>(data.size() / 200));
+        while (start < data.size()) {
+            qsizetype end = data.indexOf('\n', start);
+            if (end < 0)
+                end = data.size();
+            if (end > start) {
+                ++lines;
+                // A line cut short by a crash lacks its closing brace.
+                if (data[start] == '{' && data[end - 1] == '}')
+                    contents.lines.emplace_back(start, end - start);
+                else
+                    ++contents.skippedLines;
+            }
+            start = end + 1;
+        }
+        // One torn line is what a crash leaves; a file in which nothing reads is another file.
+        if (!contents.lines.empty() || lines <= 1)
+            return contents;
+        reason = HistoryTexts::tr("no line of it is a record of the history");
+    }
+
+    // Keep it for whoever wants to look, and start a new history beside it.
+    const QString aside = path_ + QStringLiteral(".unreadable-") +
+                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    contents = HistoryLines{};
+    if (QFile::rename(path_, aside)) {
+        contents.message =
+            HistoryTexts::tr(
+                "The history file %1 cannot be read (%2). It was moved to %3, and a "
+                "new history begins.")
+                .arg(QDir::toNativeSeparators(path_), reason, QDir::toNativeSeparators(aside));
+    } else {
+        contents.message = HistoryTexts::tr(
+                               "The history file %1 cannot be read (%2), nor moved aside. Nothing "
+                               "of it can be shown.")
+                               .arg(QDir::toNativeSeparators(path_), reason);
+    }
+    return contents;
+}
+
+HistoryContents HistoryStore::load() const {
+    const HistoryLines lines = loadLines();
+    HistoryContents contents;
+    contents.message = lines.message;
+    contents.skippedLines = lines.skippedLines;
+    contents.records.reserve(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (auto record = lines.record(i))
+            contents.records.push_back(std::move(*record));
+        else
+            ++contents.skippedLines;
+    }
+    return contents;
+}
+
+std::optional<BlockBytes> heldBefore(const std::vector<HistoryRecord>& records, std::size_t index) {
+    for (std::size_t i = std::min(index, records.size()); i-- > 0;) {
+        if (records[i].heldByTransmitter())
+            return records[i].block;
+    }
+    return std::nullopt;
+}
+
+UndoSteps undoSteps(const std::vector<HistoryRecord>& records) {
+    std::vector<std::size_t> done;
+    std::vector<std::size_t> undone;
+    // Takes the write with `key` off `from` and puts it on `to`; false when it is not there
+    // (a second program undid it already, or the write lies before the file was begun).
+    const auto move = [&records](std::vector<std::size_t>& from, std::vector<std::size_t>& to,
+                                 const QString& key) {
+        const auto it = std::find_if(from.rbegin(), from.rend(),
+                                     [&](std::size_t i) { return records[i].key == key; });
+        if (it == from.rend())
+            return;
+        to.push_back(*it);
+        from.erase(std::next(it).base());
+    };
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const HistoryRecord& record = records[i];
+        if (record.received || !record.sent)
+            continue;
+        if (record.cause == HistoryCause::Undo) {
+            move(done, undone, record.target);
+        } else if (record.cause == HistoryCause::Redo) {
+            move(undone, done, record.target);
+        } else {
+            done.push_back(i);
+            undone.clear();
+        }
+    }
+    UndoSteps steps;
+    // A write with nothing known before it cannot be taken back; neither can those under it.
+    while (!done.empty() && !steps.undo) {
+        if (const auto before = heldBefore(records, done.back())) {
+            steps.undo = done.back();
+            steps.undoBlock = *before;
+        } else {
+            done.clear();
+        }
+    }
+    if (!undone.empty())
+        steps.redo = undone.back();
+    return steps;
+}
+
+}  // namespace pelorin::models

@@ -1,0 +1,119 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The transmitter's history: every block the transmitter sent and every block written to it
+// (or meant for it while none was connected), with the time, the device and what caused it,
+// kept in the user's data folder beside the model library. The window and pelorin-cli share
+// the file.
+//
+// The file is JSON Lines: one record per line, each line appended whole with a single write to
+// a file opened in append mode, so a crash or a second program writing at the same time never
+// mixes two records. A line that does not read as a record (the torn end a crash can leave) is
+// skipped, never the file.
+
+#include <QDateTime>
+#include <QString>
+
+#include <cstddef>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "link/settingsblock.h"
+
+namespace pelorin::models {
+
+// What caused a record. Received blocks have none.
+enum class HistoryCause {
+    None,     // the transmitter sent its settings
+    Editor,   // an editor's OK; detail: the editor's button ("EndPoint")
+    Open,     // Open; detail: the file
+    Model,    // a model sent from the library; detail: its name
+    Undo,     // Ctrl+Z; target: the write taken back
+    Redo,     // Ctrl+Shift+Z; target: the write made again
+    History,  // an entry of the history sent again; target: that entry
+    Command,  // pelorin-cli write or history send; detail: the file or the entry
+};
+
+struct HistoryRecord {
+    QString key;  // unique among all records of all programs; made when recorded
+    QDateTime time;
+    bool received = false;  // the transmitter sent it; else it was written (or meant to be)
+    bool sent = true;       // a write that reached the line; false: no transmitter took it
+    HistoryCause cause = HistoryCause::None;
+    QString detail;
+    QString target;  // the key of the record an undo, redo or resend refers to
+    QString device;
+    BlockBytes block{};
+
+    // The transmitter held this block afterwards: received, or written and sent.
+    [[nodiscard]] bool heldByTransmitter() const { return received || sent; }
+};
+
+// What happened, for a person: "OK in EndPoint", "Open heli.json (not sent)".
+[[nodiscard]] QString describeRecord(const HistoryRecord& record);
+
+[[nodiscard]] QByteArray historyLine(const HistoryRecord& record);
+[[nodiscard]] std::optional<HistoryRecord> historyRecordFromLine(const QByteArray& line);
+
+struct HistoryContents {
+    std::vector<HistoryRecord> records;  // oldest first
+    std::size_t skippedLines = 0;        // lines that were no record (torn by a crash)
+    QString message;                     // for the user: the file was moved aside, and why
+};
+
+// The file split into lines, each read as a record only when asked for: a long history opens
+// without reading every record first.
+struct HistoryLines {
+    QByteArray data;
+    std::vector<std::pair<qsizetype, qsizetype>> lines;  // start and length of each whole line
+    std::size_t skippedLines = 0;                        // lines torn by a crash
+    QString message;                                     // as in HistoryContents
+
+    [[nodiscard]] std::size_t size() const { return lines.size(); }
+    // Line `index` as a record; nothing when it does not read as one after all.
+    [[nodiscard]] std::optional<HistoryRecord> record(std::size_t index) const;
+};
+
+class HistoryStore {
+public:
+    // <GenericDataLocation>/Pelorin/Pelorin/history.jsonl: the data folder of the window, which
+    // pelorin-cli shares whatever its own name.
+    [[nodiscard]] static QString defaultPath();
+
+    explicit HistoryStore(QString path) : path_(std::move(path)) {}
+    [[nodiscard]] const QString& path() const { return path_; }
+
+    // Appends the record (its key and time are made here when empty), unless it holds the
+    // same block as the last record in the file with the same outcome: identical consecutive
+    // blocks are stored once. Undo and redo are always stored, as the steps they are. Returns
+    // an empty text when done (or skipped), else a message that names the file and the reason.
+    [[nodiscard]] QString append(HistoryRecord& record, bool* stored = nullptr) const;
+
+    // Every record. A file that cannot be read at all is moved aside (the message says where)
+    // and the history starts afresh.
+    [[nodiscard]] HistoryContents load() const;
+    // The same, each line read as a record only when asked for.
+    [[nodiscard]] HistoryLines loadLines() const;
+
+private:
+    [[nodiscard]] std::optional<HistoryRecord> lastRecord() const;
+
+    QString path_;
+};
+
+// What Ctrl+Z and Ctrl+Shift+Z would do after the records so far. The writes form a stack:
+// an ordinary write is pushed (and forgets what was undone), an undo pops the write it takes
+// back onto the redo stack, a redo moves it back.
+struct UndoSteps {
+    std::optional<std::size_t> undo;  // the write Ctrl+Z takes back
+    BlockBytes undoBlock{};           // what the transmitter held before it
+    std::optional<std::size_t> redo;  // the write Ctrl+Shift+Z makes again (its block)
+};
+[[nodiscard]] UndoSteps undoSteps(const std::vector<HistoryRecord>& records);
+
+// The block the transmitter held before record `index`: the last earlier record it held.
+[[nodiscard]] std::optional<BlockBytes> heldBefore(const std::vector<HistoryRecord>& records,
+                                                   std::size_t index);
+
+}  // namespace pelorin::models

@@ -1,0 +1,356 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The history and undo through the real windows, against the virtual transmitter on a
+// pseudo-terminal: an Open taken back with Ctrl+Z and Return, also after a restart; Escape
+// sends nothing; an editor's OK without a transmitter kept and sent once it is connected.
+
+#include <QDialog>
+#include <QFile>
+#include <QInputDialog>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeView>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include "app/historyrecorder.h"
+#include "app/historywindow.h"
+#include "app/modelswindow.h"
+#include "app/serialsettingdialog.h"
+#include "editors/channeleditors.h"
+#include "models/history.h"
+#include "models/modellibrary.h"
+#include "platform/qtserialcontrol.h"
+#include "platform/systemmenu.h"
+#include "tests/app/apptest.h"
+#include "tests/platform/serial/serialtesting.h"
+
+namespace pelorin::test {
+namespace {
+
+constexpr int kWaitMs = 10000;
+constexpr int kEndPointCh1Right = 1015;  // the End Point dialog's field for CH1's right end
+constexpr std::size_t kCh1Right = block::kEndPoint + 1;
+
+QStringList fieldNames(QDialog* dialog) {
+    QStringList names;
+    if (auto* list = dialog->findChild<QTreeWidget*>(QStringLiteral("differences"))) {
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            names << list->topLevelItem(i)->text(0);
+    }
+    return names;
+}
+
+bool sameSettings(const BlockBytes& a, const BlockBytes& b) {
+    return std::equal(a.begin(), a.begin() + kSettingsBlockSize, b.begin());
+}
+
+class HistoryWithTransmitter : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(runtime.isValid());
+        ASSERT_TRUE(dir.isValid());
+        transmitter = testing::startTransmitter("history", testing::quietOptions());
+    }
+    void TearDown() override {
+        if (transmitter)
+            transmitter->stop();
+    }
+
+    QString historyPath() const { return dir.filePath("history.jsonl"); }
+
+    // A run of the program: a new window on the same history file, up once the transmitter's
+    // settings have arrived.
+    void run(const std::function<void(MainDialog&)>& body, bool waitForSettings = true) {
+        MainDialog window(std::make_unique<QtSerialControl>());
+        window.setHistoryFile(historyPath());
+        whenModalOpens<MainDialog>(
+            [&](MainDialog* w) {
+                if (waitForSettings) {
+                    EXPECT_TRUE(QTest::qWaitFor(
+                        [&] { return w->session().counters().settingsAccepted >= 1; }, kWaitMs));
+                }
+                if (!::testing::Test::HasFailure())
+                    body(*w);
+                w->reject();
+            },
+            kWaitMs);
+        window.run();
+    }
+
+    // Opens a settings file holding the transmitter's block with CH1's right end point changed.
+    void openChanged(MainDialog& w, int endPoint) {
+        BlockBytes block = transmitter->currentBlock();
+        block[kCh1Right] = static_cast<std::uint8_t>(endPoint);
+        const QString path = dir.filePath(QStringLiteral("ep%1.bin").arg(endPoint));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(reinterpret_cast<const char*>(block.data()), 67);
+        file.close();
+        w.setOpenChooser([path](QWidget*, const QString&) { return path; });
+        w.control<QPushButton>(mainid::kOpen)->click();
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return transmitter->currentBlock()[kCh1Right] == endPoint; }, kWaitMs));
+    }
+
+    // Ctrl+Z (or Ctrl+Shift+Z) in the main window; `inDialog` acts on the question.
+    void pressUndo(MainDialog& w, std::function<void(QDialog*)> inDialog, bool redo = false) {
+        whenModalOpens<QDialog>(std::move(inDialog));
+        w.activateWindow();
+        QApplication::setActiveWindow(&w);
+        QTest::keyClick(&w, Qt::Key_Z,
+                        redo ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
+    }
+
+    HistoryWindow* openHistory(MainDialog& w) {
+        w.systemCommand(kHistoryCommand);
+        HistoryWindow* window = w.history() ? w.history()->historyWindow() : nullptr;
+        EXPECT_NE(window, nullptr);
+        return window;
+    }
+
+    std::vector<models::HistoryRecord> records() const {
+        return models::HistoryStore(historyPath()).load().records;
+    }
+
+    testing::PrivateRuntimeDir runtime;
+    QTemporaryDir dir;
+    std::unique_ptr<txsim::VirtualTransmitter> transmitter;
+    MessageRecorder messages;
+};
+
+TEST_F(HistoryWithTransmitter, OpenThenCtrlZAndReturn_SendsBackTheBlockFromBefore) {
+    run([&](MainDialog& w) {
+        const BlockBytes before = transmitter->currentBlock();
+        openChanged(w, 77);
+
+        // Escape first: nothing is sent.
+        pressUndo(w, [](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
+        QTest::qWait(200);
+        EXPECT_EQ(transmitter->currentBlock()[kCh1Right], 77);
+
+        QStringList listed;
+        pressUndo(w, [&](QDialog* d) {
+            listed = fieldNames(d);
+            QTest::keyClick(d, Qt::Key_Return);
+        });
+        EXPECT_EQ(listed, QStringList{"end point CH1 R"});
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return sameSettings(transmitter->currentBlock(), before); }, kWaitMs));
+        // The same path as Open: the editors hold it too.
+        EXPECT_EQ(w.session().settings.endPointRight[0],
+                  static_cast<std::int8_t>(before[kCh1Right]));
+
+        // Forward again.
+        pressUndo(
+            w, [](QDialog* d) { QTest::keyClick(d, Qt::Key_Return); }, true);
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return transmitter->currentBlock()[kCh1Right] == 77; }, kWaitMs));
+    });
+    const auto all = records();
+    ASSERT_GE(all.size(), 4u);
+    EXPECT_TRUE(all.front().received);
+    EXPECT_EQ(all[1].cause, models::HistoryCause::Open);
+    EXPECT_EQ(all[2].cause, models::HistoryCause::Undo);
+    EXPECT_EQ(all[2].target, all[1].key);
+    EXPECT_EQ(all[3].cause, models::HistoryCause::Redo);
+    EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join('\n').toStdString();
+}
+
+TEST_F(HistoryWithTransmitter, TwoOpensThenRestart_CtrlZStepsBackThroughBothFromTheHistory) {
+    BlockBytes first{};
+    run([&](MainDialog& w) {
+        first = transmitter->currentBlock();
+        openChanged(w, 70);
+        openChanged(w, 60);
+    });
+    run([&](MainDialog& w) {
+        pressUndo(w, [](QDialog* d) { QTest::keyClick(d, Qt::Key_Return); });
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return transmitter->currentBlock()[kCh1Right] == 70; }, kWaitMs));
+        pressUndo(w, [](QDialog* d) { QTest::keyClick(d, Qt::Key_Return); });
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return sameSettings(transmitter->currentBlock(), first); }, kWaitMs));
+    });
+    // A third start: nothing is left to take back.
+    run([&](MainDialog& w) {
+        w.activateWindow();
+        QApplication::setActiveWindow(&w);
+        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+    });
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_TRUE(messages.messages[0].contains("Nothing to undo"));
+}
+
+TEST_F(HistoryWithTransmitter, EditorOkWithoutTransmitter_IsKeptAsNotSentAndTheMessageSaysSo) {
+    run([&](MainDialog& w) {
+        // The cable pulled: the port counts as closed.
+        transmitter->closeLine();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.messages.isEmpty(); }, kWaitMs));
+        messages.messages.clear();
+        whenModalOpens<EndPointDialog>([](EndPointDialog* d) {
+            setFieldText(d, kEndPointCh1Right, "111");
+            static_cast<QDialog*>(d)->accept();
+        });
+        w.control<QPushButton>(mainid::kEndPoint)->click();
+    });
+    ASSERT_EQ(messages.messages.size(), 1) << messages.messages.join('\n').toStdString();
+    EXPECT_TRUE(messages.messages[0].contains("kept in the history"))
+        << messages.messages[0].toStdString();
+    const auto all = records();
+    ASSERT_EQ(all.size(), 2u);
+    EXPECT_TRUE(all[0].received);
+    EXPECT_FALSE(all[1].sent);
+    EXPECT_EQ(all[1].cause, models::HistoryCause::Editor);
+    EXPECT_EQ(all[1].detail, QStringLiteral("EndPoint"));
+    EXPECT_EQ(all[1].block[kCh1Right], 111);
+}
+
+TEST_F(HistoryWithTransmitter, OkWithoutTransmitter_SentFromTheHistoryWindowAfterConnecting) {
+    run([&](MainDialog& w) {
+        transmitter->closeLine();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.messages.isEmpty(); }, kWaitMs));
+        whenModalOpens<EndPointDialog>([](EndPointDialog* d) {
+            setFieldText(d, kEndPointCh1Right, "111");
+            static_cast<QDialog*>(d)->accept();
+        });
+        w.control<QPushButton>(mainid::kEndPoint)->click();
+
+        // The transmitter is back: Setting (cancelled) opens the port again, and the
+        // transmitter's settings replace the edit in the window.
+        transmitter->stop();
+        transmitter = testing::startTransmitter("history", testing::quietOptions());
+        const auto before = w.session().counters().settingsAccepted;
+        whenModalOpens<SerialSettingDialog>([](SerialSettingDialog* d) { d->reject(); });
+        w.control<QPushButton>(mainid::kSetting)->click();
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return w.session().counters().settingsAccepted > before; }, kWaitMs));
+        ASSERT_NE(transmitter->currentBlock()[kCh1Right], 111);
+
+        HistoryWindow* history = openHistory(w);
+        ASSERT_NE(history, nullptr);
+        EXPECT_TRUE(history->isVisible());
+        EXPECT_FALSE(history->isModal());
+        // Newest first: the block received now, then the edit that was not sent.
+        HistoryModel* model = history->model();
+        ASSERT_EQ(model->rowCount(), 3);
+        EXPECT_TRUE(model->record(0).received);
+        EXPECT_FALSE(model->record(1).sent);
+        EXPECT_TRUE(model->data(model->index(1, HistoryModel::EventColumn), Qt::DisplayRole)
+                        .toString()
+                        .contains("not sent"));
+        EXPECT_EQ(model->data(model->index(1, HistoryModel::ChangesColumn), Qt::DisplayRole),
+                  QStringLiteral("end point CH1 R"));
+
+        history->selectRow(1);
+        auto* fields = history->findChild<QTreeWidget*>(QStringLiteral("fields"));
+        ASSERT_NE(fields, nullptr);
+        const auto all = fields->findItems(QStringLiteral("end point CH1 R"), Qt::MatchExactly);
+        ASSERT_EQ(all.size(), 1);
+        EXPECT_EQ(all[0]->text(1), QStringLiteral("111"));
+
+        QStringList listed;
+        whenModalOpens<QDialog>([&](QDialog* d) {
+            listed = fieldNames(d);
+            QTest::keyClick(d, Qt::Key_Return);
+        });
+        history->findChild<QPushButton*>(QStringLiteral("send"))->click();
+        EXPECT_EQ(listed, QStringList{"end point CH1 R"});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return transmitter->currentBlock()[kCh1Right] == 111; },
+                                    kWaitMs));
+        EXPECT_EQ(w.session().settings.endPointRight[0], 111);
+        // The send is the newest entry, and the window shows it.
+        EXPECT_EQ(model->rowCount(), 4);
+        EXPECT_EQ(model->record(0).cause, models::HistoryCause::History);
+        EXPECT_EQ(model->record(0).target, model->record(2).key);
+
+        // Escape closes it, as it does the Monitor.
+        QTest::keyClick(history, Qt::Key_Escape);
+        EXPECT_FALSE(history->isVisible());
+    });
+}
+
+TEST_F(HistoryWithTransmitter, HistoryWindow_ComparesTwoEntriesAndKeepsOneAsAModel) {
+    qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toLocal8Bit());
+    run([&](MainDialog& w) {
+        openChanged(w, 70);
+        openChanged(w, 60);
+        HistoryWindow* history = openHistory(w);
+        ASSERT_NE(history, nullptr);
+        ASSERT_EQ(history->model()->rowCount(), 3);
+
+        // The two Opens: older on the left.
+        history->list()->selectionModel()->select(
+            QItemSelection(history->model()->index(0, 0), history->model()->index(1, 2)),
+            QItemSelectionModel::ClearAndSelect);
+        QStringList older;
+        QStringList newer;
+        whenModalOpens<QDialog>([&](QDialog* d) {
+            auto* list = d->findChild<QTreeWidget*>(QStringLiteral("differences"));
+            ASSERT_NE(list, nullptr);
+            ASSERT_EQ(list->topLevelItemCount(), 1);
+            older << list->topLevelItem(0)->text(0) << list->topLevelItem(0)->text(1);
+            newer << list->topLevelItem(0)->text(2);
+            d->reject();
+        });
+        history->findChild<QPushButton*>(QStringLiteral("compare"))->click();
+        EXPECT_EQ(older, (QStringList{"end point CH1 R", "70"}));
+        EXPECT_EQ(newer, QStringList{"60"});
+
+        // The first Open kept as a model of the library.
+        history->selectRow(1);
+        whenModalOpens<QInputDialog>([](QInputDialog* d) {
+            d->setTextValue(QStringLiteral("Seventy"));
+            d->accept();
+        });
+        history->findChild<QPushButton*>(QStringLiteral("keep"))->click();
+    });
+    const models::ModelLibrary kept(models::ModelLibrary::defaultFolder());
+    const models::LibraryEntry* model = kept.findByName(QStringLiteral("Seventy"));
+    ASSERT_NE(model, nullptr);
+    EXPECT_EQ(model->model.blockBytes[kCh1Right], 70);
+    EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join('\n').toStdString();
+}
+
+TEST_F(HistoryWithTransmitter, ModelSentFromTheLibrary_IsRecordedUnderItsNameAndCanBeUndone) {
+    qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toLocal8Bit());
+    run([&](MainDialog& w) {
+        const BlockBytes before = transmitter->currentBlock();
+        w.systemCommand(kModelsCommand);
+        auto* models = w.findChild<ModelsWindow*>();
+        ASSERT_NE(models, nullptr);
+        BlockBytes glider = before;
+        glider[kCh1Right] = 42;
+        ASSERT_EQ(models->library().add({QStringLiteral("Glider"), {}, glider}), QString());
+        ASSERT_TRUE(models->selectModel(QStringLiteral("Glider")));
+        whenModalOpens<QDialog>([](QDialog* d) { d->accept(); });
+        models->sendToTransmitter();
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return transmitter->currentBlock()[kCh1Right] == 42; }, kWaitMs));
+
+        pressUndo(w, [](QDialog* d) { QTest::keyClick(d, Qt::Key_Return); });
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return sameSettings(transmitter->currentBlock(), before); }, kWaitMs));
+    });
+    const auto all = records();
+    ASSERT_EQ(all.size(), 3u);
+    EXPECT_EQ(all[1].cause, models::HistoryCause::Model);
+    EXPECT_EQ(all[1].detail, QStringLiteral("Glider"));
+    EXPECT_EQ(models::describeRecord(all[1]), QStringLiteral("Model “Glider” sent"));
+    EXPECT_EQ(all[2].cause, models::HistoryCause::Undo);
+}
+
+TEST_F(HistoryWithTransmitter, HistoryThatCannotBeWritten_OneMessageAndTheWindowGoesOn) {
+    // A folder where the file should be: every record fails.
+    ASSERT_TRUE(QDir().mkpath(historyPath()));
+    run([&](MainDialog& w) {
+        openChanged(w, 90);
+        openChanged(w, 91);
+    });
+    ASSERT_EQ(messages.messages.size(), 1) << messages.messages.join('\n').toStdString();
+    EXPECT_TRUE(messages.messages[0].contains(historyPath()));
+}
+
+}  // namespace
+}  // namespace pelorin::test

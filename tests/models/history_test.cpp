@@ -1,0 +1,268 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The history file: records survive a crash in the middle of a write and a second program
+// writing at the same time; identical blocks are stored once; a torn line costs that line,
+// an unreadable file is moved aside; the undo stack follows the records.
+
+#include "models/history.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace pelorin::models {
+namespace {
+
+BlockBytes blockWith(std::uint8_t firstByte) {
+    BlockBytes block = startingBlock();
+    block[0] = firstByte;
+    return block;
+}
+
+HistoryRecord received(std::uint8_t firstByte) {
+    HistoryRecord record;
+    record.received = true;
+    record.device = QStringLiteral("/dev/ttyUSB0");
+    record.block = blockWith(firstByte);
+    return record;
+}
+
+HistoryRecord written(std::uint8_t firstByte, HistoryCause cause = HistoryCause::Editor,
+                      bool sent = true, QString target = {}) {
+    HistoryRecord record;
+    record.cause = cause;
+    record.detail = QStringLiteral("EndPoint");
+    record.sent = sent;
+    record.target = std::move(target);
+    record.block = blockWith(firstByte);
+    return record;
+}
+
+class HistoryFileTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+    QString path() const { return dir.filePath("data/history.jsonl"); }
+    HistoryStore store() const { return HistoryStore(path()); }
+    HistoryRecord add(HistoryRecord record) {
+        EXPECT_EQ(store().append(record), QString());
+        return record;
+    }
+    void appendRaw(const QByteArray& bytes) {
+        QFile file(path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Append));
+        file.write(bytes);
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(HistoryFileTest, RecordsOfEveryKind_ReadBackAsWritten) {
+    HistoryRecord undo = written(7, HistoryCause::Undo, true, QStringLiteral("abc"));
+    undo.block[kChecksumSlot2] = 0xEE;
+    const std::vector<HistoryRecord> records{received(1), written(2, HistoryCause::Open),
+                                             written(3, HistoryCause::Editor, false), undo};
+    for (const HistoryRecord& record : records)
+        add(record);
+    const HistoryContents contents = store().load();
+    ASSERT_EQ(contents.records.size(), records.size());
+    EXPECT_EQ(contents.skippedLines, 0u);
+    EXPECT_TRUE(contents.message.isEmpty());
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const HistoryRecord& back = contents.records[i];
+        EXPECT_EQ(back.received, records[i].received) << i;
+        EXPECT_EQ(back.sent, records[i].sent) << i;
+        EXPECT_EQ(back.cause, records[i].cause) << i;
+        EXPECT_EQ(back.block, records[i].block) << i;
+        EXPECT_EQ(back.target, records[i].target) << i;
+        EXPECT_FALSE(back.key.isEmpty());
+        EXPECT_TRUE(back.time.isValid());
+    }
+    EXPECT_EQ(contents.records[0].device, QStringLiteral("/dev/ttyUSB0"));
+    EXPECT_EQ(contents.records[1].detail, QStringLiteral("EndPoint"));
+}
+
+TEST_F(HistoryFileTest, IdenticalConsecutiveBlocks_StoredOnceButUndoAndSendingAlwaysCount) {
+    add(received(1));
+    add(received(1));                              // the same frame again: dropped
+    add(written(1));                               // an OK that changed nothing: dropped
+    add(written(2, HistoryCause::Editor, false));  // typed without a transmitter
+    add(written(2, HistoryCause::Editor, false));  // the same again: dropped
+    add(written(2, HistoryCause::History));        // now sent: kept
+    add(received(2));                              // its read-back: dropped
+    add(written(2, HistoryCause::Undo, true, QStringLiteral("k")));  // an undo step: kept
+    const HistoryContents contents = store().load();
+    ASSERT_EQ(contents.records.size(), 4u);
+    EXPECT_TRUE(contents.records[0].received);
+    EXPECT_FALSE(contents.records[1].sent);
+    EXPECT_EQ(contents.records[2].cause, HistoryCause::History);
+    EXPECT_EQ(contents.records[3].cause, HistoryCause::Undo);
+}
+
+TEST_F(HistoryFileTest, TornLastLine_IsSkippedAndTheNextRecordStartsOnALineOfItsOwn) {
+    add(received(1));
+    const QByteArray whole = historyLine(written(2));
+    appendRaw(whole.left(whole.size() / 2));  // a write cut off by a crash
+    HistoryContents contents = store().load();
+    ASSERT_EQ(contents.records.size(), 1u);
+    EXPECT_EQ(contents.skippedLines, 1u);
+    EXPECT_TRUE(contents.message.isEmpty());
+
+    add(received(3));
+    contents = store().load();
+    ASSERT_EQ(contents.records.size(), 2u);
+    EXPECT_EQ(contents.records[1].block[0], 3);
+    EXPECT_EQ(contents.skippedLines, 1u);
+}
+
+TEST_F(HistoryFileTest, FileOfSomethingElse_IsMovedAsideWithAMessageAndANewHistoryBegins) {
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("data")));
+    appendRaw("this is not\na history\nat all\n");
+    const HistoryContents contents = store().load();
+    EXPECT_TRUE(contents.records.empty());
+    EXPECT_TRUE(contents.message.contains(path())) << contents.message.toStdString();
+    EXPECT_FALSE(QFile::exists(path()));
+    const QStringList aside = QDir(dir.filePath("data")).entryList({"history.jsonl.unreadable-*"});
+    ASSERT_EQ(aside.size(), 1);
+    QFile kept(dir.filePath("data/" + aside[0]));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("this is not\na history\nat all\n"));
+
+    add(received(1));
+    EXPECT_EQ(store().load().records.size(), 1u);
+}
+
+TEST_F(HistoryFileTest, FullDisk_ReportsNamingTheFileAndStoresNothing) {
+    HistoryRecord record = received(1);
+    bool stored = true;
+    const QString error = HistoryStore(QStringLiteral("/dev/full")).append(record, &stored);
+    EXPECT_TRUE(error.contains(QStringLiteral("/dev/full"))) << error.toStdString();
+    EXPECT_FALSE(stored);
+}
+
+// The writes as a stack: which write Ctrl+Z takes back, with what, and what Ctrl+Shift+Z redoes.
+TEST(UndoSteps, FollowTheWritesUndosAndRedosInTheRecords) {
+    struct Case {
+        const char* name;
+        std::vector<HistoryRecord> records;
+        std::optional<std::size_t> undo;
+        std::uint8_t undoBlock;
+        std::optional<std::size_t> redo;
+    };
+    auto keyed = [](HistoryRecord r, const char* key) {
+        r.key = QString::fromLatin1(key);
+        return r;
+    };
+    const HistoryRecord a = keyed(received(1), "a");
+    const HistoryRecord w2 = keyed(written(2), "w2");
+    const HistoryRecord w3 = keyed(written(3), "w3");
+    const HistoryRecord undoW3 = keyed(written(2, HistoryCause::Undo, true, "w3"), "u3");
+    const HistoryRecord undoW2 = keyed(written(1, HistoryCause::Undo, true, "w2"), "u2");
+    const HistoryRecord redoW2 = keyed(written(2, HistoryCause::Redo, true, "w2"), "r2");
+    const HistoryRecord notSent = keyed(written(9, HistoryCause::Editor, false), "n");
+    const HistoryRecord w4 = keyed(written(4), "w4");
+    const std::vector<Case> cases{
+        {"nothing written", {a}, std::nullopt, 0, std::nullopt},
+        {"one write", {a, w2}, 1, 1, std::nullopt},
+        {"two writes", {a, w2, w3}, 2, 2, std::nullopt},
+        {"after one undo", {a, w2, w3, undoW3}, 1, 1, 2},
+        {"after two undos", {a, w2, w3, undoW3, undoW2}, std::nullopt, 0, 1},
+        {"undo, undo, redo", {a, w2, w3, undoW3, undoW2, redoW2}, 1, 1, 2},
+        {"a new write forgets the redo", {a, w2, w3, undoW3, w4}, 4, 2, std::nullopt},
+        {"not sent is no write", {a, w2, notSent}, 1, 1, std::nullopt},
+        {"nothing known before", {w2}, std::nullopt, 0, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        const UndoSteps steps = undoSteps(c.records);
+        EXPECT_EQ(steps.undo, c.undo) << c.name;
+        if (steps.undo && c.undo) {
+            EXPECT_EQ(steps.undoBlock[0], c.undoBlock) << c.name;
+        }
+        EXPECT_EQ(steps.redo, c.redo) << c.name;
+    }
+}
+
+// What the writer processes stored, by writer: the sequence numbers, in the order found.
+std::map<int, std::vector<long>> sequencesByWriter(const HistoryContents& contents) {
+    std::map<int, std::vector<long>> found;
+    for (const HistoryRecord& record : contents.records) {
+        long sequence = 0;
+        for (std::size_t b = 0; b < 4; ++b)
+            sequence |= static_cast<long>(record.block[1 + b]) << (8 * b);
+        found[record.block[0]].push_back(sequence);
+    }
+    return found;
+}
+
+// Sequence numbers a writer printed, i.e. had stored.
+std::vector<long> reported(QProcess& writer) {
+    std::vector<long> numbers;
+    for (const QByteArray& line : writer.readAllStandardOutput().split('\n')) {
+        if (!line.isEmpty())
+            numbers.push_back(line.toLong());
+    }
+    return numbers;
+}
+
+TEST_F(HistoryFileTest, WriterKilledMidRecordManyTimes_EveryStoredRecordReadsAndNoneIsMixed) {
+    constexpr int kKills = 25;
+    std::vector<long> stored;
+    for (int round = 0; round < kKills; ++round) {
+        QProcess writer;
+        writer.start(QStringLiteral(HISTORY_WRITER),
+                     {path(), QString::number(round + 1), QStringLiteral("0")});
+        ASSERT_TRUE(writer.waitForStarted());
+        // Killed at a different point of its work each round.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return writer.bytesAvailable() > 20 + round * 7; }));
+        writer.kill();  // SIGKILL
+        ASSERT_TRUE(writer.waitForFinished());
+        for (long n : reported(writer))
+            stored.push_back(round + 1 + (n << 8));
+    }
+    const HistoryContents contents = store().load();
+    EXPECT_TRUE(contents.message.isEmpty());
+    EXPECT_LE(contents.skippedLines, static_cast<std::size_t>(kKills));
+    // Every record that a writer had stored is there, whole, and each writer's in order.
+    QSet<long> inFile;
+    for (const auto& [writer, sequence] : sequencesByWriter(contents)) {
+        for (std::size_t i = 0; i < sequence.size(); ++i) {
+            EXPECT_EQ(sequence[i], static_cast<long>(i)) << "writer " << writer;
+            inFile.insert(writer + (sequence[i] << 8));
+        }
+    }
+    for (long key : stored)
+        EXPECT_TRUE(inFile.contains(key)) << "writer " << (key & 0xFF) << " record " << (key >> 8);
+}
+
+TEST_F(HistoryFileTest, TwoProgramsRecordingAtOnce_LoseAndMixNothing) {
+    constexpr int kEach = 1500;
+    QProcess first;
+    QProcess second;
+    first.start(QStringLiteral(HISTORY_WRITER), {path(), "1", QString::number(kEach)});
+    second.start(QStringLiteral(HISTORY_WRITER), {path(), "2", QString::number(kEach)});
+    ASSERT_TRUE(first.waitForFinished(60000));
+    ASSERT_TRUE(second.waitForFinished(60000));
+    ASSERT_EQ(first.exitCode(), 0) << first.readAllStandardError().toStdString();
+    ASSERT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
+
+    const HistoryContents contents = store().load();
+    EXPECT_EQ(contents.skippedLines, 0u);
+    ASSERT_EQ(contents.records.size(), 2u * kEach);
+    const auto found = sequencesByWriter(contents);
+    for (int writer : {1, 2}) {
+        ASSERT_EQ(found.at(writer).size(), static_cast<std::size_t>(kEach));
+        for (long i = 0; i < kEach; ++i)
+            EXPECT_EQ(found.at(writer)[static_cast<std::size_t>(i)], i);
+    }
+    QSet<QString> keys;
+    for (const HistoryRecord& record : contents.records)
+        keys.insert(record.key);
+    EXPECT_EQ(keys.size(), 2 * kEach);
+}
+
+}  // namespace
+}  // namespace pelorin::models
