@@ -10,12 +10,10 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLibraryInfo>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QToolTip>
-#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -24,7 +22,7 @@
 
 #include "app/helpdialog.h"
 #include "app/maindialog.h"
-#include "platform/translations.h"
+#include "tests/app/shownlanguage.h"
 #include "tests/link/fakeserial.h"
 #include "tests/support/modal.h"
 
@@ -35,8 +33,9 @@ constexpr int kWaitMs = 20000;  // generous: other builds may be loading the mac
 
 void save(const QImage& image, const QString& name) {
     const QString folder = qEnvironmentVariable("PELORIN_SCREENSHOT_DIR");
-    if (!folder.isEmpty())
+    if (!folder.isEmpty()) {
         EXPECT_TRUE(image.save(QDir(folder).filePath(name), "PNG")) << name.toStdString();
+    }
 }
 
 QWidget* shownToolTip() {
@@ -55,21 +54,11 @@ protected:
         language = QString::fromLatin1(GetParam());
         if (language == QStringLiteral("en"))
             return;
-        const QLocale locale(language);
-        ASSERT_FALSE(loadProgramCatalogue(program, locale).isEmpty()) << GetParam();
-        QCoreApplication::installTranslator(&program);
-        if (qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(&qt);
-    }
-    void TearDown() override {
-        QCoreApplication::removeTranslator(&qt);
-        QCoreApplication::removeTranslator(&program);
+        ASSERT_TRUE(shownLanguage.show(language)) << GetParam();
     }
 
     QString language;
-    QTranslator program;
-    QTranslator qt;
+    ShownLanguage shownLanguage;
 };
 
 // The pictures the earlier languages showed, to tell that each language has its own.
@@ -101,9 +90,10 @@ TEST_P(HelpShots, HelpAndToolTipOnX11_InThisLanguage_ShowItsOwnSharpPictureAndTe
                     EXPECT_EQ(help->size(), QSize(423, 254));
                     const QImage image = picture.toImage();
                     for (const auto& [other, shown] : picturesShown()) {
-                        if (shown.size() == image.size())
+                        if (shown.size() == image.size()) {
                             EXPECT_NE(shown, image)
                                 << "the same picture as " << other.toStdString();
+                        }
                     }
                     picturesShown()[language] = image;
                     save(help->grab().toImage(),

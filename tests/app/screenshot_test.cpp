@@ -14,14 +14,12 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLibraryInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTranslator>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -47,7 +45,7 @@
 #include "platform/qtserialcontrol.h"
 #include "platform/savefile.h"
 #include "platform/systemmenu.h"
-#include "platform/translations.h"
+#include "tests/app/shownlanguage.h"
 #include "tests/app/windowtour.h"
 #include "tests/link/fakeserial.h"
 #include "tests/support/modal.h"
@@ -505,20 +503,10 @@ protected:
     void SetUp() override {
         if (QGuiApplication::platformName() != QStringLiteral("xcb"))
             GTEST_SKIP() << "needs an X server: run scripts/screenshots.sh";
-        const QLocale locale(QString::fromLatin1(GetParam()));
-        ASSERT_FALSE(loadProgramCatalogue(program, locale).isEmpty()) << GetParam();
-        QCoreApplication::installTranslator(&program);
-        if (qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(&qt);
-    }
-    void TearDown() override {
-        QCoreApplication::removeTranslator(&qt);
-        QCoreApplication::removeTranslator(&program);
+        ASSERT_TRUE(shownLanguage.show(QString::fromLatin1(GetParam()))) << GetParam();
     }
 
-    QTranslator program;
-    QTranslator qt;
+    ShownLanguage shownLanguage;
 };
 
 TEST_P(TranslatedWindowsTest, EveryWindowOnX11_InThisLanguage_ShowsEveryTextWhole) {
