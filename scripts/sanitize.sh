@@ -3,7 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds every test with AddressSanitizer and UBSan (g++, -DPELORIN_SANITIZE=ON) in build-asan
 # and runs them under CTest. Leak checking is on for the tests and the suite runs without a
-# single leak report, Qt included, so there is no suppression list: a leak fails the run.
+# single leak report, Qt included, so there is no suppression list: a leak fails the run. The
+# one exception is the Wayland screenshot run, whose client library leaks at exit (see
+# scripts/screenshots.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh

@@ -176,8 +176,12 @@ for platform in $platforms; do
       shooter=0
       command -v weston-screenshooter >/dev/null && shooter=1
       # Tests named OnX11 drive keys and tooltips as X11 delivers them; they run on X11 only.
+      # Under AddressSanitizer, libwayland-client and Qt's unloaded Wayland plugin leave
+      # allocations behind at exit that are not the program's; the program's own leaks are
+      # checked by every other run.
       run_tests "$extra_dir/wayland" 'ScreenshotTest.*:-*OnX11*' -u DISPLAY WAYLAND_DISPLAY="$socket" \
-        QT_QPA_PLATFORM=wayland PELORIN_WESTON_SCREENSHOOTER=$shooter
+        QT_QPA_PLATFORM=wayland PELORIN_WESTON_SCREENSHOOTER=$shooter \
+        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
       ;;
     *) echo "screenshots.sh: unknown platform $platform" >&2; exit 2 ;;
   esac
