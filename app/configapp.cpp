@@ -7,7 +7,7 @@
 #include "app/maindialog.h"
 #include "models/history.h"
 #include "platform/portmemory.h"
-#include "platform/qtserialcontrol.h"
+#include "platform/serialport.h"
 #include "platform/stopsignals.h"
 #include "platform/translations.h"
 #include "resources/strings.h"
@@ -30,7 +30,7 @@ ConfigApp::ConfigApp(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 int ConfigApp::run(int startPort, std::optional<PortTable> portTable) {
-    MainDialog mainDialog(std::make_unique<QtSerialControl>());
+    MainDialog mainDialog(makeSerialControl());
     if (portTable)
         mainDialog.session().usePortTable(std::move(*portTable));
     mainDialog.setStartPort(startPort);

@@ -25,10 +25,11 @@ QString fromStd(const std::string& text) {
 
 TransmitterLink::TransmitterLink(PortDiscovery discovery, QObject* parent)
     : QObject(parent),
-      m_session(m_serial, discovery ? std::move(discovery) : PortDiscovery(&discoverPortTable)) {
-    m_serial.setReceiveHandler(
+      m_serial(makeSerialControl()),
+      m_session(*m_serial, discovery ? std::move(discovery) : PortDiscovery(&discoverPortTable)) {
+    m_serial->setReceiveHandler(
         [this](std::span<const std::uint8_t> bytes) { m_session.receive(bytes); });
-    m_serial.setErrorHandler([this](const std::string& text) {
+    m_serial->setErrorHandler([this](const std::string& text) {
         // Whatever the control reports on its own ends the run: the port is gone or unusable.
         if (m_lostText.isEmpty())
             m_lostText = fromStd(text);

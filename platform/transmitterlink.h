@@ -10,9 +10,10 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 
 #include "link/session.h"
-#include "platform/qtserialcontrol.h"
+#include "platform/serialport.h"
 
 namespace pelorin {
 
@@ -55,7 +56,7 @@ signals:
     void connectionLost(const QString& text);
 
 private:
-    QtSerialControl m_serial;
+    std::unique_ptr<SerialControl> m_serial;
     Session m_session;
     QString m_lostText;
 };

@@ -53,7 +53,7 @@
 #include "app/livedisplay.h"
 #include "app/maindialog.h"
 #include "link/frames.h"
-#include "platform/qtserialcontrol.h"
+#include "platform/serialport.h"
 
 extern char** environ;
 
@@ -341,7 +341,7 @@ int paintLatencyChild(const Options& options, const fs::path& portFolder) {
     char* argv[] = {name, nullptr};
     QApplication app(argc, argv);
     Line line(portFolder, "bench");
-    pelorin::MainDialog window(std::make_unique<pelorin::QtSerialControl>());
+    pelorin::MainDialog window(pelorin::makeSerialControl());
     PaintClock clock(window);
 
     std::vector<Clock::time_point> written(static_cast<std::size_t>(options.frames));

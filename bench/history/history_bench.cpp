@@ -25,7 +25,7 @@
 #include "app/historywindow.h"
 #include "link/session.h"
 #include "models/history.h"
-#include "platform/qtserialcontrol.h"
+#include "platform/linux/qtserialcontrol.h"
 
 namespace {
 

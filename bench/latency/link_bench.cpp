@@ -32,8 +32,8 @@
 #include <unistd.h>
 
 #include "link/session.h"
+#include "platform/linux/qtserialcontrol.h"
 #include "platform/portdiscovery.h"
-#include "platform/qtserialcontrol.h"
 #include "tools/txsim/virtualtransmitter.h"
 
 namespace {

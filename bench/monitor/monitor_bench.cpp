@@ -39,7 +39,7 @@
 
 #include "app/maindialog.h"
 #include "app/monitorwindow.h"
-#include "platform/qtserialcontrol.h"
+#include "platform/serialport.h"
 #include "platform/systemmenu.h"
 
 namespace {
@@ -114,7 +114,7 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    MainDialog window(std::make_unique<QtSerialControl>());
+    MainDialog window(makeSerialControl());
     std::vector<Phase> phases;
     int failures = 0;
 

@@ -13,7 +13,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "platform/qtserialcontrol.h"
+#include "platform/serialport.h"
 
 namespace pelorin {
 
@@ -93,7 +93,7 @@ void StopSignals::endAs(int signal) {
 void closePortsOnStopSignals() {
     static StopSignals forTheRun(
         [](int signal) {
-            QtSerialControl::closeAllPorts();
+            closeAllSerialPorts();
             StopSignals::endAs(signal);
         },
         true);

@@ -21,7 +21,7 @@
 #include "editors/channeleditors.h"
 #include "models/history.h"
 #include "models/modellibrary.h"
-#include "platform/qtserialcontrol.h"
+#include "platform/serialport.h"
 #include "platform/systemmenu.h"
 #include "tests/app/apptest.h"
 #include "tests/platform/serial/serialtesting.h"
@@ -63,7 +63,7 @@ protected:
     // A run of the program: a new window on the same history file, up once the transmitter's
     // settings have arrived.
     void run(const std::function<void(MainDialog&)>& body, bool waitForSettings = true) {
-        MainDialog window(std::make_unique<QtSerialControl>());
+        MainDialog window(makeSerialControl());
         window.setHistoryFile(historyPath());
         whenModalOpens<MainDialog>(
             [&](MainDialog* w) {

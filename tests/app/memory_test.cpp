@@ -22,7 +22,7 @@
 #include "editors/typedialogs.h"
 #include "link/frames.h"
 #include "platform/portdiscovery.h"
-#include "platform/qtserialcontrol.h"
+#include "platform/serialport.h"
 #include "platform/systemmenu.h"
 #include "tests/platform/serial/serialtesting.h"
 #include "tests/support/modal.h"
@@ -44,9 +44,8 @@ protected:
         transmitter = std::make_unique<txsim::VirtualTransmitter>(std::move(options));
         std::string error;
         ASSERT_TRUE(transmitter->start(&error)) << error;
-        window = std::make_unique<MainDialog>(std::make_unique<QtSerialControl>(), [] {
-            return buildPortTable(discoverVirtualPorts(), {});
-        });
+        window = std::make_unique<MainDialog>(
+            makeSerialControl(), [] { return buildPortTable(discoverVirtualPorts(), {}); });
     }
 
     // The UserRequests the transmitter received, each as its three bytes.

@@ -21,7 +21,7 @@
 #include "editors/channeleditors.h"
 #include "link/blockfields.h"
 #include "models/modelformat.h"
-#include "platform/qtserialcontrol.h"
+#include "platform/serialport.h"
 #include "platform/systemmenu.h"
 #include "tests/app/apptest.h"
 #include "tests/platform/serial/serialtesting.h"
@@ -71,7 +71,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(runtime.isValid());
         transmitter = testing::startTransmitter("models", testing::quietOptions());
-        window = std::make_unique<MainDialog>(std::make_unique<QtSerialControl>());
+        window = std::make_unique<MainDialog>(makeSerialControl());
     }
     void TearDown() override { transmitter->stop(); }
 

@@ -29,7 +29,7 @@
 #include "app/monitorwindow.h"
 #include "link/frames.h"
 #include "platform/portdiscovery.h"
-#include "platform/qtserialcontrol.h"
+#include "platform/serialport.h"
 #include "platform/systemmenu.h"
 #include "tests/platform/serial/serialtesting.h"
 #include "tests/support/modal.h"
@@ -84,9 +84,8 @@ protected:
         };
         std::string error;
         ASSERT_TRUE(transmitter->start(&error)) << error;
-        window = std::make_unique<MainDialog>(std::make_unique<QtSerialControl>(), [] {
-            return buildPortTable(discoverVirtualPorts(), {});
-        });
+        window = std::make_unique<MainDialog>(
+            makeSerialControl(), [] { return buildPortTable(discoverVirtualPorts(), {}); });
         const SerialStatus opened = window->session().openSerialPort();
         ASSERT_TRUE(opened.ok()) << opened.error();
         ASSERT_TRUE(waitFor([&] { return counters().settingsAccepted == 1; }, kWaitMs));

@@ -42,8 +42,8 @@
 #include "editors/curvedialogs.h"
 #include "link/settingsblock.h"
 #include "platform/portdiscovery.h"
-#include "platform/qtserialcontrol.h"
 #include "platform/savefile.h"
+#include "platform/serialport.h"
 #include "platform/systemmenu.h"
 #include "tests/app/shownlanguage.h"
 #include "tests/app/windowtour.h"
@@ -178,7 +178,7 @@ protected:
             saveFileAtomically(modelFile, QByteArray(reinterpret_cast<const char*>(model.data()),
                                                      static_cast<qsizetype>(model.size()))),
             QString());
-        window = std::make_unique<MainDialog>(std::make_unique<QtSerialControl>());
+        window = std::make_unique<MainDialog>(makeSerialControl());
         window->setOpenChooser([this](QWidget*, const QString&) { return modelFile; });
     }
 

@@ -31,7 +31,7 @@
 
 #include "app/livedisplay.h"
 #include "app/maindialog.h"
-#include "platform/qtserialcontrol.h"
+#include "platform/serialport.h"
 #include "tools/txsim/virtualtransmitter.h"
 
 namespace {
@@ -188,7 +188,7 @@ int main(int argc, char** argv) {
     TransmitterThread transmitterThread(transmitter, args.rate);
     transmitterThread.start();
 
-    pelorin::MainDialog window(std::make_unique<pelorin::QtSerialControl>());
+    pelorin::MainDialog window(pelorin::makeSerialControl());
     // The display draws news straight into the window, so its repaints are counted by what
     // it reports, not by paint events.
     std::uint64_t repaints = 0;

@@ -9,14 +9,9 @@
 #include <QSerialPort>
 #include <QString>
 
-#include "link/serialcontrol.h"
+#include "platform/serialport.h"
 
 namespace pelorin {
-
-// Whether `port` opens now, tried as a probe tries it (exclusively, closed again at once).
-// Empty when it opens; otherwise the text shown when the port does not open, naming the reason
-// and the programs that hold it.
-[[nodiscard]] QString probeProblem(const PortName& port);
 
 class QtSerialControl : public QObject, public SerialControl {
     Q_OBJECT
@@ -30,10 +25,6 @@ public:
     void close() override;
     [[nodiscard]] bool isOpen() const override { return m_port.isOpen(); }
     SerialStatus write(std::span<const std::uint8_t> frame) override;
-
-    // Closes every port any control of this program has open: for an end by signal, so that
-    // no terminal is left exclusive and no lock file behind.
-    static void closeAllPorts();
 
     // The canonical path of the open device.
     [[nodiscard]] const QString& openedPath() const { return m_openedPath; }

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/qtserialcontrol.h"
+#include "platform/linux/qtserialcontrol.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -17,7 +17,7 @@ namespace pelorin {
 
 namespace {
 
-// The controls that have a port open, for closeAllPorts(). All on the user-interface thread.
+// The controls that have a port open, for closeAllSerialPorts(). All on the user-interface thread.
 std::set<QtSerialControl*>& openControls() {
     static std::set<QtSerialControl*> controls;
     return controls;
@@ -104,7 +104,12 @@ QtSerialControl::~QtSerialControl() {
     close();
 }
 
-void QtSerialControl::closeAllPorts() {
+std::unique_ptr<SerialControl> makeSerialControl() {
+    return std::make_unique<QtSerialControl>();
+}
+
+void closeAllSerialPorts() {
+    // No terminal is left exclusive and no lock file behind.
     const std::set<QtSerialControl*> controls = openControls();
     for (QtSerialControl* control : controls)
         control->close();
