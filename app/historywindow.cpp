@@ -18,6 +18,7 @@
 #include <algorithm>
 
 #include "app/historyrecorder.h"
+#include "app/sendconfirmation.h"
 #include "link/blockfields.h"
 #include "link/session.h"
 #include "models/modellibrary.h"
@@ -351,11 +352,12 @@ void HistoryWindow::sendToTransmitter() {
     if (rows.size() != 1)
         return;
     const models::HistoryRecord record = model_->record(rows.front());
-    if (!confirmSend(this, tr("Send to transmitter"),
-                     tr("Send the settings of %1 to the transmitter?").arg(entryName(record)),
-                     session_.blockBytes, record.block))
-        return;
-    recorder_.resend(record.block, record.key);
+    const std::optional<BlockBytes> chosen = SendConfirmation::ask(
+        this, tr("Send to transmitter"),
+        tr("Send the settings of %1 to the transmitter?").arg(entryName(record)),
+        session_.blockBytes, record.block);
+    if (chosen)
+        recorder_.resend(*chosen, record.key);
 }
 
 }  // namespace pelorin

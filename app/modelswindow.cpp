@@ -20,6 +20,7 @@
 
 #include <algorithm>
 
+#include "app/sendconfirmation.h"
 #include "link/blockfields.h"
 #include "link/session.h"
 #include "platform/messages.h"
@@ -452,28 +453,17 @@ void ModelsWindow::sendToTransmitter() {
     const models::LibraryEntry* entry = selectedEntry();
     if (entry == nullptr || !entry->valid())
         return;
-    const BlockBytes block = entry->model.blockBytes;
+    BlockBytes block = entry->model.blockBytes;
     // Nothing to confirm when nothing changes; the block is still sent, so the transmitter
     // and the editors surely hold it.
     if (!blockDifferences(session_.blockBytes, block, false).empty()) {
-        QDialog confirm(this);
-        confirm.setWindowTitle(tr("Send to transmitter"));
-        auto* layout = new QVBoxLayout(&confirm);
-        layout->addWidget(new QLabel(
+        const std::optional<BlockBytes> chosen = SendConfirmation::ask(
+            this, tr("Send to transmitter"),
             tr("Sending \"%1\" changes these settings of the transmitter:").arg(entry->model.name),
-            &confirm));
-        QTreeWidget* list = makeDifferenceList(&confirm);
-        fillDifferences(list, {tr("Field"), tr("Transmitter now"), entry->model.name},
-                        session_.blockBytes, block, false);
-        layout->addWidget(list);
-        auto* buttons = new QDialogButtonBox(&confirm);
-        buttons->addButton(tr("&Send"), QDialogButtonBox::AcceptRole)->setDefault(true);
-        buttons->addButton(QDialogButtonBox::Cancel);
-        connect(buttons, &QDialogButtonBox::accepted, &confirm, &QDialog::accept);
-        connect(buttons, &QDialogButtonBox::rejected, &confirm, &QDialog::reject);
-        layout->addWidget(buttons);
-        if (confirm.exec() != QDialog::Accepted)
+            session_.blockBytes, block);
+        if (!chosen)
             return;
+        block = *chosen;
     }
     send_(block);
 }

@@ -134,7 +134,9 @@ TEST_F(ModelsWithTransmitter, KeepChangeKeepCompareSendBack_MarksWhatTheTransmit
         whenModalOpens<QDialog>([&](QDialog* d) {
             auto* list = d->findChild<QTreeWidget*>(QStringLiteral("differences"));
             ASSERT_NE(list, nullptr);
-            EXPECT_EQ(columnTexts(list, 0), QStringList{"end point CH1 R"});
+            ASSERT_EQ(columnTexts(list, 0), QStringList{"End points"});
+            ASSERT_EQ(list->topLevelItem(0)->childCount(), 1);
+            EXPECT_EQ(list->topLevelItem(0)->child(0)->text(0), "end point CH1 R");
             confirmed = true;
             d->accept();
         });
