@@ -15,6 +15,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -36,6 +38,13 @@ enum Column { NameColumn, TypeColumn, StickColumn, MatchColumn };
 QString fieldText(const char* fieldName, const BlockBytes& blockBytes) {
     const BlockField* field = findBlockField(fieldName);
     return QString::fromStdString(valueText(*field, fieldValue(*field, blockBytes)));
+}
+
+// A model's name, with its file's name when other files name the same model.
+QString listedName(const models::LibraryEntry& entry) {
+    if (entry.namesakes.isEmpty())
+        return entry.model.name;
+    return QStringLiteral("%1 (%2)").arg(entry.model.name, QFileInfo(entry.path).fileName());
 }
 
 bool sameSettings(const BlockBytes& a, const BlockBytes& b) {
@@ -80,7 +89,7 @@ public:
             combo->addItem(tr("The transmitter"), QString());
             for (const models::LibraryEntry& entry : library.entries()) {
                 if (entry.valid())
-                    combo->addItem(entry.model.name, entry.path);
+                    combo->addItem(listedName(entry), entry.path);
             }
             if (side < preselected.size())
                 combo->setCurrentIndex(std::max(0, combo->findData(preselected[side])));
@@ -216,7 +225,8 @@ ModelsWindow::ModelsWindow(const Session& session, Sender send, const QString& f
     duplicateButton_ =
         makeButton("duplicate", tr("D&uplicate…"), tr("Copy the selected model under a new name"),
                    &ModelsWindow::duplicateModel);
-    deleteButton_ = makeButton("delete", tr("&Delete"), tr("Move the selected models to the trash"),
+    deleteButton_ = makeButton("delete", tr("&Delete"),
+                               tr("Move the selected models to the trash (asks first)"),
                                &ModelsWindow::deleteModel);
     importButton_ = makeButton("import", tr("&Import…"),
                                tr("Add settings files (67-byte or readable) to the library"),
@@ -225,6 +235,21 @@ ModelsWindow::ModelsWindow(const Session& session, Sender send, const QString& f
                                tr("Write the selected model as a readable or a 67-byte file"),
                                &ModelsWindow::exportModel);
     deleteButton_->setShortcut(QKeySequence::Delete);
+    closeButton_ = new QPushButton(tr("Close"), this);
+    closeButton_->setObjectName(QStringLiteral("close"));
+    closeButton_->setToolTip(tr("Close the window (Escape)"));
+    closeButton_->setAccessibleName(tr("Close the models window"));
+    connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+    // Escape as in the Monitor; Ctrl+W on every desktop, and what this one calls Close.
+    QList<QKeySequence> closeKeys{QKeySequence(Qt::Key_Escape),
+                                  QKeySequence(Qt::CTRL | Qt::Key_W)};
+    for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::Close)) {
+        if (!closeKeys.contains(key))
+            closeKeys << key;
+    }
+    auto* closeShortcut = new QShortcut(this);
+    closeShortcut->setKeys(closeKeys);
+    connect(closeShortcut, &QShortcut::activated, this, &QWidget::close);
 
     auto* buttons = new QVBoxLayout;
     for (QPushButton* b : {keepButton_, sendButton_, compareButton_})
@@ -236,6 +261,7 @@ ModelsWindow::ModelsWindow(const Session& session, Sender send, const QString& f
     for (QPushButton* b : {importButton_, exportButton_})
         buttons->addWidget(b);
     buttons->addStretch();
+    buttons->addWidget(closeButton_);
 
     auto* left = new QVBoxLayout;
     left->addWidget(list_, 1);
@@ -291,9 +317,18 @@ void ModelsWindow::fillList() {
             item->setToolTip(NameColumn, entry.error);
             item->setToolTip(TypeColumn, entry.error);
             item->setForeground(NameColumn, palette().brush(QPalette::Disabled, QPalette::Text));
+        } else if (!entry.namesakes.isEmpty()) {
+            item->setText(NameColumn, listedName(entry));
+            item->setIcon(NameColumn, style()->standardIcon(QStyle::SP_MessageBoxWarning));
+            item->setToolTip(NameColumn,
+                             tr("%1\nThis model's name is also in %2. Rename one of them, so "
+                                "that each name is one model's.")
+                                 .arg(entry.path, entry.namesakes.join(QStringLiteral(", "))));
         } else {
             item->setText(NameColumn, entry.model.name);
             item->setToolTip(NameColumn, entry.path);
+        }
+        if (entry.valid()) {
             item->setText(TypeColumn, fieldText("model type", entry.model.blockBytes));
             item->setText(StickColumn, fieldText("stick mode", entry.model.blockBytes));
         }
@@ -307,6 +342,13 @@ void ModelsWindow::fillList() {
                                        [](const models::LibraryEntry& e) { return !e.valid(); }));
     if (!library_.folderError().isEmpty())
         status_->setText(library_.folderError());
+    else if (const int shared = static_cast<int>(
+                 std::count_if(library_.entries().begin(), library_.entries().end(),
+                               [](const models::LibraryEntry& e) { return !e.namesakes.isEmpty(); }));
+             shared > 0)
+        status_->setText(tr("%n file(s) name a model that another file names too; they are "
+                            "marked. Rename one of each.",
+                            nullptr, shared));
     else if (broken > 0)
         status_->setText(
             tr("%n file(s) in %1 cannot be read; hover over them for the reason.", nullptr, broken)
@@ -419,17 +461,24 @@ void ModelsWindow::reportError(const QString& error) {
         showMessage(this, error);
 }
 
+std::optional<QString> ModelsWindow::promptName(const QString& title, const QString& initial) {
+    QInputDialog dialog(this);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(tr("Name of the model:"));
+    dialog.setTextValue(initial);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue().trimmed();
+}
+
 QString ModelsWindow::askName(const QString& title, const QString& initial,
                               const QString& exceptPath) {
     QString name = initial;
     for (;;) {
-        QInputDialog dialog(this);
-        dialog.setWindowTitle(title);
-        dialog.setLabelText(tr("Name of the model:"));
-        dialog.setTextValue(name);
-        if (dialog.exec() != QDialog::Accepted)
+        const std::optional<QString> typed = promptName(title, name);
+        if (!typed)
             return {};
-        name = dialog.textValue().trimmed();
+        name = *typed;
         const QString problem = library_.checkName(name, exceptPath);
         if (problem.isEmpty())
             return name;
@@ -438,14 +487,38 @@ QString ModelsWindow::askName(const QString& title, const QString& initial,
 }
 
 void ModelsWindow::keepTransmitterSettings() {
-    const QString name = askName(tr("Keep transmitter's settings"), QString());
-    if (name.isEmpty())
-        return;
-    models::Model model;
-    model.name = name;
-    model.blockBytes = session_.blockBytes;
-    reportError(library_.add(model));
-    selectModel(name);
+    QString name;
+    for (;;) {
+        const std::optional<QString> typed = promptName(tr("Keep transmitter's settings"), name);
+        if (!typed)
+            return;
+        name = *typed;
+        const QString problem = library_.checkName(name);
+        if (problem.isEmpty()) {
+            models::Model model;
+            model.name = name;
+            model.blockBytes = session_.blockBytes;
+            reportError(library_.add(model));
+            selectModel(name);
+            return;
+        }
+        const models::LibraryEntry* same = library_.findByName(name);
+        if (same == nullptr || !same->namesakes.isEmpty()) {
+            // No name at all, or one that several files claim: which to replace is not clear.
+            showMessage(this, problem);
+            continue;
+        }
+        const QString question =
+            tr("A model named \"%1\" is kept already. Replace its settings with the "
+               "transmitter's? Its notes are kept.")
+                .arg(name);
+        if (askToGoOn(this, question, tr("Replace settings"))) {
+            saveNotes();
+            reportError(library_.replaceSettings(same->path, session_.blockBytes));
+            selectModel(name);
+            return;
+        }
+    }
 }
 
 void ModelsWindow::sendToTransmitter() {
@@ -503,6 +576,21 @@ void ModelsWindow::duplicateModel() {
 }
 
 void ModelsWindow::deleteModel() {
+    const QStringList paths = selectedPaths();
+    if (paths.isEmpty())
+        return;
+    QStringList names;
+    for (const QString& path : paths) {
+        const models::LibraryEntry* entry = library_.findByPath(path);
+        names << (entry != nullptr && entry->valid() ? listedName(*entry)
+                                                     : QFileInfo(path).fileName());
+    }
+    const QString question =
+        tr("Move %n model(s) to the trash?", nullptr, static_cast<int>(paths.size())) +
+        QStringLiteral("\n\n") + names.join(QLatin1Char('\n'));
+    if (!askToGoOn(this, question, tr("Move to trash")))
+        return;
+    saveNotes();
     notesTimer_.stop();
     notesPath_.clear();
     QStringList errors;

@@ -3,15 +3,18 @@
 #pragma once
 // The model library window: named models kept on the computer, each with its type, stick
 // mode and notes, and a mark on the one that matches what the transmitter holds now. Models
-// are kept from the transmitter's settings, sent back to it (after showing what changes),
-// renamed, duplicated, deleted, imported, exported and compared field by field. The window
-// sits beside the main window and is not modal.
+// are kept from the transmitter's settings (under a name already kept: its settings replaced,
+// its notes kept), sent back to it (after showing what changes), renamed, duplicated, deleted
+// (after asking), imported, exported and compared field by field. Files that name the same
+// model are all listed and marked. The window sits beside the main window and is not modal;
+// Escape, Ctrl+W and Close close it.
 
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 #include "link/settingsblock.h"
 #include "models/modellibrary.h"
@@ -80,6 +83,8 @@ private:
     // Whether the transmitter is known to hold the model's settings.
     [[nodiscard]] bool transmitterHolds(const models::Model& model) const;
     [[nodiscard]] QStringList selectedPaths() const;
+    // One question for a name; nothing when cancelled.
+    std::optional<QString> promptName(const QString& title, const QString& initial);
     // Asks for a name until one is free or the user cancels; empty when cancelled.
     QString askName(const QString& title, const QString& initial, const QString& exceptPath = {});
     void reportError(const QString& error);
@@ -101,6 +106,7 @@ private:
     QPushButton* deleteButton_ = nullptr;
     QPushButton* importButton_ = nullptr;
     QPushButton* exportButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
     QString notesPath_;  // the model whose notes the notes field shows
     QTimer notesTimer_;
 };
