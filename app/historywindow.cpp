@@ -28,6 +28,8 @@ namespace pelorin {
 
 namespace {
 
+constexpr int kReloadDelayMs = 100;
+
 QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -221,10 +223,19 @@ HistoryWindow::HistoryWindow(HistoryRecorder& recorder, const Session& session,
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &HistoryWindow::showSelected);
     connect(model_, &QAbstractItemModel::modelReset, this, &HistoryWindow::showSelected);
-    // A record this window's program made shows at once (another program's, when shown again).
-    connect(&recorder_, &HistoryRecorder::recorded, this, [this]() {
+    // A record this window's program made shows almost at once (another program's, when
+    // shown again). Not during the write that made it: reading a long history takes tens of
+    // milliseconds, which the frame on its way to the transmitter would wait for; a burst of
+    // records is read once.
+    reloadTimer_.setSingleShot(true);
+    reloadTimer_.setInterval(kReloadDelayMs);
+    connect(&reloadTimer_, &QTimer::timeout, this, [this]() {
         if (isVisible())
             reload();
+    });
+    connect(&recorder_, &HistoryRecorder::recorded, this, [this]() {
+        if (isVisible())
+            reloadTimer_.start();
     });
     showSelected();
 }
@@ -236,6 +247,7 @@ void HistoryWindow::showEvent(QShowEvent* event) {
 }
 
 void HistoryWindow::reload() {
+    reloadTimer_.stop();
     models::HistoryLines lines = recorder_.loadLines();
     const std::size_t skipped = lines.skippedLines;
     model_->setLines(std::move(lines));

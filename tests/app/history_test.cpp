@@ -363,7 +363,7 @@ TEST_F(HistoryWithTransmitter, OkWithoutTransmitter_SentFromTheHistoryWindowAfte
                                     kWaitMs));
         EXPECT_EQ(w.session().settings.endPointRight[0], 111);
         // The send is the newest entry, and the window shows it.
-        EXPECT_EQ(model->rowCount(), 4);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return model->rowCount() == 4; }, kWaitMs));
         EXPECT_EQ(model->record(0).cause, models::HistoryCause::History);
         EXPECT_EQ(model->record(0).target, model->record(2).key);
 
