@@ -241,8 +241,7 @@ ModelsWindow::ModelsWindow(const Session& session, Sender send, const QString& f
     closeButton_->setAccessibleName(tr("Close the models window"));
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
     // Escape as in the Monitor; Ctrl+W on every desktop, and what this one calls Close.
-    QList<QKeySequence> closeKeys{QKeySequence(Qt::Key_Escape),
-                                  QKeySequence(Qt::CTRL | Qt::Key_W)};
+    QList<QKeySequence> closeKeys{QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)};
     for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::Close)) {
         if (!closeKeys.contains(key))
             closeKeys << key;
@@ -342,13 +341,14 @@ void ModelsWindow::fillList() {
                                        [](const models::LibraryEntry& e) { return !e.valid(); }));
     if (!library_.folderError().isEmpty())
         status_->setText(library_.folderError());
-    else if (const int shared = static_cast<int>(
-                 std::count_if(library_.entries().begin(), library_.entries().end(),
-                               [](const models::LibraryEntry& e) { return !e.namesakes.isEmpty(); }));
+    else if (const int shared = static_cast<int>(std::count_if(
+                 library_.entries().begin(), library_.entries().end(),
+                 [](const models::LibraryEntry& e) { return !e.namesakes.isEmpty(); }));
              shared > 0)
-        status_->setText(tr("%n file(s) name a model that another file names too; they are "
-                            "marked. Rename one of each.",
-                            nullptr, shared));
+        status_->setText(
+            tr("%n file(s) name a model that another file names too; they are "
+               "marked. Rename one of each.",
+               nullptr, shared));
     else if (broken > 0)
         status_->setText(
             tr("%n file(s) in %1 cannot be read; hover over them for the reason.", nullptr, broken)

@@ -22,8 +22,8 @@ namespace pelorin {
 namespace {
 
 constexpr std::array<std::pair<EditorGroup, const char*>, 10> kGroupNames{{
-    {EditorGroup::TypeAndStick, QT_TRANSLATE_NOOP("pelorin::SendConfirmation",
-                                                  "Model type and stick mode")},
+    {EditorGroup::TypeAndStick,
+     QT_TRANSLATE_NOOP("pelorin::SendConfirmation", "Model type and stick mode")},
     {EditorGroup::Reverse, QT_TRANSLATE_NOOP("pelorin::SendConfirmation", "Reverse")},
     {EditorGroup::EndPoints, QT_TRANSLATE_NOOP("pelorin::SendConfirmation", "End points")},
     {EditorGroup::SubTrim, QT_TRANSLATE_NOOP("pelorin::SendConfirmation", "Sub trim")},
@@ -32,8 +32,8 @@ constexpr std::array<std::pair<EditorGroup, const char*>, 10> kGroupNames{{
     {EditorGroup::ThrottleCurve, QT_TRANSLATE_NOOP("pelorin::SendConfirmation", "Throttle curve")},
     {EditorGroup::PitchCurve, QT_TRANSLATE_NOOP("pelorin::SendConfirmation", "Pitch curve")},
     {EditorGroup::ProgramMixes, QT_TRANSLATE_NOOP("pelorin::SendConfirmation", "Program mixes")},
-    {EditorGroup::SwitchesAndVrs, QT_TRANSLATE_NOOP("pelorin::SendConfirmation",
-                                                    "Switches and VRs")},
+    {EditorGroup::SwitchesAndVrs,
+     QT_TRANSLATE_NOOP("pelorin::SendConfirmation", "Switches and VRs")},
 }};
 
 constexpr int kGroupRole = Qt::UserRole;
@@ -49,8 +49,7 @@ QString SendConfirmation::groupName(EditorGroup group) {
 }
 
 std::optional<BlockBytes> SendConfirmation::ask(QWidget* parent, const QString& title,
-                                                const QString& question,
-                                                const BlockBytes& current,
+                                                const QString& question, const BlockBytes& current,
                                                 const BlockBytes& block) {
     QDialog confirm(parent);
     confirm.setWindowTitle(title);
@@ -86,10 +85,9 @@ std::optional<BlockBytes> SendConfirmation::ask(QWidget* parent, const QString& 
                 groupItem->setCheckState(0, Qt::Checked);
                 groupItem->setFirstColumnSpanned(true);
             }
-            new QTreeWidgetItem(groupItem,
-                                {QString::fromStdString(d.field->name),
-                                 QString::fromStdString(valueText(*d.field, d.first)),
-                                 QString::fromStdString(valueText(*d.field, d.second))});
+            new QTreeWidgetItem(groupItem, {QString::fromStdString(d.field->name),
+                                            QString::fromStdString(valueText(*d.field, d.first)),
+                                            QString::fromStdString(valueText(*d.field, d.second))});
         }
         list->expandAll();
         list->setCurrentItem(list->topLevelItem(0));

@@ -29,9 +29,9 @@ public:
     // Returns what to send: `block` with the unticked groups as they are in `current`; nothing
     // when the user cancelled or ticked no group (which the user is told).
     [[nodiscard]] static std::optional<BlockBytes> ask(QWidget* parent, const QString& title,
-                                                      const QString& question,
-                                                      const BlockBytes& current,
-                                                      const BlockBytes& block);
+                                                       const QString& question,
+                                                       const BlockBytes& current,
+                                                       const BlockBytes& block);
 
     // Before sending the block of the file `path`: true at once when every field lies in its
     // editor's range; otherwise asks, naming the fields outside, and the default answer (for

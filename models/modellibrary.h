@@ -19,9 +19,9 @@
 namespace pelorin::models {
 
 struct LibraryEntry {
-    QString path;   // the model's file
-    Model model;    // valid when error is empty
-    QString error;  // why the file could not be read
+    QString path;           // the model's file
+    Model model;            // valid when error is empty
+    QString error;          // why the file could not be read
     QStringList namesakes;  // the other files that name the same model
     [[nodiscard]] bool valid() const { return error.isEmpty(); }
 };

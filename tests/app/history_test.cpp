@@ -185,7 +185,8 @@ TEST_F(HistoryWithTransmitter, UndoWithOnlyThrottleCurveTicked_ChangesOnlyThoseB
         const BlockBytes before = transmitter->currentBlock();
         BlockBytes changed = before;
         changed[kCh1Right] = 66;
-        changed[block::kThrottleCurve + 4] = static_cast<std::uint8_t>(before[block::kThrottleCurve + 4] + 9);
+        changed[block::kThrottleCurve + 4] =
+            static_cast<std::uint8_t>(before[block::kThrottleCurve + 4] + 9);
         changed[block::kPitchCurve] = static_cast<std::uint8_t>(before[block::kPitchCurve] + 5);
         openBlock(w, QStringLiteral("three.bin"), changed);
         ASSERT_TRUE(QTest::qWaitFor(

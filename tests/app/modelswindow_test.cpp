@@ -373,7 +373,8 @@ TEST_F(ModelsWindowTest, TwoFilesNamingOneModel_AreBothListedMarkedAndNotReplace
         EXPECT_EQ(names, (QStringList{"Twin (twin-a.json)", "Twin (twin-b.json)"}));
         for (int i = 0; i < 2; ++i)
             EXPECT_FALSE(models->modelList()->topLevelItem(i)->icon(0).isNull());
-        EXPECT_TRUE(models->findChild<QLabel*>(QStringLiteral("status"))->text().contains("marked"));
+        EXPECT_TRUE(
+            models->findChild<QLabel*>(QStringLiteral("status"))->text().contains("marked"));
 
         // Keeping under that name cannot tell which to replace: told, nothing written.
         int asked = 0;
@@ -399,7 +400,9 @@ TEST_F(ModelsWindowTest, EscapeCtrlWAndClose_CloseTheWindow) {
     runWindow([&](MainDialog& w) {
         const std::function<void(ModelsWindow*)> ways[] = {
             [](ModelsWindow* m) { QTest::keyClick(m->modelList(), Qt::Key_Escape); },
-            [](ModelsWindow* m) { QTest::keyClick(m->modelList(), Qt::Key_W, Qt::ControlModifier); },
+            [](ModelsWindow* m) {
+                QTest::keyClick(m->modelList(), Qt::Key_W, Qt::ControlModifier);
+            },
             [](ModelsWindow* m) { action(m, "close")->click(); },
         };
         for (const auto& closeIt : ways) {

@@ -106,8 +106,11 @@ TEST(ModelFormat, FileWrittenWithSortedKeys_StillOpens) {
         settings.insert(QString::fromStdString(field.name),
                         name ? QJsonValue(QString::fromStdString(*name)) : QJsonValue(value));
     }
-    QJsonObject root{{"format", kFormatName}, {"version", kFormatVersion}, {"name", model.name},
-                     {"notes", model.notes},  {"settings", settings}};
+    QJsonObject root{{"format", kFormatName},
+                     {"version", kFormatVersion},
+                     {"name", model.name},
+                     {"notes", model.notes},
+                     {"settings", settings}};
     const auto back = modelFromJson(QJsonDocument(root).toJson());
     ASSERT_TRUE(std::holds_alternative<Model>(back));
     EXPECT_EQ(std::get<Model>(back), model);
