@@ -12,7 +12,6 @@
 //   pelorin_write_bench [--writes N] [--prefill N]
 
 #include <QApplication>
-#include <QDateTime>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -33,6 +32,7 @@
 
 #include "app/historyrecorder.h"
 #include "app/maindialog.h"
+#include "bench/history/samplehistory.h"
 #include "editors/channeleditors.h"
 #include "link/settingsblock.h"
 #include "models/history.h"
@@ -69,24 +69,6 @@ struct Line {
     std::atomic<int> writesTaken{0};
     std::atomic<Clock::rep> lastTaken{0};
 };
-
-void prefill(const QString& path, long records) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return;
-    models::HistoryRecord record;
-    record.device = QStringLiteral("/dev/ttyUSB0");
-    record.time = QDateTime::currentDateTimeUtc();
-    record.block = startingBlock();
-    for (long i = 0; i < records; ++i) {
-        record.key = QString::number(i, 36);
-        record.received = (i % 2) == 0;
-        record.cause = record.received ? models::HistoryCause::None : models::HistoryCause::Editor;
-        record.detail = record.received ? QString() : QStringLiteral("EndPoint");
-        record.block[block::kSubTrim] = static_cast<std::uint8_t>(i % 100);
-        file.write(models::historyLine(record));
-    }
-}
 
 struct Latencies {
     std::vector<double> onLine;  // OK to the WriteFrame read by the transmitter
@@ -162,7 +144,7 @@ int main(int argc, char** argv) {
     }
 
     const QString historyPath = home.filePath(QStringLiteral("history.jsonl"));
-    prefill(historyPath, prefilled);
+    bench::writeSampleHistory(historyPath, prefilled);
     enum Way { Baseline, Recording, HistoryOpen, kWays };
     std::array<Latencies, kWays> measured;
     int result = 0;

@@ -59,6 +59,23 @@ void keepAs(ModelsWindow* models, const QString& name) {
     action(models, "keep")->click();
 }
 
+// Clicks Keep, answers the name dialog with `name`, and cancels the one that follows.
+void keepAsThenCancel(ModelsWindow* models, const QString& name) {
+    int asked = 0;
+    std::function<void(QInputDialog*)> answer = [&](QInputDialog* d) {
+        if (++asked == 1) {
+            d->setTextValue(name);
+            whenModalOpens<QInputDialog>(answer);
+            d->accept();
+        } else {
+            d->reject();
+        }
+    };
+    whenModalOpens<QInputDialog>(answer);
+    action(models, "keep")->click();
+    EXPECT_EQ(asked, 2);
+}
+
 QStringList columnTexts(QTreeWidget* list, int column) {
     QStringList texts;
     for (int i = 0; i < list->topLevelItemCount(); ++i)
@@ -287,19 +304,7 @@ TEST_F(ModelsWindowTest, NameClashAndBadImports_AreToldAndTheLibraryKeepsWorking
         keepAs(models, "Trainer");
         // The same name again: asked whether to replace it; no (the default) asks for another
         // name, and that is cancelled.
-        int asked = 0;
-        std::function<void(QInputDialog*)> answer = [&](QInputDialog* d) {
-            if (++asked == 1) {
-                d->setTextValue("Trainer");
-                whenModalOpens<QInputDialog>(answer);
-                d->accept();
-            } else {
-                d->reject();
-            }
-        };
-        whenModalOpens<QInputDialog>(answer);
-        action(models, "keep")->click();
-        EXPECT_EQ(asked, 2);
+        keepAsThenCancel(models, "Trainer");
         ASSERT_EQ(messages.questions.size(), 1);
         EXPECT_TRUE(messages.questions[0].contains("Trainer"));
 
@@ -377,18 +382,7 @@ TEST_F(ModelsWindowTest, TwoFilesNamingOneModel_AreBothListedMarkedAndNotReplace
             models->findChild<QLabel*>(QStringLiteral("status"))->text().contains("marked"));
 
         // Keeping under that name cannot tell which to replace: told, nothing written.
-        int asked = 0;
-        std::function<void(QInputDialog*)> answer = [&](QInputDialog* d) {
-            if (++asked == 1) {
-                d->setTextValue("Twin");
-                whenModalOpens<QInputDialog>(answer);
-                d->accept();
-            } else {
-                d->reject();
-            }
-        };
-        whenModalOpens<QInputDialog>(answer);
-        action(models, "keep")->click();
+        keepAsThenCancel(models, "Twin");
         EXPECT_TRUE(messages.questions.isEmpty());
         ASSERT_EQ(messages.messages.size(), 1);
         EXPECT_TRUE(messages.messages[0].contains("Twin"));
