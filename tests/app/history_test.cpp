@@ -198,6 +198,9 @@ TEST_F(HistoryWithTransmitter, UndoWithOnlyThrottleCurveTicked_ChangesOnlyThoseB
             ASSERT_NE(list, nullptr);
             for (int i = 0; i < list->topLevelItemCount(); ++i)
                 groups << list->topLevelItem(i)->text(0);
+            // Space unticks the selected group, the first.
+            QTest::keyClick(list, Qt::Key_Space);
+            EXPECT_EQ(list->topLevelItem(0)->checkState(0), Qt::Unchecked);
             tickOnly(d, {QStringLiteral("Throttle curve")});
             QTest::keyClick(d, Qt::Key_Return);
         });
