@@ -5,7 +5,6 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QInputDialog>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
@@ -18,6 +17,7 @@
 #include <algorithm>
 
 #include "app/historyrecorder.h"
+#include "app/modelswindow.h"
 #include "app/sendconfirmation.h"
 #include "link/blockfields.h"
 #include "link/session.h"
@@ -337,26 +337,9 @@ void HistoryWindow::keepAsModel() {
     const std::vector<int> rows = selectedRows();
     if (rows.size() != 1)
         return;
-    models::Model model;
-    model.blockBytes = model_->record(rows.front()).block;
     models::ModelLibrary library(libraryFolder_);
-    QString name;
-    for (;;) {
-        QInputDialog dialog(this);
-        dialog.setWindowTitle(tr("Keep as model"));
-        dialog.setLabelText(tr("Name of the model:"));
-        dialog.setTextValue(name);
-        if (dialog.exec() != QDialog::Accepted)
-            return;
-        name = dialog.textValue().trimmed();
-        const QString problem = library.checkName(name);
-        if (problem.isEmpty())
-            break;
-        showMessage(this, problem);
-    }
-    model.name = name;
-    if (const QString error = library.add(model); !error.isEmpty())
-        showMessage(this, error);
+    (void)pelorin::keepAsModel(this, library, model_->record(rows.front()).block,
+                               tr("Keep as model"));
 }
 
 void HistoryWindow::sendToTransmitter() {

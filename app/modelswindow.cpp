@@ -142,6 +142,54 @@ private:
 
 }  // namespace
 
+std::optional<QString> promptName(QWidget* parent, const QString& title, const QString& initial) {
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(ModelsWindow::tr("Name of the model:"));
+    dialog.setTextValue(initial);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue().trimmed();
+}
+
+QString keepAsModel(QWidget* parent, models::ModelLibrary& library, const BlockBytes& blockBytes,
+                    const QString& title) {
+    QString name;
+    for (;;) {
+        const std::optional<QString> typed = promptName(parent, title, name);
+        if (!typed)
+            return {};
+        name = *typed;
+        const QString problem = library.checkName(name);
+        if (problem.isEmpty()) {
+            models::Model model;
+            model.name = name;
+            model.blockBytes = blockBytes;
+            const QString error = library.add(model);
+            if (!error.isEmpty())
+                showMessage(parent, error);
+            return error.isEmpty() ? name : QString();
+        }
+        const models::LibraryEntry* same = library.findByName(name);
+        if (same == nullptr || !same->namesakes.isEmpty()) {
+            // No name at all, or one that several files claim: which to replace is not clear.
+            showMessage(parent, problem);
+            continue;
+        }
+        const QString question =
+            ModelsWindow::tr(
+                "A model named \"%1\" is kept already. Replace its settings with "
+                "these? Its notes are kept.")
+                .arg(name);
+        if (askToGoOn(parent, question, ModelsWindow::tr("Replace settings"))) {
+            const QString error = library.replaceSettings(same->path, blockBytes);
+            if (!error.isEmpty())
+                showMessage(parent, error);
+            return error.isEmpty() ? name : QString();
+        }
+    }
+}
+
 ModelsWindow::ModelsWindow(const Session& session, Sender send, const QString& folder,
                            QWidget* parent)
     : QWidget(parent, Qt::Window),
@@ -461,21 +509,11 @@ void ModelsWindow::reportError(const QString& error) {
         showMessage(this, error);
 }
 
-std::optional<QString> ModelsWindow::promptName(const QString& title, const QString& initial) {
-    QInputDialog dialog(this);
-    dialog.setWindowTitle(title);
-    dialog.setLabelText(tr("Name of the model:"));
-    dialog.setTextValue(initial);
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return dialog.textValue().trimmed();
-}
-
 QString ModelsWindow::askName(const QString& title, const QString& initial,
                               const QString& exceptPath) {
     QString name = initial;
     for (;;) {
-        const std::optional<QString> typed = promptName(title, name);
+        const std::optional<QString> typed = promptName(this, title, name);
         if (!typed)
             return {};
         name = *typed;
@@ -487,38 +525,11 @@ QString ModelsWindow::askName(const QString& title, const QString& initial,
 }
 
 void ModelsWindow::keepTransmitterSettings() {
-    QString name;
-    for (;;) {
-        const std::optional<QString> typed = promptName(tr("Keep transmitter's settings"), name);
-        if (!typed)
-            return;
-        name = *typed;
-        const QString problem = library_.checkName(name);
-        if (problem.isEmpty()) {
-            models::Model model;
-            model.name = name;
-            model.blockBytes = session_.blockBytes;
-            reportError(library_.add(model));
-            selectModel(name);
-            return;
-        }
-        const models::LibraryEntry* same = library_.findByName(name);
-        if (same == nullptr || !same->namesakes.isEmpty()) {
-            // No name at all, or one that several files claim: which to replace is not clear.
-            showMessage(this, problem);
-            continue;
-        }
-        const QString question =
-            tr("A model named \"%1\" is kept already. Replace its settings with the "
-               "transmitter's? Its notes are kept.")
-                .arg(name);
-        if (askToGoOn(this, question, tr("Replace settings"))) {
-            saveNotes();
-            reportError(library_.replaceSettings(same->path, session_.blockBytes));
-            selectModel(name);
-            return;
-        }
-    }
+    saveNotes();
+    const QString name =
+        keepAsModel(this, library_, session_.blockBytes, tr("Keep transmitter's settings"));
+    if (!name.isEmpty())
+        selectModel(name);
 }
 
 void ModelsWindow::sendToTransmitter() {

@@ -83,8 +83,6 @@ private:
     // Whether the transmitter is known to hold the model's settings.
     [[nodiscard]] bool transmitterHolds(const models::Model& model) const;
     [[nodiscard]] QStringList selectedPaths() const;
-    // One question for a name; nothing when cancelled.
-    std::optional<QString> promptName(const QString& title, const QString& initial);
     // Asks for a name until one is free or the user cancels; empty when cancelled.
     QString askName(const QString& title, const QString& initial, const QString& exceptPath = {});
     void reportError(const QString& error);
@@ -110,5 +108,16 @@ private:
     QString notesPath_;  // the model whose notes the notes field shows
     QTimer notesTimer_;
 };
+
+// One question for a model's name; nothing when cancelled.
+[[nodiscard]] std::optional<QString> promptName(QWidget* parent, const QString& title,
+                                                const QString& initial);
+
+// Asks for a name and keeps `blockBytes` in `library` under it. Under the name of a kept model
+// it offers to replace that model's settings, keeping its notes (no asks for another name); a
+// name that several files claim is refused. The name kept, or empty when nothing was kept (a
+// failure is told to the user).
+QString keepAsModel(QWidget* parent, models::ModelLibrary& library, const BlockBytes& blockBytes,
+                    const QString& title);
 
 }  // namespace pelorin

@@ -590,10 +590,6 @@ Qts Optionen für grafische Programme (-platform, -style, ...) werden ebenfalls 
             <translation>Als Modell behalten</translation>
         </message>
         <message>
-            <source>Name of the model:</source>
-            <translation>Name des Modells:</translation>
-        </message>
-        <message>
             <source>Send to transmitter</source>
             <translation>An Sender senden</translation>
         </message>
@@ -982,10 +978,6 @@ Denselben Modellnamen trägt auch %2. Benennen Sie eines davon um, damit jeder N
             </translation>
         </message>
         <message>
-            <source>A model named "%1" is kept already. Replace its settings with the transmitter's? Its notes are kept.</source>
-            <translation>Ein Modell namens „%1“ gibt es bereits. Seine Einstellungen durch die des Senders ersetzen? Seine Notizen bleiben erhalten.</translation>
-        </message>
-        <message>
             <source>Replace settings</source>
             <translation>Einstellungen ersetzen</translation>
         </message>
@@ -999,6 +991,10 @@ Denselben Modellnamen trägt auch %2. Benennen Sie eines davon um, damit jeder N
         <message>
             <source>Move to trash</source>
             <translation>In den Papierkorb</translation>
+        </message>
+        <message>
+            <source>A model named "%1" is kept already. Replace its settings with these? Its notes are kept.</source>
+            <translation>Ein Modell namens „%1“ gibt es bereits. Seine Einstellungen durch diese ersetzen? Seine Notizen bleiben erhalten.</translation>
         </message>
     </context>
     <context>

@@ -585,10 +585,6 @@ Qt's options for graphical programs (-platform, -style, ...) are accepted too.</
             <translation>保存为模型</translation>
         </message>
         <message>
-            <source>Name of the model:</source>
-            <translation>模型名称：</translation>
-        </message>
-        <message>
             <source>Send to transmitter</source>
             <translation>发送到发射机</translation>
         </message>
@@ -975,10 +971,6 @@ This model's name is also in %2. Rename one of them, so that each name is one mo
             </translation>
         </message>
         <message>
-            <source>A model named "%1" is kept already. Replace its settings with the transmitter's? Its notes are kept.</source>
-            <translation>名为“%1”的模型已存在。要用发射机的设置替换它的设置吗？其备注将保留。</translation>
-        </message>
-        <message>
             <source>Replace settings</source>
             <translation>替换设置</translation>
         </message>
@@ -991,6 +983,10 @@ This model's name is also in %2. Rename one of them, so that each name is one mo
         <message>
             <source>Move to trash</source>
             <translation>移到回收站</translation>
+        </message>
+        <message>
+            <source>A model named "%1" is kept already. Replace its settings with these? Its notes are kept.</source>
+            <translation>名为“%1”的模型已存在。要用这些设置替换它的设置吗？其备注将保留。</translation>
         </message>
     </context>
     <context>
