@@ -50,15 +50,6 @@ TEST(EditorGroups, SendingOneGroup_TakesExactlyItsBytesAndKeepsTheRest) {
     EXPECT_EQ(covered, kSettingsBlockSize);  // every settings byte is some editor's
 }
 
-TEST(EditorGroups, TypeAndStickShareAByte_BothGoTogether) {
-    const BlockBytes current{};
-    BlockBytes wanted{};
-    wanted[block::kModelAndStick] = 0x21;
-    EXPECT_EQ(withGroupsFrom(current, wanted, {EditorGroup::Reverse})[block::kModelAndStick], 0);
-    EXPECT_EQ(withGroupsFrom(current, wanted, {EditorGroup::TypeAndStick})[block::kModelAndStick],
-              0x21);
-}
-
 TEST(EditorRanges, ValuesJustOutsideAnEditorsRange_AreNamed) {
     struct Case {
         const char* field;
