@@ -2,16 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/historyrecorder.h"
 
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QHeaderView>
 #include <QKeySequence>
-#include <QLabel>
 #include <QLocale>
-#include <QPushButton>
 #include <QShortcut>
-#include <QTreeWidget>
-#include <QVBoxLayout>
 #include <QWidget>
 
 #include <array>
@@ -19,6 +12,7 @@
 
 #include "app/historywindow.h"
 #include "app/maindialog.h"
+#include "app/sendconfirmation.h"
 #include "link/blockfields.h"
 #include "link/session.h"
 #include "platform/messages.h"
@@ -49,50 +43,6 @@ constexpr std::array<std::pair<int, const char*>, 14> kEditorButtons{{
 
 QString timeText(const QDateTime& time) {
     return QLocale().toString(time.toLocalTime(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-}
-
-bool confirmSend(QWidget* parent, const QString& title, const QString& question,
-                 const BlockBytes& current, const BlockBytes& block) {
-    QDialog confirm(parent);
-    confirm.setWindowTitle(title);
-    auto* layout = new QVBoxLayout(&confirm);
-    auto* label = new QLabel(question, &confirm);
-    label->setWordWrap(true);
-    layout->addWidget(label);
-    const auto differences = blockDifferences(current, block, false);
-    if (differences.empty()) {
-        layout->addWidget(new QLabel(
-            HistoryRecorder::tr("No setting changes: the transmitter holds this already."),
-            &confirm));
-    } else {
-        auto* list = new QTreeWidget(&confirm);
-        list->setObjectName(QStringLiteral("differences"));
-        list->setAccessibleName(HistoryRecorder::tr("Fields that change"));
-        list->setRootIsDecorated(false);
-        list->setHeaderLabels({HistoryRecorder::tr("Field"), HistoryRecorder::tr("Transmitter now"),
-                               HistoryRecorder::tr("After sending")});
-        list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-        list->setMinimumSize(420, 220);
-        list->setFocusPolicy(Qt::NoFocus);  // Return goes to Send
-        for (const BlockFieldDifference& d : differences) {
-            list->addTopLevelItem(
-                new QTreeWidgetItem({QString::fromStdString(d.field->name),
-                                     QString::fromStdString(valueText(*d.field, d.first)),
-                                     QString::fromStdString(valueText(*d.field, d.second))}));
-        }
-        layout->addWidget(list);
-    }
-    auto* buttons = new QDialogButtonBox(&confirm);
-    QPushButton* send =
-        buttons->addButton(HistoryRecorder::tr("&Send"), QDialogButtonBox::AcceptRole);
-    send->setDefault(true);
-    send->setAccessibleName(HistoryRecorder::tr("Send"));
-    buttons->addButton(QDialogButtonBox::Cancel);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &confirm, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &confirm, &QDialog::reject);
-    layout->addWidget(buttons);
-    send->setFocus();
-    return confirm.exec() == QDialog::Accepted;
 }
 
 HistoryRecorder::HistoryRecorder(const QString& path, Session& session, QWidget* window,
@@ -178,9 +128,10 @@ void HistoryRecorder::undo() {
     const models::HistoryRecord& write = contents.records[*steps.undo];
     const QString question = tr("Send back what the transmitter held before \"%1\" (%2)?")
                                  .arg(models::describeRecord(write), timeText(write.time));
-    if (!confirmSend(window_, tr("Undo"), question, session_.blockBytes, steps.undoBlock))
-        return;
-    send_(steps.undoBlock, models::HistoryCause::Undo, write.key);
+    const std::optional<BlockBytes> chosen =
+        SendConfirmation::ask(window_, tr("Undo"), question, session_.blockBytes, steps.undoBlock);
+    if (chosen)
+        send_(*chosen, models::HistoryCause::Undo, write.key);
 }
 
 void HistoryRecorder::redo() {
@@ -193,9 +144,10 @@ void HistoryRecorder::redo() {
     const models::HistoryRecord& write = contents.records[*steps.redo];
     const QString question =
         tr("Send \"%1\" (%2) again?").arg(models::describeRecord(write), timeText(write.time));
-    if (!confirmSend(window_, tr("Redo"), question, session_.blockBytes, write.block))
-        return;
-    send_(write.block, models::HistoryCause::Redo, write.key);
+    const std::optional<BlockBytes> chosen =
+        SendConfirmation::ask(window_, tr("Redo"), question, session_.blockBytes, write.block);
+    if (chosen)
+        send_(*chosen, models::HistoryCause::Redo, write.key);
 }
 
 void HistoryRecorder::resend(const BlockBytes& block, const QString& key) {

@@ -84,9 +84,4 @@ private:
 // A record's time as the history shows it: local time, to the second.
 [[nodiscard]] QString timeText(const QDateTime& time);
 
-// Asks whether to send `block` in place of what the transmitter holds now (`current`), listing
-// the fields that change under the names pelorin-dump uses. Return sends, Escape does not.
-[[nodiscard]] bool confirmSend(QWidget* parent, const QString& title, const QString& question,
-                               const BlockBytes& current, const BlockBytes& block);
-
 }  // namespace pelorin

@@ -5,7 +5,6 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QInputDialog>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
@@ -18,6 +17,8 @@
 #include <algorithm>
 
 #include "app/historyrecorder.h"
+#include "app/modelswindow.h"
+#include "app/sendconfirmation.h"
 #include "link/blockfields.h"
 #include "link/session.h"
 #include "models/modellibrary.h"
@@ -26,6 +27,8 @@
 namespace pelorin {
 
 namespace {
+
+constexpr int kReloadDelayMs = 100;
 
 QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
@@ -220,10 +223,19 @@ HistoryWindow::HistoryWindow(HistoryRecorder& recorder, const Session& session,
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &HistoryWindow::showSelected);
     connect(model_, &QAbstractItemModel::modelReset, this, &HistoryWindow::showSelected);
-    // A record this window's program made shows at once (another program's, when shown again).
-    connect(&recorder_, &HistoryRecorder::recorded, this, [this]() {
+    // A record this window's program made shows almost at once (another program's, when
+    // shown again). Not during the write that made it: reading a long history takes tens of
+    // milliseconds, which the frame on its way to the transmitter would wait for; a burst of
+    // records is read once.
+    reloadTimer_.setSingleShot(true);
+    reloadTimer_.setInterval(kReloadDelayMs);
+    connect(&reloadTimer_, &QTimer::timeout, this, [this]() {
         if (isVisible())
             reload();
+    });
+    connect(&recorder_, &HistoryRecorder::recorded, this, [this]() {
+        if (isVisible())
+            reloadTimer_.start();
     });
     showSelected();
 }
@@ -235,6 +247,7 @@ void HistoryWindow::showEvent(QShowEvent* event) {
 }
 
 void HistoryWindow::reload() {
+    reloadTimer_.stop();
     models::HistoryLines lines = recorder_.loadLines();
     const std::size_t skipped = lines.skippedLines;
     model_->setLines(std::move(lines));
@@ -324,26 +337,9 @@ void HistoryWindow::keepAsModel() {
     const std::vector<int> rows = selectedRows();
     if (rows.size() != 1)
         return;
-    models::Model model;
-    model.blockBytes = model_->record(rows.front()).block;
     models::ModelLibrary library(libraryFolder_);
-    QString name;
-    for (;;) {
-        QInputDialog dialog(this);
-        dialog.setWindowTitle(tr("Keep as model"));
-        dialog.setLabelText(tr("Name of the model:"));
-        dialog.setTextValue(name);
-        if (dialog.exec() != QDialog::Accepted)
-            return;
-        name = dialog.textValue().trimmed();
-        const QString problem = library.checkName(name);
-        if (problem.isEmpty())
-            break;
-        showMessage(this, problem);
-    }
-    model.name = name;
-    if (const QString error = library.add(model); !error.isEmpty())
-        showMessage(this, error);
+    (void)pelorin::keepAsModel(this, library, model_->record(rows.front()).block,
+                               tr("Keep as model"));
 }
 
 void HistoryWindow::sendToTransmitter() {
@@ -351,11 +347,12 @@ void HistoryWindow::sendToTransmitter() {
     if (rows.size() != 1)
         return;
     const models::HistoryRecord record = model_->record(rows.front());
-    if (!confirmSend(this, tr("Send to transmitter"),
-                     tr("Send the settings of %1 to the transmitter?").arg(entryName(record)),
-                     session_.blockBytes, record.block))
-        return;
-    recorder_.resend(record.block, record.key);
+    const std::optional<BlockBytes> chosen = SendConfirmation::ask(
+        this, tr("Send to transmitter"),
+        tr("Send the settings of %1 to the transmitter?").arg(entryName(record)),
+        session_.blockBytes, record.block);
+    if (chosen)
+        recorder_.resend(*chosen, record.key);
 }
 
 }  // namespace pelorin

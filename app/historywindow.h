@@ -9,6 +9,7 @@
 
 #include <QAbstractTableModel>
 #include <QDialog>
+#include <QTimer>
 
 #include <memory>
 #include <vector>
@@ -95,6 +96,7 @@ private:
     QPushButton* compareButton_ = nullptr;
     QPushButton* keepButton_ = nullptr;
     QPushButton* sendButton_ = nullptr;
+    QTimer reloadTimer_;  // a new record is shown a moment after the write that made it
 };
 
 }  // namespace pelorin

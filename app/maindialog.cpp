@@ -22,6 +22,7 @@
 #include "app/livedisplay.h"
 #include "app/modelswindow.h"
 #include "app/monitorwindow.h"
+#include "app/sendconfirmation.h"
 #include "app/serialerrors.h"
 #include "app/serialsettingdialog.h"
 #include "app/windowmenu.h"
@@ -528,9 +529,11 @@ void MainDialog::onOpen() {
         showMessage(this, *error);
         return;
     }
+    const BlockBytes& block = std::get<models::LoadedModel>(loaded).model.blockBytes;
+    if (!SendConfirmation::acceptOutsideEditorRanges(this, path, block))
+        return;  // nothing changes and nothing is sent
     // The loaded block reaches the editors and the helicopter buttons, then the transmitter.
-    loadAndSend(std::get<models::LoadedModel>(loaded).model.blockBytes, models::HistoryCause::Open,
-                path);
+    loadAndSend(block, models::HistoryCause::Open, path);
 }
 
 void MainDialog::onEndPoint() {

@@ -15,11 +15,14 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
+#include "app/sendconfirmation.h"
 #include "link/blockfields.h"
 #include "link/session.h"
 #include "platform/messages.h"
@@ -35,6 +38,13 @@ enum Column { NameColumn, TypeColumn, StickColumn, MatchColumn };
 QString fieldText(const char* fieldName, const BlockBytes& blockBytes) {
     const BlockField* field = findBlockField(fieldName);
     return QString::fromStdString(valueText(*field, fieldValue(*field, blockBytes)));
+}
+
+// A model's name, with its file's name when other files name the same model.
+QString listedName(const models::LibraryEntry& entry) {
+    if (entry.namesakes.isEmpty())
+        return entry.model.name;
+    return QStringLiteral("%1 (%2)").arg(entry.model.name, QFileInfo(entry.path).fileName());
 }
 
 bool sameSettings(const BlockBytes& a, const BlockBytes& b) {
@@ -79,7 +89,7 @@ public:
             combo->addItem(tr("The transmitter"), QString());
             for (const models::LibraryEntry& entry : library.entries()) {
                 if (entry.valid())
-                    combo->addItem(entry.model.name, entry.path);
+                    combo->addItem(listedName(entry), entry.path);
             }
             if (side < preselected.size())
                 combo->setCurrentIndex(std::max(0, combo->findData(preselected[side])));
@@ -131,6 +141,54 @@ private:
 };
 
 }  // namespace
+
+std::optional<QString> promptName(QWidget* parent, const QString& title, const QString& initial) {
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(ModelsWindow::tr("Name of the model:"));
+    dialog.setTextValue(initial);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue().trimmed();
+}
+
+QString keepAsModel(QWidget* parent, models::ModelLibrary& library, const BlockBytes& blockBytes,
+                    const QString& title) {
+    QString name;
+    for (;;) {
+        const std::optional<QString> typed = promptName(parent, title, name);
+        if (!typed)
+            return {};
+        name = *typed;
+        const QString problem = library.checkName(name);
+        if (problem.isEmpty()) {
+            models::Model model;
+            model.name = name;
+            model.blockBytes = blockBytes;
+            const QString error = library.add(model);
+            if (!error.isEmpty())
+                showMessage(parent, error);
+            return error.isEmpty() ? name : QString();
+        }
+        const models::LibraryEntry* same = library.findByName(name);
+        if (same == nullptr || !same->namesakes.isEmpty()) {
+            // No name at all, or one that several files claim: which to replace is not clear.
+            showMessage(parent, problem);
+            continue;
+        }
+        const QString question =
+            ModelsWindow::tr(
+                "A model named \"%1\" is kept already. Replace its settings with "
+                "these? Its notes are kept.")
+                .arg(name);
+        if (askToGoOn(parent, question, ModelsWindow::tr("Replace settings"))) {
+            const QString error = library.replaceSettings(same->path, blockBytes);
+            if (!error.isEmpty())
+                showMessage(parent, error);
+            return error.isEmpty() ? name : QString();
+        }
+    }
+}
 
 ModelsWindow::ModelsWindow(const Session& session, Sender send, const QString& folder,
                            QWidget* parent)
@@ -215,7 +273,8 @@ ModelsWindow::ModelsWindow(const Session& session, Sender send, const QString& f
     duplicateButton_ =
         makeButton("duplicate", tr("D&uplicate…"), tr("Copy the selected model under a new name"),
                    &ModelsWindow::duplicateModel);
-    deleteButton_ = makeButton("delete", tr("&Delete"), tr("Move the selected models to the trash"),
+    deleteButton_ = makeButton("delete", tr("&Delete"),
+                               tr("Move the selected models to the trash (asks first)"),
                                &ModelsWindow::deleteModel);
     importButton_ = makeButton("import", tr("&Import…"),
                                tr("Add settings files (67-byte or readable) to the library"),
@@ -224,6 +283,20 @@ ModelsWindow::ModelsWindow(const Session& session, Sender send, const QString& f
                                tr("Write the selected model as a readable or a 67-byte file"),
                                &ModelsWindow::exportModel);
     deleteButton_->setShortcut(QKeySequence::Delete);
+    closeButton_ = new QPushButton(tr("Close"), this);
+    closeButton_->setObjectName(QStringLiteral("close"));
+    closeButton_->setToolTip(tr("Close the window (Escape)"));
+    closeButton_->setAccessibleName(tr("Close the models window"));
+    connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+    // Escape as in the Monitor; Ctrl+W on every desktop, and what this one calls Close.
+    QList<QKeySequence> closeKeys{QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)};
+    for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::Close)) {
+        if (!closeKeys.contains(key))
+            closeKeys << key;
+    }
+    auto* closeShortcut = new QShortcut(this);
+    closeShortcut->setKeys(closeKeys);
+    connect(closeShortcut, &QShortcut::activated, this, &QWidget::close);
 
     auto* buttons = new QVBoxLayout;
     for (QPushButton* b : {keepButton_, sendButton_, compareButton_})
@@ -235,6 +308,7 @@ ModelsWindow::ModelsWindow(const Session& session, Sender send, const QString& f
     for (QPushButton* b : {importButton_, exportButton_})
         buttons->addWidget(b);
     buttons->addStretch();
+    buttons->addWidget(closeButton_);
 
     auto* left = new QVBoxLayout;
     left->addWidget(list_, 1);
@@ -290,9 +364,18 @@ void ModelsWindow::fillList() {
             item->setToolTip(NameColumn, entry.error);
             item->setToolTip(TypeColumn, entry.error);
             item->setForeground(NameColumn, palette().brush(QPalette::Disabled, QPalette::Text));
+        } else if (!entry.namesakes.isEmpty()) {
+            item->setText(NameColumn, listedName(entry));
+            item->setIcon(NameColumn, style()->standardIcon(QStyle::SP_MessageBoxWarning));
+            item->setToolTip(NameColumn,
+                             tr("%1\nThis model's name is also in %2. Rename one of them, so "
+                                "that each name is one model's.")
+                                 .arg(entry.path, entry.namesakes.join(QStringLiteral(", "))));
         } else {
             item->setText(NameColumn, entry.model.name);
             item->setToolTip(NameColumn, entry.path);
+        }
+        if (entry.valid()) {
             item->setText(TypeColumn, fieldText("model type", entry.model.blockBytes));
             item->setText(StickColumn, fieldText("stick mode", entry.model.blockBytes));
         }
@@ -306,6 +389,14 @@ void ModelsWindow::fillList() {
                                        [](const models::LibraryEntry& e) { return !e.valid(); }));
     if (!library_.folderError().isEmpty())
         status_->setText(library_.folderError());
+    else if (const int shared = static_cast<int>(std::count_if(
+                 library_.entries().begin(), library_.entries().end(),
+                 [](const models::LibraryEntry& e) { return !e.namesakes.isEmpty(); }));
+             shared > 0)
+        status_->setText(
+            tr("%n file(s) name a model that another file names too; they are "
+               "marked. Rename one of each.",
+               nullptr, shared));
     else if (broken > 0)
         status_->setText(
             tr("%n file(s) in %1 cannot be read; hover over them for the reason.", nullptr, broken)
@@ -422,13 +513,10 @@ QString ModelsWindow::askName(const QString& title, const QString& initial,
                               const QString& exceptPath) {
     QString name = initial;
     for (;;) {
-        QInputDialog dialog(this);
-        dialog.setWindowTitle(title);
-        dialog.setLabelText(tr("Name of the model:"));
-        dialog.setTextValue(name);
-        if (dialog.exec() != QDialog::Accepted)
+        const std::optional<QString> typed = promptName(this, title, name);
+        if (!typed)
             return {};
-        name = dialog.textValue().trimmed();
+        name = *typed;
         const QString problem = library_.checkName(name, exceptPath);
         if (problem.isEmpty())
             return name;
@@ -437,14 +525,11 @@ QString ModelsWindow::askName(const QString& title, const QString& initial,
 }
 
 void ModelsWindow::keepTransmitterSettings() {
-    const QString name = askName(tr("Keep transmitter's settings"), QString());
-    if (name.isEmpty())
-        return;
-    models::Model model;
-    model.name = name;
-    model.blockBytes = session_.blockBytes;
-    reportError(library_.add(model));
-    selectModel(name);
+    saveNotes();
+    const QString name =
+        keepAsModel(this, library_, session_.blockBytes, tr("Keep transmitter's settings"));
+    if (!name.isEmpty())
+        selectModel(name);
 }
 
 void ModelsWindow::sendToTransmitter() {
@@ -452,28 +537,17 @@ void ModelsWindow::sendToTransmitter() {
     const models::LibraryEntry* entry = selectedEntry();
     if (entry == nullptr || !entry->valid())
         return;
-    const BlockBytes block = entry->model.blockBytes;
+    BlockBytes block = entry->model.blockBytes;
     // Nothing to confirm when nothing changes; the block is still sent, so the transmitter
     // and the editors surely hold it.
     if (!blockDifferences(session_.blockBytes, block, false).empty()) {
-        QDialog confirm(this);
-        confirm.setWindowTitle(tr("Send to transmitter"));
-        auto* layout = new QVBoxLayout(&confirm);
-        layout->addWidget(new QLabel(
+        const std::optional<BlockBytes> chosen = SendConfirmation::ask(
+            this, tr("Send to transmitter"),
             tr("Sending \"%1\" changes these settings of the transmitter:").arg(entry->model.name),
-            &confirm));
-        QTreeWidget* list = makeDifferenceList(&confirm);
-        fillDifferences(list, {tr("Field"), tr("Transmitter now"), entry->model.name},
-                        session_.blockBytes, block, false);
-        layout->addWidget(list);
-        auto* buttons = new QDialogButtonBox(&confirm);
-        buttons->addButton(tr("&Send"), QDialogButtonBox::AcceptRole)->setDefault(true);
-        buttons->addButton(QDialogButtonBox::Cancel);
-        connect(buttons, &QDialogButtonBox::accepted, &confirm, &QDialog::accept);
-        connect(buttons, &QDialogButtonBox::rejected, &confirm, &QDialog::reject);
-        layout->addWidget(buttons);
-        if (confirm.exec() != QDialog::Accepted)
+            session_.blockBytes, block);
+        if (!chosen)
             return;
+        block = *chosen;
     }
     send_(block);
 }
@@ -513,6 +587,21 @@ void ModelsWindow::duplicateModel() {
 }
 
 void ModelsWindow::deleteModel() {
+    const QStringList paths = selectedPaths();
+    if (paths.isEmpty())
+        return;
+    QStringList names;
+    for (const QString& path : paths) {
+        const models::LibraryEntry* entry = library_.findByPath(path);
+        names << (entry != nullptr && entry->valid() ? listedName(*entry)
+                                                     : QFileInfo(path).fileName());
+    }
+    const QString question =
+        tr("Move %n model(s) to the trash?", nullptr, static_cast<int>(paths.size())) +
+        QStringLiteral("\n\n") + names.join(QLatin1Char('\n'));
+    if (!askToGoOn(this, question, tr("Move to trash")))
+        return;
+    saveNotes();
     notesTimer_.stop();
     notesPath_.clear();
     QStringList errors;

@@ -3,15 +3,18 @@
 #pragma once
 // The model library window: named models kept on the computer, each with its type, stick
 // mode and notes, and a mark on the one that matches what the transmitter holds now. Models
-// are kept from the transmitter's settings, sent back to it (after showing what changes),
-// renamed, duplicated, deleted, imported, exported and compared field by field. The window
-// sits beside the main window and is not modal.
+// are kept from the transmitter's settings (under a name already kept: its settings replaced,
+// its notes kept), sent back to it (after showing what changes), renamed, duplicated, deleted
+// (after asking), imported, exported and compared field by field. Files that name the same
+// model are all listed and marked. The window sits beside the main window and is not modal;
+// Escape, Ctrl+W and Close close it.
 
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 #include "link/settingsblock.h"
 #include "models/modellibrary.h"
@@ -101,8 +104,20 @@ private:
     QPushButton* deleteButton_ = nullptr;
     QPushButton* importButton_ = nullptr;
     QPushButton* exportButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
     QString notesPath_;  // the model whose notes the notes field shows
     QTimer notesTimer_;
 };
+
+// One question for a model's name; nothing when cancelled.
+[[nodiscard]] std::optional<QString> promptName(QWidget* parent, const QString& title,
+                                                const QString& initial);
+
+// Asks for a name and keeps `blockBytes` in `library` under it. Under the name of a kept model
+// it offers to replace that model's settings, keeping its notes (no asks for another name); a
+// name that several files claim is refused. The name kept, or empty when nothing was kept (a
+// failure is told to the user).
+QString keepAsModel(QWidget* parent, models::ModelLibrary& library, const BlockBytes& blockBytes,
+                    const QString& title);
 
 }  // namespace pelorin

@@ -10,6 +10,7 @@
 #include <cstddef>
 
 #include "editors/channelname.h"
+#include "link/blockfields.h"
 #include "platform/accessibility.h"
 #include "platform/dataexchange.h"
 
@@ -71,8 +72,8 @@ constexpr std::array<EndPointRow, 6> kEndPointRows{{
     {5, 1024, 1025},
     {6, 1028, 1029},
 }};
-constexpr int kEndPointMin = 0;
-constexpr int kEndPointMax = 120;
+constexpr int kEndPointMin = editorrange::kEndPoint.min;
+constexpr int kEndPointMax = editorrange::kEndPoint.max;
 }  // namespace
 
 EndPointDialog::EndPointDialog(ModelSettings& settings, QWidget* parent)
@@ -153,7 +154,8 @@ void ReverseDialog::accept() {
 namespace {
 // The ids skip 1014.
 constexpr std::array<int, 6> kSubTrimIds{1013, 1015, 1016, 1017, 1018, 1019};
-constexpr int kSubTrimLimit = 120;
+constexpr int kSubTrimLimit = editorrange::kSubTrim.max;
+static_assert(editorrange::kSubTrim.min == -kSubTrimLimit);
 }  // namespace
 
 SubTrimDialog::SubTrimDialog(ModelSettings& settings, QWidget* parent)
@@ -189,8 +191,8 @@ constexpr std::array<DualRateRow, 3> kDualRateRows{{
     {2, 1015, 1018},
     {4, 1016, 1019},
 }};
-constexpr int kDualRateMin = 0;
-constexpr int kDualRateMax = 100;
+constexpr int kDualRateMin = editorrange::kDualRate.min;
+constexpr int kDualRateMax = editorrange::kDualRate.max;
 }  // namespace
 
 DualRateDialog::DualRateDialog(ModelSettings& settings, QWidget* parent)
@@ -246,7 +248,8 @@ constexpr std::array<SwashRow, 3> kSwashRows{{
     {2, 1017, QT_TRANSLATE_NOOP("pelorin::SwashAfrDialog", "elevator")},
     {6, 1018, QT_TRANSLATE_NOOP("pelorin::SwashAfrDialog", "pitch")},
 }};
-constexpr int kSwashLimit = 100;
+constexpr int kSwashLimit = editorrange::kSwashAfr.max;
+static_assert(editorrange::kSwashAfr.min == -kSwashLimit);
 }  // namespace
 
 SwashAfrDialog::SwashAfrDialog(ModelSettings& settings, QWidget* parent)

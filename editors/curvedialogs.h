@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "editors/curvegraph.h"
+#include "link/blockfields.h"
 #include "link/settingsblock.h"
 #include "platform/templatedialog.h"
 
@@ -39,8 +40,8 @@ public:
     static constexpr int kTickMs = 50;
 
     // The values a point may take: one signed byte each. OK refuses any other.
-    static constexpr int kMinPoint = -128;
-    static constexpr int kMaxPoint = 127;
+    static constexpr int kMinPoint = editorrange::kCurvePoint.min;
+    static constexpr int kMaxPoint = editorrange::kCurvePoint.max;
 
     // Opening: the field's ten bytes become curvePoints; the NOR points are shown.
     void loadCurve(const BlockBytes& blockBytes);

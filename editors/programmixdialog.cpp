@@ -23,9 +23,9 @@ namespace {
 constexpr int kEditorPointSize = 10;
 constexpr int kMixCount = 3;
 constexpr std::size_t kMixEntrySize = 4;
-constexpr int kMaxSource = 7;       // "CH1".."CH6", "VR A", "VR B"
-constexpr int kMaxDestination = 5;  // "CH1".."CH6"
-constexpr int kMaxSwitch = 3;       // "SW A", "SW B", "ON", "OFF"
+constexpr int kMaxSource = editorrange::kMixSource.max;            // "CH1".."CH6", "VR A", "VR B"
+constexpr int kMaxDestination = editorrange::kMixDestination.max;  // "CH1".."CH6"
+constexpr int kMaxSwitch = editorrange::kMixSwitch.max;            // "SW A", "SW B", "ON", "OFF"
 
 // Byte positions inside one MixEntry.
 constexpr std::size_t kRoute = 0;

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "link/blockfields.h"
 #include "link/settingsblock.h"
 #include "platform/templatedialog.h"
 
@@ -30,8 +31,8 @@ public:
     static constexpr int kIdUpRate = 1018;
     static constexpr int kIdDownRate = 1019;
     static constexpr int kIdSwitch = 1032;
-    static constexpr int kRateMin = -100;
-    static constexpr int kRateMax = 100;
+    static constexpr int kRateMin = editorrange::kMixRate.min;
+    static constexpr int kRateMax = editorrange::kMixRate.max;
 
     explicit ProgramMixDialog(ProgramMix& programMix, QWidget* parent = nullptr);
 

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QStringList>
 
+#include "link/blockfields.h"
 #include "platform/accessibility.h"
 
 namespace pelorin {
@@ -18,7 +19,7 @@ constexpr int kButtonHeight = 14;
 
 // Positions in the lists are the stored values.
 constexpr int kSwitchCorrectionMax = 4;  // values above this name nothing and show as NULL
-constexpr int kVrPithAdjust = 1;
+constexpr int kVrPithAdjust = editorrange::kVrFunction.max;
 
 void selectPosition(QComboBox* list, int position) {
     list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);

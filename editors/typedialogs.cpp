@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <utility>
 
+#include "link/blockfields.h"
 #include "platform/accessibility.h"
 #include "platform/pictures.h"
 
@@ -37,7 +38,7 @@ void centreOn(QLabel* label, const QWidget* list) {
 // --- Type -----------------------------------------------------------------------------------
 
 namespace {
-constexpr int kModelTypeCount = 4;
+constexpr int kModelTypeCount = editorrange::kModelType.max + 1;
 }  // namespace
 
 TypeDialog::TypeDialog(ModelSettings& settings, QWidget* parent)
@@ -84,6 +85,7 @@ constexpr std::array<StickRow, 4> kStickRows{{
 }};
 constexpr int kStickPictureId = 1035;
 constexpr std::size_t kLastStickRow = kStickRows.size() - 1;
+static_assert(kLastStickRow == editorrange::kStickMode.max);
 }  // namespace
 
 StickModeDialog::StickModeDialog(ModelSettings& settings, QWidget* parent)

@@ -23,6 +23,46 @@ namespace pelorin {
 // Fields that belong together share a group; the dump separates groups by a blank line.
 enum class FieldGroup { Model, Channels, Curves, Mixes, Switches, Checksum };
 
+// The settings as the editors divide them: one group per editor (the two switches and the two
+// knobs together). A send can leave out whole groups; readable files list them apart.
+enum class EditorGroup {
+    TypeAndStick,
+    Reverse,
+    EndPoints,
+    SubTrim,
+    DualRates,
+    SwashAfr,
+    ThrottleCurve,
+    PitchCurve,
+    ProgramMixes,
+    SwitchesAndVrs,
+    None,  // the checksum slots: no editor's, and not sent as settings
+};
+
+// The values an editor lets the user enter or choose for a field; the editors check against
+// these, so a block holding anything else was not made by them.
+struct ValueRange {
+    int min;
+    int max;
+    [[nodiscard]] constexpr bool contains(int value) const { return value >= min && value <= max; }
+};
+
+namespace editorrange {
+inline constexpr ValueRange kModelType{0, 3};   // ACRO, HELI-120, HELI-90, HELI-140
+inline constexpr ValueRange kStickMode{0, 3};   // MODEL1..MODEL4 (the high nibble's value)
+inline constexpr ValueRange kEndPoint{0, 120};  // percent
+inline constexpr ValueRange kSubTrim{-120, 120};
+inline constexpr ValueRange kDualRate{0, 100};     // percent
+inline constexpr ValueRange kSwashAfr{-100, 100};  // percent; below 0 reverses
+inline constexpr ValueRange kCurvePoint{-128, 127};
+inline constexpr ValueRange kMixSource{0, 7};       // CH1..CH6, VR A, VR B
+inline constexpr ValueRange kMixDestination{0, 5};  // CH1..CH6
+inline constexpr ValueRange kMixRate{-100, 100};
+inline constexpr ValueRange kMixSwitch{0, 3};       // SW A, SW B, ON, OFF
+inline constexpr ValueRange kSwitchFunction{0, 3};  // NULL, DR, ThroCut, NOR/ID
+inline constexpr ValueRange kVrFunction{0, 1};      // NULL, Pith Adjust
+}  // namespace editorrange
+
 struct ValueName {
     int value;
     std::string name;
@@ -46,9 +86,15 @@ struct BlockField {
     // curve editors keep in blockBytes, and the checksum slots), which packing leaves alone.
     std::function<SettingsRef(ModelSettings&)> setting;
     bool settingInPlace = false;  // the setting holds the bits where the byte holds them
+    EditorGroup editorGroup = EditorGroup::None;
+    // What the field's editor makes; unset: every value the bits can hold.
+    std::optional<ValueRange> editorRange;
 
     [[nodiscard]] int minValue() const { return isSigned ? -128 : 0; }
     [[nodiscard]] int maxValue() const { return isSigned ? 127 : static_cast<int>(mask >> shift); }
+    [[nodiscard]] ValueRange editorValues() const {
+        return editorRange.value_or(ValueRange{minValue(), maxValue()});
+    }
 };
 
 // Every field, in the dump's order.
@@ -68,6 +114,15 @@ void setFieldValue(const BlockField& field, BlockBytes& blockBytes, int value);
 // The readable text of a value: its name, the number, or "unknown (n)" for a number
 // that has no name in a field whose values have names.
 [[nodiscard]] std::string valueText(const BlockField& field, int value);
+
+// The settings fields (checksum slots left out) whose values in `block` no editor could have
+// made, in table order.
+[[nodiscard]] std::vector<const BlockField*> fieldsOutsideEditorRanges(const BlockBytes& block);
+
+// `wanted` with the fields of every group not in `groups` as they are in `current`: what
+// sending only those groups of `wanted` leaves on a transmitter that holds `current`.
+[[nodiscard]] BlockBytes withGroupsFrom(const BlockBytes& current, const BlockBytes& wanted,
+                                        const std::vector<EditorGroup>& groups);
 
 struct BlockFieldDifference {
     const BlockField* field;

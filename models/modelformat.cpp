@@ -10,6 +10,7 @@
 #include <QJsonValue>
 #include <QStringList>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -159,17 +160,39 @@ QString FormatError::text(const QString& path) const {
     return ModelFormatTexts::tr("%1: field \"%2\": %3").arg(path, field, reason);
 }
 
+// QJsonObject keeps its keys sorted, which puts "model type" among the mixes; the file is
+// written by hand instead, so a pilot reads the fields in the order of the block, one group of
+// an editor after another with a blank line between them. Readers take the keys in any order.
 QByteArray modelToJson(const Model& model) {
-    QJsonObject settings;
+    // One value as JSON text, escaped by Qt's own writer.
+    const auto json = [](const QJsonValue& value) {
+        const QByteArray array = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+        return array.mid(1, array.size() - 2);
+    };
+    const auto key = [&json](const QString& name) { return json(name) + ": "; };
+
+    std::vector<const BlockField*> fields;
     for (const BlockField& field : blockFields())
-        settings.insert(fieldName(field), jsonValue(field, fieldValue(field, model.blockBytes)));
-    QJsonObject root;
-    root.insert(kFormatKey, QString::fromLatin1(kFormatName));
-    root.insert(kVersionKey, kFormatVersion);
-    root.insert(kNameKey, model.name);
-    root.insert(kNotesKey, model.notes);
-    root.insert(kSettingsKey, settings);
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+        fields.push_back(&field);
+    std::stable_sort(fields.begin(), fields.end(),
+                     [](const BlockField* a, const BlockField* b) { return a->byte < b->byte; });
+
+    QByteArray text = "{\n";
+    text += "    " + key(kFormatKey) + json(QString::fromLatin1(kFormatName)) + ",\n";
+    text += "    " + key(kVersionKey) + json(kFormatVersion) + ",\n";
+    text += "    " + key(kNameKey) + json(model.name) + ",\n";
+    text += "    " + key(kNotesKey) + json(model.notes) + ",\n";
+    text += "    " + key(kSettingsKey) + "{\n";
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const BlockField& field = *fields[i];
+        if (i > 0 && field.editorGroup != fields[i - 1]->editorGroup)
+            text += "\n";
+        text += "        " + key(fieldName(field)) +
+                json(jsonValue(field, fieldValue(field, model.blockBytes)));
+        text += i + 1 < fields.size() ? ",\n" : "\n";
+    }
+    text += "    }\n}\n";
+    return text;
 }
 
 std::variant<Model, FormatError> modelFromJson(const QByteArray& json) {

@@ -109,6 +109,13 @@ void ModelLibrary::reload() {
                                  return a.valid();
                              return collator.compare(a.model.name, b.model.name) < 0;
                          });
+        for (LibraryEntry& entry : entries_) {
+            for (const LibraryEntry& other : entries_) {
+                if (&other != &entry && entry.valid() && other.valid() &&
+                    other.model.name == entry.model.name)
+                    entry.namesakes << other.path;
+            }
+        }
     }
     watchFiles();
     emit changed();
@@ -129,9 +136,10 @@ void ModelLibrary::watchFiles() {
 QString ModelLibrary::checkName(const QString& name, const QString& exceptPath) const {
     if (name.trimmed().isEmpty())
         return tr("A model needs a name.");
-    const LibraryEntry* same = findByName(name);
-    if (same != nullptr && same->path != exceptPath)
-        return tr("A model named \"%1\" already exists (%2).").arg(name, same->path);
+    for (const LibraryEntry& same : entries_) {
+        if (same.valid() && same.model.name == name && same.path != exceptPath)
+            return tr("A model named \"%1\" already exists (%2).").arg(name, same.path);
+    }
     return {};
 }
 
@@ -186,6 +194,17 @@ QString ModelLibrary::setNotes(const QString& path, const QString& notes) {
     Model changedModel = entry->model;
     changedModel.notes = notes;
     const QString error = write(path, changedModel);
+    reload();
+    return error;
+}
+
+QString ModelLibrary::replaceSettings(const QString& path, const BlockBytes& blockBytes) {
+    const LibraryEntry* entry = findByPath(path);
+    if (entry == nullptr || !entry->valid())
+        return tr("%1: the model is no longer in the library.").arg(path);
+    Model replaced = entry->model;
+    replaced.blockBytes = blockBytes;
+    const QString error = write(path, replaced);
     reload();
     return error;
 }

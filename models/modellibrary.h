@@ -3,8 +3,9 @@
 #pragma once
 // The model library: named models, one file each in the readable format, in a folder of the
 // user's data folder. Names are free text (the file name is made from the name, but the name
-// inside the file is what counts); no two models share a name. Every file is written whole or
-// not at all. The library follows changes other programs make to the folder.
+// inside the file is what counts); the library gives no two models the same name, and files
+// put in the folder by other means that do are all listed, each knowing the others. Every file
+// is written whole or not at all. The library follows changes other programs make to the folder.
 
 #include <QFileSystemWatcher>
 #include <QObject>
@@ -18,9 +19,10 @@
 namespace pelorin::models {
 
 struct LibraryEntry {
-    QString path;   // the model's file
-    Model model;    // valid when error is empty
-    QString error;  // why the file could not be read
+    QString path;           // the model's file
+    Model model;            // valid when error is empty
+    QString error;          // why the file could not be read
+    QStringList namesakes;  // the other files that name the same model
     [[nodiscard]] bool valid() const { return error.isEmpty(); }
 };
 
@@ -50,6 +52,8 @@ public:
     [[nodiscard]] QString add(const Model& model);
     [[nodiscard]] QString rename(const QString& path, const QString& newName);
     [[nodiscard]] QString setNotes(const QString& path, const QString& notes);
+    // Puts new settings into the model at `path`, keeping its name and notes.
+    [[nodiscard]] QString replaceSettings(const QString& path, const BlockBytes& blockBytes);
     [[nodiscard]] QString duplicate(const QString& path, const QString& newName);
     // To the desktop's trash; where there is none, the file stays and the reason is told.
     [[nodiscard]] QString remove(const QString& path);
@@ -60,6 +64,7 @@ public:
     [[nodiscard]] QString importFile(const QString& file);
 
     // Why a name cannot be given to a model (other than the one at `exceptPath`), or empty.
+    // A name that another file holds is refused however many files hold it.
     [[nodiscard]] QString checkName(const QString& name, const QString& exceptPath = {}) const;
 
 signals:

@@ -457,34 +457,6 @@ Qts Optionen für grafische Programme (-platform, -style, ...) werden ebenfalls 
     <context>
         <name>pelorin::HistoryRecorder</name>
         <message>
-            <source>No setting changes: the transmitter holds this already.</source>
-            <translation>Keine Einstellung ändert sich: Der Sender hat diese bereits.</translation>
-        </message>
-        <message>
-            <source>Fields that change</source>
-            <translation>Felder, die sich ändern</translation>
-        </message>
-        <message>
-            <source>Field</source>
-            <translation>Feld</translation>
-        </message>
-        <message>
-            <source>Transmitter now</source>
-            <translation>Sender jetzt</translation>
-        </message>
-        <message>
-            <source>After sending</source>
-            <translation>Nach dem Senden</translation>
-        </message>
-        <message>
-            <source>&amp;Send</source>
-            <translation>&amp;Senden</translation>
-        </message>
-        <message>
-            <source>Send</source>
-            <translation>Senden</translation>
-        </message>
-        <message>
             <source>Pelorin goes on working, but does not record what it sends and receives.</source>
             <translation>Pelorin arbeitet weiter, zeichnet aber nicht auf, was es sendet und empfängt.</translation>
         </message>
@@ -616,10 +588,6 @@ Qts Optionen für grafische Programme (-platform, -style, ...) werden ebenfalls 
         <message>
             <source>Keep as model</source>
             <translation>Als Modell behalten</translation>
-        </message>
-        <message>
-            <source>Name of the model:</source>
-            <translation>Name des Modells:</translation>
         </message>
         <message>
             <source>Send to transmitter</source>
@@ -914,10 +882,6 @@ Durch die Einstellungen des Senders ersetzen?</translation>
             <translation>&amp;Löschen</translation>
         </message>
         <message>
-            <source>Move the selected models to the trash</source>
-            <translation>Die gewählten Modelle in den Papierkorb verschieben</translation>
-        </message>
-        <message>
             <source>&amp;Import…</source>
             <translation>&amp;Importieren…</translation>
         </message>
@@ -973,18 +937,6 @@ Durch die Einstellungen des Senders ersetzen?</translation>
             <translation>Das Senden von „%1“ ändert diese Einstellungen des Senders:</translation>
         </message>
         <message>
-            <source>Field</source>
-            <translation>Feld</translation>
-        </message>
-        <message>
-            <source>Transmitter now</source>
-            <translation>Sender jetzt</translation>
-        </message>
-        <message>
-            <source>&amp;Send</source>
-            <translation>&amp;Senden</translation>
-        </message>
-        <message>
             <source>Rename</source>
             <translation>Umbenennen</translation>
         </message>
@@ -995,6 +947,54 @@ Durch die Einstellungen des Senders ersetzen?</translation>
         <message>
             <source>%1 (copy)</source>
             <translation>%1 (Kopie)</translation>
+        </message>
+        <message>
+            <source>Move the selected models to the trash (asks first)</source>
+            <translation>Die gewählten Modelle in den Papierkorb verschieben (fragt vorher)</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>Close the window (Escape)</source>
+            <translation>Fenster schließen (Esc)</translation>
+        </message>
+        <message>
+            <source>Close the models window</source>
+            <translation>Modellfenster schließen</translation>
+        </message>
+        <message>
+            <source>%1
+This model's name is also in %2. Rename one of them, so that each name is one model's.</source>
+            <translation>%1
+Denselben Modellnamen trägt auch %2. Benennen Sie eines davon um, damit jeder Name zu genau einem Modell gehört.</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n file(s) name a model that another file names too; they are marked. Rename one of each.</source>
+            <translation>
+                <numerusform>%n Datei trägt einen Modellnamen, den auch eine andere Datei trägt; sie ist markiert. Benennen Sie jeweils eine um.</numerusform>
+                <numerusform>%n Dateien tragen einen Modellnamen, den auch eine andere Datei trägt; sie sind markiert. Benennen Sie jeweils eine um.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Replace settings</source>
+            <translation>Einstellungen ersetzen</translation>
+        </message>
+        <message numerus="yes">
+            <source>Move %n model(s) to the trash?</source>
+            <translation>
+                <numerusform>%n Modell in den Papierkorb verschieben?</numerusform>
+                <numerusform>%n Modelle in den Papierkorb verschieben?</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Move to trash</source>
+            <translation>In den Papierkorb</translation>
+        </message>
+        <message>
+            <source>A model named "%1" is kept already. Replace its settings with these? Its notes are kept.</source>
+            <translation>Ein Modell namens „%1“ gibt es bereits. Seine Einstellungen durch diese ersetzen? Seine Notizen bleiben erhalten.</translation>
         </message>
     </context>
     <context>
@@ -1577,6 +1577,109 @@ und melden Sie sich dann ab und wieder an.</translation>
         <message>
             <source>Not a regular file</source>
             <translation>Keine reguläre Datei</translation>
+        </message>
+    </context>
+    <context>
+        <name>pelorin::SendConfirmation</name>
+        <message>
+            <source>Model type and stick mode</source>
+            <translation>Modelltyp und Knüppelmodus</translation>
+        </message>
+        <message>
+            <source>Reverse</source>
+            <translation>Umkehr</translation>
+        </message>
+        <message>
+            <source>End points</source>
+            <translation>Endpunkte</translation>
+        </message>
+        <message>
+            <source>Sub trim</source>
+            <translation>Subtrim</translation>
+        </message>
+        <message>
+            <source>Dual rates</source>
+            <translation>Dual Rates</translation>
+        </message>
+        <message>
+            <source>Swash AFR</source>
+            <translation>TS-AFR</translation>
+        </message>
+        <message>
+            <source>Throttle curve</source>
+            <translation>Gaskurve</translation>
+        </message>
+        <message>
+            <source>Pitch curve</source>
+            <translation>Pitchkurve</translation>
+        </message>
+        <message>
+            <source>Program mixes</source>
+            <translation>Programmmischer</translation>
+        </message>
+        <message>
+            <source>Switches and VRs</source>
+            <translation>Schalter und VRs</translation>
+        </message>
+        <message>
+            <source>No setting changes: the transmitter holds this already.</source>
+            <translation>Keine Einstellung ändert sich: Der Sender hat diese bereits.</translation>
+        </message>
+        <message>
+            <source>Only the ticked groups change; the others stay as the transmitter holds them.</source>
+            <translation>Nur die angekreuzten Gruppen ändern sich; die anderen bleiben, wie der Sender sie hat.</translation>
+        </message>
+        <message>
+            <source>Fields that change, by group</source>
+            <translation>Felder, die sich ändern, nach Gruppen</translation>
+        </message>
+        <message>
+            <source>Field</source>
+            <translation>Feld</translation>
+        </message>
+        <message>
+            <source>Transmitter now</source>
+            <translation>Sender jetzt</translation>
+        </message>
+        <message>
+            <source>After sending</source>
+            <translation>Nach dem Senden</translation>
+        </message>
+        <message>
+            <source>&amp;Send</source>
+            <translation>&amp;Senden</translation>
+        </message>
+        <message>
+            <source>Send</source>
+            <translation>Senden</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>Nothing was sent: no group was ticked.</source>
+            <translation>Nichts wurde gesendet: Keine Gruppe war angekreuzt.</translation>
+        </message>
+        <message>
+            <source>%1: %2 (the editor makes %3 to %4)</source>
+            <translation>%1: %2 (der Editor erlaubt %3 bis %4)</translation>
+        </message>
+        <message>
+            <source>%1 holds values that none of Pelorin's editors could make:
+
+%2
+
+Sending it may leave the transmitter in a state no editor can show or correct. Send it anyway?</source>
+            <translation>%1 enthält Werte, die kein Editor von Pelorin erzeugen kann:
+
+%2
+
+Nach dem Senden ist der Sender womöglich in einem Zustand, den kein Editor anzeigen oder korrigieren kann. Trotzdem senden?</translation>
+        </message>
+        <message>
+            <source>Send anyway</source>
+            <translation>Trotzdem senden</translation>
         </message>
     </context>
     <context>

@@ -454,34 +454,6 @@ Qt's options for graphical programs (-platform, -style, ...) are accepted too.</
     <context>
         <name>pelorin::HistoryRecorder</name>
         <message>
-            <source>No setting changes: the transmitter holds this already.</source>
-            <translation>没有设置会改变：发射机已保存这些设置。</translation>
-        </message>
-        <message>
-            <source>Fields that change</source>
-            <translation>将改变的字段</translation>
-        </message>
-        <message>
-            <source>Field</source>
-            <translation>字段</translation>
-        </message>
-        <message>
-            <source>Transmitter now</source>
-            <translation>发射机当前</translation>
-        </message>
-        <message>
-            <source>After sending</source>
-            <translation>发送后</translation>
-        </message>
-        <message>
-            <source>&amp;Send</source>
-            <translation>发送(&amp;S)</translation>
-        </message>
-        <message>
-            <source>Send</source>
-            <translation>发送</translation>
-        </message>
-        <message>
             <source>Pelorin goes on working, but does not record what it sends and receives.</source>
             <translation>Pelorin 继续工作，但不再记录它发送和接收的内容。</translation>
         </message>
@@ -611,10 +583,6 @@ Qt's options for graphical programs (-platform, -style, ...) are accepted too.</
         <message>
             <source>Keep as model</source>
             <translation>保存为模型</translation>
-        </message>
-        <message>
-            <source>Name of the model:</source>
-            <translation>模型名称：</translation>
         </message>
         <message>
             <source>Send to transmitter</source>
@@ -909,10 +877,6 @@ Replace it with the transmitter's settings?</source>
             <translation>删除(&amp;D)</translation>
         </message>
         <message>
-            <source>Move the selected models to the trash</source>
-            <translation>将所选模型移到回收站</translation>
-        </message>
-        <message>
             <source>&amp;Import…</source>
             <translation>导入(&amp;I)…</translation>
         </message>
@@ -967,18 +931,6 @@ Replace it with the transmitter's settings?</source>
             <translation>发送“%1”将改变遥控器的以下设置：</translation>
         </message>
         <message>
-            <source>Field</source>
-            <translation>字段</translation>
-        </message>
-        <message>
-            <source>Transmitter now</source>
-            <translation>遥控器当前</translation>
-        </message>
-        <message>
-            <source>&amp;Send</source>
-            <translation>发送(&amp;S)</translation>
-        </message>
-        <message>
             <source>Rename</source>
             <translation>重命名</translation>
         </message>
@@ -989,6 +941,52 @@ Replace it with the transmitter's settings?</source>
         <message>
             <source>%1 (copy)</source>
             <translation>%1（副本）</translation>
+        </message>
+        <message>
+            <source>Move the selected models to the trash (asks first)</source>
+            <translation>将所选模型移到回收站（会先询问）</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>关闭</translation>
+        </message>
+        <message>
+            <source>Close the window (Escape)</source>
+            <translation>关闭窗口（Esc）</translation>
+        </message>
+        <message>
+            <source>Close the models window</source>
+            <translation>关闭模型窗口</translation>
+        </message>
+        <message>
+            <source>%1
+This model's name is also in %2. Rename one of them, so that each name is one model's.</source>
+            <translation>%1
+%2 也使用这个模型名称。请重命名其中一个，使每个名称只属于一个模型。</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n file(s) name a model that another file names too; they are marked. Rename one of each.</source>
+            <translation>
+                <numerusform>%n 个文件的模型名称与其他文件重复，已作标记。请各重命名其中一个。</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Replace settings</source>
+            <translation>替换设置</translation>
+        </message>
+        <message numerus="yes">
+            <source>Move %n model(s) to the trash?</source>
+            <translation>
+                <numerusform>要将 %n 个模型移到回收站吗？</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Move to trash</source>
+            <translation>移到回收站</translation>
+        </message>
+        <message>
+            <source>A model named "%1" is kept already. Replace its settings with these? Its notes are kept.</source>
+            <translation>名为“%1”的模型已存在。要用这些设置替换它的设置吗？其备注将保留。</translation>
         </message>
     </context>
     <context>
@@ -1570,6 +1568,109 @@ then log out and log in again.</source>
         <message>
             <source>Not a regular file</source>
             <translation>不是普通文件</translation>
+        </message>
+    </context>
+    <context>
+        <name>pelorin::SendConfirmation</name>
+        <message>
+            <source>Model type and stick mode</source>
+            <translation>模型类型和摇杆模式</translation>
+        </message>
+        <message>
+            <source>Reverse</source>
+            <translation>反向</translation>
+        </message>
+        <message>
+            <source>End points</source>
+            <translation>行程量</translation>
+        </message>
+        <message>
+            <source>Sub trim</source>
+            <translation>中立微调</translation>
+        </message>
+        <message>
+            <source>Dual rates</source>
+            <translation>大小舵</translation>
+        </message>
+        <message>
+            <source>Swash AFR</source>
+            <translation>十字盘 AFR</translation>
+        </message>
+        <message>
+            <source>Throttle curve</source>
+            <translation>油门曲线</translation>
+        </message>
+        <message>
+            <source>Pitch curve</source>
+            <translation>螺距曲线</translation>
+        </message>
+        <message>
+            <source>Program mixes</source>
+            <translation>程序混控</translation>
+        </message>
+        <message>
+            <source>Switches and VRs</source>
+            <translation>开关和 VR</translation>
+        </message>
+        <message>
+            <source>No setting changes: the transmitter holds this already.</source>
+            <translation>没有设置会改变：发射机已保存这些设置。</translation>
+        </message>
+        <message>
+            <source>Only the ticked groups change; the others stay as the transmitter holds them.</source>
+            <translation>只有勾选的组会改变；其他组保持发射机当前的设置。</translation>
+        </message>
+        <message>
+            <source>Fields that change, by group</source>
+            <translation>将改变的字段（按组）</translation>
+        </message>
+        <message>
+            <source>Field</source>
+            <translation>字段</translation>
+        </message>
+        <message>
+            <source>Transmitter now</source>
+            <translation>发射机当前</translation>
+        </message>
+        <message>
+            <source>After sending</source>
+            <translation>发送后</translation>
+        </message>
+        <message>
+            <source>&amp;Send</source>
+            <translation>发送(&amp;S)</translation>
+        </message>
+        <message>
+            <source>Send</source>
+            <translation>发送</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>取消</translation>
+        </message>
+        <message>
+            <source>Nothing was sent: no group was ticked.</source>
+            <translation>未发送任何内容：没有勾选任何组。</translation>
+        </message>
+        <message>
+            <source>%1: %2 (the editor makes %3 to %4)</source>
+            <translation>%1：%2（编辑窗口允许 %3 到 %4）</translation>
+        </message>
+        <message>
+            <source>%1 holds values that none of Pelorin's editors could make:
+
+%2
+
+Sending it may leave the transmitter in a state no editor can show or correct. Send it anyway?</source>
+            <translation>%1 含有 Pelorin 的任何编辑窗口都无法产生的数值：
+
+%2
+
+发送后，发射机可能处于任何编辑窗口都无法显示或更正的状态。仍要发送吗？</translation>
+        </message>
+        <message>
+            <source>Send anyway</source>
+            <translation>仍然发送</translation>
         </message>
     </context>
     <context>

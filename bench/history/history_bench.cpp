@@ -23,6 +23,7 @@
 
 #include "app/historyrecorder.h"
 #include "app/historywindow.h"
+#include "bench/history/samplehistory.h"
 #include "link/session.h"
 #include "models/history.h"
 #include "platform/linux/qtserialcontrol.h"
@@ -51,25 +52,6 @@ double readSeconds() {
         best = std::min(best, static_cast<double>(clock.nsecsElapsed()) / 1e9);
     }
     return best;
-}
-
-void writeHistory(const QString& path, long records) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return;
-    models::HistoryRecord record;
-    record.device = QStringLiteral("/dev/ttyUSB0");
-    record.time = QDateTime::currentDateTimeUtc();
-    record.block = startingBlock();
-    for (long i = 0; i < records; ++i) {
-        record.key = QString::number(i, 36);
-        record.received = (i % 2) == 0;
-        record.cause = record.received ? models::HistoryCause::None : models::HistoryCause::Editor;
-        record.detail = record.received ? QString() : QStringLiteral("EndPoint");
-        record.block[block::kEndPoint + 1] = static_cast<std::uint8_t>(i % 120);
-        record.block[block::kSubTrim] = static_cast<std::uint8_t>(i / 120);
-        file.write(models::historyLine(record));
-    }
 }
 
 void BM_ReadFileBytes(benchmark::State& state) {
@@ -132,7 +114,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QTemporaryDir dir;
     g_path = dir.filePath(QStringLiteral("history.jsonl"));
-    writeHistory(g_path, records);
+    bench::writeSampleHistory(g_path, records);
     g_readSeconds = readSeconds();
     std::printf("%ld records, %lld bytes\n", records, static_cast<long long>(QFile(g_path).size()));
     benchmark::Initialize(&argc, argv);

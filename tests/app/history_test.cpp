@@ -20,6 +20,7 @@
 #include "app/serialsettingdialog.h"
 #include "editors/channeleditors.h"
 #include "models/history.h"
+#include "models/modelformat.h"
 #include "models/modellibrary.h"
 #include "platform/serialport.h"
 #include "platform/systemmenu.h"
@@ -33,13 +34,26 @@ constexpr int kWaitMs = 10000;
 constexpr int kEndPointCh1Right = 1015;  // the End Point dialog's field for CH1's right end
 constexpr std::size_t kCh1Right = block::kEndPoint + 1;
 
+// The fields a send confirmation lists, under all its groups.
 QStringList fieldNames(QDialog* dialog) {
     QStringList names;
     if (auto* list = dialog->findChild<QTreeWidget*>(QStringLiteral("differences"))) {
-        for (int i = 0; i < list->topLevelItemCount(); ++i)
-            names << list->topLevelItem(i)->text(0);
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            for (int j = 0; j < list->topLevelItem(i)->childCount(); ++j)
+                names << list->topLevelItem(i)->child(j)->text(0);
+        }
     }
     return names;
+}
+
+// Ticks in a send confirmation only the groups named.
+void tickOnly(QDialog* dialog, const QStringList& groups) {
+    auto* list = dialog->findChild<QTreeWidget*>(QStringLiteral("differences"));
+    ASSERT_NE(list, nullptr);
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* group = list->topLevelItem(i);
+        group->setCheckState(0, groups.contains(group->text(0)) ? Qt::Checked : Qt::Unchecked);
+    }
 }
 
 bool sameSettings(const BlockBytes& a, const BlockBytes& b) {
@@ -79,17 +93,25 @@ protected:
         window.run();
     }
 
+    // Chooses the file of that content with Open.
+    void openFile(MainDialog& w, const QString& name, const QByteArray& content) {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        w.setOpenChooser([path](QWidget*, const QString&) { return path; });
+        w.control<QPushButton>(mainid::kOpen)->click();
+    }
+    void openBlock(MainDialog& w, const QString& name, const BlockBytes& block) {
+        openFile(w, name, QByteArray(reinterpret_cast<const char*>(block.data()), 67));
+    }
+
     // Opens a settings file holding the transmitter's block with CH1's right end point changed.
     void openChanged(MainDialog& w, int endPoint) {
         BlockBytes block = transmitter->currentBlock();
         block[kCh1Right] = static_cast<std::uint8_t>(endPoint);
-        const QString path = dir.filePath(QStringLiteral("ep%1.bin").arg(endPoint));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(reinterpret_cast<const char*>(block.data()), 67);
-        file.close();
-        w.setOpenChooser([path](QWidget*, const QString&) { return path; });
-        w.control<QPushButton>(mainid::kOpen)->click();
+        openBlock(w, QStringLiteral("ep%1.bin").arg(endPoint), block);
         ASSERT_TRUE(QTest::qWaitFor(
             [&] { return transmitter->currentBlock()[kCh1Right] == endPoint; }, kWaitMs));
     }
@@ -155,6 +177,90 @@ TEST_F(HistoryWithTransmitter, OpenThenCtrlZAndReturn_SendsBackTheBlockFromBefor
     EXPECT_EQ(all[2].cause, models::HistoryCause::Undo);
     EXPECT_EQ(all[2].target, all[1].key);
     EXPECT_EQ(all[3].cause, models::HistoryCause::Redo);
+    EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join('\n').toStdString();
+}
+
+TEST_F(HistoryWithTransmitter, UndoWithOnlyThrottleCurveTicked_ChangesOnlyThoseBytes) {
+    run([&](MainDialog& w) {
+        const BlockBytes before = transmitter->currentBlock();
+        BlockBytes changed = before;
+        changed[kCh1Right] = 66;
+        changed[block::kThrottleCurve + 4] =
+            static_cast<std::uint8_t>(before[block::kThrottleCurve + 4] + 9);
+        changed[block::kPitchCurve] = static_cast<std::uint8_t>(before[block::kPitchCurve] + 5);
+        openBlock(w, QStringLiteral("three.bin"), changed);
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return sameSettings(transmitter->currentBlock(), changed); }, kWaitMs));
+
+        QStringList groups;
+        pressUndo(w, [&](QDialog* d) {
+            auto* list = d->findChild<QTreeWidget*>(QStringLiteral("differences"));
+            ASSERT_NE(list, nullptr);
+            for (int i = 0; i < list->topLevelItemCount(); ++i)
+                groups << list->topLevelItem(i)->text(0);
+            // Space unticks the selected group, the first.
+            QTest::keyClick(list, Qt::Key_Space);
+            EXPECT_EQ(list->topLevelItem(0)->checkState(0), Qt::Unchecked);
+            tickOnly(d, {QStringLiteral("Throttle curve")});
+            QTest::keyClick(list, Qt::Key_Return);  // the list leaves Return to Send
+        });
+        EXPECT_EQ(groups, (QStringList{"End points", "Throttle curve", "Pitch curve"}));
+        BlockBytes expected = changed;
+        for (std::size_t i = 0; i < block::kCurveSize; ++i)
+            expected[block::kThrottleCurve + i] = before[block::kThrottleCurve + i];
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return sameSettings(transmitter->currentBlock(), expected); }, kWaitMs));
+        EXPECT_EQ(transmitter->currentBlock()[kCh1Right], 66);
+
+        // Nothing ticked (in the redo's confirmation): nothing to send, and the user is told.
+        pressUndo(
+            w,
+            [&](QDialog* d) {
+                tickOnly(d, {});
+                QTest::keyClick(d, Qt::Key_Return);
+            },
+            true);
+        QTest::qWait(200);
+        EXPECT_TRUE(sameSettings(transmitter->currentBlock(), expected));
+        ASSERT_EQ(messages.messages.size(), 1);
+        EXPECT_TRUE(messages.messages[0].contains("no group was ticked"));
+    });
+}
+
+TEST_F(HistoryWithTransmitter, OpenOfValuesNoEditorMakes_AsksAndByDefaultSendsNothing) {
+    run([&](MainDialog& w) {
+        const BlockBytes before = transmitter->currentBlock();
+        BlockBytes typeSeven = before;
+        typeSeven[block::kModelAndStick] =
+            static_cast<std::uint8_t>((before[block::kModelAndStick] & 0xF0) | 7);
+        models::Model readable{QStringLiteral("far"), {}, before};
+        readable.blockBytes[block::kEndPoint] = static_cast<std::uint8_t>(-100);
+        struct Case {
+            const char* file;
+            QByteArray content;
+            const char* named;
+        };
+        const Case cases[] = {
+            {"type7.bin", QByteArray(reinterpret_cast<const char*>(typeSeven.data()), 67),
+             "model type: unknown (7)"},
+            {"far.json", models::modelToJson(readable), "end point CH1 L: -100"},
+        };
+        for (const Case& c : cases) {
+            messages.questions.clear();
+            openFile(w, QString::fromLatin1(c.file), c.content);
+            ASSERT_EQ(messages.questions.size(), 1) << c.file;
+            EXPECT_TRUE(messages.questions[0].contains(QLatin1String(c.named)))
+                << messages.questions[0].toStdString();
+            EXPECT_TRUE(sameSettings(w.session().blockBytes, before)) << c.file;
+        }
+        QTest::qWait(200);
+        EXPECT_TRUE(sameSettings(transmitter->currentBlock(), before));
+
+        // Inside every range: sent at once, no question.
+        messages.questions.clear();
+        openChanged(w, 120);
+        EXPECT_TRUE(messages.questions.isEmpty());
+    });
     EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join('\n').toStdString();
 }
 
@@ -261,7 +367,7 @@ TEST_F(HistoryWithTransmitter, OkWithoutTransmitter_SentFromTheHistoryWindowAfte
                                     kWaitMs));
         EXPECT_EQ(w.session().settings.endPointRight[0], 111);
         // The send is the newest entry, and the window shows it.
-        EXPECT_EQ(model->rowCount(), 4);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return model->rowCount() == 4; }, kWaitMs));
         EXPECT_EQ(model->record(0).cause, models::HistoryCause::History);
         EXPECT_EQ(model->record(0).target, model->record(2).key);
 

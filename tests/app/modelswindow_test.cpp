@@ -59,6 +59,23 @@ void keepAs(ModelsWindow* models, const QString& name) {
     action(models, "keep")->click();
 }
 
+// Clicks Keep, answers the name dialog with `name`, and cancels the one that follows.
+void keepAsThenCancel(ModelsWindow* models, const QString& name) {
+    int asked = 0;
+    std::function<void(QInputDialog*)> answer = [&](QInputDialog* d) {
+        if (++asked == 1) {
+            d->setTextValue(name);
+            whenModalOpens<QInputDialog>(answer);
+            d->accept();
+        } else {
+            d->reject();
+        }
+    };
+    whenModalOpens<QInputDialog>(answer);
+    action(models, "keep")->click();
+    EXPECT_EQ(asked, 2);
+}
+
 QStringList columnTexts(QTreeWidget* list, int column) {
     QStringList texts;
     for (int i = 0; i < list->topLevelItemCount(); ++i)
@@ -134,7 +151,9 @@ TEST_F(ModelsWithTransmitter, KeepChangeKeepCompareSendBack_MarksWhatTheTransmit
         whenModalOpens<QDialog>([&](QDialog* d) {
             auto* list = d->findChild<QTreeWidget*>(QStringLiteral("differences"));
             ASSERT_NE(list, nullptr);
-            EXPECT_EQ(columnTexts(list, 0), QStringList{"end point CH1 R"});
+            ASSERT_EQ(columnTexts(list, 0), QStringList{"End points"});
+            ASSERT_EQ(list->topLevelItem(0)->childCount(), 1);
+            EXPECT_EQ(list->topLevelItem(0)->child(0)->text(0), "end point CH1 R");
             confirmed = true;
             d->accept();
         });
@@ -283,29 +302,112 @@ TEST_F(ModelsWindowTest, NameClashAndBadImports_AreToldAndTheLibraryKeepsWorking
         ModelsWindow* models = openModels(w);
         ASSERT_NE(models, nullptr);
         keepAs(models, "Trainer");
-        // The same name again: told, asked again, then cancelled.
-        int asked = 0;
-        std::function<void(QInputDialog*)> answer = [&](QInputDialog* d) {
-            if (++asked == 1) {
-                d->setTextValue("Trainer");
-                whenModalOpens<QInputDialog>(answer);
-                d->accept();
-            } else {
-                d->reject();
-            }
-        };
-        whenModalOpens<QInputDialog>(answer);
-        action(models, "keep")->click();
-        EXPECT_EQ(asked, 2);
+        // The same name again: asked whether to replace it; no (the default) asks for another
+        // name, and that is cancelled.
+        keepAsThenCancel(models, "Trainer");
+        ASSERT_EQ(messages.questions.size(), 1);
+        EXPECT_TRUE(messages.questions[0].contains("Trainer"));
 
         models->setImportChooser([&](QWidget*) { return QStringList{wrongSize, raw}; });
         action(models, "import")->click();
         EXPECT_EQ(columnTexts(models->modelList(), 0), QStringList({"Imported", "Trainer"}));
     });
-    ASSERT_EQ(messages.messages.size(), 2);
-    EXPECT_TRUE(messages.messages[0].contains("Trainer"));
-    EXPECT_TRUE(messages.messages[1].contains(wrongSize) &&
-                messages.messages[1].contains("10 bytes"));
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_TRUE(messages.messages[0].contains(wrongSize) &&
+                messages.messages[0].contains("10 bytes"));
+}
+
+TEST_F(ModelsWindowTest, KeepUnderAKeptName_ReplacesItsSettingsAndKeepsItsNotes) {
+    BlockBytes older = startingBlock();
+    older[block::kSubTrim] = 7;
+    runWindow([&](MainDialog& w) {
+        ModelsWindow* models = openModels(w);
+        ASSERT_NE(models, nullptr);
+        ASSERT_EQ(models->library().add({"Trainer", "CG 62 mm", older}), "");
+        // No to the first question, yes to the second.
+        int asked = 0;
+        std::function<void(QInputDialog*)> answer = [&](QInputDialog* d) {
+            messages.answer = ++asked == 2;
+            d->setTextValue("Trainer");
+            if (asked == 1)
+                whenModalOpens<QInputDialog>(answer);
+            d->accept();
+        };
+        whenModalOpens<QInputDialog>(answer);
+        action(models, "keep")->click();
+        EXPECT_EQ(asked, 2);
+        EXPECT_EQ(messages.questions.size(), 2);
+        ASSERT_EQ(models->library().entries().size(), 1u);
+        const models::Model& kept = models->library().entries().front().model;
+        EXPECT_EQ(kept.blockBytes, w.session().blockBytes);
+        EXPECT_EQ(kept.notes, "CG 62 mm");
+    });
+    EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join('\n').toStdString();
+}
+
+TEST_F(ModelsWindowTest, Delete_AsksFirstAndByDefaultKeepsTheModel) {
+    runWindow([&](MainDialog& w) {
+        ModelsWindow* models = openModels(w);
+        ASSERT_NE(models, nullptr);
+        ASSERT_EQ(models->library().add({"Glider", "", startingBlock()}), "");
+        ASSERT_TRUE(models->selectModel("Glider"));
+        action(models, "delete")->click();
+        ASSERT_EQ(messages.questions.size(), 1);
+        EXPECT_TRUE(messages.questions[0].contains("Glider"));
+        EXPECT_EQ(models->library().entries().size(), 1u);
+
+        messages.answer = true;
+        action(models, "delete")->click();
+        EXPECT_TRUE(models->library().entries().empty());
+    });
+}
+
+TEST_F(ModelsWindowTest, TwoFilesNamingOneModel_AreBothListedMarkedAndNotReplaced) {
+    runWindow([&](MainDialog& w) {
+        ModelsWindow* models = openModels(w);
+        ASSERT_NE(models, nullptr);
+        models::Model twin{"Twin", "", startingBlock()};
+        const QDir folder(models->library().folder());
+        for (const char* file : {"twin-a.json", "twin-b.json"}) {
+            QFile out(folder.filePath(QLatin1String(file)));
+            ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+            out.write(models::modelToJson(twin));
+        }
+        models->library().reload();
+        const QStringList names = columnTexts(models->modelList(), 0);
+        EXPECT_EQ(names, (QStringList{"Twin (twin-a.json)", "Twin (twin-b.json)"}));
+        for (int i = 0; i < 2; ++i)
+            EXPECT_FALSE(models->modelList()->topLevelItem(i)->icon(0).isNull());
+        EXPECT_TRUE(
+            models->findChild<QLabel*>(QStringLiteral("status"))->text().contains("marked"));
+
+        // Keeping under that name cannot tell which to replace: told, nothing written.
+        keepAsThenCancel(models, "Twin");
+        EXPECT_TRUE(messages.questions.isEmpty());
+        ASSERT_EQ(messages.messages.size(), 1);
+        EXPECT_TRUE(messages.messages[0].contains("Twin"));
+        EXPECT_EQ(models->library().entries().size(), 2u);
+    });
+}
+
+TEST_F(ModelsWindowTest, EscapeCtrlWAndClose_CloseTheWindow) {
+    runWindow([&](MainDialog& w) {
+        const std::function<void(ModelsWindow*)> ways[] = {
+            [](ModelsWindow* m) { QTest::keyClick(m->modelList(), Qt::Key_Escape); },
+            [](ModelsWindow* m) {
+                QTest::keyClick(m->modelList(), Qt::Key_W, Qt::ControlModifier);
+            },
+            [](ModelsWindow* m) { action(m, "close")->click(); },
+        };
+        for (const auto& closeIt : ways) {
+            ModelsWindow* models = openModels(w);
+            ASSERT_NE(models, nullptr);
+            models->activateWindow();
+            QApplication::setActiveWindow(models);
+            closeIt(models);
+            EXPECT_FALSE(models->isVisible());
+        }
+    });
 }
 
 TEST_F(ModelsWindowTest, Notes_AreKeptWithTheModelWhenTheSelectionMoves) {

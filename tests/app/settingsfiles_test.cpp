@@ -45,6 +45,19 @@ BlockBytes sampleBlock() {
         block[i] = static_cast<std::uint8_t>((i * 7 + 3) & 0x3F);
     }
     block[block::kModelAndStick] = 0x12;
+    // The mixes and the switch functions inside their editors' ranges too, so Open sends the
+    // block without asking.
+    for (std::size_t m = 0; m < 3; ++m) {
+        const std::size_t entry = block::kProgramMix + 4 * m;
+        block[entry] = static_cast<std::uint8_t>((m + 1) << 4 | (m + 2));
+        block[entry + 1] = static_cast<std::uint8_t>(10 * (m + 1));
+        block[entry + 2] = static_cast<std::uint8_t>(-10 * static_cast<int>(m + 1));
+        block[entry + 3] = static_cast<std::uint8_t>(m);
+    }
+    block[block::kSwitchA] = 1;
+    block[block::kSwitchB] = 3;
+    block[block::kVrA] = 1;
+    block[block::kVrB] = 0;
     return block;
 }
 

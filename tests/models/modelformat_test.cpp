@@ -16,6 +16,8 @@
 #include <cstring>
 #include <fstream>
 #include <random>
+#include <set>
+#include <vector>
 
 #include "link/blockfields.h"
 
@@ -53,6 +55,65 @@ TEST(ModelFormat, EveryValueOfEveryByte_SurvivesJson) {
             model.blockBytes[i] = static_cast<std::uint8_t>(pass + 37 * static_cast<int>(i));
         ASSERT_EQ(roundTrip(model).blockBytes, model.blockBytes) << "pass " << pass;
     }
+}
+
+TEST(ModelFormat, Written_ListsTheFieldsInBlockOrderOneEditorGroupAfterAnother) {
+    Model model;
+    model.blockBytes[block::kModelAndStick] = 0x21;
+    const QList<QByteArray> lines = modelToJson(model).split('\n');
+    const qsizetype start = lines.indexOf("    \"settings\": {");
+    ASSERT_GE(start, 0);
+    // Runs of fields between blank lines, each run one editor's.
+    std::vector<std::vector<const BlockField*>> runs(1);
+    for (qsizetype i = start + 1; i < lines.size() && lines[i] != "    }"; ++i) {
+        if (lines[i].isEmpty()) {
+            runs.emplace_back();
+            continue;
+        }
+        const QByteArray name = lines[i].trimmed().split('"').value(1);
+        const BlockField* field = findBlockField(name.toStdString());
+        ASSERT_NE(field, nullptr) << lines[i].toStdString();
+        runs.back().push_back(field);
+    }
+    std::size_t count = 0;
+    std::size_t lastByte = 0;
+    std::set<EditorGroup> seen;
+    for (const auto& run : runs) {
+        ASSERT_FALSE(run.empty());
+        EXPECT_TRUE(seen.insert(run.front()->editorGroup).second) << "a group split in two";
+        for (const BlockField* field : run) {
+            EXPECT_EQ(field->editorGroup, run.front()->editorGroup) << field->name;
+            EXPECT_GE(field->byte, lastByte) << field->name;
+            lastByte = field->byte;
+            ++count;
+        }
+    }
+    EXPECT_EQ(count, blockFields().size());
+    EXPECT_EQ(runs.front().front()->name, "model type");
+}
+
+TEST(ModelFormat, FileWrittenWithSortedKeys_StillOpens) {
+    Model model;
+    model.name = QStringLiteral("Old");
+    model.notes = QStringLiteral("kept");
+    for (std::size_t i = 0; i < kBlockBytesSize; ++i)
+        model.blockBytes[i] = static_cast<std::uint8_t>(3 * i + 1);
+    // The layout of earlier files: every key sorted, as QJsonObject writes them.
+    QJsonObject settings;
+    for (const BlockField& field : blockFields()) {
+        const int value = fieldValue(field, model.blockBytes);
+        const std::string* name = valueName(field, value);
+        settings.insert(QString::fromStdString(field.name),
+                        name ? QJsonValue(QString::fromStdString(*name)) : QJsonValue(value));
+    }
+    QJsonObject root{{"format", kFormatName},
+                     {"version", kFormatVersion},
+                     {"name", model.name},
+                     {"notes", model.notes},
+                     {"settings", settings}};
+    const auto back = modelFromJson(QJsonDocument(root).toJson());
+    ASSERT_TRUE(std::holds_alternative<Model>(back));
+    EXPECT_EQ(std::get<Model>(back), model);
 }
 
 TEST(ModelFormat, KnownValues_AreWrittenByNameAndReadByNameOrNumber) {
