@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <map>
+#include <string>
 #include <vector>
 
 #include "link/porttable.h"
@@ -22,8 +24,18 @@ namespace pelorin {
 [[nodiscard]] std::vector<SerialDevice> discoverVirtualPorts();
 [[nodiscard]] std::vector<SerialDevice> discoverVirtualPorts(const QString& folder);
 
-// Every port QSerialPortInfo lists, with a description for tooltips.
+// Every port the system lists, with a description for tooltips (platform/<os>/).
 [[nodiscard]] std::vector<SerialDevice> discoverSystemPorts();
+
+// What identifies the USB device behind a system port, for listings; -1 or empty where the
+// system does not say.
+struct UsbIdentity {
+    int vendorId = -1;
+    int productId = -1;
+    QString serialNumber;
+};
+// By device, as discoverSystemPorts names it; ports that are no USB device are left out.
+[[nodiscard]] std::map<std::string, UsbIdentity> discoverUsbIdentities();
 
 // Both of the above, numbered COM1.. by buildPortTable.
 [[nodiscard]] PortTable discoverPortTable();
