@@ -55,8 +55,4 @@ std::vector<SerialDevice> discoverVirtualPorts(const QString& folder) {
     return ports;
 }
 
-PortTable discoverPortTable() {
-    return buildPortTable(discoverVirtualPorts(), discoverSystemPorts());
-}
-
 }  // namespace pelorin

@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Finding the serial ports of this machine: virtual transmitters first (links in the
-// virtual-port folder), then what the system lists. The order itself is buildPortTable's.
+// Finding the serial ports of this machine. On Linux: virtual transmitters first (links in the
+// virtual-port folder), then what the system lists, in buildPortTable's order. On Windows the
+// numbers are the system's own COM numbers.
 
 #include <QString>
 
@@ -37,7 +38,8 @@ struct UsbIdentity {
 // By device, as discoverSystemPorts names it; ports that are no USB device are left out.
 [[nodiscard]] std::map<std::string, UsbIdentity> discoverUsbIdentities();
 
-// Both of the above, numbered COM1.. by buildPortTable.
+// The port table of this system: on Linux both of the above, numbered COM1.. by
+// buildPortTable; on Windows COM<n> is the system's COM<n>.
 [[nodiscard]] PortTable discoverPortTable();
 
 }  // namespace pelorin

@@ -66,4 +66,8 @@ std::map<std::string, UsbIdentity> discoverUsbIdentities() {
     return identities;
 }
 
+PortTable discoverPortTable() {
+    return buildPortTable(discoverVirtualPorts(), discoverSystemPorts());
+}
+
 }  // namespace pelorin
