@@ -3,6 +3,27 @@
 # Install rules (`cmake --install`): the programs in bin/, the pictures in the data folder the
 # program falls back to, and the desktop integration (launcher entry, icon, AppStream data).
 set(PELORIN_APP_ID "io.github.pelorin.Pelorin")
+if(WIN32)
+  # On Windows everything lies beside pelorin.exe, where the program looks first: the
+  # programs, the pictures, and translations/ (translations/CMakeLists.txt). Qt's DLLs and
+  # plugins are the installer's to add.
+  function(pelorin_install_programs)
+    foreach(program pelorin pelorin-cli pelorin-dump)
+      if(TARGET ${program})
+        install(TARGETS ${program} RUNTIME DESTINATION .)
+      endif()
+    endforeach()
+    get_property(pictures GLOBAL PROPERTY PELORIN_PICTURES)
+    if(pictures)
+      install(FILES ${pictures} DESTINATION .)
+    endif()
+    if(TARGET pelorin AND TARGET pelorin_pictures)
+      add_dependencies(pelorin pelorin_pictures)
+    endif()
+  endfunction()
+  cmake_language(DEFER DIRECTORY ${PROJECT_SOURCE_DIR} CALL pelorin_install_programs)
+  return()
+endif()
 set(_pelorin_desktop_dir ${PROJECT_SOURCE_DIR}/resources/desktop)
 set(_pelorin_icon_dir ${PROJECT_SOURCE_DIR}/resources/icons)
 
