@@ -15,6 +15,8 @@
 #include <array>
 #include <utility>
 
+#include "platform/savefile.h"
+
 namespace pelorin::models {
 
 namespace {
@@ -196,24 +198,16 @@ QString HistoryStore::append(HistoryRecord& record, bool* stored) const {
         return HistoryTexts::tr("The history cannot be kept: the folder %1 cannot be made.")
             .arg(QDir::toNativeSeparators(folder));
     }
-    // Unbuffered: the line goes to the file in one write; Append opens with O_APPEND, so every
-    // write lands at the end of the file as it is then, whoever else appends.
-    QFile file(path_);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-        return HistoryTexts::tr("The history cannot be kept in %1: %2.")
-            .arg(QDir::toNativeSeparators(path_), file.errorString());
-    }
     QByteArray line = historyLine(record);
     // A line torn by a crash (or a full disk) must not swallow this record: start afresh.
-    if (file.size() > 0 && !file.isSequential()) {
-        QFile reader(path_);
-        if (reader.open(QIODevice::ReadOnly) && reader.seek(reader.size() - 1) &&
-            reader.read(1) != "\n")
-            line.prepend('\n');
-    }
-    if (file.write(line) != line.size()) {
+    if (QFile reader(path_); reader.open(QIODevice::ReadOnly) && !reader.isSequential() &&
+                             reader.size() > 0 && reader.seek(reader.size() - 1) &&
+                             reader.read(1) != "\n")
+        line.prepend('\n');
+    // One write at the end of the file as it is then, whoever else appends.
+    if (const QString reason = appendToFile(path_, line); !reason.isEmpty()) {
         return HistoryTexts::tr("The history cannot be kept in %1: %2.")
-            .arg(QDir::toNativeSeparators(path_), file.errorString());
+            .arg(QDir::toNativeSeparators(path_), reason);
     }
     if (stored != nullptr)
         *stored = true;

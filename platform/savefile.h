@@ -16,6 +16,11 @@ namespace pelorin {
 // Returns an empty QString on success, else a message naming the file and the reason.
 [[nodiscard]] QString saveFileAtomically(const QString& path, const QByteArray& bytes);
 
+// Appends `bytes` to `path` (made when missing) in one write that lands at the end of the file
+// as it is then, whoever else appends: two programs appending at once never mix or lose their
+// writes. Empty on success, else the system's reason.
+[[nodiscard]] QString appendToFile(const QString& path, const QByteArray& bytes);
+
 // True for the name of a temporary file that a save by an earlier version of the program left
 // behind when it died part-way (".pelorin-save-" and six letters or digits). Such a file is
 // never a settings file.

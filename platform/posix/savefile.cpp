@@ -167,6 +167,16 @@ QString saveFileAtomically(const QString& path, const QByteArray& bytes) {
     return {};
 }
 
+QString appendToFile(const QString& path, const QByteArray& bytes) {
+    // Append opens with O_APPEND, and unbuffered the bytes go to the file in one write.
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        return file.errorString();
+    if (file.write(bytes) != bytes.size())
+        return file.errorString();
+    return {};
+}
+
 bool isSaveLeftoverName(const QString& fileName) {
     // mkstemp's six characters replaced the Xs of ".pelorin-save-XXXXXX".
     static const QRegularExpression pattern(QStringLiteral("\\A\\.pelorin-save-[A-Za-z0-9]{6}\\z"));
