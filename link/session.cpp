@@ -124,10 +124,13 @@ std::vector<int> Session::startCandidates() {
 // opened once (a probe followed by the real open would raise and drop its modem lines twice).
 // A candidate that does not open only moves on to the next, as a failed probe did.
 bool Session::openInTurn(const std::vector<int>& candidates) {
+    failedOpens_.clear();
     for (const int candidate : candidates) {
         selectPort(candidate);
-        if (openSelected())
+        const SerialStatus opened = openSelected();
+        if (opened)
             return true;
+        failedOpens_.push_back({candidate, opened.error()});
     }
     return false;
 }
