@@ -210,8 +210,10 @@ bool VirtualTransmitter::open(std::string* error) {
     const fs::path link =
         folder / (options_.linkName.empty() ? defaultLinkName() : options_.linkName);
     if (fs::is_symlink(fs::symlink_status(link, ec))) {
-        // A link to a terminal that exists belongs to a running simulator; a dead one is replaced.
-        if (fs::exists(link, ec)) {
+        // A link to a terminal that exists belongs to a running simulator; a dead one is
+        // replaced, also one that leads to the terminal just made (the killed simulator's
+        // number, given out again).
+        if (fs::exists(link, ec) && fs::read_symlink(link, ec) != fs::path(name)) {
             ::close(master);
             return fail(link.string() + " is already registered by another virtual transmitter");
         }
