@@ -91,14 +91,8 @@ SerialStatus Session::openSelected() {
 SerialStatus Session::openSerialPort() {
     if (serial_.isOpen())
         return {};
-    const std::vector<int> candidates = startCandidates();
-    if (openInTurn(candidates))
-        return greetOpenedPort();
-    // None opened: the fallback number, whose failure is the one the user sees.
-    selectPort(kFallbackPort);
-    if (auto s = openSelected(); !s)
-        return s;
-    return greetOpenedPort();
+    // None opened: the fallback number, whose failure is what the call returns.
+    return openInTurn(startCandidates()) ? greetOpenedPort() : openSerialPort(kFallbackPort);
 }
 
 // The numbers start-up tries, in order, from one fresh table: preferredDevice first when it is
