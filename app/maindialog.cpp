@@ -270,6 +270,14 @@ void MainDialog::initDialog() {
     session_.settings.endPointLeft.fill(100);
     session_.settings.endPointRight.fill(100);
 
+    // Heard while the line is down; costs nothing while no device comes or goes.
+    auto* deviceWatch = new DeviceWatch(this);
+    connect(deviceWatch, &DeviceWatch::devicesChanged, this, [this] {
+        if (!waiting_)
+            return;
+        looksLeft_ = kLooksAgain;
+        lookTimer_.start(kGatherMs);
+    });
     if (startPort_ == 0 && portMemory_.recall)
         session_.preferredDevice = portMemory_.recall();
     const SerialStatus opened =
@@ -447,13 +455,6 @@ QString MainDialog::waitingText() const {
 void MainDialog::startWaiting() {
     waiting_ = true;
     setLineDown(waitingText());
-    if (deviceWatch_ == nullptr) {
-        deviceWatch_ = new DeviceWatch(this);
-        connect(deviceWatch_, &DeviceWatch::devicesChanged, this, [this] {
-            looksLeft_ = kLooksAgain;
-            lookTimer_.start(kGatherMs);
-        });
-    }
     // A line lost for a moment may be back before the watch hears anything.
     if (!openedName_.isEmpty()) {
         looksLeft_ = 0;

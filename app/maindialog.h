@@ -25,7 +25,6 @@ class QPushButton;
 namespace pelorin {
 
 class ChannelDisplay;
-class DeviceWatch;
 class HistoryRecorder;
 class MonitorWindow;
 class ModelsWindow;
@@ -249,8 +248,7 @@ private:
     int startPort_ = 0;
     PortMemory portMemory_;
 
-    DeviceWatch* deviceWatch_ = nullptr;  // made when the line first goes down
-    QTimer lookTimer_;                    // gathers a burst of device changes into one look
+    QTimer lookTimer_;      // gathers a burst of device changes into one look
     int looksLeft_ = 0;     // looks again while an awaited device is there but does not open
     bool waiting_ = false;  // the line is down and is reopened by itself
     QString openedName_;    // the lasting name of the device open now, or lost

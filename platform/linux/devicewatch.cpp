@@ -14,16 +14,6 @@ namespace {
 
 const QString kById = QStringLiteral("/dev/serial/by-id");
 
-// A folder that does not exist yet is watched through the nearest one that does, so that its
-// making is heard too.
-QString nearestExisting(QString folder) {
-    while (!folder.isEmpty() && !QFileInfo(folder).isDir()) {
-        const QString parent = QFileInfo(folder).path();
-        folder = parent == folder ? QString() : parent;
-    }
-    return folder;
-}
-
 }  // namespace
 
 // inotify through QFileSystemWatcher: a device node comes or goes in /dev, udev makes or
@@ -31,29 +21,26 @@ QString nearestExisting(QString folder) {
 // virtual-port folder. Nothing runs while nothing changes.
 struct DeviceWatch::State {
     QFileSystemWatcher watcher;
+    QString ports = virtualPortFolder();
 
+    // Adds the folders that exist and are not watched yet: /dev/serial/by-id comes with the
+    // first USB adapter, and the adapter's node in /dev with it.
     void follow() {
-        QStringList wanted{QStringLiteral("/dev")};
-        for (const QString& folder : {kById, virtualPortFolder()}) {
-            const QString watched = nearestExisting(folder);
-            if (!watched.isEmpty() && !wanted.contains(watched))
-                wanted << watched;
-        }
-        for (const QString& old : watcher.directories()) {
-            if (!wanted.contains(old))
-                watcher.removePath(old);
-        }
-        for (const QString& folder : wanted) {
-            if (!watcher.directories().contains(folder))
+        for (const QString& folder : {QStringLiteral("/dev"), kById, ports}) {
+            if (!folder.isEmpty() && QFileInfo(folder).isDir() &&
+                !watcher.directories().contains(folder))
                 watcher.addPath(folder);
         }
     }
 };
 
 DeviceWatch::DeviceWatch(QObject* parent) : QObject(parent), m_state(std::make_unique<State>()) {
+    // Made here if need be, so that the first virtual transmitter's link is heard.
+    if (!m_state->ports.isEmpty())
+        QDir().mkpath(m_state->ports);
     m_state->follow();
     connect(&m_state->watcher, &QFileSystemWatcher::directoryChanged, this, [this] {
-        m_state->follow();  // a folder may have been made or removed
+        m_state->follow();
         emit devicesChanged();
     });
 }
