@@ -441,15 +441,14 @@ bool MainDialog::awaited(const QString& lastingName) const {
 
 QString MainDialog::waitingText() const {
     if (!openedName_.isEmpty()) {
-        return tr("COM%1 (%2) is gone: waiting for it to come back")
+        return tr("Waiting for COM%1 (%2)")
             .arg(session_.commPort())
             .arg(QFileInfo(openedName_).fileName());
     }
     if (!lastUsed_.isEmpty()) {
-        return tr("No port open: waiting for %1 or a new transmitter")
-            .arg(QFileInfo(lastUsed_).fileName());
+        return tr("Waiting for %1 or a new transmitter").arg(QFileInfo(lastUsed_).fileName());
     }
-    return tr("No port open: waiting for a transmitter");
+    return tr("No port: waiting for a transmitter");
 }
 
 void MainDialog::startWaiting() {
@@ -477,7 +476,7 @@ void MainDialog::lookForTransmitter() {
             continue;
         waiting_ = false;
         noteOpened();
-        setLineDown(tr("COM%1 open: waiting for the transmitter's frames").arg(number));
+        setLineDown(tr("COM%1 open, no frames yet").arg(number));
         report(session_.sendReadRequest());
         return;
     }

@@ -827,20 +827,20 @@ Durch die Einstellungen des Senders ersetzen?</translation>
             <translation>Pelorin verbindet sich von selbst, sobald der Sender erscheint: stecken Sie ihn ein und schalten Sie ihn ein (oder starten Sie pelorin-txsim). Mit der Schaltfläche Port wählen Sie einen Port von Hand.</translation>
         </message>
         <message>
-            <source>COM%1 (%2) is gone: waiting for it to come back</source>
-            <translation>COM%1 (%2) ist weg: warte, bis er zurückkommt</translation>
+            <source>Waiting for COM%1 (%2)</source>
+            <translation>Warte auf COM%1 (%2)</translation>
         </message>
         <message>
-            <source>No port open: waiting for %1 or a new transmitter</source>
-            <translation>Kein Port offen: warte auf %1 oder einen neuen Sender</translation>
+            <source>Waiting for %1 or a new transmitter</source>
+            <translation>Warte auf %1 oder einen neuen Sender</translation>
         </message>
         <message>
-            <source>No port open: waiting for a transmitter</source>
-            <translation>Kein Port offen: warte auf einen Sender</translation>
+            <source>No port: waiting for a transmitter</source>
+            <translation>Kein Port: warte auf einen Sender</translation>
         </message>
         <message>
-            <source>COM%1 open: waiting for the transmitter's frames</source>
-            <translation>COM%1 offen: warte auf die Pakete des Senders</translation>
+            <source>COM%1 open, no frames yet</source>
+            <translation>COM%1 offen, noch keine Pakete</translation>
         </message>
     </context>
     <context>

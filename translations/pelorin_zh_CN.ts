@@ -822,20 +822,20 @@ Replace it with the transmitter's settings?</source>
             <translation>遥控器出现时 Pelorin 会自动连接：请插入并打开遥控器（或启动 pelorin-txsim）。也可以用“端口”按钮手动选择端口。</translation>
         </message>
         <message>
-            <source>COM%1 (%2) is gone: waiting for it to come back</source>
-            <translation>COM%1（%2）已断开：正在等待它重新出现</translation>
+            <source>Waiting for COM%1 (%2)</source>
+            <translation>正在等待 COM%1（%2）</translation>
         </message>
         <message>
-            <source>No port open: waiting for %1 or a new transmitter</source>
-            <translation>未打开端口：正在等待 %1 或新的遥控器</translation>
+            <source>Waiting for %1 or a new transmitter</source>
+            <translation>正在等待 %1 或新的遥控器</translation>
         </message>
         <message>
-            <source>No port open: waiting for a transmitter</source>
-            <translation>未打开端口：正在等待遥控器</translation>
+            <source>No port: waiting for a transmitter</source>
+            <translation>无端口：正在等待遥控器</translation>
         </message>
         <message>
-            <source>COM%1 open: waiting for the transmitter's frames</source>
-            <translation>COM%1 已打开：正在等待遥控器的数据帧</translation>
+            <source>COM%1 open, no frames yet</source>
+            <translation>COM%1 已打开，尚无数据帧</translation>
         </message>
     </context>
     <context>
