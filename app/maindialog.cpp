@@ -454,11 +454,6 @@ QString MainDialog::waitingText() const {
 void MainDialog::startWaiting() {
     waiting_ = true;
     setLineDown(waitingText());
-    // A line lost for a moment may be back before the watch hears anything.
-    if (!openedName_.isEmpty()) {
-        looksLeft_ = 0;
-        lookTimer_.start(kGatherMs);
-    }
 }
 
 void MainDialog::lookForTransmitter() {
