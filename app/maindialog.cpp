@@ -38,6 +38,7 @@
 #include "models/modelformat.h"
 #include "models/modellibrary.h"
 #include "platform/accessibility.h"
+#include "platform/devicewatch.h"
 #include "platform/messages.h"
 #include "platform/savefile.h"
 #include "platform/systemmenu.h"
@@ -50,6 +51,12 @@ namespace {
 constexpr int kWidthDlu = 325;
 constexpr int kHeightDlu = 276;
 constexpr int kPointSize = 9;
+// A burst of device changes (a node, then udev's links and permissions) is looked at once,
+// this long after its last change; an awaited device that is there but does not open yet (a
+// service still probing it) is looked at again a few times at a slower pace.
+constexpr int kGatherMs = 150;
+constexpr int kLookAgainMs = 1000;
+constexpr int kLooksAgain = 5;
 
 QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
@@ -106,8 +113,11 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, PortDiscovery disc
     serialErrors_ = new SerialErrorReporter(this);
     serial_->setErrorHandler([this](const std::string& text) {
         serialErrors_->report(fromStd(text));
-        followPortState();
+        if (!session_.portOpen())
+            startWaiting();
     });
+    lookTimer_.setSingleShot(true);
+    connect(&lookTimer_, &QTimer::timeout, this, &MainDialog::lookForTransmitter);
     session_.onSettingsUnpacked = [this]() {
         updateCurveButtons();
         // After a switch of memory, the settings that come are that memory's.
@@ -261,16 +271,38 @@ void MainDialog::initDialog() {
     session_.settings.endPointLeft.fill(100);
     session_.settings.endPointRight.fill(100);
 
+    // Heard while the line is down; costs nothing while no device comes or goes.
+    auto* deviceWatch = new DeviceWatch(this);
+    connect(deviceWatch, &DeviceWatch::devicesChanged, this, [this] {
+        if (!waiting_)
+            return;
+        looksLeft_ = kLooksAgain;
+        lookTimer_.start(kGatherMs);
+    });
     if (startPort_ == 0 && portMemory_.recall)
         session_.preferredDevice = portMemory_.recall();
     const SerialStatus opened =
         startPort_ > 0 ? session_.openSerialPort(startPort_) : session_.openSerialPort();
+    // The port opened, or the one named, is the one to wait for.
+    if (session_.portOpen() || startPort_ > 0)
+        noteOpened();
+    if (openedName_.isEmpty()) {
+        // What was there at start-up is not taken by itself later, but for the transmitter
+        // that answered last time.
+        lastUsed_ = lastingDeviceName(QString::fromLocal8Bit(session_.preferredDevice));
+        for (const std::string& device : session_.portTable().portDeviceNames) {
+            if (!device.empty())
+                presentAtStart_ << lastingDeviceName(QString::fromLocal8Bit(device));
+        }
+    }
     if (!opened) {
         // Shown once the window is up, so the user sees which program complains.
-        const QString message = fromStd(opened.error());
+        const QString message =
+            session_.portOpen() || startPort_ > 0 ? fromStd(opened.error()) : noPortOpenedText();
         QTimer::singleShot(0, this, [this, message]() { showMessage(this, message); });
-        setLineDown(tr("No port open"));
     }
+    if (!session_.portOpen())
+        startWaiting();
     // The display runs even without a port: it shows the boxes and waits for frames.
     channelDisplay_->setFollowing(true);
     showMemory();  // start-up chose USER1 for Setting
@@ -380,6 +412,74 @@ void MainDialog::recordWrite(const SerialStatus& status, models::HistoryCause ca
     showMessage(this, text);
 }
 
+QString MainDialog::noPortOpenedText() const {
+    QStringList text;
+    if (session_.failedOpens().empty()) {
+        text << tr(
+            "No serial port was found: no transmitter is connected to this computer and "
+            "no virtual transmitter (pelorin-txsim) is running.");
+    } else {
+        text << tr("No serial port could be opened. Tried:");
+        for (const Session::FailedOpen& failed : session_.failedOpens())
+            text << fromStd(failed.error);
+        text.removeDuplicates();  // several ports refused for one reason say it once
+    }
+    text << tr(
+        "Pelorin connects by itself when the transmitter appears: plug it in and switch "
+        "it on (or start pelorin-txsim). The Setting button chooses a port by hand.");
+    return text.join(QStringLiteral("\n\n"));
+}
+
+void MainDialog::noteOpened() {
+    openedName_ = lastingDeviceName(QString::fromLocal8Bit(session_.portDevice()));
+}
+
+bool MainDialog::awaited(const QString& lastingName) const {
+    if (!openedName_.isEmpty())
+        return lastingName == openedName_;
+    return lastingName == lastUsed_ || !presentAtStart_.contains(lastingName);
+}
+
+QString MainDialog::waitingText() const {
+    if (!openedName_.isEmpty()) {
+        return tr("Waiting for COM%1 (%2)")
+            .arg(session_.commPort())
+            .arg(QFileInfo(openedName_).fileName());
+    }
+    if (!lastUsed_.isEmpty()) {
+        return tr("Waiting for %1 or a new transmitter").arg(QFileInfo(lastUsed_).fileName());
+    }
+    return tr("No port: waiting for a transmitter");
+}
+
+void MainDialog::startWaiting() {
+    waiting_ = true;
+    setLineDown(waitingText());
+}
+
+void MainDialog::lookForTransmitter() {
+    if (!waiting_ || session_.portOpen())
+        return;
+    const PortTable& table = session_.refreshPortTable();
+    bool there = false;
+    for (int number = 1; number <= kProbedPortCount; ++number) {
+        const QString device =
+            QString::fromLocal8Bit(table.portDeviceNames[static_cast<std::size_t>(number - 1)]);
+        if (device.isEmpty() || !awaited(lastingDeviceName(device)))
+            continue;
+        there = true;
+        if (!session_.openPort(number))
+            continue;
+        waiting_ = false;
+        noteOpened();
+        setLineDown(tr("COM%1 open, no frames yet").arg(number));
+        report(session_.sendReadRequest());
+        return;
+    }
+    if (there && looksLeft_-- > 0)
+        lookTimer_.start(kLookAgainMs);
+}
+
 void MainDialog::followPortState() {
     setLineDown(session_.portOpen() ? QString() : tr("COM%1 closed").arg(session_.commPort()));
 }
@@ -477,6 +577,8 @@ void MainDialog::onGetUser() {
 }
 
 void MainDialog::onSetting() {
+    // No port is opened by itself while the user chooses one.
+    const bool wasWaiting = std::exchange(waiting_, false);
     session_.closePortForSetting();
     SerialSettingDialog& setting = editor(serialSettingDialog_, session_);
     const bool chosen = setting.run() == QDialog::Accepted;
@@ -484,7 +586,12 @@ void MainDialog::onSetting() {
     // Also after Cancel: the previous port is opened again, and the transmitter switched to
     // the memory last chosen.
     memorySwitched(session_.reopenPortAfterSetting(chosen ? &port : nullptr), session_.userSelect);
-    followPortState();
+    if (session_.portOpen())
+        noteOpened();
+    if (wasWaiting && !session_.portOpen())
+        startWaiting();
+    else
+        followPortState();
 }
 
 void MainDialog::onHelp() {

@@ -193,6 +193,16 @@ private:
     // empty text when frames come again.
     void setLineDown(const QString& text);
     void followPortState();  // down while the port is closed, up once it is open
+    // Reopening the line by itself: after the device of the open port went away, when that
+    // device comes back; when nothing opened at start-up, when the transmitter used last time
+    // or a device that was not there at start-up appears. Woken by the device watch only.
+    void startWaiting();
+    void lookForTransmitter();
+    [[nodiscard]] bool awaited(const QString& lastingName) const;
+    [[nodiscard]] QString waitingText() const;
+    void noteOpened();  // the port just opened is the one to wait for should it go
+    // What start-up says when no port opened: each port tried and why it failed.
+    [[nodiscard]] QString noPortOpenedText() const;
     // Shows the serial control's error text, if the operation failed.
     void report(const SerialStatus& status);
     void report(const EditorOutcome& outcome);
@@ -237,6 +247,13 @@ private:
     bool memoryArrived_ = false;
     int startPort_ = 0;
     PortMemory portMemory_;
+
+    QTimer lookTimer_;      // gathers a burst of device changes into one look
+    int looksLeft_ = 0;     // looks again while an awaited device is there but does not open
+    bool waiting_ = false;  // the line is down and is reopened by itself
+    QString openedName_;    // the lasting name of the device open now, or lost
+    QString lastUsed_;      // the lasting name of the device the transmitter answered on last run
+    QStringList presentAtStart_;  // lasting names of the devices there when none opened
 
     FileChooser chooseSaveFile_;
     FileChooser chooseOpenFile_;

@@ -91,14 +91,8 @@ SerialStatus Session::openSelected() {
 SerialStatus Session::openSerialPort() {
     if (serial_.isOpen())
         return {};
-    const std::vector<int> candidates = startCandidates();
-    if (openInTurn(candidates))
-        return greetOpenedPort();
-    // None opened: the fallback number, whose failure is the one the user sees.
-    selectPort(kFallbackPort);
-    if (auto s = openSelected(); !s)
-        return s;
-    return greetOpenedPort();
+    // None opened: the fallback number, whose failure is what the call returns.
+    return openInTurn(startCandidates()) ? greetOpenedPort() : openSerialPort(kFallbackPort);
 }
 
 // The numbers start-up tries, in order, from one fresh table: preferredDevice first when it is
@@ -124,10 +118,13 @@ std::vector<int> Session::startCandidates() {
 // opened once (a probe followed by the real open would raise and drop its modem lines twice).
 // A candidate that does not open only moves on to the next, as a failed probe did.
 bool Session::openInTurn(const std::vector<int>& candidates) {
+    failedOpens_.clear();
     for (const int candidate : candidates) {
         selectPort(candidate);
-        if (openSelected())
+        const SerialStatus opened = openSelected();
+        if (opened)
             return true;
+        failedOpens_.push_back({candidate, opened.error()});
     }
     return false;
 }

@@ -97,6 +97,13 @@ public:
     // closed port. Each device is opened at most once; the receiver starts afresh on the port
     // that opened. Nothing is sent. The number opened, or 0 when none opened.
     int openFirstPort();
+    // The ports the last search (start-up's, openFirstPort's) tried without success, in
+    // order, each with the text its open failed with: what start-up tells the user.
+    struct FailedOpen {
+        int portNumber;
+        std::string error;
+    };
+    [[nodiscard]] const std::vector<FailedOpen>& failedOpens() const { return failedOpens_; }
 
     // The Serial Setting round: the port numbers 1..20 that open now, after a fresh table.
     [[nodiscard]] std::vector<int> probeAvailablePorts();
@@ -143,6 +150,7 @@ private:
     int commPort_ = 1;
     PortName port_;  // what commPort_ opens
     std::optional<BlockBytes> transmitterBlock_;
+    std::vector<FailedOpen> failedOpens_;
     Counters counters_;
     bool answered_ = false;  // a good frame arrived since the receiver started afresh
 };

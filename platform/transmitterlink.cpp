@@ -107,10 +107,8 @@ TransmitterLink::Answer TransmitterLink::request(const std::function<SerialStatu
     again.stop();
 
     const Session::Counters& after = m_session.counters();
-    if (after.settingsAccepted != before.settingsAccepted) {
-        Answer answer{Outcome::Received, {}, m_session.blockBytes};
-        return answer;
-    }
+    if (after.settingsAccepted != before.settingsAccepted)
+        return {Outcome::Received, {}, m_session.blockBytes};
     if (lineLost())
         return {Outcome::LineLost, m_lostText, {}};
     if (!sendFailure)

@@ -601,10 +601,6 @@ Qts Optionen für grafische Programme (-platform, -style, ...) werden ebenfalls 
     <context>
         <name>pelorin::MainDialog</name>
         <message>
-            <source>No port open</source>
-            <translation>Kein Port offen</translation>
-        </message>
-        <message>
             <source>COM%1 closed</source>
             <translation>COM%1 geschlossen</translation>
         </message>
@@ -785,6 +781,34 @@ Durch die Einstellungen des Senders ersetzen?</translation>
         <message>
             <source>History…</source>
             <translation>Verlauf…</translation>
+        </message>
+        <message>
+            <source>No serial port was found: no transmitter is connected to this computer and no virtual transmitter (pelorin-txsim) is running.</source>
+            <translation>Kein serieller Port gefunden: an diesem Rechner ist kein Sender angeschlossen, und kein virtueller Sender (pelorin-txsim) läuft.</translation>
+        </message>
+        <message>
+            <source>No serial port could be opened. Tried:</source>
+            <translation>Kein serieller Port ließ sich öffnen. Versucht:</translation>
+        </message>
+        <message>
+            <source>Pelorin connects by itself when the transmitter appears: plug it in and switch it on (or start pelorin-txsim). The Setting button chooses a port by hand.</source>
+            <translation>Pelorin verbindet sich von selbst, sobald der Sender erscheint: stecken Sie ihn ein und schalten Sie ihn ein (oder starten Sie pelorin-txsim). Mit der Schaltfläche Port wählen Sie einen Port von Hand.</translation>
+        </message>
+        <message>
+            <source>Waiting for COM%1 (%2)</source>
+            <translation>Warte auf COM%1 (%2)</translation>
+        </message>
+        <message>
+            <source>Waiting for %1 or a new transmitter</source>
+            <translation>Warte auf %1 oder einen neuen Sender</translation>
+        </message>
+        <message>
+            <source>No port: waiting for a transmitter</source>
+            <translation>Kein Port: warte auf einen Sender</translation>
+        </message>
+        <message>
+            <source>COM%1 open, no frames yet</source>
+            <translation>COM%1 offen, noch keine Pakete</translation>
         </message>
     </context>
     <context>
@@ -1283,38 +1307,6 @@ Denselben Modellnamen trägt auch %2. Benennen Sie eines davon um, damit jeder N
             <translation>%1 und %2</translation>
         </message>
         <message>
-            <source>%1 cannot be opened: no serial port of this computer has that number.
-
-Connect the transmitter (or start the virtual transmitter pelorin-txsim), then name its port with --port (pelorin-cli ports lists them).</source>
-            <translation>%1 lässt sich nicht öffnen: kein serieller Port dieses Rechners hat diese Nummer.
-
-Schließen Sie den Sender an (oder starten Sie den virtuellen Sender pelorin-txsim) und nennen Sie dann seinen Port mit --port (pelorin-cli ports listet sie auf).</translation>
-        </message>
-        <message>
-            <source>%1 cannot be opened: no serial port of this computer has that number.
-
-Connect the transmitter (or start the virtual transmitter pelorin-txsim), then choose its port with the Setting button.</source>
-            <translation>%1 lässt sich nicht öffnen: kein serieller Port dieses Rechners hat diese Nummer.
-
-Schließen Sie den Sender an (oder starten Sie den virtuellen Sender pelorin-txsim) und wählen Sie dann seinen Port mit der Schaltfläche Port.</translation>
-        </message>
-        <message>
-            <source>%1 cannot be opened: the device does not exist (%2).
-
-Check that the transmitter is plugged in, then name its port with --port (pelorin-cli ports lists them).</source>
-            <translation>%1 lässt sich nicht öffnen: das Gerät existiert nicht (%2).
-
-Prüfen Sie, ob der Sender eingesteckt ist, und nennen Sie dann seinen Port mit --port (pelorin-cli ports listet sie auf).</translation>
-        </message>
-        <message>
-            <source>%1 cannot be opened: the device does not exist (%2).
-
-Check that the transmitter is plugged in, then choose its port with the Setting button.</source>
-            <translation>%1 lässt sich nicht öffnen: das Gerät existiert nicht (%2).
-
-Prüfen Sie, ob der Sender eingesteckt ist, und wählen Sie dann seinen Port mit der Schaltfläche Port.</translation>
-        </message>
-        <message>
             <source>%1 cannot be opened: %2.
 
 Your user account is not allowed to use serial ports. Add it to the dialout group:
@@ -1357,8 +1349,32 @@ und melden Sie sich dann ab und wieder an.</translation>
             <translation>%1: die Verbindung ist abgerissen (%2).</translation>
         </message>
         <message>
-            <source>%1: the connection was lost (%2). The port has been closed; use the Setting button to open it again.</source>
-            <translation>%1: die Verbindung ist abgerissen (%2). Der Port wurde geschlossen; mit der Schaltfläche Port lässt er sich wieder öffnen.</translation>
+            <source>name its port with --port (pelorin-cli ports lists them)</source>
+            <translation>nennen Sie dann seinen Port mit --port (pelorin-cli ports listet sie auf)</translation>
+        </message>
+        <message>
+            <source>choose its port with the Setting button</source>
+            <translation>wählen Sie dann seinen Port mit der Schaltfläche Port</translation>
+        </message>
+        <message>
+            <source>%1 cannot be opened: no serial port of this computer has that number.
+
+Connect the transmitter (or start the virtual transmitter pelorin-txsim), then %2.</source>
+            <translation>%1 lässt sich nicht öffnen: kein serieller Port dieses Rechners hat diese Nummer.
+
+Schließen Sie den Sender an (oder starten Sie den virtuellen Sender pelorin-txsim) und %2.</translation>
+        </message>
+        <message>
+            <source>%1 cannot be opened: the device does not exist (%2).
+
+Check that the transmitter is plugged in, then %3.</source>
+            <translation>%1 lässt sich nicht öffnen: das Gerät existiert nicht (%2).
+
+Prüfen Sie, ob der Sender eingesteckt ist, und %3.</translation>
+        </message>
+        <message>
+            <source>Pelorin opens the port again by itself as soon as the device is back; the Setting button chooses another one.</source>
+            <translation>Pelorin öffnet den Port von selbst wieder, sobald das Gerät zurück ist; mit der Schaltfläche Port wählen Sie einen anderen.</translation>
         </message>
         <message>
             <source>name its port with --port (pelorin-cli ports lists them)</source>

@@ -596,10 +596,6 @@ Qt's options for graphical programs (-platform, -style, ...) are accepted too.</
     <context>
         <name>pelorin::MainDialog</name>
         <message>
-            <source>No port open</source>
-            <translation>未打开端口</translation>
-        </message>
-        <message>
             <source>COM%1 closed</source>
             <translation>COM%1 已关闭</translation>
         </message>
@@ -780,6 +776,34 @@ Replace it with the transmitter's settings?</source>
         <message>
             <source>History…</source>
             <translation>历史记录…</translation>
+        </message>
+        <message>
+            <source>No serial port was found: no transmitter is connected to this computer and no virtual transmitter (pelorin-txsim) is running.</source>
+            <translation>未找到串口：这台电脑没有连接遥控器，也没有运行虚拟遥控器（pelorin-txsim）。</translation>
+        </message>
+        <message>
+            <source>No serial port could be opened. Tried:</source>
+            <translation>无法打开任何串口。已尝试：</translation>
+        </message>
+        <message>
+            <source>Pelorin connects by itself when the transmitter appears: plug it in and switch it on (or start pelorin-txsim). The Setting button chooses a port by hand.</source>
+            <translation>遥控器出现时 Pelorin 会自动连接：请插入并打开遥控器（或启动 pelorin-txsim）。也可以用“端口”按钮手动选择端口。</translation>
+        </message>
+        <message>
+            <source>Waiting for COM%1 (%2)</source>
+            <translation>正在等待 COM%1（%2）</translation>
+        </message>
+        <message>
+            <source>Waiting for %1 or a new transmitter</source>
+            <translation>正在等待 %1 或新的遥控器</translation>
+        </message>
+        <message>
+            <source>No port: waiting for a transmitter</source>
+            <translation>无端口：正在等待遥控器</translation>
+        </message>
+        <message>
+            <source>COM%1 open, no frames yet</source>
+            <translation>COM%1 已打开，尚无数据帧</translation>
         </message>
     </context>
     <context>
@@ -1274,38 +1298,6 @@ This model's name is also in %2. Rename one of them, so that each name is one mo
             <translation>%1 和 %2</translation>
         </message>
         <message>
-            <source>%1 cannot be opened: no serial port of this computer has that number.
-
-Connect the transmitter (or start the virtual transmitter pelorin-txsim), then name its port with --port (pelorin-cli ports lists them).</source>
-            <translation>无法打开 %1：这台电脑没有该编号的串口。
-
-请连接遥控器（或启动虚拟遥控器 pelorin-txsim），然后用 --port 指定其端口（pelorin-cli ports 会列出端口）。</translation>
-        </message>
-        <message>
-            <source>%1 cannot be opened: no serial port of this computer has that number.
-
-Connect the transmitter (or start the virtual transmitter pelorin-txsim), then choose its port with the Setting button.</source>
-            <translation>无法打开 %1：这台电脑没有该编号的串口。
-
-请连接遥控器（或启动虚拟遥控器 pelorin-txsim），然后用“端口”按钮选择其端口。</translation>
-        </message>
-        <message>
-            <source>%1 cannot be opened: the device does not exist (%2).
-
-Check that the transmitter is plugged in, then name its port with --port (pelorin-cli ports lists them).</source>
-            <translation>无法打开 %1：设备不存在（%2）。
-
-请检查遥控器是否已插入，然后用 --port 指定其端口（pelorin-cli ports 会列出端口）。</translation>
-        </message>
-        <message>
-            <source>%1 cannot be opened: the device does not exist (%2).
-
-Check that the transmitter is plugged in, then choose its port with the Setting button.</source>
-            <translation>无法打开 %1：设备不存在（%2）。
-
-请检查遥控器是否已插入，然后用“端口”按钮选择其端口。</translation>
-        </message>
-        <message>
             <source>%1 cannot be opened: %2.
 
 Your user account is not allowed to use serial ports. Add it to the dialout group:
@@ -1348,8 +1340,32 @@ then log out and log in again.</source>
             <translation>%1：连接已断开（%2）。</translation>
         </message>
         <message>
-            <source>%1: the connection was lost (%2). The port has been closed; use the Setting button to open it again.</source>
-            <translation>%1：连接已断开（%2）。端口已关闭；请用“端口”按钮重新打开。</translation>
+            <source>name its port with --port (pelorin-cli ports lists them)</source>
+            <translation>用 --port 指定其端口（pelorin-cli ports 会列出端口）</translation>
+        </message>
+        <message>
+            <source>choose its port with the Setting button</source>
+            <translation>用“端口”按钮选择其端口</translation>
+        </message>
+        <message>
+            <source>%1 cannot be opened: no serial port of this computer has that number.
+
+Connect the transmitter (or start the virtual transmitter pelorin-txsim), then %2.</source>
+            <translation>无法打开 %1：这台电脑没有该编号的串口。
+
+请连接遥控器（或启动虚拟遥控器 pelorin-txsim），然后%2。</translation>
+        </message>
+        <message>
+            <source>%1 cannot be opened: the device does not exist (%2).
+
+Check that the transmitter is plugged in, then %3.</source>
+            <translation>无法打开 %1：设备不存在（%2）。
+
+请检查遥控器是否已插入，然后%3。</translation>
+        </message>
+        <message>
+            <source>Pelorin opens the port again by itself as soon as the device is back; the Setting button chooses another one.</source>
+            <translation>设备恢复后 Pelorin 会自动重新打开端口；也可以用“端口”按钮选择其他端口。</translation>
         </message>
         <message>
             <source>name its port with --port (pelorin-cli ports lists them)</source>

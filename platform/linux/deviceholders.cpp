@@ -3,6 +3,7 @@
 #include "platform/deviceholders.h"
 
 #include <algorithm>
+#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -18,16 +19,12 @@ namespace fs = std::filesystem;
 // The kernel keeps at most this many characters of a program's name in "comm".
 constexpr std::size_t kCommLength = 15;
 
+// A folder of /proc named by a process id: digits only, above 0.
 std::optional<int> parsePid(const std::string& text) {
-    if (text.empty() || text.size() > 9)
-        return std::nullopt;
     int pid = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        pid = pid * 10 + (c - '0');
-    }
-    return pid > 0 ? std::optional<int>(pid) : std::nullopt;
+    const char* end = text.data() + text.size();
+    const auto [last, error] = std::from_chars(text.data(), end, pid);
+    return error == std::errc() && last == end && pid > 0 ? std::optional(pid) : std::nullopt;
 }
 
 std::string readFile(const fs::path& path) {

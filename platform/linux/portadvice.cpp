@@ -78,34 +78,23 @@ QString openErrorText(const QString& comName, const QString& device, const QStri
         where = QStringLiteral("%1 (%2)").arg(
             comName, viaLink ? device + QStringLiteral(" \u2192 ") + resolvedDevice : device);
     }
+    // How the user names another port, as the last step of the advice.
+    const QString choose =
+        g_chooser == PortChooser::CommandLine
+            ? PortAdviceTexts::tr("name its port with --port (pelorin-cli ports lists them)")
+            : PortAdviceTexts::tr("choose its port with the Setting button");
     switch (failure) {
         case OpenFailure::NoDevice:
-            if (g_chooser == PortChooser::CommandLine) {
-                return PortAdviceTexts::tr(
-                           "%1 cannot be opened: no serial port of this computer has that "
-                           "number.\n\nConnect the transmitter (or start the virtual "
-                           "transmitter pelorin-txsim), then name its port with --port "
-                           "(pelorin-cli ports lists them).")
-                    .arg(comName);
-            }
             return PortAdviceTexts::tr(
                        "%1 cannot be opened: no serial port of this computer has that "
                        "number.\n\nConnect the transmitter (or start the virtual transmitter "
-                       "pelorin-txsim), then choose its port with the Setting button.")
-                .arg(comName);
+                       "pelorin-txsim), then %2.")
+                .arg(comName, choose);
         case OpenFailure::NotFound:
-            if (g_chooser == PortChooser::CommandLine) {
-                return PortAdviceTexts::tr(
-                           "%1 cannot be opened: the device does not exist (%2).\n\nCheck "
-                           "that the transmitter is plugged in, then name its port with --port "
-                           "(pelorin-cli ports lists them).")
-                    .arg(where, reason);
-            }
             return PortAdviceTexts::tr(
                        "%1 cannot be opened: the device does not exist (%2).\n\nCheck that "
-                       "the transmitter is plugged in, then choose its port with the Setting "
-                       "button.")
-                .arg(where, reason);
+                       "the transmitter is plugged in, then %3.")
+                .arg(where, reason, choose);
         case OpenFailure::PermissionDenied: {
             QString text = PortAdviceTexts::tr(
                                "%1 cannot be opened: %2.\n\nYour user account is not allowed to "
@@ -148,13 +137,14 @@ QString openErrorText(const QString& comName, const QString& device, const QStri
 }
 
 QString connectionLostText(const QString& portLabel, const QString& reason) {
-    if (g_chooser == PortChooser::CommandLine) {
-        return PortAdviceTexts::tr("%1: the connection was lost (%2).").arg(portLabel, reason);
-    }
-    return PortAdviceTexts::tr(
-               "%1: the connection was lost (%2). The port has been closed; use the Setting "
-               "button to open it again.")
-        .arg(portLabel, reason);
+    const QString lost =
+        PortAdviceTexts::tr("%1: the connection was lost (%2).").arg(portLabel, reason);
+    if (g_chooser == PortChooser::CommandLine)
+        return lost;
+    return lost + u' ' +
+           PortAdviceTexts::tr(
+               "Pelorin opens the port again by itself as soon as the device is "
+               "back; the Setting button chooses another one.");
 }
 
 }  // namespace pelorin

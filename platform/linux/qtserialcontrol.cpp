@@ -116,17 +116,10 @@ void closeAllSerialPorts() {
 }
 
 bool QtSerialControl::probe(const PortName& port) {
-    if (port.device.empty())
-        return false;
+    // An exclusive open and an immediate close (when `probed` goes); nothing is sent.
     const QString path = QFileInfo(QString::fromLocal8Bit(port.device)).canonicalFilePath();
-    if (path.isEmpty())
-        return false;
-    // An exclusive open and an immediate close; nothing is sent.
     QSerialPort probed;
-    if (openDevice(probed, path))
-        return false;
-    probed.close();
-    return true;
+    return !path.isEmpty() && !openDevice(probed, path);
 }
 
 SerialStatus QtSerialControl::open(const PortName& port, const LineSettings& settings) {

@@ -205,7 +205,7 @@ TEST_F(MainWindowTest, LineDown_PortLostThenAFrame_GreysBothWindowsUntilTheFrame
         EXPECT_EQ(shown(display), up);
 
         fake->loseDevice("COM3 (/dev/fake3) has gone away.");
-        EXPECT_EQ(display->lineDownText(), QStringLiteral("COM3 closed"));
+        EXPECT_EQ(display->lineDownText(), QStringLiteral("Waiting for COM3 (fake3)"));
         const QImage down = shown(display);
         EXPECT_EQ(countOf(down, kDisplayBackground), 0) << "not greyed";
         // The text: darker pixels than any the veil leaves in the rows between two boxes.
@@ -216,7 +216,7 @@ TEST_F(MainWindowTest, LineDown_PortLostThenAFrame_GreysBothWindowsUntilTheFrame
         ASSERT_NE(monitor, nullptr);
         EXPECT_EQ(monitor->lineDownText(), display->lineDownText());
         EXPECT_EQ(monitor->healthLabel(MonitorWindow::HealthRow::State)->text(),
-                  QStringLiteral("COM3 closed"));
+                  display->lineDownText());
         EXPECT_FALSE(monitor->trace()->isEnabled());
 
         fake->deliver(liveFrameFor({400, 0, 0, 0, 0, 0}));
@@ -233,7 +233,8 @@ TEST_F(MainWindowTest, LineDown_PortLostThenAFrame_GreysBothWindowsUntilTheFrame
 TEST_F(MainWindowTest, LineDown_NoPortAtStartUp_SaysSo) {
     fake->openableDevices.clear();
     runWindow([&](MainDialog& w) {
-        EXPECT_EQ(w.channelDisplay()->lineDownText(), QStringLiteral("No port open"));
+        EXPECT_EQ(w.channelDisplay()->lineDownText(),
+                  QStringLiteral("No port: waiting for a transmitter"));
         EXPECT_EQ(countOf(shown(w.channelDisplay()), kDisplayBackground), 0);
     });
 }

@@ -18,6 +18,7 @@
 #include "app/aboutdialog.h"
 #include "app/livedisplay.h"
 #include "editors/typedialogs.h"
+#include "platform/devicewatch.h"
 #include "platform/systemmenu.h"
 #include "tests/app/apptest.h"
 
@@ -62,18 +63,90 @@ TEST_F(MainWindowTest, StartUp_ResetsAHalfReceivedFrame) {
         [&](MainDialog& w) { EXPECT_EQ(w.session().rxParser.state(), RxParser::State::Idle); });
 }
 
-TEST_F(MainWindowTest, StartUpWithoutPort_ShowsErrorAndStillRunsDisplay) {
+// The message names what was tried and why it failed (each reason once), or that there is
+// nothing to try; never the fallback number start-up ends on.
+TEST_F(MainWindowTest, StartUpWithoutPort_SaysWhatWasTriedAndStillRunsDisplay) {
     fake->openableDevices.clear();
     window->session().userSelect = 1;
     runWindow([&](MainDialog& w) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return messages.messages.size() == 1; }));
-        EXPECT_EQ(messages.messages.first().toStdString(),
-                  std::string(testing::FakeSerialControl::kNoDeviceText));
+        const QString text = messages.messages.first();
+        EXPECT_EQ(text.count(QString::fromUtf8(testing::FakeSerialControl::kNoDeviceText)), 1)
+            << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("connects by itself")));
+        EXPECT_FALSE(text.contains(QStringLiteral("COM21")));
         EXPECT_EQ(window->session().commPort(), 21);
         EXPECT_TRUE(fake->writes().empty());
         EXPECT_EQ(w.session().userSelect, 1);  // the open failed before userSelect was reset
         EXPECT_TRUE(w.channelDisplay()->following());
     });
+}
+
+TEST_F(MainWindowTest, StartUpWithNoDeviceAtAll_SaysNoneWasFound) {
+    fake->openableDevices.clear();
+    fake->table.portDeviceNames.fill({});
+    runWindow([&](MainDialog&) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return messages.messages.size() == 1; }));
+        const QString text = messages.messages.first();
+        EXPECT_TRUE(text.contains(QStringLiteral("No serial port was found")))
+            << text.toStdString();
+        EXPECT_FALSE(text.contains(QStringLiteral("COM21")));
+    });
+}
+
+// Which device the window opens by itself once the watch hears of a change: the lost one when
+// it comes back; with nothing open since start-up, the one used last time or one that was not
+// there at start-up; never another that was there at start-up. It asks for the settings.
+TEST_F(MainWindowTest, DevicesChanged_OpensOnlyTheAwaitedDeviceAndAsksForItsSettings) {
+    struct Case {
+        const char* what;
+        bool lostPort;        // COM3 opened at start-up and went away; else nothing opened
+        std::string appears;  // the device that opens from now on
+        bool isNew;           // it comes as COM5, in place of the device there at start-up
+        bool opened;
+    };
+    const Case cases[] = {
+        {"the lost device comes back", true, "/dev/fake3", false, true},
+        {"a new device while the lost one is away", true, "/dev/new5", true, false},
+        {"a device there at start-up", false, "/dev/fake4", false, false},
+        {"the device used last time", false, "/dev/fake6", false, true},
+        {"a device plugged in after start-up", false, "/dev/new5", true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto serial = std::make_unique<testing::FakeSerialControl>();
+        testing::FakeSerialControl& line = *serial;
+        if (c.lostPort)
+            line.makeOpenable(3);
+        MainDialog w(std::move(serial), line.discovery());
+        w.setPortMemory({[] { return std::string("/dev/fake6"); }, [](const std::string&) {}});
+        whenModalOpens<MainDialog>(
+            [&](MainDialog*) {
+                if (c.lostPort)
+                    line.loseDevice("COM3 has gone away.");
+                ASSERT_FALSE(line.isOpen());
+                if (c.isNew)
+                    line.table.portDeviceNames[4] = c.appears;
+                line.openableDevices = {c.appears};
+                line.clearCalls();
+                auto* watch = w.findChild<DeviceWatch*>();
+                ASSERT_NE(watch, nullptr);
+                emit watch->devicesChanged();
+                if (c.opened) {
+                    ASSERT_TRUE(QTest::qWaitFor([&] { return line.isOpen(); }));
+                    EXPECT_EQ(line.opened.device, c.appears);
+                    EXPECT_EQ(line.writes(), std::vector<Bytes>{kReadRequest});
+                    line.deliver(liveFrameFor({}));
+                    EXPECT_TRUE(w.channelDisplay()->lineDownText().isEmpty());
+                } else {
+                    QTest::qWait(500);
+                    EXPECT_FALSE(line.isOpen());
+                    EXPECT_FALSE(w.channelDisplay()->lineDownText().isEmpty());
+                }
+            },
+            kModalWaitMs, LeftOpen::Cancel);
+        w.run();
+    }
 }
 
 Bytes liveFrame(const std::array<int, 6>& channels) {

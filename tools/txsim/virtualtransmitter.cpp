@@ -14,6 +14,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -68,6 +69,51 @@ std::string defaultLinkName() {
     if (n > 0)
         name += "-" + std::to_string(n + 1);
     return name;
+}
+
+// A pseudo-terminal in raw mode, so no byte is changed or echoed. Opening and closing the
+// terminal once also puts the line into the state in which the loop can tell that nobody has it
+// open.
+bool makeTerminal(int& master, std::string& name, std::string& error) {
+    master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (master < 0) {
+        error = errnoText("cannot open a pseudo-terminal");
+        return false;
+    }
+    char path[128];
+    if (::grantpt(master) != 0 || ::unlockpt(master) != 0 ||
+        ::ptsname_r(master, path, sizeof path) != 0) {
+        error = errnoText("cannot set up the pseudo-terminal");
+        ::close(master);
+        return false;
+    }
+    const int slave = ::open(path, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (slave < 0) {
+        error = errnoText(std::string("cannot open ") + path);
+        ::close(master);
+        return false;
+    }
+    termios tio{};
+    ::tcgetattr(slave, &tio);
+    ::cfmakeraw(&tio);
+    tio.c_cflag |= CLOCAL | CREAD;
+    ::cfsetspeed(&tio, B115200);
+    ::tcsetattr(slave, TCSANOW, &tio);
+    ::close(slave);
+    name = path;
+    return true;
+}
+
+// Whether the terminal was left exclusive: the kernel keeps the flag while the master is open,
+// also after the program that set it was killed, and then refuses everyone but root.
+bool leftExclusive(const std::string& slave) {
+    const int fd = ::open(slave.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return errno == EBUSY;
+    int exclusive = 0;
+    const bool set = ::ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive != 0;
+    ::close(fd);
+    return set;
 }
 
 }  // namespace
@@ -156,37 +202,18 @@ bool VirtualTransmitter::open(std::string* error) {
         return fail("cannot create " + folder.string() + ": " + ec.message());
     removeStaleLinks(folder);
 
-    const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (master < 0)
-        return fail(errnoText("cannot open a pseudo-terminal"));
-    char name[128];
-    if (::grantpt(master) != 0 || ::unlockpt(master) != 0 ||
-        ::ptsname_r(master, name, sizeof name) != 0) {
-        const std::string text = errnoText("cannot set up the pseudo-terminal");
-        ::close(master);
+    int master = -1;
+    std::string name;
+    if (std::string text; !makeTerminal(master, name, text))
         return fail(text);
-    }
-    // Raw mode, so no byte is changed or echoed. Opening and closing the terminal once also
-    // puts the line into the state in which the loop can tell that nobody has it open.
-    const int slave = ::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (slave < 0) {
-        const std::string text = errnoText(std::string("cannot open ") + name);
-        ::close(master);
-        return fail(text);
-    }
-    termios tio{};
-    ::tcgetattr(slave, &tio);
-    ::cfmakeraw(&tio);
-    tio.c_cflag |= CLOCAL | CREAD;
-    ::cfsetspeed(&tio, B115200);
-    ::tcsetattr(slave, TCSANOW, &tio);
-    ::close(slave);
 
     const fs::path link =
         folder / (options_.linkName.empty() ? defaultLinkName() : options_.linkName);
     if (fs::is_symlink(fs::symlink_status(link, ec))) {
-        // A link to a terminal that exists belongs to a running simulator; a dead one is replaced.
-        if (fs::exists(link, ec)) {
+        // A link to a terminal that exists belongs to a running simulator; a dead one is
+        // replaced, also one that leads to the terminal just made (the killed simulator's
+        // number, given out again).
+        if (fs::exists(link, ec) && fs::read_symlink(link, ec) != fs::path(name)) {
             ::close(master);
             return fail(link.string() + " is already registered by another virtual transmitter");
         }
@@ -338,6 +365,39 @@ void VirtualTransmitter::disconnect(Events& events, const char* why) {
     queuedBytes_ = 0;
     reader_.reset();
     events.lines.push_back(why);
+    if (leftExclusive(slavePath_))
+        renewTerminal(events);
+}
+
+// A killed program could not clear the exclusive flag it set, so the next program would be
+// refused: the line moves to a fresh terminal, and the link, under the same name, is pointed
+// at it in one step (a program never finds the name missing).
+void VirtualTransmitter::renewTerminal(Events& events) {
+    int master = -1;
+    std::string name;
+    std::string error;
+    std::error_code ec;
+    const fs::path link(linkPath_);
+    const fs::path next = link.parent_path() / ("." + link.filename().string() + ".new");
+    if (makeTerminal(master, name, error)) {
+        fs::remove(next, ec);
+        fs::create_symlink(name, next, ec);
+        if (!ec)
+            fs::rename(next, link, ec);
+        if (ec) {
+            error = "cannot point " + linkPath_ + " at " + name + ": " + ec.message();
+            fs::remove(next, ec);
+            ::close(master);
+        }
+    }
+    if (!error.empty()) {
+        events.lines.push_back("the line stays refused: " + error);
+        return;
+    }
+    ::close(master_);
+    master_ = master;
+    slavePath_ = name;
+    events.lines.push_back("the line was left exclusive: moved to " + name);
 }
 
 void VirtualTransmitter::readCommands(Events& events) {

@@ -125,6 +125,7 @@ private:
     void readCommands(Events& events);
     void handleCommand(const Command& command, Events& events);
     void disconnect(Events& events, const char* why);
+    void renewTerminal(Events& events);
     void queueDueLiveFrames(Clock::time_point now);
     void queueFrame(std::vector<std::uint8_t> frame, ChunkKind kind, Events* events);
     void writeDue(Events& events);

@@ -6,15 +6,20 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <thread>
 
 #include <fcntl.h>
 #include <poll.h>
+#include <signal.h>
+#include <sys/ioctl.h>
+#include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include "link/rxparser.h"
+#include "tests/support/unprivileged.h"
 #include "tools/txsim/virtualtransmitter.h"
 
 namespace pelorin::txsim {
@@ -292,6 +297,40 @@ TEST_F(VirtualTransmitterTest, CloseAfterFrames_HangsUpAndRemovesTheLink) {
     EXPECT_FALSE(tx.lineOpen());
     EXPECT_TRUE(line.hungUp());
     EXPECT_FALSE(fs::exists(fs::symlink_status(folder / "tx")));
+}
+
+// A program killed while it held the line exclusively cannot clear the flag, and the kernel
+// keeps it while the transmitter's end is open; the next program, without root's privilege,
+// still opens the line under the same name. A program that closes properly leaves the
+// terminal where it is.
+TEST_F(VirtualTransmitterTest, ExclusiveHolderKilled_TheNextProgramOpensTheLineAsAUser) {
+    test::runAsUnprivileged([&] {
+        VirtualTransmitter& tx = start(silent());
+        const std::string first = tx.slavePath();
+        {
+            LineEnd polite(tx.linkPath());
+            ASSERT_TRUE(eventually([&] { return tx.connected(); }));
+        }
+        ASSERT_TRUE(eventually([&] { return !tx.connected(); }));
+        EXPECT_EQ(tx.slavePath(), first);
+
+        const pid_t holder = ::fork();
+        if (holder == 0) {
+            const int fd = ::open(first.c_str(), O_RDWR | O_NOCTTY);
+            if (fd < 0 || ::ioctl(fd, TIOCEXCL) != 0)
+                ::_exit(1);
+            ::pause();
+        }
+        ASSERT_GT(holder, 0);
+        ASSERT_TRUE(eventually([&] { return tx.connected(); }));
+        ::kill(holder, SIGKILL);
+        ::waitpid(holder, nullptr, 0);
+        ASSERT_TRUE(eventually([&] { return !tx.connected(); }));
+
+        LineEnd next(tx.linkPath());
+        EXPECT_TRUE(next.isOpen()) << std::strerror(errno);
+        EXPECT_EQ(fs::read_symlink(folder / "tx").string(), tx.slavePath());
+    });
 }
 
 TEST_F(VirtualTransmitterTest, Registration_RemovesLinksOfEndedSimulatorsAndRefusesLiveName) {
