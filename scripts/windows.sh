@@ -68,7 +68,7 @@ stage_deps() {
   install_missing \
     g++-mingw-w64-x86-64-posix mingw-w64-tools \
     qt6-base-dev qt6-base-dev-tools perl patch xz-utils \
-    wine wine64 nsis googletest \
+    wine wine64 fonts-wine nsis googletest \
     xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core
 }
 
@@ -178,7 +178,71 @@ stage_qt() {
   say "Qt for Windows installed in $qt_prefix"
 }
 
-# ---- stages after Qt -----------------------------------------------------------------------
+# ---- host ----------------------------------------------------------------------------------
+
+# The Linux build the tests need: the virtual transmitter. build/ is reused as the README's test
+# command (scripts/test.sh) configures it.
+stage_host() {
+  if [ ! -f build/CMakeCache.txt ]; then
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  fi
+  cmake --build build --parallel "$jobs" --target pelorin-txsim
+}
+
+# ---- cross ---------------------------------------------------------------------------------
+
+stage_cross() {
+  [ -f "$qt_prefix/pelorin-qt.stamp" ] || fail "no Qt for Windows in $qt_prefix (stage qt)"
+  [ -f "$toolchain" ] || fail "toolchain file $toolchain is missing"
+  if [ ! -f "$cross_dir/CMakeCache.txt" ]; then
+    cmake -S . -B "$cross_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+      "-DCMAKE_TOOLCHAIN_FILE=$toolchain" "-DCMAKE_PREFIX_PATH=$qt_prefix" -DQT_HOST_PATH=/usr \
+      -DPELORIN_BUILD_BENCH=OFF
+  fi
+  cmake --build "$cross_dir" --parallel "$jobs"
+}
+
+# ---- unit ----------------------------------------------------------------------------------
+
+stage_unit() {
+  WINEDEBUG=-all ctest --test-dir "$cross_dir" --output-on-failure --timeout 300 -j "$jobs"
+}
+
+# ---- package -------------------------------------------------------------------------------
+
+package_base() {
+  local version
+  version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$cross_dir/CMakeCache.txt")
+  echo "$cross_dir/Pelorin-$version-win64"
+}
+
+stage_package() {
+  local base
+  base=$(package_base)
+  rm -f "$base-setup.exe" "$base.zip"
+  (cd "$cross_dir" && cpack --config CPackConfig.cmake) >"$cross_dir/cpack.log" 2>&1 \
+    || { cat "$cross_dir/cpack.log"; fail "cpack failed"; }
+  [ -f "$base-setup.exe" ] && [ -f "$base.zip" ] || { cat "$cross_dir/cpack.log"; fail "cpack made no $base-setup.exe and .zip"; }
+  say "made $(basename "$base")-setup.exe ($(du -h "$base-setup.exe" | cut -f1)) and $(basename "$base").zip ($(du -h "$base.zip" | cut -f1))"
+}
+
+# ---- e2e -----------------------------------------------------------------------------------
+
+# The shipped files, unpacked from the zip, against the virtual transmitter; the pictures for
+# the README land in build-windows/screenshots.
+stage_e2e() {
+  local base unpacked
+  base=$(package_base)
+  unpacked=$(mktemp -d "${TMPDIR:-/tmp}/pelorin-zip.XXXXXX")
+  (cd "$unpacked" && cmake -E tar xf "$base.zip")
+  local status=0
+  tests/windows/e2e.sh --programs "$unpacked/$(basename "$base")" --setup "$base-setup.exe" \
+    --txsim build/bin/pelorin-txsim --shots "$cross_dir/screenshots" || status=$?
+  rm -rf "$unpacked"
+  [ $status -eq 0 ] || fail "the end-to-end tests under Wine failed"
+}
+
+# ---- running the stages --------------------------------------------------------------------
 
 run_stage() {
   local name=$1 start
