@@ -5,13 +5,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSerialPortInfo>
 #include <QStandardPaths>
 #include <QStringList>
-
-#include <algorithm>
-
-#include "platform/serialsystem.h"
 
 namespace pelorin {
 
@@ -25,25 +20,6 @@ std::string toStd(const QString& text) {
 struct PortDiscoveryTexts {
     Q_DECLARE_TR_FUNCTIONS(pelorin::PortDiscoveryTexts)
 };
-
-// "CP2102 USB to UART Bridge Controller (Silicon Labs, serial 0001)", leaving out what the
-// system does not know.
-QString describe(const QSerialPortInfo& info) {
-    QString text = info.description();
-    QStringList details;
-    if (!info.manufacturer().isEmpty() && !text.contains(info.manufacturer())) {
-        details << info.manufacturer();
-    }
-    if (!info.serialNumber().isEmpty())
-        details << PortDiscoveryTexts::tr("serial %1").arg(info.serialNumber());
-    if (!details.isEmpty()) {
-        text += (text.isEmpty() ? QString() : QStringLiteral(" ")) + u'(' +
-                details.join(QStringLiteral(", ")) + u')';
-    }
-    if (text.isEmpty())
-        text = PortDiscoveryTexts::tr("Serial port");
-    return text;
-}
 
 }  // namespace
 
@@ -77,19 +53,6 @@ std::vector<SerialDevice> discoverVirtualPorts(const QString& folder) {
         ports.push_back({toStd(entry.absoluteFilePath()), toStd(description)});
     }
     return ports;
-}
-
-std::vector<SerialDevice> discoverSystemPorts() {
-    std::vector<SerialDevice> ports;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        ports.push_back({toStd(info.systemLocation()), toStd(describe(info)),
-                         systemPortRank(info.systemLocation())});
-    }
-    return ports;
-}
-
-PortTable discoverPortTable() {
-    return buildPortTable(discoverVirtualPorts(), discoverSystemPorts());
 }
 
 }  // namespace pelorin

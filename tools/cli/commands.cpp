@@ -10,7 +10,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSerialPortInfo>
 #include <QStringList>
 #include <QTimer>
 
@@ -32,6 +31,7 @@
 #include "platform/savefile.h"
 #include "platform/serialport.h"
 #include "platform/stopsignals.h"
+#include "platform/terminal.h"
 #include "platform/transmitterlink.h"
 #include "tools/dump/settingsreport.h"
 
@@ -189,9 +189,7 @@ void printError(const QString& text) {
 
 int listPorts() {
     const PortTable table = discoverPortTable();
-    std::map<QString, QSerialPortInfo> system;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-        system.emplace(info.systemLocation(), info);
+    const std::map<std::string, UsbIdentity> usbIdentities = discoverUsbIdentities();
 
     int listed = 0;
     for (int i = 0; i < kPortCount; ++i) {
@@ -206,17 +204,15 @@ int listPorts() {
             text += QStringLiteral(" \u2192 ") + file.symLinkTarget();
         text += u'\n';
 
-        const auto info = system.find(device);
+        const auto identity = usbIdentities.find(table.portDeviceNames[index]);
         QString description = fromStd(table.descriptions[index]);
-        if (info != system.end()) {
+        if (identity != usbIdentities.end()) {
+            const UsbIdentity& id = identity->second;
             QStringList usb;
-            if (info->second.hasVendorIdentifier() && info->second.hasProductIdentifier()) {
-                usb << CliTexts::tr("USB %1:%2")
-                           .arg(hex4(info->second.vendorIdentifier()),
-                                hex4(info->second.productIdentifier()));
-            }
-            if (!info->second.serialNumber().isEmpty())
-                usb << CliTexts::tr("serial number %1").arg(info->second.serialNumber());
+            if (id.vendorId >= 0 && id.productId >= 0)
+                usb << CliTexts::tr("USB %1:%2").arg(hex4(id.vendorId), hex4(id.productId));
+            if (!id.serialNumber.isEmpty())
+                usb << CliTexts::tr("serial number %1").arg(id.serialNumber);
             if (!usb.isEmpty())
                 text += QStringLiteral("      ") + usb.join(QStringLiteral(", ")) + u'\n';
         }
@@ -243,7 +239,7 @@ int listPorts() {
 
 int readSettings(const Options& options) {
     const bool toStandardOutput = !options.output || *options.output == QStringLiteral("-");
-    if (toStandardOutput && !options.json && ::isatty(STDOUT_FILENO)) {
+    if (toStandardOutput && !options.json && standardOutputIsTerminal()) {
         printError(
             CliTexts::tr("the settings are binary and standard output is a terminal: name a file "
                          "with -o FILE, or use --json for the readable form."));
