@@ -1,0 +1,166 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Windows platform files, run under Wine or Windows.
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+// clang-format off: dbt.h needs windows.h first
+#include <windows.h>
+#include <dbt.h>
+// clang-format on
+
+#include "platform/devicewatch.h"
+#include "platform/portadvice.h"
+#include "platform/portargument.h"
+#include "platform/portdiscovery.h"
+#include "platform/savefile.h"
+#include "platform/serialport.h"
+#include "platform/terminal.h"
+#include "platform/windows/comports.h"
+
+namespace pelorin {
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+TEST(ComPortNames, NumberOfAName_TakesComNamesWithOrWithoutTheDevicePrefix) {
+    const struct {
+        const char* name;
+        int number;
+    } cases[] = {
+        {"COM1", 1},   {"com12", 12},  {"\\\\.\\COM10", 10}, {"\\\\.\\com3", 3},
+        {"COM0", 0},   {"COM", 0},     {"COM3x", 0},         {"LPT1", 0},
+        {" COM3", 0},  {"COM1000", 0}, {"\\\\?\\COM3", 0},   {"", 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(windows::comPortNumber(QString::fromLatin1(c.name)), c.number) << c.name;
+}
+
+TEST(ComPortNames, UsbIds_ComeFromAUsbHardwareIdOnly) {
+    const struct {
+        const char* id;
+        int vendor;
+        int product;
+    } cases[] = {
+        {"USB\\VID_1A86&PID_7523&REV_0264", 0x1a86, 0x7523},
+        {"usb\\vid_10c4&pid_ea60", 0x10c4, 0xea60},
+        {"FTDIBUS\\VID_0403+PID_6001+A50285BIA\\0000", -1, -1},
+        {"ACPI\\PNP0501", -1, -1},
+        {"USB\\VID_12&PID_34", -1, -1},
+        {"", -1, -1},
+    };
+    for (const auto& c : cases) {
+        const windows::UsbIds ids = windows::usbIds(QString::fromLatin1(c.id));
+        EXPECT_EQ(ids.vendor, c.vendor) << c.id;
+        EXPECT_EQ(ids.product, c.product) << c.id;
+    }
+}
+
+TEST(WindowsPortTable, EveryNumber_OpensTheComPortOfThatNumber) {
+    const PortTable table = discoverPortTable();
+    for (int number : {1, 9, 10, 20, 21, kPortCount}) {
+        const PortName name = portName(table, number);
+        EXPECT_EQ(name.display, "COM" + std::to_string(number));
+        EXPECT_EQ(name.device, "\\\\.\\COM" + std::to_string(number));
+    }
+    // --port takes the number, the COM name and the device name alike.
+    for (const char* spec : {"12", "COM12", "com12"}) {
+        const PortChoice choice = resolvePortSpec(QString::fromLatin1(spec), table);
+        EXPECT_EQ(choice.portNumber, 12) << spec << ": " << choice.error.toStdString();
+    }
+}
+
+TEST(WindowsPortAdvice, Texts_NameThePortAndWhatToDoOnWindows) {
+    const QString device = QStringLiteral("\\\\.\\COM7");
+    const QString notFound = openErrorText(QStringLiteral("COM7"), device, {},
+                                           OpenFailure::NotFound, QStringLiteral("not found"));
+    EXPECT_THAT(notFound.toStdString(), HasSubstr("COM7 (\\\\.\\COM7)"));
+    for (const char* chip : {"CH340", "CP210x", "FTDI", "PL2303"})
+        EXPECT_THAT(notFound.toStdString(), HasSubstr(chip));
+    EXPECT_THAT(notFound.toStdString(), Not(HasSubstr("dialout")));
+
+    const QString busy = openErrorText(QStringLiteral("COM7"), device, {}, OpenFailure::Busy,
+                                       QStringLiteral("Access denied"));
+    EXPECT_THAT(busy.toStdString(), HasSubstr("another program"));
+    EXPECT_THAT(busy.toStdString(), HasSubstr("Access denied"));
+    const QString named = openErrorText(QStringLiteral("COM7"), device, {}, OpenFailure::Busy,
+                                        QStringLiteral("Access denied"),
+                                        {{{4711, "terminal.exe"}}, true});
+    EXPECT_THAT(named.toStdString(), HasSubstr("terminal.exe (pid 4711)"));
+
+    setPortChooser(PortChooser::CommandLine);
+    EXPECT_THAT(openErrorText(QStringLiteral("COM7"), device, {}, OpenFailure::NotFound, {})
+                    .toStdString(),
+                HasSubstr("--port"));
+    setPortChooser(PortChooser::SettingButton);
+}
+
+TEST(WindowsSerialControl, ProbeOfANumberWithoutDevice_FailsWithTheSystemsReason) {
+    const QString problem = probeProblem({"\\\\.\\COM97", "COM97"});
+    EXPECT_THAT(problem.toStdString(), HasSubstr("COM97 (\\\\.\\COM97)"));
+    EXPECT_THAT(problem.toStdString(), HasSubstr("CH340"));
+    EXPECT_FALSE(makeSerialControl()->probe({"", "COM21"}));
+    EXPECT_THAT(probeProblem({"", "COM21"}).toStdString(), HasSubstr("COM21"));
+}
+
+class WindowsSaveFile : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    static QByteArray contents(const QString& file) {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
+    }
+};
+
+TEST_F(WindowsSaveFile, NewAndExistingFiles_HoldExactlyTheNewBytes) {
+    const QString file = path("model.bin");
+    EXPECT_TRUE(saveFileAtomically(file, QByteArray(67, 'a')).isEmpty());
+    EXPECT_EQ(contents(file), QByteArray(67, 'a'));
+    EXPECT_TRUE(saveFileAtomically(file, QByteArray("short")).isEmpty());
+    EXPECT_EQ(contents(file), QByteArray("short"));
+    // Nothing of the temporary file is left beside it.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"model.bin"});
+}
+
+TEST_F(WindowsSaveFile, RefusedSaves_NameTheFileAndLeaveItAsItWas) {
+    const QString protectedFile = path("protected.bin");
+    ASSERT_TRUE(saveFileAtomically(protectedFile, QByteArray("old")).isEmpty());
+    ASSERT_TRUE(QFile::setPermissions(protectedFile, QFile::ReadOwner | QFile::ReadUser));
+    const QString refused = saveFileAtomically(protectedFile, QByteArray("new"));
+    EXPECT_THAT(refused.toStdString(), HasSubstr("protected.bin"));
+    EXPECT_EQ(contents(protectedFile), QByteArray("old"));
+    QFile::setPermissions(protectedFile, QFile::ReadOwner | QFile::WriteOwner);
+
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+    EXPECT_THAT(saveFileAtomically(path("folder"), QByteArray("x")).toStdString(),
+                HasSubstr("folder"));
+    EXPECT_FALSE(saveFileAtomically(path("missing/sub/file.bin"), QByteArray("x")).isEmpty());
+}
+
+TEST(WindowsTerminal, StandardOutputOfATestRun_IsNoConsole) {
+    // ctest and the Wine wrapper hand the test a pipe.
+    EXPECT_FALSE(standardOutputIsTerminal());
+}
+
+TEST(WindowsDeviceWatch, DeviceChangeBroadcast_IsHeard) {
+    DeviceWatch watch;
+    QSignalSpy changed(&watch, &DeviceWatch::devicesChanged);
+    DEV_BROADCAST_PORT_W port{};
+    port.dbcp_size = sizeof port;
+    port.dbcp_devicetype = DBT_DEVTYP_PORT;
+    DWORD_PTR unused = 0;
+    SendMessageTimeoutW(HWND_BROADCAST, WM_DEVICECHANGE, DBT_DEVICEARRIVAL,
+                        reinterpret_cast<LPARAM>(&port), SMTO_ABORTIFHUNG, 2000, &unused);
+    EXPECT_TRUE(changed.count() > 0 || changed.wait(2000));
+}
+
+}  // namespace
+}  // namespace pelorin
