@@ -1360,6 +1360,46 @@ und melden Sie sich dann ab und wieder an.</translation>
             <source>%1: the connection was lost (%2). The port has been closed; use the Setting button to open it again.</source>
             <translation>%1: die Verbindung ist abgerissen (%2). Der Port wurde geschlossen; mit der Schaltfläche Port lässt er sich wieder öffnen.</translation>
         </message>
+        <message>
+            <source>name its port with --port (pelorin-cli ports lists them)</source>
+            <translation>geben Sie seinen Port mit --port an (pelorin-cli ports listet sie auf)</translation>
+        </message>
+        <message>
+            <source>choose its port with the Setting button</source>
+            <translation>wählen Sie seinen Port mit der Schaltfläche „Setting“</translation>
+        </message>
+        <message>
+            <source>%1 cannot be opened: no serial port of this computer has that number.
+
+Connect the transmitter, then %2.</source>
+            <translation>%1 lässt sich nicht öffnen: Kein serieller Port dieses Computers hat diese Nummer.
+
+Schließen Sie den Sender an, dann %2.</translation>
+        </message>
+        <message>
+            <source>%1 cannot be opened: Windows has no such port (%2).
+
+Check that the transmitter's cable is plugged in, then %3. A USB serial cable needs the driver of its chip (CH340 or CH341, CP210x, FTDI, PL2303): when the Device Manager lists the cable under “Other devices” instead of “Ports (COM &amp; LPT)”, install the driver from the chip maker's website.</source>
+            <translation>%1 lässt sich nicht öffnen: Windows kennt diesen Port nicht (%2).
+
+Prüfen Sie, ob das Kabel des Senders eingesteckt ist, dann %3. Ein USB-Seriell-Kabel braucht den Treiber seines Chips (CH340 oder CH341, CP210x, FTDI, PL2303): Führt der Geräte-Manager das Kabel unter „Andere Geräte“ statt unter „Anschlüsse (COM &amp; LPT)“, installieren Sie den Treiber von der Website des Chipherstellers.</translation>
+        </message>
+        <message>
+            <source>%1 cannot be opened: the port is in use (%2).
+
+It is held by %3. Close it, then try again.</source>
+            <translation>%1 lässt sich nicht öffnen: Der Port ist belegt (%2).
+
+%3 hält ihn. Schließen Sie das Programm und versuchen Sie es erneut.</translation>
+        </message>
+        <message>
+            <source>%1 cannot be opened: the port is in use by another program (%2).
+
+Windows does not say which one. Close the program that uses the port (a serial terminal, another configuration program, a second Pelorin), then try again.</source>
+            <translation>%1 lässt sich nicht öffnen: Ein anderes Programm belegt den Port (%2).
+
+Windows sagt nicht, welches. Schließen Sie das Programm, das den Port benutzt (ein serielles Terminal, ein anderes Konfigurationsprogramm, ein zweites Pelorin), und versuchen Sie es erneut.</translation>
+        </message>
     </context>
     <context>
         <name>pelorin::PortDiscoveryTexts</name>
@@ -1577,6 +1617,10 @@ und melden Sie sich dann ab und wieder an.</translation>
         <message>
             <source>Not a regular file</source>
             <translation>Keine reguläre Datei</translation>
+        </message>
+        <message>
+            <source>The file is write-protected</source>
+            <translation>Die Datei ist schreibgeschützt</translation>
         </message>
     </context>
     <context>
@@ -1896,6 +1940,25 @@ und melden Sie sich dann ab und wieder an.</translation>
         <message>
             <source>What knob VR(%1) on the transmitter adjusts: NULL nothing, Pith Adjust the pitch (helicopter types only).</source>
             <translation>Was Drehknopf VR(%1) am Sender verstellt: KEINE nichts, Pitch-Trimm den Pitch (nur Hubschraubertypen).</translation>
+        </message>
+    </context>
+    <context>
+        <name>pelorin::Win32SerialControl</name>
+        <message>
+            <source>%1 is already open.</source>
+            <translation>%1 ist bereits geöffnet.</translation>
+        </message>
+        <message>
+            <source>%1: %2.</source>
+            <translation>%1: %2.</translation>
+        </message>
+        <message>
+            <source>%1: nothing can be sent, the port is not open.</source>
+            <translation>%1: nichts kann gesendet werden, der Port ist nicht geöffnet.</translation>
+        </message>
+        <message>
+            <source>%1: the data could not be sent: %2.</source>
+            <translation>%1: die Daten ließen sich nicht senden: %2.</translation>
         </message>
     </context>
     <context>

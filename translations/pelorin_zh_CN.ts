@@ -1353,6 +1353,46 @@ then log out and log in again.</source>
             <source>%1: the connection was lost (%2). The port has been closed; use the Setting button to open it again.</source>
             <translation>%1：连接已断开（%2）。端口已关闭；请用“端口”按钮重新打开。</translation>
         </message>
+        <message>
+            <source>name its port with --port (pelorin-cli ports lists them)</source>
+            <translation>用 --port 指定其端口（pelorin-cli ports 会列出所有端口）</translation>
+        </message>
+        <message>
+            <source>choose its port with the Setting button</source>
+            <translation>用“Setting”按钮选择其端口</translation>
+        </message>
+        <message>
+            <source>%1 cannot be opened: no serial port of this computer has that number.
+
+Connect the transmitter, then %2.</source>
+            <translation>无法打开 %1：本计算机没有该编号的串口。
+
+请连接发射机，然后%2。</translation>
+        </message>
+        <message>
+            <source>%1 cannot be opened: Windows has no such port (%2).
+
+Check that the transmitter's cable is plugged in, then %3. A USB serial cable needs the driver of its chip (CH340 or CH341, CP210x, FTDI, PL2303): when the Device Manager lists the cable under “Other devices” instead of “Ports (COM &amp; LPT)”, install the driver from the chip maker's website.</source>
+            <translation>无法打开 %1：Windows 中没有此端口（%2）。
+
+请检查发射机的数据线是否已插好，然后%3。USB 串口线需要其芯片的驱动程序（CH340 或 CH341、CP210x、FTDI、PL2303）：如果设备管理器将该数据线列在“其他设备”下而不是“端口 (COM 和 LPT)”下，请从芯片厂商的网站安装驱动程序。</translation>
+        </message>
+        <message>
+            <source>%1 cannot be opened: the port is in use (%2).
+
+It is held by %3. Close it, then try again.</source>
+            <translation>无法打开 %1：端口正被占用（%2）。
+
+占用者为 %3。请关闭它，然后重试。</translation>
+        </message>
+        <message>
+            <source>%1 cannot be opened: the port is in use by another program (%2).
+
+Windows does not say which one. Close the program that uses the port (a serial terminal, another configuration program, a second Pelorin), then try again.</source>
+            <translation>无法打开 %1：端口正被另一个程序占用（%2）。
+
+Windows 不会告知是哪个程序。请关闭使用该端口的程序（串口终端、其他配置程序或另一个 Pelorin），然后重试。</translation>
+        </message>
     </context>
     <context>
         <name>pelorin::PortDiscoveryTexts</name>
@@ -1570,6 +1610,10 @@ then log out and log in again.</source>
         <message>
             <source>Not a regular file</source>
             <translation>不是普通文件</translation>
+        </message>
+        <message>
+            <source>The file is write-protected</source>
+            <translation>该文件受写保护</translation>
         </message>
     </context>
     <context>
@@ -1888,6 +1932,25 @@ then log out and log in again.</source>
         <message>
             <source>What knob VR(%1) on the transmitter adjusts: NULL nothing, Pith Adjust the pitch (helicopter types only).</source>
             <translation>遥控器上旋钮 VR(%1) 调整的内容: 无 不调整, 螺距调整 调整螺距(仅直升机类型)。</translation>
+        </message>
+    </context>
+    <context>
+        <name>pelorin::Win32SerialControl</name>
+        <message>
+            <source>%1 is already open.</source>
+            <translation>%1 已经打开。</translation>
+        </message>
+        <message>
+            <source>%1: %2.</source>
+            <translation>%1：%2。</translation>
+        </message>
+        <message>
+            <source>%1: nothing can be sent, the port is not open.</source>
+            <translation>%1：无法发送，端口未打开。</translation>
+        </message>
+        <message>
+            <source>%1: the data could not be sent: %2.</source>
+            <translation>%1：无法发送数据：%2。</translation>
         </message>
     </context>
     <context>

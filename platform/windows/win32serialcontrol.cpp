@@ -21,6 +21,8 @@ std::set<Win32SerialControl*>& openControls() {
 
 // The longest a write may take before it fails: a frame at 115200 baud takes milliseconds.
 constexpr DWORD kWriteTimeoutMs = 1000;
+// How long the line must be quiet for a read to end: at 115200 baud a byte takes 87 us.
+constexpr DWORD kQuietMs = 3;
 
 OpenFailure failureOf(DWORD code) {
     switch (code) {
@@ -66,12 +68,12 @@ bool applyLineSettings(HANDLE handle, const LineSettings& settings) {
     dcb.fAbortOnError = FALSE;
     if (!SetCommState(handle, &dcb))
         return false;
-    // Reads return at once with what has arrived.
+    // A read waits for the first byte, then ends when the line has been quiet for a moment
+    // (or the buffer is full): a frame's bytes come back to back, frames with gaps between.
     COMMTIMEOUTS timeouts{};
-    timeouts.ReadIntervalTimeout = MAXDWORD;
+    timeouts.ReadIntervalTimeout = kQuietMs;
     timeouts.WriteTotalTimeoutConstant = kWriteTimeoutMs;
-    return SetCommTimeouts(handle, &timeouts) && SetCommMask(handle, EV_RXCHAR) &&
-           PurgeComm(handle, PURGE_RXCLEAR | PURGE_TXCLEAR);
+    return SetCommTimeouts(handle, &timeouts) && PurgeComm(handle, PURGE_RXCLEAR | PURGE_TXCLEAR);
 }
 
 // Opens a port as the control does (exclusively: COM ports share with nobody). On failure
@@ -156,12 +158,12 @@ SerialStatus Win32SerialControl::open(const PortName& port, const LineSettings& 
                 .toStdString());
     }
     m_handle = handle;
-    m_wait = {};
-    m_wait.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    m_notifier = new QWinEventNotifier(m_wait.hEvent, this);
-    connect(m_notifier, &QWinEventNotifier::activated, this, &Win32SerialControl::onCommEvent);
+    m_read = {};
+    m_read.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    m_notifier = new QWinEventNotifier(m_read.hEvent, this);
+    connect(m_notifier, &QWinEventNotifier::activated, this, &Win32SerialControl::onReadDone);
     openControls().insert(this);
-    if (!waitForBytes()) {
+    if (!readNext()) {
         const DWORD code = GetLastError();
         close();
         return SerialStatus::failure(
@@ -179,13 +181,13 @@ void Win32SerialControl::close() {
     m_notifier->deleteLater();
     m_notifier = nullptr;
     CancelIo(m_handle);
-    // The cancelled wait finishes before its event and OVERLAPPED go.
+    // The cancelled read finishes before its buffer, event and OVERLAPPED go.
     DWORD unused = 0;
-    GetOverlappedResult(m_handle, &m_wait, &unused, TRUE);
+    GetOverlappedResult(m_handle, &m_read, &unused, TRUE);
     CloseHandle(m_handle);
     m_handle = INVALID_HANDLE_VALUE;
-    CloseHandle(m_wait.hEvent);
-    m_wait = {};
+    CloseHandle(m_read.hEvent);
+    m_read = {};
 }
 
 SerialStatus Win32SerialControl::write(std::span<const std::uint8_t> frame) {
@@ -210,50 +212,26 @@ SerialStatus Win32SerialControl::write(std::span<const std::uint8_t> frame) {
         tr("%1: the data could not be sent: %2.").arg(portLabel(), reason).toStdString());
 }
 
-// Arms the next EV_RXCHAR wait. A wait that completes at once (bytes were already there) is
-// handled on the next turn of the event loop, through the same signalled event.
-bool Win32SerialControl::waitForBytes() {
-    ResetEvent(m_wait.hEvent);
-    if (WaitCommEvent(m_handle, &m_eventMask, &m_wait))
-        SetEvent(m_wait.hEvent);
-    else if (GetLastError() != ERROR_IO_PENDING)
+// Starts the next read. With the port's time-outs it completes once bytes have come and the
+// line is quiet again, so the event it signals wakes the event loop only for data.
+bool Win32SerialControl::readNext() {
+    ResetEvent(m_read.hEvent);
+    if (!ReadFile(m_handle, m_buffer.data(), static_cast<DWORD>(m_buffer.size()), nullptr, &m_read) &&
+        GetLastError() != ERROR_IO_PENDING)
         return false;
     m_notifier->setEnabled(true);
     return true;
 }
 
-void Win32SerialControl::onCommEvent() {
-    DWORD unused = 0;
-    if (!GetOverlappedResult(m_handle, &m_wait, &unused, FALSE))
+void Win32SerialControl::onReadDone() {
+    DWORD got = 0;
+    if (!GetOverlappedResult(m_handle, &m_read, &got, FALSE))
         return lose(GetLastError());
-
-    std::vector<std::uint8_t> bytes;
-    for (;;) {
-        DWORD errors = 0;
-        COMSTAT status{};
-        if (!ClearCommError(m_handle, &errors, &status))
-            return lose(GetLastError());
-        if (status.cbInQue == 0)
-            break;
-        const std::size_t had = bytes.size();
-        bytes.resize(had + status.cbInQue);
-        OVERLAPPED overlapped{};
-        overlapped.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-        DWORD got = 0;
-        const BOOL started =
-            ReadFile(m_handle, bytes.data() + had, status.cbInQue, nullptr, &overlapped);
-        const bool ok = finish(m_handle, overlapped, started, got);
-        const DWORD code = GetLastError();
-        CloseHandle(overlapped.hEvent);
-        if (!ok)
-            return lose(code);
-        bytes.resize(had + got);
-        if (got == 0)
-            break;
-    }
-    if (!waitForBytes())
+    // Taken before the next read reuses the buffer; handed over last, as a handler may close
+    // the port.
+    const std::vector<std::uint8_t> bytes(m_buffer.begin(), m_buffer.begin() + got);
+    if (!readNext())
         return lose(GetLastError());
-    // Last: a handler may close the port.
     if (!bytes.empty())
         notifyReceive(bytes);
 }

