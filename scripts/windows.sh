@@ -180,24 +180,25 @@ stage_qt() {
 
 # ---- host ----------------------------------------------------------------------------------
 
-# The Linux build the tests need: the virtual transmitter. build/ is reused as the README's test
-# command (scripts/test.sh) configures it.
+# The Linux build the Windows build leans on: the virtual transmitter the tests talk to, and the
+# catalogues and pictures, which programs of the build machine make. build/ is reused as the
+# README's test command (scripts/test.sh) configures it.
 stage_host() {
   if [ ! -f build/CMakeCache.txt ]; then
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
   fi
-  cmake --build build --parallel "$jobs" --target pelorin-txsim
+  cmake --build build --parallel "$jobs" --target pelorin-txsim pelorin_translations pelorin_pictures
 }
 
 # ---- cross ---------------------------------------------------------------------------------
 
 stage_cross() {
-  [ -f "$qt_prefix/pelorin-qt.stamp" ] || fail "no Qt for Windows in $qt_prefix (stage qt)"
+  [ -f "$qt_prefix/bin/Qt6Core.dll" ] || fail "no Qt for Windows in $qt_prefix (stage qt)"
   [ -f "$toolchain" ] || fail "toolchain file $toolchain is missing"
   if [ ! -f "$cross_dir/CMakeCache.txt" ]; then
     cmake -S . -B "$cross_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
       "-DCMAKE_TOOLCHAIN_FILE=$toolchain" "-DCMAKE_PREFIX_PATH=$qt_prefix" -DQT_HOST_PATH=/usr \
-      -DPELORIN_BUILD_BENCH=OFF
+      "-DPELORIN_HOST_BUILD_DIR=$root/build"
   fi
   cmake --build "$cross_dir" --parallel "$jobs"
 }
@@ -205,7 +206,7 @@ stage_cross() {
 # ---- unit ----------------------------------------------------------------------------------
 
 stage_unit() {
-  WINEDEBUG=-all ctest --test-dir "$cross_dir" --output-on-failure --timeout 300 -j "$jobs"
+  PELORIN_WINDOWS_QT=$qt_prefix PELORIN_WINEPREFIX=$cache/wineprefix-tests WINEDEBUG=-all ctest --test-dir "$cross_dir" --output-on-failure --timeout 300 -j "$jobs"
 }
 
 # ---- package -------------------------------------------------------------------------------
