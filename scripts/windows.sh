@@ -128,7 +128,9 @@ qt_sources() {
   mkdir -p "$src"
   if [ ! -f "$tree/.pelorin-patched" ]; then
     ensure_deb_src
-    (cd "$src" && apt-get source --download-only qt6-base)
+    # A deb-src entry whose lists were never fetched gives "no source package": fetch them.
+    (cd "$src" && apt-get source --download-only qt6-base) \
+      || { as_root apt-get update -q && (cd "$src" && apt-get source --download-only qt6-base); }
     local orig debian_tar
     orig=$(ls "$src"/qt6-base_"$qt_version"*.orig.tar.* 2>/dev/null | head -n1)
     debian_tar=$(ls "$src"/qt6-base_"$qt_version"*.debian.tar.* 2>/dev/null | head -n1)

@@ -209,7 +209,16 @@ close_window() {
   app_pid=""
   wineserver -w
 }
-shot() { import -window "$1" "$2" 2>/dev/null; }
+# A picture of window ID once it is painted: a window that is shown but not drawn yet is a few
+# flat colours (a frame around black).
+shot() { # shot ID FILE
+  for _ in $(seq 25); do
+    import -window "$1" "$2" 2>/dev/null &&
+      [ "$(identify -format %k "$2" 2>/dev/null || echo 0)" -gt 24 ] && return 0
+    sleep 0.2
+  done
+  return 1
+}
 # What the whole screen showed when a check failed, kept in the work folder (--keep).
 shots_taken=0
 screen() {
