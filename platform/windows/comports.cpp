@@ -8,11 +8,11 @@
 
 #include "platform/portdiscovery.h"
 
-// clang-format off: setupapi.h needs windows.h first
+// setupapi.h and devguid.h need windows.h first.
 #include <windows.h>
+
 #include <devguid.h>
 #include <setupapi.h>
-// clang-format on
 
 namespace pelorin {
 
@@ -23,8 +23,8 @@ namespace {
 QStringList serialCommNames() {
     QStringList names;
     HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_READ,
-                      &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_READ, &key) !=
+        ERROR_SUCCESS)
         return names;
     for (DWORD i = 0;; ++i) {
         wchar_t valueName[256];
@@ -145,9 +145,8 @@ std::map<std::string, UsbIdentity> discoverUsbIdentities() {
     for (const windows::ComPort& port : windows::listComPorts()) {
         const windows::UsbIds ids = windows::usbIds(port.hardwareId);
         if (ids.vendor >= 0) {
-            identities.emplace(
-                windows::devicePath(windows::comPortNumber(port.name)).toStdString(),
-                UsbIdentity{ids.vendor, ids.product, {}});
+            identities.emplace(windows::devicePath(windows::comPortNumber(port.name)).toStdString(),
+                               UsbIdentity{ids.vendor, ids.product, {}});
         }
     }
     return identities;

@@ -7,10 +7,10 @@
 // removals of COM port interfaces.
 #include "platform/devicewatch.h"
 
-// clang-format off: dbt.h needs windows.h first
+// dbt.h needs windows.h first.
 #include <windows.h>
+
 #include <dbt.h>
-// clang-format on
 
 namespace pelorin {
 
@@ -49,8 +49,8 @@ DeviceWatch::DeviceWatch(QObject* parent) : QObject(parent), m_state(std::make_u
     windowClass.lpszClassName = kWindowClass;
     RegisterClassW(&windowClass);  // fails harmlessly when a watch registered it before
     // A top-level window, never shown: a message-only window would miss the broadcasts.
-    m_state->window = CreateWindowExW(0, kWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
-                                      nullptr, instance, nullptr);
+    m_state->window = CreateWindowExW(0, kWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                      instance, nullptr);
     if (m_state->window == nullptr)
         return;
     SetWindowLongPtrW(m_state->window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

@@ -46,7 +46,8 @@ QString holderList(const std::vector<DeviceHolder>& holders) {
 QString openErrorText(const QString& comName, const QString& device, const QString& resolvedDevice,
                       OpenFailure failure, const QString& reason, const DeviceHolderScan& holders) {
     Q_UNUSED(resolvedDevice);
-    const QString where = device.isEmpty() ? comName : QStringLiteral("%1 (%2)").arg(comName, device);
+    const QString where =
+        device.isEmpty() ? comName : QStringLiteral("%1 (%2)").arg(comName, device);
     switch (failure) {
         case OpenFailure::NoDevice:
             return PortAdviceTexts::tr(

@@ -151,11 +151,10 @@ SerialStatus Win32SerialControl::open(const PortName& port, const LineSettings& 
     if (!applyLineSettings(handle, settings)) {
         const DWORD code = GetLastError();
         CloseHandle(handle);
-        return SerialStatus::failure(
-            openErrorText(QString::fromStdString(port.display),
-                          QString::fromStdString(port.device), {}, OpenFailure::Other,
-                          windowsErrorText(code))
-                .toStdString());
+        return SerialStatus::failure(openErrorText(QString::fromStdString(port.display),
+                                                   QString::fromStdString(port.device), {},
+                                                   OpenFailure::Other, windowsErrorText(code))
+                                         .toStdString());
     }
     m_handle = handle;
     m_read = {};
@@ -216,7 +215,8 @@ SerialStatus Win32SerialControl::write(std::span<const std::uint8_t> frame) {
 // line is quiet again, so the event it signals wakes the event loop only for data.
 bool Win32SerialControl::readNext() {
     ResetEvent(m_read.hEvent);
-    if (!ReadFile(m_handle, m_buffer.data(), static_cast<DWORD>(m_buffer.size()), nullptr, &m_read) &&
+    if (!ReadFile(m_handle, m_buffer.data(), static_cast<DWORD>(m_buffer.size()), nullptr,
+                  &m_read) &&
         GetLastError() != ERROR_IO_PENDING)
         return false;
     m_notifier->setEnabled(true);

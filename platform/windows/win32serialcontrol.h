@@ -4,8 +4,8 @@
 // The serial control over Win32, driven on the user-interface thread. One overlapped ReadFile
 // is always pending; it completes when bytes arrive and signals an event that
 // QWinEventNotifier watches. (WaitCommEvent would be the other way, but under Wine it fails on
-// a pseudo-terminal, which has no modem lines to read.) A write finishes before write() returns, bounded by
-// a time-out so that a stalled adapter cannot freeze the window.
+// a pseudo-terminal, which has no modem lines to read.) A write finishes before write() returns,
+// bounded by a time-out so that a stalled adapter cannot freeze the window.
 
 #include <QObject>
 #include <QString>

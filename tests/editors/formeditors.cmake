@@ -9,4 +9,6 @@ pelorin_gtest(pelorin_form_editor_tests
     ${CMAKE_CURRENT_LIST_DIR}/editorlayout_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/fieldtips_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/formeditortesting.h
-  LIBS pelorin_editors pelorin_qt_test_main)
+  LIBS pelorin_editors pelorin_qt_test_main
+  # Wine's substitute fonts are wider than the Windows fonts the layout is made for.
+  WINDOWS_SKIP Windows/FormEditorWindows.OpenWindow_WithInstalledFonts_ClipsNoTextAndOverlapsNothing/*)

@@ -88,8 +88,8 @@ TEST_F(Win32SerialControlTest, WriteFrame_ThenReadRequest_GivesTheWrittenBlockBa
     const WriteFrame frame = writeFrame(block);
     ASSERT_TRUE(line.serial->write(frame).ok());
     line.readSettings();
-    EXPECT_TRUE(std::equal(block.begin(), block.begin() + kSettingsBlockSize,
-                           line.lastBlock.begin()));
+    EXPECT_TRUE(
+        std::equal(block.begin(), block.begin() + kSettingsBlockSize, line.lastBlock.begin()));
 }
 
 TEST_F(Win32SerialControlTest, Close_ReleasesThePort_ForTheNextOpen) {

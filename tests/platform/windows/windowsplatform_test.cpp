@@ -10,10 +10,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-// clang-format off: dbt.h needs windows.h first
+// dbt.h needs windows.h first.
 #include <windows.h>
+
 #include <dbt.h>
-// clang-format on
 
 #include "platform/devicewatch.h"
 #include "platform/portadvice.h"
@@ -35,9 +35,9 @@ TEST(ComPortNames, NumberOfAName_TakesComNamesWithOrWithoutTheDevicePrefix) {
         const char* name;
         int number;
     } cases[] = {
-        {"COM1", 1},   {"com12", 12},  {"\\\\.\\COM10", 10}, {"\\\\.\\com3", 3},
-        {"COM0", 0},   {"COM", 0},     {"COM3x", 0},         {"LPT1", 0},
-        {" COM3", 0},  {"COM1000", 0}, {"\\\\?\\COM3", 0},   {"", 0},
+        {"COM1", 1},  {"com12", 12},  {"\\\\.\\COM10", 10}, {"\\\\.\\com3", 3},
+        {"COM0", 0},  {"COM", 0},     {"COM3x", 0},         {"LPT1", 0},
+        {" COM3", 0}, {"COM1000", 0}, {"\\\\?\\COM3", 0},   {"", 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(windows::comPortNumber(QString::fromLatin1(c.name)), c.number) << c.name;
@@ -90,15 +90,15 @@ TEST(WindowsPortAdvice, Texts_NameThePortAndWhatToDoOnWindows) {
                                        QStringLiteral("Access denied"));
     EXPECT_THAT(busy.toStdString(), HasSubstr("another program"));
     EXPECT_THAT(busy.toStdString(), HasSubstr("Access denied"));
-    const QString named = openErrorText(QStringLiteral("COM7"), device, {}, OpenFailure::Busy,
-                                        QStringLiteral("Access denied"),
-                                        {{{4711, "terminal.exe"}}, true});
+    const QString named =
+        openErrorText(QStringLiteral("COM7"), device, {}, OpenFailure::Busy,
+                      QStringLiteral("Access denied"), {{{4711, "terminal.exe"}}, true});
     EXPECT_THAT(named.toStdString(), HasSubstr("terminal.exe (pid 4711)"));
 
     setPortChooser(PortChooser::CommandLine);
-    EXPECT_THAT(openErrorText(QStringLiteral("COM7"), device, {}, OpenFailure::NotFound, {})
-                    .toStdString(),
-                HasSubstr("--port"));
+    EXPECT_THAT(
+        openErrorText(QStringLiteral("COM7"), device, {}, OpenFailure::NotFound, {}).toStdString(),
+        HasSubstr("--port"));
     setPortChooser(PortChooser::SettingButton);
 }
 
@@ -156,9 +156,14 @@ TEST(WindowsDeviceWatch, DeviceChangeBroadcast_IsHeard) {
     DEV_BROADCAST_PORT_W port{};
     port.dbcp_size = sizeof port;
     port.dbcp_devicetype = DBT_DEVTYP_PORT;
-    DWORD_PTR unused = 0;
-    SendMessageTimeoutW(HWND_BROADCAST, WM_DEVICECHANGE, DBT_DEVICEARRIVAL,
-                        reinterpret_cast<LPARAM>(&port), SMTO_ABORTIFHUNG, 2000, &unused);
+    // As the system sends it: to every top-level window, here of this thread too.
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM lParam) -> BOOL {
+            SendMessageW(window, WM_DEVICECHANGE, DBT_DEVICEARRIVAL, lParam);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&port));
     EXPECT_TRUE(changed.count() > 0 || changed.wait(2000));
 }
 
