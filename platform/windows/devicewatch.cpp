@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Windows tells every top-level window that a device came or went (WM_DEVICECHANGE; serial
-// ports as DBT_DEVTYP_PORT). A hidden window of its own hears it, in a program without windows
-// too: Qt's event loop dispatches the messages of every window of its thread. For USB serial
-// adapters, whose drivers do not always broadcast, the window also asks for the arrivals and
-// removals of COM port interfaces.
+// Windows tells a window that asks for it that a COM port came or went: every serial driver of a
+// port that can come and go (USB serial adapters among them) registers the COM port interface,
+// whose arrivals and removals come as WM_DEVICECHANGE. The window is a message-only window of
+// the watch's own, so a program without windows hears it too (Qt's event loop dispatches the
+// messages of every window of its thread); it needs no display either.
 #include "platform/devicewatch.h"
 
 // dbt.h needs windows.h first.
@@ -16,11 +16,12 @@ namespace pelorin {
 
 namespace {
 
+// The tests find the watch's window by this name.
+const wchar_t* const kDeviceWatchWindowClass = L"PelorinDeviceWatch";
+
 // GUID_DEVINTERFACE_COMPORT: the interface every COM port's driver registers.
 constexpr GUID kComPortInterface = {
     0x86e0d1e0, 0x8089, 0x11d0, {0x9c, 0xe4, 0x08, 0x00, 0x3e, 0x30, 0x1f, 0x73}};
-
-const wchar_t* const kWindowClass = L"PelorinDeviceWatch";
 
 LRESULT CALLBACK watchProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DEVICECHANGE &&
@@ -46,11 +47,10 @@ DeviceWatch::DeviceWatch(QObject* parent) : QObject(parent), m_state(std::make_u
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = watchProc;
     windowClass.hInstance = instance;
-    windowClass.lpszClassName = kWindowClass;
+    windowClass.lpszClassName = kDeviceWatchWindowClass;
     RegisterClassW(&windowClass);  // fails harmlessly when a watch registered it before
-    // A top-level window, never shown: a message-only window would miss the broadcasts.
-    m_state->window = CreateWindowExW(0, kWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                      instance, nullptr);
+    m_state->window = CreateWindowExW(0, kDeviceWatchWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                      nullptr, instance, nullptr);
     if (m_state->window == nullptr)
         return;
     SetWindowLongPtrW(m_state->window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

@@ -197,6 +197,11 @@ int listPorts() {
         const QString device = QString::fromLocal8Bit(table.portDeviceNames[index]);
         if (device.isEmpty())
             continue;
+        // On Windows every number names a device (\\.\COM<n>): one that the system does not
+        // list (no description) and that does not open is no port of this computer.
+        const QString problem = probeProblem(portName(table, i + 1));
+        if (!problem.isEmpty() && table.descriptions[index].empty())
+            continue;
         const QString com = fromStd(table.portDisplayNames[index]);
         QString text = com.leftJustified(6) + device;
         const QFileInfo file(device);
@@ -219,7 +224,6 @@ int listPorts() {
         if (!description.isEmpty())
             text += QStringLiteral("      ") + description + u'\n';
 
-        const QString problem = probeProblem(portName(table, i + 1));
         if (problem.isEmpty()) {
             text += QStringLiteral("      ") + CliTexts::tr("opens: yes") + u'\n';
         } else {

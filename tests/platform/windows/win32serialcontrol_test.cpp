@@ -12,7 +12,9 @@
 
 #include "link/frames.h"
 #include "link/rxparser.h"
+#include "platform/portdiscovery.h"
 #include "platform/serialport.h"
+#include "platform/windows/comports.h"
 
 namespace pelorin {
 namespace {
@@ -65,6 +67,10 @@ protected:
 };
 
 TEST_F(Win32SerialControlTest, Open_ReadRequest_IsAnsweredAndLiveFramesFlow) {
+    // The port table finds the port by its number.
+    EXPECT_EQ(
+        portName(discoverPortTable(), windows::comPortNumber(QString::fromStdString(port.display))),
+        port);
     Line line;
     ASSERT_TRUE(line.serial->probe(port));
     const SerialStatus opened = line.serial->open(port, kLineSettings);

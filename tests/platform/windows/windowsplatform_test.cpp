@@ -150,21 +150,25 @@ TEST(WindowsTerminal, StandardOutputOfATestRun_IsNoConsole) {
     EXPECT_FALSE(standardOutputIsTerminal());
 }
 
-TEST(WindowsDeviceWatch, DeviceChangeBroadcast_IsHeard) {
+// What Windows sends the watch's window when a COM port interface arrives or goes.
+TEST(WindowsDeviceWatch, ComPortArrivalAndRemoval_AreHeard) {
     DeviceWatch watch;
     QSignalSpy changed(&watch, &DeviceWatch::devicesChanged);
-    DEV_BROADCAST_PORT_W port{};
-    port.dbcp_size = sizeof port;
-    port.dbcp_devicetype = DBT_DEVTYP_PORT;
-    // As the system sends it: to every top-level window, here of this thread too.
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM lParam) -> BOOL {
-            SendMessageW(window, WM_DEVICECHANGE, DBT_DEVICEARRIVAL, lParam);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&port));
-    EXPECT_TRUE(changed.count() > 0 || changed.wait(2000));
+    const HWND window = FindWindowExW(HWND_MESSAGE, nullptr, L"PelorinDeviceWatch", nullptr);
+    ASSERT_NE(window, nullptr);
+    DEV_BROADCAST_DEVICEINTERFACE_W port{};
+    port.dbcc_size = sizeof port;
+    port.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+    const auto send = [&](WPARAM event) {
+        SendMessageW(window, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(&port));
+    };
+    send(DBT_DEVICEARRIVAL);
+    EXPECT_EQ(changed.count(), 1);
+    send(DBT_DEVICEREMOVECOMPLETE);
+    EXPECT_EQ(changed.count(), 2);
+    // A removal being asked about is no change yet.
+    send(DBT_DEVICEQUERYREMOVE);
+    EXPECT_EQ(changed.count(), 2);
 }
 
 }  // namespace
