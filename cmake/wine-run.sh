@@ -14,12 +14,18 @@ export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 export QT_PLUGIN_PATH="Z:${qt//\//\\}\\plugins"
 runtime="Z:\\usr\\lib\\gcc\\x86_64-w64-mingw32\\12-posix;Z:\\usr\\x86_64-w64-mingw32\\lib"
 export WINEPATH="Z:${qt//\//\\}\\bin;$runtime${WINEPATH:+;$WINEPATH}"
-if [[ ! -f $WINEPREFIX/system.reg ]]; then
+# One prefix for many test runs, made once under a lock so that parallel tests wait for it;
+# the mark is written only after wineboot has finished (system.reg appears long before).
+ready=$WINEPREFIX/.pelorin-ready
+if [[ ! -f $ready ]]; then
   mkdir -p "$WINEPREFIX"
-  # One prefix for many test runs: made under a lock so that parallel tests wait for it.
   exec 9>"$WINEPREFIX.lock"
   flock 9
-  [[ -f $WINEPREFIX/system.reg ]] || wine wineboot -i >/dev/null 2>&1
+  if [[ ! -f $ready ]]; then
+    wine wineboot -i >/dev/null 2>&1
+    wineserver -w
+    touch "$ready"
+  fi
   flock -u 9
 fi
 exec wine "$@"

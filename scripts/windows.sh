@@ -207,9 +207,17 @@ stage_cross() {
 
 # ---- unit ----------------------------------------------------------------------------------
 
-stage_unit() {
-  PELORIN_WINDOWS_QT=$qt_prefix PELORIN_WINEPREFIX=$cache/wineprefix-tests WINEDEBUG=-all ctest --test-dir "$cross_dir" --output-on-failure --timeout 300 -j "$jobs"
-}
+stage_unit() (
+  export PELORIN_WINDOWS_QT=$qt_prefix PELORIN_WINEPREFIX=$cache/wineprefix-tests WINEDEBUG=-all
+  # The prefix made before the tests start, and one Wine server for the whole run instead of
+  # one started and stopped per test program (a server still running is kept).
+  cmake/wine-run.sh cmd /c ver >/dev/null
+  WINEPREFIX=$PELORIN_WINEPREFIX wineserver -p 2>/dev/null || true
+  status=0
+  ctest --test-dir "$cross_dir" --output-on-failure --timeout 300 -j "$jobs" || status=$?
+  WINEPREFIX=$PELORIN_WINEPREFIX wineserver -k || true
+  exit $status
+)
 
 # ---- package -------------------------------------------------------------------------------
 
