@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QApplication>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "app/commandline.h"
@@ -23,5 +25,13 @@ int main(int argc, char** argv) {
     }
 
     pelorin::ConfigApp app(argc, argv);
+    // The windows are laid out for Fusion, which Qt has on every system: the Windows style's
+    // wider button margins cut captions such as "Swash Afr". -style still chooses another.
+    const bool styleChosen =
+        !qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE") ||
+        std::any_of(arguments.cbegin(), arguments.cend(),
+                    [](const QString& argument) { return argument.startsWith(u"-style"); });
+    if (!styleChosen)
+        QApplication::setStyle(QStringLiteral("Fusion"));
     return app.run(start.portNumber, start.portTable);
 }
