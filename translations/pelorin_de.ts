@@ -1377,14 +1377,6 @@ Prüfen Sie, ob der Sender eingesteckt ist, und %3.</translation>
             <translation>Pelorin öffnet den Port von selbst wieder, sobald das Gerät zurück ist; mit der Schaltfläche Port wählen Sie einen anderen.</translation>
         </message>
         <message>
-            <source>name its port with --port (pelorin-cli ports lists them)</source>
-            <translation>geben Sie seinen Port mit --port an (pelorin-cli ports listet sie auf)</translation>
-        </message>
-        <message>
-            <source>choose its port with the Setting button</source>
-            <translation>wählen Sie seinen Port mit der Schaltfläche „Setting“</translation>
-        </message>
-        <message>
             <source>%1 cannot be opened: no serial port of this computer has that number.
 
 Connect the transmitter, then %2.</source>

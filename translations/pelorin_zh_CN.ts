@@ -1368,14 +1368,6 @@ Check that the transmitter is plugged in, then %3.</source>
             <translation>设备恢复后 Pelorin 会自动重新打开端口；也可以用“端口”按钮选择其他端口。</translation>
         </message>
         <message>
-            <source>name its port with --port (pelorin-cli ports lists them)</source>
-            <translation>用 --port 指定其端口（pelorin-cli ports 会列出所有端口）</translation>
-        </message>
-        <message>
-            <source>choose its port with the Setting button</source>
-            <translation>用“Setting”按钮选择其端口</translation>
-        </message>
-        <message>
             <source>%1 cannot be opened: no serial port of this computer has that number.
 
 Connect the transmitter, then %2.</source>

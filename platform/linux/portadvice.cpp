@@ -14,14 +14,6 @@ struct PortAdviceTexts {
     Q_DECLARE_TR_FUNCTIONS(pelorin::PortAdviceTexts)
 };
 
-PortChooser g_chooser = PortChooser::SettingButton;
-
-QString holderLabel(const DeviceHolder& holder) {
-    const QString name = QString::fromLocal8Bit(holder.name);
-    return name.isEmpty() ? PortAdviceTexts::tr("process %1").arg(holder.pid)
-                          : PortAdviceTexts::tr("%1 (pid %2)").arg(name).arg(holder.pid);
-}
-
 // What to do about the programs that have the device open. Two services are known to take
 // serial adapters on their own; anything else the user started and can close.
 QString holderAdvice(const std::vector<DeviceHolder>& holders) {
@@ -56,20 +48,6 @@ QString holderAdvice(const std::vector<DeviceHolder>& holders) {
 
 }  // namespace
 
-void setPortChooser(PortChooser chooser) {
-    g_chooser = chooser;
-}
-
-QString holderList(const std::vector<DeviceHolder>& holders) {
-    QStringList labels;
-    for (const DeviceHolder& holder : holders)
-        labels << holderLabel(holder);
-    if (labels.size() < 2)
-        return labels.join(QString());
-    const QString last = labels.takeLast();
-    return PortAdviceTexts::tr("%1 and %2").arg(labels.join(QStringLiteral(", ")), last);
-}
-
 QString openErrorText(const QString& comName, const QString& device, const QString& resolvedDevice,
                       OpenFailure failure, const QString& reason, const DeviceHolderScan& holders) {
     QString where = comName;
@@ -80,7 +58,7 @@ QString openErrorText(const QString& comName, const QString& device, const QStri
     }
     // How the user names another port, as the last step of the advice.
     const QString choose =
-        g_chooser == PortChooser::CommandLine
+        portChooser() == PortChooser::CommandLine
             ? PortAdviceTexts::tr("name its port with --port (pelorin-cli ports lists them)")
             : PortAdviceTexts::tr("choose its port with the Setting button");
     switch (failure) {
@@ -134,17 +112,6 @@ QString openErrorText(const QString& comName, const QString& device, const QStri
             break;
     }
     return PortAdviceTexts::tr("%1 cannot be opened: %2.").arg(where, reason);
-}
-
-QString connectionLostText(const QString& portLabel, const QString& reason) {
-    const QString lost =
-        PortAdviceTexts::tr("%1: the connection was lost (%2).").arg(portLabel, reason);
-    if (g_chooser == PortChooser::CommandLine)
-        return lost;
-    return lost + u' ' +
-           PortAdviceTexts::tr(
-               "Pelorin opens the port again by itself as soon as the device is "
-               "back; the Setting button chooses another one.");
 }
 
 }  // namespace pelorin

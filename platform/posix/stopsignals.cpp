@@ -13,8 +13,6 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "platform/serialport.h"
-
 namespace pelorin {
 
 namespace {
@@ -88,15 +86,6 @@ void StopSignals::endAs(int signal) {
     std::signal(signal, SIG_DFL);
     ::raise(signal);
     std::_Exit(128 + signal);  // a signal that was blocked: end with the shell's number for it
-}
-
-void closePortsOnStopSignals() {
-    static StopSignals forTheRun(
-        [](int signal) {
-            closeAllSerialPorts();
-            StopSignals::endAs(signal);
-        },
-        true);
 }
 
 }  // namespace pelorin

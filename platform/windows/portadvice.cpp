@@ -14,32 +14,13 @@ struct PortAdviceTexts {
     Q_DECLARE_TR_FUNCTIONS(pelorin::PortAdviceTexts)
 };
 
-PortChooser g_chooser = PortChooser::SettingButton;
-
 QString chooseAnotherPort() {
-    return g_chooser == PortChooser::CommandLine
+    return portChooser() == PortChooser::CommandLine
                ? PortAdviceTexts::tr("name its port with --port (pelorin-cli ports lists them)")
                : PortAdviceTexts::tr("choose its port with the Setting button");
 }
 
 }  // namespace
-
-void setPortChooser(PortChooser chooser) {
-    g_chooser = chooser;
-}
-
-QString holderList(const std::vector<DeviceHolder>& holders) {
-    QStringList labels;
-    for (const DeviceHolder& holder : holders) {
-        const QString name = QString::fromStdString(holder.name);
-        labels << (name.isEmpty() ? PortAdviceTexts::tr("process %1").arg(holder.pid)
-                                  : PortAdviceTexts::tr("%1 (pid %2)").arg(name).arg(holder.pid));
-    }
-    if (labels.size() < 2)
-        return labels.join(QString());
-    const QString last = labels.takeLast();
-    return PortAdviceTexts::tr("%1 and %2").arg(labels.join(QStringLiteral(", ")), last);
-}
 
 // Windows opens a COM port for one program at a time and does not say which program has it,
 // so `resolvedDevice` and a scan of holders only matter where one was made.
@@ -81,15 +62,6 @@ QString openErrorText(const QString& comName, const QString& device, const QStri
             break;
     }
     return PortAdviceTexts::tr("%1 cannot be opened: %2.").arg(where, reason);
-}
-
-QString connectionLostText(const QString& portLabel, const QString& reason) {
-    if (g_chooser == PortChooser::CommandLine)
-        return PortAdviceTexts::tr("%1: the connection was lost (%2).").arg(portLabel, reason);
-    return PortAdviceTexts::tr(
-               "%1: the connection was lost (%2). The port has been closed; use the Setting "
-               "button to open it again.")
-        .arg(portLabel, reason);
 }
 
 }  // namespace pelorin

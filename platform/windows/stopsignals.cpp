@@ -17,8 +17,6 @@
 
 #include <windows.h>
 
-#include "platform/serialport.h"
-
 namespace pelorin {
 
 namespace {
@@ -85,15 +83,6 @@ void StopSignals::endAs(int signal) {
     Q_UNUSED(signal);
     std::fflush(nullptr);
     ExitProcess(STATUS_CONTROL_C_EXIT);
-}
-
-void closePortsOnStopSignals() {
-    static StopSignals forTheRun(
-        [](int signal) {
-            closeAllSerialPorts();
-            StopSignals::endAs(signal);
-        },
-        true);
 }
 
 }  // namespace pelorin
