@@ -16,7 +16,8 @@ namespace pelorin {
 
 ConfigApp::ConfigApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QString::fromUtf8(kProgramName));
-    // The user's settings live under ~/.config/Pelorin/.
+    // QSettings files the user's settings under this name: ~/.config/Pelorin/ on Linux,
+    // HKEY_CURRENT_USER\Software\Pelorin on Windows.
     setOrganizationName(QStringLiteral("Pelorin"));
     setApplicationVersion(QStringLiteral("1.0"));
     // The launcher entry the desktop matches the window to.
