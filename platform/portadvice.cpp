@@ -30,8 +30,10 @@ void setPortChooser(PortChooser chooser) {
     g_chooser = chooser;
 }
 
-PortChooser portChooser() {
-    return g_chooser;
+QString howToChooseAnotherPort() {
+    return g_chooser == PortChooser::CommandLine
+               ? PortAdviceTexts::tr("name its port with --port (pelorin-cli ports lists them)")
+               : PortAdviceTexts::tr("choose its port with the Setting button");
 }
 
 QString holderList(const std::vector<DeviceHolder>& holders) {

@@ -27,7 +27,8 @@ enum class PortChooser {
     CommandLine,    // the --port option
 };
 void setPortChooser(PortChooser chooser);
-[[nodiscard]] PortChooser portChooser();
+// The advice's last step, in the chooser's words: "choose its port with the Setting button".
+[[nodiscard]] QString howToChooseAnotherPort();
 
 // The text shown when COM<n> does not open: the COM name, the device (and the device a link
 // leads to), the system's reason, and what the user can do about it. For a busy or refused

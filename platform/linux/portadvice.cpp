@@ -56,11 +56,7 @@ QString openErrorText(const QString& comName, const QString& device, const QStri
         where = QStringLiteral("%1 (%2)").arg(
             comName, viaLink ? device + QStringLiteral(" \u2192 ") + resolvedDevice : device);
     }
-    // How the user names another port, as the last step of the advice.
-    const QString choose =
-        portChooser() == PortChooser::CommandLine
-            ? PortAdviceTexts::tr("name its port with --port (pelorin-cli ports lists them)")
-            : PortAdviceTexts::tr("choose its port with the Setting button");
+    const QString choose = howToChooseAnotherPort();
     switch (failure) {
         case OpenFailure::NoDevice:
             return PortAdviceTexts::tr(

@@ -14,12 +14,6 @@ struct PortAdviceTexts {
     Q_DECLARE_TR_FUNCTIONS(pelorin::PortAdviceTexts)
 };
 
-QString chooseAnotherPort() {
-    return portChooser() == PortChooser::CommandLine
-               ? PortAdviceTexts::tr("name its port with --port (pelorin-cli ports lists them)")
-               : PortAdviceTexts::tr("choose its port with the Setting button");
-}
-
 }  // namespace
 
 // Windows opens a COM port for one program at a time and does not say which program has it,
@@ -34,7 +28,7 @@ QString openErrorText(const QString& comName, const QString& device, const QStri
             return PortAdviceTexts::tr(
                        "%1 cannot be opened: no serial port of this computer has that number."
                        "\n\nConnect the transmitter, then %2.")
-                .arg(comName, chooseAnotherPort());
+                .arg(comName, howToChooseAnotherPort());
         case OpenFailure::NotFound:
             return PortAdviceTexts::tr(
                        "%1 cannot be opened: Windows has no such port (%2).\n\nCheck that the "
@@ -43,7 +37,7 @@ QString openErrorText(const QString& comName, const QString& device, const QStri
                        "the Device Manager lists the cable under \u201COther devices\u201D "
                        "instead of \u201CPorts (COM & LPT)\u201D, install the driver from the "
                        "chip maker's website.")
-                .arg(where, reason, chooseAnotherPort());
+                .arg(where, reason, howToChooseAnotherPort());
         case OpenFailure::PermissionDenied:
         case OpenFailure::Busy:
             if (!holders.holders.empty()) {
