@@ -7,16 +7,11 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
-#include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <cerrno>
 #include <cstring>
-
-#include "platform/deviceholders.h"
 
 namespace pelorin {
 
@@ -175,42 +170,6 @@ QString appendToFile(const QString& path, const QByteArray& bytes) {
     if (file.write(bytes) != bytes.size())
         return file.errorString();
     return {};
-}
-
-bool isSaveLeftoverName(const QString& fileName) {
-    // mkstemp's six characters replaced the Xs of ".pelorin-save-XXXXXX".
-    static const QRegularExpression pattern(QStringLiteral("\\A\\.pelorin-save-[A-Za-z0-9]{6}\\z"));
-    return pattern.match(fileName).hasMatch();
-}
-
-int removeStaleSaveLeftovers(const QString& folder, std::chrono::seconds minimumAge) {
-    // Those saves wrote one settings file: 67 bytes.
-    constexpr off_t kLargestLeftover = 67;
-    const QDir dir(folder);
-    const QStringList names = dir.entryList({QStringLiteral(".pelorin-save-*")},
-                                            QDir::Files | QDir::Hidden | QDir::System);
-    const auto now = static_cast<std::int64_t>(QDateTime::currentSecsSinceEpoch());
-    int removed = 0;
-    for (const QString& name : names) {
-        if (!isSaveLeftoverName(name))
-            continue;
-        const QString path = dir.filePath(name);
-        const QByteArray nativePath = QFile::encodeName(path);
-        struct stat info {};
-        if (::lstat(nativePath.constData(), &info) != 0 || !S_ISREG(info.st_mode) ||
-            info.st_uid != ::geteuid() || info.st_size > kLargestLeftover)
-            continue;
-        const std::int64_t age = now - static_cast<std::int64_t>(info.st_mtime);
-        if (age < static_cast<std::int64_t>(minimumAge.count()))
-            continue;
-        const QString canonical = QFileInfo(path).canonicalFilePath();
-        if (canonical.isEmpty() ||
-            !findDeviceHolders(QFile::encodeName(canonical).toStdString()).holders.empty())
-            continue;
-        if (::unlink(nativePath.constData()) == 0)
-            ++removed;
-    }
-    return removed;
 }
 
 }  // namespace pelorin

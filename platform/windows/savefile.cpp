@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <windows.h>
@@ -82,18 +81,6 @@ QString appendToFile(const QString& path, const QByteArray& bytes) {
         UnlockFileEx(file, 0, 1, 0, &turn);
     CloseHandle(file);
     return whole ? QString() : systemReason(error);
-}
-
-bool isSaveLeftoverName(const QString& fileName) {
-    static const QRegularExpression pattern(QStringLiteral("\\A\\.pelorin-save-[A-Za-z0-9]{6}\\z"));
-    return pattern.match(fileName).hasMatch();
-}
-
-// Only the saves of the POSIX systems made files of that name.
-int removeStaleSaveLeftovers(const QString& folder, std::chrono::seconds minimumAge) {
-    Q_UNUSED(folder);
-    Q_UNUSED(minimumAge);
-    return 0;
 }
 
 }  // namespace pelorin
