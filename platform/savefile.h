@@ -8,10 +8,11 @@
 
 namespace pelorin {
 
-// Writes `bytes` to `path` whole or not at all (QSaveFile), following symlinks, keeping an
-// existing file's mode and owner, a new file getting the umask's mode; falls back to
-// writing in place when the folder refuses new files but the file is writable.
-// Returns an empty QString on success, else a message naming the file and the reason.
+// Writes `bytes` to `path` whole or not at all (QSaveFile): a new file beside the old one,
+// then renamed over it. Saving onto a link replaces the file it points to; an existing file
+// keeps its permissions, a new one gets the umask's. Folders, pipes, devices and write-protected
+// files are refused as they are. Returns an empty QString on success, else a message naming
+// the file and the reason.
 [[nodiscard]] QString saveFileAtomically(const QString& path, const QByteArray& bytes);
 
 // Appends `bytes` to `path` (made when missing) in one write that lands at the end of the file

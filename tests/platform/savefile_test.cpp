@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Saving whole or not at all: modes, owners, links, things that are no files, and the cases
+// Saving whole or not at all: modes, links, things that are no files, and the cases
 // that only an unprivileged user meets.
 
 #include "platform/savefile.h"
@@ -18,7 +18,6 @@
 
 #include <chrono>
 #include <csignal>
-#include <cstring>
 #include <future>
 
 #include "tests/support/unprivileged.h"
@@ -124,20 +123,6 @@ TEST_F(SaveFileTest, NewFile_GetsTheModeTheUmaskLeaves_ExistingFileKeepsItsOwn) 
     EXPECT_EQ(entries().size(), std::size(cases)) << "no temporary file is left";
 }
 
-TEST_F(SaveFileTest, ExistingFileOfAnotherUser_KeepsItsOwnerWhenRootSaves) {
-    if (::geteuid() != 0)
-        GTEST_SKIP() << "only root can make another user's file to try this on";
-    const QString file = path(QStringLiteral("theirs.bin"));
-    put(file, kOld);
-    giveToUser(file);
-    const struct stat before = statOf(file);
-    EXPECT_EQ(saveFileAtomically(file, kNew), QString());
-    const struct stat after = statOf(file);
-    EXPECT_EQ(after.st_uid, before.st_uid);
-    EXPECT_EQ(after.st_gid, before.st_gid);
-    EXPECT_EQ(contentOf(file), kNew);
-}
-
 TEST_F(SaveFileTest, SaveThroughALink_ReplacesTheFileItPointsTo_AndKeepsTheLink) {
     const QString target = path(QStringLiteral("real.bin"));
     put(target, kOld);
@@ -148,46 +133,27 @@ TEST_F(SaveFileTest, SaveThroughALink_ReplacesTheFileItPointsTo_AndKeepsTheLink)
     EXPECT_EQ(entries(), (QStringList{"link.bin", "real.bin"}));
 }
 
-TEST_F(SaveFileTest, FileWithASecondName_KeepsBothNamesOnTheNewContent) {
-    const QString file = path(QStringLiteral("a.bin"));
-    put(file, kOld);
-    ASSERT_EQ(::link(QFile::encodeName(file).constData(),
-                     QFile::encodeName(path(QStringLiteral("b.bin"))).constData()),
-              0);
-    EXPECT_EQ(saveFileAtomically(file, kNew), QString());
-    EXPECT_EQ(contentOf(path(QStringLiteral("b.bin"))), kNew);
-}
-
 TEST_F(SaveFileTest, FolderPipeOrDevice_IsRefusedAtOnceAndLeftAsItWas) {
     ASSERT_TRUE(QDir(folder).mkdir(QStringLiteral("sub")));
     ASSERT_EQ(::mkfifo(QFile::encodeName(path(QStringLiteral("pipe"))).constData(), 0644), 0);
-    struct Case {
-        QString target;
-        const char* reason;
-    };
-    const Case cases[] = {
-        {path(QStringLiteral("sub")), std::strerror(EISDIR)},
-        {path(QStringLiteral("pipe")), "Not a regular file"},
-        {QStringLiteral("/dev/null"), "Not a regular file"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.target.toStdString());
-        const mode_t type = statOf(c.target).st_mode & S_IFMT;
+    const QString targets[] = {path(QStringLiteral("sub")), path(QStringLiteral("pipe")),
+                               QStringLiteral("/dev/null")};
+    for (const QString& target : targets) {
+        SCOPED_TRACE(target.toStdString());
+        const mode_t type = statOf(target).st_mode & S_IFMT;
         // A pipe without a reader would block a writer for good: the save must not wait.
         auto saving =
-            std::async(std::launch::async, [&] { return saveFileAtomically(c.target, kNew); });
+            std::async(std::launch::async, [&] { return saveFileAtomically(target, kNew); });
         if (saving.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
-            const int reader =
-                ::open(QFile::encodeName(c.target).constData(), O_RDONLY | O_NONBLOCK);
+            const int reader = ::open(QFile::encodeName(target).constData(), O_RDONLY | O_NONBLOCK);
             saving.wait();
             ::close(reader);
             ADD_FAILURE() << "the save waited";
             continue;
         }
-        const QString error = saving.get();
-        EXPECT_TRUE(error.contains(c.target)) << error.toStdString();
-        EXPECT_TRUE(error.contains(QString::fromLocal8Bit(c.reason))) << error.toStdString();
-        EXPECT_EQ(statOf(c.target).st_mode & S_IFMT, type);
+        EXPECT_EQ(saving.get(),
+                  QStringLiteral("Cannot save \u201C%1\u201D: Not a regular file.").arg(target));
+        EXPECT_EQ(statOf(target).st_mode & S_IFMT, type);
     }
     EXPECT_EQ(entries(), (QStringList{"pipe", "sub"}));
 }
@@ -220,40 +186,28 @@ TEST_F(SaveFileTest, MissingFolder_IsRefusedNamingTheFileAndTheReason) {
 
 // The cases below need a user that permissions apply to.
 
-TEST_F(SaveFileTest, AsUser_FolderThatRefusesNewFiles_FileIsWrittenInPlace) {
-    const QString file = path(QStringLiteral("model.bin"));
-    ino_t inode = 0;
+TEST_F(SaveFileTest, AsUser_FolderThatRefusesNewFiles_RefusesTheSaveSayingWhy_OldFileStays) {
+    const QString existing = path(QStringLiteral("model.bin"));
+    const QString fresh = path(QStringLiteral("new.bin"));
     if (!isUnprivilegedRun()) {
-        put(file, kOld);
-        giveToUser(file);
-        ASSERT_EQ(::chmod(QFile::encodeName(file).constData(), 0640), 0);
-        inode = statOf(file).st_ino;
+        put(existing, kOld);
+        giveToUser(existing);  // the user may write the file, not the folder
         // The folder stays root's (or, without root, is made read-only).
         if (::geteuid() != 0) {
             ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0555), 0);
         }
     }
-    if (!asUser([&] { EXPECT_EQ(saveFileAtomically(file, kNew), QString()); }))
-        return;
-    EXPECT_EQ(contentOf(file), kNew);
-    EXPECT_EQ(statOf(file).st_ino, inode);
-    EXPECT_EQ(statOf(file).st_mode & 07777, 0640u);
-    EXPECT_EQ(entries(), QStringList{"model.bin"});
-}
-
-TEST_F(SaveFileTest, AsUser_NewFileInAFolderThatRefusesIt_IsRefusedWithTheReason) {
-    const QString file = path(QStringLiteral("model.bin"));
-    if (!isUnprivilegedRun() && ::geteuid() != 0) {
-        ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0555), 0);
-    }
     if (!asUser([&] {
-            const QString error = saveFileAtomically(file, kNew);
-            EXPECT_TRUE(error.contains(file)) << error.toStdString();
-            EXPECT_TRUE(error.contains(QString::fromLocal8Bit(std::strerror(EACCES))))
-                << error.toStdString();
+            for (const QString& file : {existing, fresh}) {
+                const QString error = saveFileAtomically(file, kNew);
+                EXPECT_TRUE(error.contains(file)) << error.toStdString();
+                EXPECT_TRUE(error.contains(QStringLiteral("folder"))) << error.toStdString();
+                EXPECT_FALSE(error.contains(QStringLiteral(".."))) << error.toStdString();
+            }
         }))
         return;
-    EXPECT_TRUE(entries().isEmpty());
+    EXPECT_EQ(contentOf(existing), kOld);
+    EXPECT_EQ(entries(), QStringList{"model.bin"});
 }
 
 TEST_F(SaveFileTest, AsUser_WriteProtectedFile_IsRefusedAndKept) {
@@ -271,23 +225,6 @@ TEST_F(SaveFileTest, AsUser_WriteProtectedFile_IsRefusedAndKept) {
         return;
     EXPECT_EQ(contentOf(file), kOld);
     EXPECT_EQ(entries(), QStringList{"model.bin"});
-}
-
-TEST_F(SaveFileTest, AsUser_AnotherUsersWritableFile_StaysTheirs) {
-    if (!isUnprivilegedRun() && ::geteuid() != 0)
-        GTEST_SKIP() << "only root can make another user's file to try this on";
-    const QString file = path(QStringLiteral("shared.bin"));
-    if (!isUnprivilegedRun()) {
-        giveToUser(folder);  // the user may make files here, so a replacement would be theirs
-        put(file, kOld);
-        ASSERT_EQ(::chmod(QFile::encodeName(file).constData(), 0666), 0);
-    }
-    if (!asUser([&] { EXPECT_EQ(saveFileAtomically(file, kNew), QString()); }))
-        return;
-    EXPECT_EQ(contentOf(file), kNew);
-    EXPECT_EQ(statOf(file).st_uid, 0u);
-    EXPECT_EQ(statOf(file).st_mode & 07777, 0666u);
-    EXPECT_EQ(entries(), QStringList{"shared.bin"});
 }
 
 }  // namespace
