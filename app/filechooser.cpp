@@ -6,8 +6,6 @@
 #include <QHeaderView>
 #include <QTreeView>
 
-#include "app/leftoverfilter.h"
-
 namespace pelorin {
 
 namespace {
@@ -35,8 +33,6 @@ void showWholeColumns(QFileDialog& dialog) {
 QString runFileDialog(QWidget* parent, const QString& title, bool saving) {
     QFileDialog dialog(parent, title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    // What saves that died part-way left behind is no settings file, hidden or not.
-    hideSaveLeftovers(dialog);
     showWholeColumns(dialog);
     // No filter and no default suffix: every file is listed and a name is taken as typed.
     if (saving) {

@@ -617,12 +617,8 @@ void MainDialog::onSave() {
     const QString error =
         saveFileAtomically(path, QByteArray(reinterpret_cast<const char*>(block.data()),
                                             static_cast<qsizetype>(block.size())));
-    if (!error.isEmpty()) {
+    if (!error.isEmpty())
         showMessage(this, error);
-        return;
-    }
-    // What saves that died part-way left beside it goes once nothing can still be writing it.
-    removeStaleSaveLeftovers(QFileInfo(path).absolutePath());
 }
 
 void MainDialog::onOpen() {

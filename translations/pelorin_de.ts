@@ -1630,6 +1630,10 @@ Windows sagt nicht, welches. Schließen Sie das Programm, das den Port benutzt (
             <source>The file is write-protected</source>
             <translation>Die Datei ist schreibgeschützt</translation>
         </message>
+        <message>
+            <source>The folder does not allow new files, which saving needs</source>
+            <translation>Der Ordner lässt keine neuen Dateien zu, das Sichern braucht aber eine</translation>
+        </message>
     </context>
     <context>
         <name>pelorin::SendConfirmation</name>

@@ -1621,6 +1621,10 @@ Windows 不会告知是哪个程序。请关闭使用该端口的程序（串口
             <source>The file is write-protected</source>
             <translation>该文件受写保护</translation>
         </message>
+        <message>
+            <source>The folder does not allow new files, which saving needs</source>
+            <translation>该文件夹不允许新建文件，而保存需要新建文件</translation>
+        </message>
     </context>
     <context>
         <name>pelorin::SendConfirmation</name>

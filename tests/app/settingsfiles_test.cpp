@@ -8,7 +8,6 @@
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -16,7 +15,6 @@
 #include "app/filechooser.h"
 #include "models/modelformat.h"
 #include "tests/app/apptest.h"
-#include "tests/support/unprivileged.h"
 
 namespace pelorin::test {
 namespace {
@@ -172,34 +170,6 @@ TEST_F(SettingsFileTest, SaveIntoMissingFolder_ShowsMessage) {
     runWindow([&](MainDialog&) { button(1026)->click(); });
     ASSERT_EQ(messages.messages.size(), 1);
     EXPECT_TRUE(messages.messages.first().contains(chosen));
-}
-
-// A folder the user may not create files in, holding a settings file the user may write:
-// Save writes that file in place rather than refusing. Run as an unprivileged user, since
-// root may create files in any folder.
-TEST_F(SettingsFileTest, AsUser_SaveOverAWritableFileInAFolderThatRefusesNewFiles_Saves) {
-    const QByteArray folderPath = QFile::encodeName(folder.path());
-    if (isUnprivilegedRun()) {
-        chosen = qEnvironmentVariable("PELORIN_TEST_SAVE_PATH");
-    } else {
-        chosen = path("model.bin");
-        writeBytes(chosen, QByteArray(67, '\x5A'));
-        const UnprivilegedUser user = unprivilegedUser();
-        ASSERT_EQ(::chown(QFile::encodeName(chosen).constData(), user.uid, user.gid), 0);
-        // Root's folder refuses the user; without root, the folder is made read-only.
-        ASSERT_EQ(::chmod(folderPath.constData(), ::geteuid() == 0 ? 0755 : 0555), 0);
-    }
-    const bool parent = runAsUnprivileged(
-        [&] {
-            runWindow([&](MainDialog&) { button(1026)->click(); });
-            EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join("\n").toStdString();
-        },
-        {"PELORIN_TEST_SAVE_PATH=" + chosen.toStdString()});
-    if (!parent)
-        return;
-    ::chmod(folderPath.constData(), 0700);
-    EXPECT_EQ(readAll(chosen), asBytes(window->session().blockBytes));
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"model.bin"});
 }
 
 TEST_F(SettingsFileTest, OpenOf67Bytes_UnpacksFollowsAndSendsTheBlock) {

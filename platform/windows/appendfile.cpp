@@ -1,31 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Saving on Windows is QSaveFile's: a new file beside the old one, then put in its place
-// (ReplaceFile keeps the old file's attributes and security).
 #include "platform/savefile.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
-#include <QRegularExpression>
-#include <QSaveFile>
 
 #include <windows.h>
 
 namespace pelorin {
 
 namespace {
-
-// The texts of this file, under one translation context (lupdate files them there too).
-struct SaveFileTexts {
-    Q_DECLARE_TR_FUNCTIONS(pelorin::SaveFileTexts)
-};
-
-QString cannotSave(const QString& path, QString reason) {
-    while (reason.endsWith(u'.'))
-        reason.chop(1);
-    return SaveFileTexts::tr("Cannot save \u201C%1\u201D: %2.").arg(path, reason);
-}
 
 // The system's text for an error, without its closing full stop: it goes inside a sentence.
 QString systemReason(DWORD error) {
@@ -36,25 +19,6 @@ QString systemReason(DWORD error) {
 }
 
 }  // namespace
-
-QString saveFileAtomically(const QString& path, const QByteArray& bytes) {
-    const QFileInfo existing(path);
-    if (existing.isDir())
-        return cannotSave(path, SaveFileTexts::tr("Not a regular file"));
-    // A write-protected file stays as it is, as on the other systems.
-    if (existing.exists() && !existing.isWritable())
-        return cannotSave(path, SaveFileTexts::tr("The file is write-protected"));
-    QSaveFile file(path);
-    // Never the direct write, which empties the file before writing.
-    file.setDirectWriteFallback(false);
-    // Unbuffered: a write that fails when Qt's buffer is flushed at commit() would not stop
-    // the commit.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return cannotSave(path, file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return cannotSave(path, file.errorString());
-    return {};
-}
 
 QString appendToFile(const QString& path, const QByteArray& bytes) {
     // QFile's Append seeks to the end once, when the file opens. Opened to append (and read,
@@ -82,18 +46,6 @@ QString appendToFile(const QString& path, const QByteArray& bytes) {
         UnlockFileEx(file, 0, 1, 0, &turn);
     CloseHandle(file);
     return whole ? QString() : systemReason(error);
-}
-
-bool isSaveLeftoverName(const QString& fileName) {
-    static const QRegularExpression pattern(QStringLiteral("\\A\\.pelorin-save-[A-Za-z0-9]{6}\\z"));
-    return pattern.match(fileName).hasMatch();
-}
-
-// Only the saves of the POSIX systems made files of that name.
-int removeStaleSaveLeftovers(const QString& folder, std::chrono::seconds minimumAge) {
-    Q_UNUSED(folder);
-    Q_UNUSED(minimumAge);
-    return 0;
 }
 
 }  // namespace pelorin
