@@ -6,21 +6,12 @@
 #include <array>
 #include <bit>
 #include <cstdio>
-#include <initializer_list>
 #include <tuple>
 #include <type_traits>
 
 namespace pelorin {
 
 namespace {
-
-std::vector<ValueName> listNames(std::initializer_list<const char*> names) {
-    std::vector<ValueName> result;
-    int value = 0;
-    for (const char* name : names)
-        result.push_back({value++, name});
-    return result;
-}
 
 std::string channel(std::size_t index) {
     return "CH" + std::to_string(index + 1);
@@ -47,29 +38,27 @@ Setting at(std::array<T, N> ModelSettings::*member, std::size_t i) {
 
 class TableBuilder {
 public:
-    void group(FieldGroup g) { group_ = g; }
+    void group(FieldGroup g) { next_.group = g; }
     // The editor group and range of the fields added from now on.
     void editor(EditorGroup g, std::optional<ValueRange> range = std::nullopt) {
-        editorGroup_ = g;
-        range_ = range;
+        next_.editorGroup = g;
+        next_.editorRange = range;
     }
     // The bits `mask` of a byte, read unsigned.
     BlockField& addBits(std::string name, std::size_t byte, std::uint8_t mask, Setting setting = {},
-                        std::vector<ValueName> names = {}) {
-        fields.push_back({.name = std::move(name),
-                          .group = group_,
-                          .byte = byte,
-                          .mask = mask,
-                          .shift = static_cast<unsigned>(std::countr_zero(mask)),
-                          .names = std::move(names),
-                          .setting = std::move(setting),
-                          .editorGroup = editorGroup_,
-                          .editorRange = range_});
-        return fields.back();
+                        std::vector<std::string> names = {}) {
+        BlockField& field = fields.emplace_back(next_);
+        field.name = std::move(name);
+        field.byte = byte;
+        field.mask = mask;
+        field.shift = static_cast<unsigned>(std::countr_zero(mask));
+        field.names = std::move(names);
+        field.setting = std::move(setting);
+        return field;
     }
     // A whole byte read as -128..127.
     BlockField& addSigned(std::string name, std::size_t byte, Setting setting = {},
-                          std::vector<ValueName> names = {}) {
+                          std::vector<std::string> names = {}) {
         BlockField& field =
             addBits(std::move(name), byte, 0xFF, std::move(setting), std::move(names));
         field.isSigned = true;
@@ -79,9 +68,7 @@ public:
     std::vector<BlockField> fields;
 
 private:
-    FieldGroup group_ = FieldGroup::Model;
-    EditorGroup editorGroup_ = EditorGroup::None;
-    std::optional<ValueRange> range_;
+    BlockField next_;  // only its groups and editor range are used
 };
 
 std::vector<BlockField> makeTable() {
@@ -90,10 +77,10 @@ std::vector<BlockField> makeTable() {
     t.group(FieldGroup::Model);
     t.editor(EditorGroup::TypeAndStick, editorrange::kModelType);
     t.addBits("model type", block::kModelAndStick, 0x0F, at(&S::modelType),
-              listNames({"ACRO", "HELI-120", "HELI-90", "HELI-140"}));
+              {"ACRO", "HELI-120", "HELI-90", "HELI-140"});
     t.editor(EditorGroup::TypeAndStick, editorrange::kStickMode);
     t.addBits("stick mode", block::kModelAndStick, 0xF0, at(&S::stickMode),
-              listNames({"MODEL1", "MODEL2", "MODEL3", "MODEL4"}))
+              {"MODEL1", "MODEL2", "MODEL3", "MODEL4"})
         .hexText = true;
 
     t.group(FieldGroup::Channels);
@@ -106,7 +93,7 @@ std::vector<BlockField> makeTable() {
     t.editor(EditorGroup::Reverse);
     for (std::size_t ch = 0; ch < 6; ++ch) {
         t.addBits("reverse " + channel(ch), block::kReverse, static_cast<std::uint8_t>(1u << ch),
-                  at(&S::reverse, ch), listNames({"NOR", "REV"}));
+                  at(&S::reverse, ch), {"NOR", "REV"});
     }
     // Bits 6 and 7 of the reverse byte mean nothing: written as 0, ignored on reading.
     t.editor(EditorGroup::Reverse, ValueRange{0, 0});
@@ -147,7 +134,8 @@ std::vector<BlockField> makeTable() {
     // The program mix editor keeps its 12 bytes as they are: each field holds its bits of the
     // byte in the same place.
     t.group(FieldGroup::Mixes);
-    const auto sources = listNames({"CH1", "CH2", "CH3", "CH4", "CH5", "CH6", "VR A", "VR B"});
+    const std::vector<std::string> sources{"CH1", "CH2", "CH3",  "CH4",
+                                           "CH5", "CH6", "VR A", "VR B"};
     for (std::size_t m = 0; m < kMixCount; ++m) {
         const std::string mix = "MIX " + std::to_string(m + 1) + " ";
         const std::size_t entry = kMixEntrySize * m;
@@ -162,15 +150,15 @@ std::vector<BlockField> makeTable() {
         t.addSigned(mix + "down rate", byte + 2, at(&S::programMix, entry + 2));
         t.editor(EditorGroup::ProgramMixes, editorrange::kMixSwitch);
         t.addSigned(mix + "switch", byte + 3, at(&S::programMix, entry + 3),
-                    listNames({"SW A", "SW B", "ON", "OFF"}));
+                    {"SW A", "SW B", "ON", "OFF"});
     }
 
     t.group(FieldGroup::Switches);
-    const auto switchFunctions = listNames({"NULL", "DR", "ThroCut", "NOR/ID"});
+    const std::vector<std::string> switchFunctions{"NULL", "DR", "ThroCut", "NOR/ID"};
     t.editor(EditorGroup::SwitchesAndVrs, editorrange::kSwitchFunction);
     t.addSigned("switch A function", block::kSwitchA, at(&S::switchAFunction), switchFunctions);
     t.addSigned("switch B function", block::kSwitchB, at(&S::switchBFunction), switchFunctions);
-    const auto vrFunctions = listNames({"NULL", "Pith Adjust"});
+    const std::vector<std::string> vrFunctions{"NULL", "Pith Adjust"};
     t.editor(EditorGroup::SwitchesAndVrs, editorrange::kVrFunction);
     t.addSigned("VR A function", block::kVrA, at(&S::vrAFunction), vrFunctions);
     t.addSigned("VR B function", block::kVrB, at(&S::vrBFunction), vrFunctions);
@@ -190,11 +178,10 @@ const std::vector<BlockField>& blockFields() {
 }
 
 const BlockField* findBlockField(std::string_view name) {
-    for (const BlockField& field : blockFields()) {
-        if (field.name == name)
-            return &field;
-    }
-    return nullptr;
+    const std::vector<BlockField>& fields = blockFields();
+    const auto it = std::find_if(fields.begin(), fields.end(),
+                                 [name](const BlockField& field) { return field.name == name; });
+    return it == fields.end() ? nullptr : &*it;
 }
 
 int fieldValue(const BlockField& field, const BlockBytes& blockBytes) {
@@ -246,19 +233,16 @@ void unpackSettings(const BlockBytes& blockBytes, ModelSettings& settings) {
 }
 
 const std::string* valueName(const BlockField& field, int value) {
-    for (const ValueName& entry : field.names) {
-        if (entry.value == value)
-            return &entry.name;
-    }
-    return nullptr;
+    if (value < 0 || value >= static_cast<int>(field.names.size()))
+        return nullptr;
+    return &field.names[static_cast<std::size_t>(value)];
 }
 
 std::optional<int> valueOfName(const BlockField& field, std::string_view name) {
-    for (const ValueName& entry : field.names) {
-        if (entry.name == name)
-            return entry.value;
-    }
-    return std::nullopt;
+    const auto it = std::find(field.names.begin(), field.names.end(), name);
+    if (it == field.names.end())
+        return std::nullopt;
+    return static_cast<int>(it - field.names.begin());
 }
 
 std::string valueText(const BlockField& field, int value) {

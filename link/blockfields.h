@@ -63,11 +63,6 @@ inline constexpr ValueRange kSwitchFunction{0, 3};  // NULL, DR, ThroCut, NOR/ID
 inline constexpr ValueRange kVrFunction{0, 1};      // NULL, Pith Adjust
 }  // namespace editorrange
 
-struct ValueName {
-    int value;
-    std::string name;
-};
-
 // Where ModelSettings keep a field: an integer, a flag, or a byte laid out as the block's (the
 // program mix, whose editor keeps its bytes as they are); a null pointer for bits that packing
 // writes as 0 and no setting holds.
@@ -76,13 +71,13 @@ using SettingsRef = std::variant<int*, bool*, std::uint8_t*>;
 struct BlockField {
     std::string name;  // e.g. "end point CH1 R"
     FieldGroup group = FieldGroup::Model;
-    std::size_t byte = 0;          // offset in blockBytes
-    std::uint8_t mask = 0xFF;      // the bits of the byte that hold the field
-    unsigned shift = 0;            // value = (byte AND mask) >> shift
-    bool isSigned = false;         // a whole byte read as -128..127
-    bool hexText = false;          // shown as the byte's bits in place ("0x40")
-    bool sparseListing = false;    // the dump lists it only when not zero (spare bits)
-    std::vector<ValueName> names;  // names of known values; others read "unknown (n)"
+    std::size_t byte = 0;            // offset in blockBytes
+    std::uint8_t mask = 0xFF;        // the bits of the byte that hold the field
+    unsigned shift = 0;              // value = (byte AND mask) >> shift
+    bool isSigned = false;           // a whole byte read as -128..127
+    bool hexText = false;            // shown as the byte's bits in place ("0x40")
+    bool sparseListing = false;      // the dump lists it only when not zero (spare bits)
+    std::vector<std::string> names;  // names of the values 0, 1, ...; others read "unknown (n)"
     // The field in ModelSettings; empty for the bytes no setting holds (the curves, which the
     // curve editors keep in blockBytes, and the checksum slots), which packing leaves alone.
     std::function<SettingsRef(ModelSettings&)> setting;
