@@ -32,15 +32,14 @@ EditorOutcome runTypeEditor(TypeDialog& dialog, Session& session) {
 }
 
 EditorOutcome runStickModeEditor(StickModeDialog& dialog, Session& session) {
-    std::uint8_t& byte0 = session.blockBytes[block::kModelAndStick];
     // The dialog opens on the stick mode standing in the block; Cancel stores nothing.
-    const int stored = std::exchange(session.settings.stickMode, byte0 & 0xF0);
+    const int stored =
+        std::exchange(session.settings.stickMode, session.blockBytes[block::kModelAndStick] >> 4);
     if (dialog.run() != QDialog::Accepted) {
         session.settings.stickMode = stored;
         return {};
     }
-    byte0 = static_cast<std::uint8_t>((byte0 & 0x0F) | lowByte(session.settings.stickMode));
-    return {true, session.writeSettings()};
+    return {true, session.writeSettings()};  // packing puts the mode in byte 0's high nibble
 }
 
 void runUserSelectEditor(UserSelectDialog& dialog) {

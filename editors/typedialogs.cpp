@@ -73,15 +73,14 @@ namespace {
 struct StickRow {
     int id;
     const char* text;
-    int stickMode;
     const char* picture;
 };
-// Top to bottom; the ids are not in that order.
+// Top to bottom, each row's stick mode its position; the ids are not in that order.
 constexpr std::array<StickRow, 4> kStickRows{{
-    {1034, QT_TRANSLATE_NOOP("pelorin::StickModeDialog", "MODEL1"), 0x00, "stick1.bmp"},
-    {1036, QT_TRANSLATE_NOOP("pelorin::StickModeDialog", "MODEL2"), 0x10, "stick2.bmp"},
-    {1040, QT_TRANSLATE_NOOP("pelorin::StickModeDialog", "MODEL3"), 0x20, "stick3.bmp"},
-    {1039, QT_TRANSLATE_NOOP("pelorin::StickModeDialog", "MODEL4"), 0x30, "stick4.bmp"},
+    {1034, QT_TRANSLATE_NOOP("pelorin::StickModeDialog", "MODEL1"), "stick1.bmp"},
+    {1036, QT_TRANSLATE_NOOP("pelorin::StickModeDialog", "MODEL2"), "stick2.bmp"},
+    {1040, QT_TRANSLATE_NOOP("pelorin::StickModeDialog", "MODEL3"), "stick3.bmp"},
+    {1039, QT_TRANSLATE_NOOP("pelorin::StickModeDialog", "MODEL4"), "stick4.bmp"},
 }};
 constexpr int kStickPictureId = 1035;
 constexpr std::size_t kLastStickRow = kStickRows.size() - 1;
@@ -114,11 +113,10 @@ void StickModeDialog::setPictureSource(PictureSource source) {
 }
 
 void StickModeDialog::initDialog() {
-    std::size_t checkedRow = kLastStickRow;  // anything but 0x00, 0x10, 0x20 opens as MODEL4
-    for (std::size_t row = 0; row < kLastStickRow; ++row) {
-        if (settings_.stickMode == kStickRows[row].stickMode)
-            checkedRow = row;
-    }
+    const int mode = settings_.stickMode;  // anything but MODEL1..MODEL3 opens as MODEL4
+    const std::size_t checkedRow = mode >= 0 && mode < static_cast<int>(kLastStickRow)
+                                       ? static_cast<std::size_t>(mode)
+                                       : kLastStickRow;
     // Every button is set explicitly: the dialog object is reused and may still show the
     // choice of its last opening.
     for (std::size_t row = 0; row < kStickRows.size(); ++row) {
@@ -131,14 +129,10 @@ void StickModeDialog::initDialog() {
 }
 
 void StickModeDialog::accept() {
-    int stickMode = kStickRows[kLastStickRow].stickMode;
-    for (std::size_t row = 0; row < kLastStickRow; ++row) {
-        if (control<QRadioButton>(kStickRows[row].id)->isChecked()) {
-            stickMode = kStickRows[row].stickMode;
-            break;
-        }
-    }
-    settings_.stickMode = stickMode;
+    std::size_t row = 0;
+    while (row < kLastStickRow && !control<QRadioButton>(kStickRows[row].id)->isChecked())
+        ++row;
+    settings_.stickMode = static_cast<int>(row);
     TemplateDialog::accept();
 }
 

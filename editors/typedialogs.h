@@ -31,7 +31,7 @@ private:
     ModelSettings& settings_;
 };
 
-// Edits stickMode, kept in the high nibble: 0x00 "MODEL1" .. 0x30 "MODEL4".
+// Edits stickMode: 0 "MODEL1" .. 3 "MODEL4".
 class StickModeDialog : public TemplateDialog {
     Q_OBJECT
 

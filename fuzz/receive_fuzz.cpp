@@ -231,7 +231,7 @@ BlockBytes startingImage() {
 void checkUnpacked(const pelorin::ModelSettings& s, const std::array<std::uint8_t, 65>& b,
                    std::size_t where) {
     check(s.modelType == (b[0] & 0x0F), "modelType not from byte 0", where);
-    check(s.stickMode == (b[0] & 0xF0), "stickMode not from byte 0", where);
+    check(s.stickMode == (b[0] >> 4), "stickMode not from byte 0", where);
     for (int k = 0; k < 6; ++k) {
         check(s.reverse[static_cast<std::size_t>(k)] == (((b[1] >> k) & 1) != 0),
               "reverse flag not from byte 1", where);

@@ -4,21 +4,14 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdio>
-#include <initializer_list>
 #include <tuple>
+#include <type_traits>
 
 namespace pelorin {
 
 namespace {
-
-std::vector<ValueName> listNames(std::initializer_list<const char*> names) {
-    std::vector<ValueName> result;
-    int value = 0;
-    for (const char* name : names)
-        result.push_back({value++, name});
-    return result;
-}
 
 std::string channel(std::size_t index) {
     return "CH" + std::to_string(index + 1);
@@ -31,98 +24,96 @@ constexpr std::size_t kCurvePoints = 5;
 constexpr std::size_t kMixCount = 3;
 constexpr std::size_t kMixEntrySize = 4;  // route, up rate, down rate, switch
 
+using Setting = std::function<SettingsRef(ModelSettings&)>;
+
+// The setting `member` of ModelSettings, or element `i` of that array.
+template <typename T>
+Setting at(T ModelSettings::*member) {
+    return [member](ModelSettings& s) -> SettingsRef { return &(s.*member); };
+}
+template <typename T, std::size_t N>
+Setting at(std::array<T, N> ModelSettings::*member, std::size_t i) {
+    return [member, i](ModelSettings& s) -> SettingsRef { return &(s.*member)[i]; };
+}
+
 class TableBuilder {
 public:
-    void group(FieldGroup g) { group_ = g; }
+    void group(FieldGroup g) { next_.group = g; }
     // The editor group and range of the fields added from now on.
     void editor(EditorGroup g, std::optional<ValueRange> range = std::nullopt) {
-        editorGroup_ = g;
-        range_ = range;
+        next_.editorGroup = g;
+        next_.editorRange = range;
     }
-    BlockField& add(std::string name, std::size_t byte) {
-        BlockField field;
+    // The bits `mask` of a byte, read unsigned.
+    BlockField& addBits(std::string name, std::size_t byte, std::uint8_t mask, Setting setting = {},
+                        std::vector<std::string> names = {}) {
+        BlockField& field = fields.emplace_back(next_);
         field.name = std::move(name);
-        field.group = group_;
-        field.editorGroup = editorGroup_;
-        field.editorRange = range_;
         field.byte = byte;
-        fields.push_back(std::move(field));
-        return fields.back();
-    }
-    // A whole byte read as -128..127.
-    BlockField& addSigned(std::string name, std::size_t byte) {
-        BlockField& field = add(std::move(name), byte);
-        field.isSigned = true;
+        field.mask = mask;
+        field.shift = static_cast<unsigned>(std::countr_zero(mask));
+        field.names = std::move(names);
+        field.setting = std::move(setting);
         return field;
     }
-    BlockField& addBits(std::string name, std::size_t byte, std::uint8_t mask, unsigned shift) {
-        BlockField& field = add(std::move(name), byte);
-        field.mask = mask;
-        field.shift = shift;
+    // A whole byte read as -128..127.
+    BlockField& addSigned(std::string name, std::size_t byte, Setting setting = {},
+                          std::vector<std::string> names = {}) {
+        BlockField& field =
+            addBits(std::move(name), byte, 0xFF, std::move(setting), std::move(names));
+        field.isSigned = true;
         return field;
     }
 
     std::vector<BlockField> fields;
 
 private:
-    FieldGroup group_ = FieldGroup::Model;
-    EditorGroup editorGroup_ = EditorGroup::None;
-    std::optional<ValueRange> range_;
+    BlockField next_;  // only its groups and editor range are used
 };
 
 std::vector<BlockField> makeTable() {
+    using S = ModelSettings;
     TableBuilder t;
     t.group(FieldGroup::Model);
     t.editor(EditorGroup::TypeAndStick, editorrange::kModelType);
-    BlockField& type = t.addBits("model type", block::kModelAndStick, 0x0F, 0);
-    type.names = listNames({"ACRO", "HELI-120", "HELI-90", "HELI-140"});
-    type.setting = [](ModelSettings& s) -> SettingsRef { return &s.modelType; };
+    t.addBits("model type", block::kModelAndStick, 0x0F, at(&S::modelType),
+              {"ACRO", "HELI-120", "HELI-90", "HELI-140"});
     t.editor(EditorGroup::TypeAndStick, editorrange::kStickMode);
-    BlockField& stick = t.addBits("stick mode", block::kModelAndStick, 0xF0, 4);
-    stick.names = listNames({"MODEL1", "MODEL2", "MODEL3", "MODEL4"});
-    stick.hexText = true;
-    // The stick mode editor works with the high nibble as it stands: 0x00, 0x10, 0x20, 0x30.
-    stick.setting = [](ModelSettings& s) -> SettingsRef { return &s.stickMode; };
-    stick.settingInPlace = true;
+    t.addBits("stick mode", block::kModelAndStick, 0xF0, at(&S::stickMode),
+              {"MODEL1", "MODEL2", "MODEL3", "MODEL4"})
+        .hexText = true;
 
     t.group(FieldGroup::Channels);
     t.editor(EditorGroup::EndPoints, editorrange::kEndPoint);
     for (std::size_t ch = 0; ch < 6; ++ch) {
-        t.addSigned("end point " + channel(ch) + " L", block::kEndPoint + 2 * ch).setting =
-            [ch](ModelSettings& s) -> SettingsRef { return &s.endPointLeft[ch]; };
-        t.addSigned("end point " + channel(ch) + " R", block::kEndPoint + 2 * ch + 1).setting =
-            [ch](ModelSettings& s) -> SettingsRef { return &s.endPointRight[ch]; };
+        const std::string name = "end point " + channel(ch);
+        t.addSigned(name + " L", block::kEndPoint + 2 * ch, at(&S::endPointLeft, ch));
+        t.addSigned(name + " R", block::kEndPoint + 2 * ch + 1, at(&S::endPointRight, ch));
     }
     t.editor(EditorGroup::Reverse);
-    for (unsigned ch = 0; ch < 6; ++ch) {
-        BlockField& reverse = t.addBits("reverse " + channel(ch), block::kReverse,
-                                        static_cast<std::uint8_t>(1u << ch), ch);
-        reverse.names = listNames({"NOR", "REV"});
-        reverse.setting = [ch](ModelSettings& s) -> SettingsRef { return &s.reverse[ch]; };
+    for (std::size_t ch = 0; ch < 6; ++ch) {
+        t.addBits("reverse " + channel(ch), block::kReverse, static_cast<std::uint8_t>(1u << ch),
+                  at(&S::reverse, ch), {"NOR", "REV"});
     }
     // Bits 6 and 7 of the reverse byte mean nothing: written as 0, ignored on reading.
     t.editor(EditorGroup::Reverse, ValueRange{0, 0});
-    BlockField& spare = t.addBits("reverse spare bits 6-7", block::kReverse, 0xC0, 6);
+    BlockField& spare = t.addBits("reverse spare bits 6-7", block::kReverse, 0xC0,
+                                  [](S&) -> SettingsRef { return static_cast<int*>(nullptr); });
     spare.hexText = true;
     spare.sparseListing = true;
-    spare.setting = [](ModelSettings&) -> SettingsRef { return std::monostate{}; };
     t.editor(EditorGroup::SubTrim, editorrange::kSubTrim);
-    for (std::size_t ch = 0; ch < 6; ++ch) {
-        t.addSigned("sub trim " + channel(ch), block::kSubTrim + ch).setting =
-            [ch](ModelSettings& s) -> SettingsRef { return &s.subTrim[ch]; };
-    }
+    for (std::size_t ch = 0; ch < 6; ++ch)
+        t.addSigned("sub trim " + channel(ch), block::kSubTrim + ch, at(&S::subTrim, ch));
     t.editor(EditorGroup::DualRates, editorrange::kDualRate);
     for (std::size_t i = 0; i < kDualRateChannels.size(); ++i) {
         const std::string name = "dual rate " + channel(kDualRateChannels[i]);
-        t.addSigned(name + " ON", block::kDualRate + 2 * i).setting =
-            [i](ModelSettings& s) -> SettingsRef { return &s.dualRateOn[i]; };
-        t.addSigned(name + " OFF", block::kDualRate + 2 * i + 1).setting =
-            [i](ModelSettings& s) -> SettingsRef { return &s.dualRateOff[i]; };
+        t.addSigned(name + " ON", block::kDualRate + 2 * i, at(&S::dualRateOn, i));
+        t.addSigned(name + " OFF", block::kDualRate + 2 * i + 1, at(&S::dualRateOff, i));
     }
     t.editor(EditorGroup::SwashAfr, editorrange::kSwashAfr);
     for (std::size_t i = 0; i < kSwashAfrChannels.size(); ++i) {
-        t.addSigned("swash AFR " + channel(kSwashAfrChannels[i]), block::kSwashAfr + i).setting =
-            [i](ModelSettings& s) -> SettingsRef { return &s.swashAfr[i]; };
+        t.addSigned("swash AFR " + channel(kSwashAfrChannels[i]), block::kSwashAfr + i,
+                    at(&S::swashAfr, i));
     }
 
     // NOR and ID alternate point by point: EPi of NOR is byte 2i of the curve, of ID 2i + 1.
@@ -131,63 +122,51 @@ std::vector<BlockField> makeTable() {
          {std::tuple{"throttle", block::kThrottleCurve, EditorGroup::ThrottleCurve},
           std::tuple{"pitch", block::kPitchCurve, EditorGroup::PitchCurve}}) {
         t.editor(group, editorrange::kCurvePoint);
-        const std::array<const char*, 2> curves{"NOR", "ID"};
-        for (std::size_t c = 0; c < curves.size(); ++c) {
+        for (std::size_t c = 0; c < 2; ++c) {
             for (std::size_t i = 0; i < kCurvePoints; ++i) {
-                t.addSigned(std::string(label) + " curve " + curves[c] + " EP" + std::to_string(i),
+                t.addSigned(std::string(label) + " curve " + (c == 0 ? "NOR" : "ID") + " EP" +
+                                std::to_string(i),
                             first + 2 * i + c);
             }
         }
     }
 
+    // The program mix editor keeps its 12 bytes as they are: each field holds its bits of the
+    // byte in the same place.
     t.group(FieldGroup::Mixes);
-    // The program mix editor keeps its 12 bytes as they are; each field binds the whole byte.
-    const auto mixByte = [](std::size_t i) {
-        return [i](ModelSettings& s) -> SettingsRef { return &s.programMix[i]; };
-    };
+    const std::vector<std::string> sources{"CH1", "CH2", "CH3",  "CH4",
+                                           "CH5", "CH6", "VR A", "VR B"};
     for (std::size_t m = 0; m < kMixCount; ++m) {
         const std::string mix = "MIX " + std::to_string(m + 1) + " ";
         const std::size_t entry = kMixEntrySize * m;
         const std::size_t byte = block::kProgramMix + entry;
         t.editor(EditorGroup::ProgramMixes, editorrange::kMixSource);
-        BlockField& source = t.addBits(mix + "source", byte, 0xF0, 4);
-        source.names = listNames({"CH1", "CH2", "CH3", "CH4", "CH5", "CH6", "VR A", "VR B"});
-        source.setting = mixByte(entry);
+        t.addBits(mix + "source", byte, 0xF0, at(&S::programMix, entry), sources);
         t.editor(EditorGroup::ProgramMixes, editorrange::kMixDestination);
-        BlockField& destination = t.addBits(mix + "destination", byte, 0x0F, 0);
-        destination.names = listNames({"CH1", "CH2", "CH3", "CH4", "CH5", "CH6"});
-        destination.setting = mixByte(entry);
+        t.addBits(mix + "destination", byte, 0x0F, at(&S::programMix, entry),
+                  {sources.begin(), sources.begin() + 6});
         t.editor(EditorGroup::ProgramMixes, editorrange::kMixRate);
-        t.addSigned(mix + "up rate", byte + 1).setting = mixByte(entry + 1);
-        t.addSigned(mix + "down rate", byte + 2).setting = mixByte(entry + 2);
+        t.addSigned(mix + "up rate", byte + 1, at(&S::programMix, entry + 1));
+        t.addSigned(mix + "down rate", byte + 2, at(&S::programMix, entry + 2));
         t.editor(EditorGroup::ProgramMixes, editorrange::kMixSwitch);
-        BlockField& onSwitch = t.addSigned(mix + "switch", byte + 3);
-        onSwitch.names = listNames({"SW A", "SW B", "ON", "OFF"});
-        onSwitch.setting = mixByte(entry + 3);
+        t.addSigned(mix + "switch", byte + 3, at(&S::programMix, entry + 3),
+                    {"SW A", "SW B", "ON", "OFF"});
     }
 
     t.group(FieldGroup::Switches);
-    const auto switchFunctions = listNames({"NULL", "DR", "ThroCut", "NOR/ID"});
-    const auto vrFunctions = listNames({"NULL", "Pith Adjust"});
+    const std::vector<std::string> switchFunctions{"NULL", "DR", "ThroCut", "NOR/ID"};
     t.editor(EditorGroup::SwitchesAndVrs, editorrange::kSwitchFunction);
-    BlockField& switchA = t.addSigned("switch A function", block::kSwitchA);
-    switchA.names = switchFunctions;
-    switchA.setting = [](ModelSettings& s) -> SettingsRef { return &s.switchAFunction; };
-    BlockField& switchB = t.addSigned("switch B function", block::kSwitchB);
-    switchB.names = switchFunctions;
-    switchB.setting = [](ModelSettings& s) -> SettingsRef { return &s.switchBFunction; };
+    t.addSigned("switch A function", block::kSwitchA, at(&S::switchAFunction), switchFunctions);
+    t.addSigned("switch B function", block::kSwitchB, at(&S::switchBFunction), switchFunctions);
+    const std::vector<std::string> vrFunctions{"NULL", "Pith Adjust"};
     t.editor(EditorGroup::SwitchesAndVrs, editorrange::kVrFunction);
-    BlockField& vrA = t.addSigned("VR A function", block::kVrA);
-    vrA.names = vrFunctions;
-    vrA.setting = [](ModelSettings& s) -> SettingsRef { return &s.vrAFunction; };
-    BlockField& vrB = t.addSigned("VR B function", block::kVrB);
-    vrB.names = vrFunctions;
-    vrB.setting = [](ModelSettings& s) -> SettingsRef { return &s.vrBFunction; };
+    t.addSigned("VR A function", block::kVrA, at(&S::vrAFunction), vrFunctions);
+    t.addSigned("VR B function", block::kVrB, at(&S::vrBFunction), vrFunctions);
 
     t.group(FieldGroup::Checksum);
     t.editor(EditorGroup::None);
-    t.add("checksum slot 1 (byte 65)", kChecksumSlot1).hexText = true;
-    t.add("checksum slot 2 (byte 66)", kChecksumSlot2).hexText = true;
+    t.addBits("checksum slot 1 (byte 65)", kChecksumSlot1, 0xFF).hexText = true;
+    t.addBits("checksum slot 2 (byte 66)", kChecksumSlot2, 0xFF).hexText = true;
     return std::move(t.fields);
 }
 
@@ -199,28 +178,18 @@ const std::vector<BlockField>& blockFields() {
 }
 
 const BlockField* findBlockField(std::string_view name) {
-    for (const BlockField& field : blockFields()) {
-        if (field.name == name)
-            return &field;
-    }
-    return nullptr;
+    const std::vector<BlockField>& fields = blockFields();
+    const auto it = std::find_if(fields.begin(), fields.end(),
+                                 [name](const BlockField& field) { return field.name == name; });
+    return it == fields.end() ? nullptr : &*it;
 }
 
 int fieldValue(const BlockField& field, const BlockBytes& blockBytes) {
-    const std::uint8_t byte = blockBytes[field.byte];
-    if (field.isSigned)
-        return signedByte(byte);
-    return static_cast<int>((byte & field.mask) >> field.shift);
+    return field.valueIn(blockBytes[field.byte]);
 }
 
 void setFieldValue(const BlockField& field, BlockBytes& blockBytes, int value) {
-    std::uint8_t& byte = blockBytes[field.byte];
-    if (field.isSigned) {
-        byte = lowByte(value);
-        return;
-    }
-    const unsigned bits = (static_cast<unsigned>(value) << field.shift) & field.mask;
-    byte = static_cast<std::uint8_t>((byte & ~field.mask) | bits);
+    blockBytes[field.byte] = field.withValue(blockBytes[field.byte], value);
 }
 
 // Each integer goes into its bits as its low bits (two's complement), so every value an editor
@@ -230,22 +199,17 @@ void packSettings(const ModelSettings& settings, BlockBytes& blockBytes) {
     for (const BlockField& field : blockFields()) {
         if (!field.setting)
             continue;  // curves and checksum slots are not the settings' to write
-        std::uint8_t& byte = blockBytes[field.byte];
-        const SettingsRef ref = field.setting(view);
-        if (const int* const* value = std::get_if<int*>(&ref)) {
-            if (field.isSigned)
-                byte = lowByte(**value);
-            else if (field.settingInPlace)  // as held, unmasked: the editor gives 0x00..0x30
-                byte = static_cast<std::uint8_t>((byte & ~field.mask) | lowByte(**value));
-            else
-                setFieldValue(field, blockBytes, **value);
-        } else if (bool* const* flag = std::get_if<bool*>(&ref)) {
-            setFieldValue(field, blockBytes, **flag ? 1 : 0);
-        } else if (std::uint8_t* const* raw = std::get_if<std::uint8_t*>(&ref)) {
-            byte = **raw;
-        } else {
-            setFieldValue(field, blockBytes, 0);
-        }
+        const int value = std::visit(
+            [&](auto* held) -> int {
+                if (!held)
+                    return 0;
+                if constexpr (std::is_same_v<decltype(held), std::uint8_t*>)
+                    return field.valueIn(*held);  // a mix byte: the bits where the block has them
+                else
+                    return *held;
+            },
+            field.setting(view));
+        setFieldValue(field, blockBytes, value);
     }
 }
 
@@ -253,32 +217,32 @@ void unpackSettings(const BlockBytes& blockBytes, ModelSettings& settings) {
     for (const BlockField& field : blockFields()) {
         if (!field.setting)
             continue;
-        const SettingsRef ref = field.setting(settings);
-        if (int* const* value = std::get_if<int*>(&ref)) {
-            **value = field.settingInPlace ? blockBytes[field.byte] & field.mask
-                                           : fieldValue(field, blockBytes);
-        } else if (bool* const* flag = std::get_if<bool*>(&ref)) {
-            **flag = fieldValue(field, blockBytes) != 0;
-        } else if (std::uint8_t* const* raw = std::get_if<std::uint8_t*>(&ref)) {
-            **raw = blockBytes[field.byte];
-        }
+        const int value = fieldValue(field, blockBytes);
+        std::visit(
+            [&](auto* held) {
+                using Held = std::remove_pointer_t<decltype(held)>;
+                if (!held)
+                    return;
+                if constexpr (std::is_same_v<Held, std::uint8_t>)
+                    *held = field.withValue(*held, value);
+                else
+                    *held = static_cast<Held>(value);
+            },
+            field.setting(settings));
     }
 }
 
 const std::string* valueName(const BlockField& field, int value) {
-    for (const ValueName& entry : field.names) {
-        if (entry.value == value)
-            return &entry.name;
-    }
-    return nullptr;
+    if (value < 0 || value >= static_cast<int>(field.names.size()))
+        return nullptr;
+    return &field.names[static_cast<std::size_t>(value)];
 }
 
 std::optional<int> valueOfName(const BlockField& field, std::string_view name) {
-    for (const ValueName& entry : field.names) {
-        if (entry.name == name)
-            return entry.value;
-    }
-    return std::nullopt;
+    const auto it = std::find(field.names.begin(), field.names.end(), name);
+    if (it == field.names.end())
+        return std::nullopt;
+    return static_cast<int>(it - field.names.begin());
 }
 
 std::string valueText(const BlockField& field, int value) {

@@ -49,7 +49,7 @@ struct ValueRange {
 
 namespace editorrange {
 inline constexpr ValueRange kModelType{0, 3};   // ACRO, HELI-120, HELI-90, HELI-140
-inline constexpr ValueRange kStickMode{0, 3};   // MODEL1..MODEL4 (the high nibble's value)
+inline constexpr ValueRange kStickMode{0, 3};   // MODEL1..MODEL4
 inline constexpr ValueRange kEndPoint{0, 120};  // percent
 inline constexpr ValueRange kSubTrim{-120, 120};
 inline constexpr ValueRange kDualRate{0, 100};     // percent
@@ -63,29 +63,24 @@ inline constexpr ValueRange kSwitchFunction{0, 3};  // NULL, DR, ThroCut, NOR/ID
 inline constexpr ValueRange kVrFunction{0, 1};      // NULL, Pith Adjust
 }  // namespace editorrange
 
-struct ValueName {
-    int value;
-    std::string name;
-};
-
-// Where ModelSettings keep a field: an integer, a flag, or the whole byte as it is (the mix
-// entries); monostate for bits that packing writes as 0 and no setting holds.
-using SettingsRef = std::variant<std::monostate, int*, bool*, std::uint8_t*>;
+// Where ModelSettings keep a field: an integer, a flag, or a byte laid out as the block's (the
+// program mix, whose editor keeps its bytes as they are); a null pointer for bits that packing
+// writes as 0 and no setting holds.
+using SettingsRef = std::variant<int*, bool*, std::uint8_t*>;
 
 struct BlockField {
     std::string name;  // e.g. "end point CH1 R"
     FieldGroup group = FieldGroup::Model;
-    std::size_t byte = 0;          // offset in blockBytes
-    std::uint8_t mask = 0xFF;      // the bits of the byte that hold the field
-    unsigned shift = 0;            // value = (byte AND mask) >> shift
-    bool isSigned = false;         // a whole byte read as -128..127
-    bool hexText = false;          // shown as the byte's bits in place ("0x40")
-    bool sparseListing = false;    // the dump lists it only when not zero (spare bits)
-    std::vector<ValueName> names;  // names of known values; others read "unknown (n)"
+    std::size_t byte = 0;            // offset in blockBytes
+    std::uint8_t mask = 0xFF;        // the bits of the byte that hold the field
+    unsigned shift = 0;              // value = (byte AND mask) >> shift
+    bool isSigned = false;           // a whole byte read as -128..127
+    bool hexText = false;            // shown as the byte's bits in place ("0x40")
+    bool sparseListing = false;      // the dump lists it only when not zero (spare bits)
+    std::vector<std::string> names;  // names of the values 0, 1, ...; others read "unknown (n)"
     // The field in ModelSettings; empty for the bytes no setting holds (the curves, which the
     // curve editors keep in blockBytes, and the checksum slots), which packing leaves alone.
     std::function<SettingsRef(ModelSettings&)> setting;
-    bool settingInPlace = false;  // the setting holds the bits where the byte holds them
     EditorGroup editorGroup = EditorGroup::None;
     // What the field's editor makes; unset: every value the bits can hold.
     std::optional<ValueRange> editorRange;
@@ -94,6 +89,16 @@ struct BlockField {
     [[nodiscard]] int maxValue() const { return isSigned ? 127 : static_cast<int>(mask >> shift); }
     [[nodiscard]] ValueRange editorValues() const {
         return editorRange.value_or(ValueRange{minValue(), maxValue()});
+    }
+    // The field's value in a byte `bits`, and that byte with the field's bits set to `value`.
+    [[nodiscard]] int valueIn(std::uint8_t bits) const {
+        return isSigned ? signedByte(bits) : (bits & mask) >> shift;
+    }
+    [[nodiscard]] std::uint8_t withValue(std::uint8_t bits, int value) const {
+        if (isSigned)
+            return lowByte(value);
+        return static_cast<std::uint8_t>((bits & ~mask) |
+                                         ((static_cast<unsigned>(value) << shift) & mask));
     }
 };
 

@@ -44,7 +44,7 @@ inline constexpr int kChannelCount = 6;
 // its low 8 bits and read back as a signed byte (no offset, no scaling, no clamping).
 struct ModelSettings {
     int modelType = 0;                   // 0 ACRO, 1 HELI-120, 2 HELI-90, 3 HELI-140
-    int stickMode = 0;                   // already in the high nibble: 0x00, 0x10, 0x20, 0x30
+    int stickMode = 0;                   // 0 MODEL1 .. 3 MODEL4, the high nibble of byte 0
     std::array<bool, 6> reverse{};       // CH1..CH6
     std::array<int, 3> dualRateOn{};     // CH1, CH2, CH4
     std::array<int, 3> dualRateOff{};    // CH1, CH2, CH4

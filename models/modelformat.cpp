@@ -58,8 +58,8 @@ QString allowedValues(const BlockField& field) {
     if (field.names.empty())
         return range;
     QStringList names;
-    for (const ValueName& entry : field.names)
-        names << QStringLiteral("\"%1\"").arg(QString::fromStdString(entry.name));
+    for (const std::string& name : field.names)
+        names << QStringLiteral("\"%1\"").arg(QString::fromStdString(name));
     return ModelFormatTexts::tr("one of %1, or %2").arg(names.join(QStringLiteral(", ")), range);
 }
 

@@ -11,65 +11,27 @@
 
 namespace pelorin {
 
-namespace {
-bool isBlank(QChar c) {
-    return c == u' ' || c == u'\t';
-}
-}  // namespace
-
 std::optional<int> parseDialogInteger(QStringView text) {
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n && isBlank(text[i]))
-        ++i;
-    bool negative = false;
-    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
-        negative = text[i] == u'-';
-        ++i;
-    }
-    const qsizetype firstDigit = i;
-    long long magnitude = 0;
-    while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
-        magnitude = magnitude * 10 + (text[i].unicode() - u'0');
-        if (magnitude > static_cast<long long>(std::numeric_limits<int>::max()) + 1)
-            return std::nullopt;
-        ++i;
-    }
-    if (i == firstDigit)
-        return std::nullopt;
-    while (i < n && isBlank(text[i]))
-        ++i;
-    if (i != n)
-        return std::nullopt;
-    const long long value = negative ? -magnitude : magnitude;
-    if (value > std::numeric_limits<int>::max())
-        return std::nullopt;
-    return static_cast<int>(value);
+    bool ok = false;
+    const int value = text.toInt(&ok);  // decimal, C locale; blanks around are skipped
+    return ok ? std::optional<int>(value) : std::nullopt;
 }
 
 int parseLeadingInteger(QStringView text) {
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n && (isBlank(text[i]) || text[i] == u'\n' || text[i] == u'\r'))
-        ++i;
-    bool negative = false;
-    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
-        negative = text[i] == u'-';
-        ++i;
-    }
-    long long magnitude = 0;
-    constexpr long long kLimit = static_cast<long long>(std::numeric_limits<int>::max()) + 1;
-    while (i < n && text[i].unicode() >= u'0' && text[i].unicode() <= u'9') {
-        if (magnitude < kLimit)
-            magnitude = magnitude * 10 + (text[i].unicode() - u'0');
-        ++i;
-    }
-    if (magnitude > kLimit)
-        magnitude = kLimit;
-    const long long value = negative ? -magnitude : magnitude;
-    if (value > std::numeric_limits<int>::max())
-        return std::numeric_limits<int>::max();
-    return static_cast<int>(value);
+    while (!text.isEmpty() && QStringView(u" \t\r\n").contains(text.front()))
+        text = text.sliced(1);
+    const qsizetype firstDigit = !text.isEmpty() && (text[0] == u'+' || text[0] == u'-') ? 1 : 0;
+    qsizetype end = firstDigit;
+    while (end < text.size() && text[end] >= u'0' && text[end] <= u'9')
+        ++end;
+    if (end == firstDigit)
+        return 0;
+    bool ok = false;
+    const int value = text.first(end).toInt(&ok);
+    if (ok)
+        return value;
+    // Beyond 32 bits: the nearest integer there is.
+    return text[0] == u'-' ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
 }
 
 QString integerExpectedMessage() {

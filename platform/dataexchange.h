@@ -13,8 +13,9 @@ class QLineEdit;
 
 namespace pelorin {
 
-// A whole field as a decimal integer: blanks around it, an optional sign, at least one digit,
-// nothing else. Empty text, "50%", "1 2" and numbers beyond 32 bits are not integers.
+// A whole field as a decimal integer (Qt's, in the C locale): white space around it, an optional
+// sign, ASCII digits, nothing else. Empty text, "50%", "1 2" and numbers beyond 32 bits are not
+// integers.
 [[nodiscard]] std::optional<int> parseDialogInteger(QStringView text);
 
 // The forgiving parse the curve graphs draw from while a point is being typed: leading blanks,

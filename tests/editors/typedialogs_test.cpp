@@ -185,7 +185,7 @@ TEST(StickModeDialog, HighNibble5_OnOk_Sends0x30WithTheModelTypeKept) {
     EXPECT_TRUE(runStickModeEditor(dialog, bench.session).accepted);
     ASSERT_EQ(bench.writes().size(), 1u);
     EXPECT_EQ(frameByte(bench.writes()[0], 0), 0x31);
-    EXPECT_EQ(bench.session.settings.stickMode, 0x30);
+    EXPECT_EQ(bench.session.settings.stickMode, 3);
 }
 
 class StickModel2OnOk : public ::testing::TestWithParam<std::uint8_t> {};
@@ -237,7 +237,7 @@ TEST(StickModeDialog, ClickingAMode_SwapsThePictureAndStoresNothing) {
         EXPECT_EQ(shownPictureSize(d), QSize(14, 24));
         d->control<QRadioButton>(1036)->click();
         EXPECT_EQ(shownPictureSize(d), QSize(12, 22));
-        EXPECT_EQ(bench.session.settings.stickMode, 0x00);
+        EXPECT_EQ(bench.session.settings.stickMode, 0);
         pressCancel(d);
     });
     runStickModeEditor(dialog, bench.session);

@@ -70,7 +70,7 @@ TEST_F(SessionTest, GoodSettingsFrame_ReplacesBlockClearsSlotsAndUnpacks) {
 
     EXPECT_EQ(session.blockBytes, sent);
     EXPECT_EQ(session.settings.modelType, 1);
-    EXPECT_EQ(session.settings.stickMode, 0x20);
+    EXPECT_EQ(session.settings.stickMode, 2);
     EXPECT_EQ(session.settings.dualRateOn[0], -56);
     EXPECT_EQ(unpackedCount, 1);
     EXPECT_EQ(session.counters().settingsAccepted, 1u);

@@ -20,7 +20,7 @@ std::string modelTypeText(int type) {
 }
 
 std::string stickModeText(int mode) {
-    const int nibble = (mode >> 4) & 0xF;
+    const int nibble = mode & 0xF;
     std::string text = "0x" + std::string(1, "0123456789ABCDEF"[nibble]) + "0";
     if (nibble <= 3)
         text += " (MODEL" + std::to_string(nibble + 1) + ")";

@@ -124,8 +124,8 @@ std::array<BlockBytes, 2> defaultModels() {
     std::array<BlockBytes, 2> models{startingBlock(), startingBlock()};
 
     ModelSettings heli = startingSettings();
-    heli.modelType = 1;     // HELI-120
-    heli.stickMode = 0x10;  // MODEL2
+    heli.modelType = 1;  // HELI-120
+    heli.stickMode = 1;  // MODEL2
     heli.reverse = {false, true, false, false, true, false};
     heli.dualRateOn = {100, 100, 100};
     heli.dualRateOff = {70, 70, 80};

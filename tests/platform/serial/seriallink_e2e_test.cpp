@@ -190,7 +190,7 @@ TEST_F(SerialLinkTest, SettingsFrame_OneBytePerReceiveEvent_IsAccepted) {
     EXPECT_EQ(largestWaiting, 1u);  // every byte had an event of its own
     EXPECT_EQ(session.counters().settingsAccepted, 2u);
     EXPECT_EQ(session.settings.modelType, 1);
-    EXPECT_EQ(session.settings.stickMode, 0x10);
+    EXPECT_EQ(session.settings.stickMode, 1);
 }
 
 TEST_F(SerialLinkTest, WriteFrame_FromSession_ArrivesWholeAndCorrectAtTransmitter) {
