@@ -266,7 +266,6 @@ void MainDialog::initDialog() {
         systemMenu_->setItemToolTip(kAboutCommand,
                                     tr("About %1: its version and licence").arg(programName));
     }
-    session_.resetReceiver();
     // The end points start at 100 % until the transmitter's own values arrive.
     session_.settings.endPointLeft.fill(100);
     session_.settings.endPointRight.fill(100);
@@ -281,8 +280,8 @@ void MainDialog::initDialog() {
     });
     if (startPort_ == 0 && portMemory_.recall)
         session_.preferredDevice = portMemory_.recall();
-    const SerialStatus opened =
-        startPort_ > 0 ? session_.openSerialPort(startPort_) : session_.openSerialPort();
+    const SerialStatus opened = session_.open(
+        startPort_ > 0 ? startPort_ : Session::kSearchOrFallback, Session::Greeting::Read);
     // The port opened, or the one named, is the one to wait for.
     if (session_.portOpen() || startPort_ > 0)
         noteOpened();
@@ -468,12 +467,12 @@ void MainDialog::lookForTransmitter() {
         if (device.isEmpty() || !awaited(lastingDeviceName(device)))
             continue;
         there = true;
-        if (!session_.openPort(number))
+        if (!session_.open(number))
             continue;
         waiting_ = false;
         noteOpened();
         setLineDown(tr("COM%1 open, no frames yet").arg(number));
-        report(session_.sendReadRequest());
+        report(session_.send(readRequest()));
         return;
     }
     if (there && looksLeft_-- > 0)
@@ -569,23 +568,24 @@ void MainDialog::chooseMemory() {
     if (editor(userSelectDialog_, session_.userSelect).run() != QDialog::Accepted)
         return;
     const int index = session_.userSelect;
-    memorySwitched(session_.sendUserRequest(index), index);
+    memorySwitched(session_.send(userRequest(index)), index);
 }
 
 void MainDialog::onGetUser() {
-    memorySwitched(session_.sendUserRequest(0), 0);
+    memorySwitched(session_.send(userRequest(0)), 0);
 }
 
 void MainDialog::onSetting() {
     // No port is opened by itself while the user chooses one.
     const bool wasWaiting = std::exchange(waiting_, false);
-    session_.closePortForSetting();
+    session_.close();
     SerialSettingDialog& setting = editor(serialSettingDialog_, session_);
     const bool chosen = setting.run() == QDialog::Accepted;
     const int port = setting.selectedPort;
     // Also after Cancel: the previous port is opened again, and the transmitter switched to
     // the memory last chosen.
-    memorySwitched(session_.reopenPortAfterSetting(chosen ? &port : nullptr), session_.userSelect);
+    memorySwitched(session_.open(chosen ? port : Session::kSelectedPort, Session::Greeting::User),
+                   session_.userSelect);
     if (session_.portOpen())
         noteOpened();
     if (wasWaiting && !session_.portOpen())
@@ -699,16 +699,16 @@ void MainDialog::onModel() {
     showMemory();  // Setting now switches to the entry chosen
 }
 void MainDialog::onCurrent() {
-    report(session_.sendReadRequest());
+    report(session_.send(readRequest()));
 }
 void MainDialog::onWrite() {
     report(session_.writeSettings());
 }
 void MainDialog::onStartAdjust() {
-    report(session_.sendStartAdjust());
+    report(session_.send(startAdjustRequest()));
 }
 void MainDialog::onStopAdjust() {
-    report(session_.sendStopAdjust());
+    report(session_.send(stopAdjustRequest()));
 }
 
 }  // namespace pelorin

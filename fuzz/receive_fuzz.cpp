@@ -136,7 +136,6 @@ std::vector<Event> referenceDecode(const Bytes& s) {
 // ---- Invariants of the parser's state ----------------------------------------------------------
 
 void checkParserState(const RxParser& p, std::size_t where) {
-    check(p.settingsPos() <= 67, "settingsPos out of range", where);
     for (int v : p.liveChannels())
         check(v >= -1512 && v <= 588, "channel value out of range", where);
     check(p.liveAux() >= 0 && p.liveAux() <= 0xFFFF, "liveAux out of range", where);

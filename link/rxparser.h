@@ -24,12 +24,6 @@ public:
         SettingsFrame,     // a SettingsFrame passed its checksum: settingsBlock() holds it
         SettingsRejected,  // a SettingsFrame failed its checksum; nothing else changed
     };
-    enum class State : std::uint8_t {
-        Idle,          // waiting for the header byte 0x55
-        TypeAwaited,   // 0x55 seen; 0xFC or 0xFD awaited
-        LiveBody,      // a LiveChannelFrame body in progress
-        SettingsBody,  // a SettingsFrame body in progress
-    };
 
     // Idle, nothing pending. Results (liveChannels, liveAux) are kept.
     void reset() { state_ = State::Idle; }
@@ -46,9 +40,10 @@ public:
         }
     }
 
-    [[nodiscard]] State state() const { return state_; }
-    // Body bytes of the SettingsFrame in progress taken so far (0..66).
-    [[nodiscard]] std::size_t settingsPos() const { return settingsPos_; }
+    // Body bytes of the SettingsFrame in progress taken so far; 0 while none is in progress.
+    [[nodiscard]] std::size_t settingsBodyTaken() const {
+        return state_ == State::SettingsBody ? pos_ : 0;
+    }
 
     // The six channel values (word - 1512) and the raw auxiliary word of the last good
     // LiveChannelFrame; 0 before the first.
@@ -58,26 +53,18 @@ public:
     // The 65 block bytes of the SettingsFrame that has just passed its checksum. Valid right
     // after consume() returned SettingsFrame: the next frame's body overwrites it.
     [[nodiscard]] std::span<const std::uint8_t, kSettingsBlockSize> settingsBlock() const {
-        return std::span<const std::uint8_t, kSettingsBlockSize>(settingsBody_.data(),
-                                                                 kSettingsBlockSize);
+        return std::span<const std::uint8_t, kSettingsBlockSize>(body_.data(), kSettingsBlockSize);
     }
 
 private:
-    Result liveStepWith(std::uint8_t b);
-    Result settingsStepWith(std::uint8_t b);
+    enum class State : std::uint8_t { Idle, TypeAwaited, LiveBody, SettingsBody };
+    [[nodiscard]] int wordAt(std::size_t i) const { return body_[i] * 256 + body_[i + 1]; }
 
     State state_ = State::Idle;
-    std::uint8_t liveStep_ = 0;  // 0..5 channel words, 6 auxiliary word, 7 checksum
-    bool haveHighByte_ = false;
-    int wordValue_ = 0;
-    int liveSum_ = 0;
-    std::array<int, 6> pendingChannels_{};
-    int pendingAux_ = 0;
-    std::size_t settingsPos_ = 0;  // next body byte, 0..66
-    int settingsSum_ = 0;
-    // The SettingsFrame body is collected here, never in blockBytes, so a frame that fails its
-    // checksum cannot leave half a block behind.
-    std::array<std::uint8_t, kSettingsBlockSize + 2> settingsBody_{};
+    std::size_t pos_ = 0;  // body bytes taken
+    // The body of the frame in progress, never blockBytes, so a frame that fails its checksum
+    // cannot leave half a block behind.
+    std::array<std::uint8_t, kSettingsBlockSize + 2> body_{};
     std::array<int, 6> liveChannels_{};
     int liveAux_ = 0;
 };

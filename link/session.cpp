@@ -11,11 +11,6 @@ Session::Session(SerialControl& serial, PortDiscovery discover)
     port_ = portName(table_, commPort_);
 }
 
-void Session::resetReceiver() {
-    rxParser.reset();
-    answered_ = false;
-}
-
 void Session::noteAnswer() {
     if (answered_)
         return;
@@ -75,91 +70,63 @@ void Session::usePortTable(PortTable table) {
     tableBuilt_ = true;
 }
 
+SerialStatus Session::open(int port, Greeting greeting) {
+    // A frame cut off when the port closed (or the line went) cannot go on in the bytes of
+    // the new connection: taken as its rest, it would swallow the first frame that arrives,
+    // the answer to the greeting below, or with a matching sum mix two blocks into one.
+    rxParser.reset();
+    answered_ = false;
+    if (serial_.isOpen())
+        return {};
+    if (SerialStatus s = openPort(port); !s || greeting == Greeting::None)
+        return s;
+    if (greeting == Greeting::User)
+        return send(userRequest(userSelect));
+    SerialStatus sent = send(readRequest());
+    if (sent)
+        userSelect = 0;
+    return sent;
+}
+
+SerialStatus Session::openPort(int port) {
+    if (port == kSelectedPort)
+        return serial_.open(port_, kLineSettings);
+    if (port > 0)
+        return openNumber(port);
+    // The open is the probe: the first candidate that opens is the port used, so each device
+    // is opened once (a probe followed by the real open would raise and drop its modem lines
+    // twice). The preferred device comes first, so that other serial devices (a printer, a
+    // board) are left alone while the transmitter is where it answered last time.
+    const PortTable& table = refreshPortTable();
+    std::vector<int> candidates;
+    for (int number = 1; number <= kProbedPortCount; ++number) {
+        const std::string& device = table.portDeviceNames[static_cast<std::size_t>(number - 1)];
+        if (device.empty())
+            continue;
+        if (!preferredDevice.empty() && device == preferredDevice)
+            candidates.insert(candidates.begin(), number);
+        else
+            candidates.push_back(number);
+    }
+    failedOpens_.clear();
+    SerialStatus opened = SerialStatus::failure("No serial port has a device");
+    for (const int candidate : candidates) {
+        opened = openNumber(candidate);
+        if (opened)
+            return opened;
+        failedOpens_.push_back({candidate, opened.error()});
+    }
+    return port == kSearchOrFallback ? openNumber(kFallbackPort) : opened;
+}
+
 // The device is fixed here: a later refresh of the table does not move an open or reopened
 // port to another device.
-void Session::selectPort(int portNumber) {
+SerialStatus Session::openNumber(int portNumber) {
     if (!tableBuilt_)
         refreshPortTable();
     commPort_ = portNumber;
     port_ = portName(table_, portNumber);
-}
-
-SerialStatus Session::openSelected() {
     return serial_.open(port_, kLineSettings);
-}
-
-SerialStatus Session::openSerialPort() {
-    if (serial_.isOpen())
-        return {};
-    // None opened: the fallback number, whose failure is what the call returns.
-    return openInTurn(startCandidates()) ? greetOpenedPort() : openSerialPort(kFallbackPort);
-}
-
-// The numbers start-up tries, in order, from one fresh table: preferredDevice first when it is
-// one of COM1..COM20, so that other serial devices (a printer, a board) are left alone while
-// the transmitter is where it answered last time; then every other of COM1..COM20 that has a
-// device. A preferred device that does not open is not tried a second time.
-std::vector<int> Session::startCandidates() {
-    const PortTable& table = refreshPortTable();
-    std::vector<int> candidates;
-    for (int i = 0; i < kProbedPortCount; ++i) {
-        const std::string& device = table.portDeviceNames[static_cast<std::size_t>(i)];
-        if (device.empty())
-            continue;
-        if (!preferredDevice.empty() && device == preferredDevice)
-            candidates.insert(candidates.begin(), i + 1);
-        else
-            candidates.push_back(i + 1);
-    }
-    return candidates;
-}
-
-// The open is the probe: the first candidate that opens is the port used, so each device is
-// opened once (a probe followed by the real open would raise and drop its modem lines twice).
-// A candidate that does not open only moves on to the next, as a failed probe did.
-bool Session::openInTurn(const std::vector<int>& candidates) {
-    failedOpens_.clear();
-    for (const int candidate : candidates) {
-        selectPort(candidate);
-        const SerialStatus opened = openSelected();
-        if (opened)
-            return true;
-        failedOpens_.push_back({candidate, opened.error()});
-    }
-    return false;
-}
-
-int Session::openFirstPort() {
-    if (serial_.isOpen() || !openInTurn(startCandidates()))
-        return 0;
-    resetReceiver();
-    return commPort_;
-}
-
-SerialStatus Session::greetOpenedPort() {
-    if (auto s = sendReadRequest(); !s)
-        return s;
-    userSelect = 0;
-    return {};
-}
-
-SerialStatus Session::openSerialPort(int portNumber) {
-    if (serial_.isOpen())
-        return {};
-    selectPort(portNumber);
-    if (auto s = openSelected(); !s)
-        return s;
-    return greetOpenedPort();
-}
-
-SerialStatus Session::openPort(int portNumber) {
-    if (!serial_.isOpen()) {
-        selectPort(portNumber);
-        if (auto s = openSelected(); !s)
-            return s;
-    }
-    resetReceiver();
-    return {};
 }
 
 // The Serial Setting round: a fresh table, then COM1..COM20 in order. Numbers without a device
@@ -175,22 +142,9 @@ std::vector<int> Session::probeAvailablePorts() {
     return ports;
 }
 
-void Session::closePortForSetting() {
+void Session::close() {
     if (serial_.isOpen())
         serial_.close();
-}
-
-SerialStatus Session::reopenPortAfterSetting(const int* selectedPort) {
-    if (selectedPort != nullptr)
-        selectPort(*selectedPort);
-    // Also after Cancel: the previous port is opened again.
-    if (auto s = openSelected(); !s)
-        return s;
-    // A frame cut off when the port closed (or the line went) cannot go on in the bytes of
-    // the new connection: taken as its rest, it would swallow the first frame that arrives,
-    // the answer to the UserRequest below, or with a matching sum mix two blocks into one.
-    resetReceiver();
-    return sendUserRequest(userSelect);
 }
 
 SerialStatus Session::writeSettings() {
@@ -208,22 +162,6 @@ SerialStatus Session::sendSettingsBlock() {
     if (onBlockChanged)
         onBlockChanged();
     return sent;
-}
-
-SerialStatus Session::sendReadRequest() {
-    return serial_.write(readRequest());
-}
-
-SerialStatus Session::sendUserRequest(int index) {
-    return serial_.write(userRequest(index));
-}
-
-SerialStatus Session::sendStartAdjust() {
-    return serial_.write(startAdjustRequest());
-}
-
-SerialStatus Session::sendStopAdjust() {
-    return serial_.write(stopAdjustRequest());
 }
 
 SerialStatus Session::loadBlock(const BlockBytes& loaded) {

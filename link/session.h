@@ -58,9 +58,6 @@ public:
         return transmitterBlock_;
     }
 
-    // Start-up reset of the receiver: idle.
-    void resetReceiver();
-
     // Bytes as the serial control delivered them, through the parser in arrival order.
     void receive(std::span<const std::uint8_t> bytes);
 
@@ -76,51 +73,48 @@ public:
     // it has none.
     [[nodiscard]] const std::string& portDevice() const { return port_.device; }
 
-    // Start-up: open COM1..COM20 in turn until one opens (else 21), send a ReadRequest and
-    // set userSelect to 0. Each device is opened at most once, and the open that succeeds is
-    // the port used. preferredDevice, when it is one of COM1..COM20, is tried first; while it
-    // opens, no other device is touched. A port that is already open is left as it is, and
-    // nothing is sent.
-    SerialStatus openSerialPort();
-    // The device start-up tries first: the one the transmitter answered on last time (the
+    // What open() opens besides a port number 1..22, which it selects afresh from the table.
+    static constexpr int kSelectedPort = 0;       // the selected port, on the device fixed with it
+    static constexpr int kSearch = -1;            // the search below; fails if none opens
+    static constexpr int kSearchOrFallback = -2;  // the search; none opens: COM21's outcome
+    // What open() sends once the port has opened.
+    enum class Greeting : std::uint8_t {
+        None,
+        Read,  // a ReadRequest; once it is sent, userSelect is 0 (start-up)
+        User,  // a UserRequest for userSelect (after the Setting round)
+    };
+    // Starts the receiver afresh, then opens `port` unless a port is open (that one is left as
+    // it is, and nothing is sent). The search: preferredDevice first when it is one of
+    // COM1..COM20, while it opens no other device is touched; then every other of COM1..COM20
+    // that has a device, from one fresh table. Each device is opened at most once and the open
+    // that succeeds is the port used. Any failure ends the call there.
+    SerialStatus open(int port, Greeting greeting = Greeting::None);
+    // The device the search tries first: the one the transmitter answered on last time (the
     // window keeps it in the user's settings). Empty: the probe order from COM1 alone.
     std::string preferredDevice;
     // Runs at the first good frame after the receiver starts afresh (each opening of a port):
     // the transmitter answers on portDevice().
     std::function<void()> onPortAnswered;
-    // The same start-up on a port the user named (pelorin --port), without probing.
-    SerialStatus openSerialPort(int portNumber);
-    // For a caller that names its port (the command-line program): the port opened if closed
-    // and the receiver started afresh. Nothing is sent.
-    SerialStatus openPort(int portNumber);
-    // For a caller that names none: start-up's search without the fallback to COM21, on a
-    // closed port. Each device is opened at most once; the receiver starts afresh on the port
-    // that opened. Nothing is sent. The number opened, or 0 when none opened.
-    int openFirstPort();
-    // The ports the last search (start-up's, openFirstPort's) tried without success, in
-    // order, each with the text its open failed with: what start-up tells the user.
+    // The ports the last search tried without success, in order, each with the text its open
+    // failed with (never the fallback COM21): what start-up tells the user.
     struct FailedOpen {
         int portNumber;
         std::string error;
     };
     [[nodiscard]] const std::vector<FailedOpen>& failedOpens() const { return failedOpens_; }
+    // Closes the port if open: before the Setting round, whose probes need it closed.
+    void close();
 
     // The Serial Setting round: the port numbers 1..20 that open now, after a fresh table.
     [[nodiscard]] std::vector<int> probeAvailablePorts();
-    // Setting button: close the port if open (before the dialog) ...
-    void closePortForSetting();
-    // ... and after it: select the chosen port (if OK gave one), open, start the receiver
-    // afresh and send UserRequest.
-    SerialStatus reopenPortAfterSetting(const int* selectedPort);
 
+    // A request frame (readRequest(), userRequest(i), startAdjustRequest(), ...) handed to the
+    // port whole. The settings block goes through sendSettingsBlock, which keeps
+    // transmitterBlock() true.
+    SerialStatus send(std::span<const std::uint8_t> frame) { return serial_.write(frame); }
     // The write operation: packSettings, then sendSettingsBlock.
     SerialStatus writeSettings();
     SerialStatus sendSettingsBlock();
-    SerialStatus sendReadRequest();
-    SerialStatus sendUserRequest(int index);
-    SerialStatus sendStartAdjust();
-    SerialStatus sendStopAdjust();
-
     // A settings file's 67 bytes: they replace blockBytes, are unpacked into the settings
     // (so a later OK does not send the values from before the load), and sent.
     SerialStatus loadBlock(const BlockBytes& loaded);
@@ -135,11 +129,8 @@ public:
     [[nodiscard]] const Counters& counters() const { return counters_; }
 
 private:
-    std::vector<int> startCandidates();
-    bool openInTurn(const std::vector<int>& candidates);
-    SerialStatus openSelected();
-    void selectPort(int portNumber);
-    SerialStatus greetOpenedPort();
+    SerialStatus openPort(int port);
+    SerialStatus openNumber(int portNumber);
     void noteAnswer();
     void applySettingsFrame();
 

@@ -42,7 +42,7 @@ TransmitterLink::TransmitterLink(PortDiscovery discovery, QObject* parent)
 QString TransmitterLink::open(const QString& portSpec) {
     if (portSpec.isEmpty()) {
         // The first port that opens is the one kept: each device is opened at most once.
-        if (m_session.openFirstPort() == 0) {
+        if (!m_session.open(Session::kSearch)) {
             return tr(
                 "No serial port of this computer opens. Connect the transmitter (or start "
                 "the virtual transmitter pelorin-txsim), or name its port with --port; "
@@ -52,7 +52,7 @@ QString TransmitterLink::open(const QString& portSpec) {
         const PortChoice choice = resolvePortSpec(portSpec, m_session.refreshPortTable());
         if (!choice.ok())
             return choice.error;
-        if (SerialStatus status = m_session.openPort(choice.portNumber); !status)
+        if (SerialStatus status = m_session.open(choice.portNumber); !status)
             return fromStd(status.error());
     }
     m_lostText.clear();
@@ -132,11 +132,11 @@ TransmitterLink::Answer TransmitterLink::request(const std::function<SerialStatu
 }
 
 TransmitterLink::Answer TransmitterLink::readSettings(std::chrono::milliseconds timeout) {
-    return request([](Session& session) { return session.sendReadRequest(); }, timeout);
+    return request([](Session& session) { return session.send(readRequest()); }, timeout);
 }
 
 TransmitterLink::Answer TransmitterLink::selectUser(int index, std::chrono::milliseconds timeout) {
-    return request([index](Session& session) { return session.sendUserRequest(index); }, timeout);
+    return request([index](Session& session) { return session.send(userRequest(index)); }, timeout);
 }
 
 QString TransmitterLink::writeBlock(const BlockBytes& block) {

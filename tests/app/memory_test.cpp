@@ -158,7 +158,7 @@ TEST_F(MemoryTest, CancelInTheList_SendsNothingAndChangesNothing) {
             });
             menuItem(*w, QStringLiteral("Transmitter memory…"))->trigger();
             // A ReadRequest round trip: anything the cancel had sent would have come first.
-            ASSERT_TRUE(w->session().sendReadRequest().ok());
+            ASSERT_TRUE(w->session().send(readRequest()).ok());
             ASSERT_TRUE(waitFor([&] { return settingsFrames() == 2; }, kWaitMs));
             EXPECT_TRUE(userRequests().empty());
             EXPECT_EQ(w->session().userSelect, 0);

@@ -57,7 +57,8 @@ protected:
 
     // The program's start-up against the transmitter, up to its SettingsFrame.
     void startUp() {
-        const SerialStatus status = session.openSerialPort();
+        const SerialStatus status =
+            session.open(Session::kSearchOrFallback, Session::Greeting::Read);
         ASSERT_TRUE(status.ok()) << status.error();
         ASSERT_TRUE(waitFor([&] { return session.counters().settingsAccepted == 1; }));
     }
@@ -68,8 +69,8 @@ protected:
         std::string error;
         ASSERT_TRUE(transmitter->open(&error)) << error;
         const auto accepted = session.counters().settingsAccepted;
-        session.closePortForSetting();
-        const SerialStatus reopened = session.reopenPortAfterSetting(nullptr);
+        session.close();
+        const SerialStatus reopened = session.open(Session::kSelectedPort, Session::Greeting::User);
         ASSERT_TRUE(reopened.ok()) << reopened.error();
         ASSERT_TRUE(
             waitFor([&] { return session.counters().settingsAccepted == accepted + 1; }, 3000))
@@ -89,10 +90,8 @@ protected:
             case Moment::InsideSettingsFrame: {
                 const auto frame = settingsFrame(heliBlock());
                 transmitter->sendRaw(std::span(frame.data(), 2 + kCutAfter));
-                EXPECT_TRUE(waitFor([&] {
-                    return session.rxParser.state() == RxParser::State::SettingsBody &&
-                           session.rxParser.settingsPos() == kCutAfter;
-                }));
+                EXPECT_TRUE(
+                    waitFor([&] { return session.rxParser.settingsBodyTaken() == kCutAfter; }));
                 transmitter->closeLine();
                 break;
             }

@@ -42,6 +42,11 @@ BlockBytes transmitterBlock() {
     return block;
 }
 
+// The window's start-up: the search with its fallback, then a ReadRequest.
+SerialStatus startUp(Session& session) {
+    return session.open(Session::kSearchOrFallback, Session::Greeting::Read);
+}
+
 class SessionTest : public ::testing::Test {
 protected:
     FakeSerialControl serial;
@@ -55,7 +60,7 @@ protected:
     // Opens the session on COM3 and forgets the calls that took.
     void openOnCom3() {
         serial.makeOpenable(3);
-        ASSERT_TRUE(session.openSerialPort().ok());
+        ASSERT_TRUE(startUp(session).ok());
         serial.clearCalls();
     }
 };
@@ -178,11 +183,11 @@ TEST_F(SessionTest, ReceiveCall_TakesEverythingItIsHanded) {
 
 // ---- Opening the port ------------------------------------------------------------------------
 
-TEST_F(SessionTest, OpenSerialPort_Com3FirstToOpen_OpensInTurnWithTheLineSettingsAndAsks) {
+TEST_F(SessionTest, StartUp_Com3FirstToOpen_OpensInTurnWithTheLineSettingsAndAsks) {
     serial.makeOpenable(3);
     serial.makeOpenable(5);
     session.userSelect = 1;
-    ASSERT_TRUE(session.openSerialPort().ok());
+    ASSERT_TRUE(startUp(session).ok());
 
     EXPECT_EQ(serial.calls,
               (Texts{"open(/dev/fake1)", "open(/dev/fake2)", "open(/dev/fake3)", "write(55 FD)"}));
@@ -195,9 +200,9 @@ TEST_F(SessionTest, OpenSerialPort_Com3FirstToOpen_OpensInTurnWithTheLineSetting
     EXPECT_EQ(session.userSelect, 0);
 }
 
-TEST_F(SessionTest, OpenSerialPort_NoPortOpens_FallsBackTo21AndReportsTheFailedOpen) {
+TEST_F(SessionTest, StartUp_NoPortOpens_FallsBackTo21AndReportsTheFailedOpen) {
     session.userSelect = 1;
-    const SerialStatus status = session.openSerialPort();
+    const SerialStatus status = startUp(session);
 
     EXPECT_FALSE(status.ok());
     EXPECT_EQ(status.error(), FakeSerialControl::kNoDeviceText);
@@ -210,14 +215,14 @@ TEST_F(SessionTest, OpenSerialPort_NoPortOpens_FallsBackTo21AndReportsTheFailedO
     EXPECT_EQ(session.userSelect, 1);
 }
 
-TEST_F(SessionTest, OpenSerialPort_NoProbedPortButCom21Exists_OpensCom21) {
+TEST_F(SessionTest, StartUp_NoProbedPortButCom21Exists_OpensCom21) {
     serial.makeOpenable(21);
-    EXPECT_TRUE(session.openSerialPort().ok());
+    EXPECT_TRUE(startUp(session).ok());
     EXPECT_EQ(session.commPort(), 21);
     EXPECT_EQ(serial.writes(), std::vector<Bytes>{kReadRequest});
 }
 
-TEST_F(SessionTest, OpenSerialPort_AnyError_EndsTheOperationThere) {
+TEST_F(SessionTest, StartUp_AnyError_EndsTheOperationThere) {
     for (const std::string op : {"open", "write"}) {
         FakeSerialControl failing;
         failing.makeOpenable(2);
@@ -225,7 +230,7 @@ TEST_F(SessionTest, OpenSerialPort_AnyError_EndsTheOperationThere) {
         Session s(failing, failing.discovery());
         s.userSelect = 1;
 
-        const SerialStatus status = s.openSerialPort();
+        const SerialStatus status = startUp(s);
         EXPECT_EQ(status.error(), "Invalid property value") << op;
         EXPECT_TRUE(failing.calls.back().starts_with(op + "(")) << op;
         EXPECT_TRUE(failing.writes().empty()) << op;
@@ -233,11 +238,11 @@ TEST_F(SessionTest, OpenSerialPort_AnyError_EndsTheOperationThere) {
     }
 }
 
-TEST_F(SessionTest, OpenSerialPort_PortAlreadyOpen_SendsNothing) {
+TEST_F(SessionTest, StartUp_PortAlreadyOpen_SendsNothing) {
     serial.makeOpenable(1);
     serial.forceOpen(true);
     session.userSelect = 1;
-    EXPECT_TRUE(session.openSerialPort().ok());
+    EXPECT_TRUE(startUp(session).ok());
     EXPECT_TRUE(serial.calls.empty());
     EXPECT_EQ(session.userSelect, 1);
 }
@@ -245,7 +250,7 @@ TEST_F(SessionTest, OpenSerialPort_PortAlreadyOpen_SendsNothing) {
 TEST_F(SessionTest, NumbersWithoutADevice_AreNeverTried) {
     serial.table.portDeviceNames.fill("");
     serial.table.portDeviceNames[1] = "/dev/ttyUSB0";
-    (void)session.openSerialPort();
+    (void)startUp(session);
     EXPECT_EQ(serial.deviceOpens, Texts{"/dev/ttyUSB0"});
     EXPECT_EQ(serial.calls, (Texts{"open(/dev/ttyUSB0)", "open()"}));
     EXPECT_EQ(session.commPort(), 21);
@@ -276,7 +281,7 @@ TEST(SessionStartUp, EachDeviceOpenedAtMostOnce_PreferredFirst) {
             serial.makeOpenable(port);
         Session session(serial, serial.discovery());
         session.preferredDevice = c.preferred;
-        EXPECT_TRUE(session.openSerialPort().ok());
+        EXPECT_TRUE(startUp(session).ok());
         EXPECT_EQ(session.commPort(), c.opened);
         EXPECT_EQ(serial.deviceOpens, c.tried);
         EXPECT_EQ(serial.refreshCount, 1);
@@ -287,7 +292,7 @@ TEST(SessionStartUp, EachDeviceOpenedAtMostOnce_PreferredFirst) {
 
 // The command-line program's search: the same order, each device opened at most once, no
 // fallback to COM21, nothing sent.
-TEST(SessionOpenFirstPort, FirstThatOpensIsKept_NoneOpensGivesZero) {
+TEST(SessionSearch, FirstThatOpensIsKept_NoneOpensGivesZero) {
     struct Case {
         std::vector<int> openable;
         int opened;
@@ -299,7 +304,7 @@ TEST(SessionOpenFirstPort, FirstThatOpensIsKept_NoneOpensGivesZero) {
         for (int port : c.openable)
             serial.makeOpenable(port);
         Session session(serial, serial.discovery());
-        EXPECT_EQ(session.openFirstPort(), c.opened);
+        EXPECT_EQ(session.open(Session::kSearch).ok() ? session.commPort() : 0, c.opened);
         EXPECT_EQ(serial.isOpen(), c.opened != 0);
         EXPECT_EQ(serial.deviceOpens.size(), c.tried);
         EXPECT_EQ(
@@ -323,9 +328,8 @@ TEST_F(SessionTest, PortAnswered_OnceAtTheFirstGoodFrameOfEachOpening) {
     EXPECT_EQ(answeredOn, std::vector<std::string>{"/dev/fake3"});
 
     serial.makeOpenable(5);
-    session.closePortForSetting();
-    const int com5 = 5;
-    ASSERT_TRUE(session.reopenPortAfterSetting(&com5).ok());
+    session.close();
+    ASSERT_TRUE(session.open(5, Session::Greeting::User).ok());
     session.receive(bytesOf(settingsFrame(transmitterBlock())));
     EXPECT_EQ(answeredOn, (std::vector<std::string>{"/dev/fake3", "/dev/fake5"}));
 }
@@ -346,15 +350,14 @@ TEST_F(SessionTest, GivenTable_NumbersThePortsUntilTheNextRefresh) {
     given.portDeviceNames[0] = "/dev/ttyUSB7";
     serial.openableDevices = {"/dev/ttyUSB7", "/dev/fake1"};
     session.usePortTable(given);
-    ASSERT_TRUE(session.openPort(1).ok());
+    ASSERT_TRUE(session.open(1).ok());
     EXPECT_EQ(serial.opened.device, "/dev/ttyUSB7");
     EXPECT_EQ(serial.refreshCount, 0);
 
     EXPECT_EQ(session.probeAvailablePorts(), std::vector<int>{1});
     EXPECT_EQ(session.portDevice(), "/dev/ttyUSB7");
-    session.closePortForSetting();
-    const int com1 = 1;
-    ASSERT_TRUE(session.reopenPortAfterSetting(&com1).ok());
+    session.close();
+    ASSERT_TRUE(session.open(1, Session::Greeting::User).ok());
     EXPECT_EQ(serial.opened.device, "/dev/fake1");
 }
 
@@ -363,9 +366,9 @@ TEST_F(SessionTest, GivenTable_NumbersThePortsUntilTheNextRefresh) {
 TEST_F(SessionTest, SettingThenCancel_ReopensPreviousPortAndSendsUserRequest) {
     openOnCom3();
     session.userSelect = 1;
-    session.closePortForSetting();
+    session.close();
     EXPECT_FALSE(serial.isOpen());
-    ASSERT_TRUE(session.reopenPortAfterSetting(nullptr).ok());
+    ASSERT_TRUE(session.open(Session::kSelectedPort, Session::Greeting::User).ok());
 
     EXPECT_EQ(serial.calls, (Texts{"close()", "open(/dev/fake3)", "write(55 FA 01)"}));
     EXPECT_EQ(session.commPort(), 3);
@@ -374,18 +377,16 @@ TEST_F(SessionTest, SettingThenCancel_ReopensPreviousPortAndSendsUserRequest) {
 TEST_F(SessionTest, SettingThenOk_SelectsChosenPortBeforeOpening) {
     openOnCom3();
     serial.makeOpenable(12);
-    session.closePortForSetting();
-    const int selectedPort = 12;
-    ASSERT_TRUE(session.reopenPortAfterSetting(&selectedPort).ok());
+    session.close();
+    ASSERT_TRUE(session.open(12, Session::Greeting::User).ok());
 
     EXPECT_EQ(serial.calls, (Texts{"close()", "open(/dev/fake12)", "write(55 FA 00)"}));
 }
 
 TEST_F(SessionTest, SettingToAPortThatDoesNotOpen_ReportsAndSkipsUserRequest) {
     openOnCom3();
-    session.closePortForSetting();
-    const int selectedPort = 1;
-    const SerialStatus status = session.reopenPortAfterSetting(&selectedPort);
+    session.close();
+    const SerialStatus status = session.open(1, Session::Greeting::User);
 
     EXPECT_EQ(status.error(), FakeSerialControl::kNoDeviceText);
     EXPECT_FALSE(serial.isOpen());
@@ -401,10 +402,10 @@ TEST_F(SessionTest, SettingRound_AfterLineLostMidFrame_NewLineStartsFromIdle) {
     // The first 32 bytes of a SettingsFrame arrive, then the line goes.
     serial.deliver(std::span(frame.data(), 32));
     serial.loseDevice("lost");
-    ASSERT_EQ(session.rxParser.state(), RxParser::State::SettingsBody);
+    ASSERT_EQ(session.rxParser.settingsBodyTaken(), 30u);
 
-    session.closePortForSetting();
-    ASSERT_TRUE(session.reopenPortAfterSetting(nullptr).ok());
+    session.close();
+    ASSERT_TRUE(session.open(Session::kSelectedPort, Session::Greeting::User).ok());
     // The new line's first frame is taken whole, not as the rest of the lost one.
     block[0] = 0x12;
     serial.deliver(bytesOf(settingsFrame(block)));
@@ -415,7 +416,7 @@ TEST_F(SessionTest, SettingRound_AfterLineLostMidFrame_NewLineStartsFromIdle) {
 }
 
 TEST_F(SessionTest, SettingWhilePortClosed_DoesNotCloseAgain) {
-    session.closePortForSetting();
+    session.close();
     EXPECT_TRUE(serial.calls.empty());
 }
 
@@ -424,10 +425,10 @@ TEST_F(SessionTest, SettingWhilePortClosed_DoesNotCloseAgain) {
 TEST_F(SessionTest, SimpleCommands_SendTheirFrames) {
     openOnCom3();
     session.userSelect = 1;
-    ASSERT_TRUE(session.sendUserRequest(0).ok());  // GetUser: index 0 whatever is selected
-    ASSERT_TRUE(session.sendReadRequest().ok());
-    ASSERT_TRUE(session.sendStartAdjust().ok());
-    ASSERT_TRUE(session.sendStopAdjust().ok());
+    ASSERT_TRUE(session.send(userRequest(0)).ok());  // GetUser: index 0 whatever is selected
+    ASSERT_TRUE(session.send(readRequest()).ok());
+    ASSERT_TRUE(session.send(startAdjustRequest()).ok());
+    ASSERT_TRUE(session.send(stopAdjustRequest()).ok());
     EXPECT_EQ(serial.writes(),
               (std::vector<Bytes>{{0x55, 0xFA, 0x00}, {0x55, 0xFD}, {0x55, 0x99}, {0x55, 0x88}}));
 }
