@@ -86,8 +86,7 @@ protected:
         ASSERT_TRUE(transmitter->start(&error)) << error;
         window = std::make_unique<MainDialog>(
             makeSerialControl(), [] { return buildPortTable(discoverVirtualPorts(), {}); });
-        const SerialStatus opened =
-            window->session().open(Session::kSearchOrFallback, Session::Greeting::Read);
+        const SerialStatus opened = window->session().openSerialPort();
         ASSERT_TRUE(opened.ok()) << opened.error();
         ASSERT_TRUE(waitFor([&] { return counters().settingsAccepted == 1; }, kWaitMs));
         window->systemCommand(kMonitorCommand);
