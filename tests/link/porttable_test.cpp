@@ -15,7 +15,11 @@ TEST(NaturalLess, DigitRuns_CompareAsNumbers) {
     for (const Case& c : {Case{"ttyUSB2", "ttyUSB10", true}, Case{"ttyUSB10", "ttyUSB2", false},
                           Case{"ttyUSB2", "ttyUSB2", false}, Case{"ttyS9", "ttyS10", true},
                           Case{"tx", "tx1", true}, Case{"tx1a", "tx1b", true},
-                          Case{"ttyACM0", "ttyUSB0", true}, Case{"a99b", "a100a", true}}) {
+                          Case{"ttyACM0", "ttyUSB0", true}, Case{"a99b", "a100a", true},
+                          Case{"tty007", "tty10", true}, Case{"tty10", "tty007", false},
+                          Case{"tty9", "tty0010", true}, Case{"tty", "tty0", true},
+                          // Other bytes compare unsigned: UTF-8 names after ASCII ones.
+                          Case{"z", "\xc3\xa4", true}, Case{"\xc3\xa4", "z", false}}) {
         EXPECT_EQ(naturalLess(c.a, c.b), c.less) << c.a << " < " << c.b;
     }
 }
@@ -28,11 +32,12 @@ TEST(BuildPortTable, Devices_AreNumberedVirtualThenByRankThenNaturally) {
     const std::vector<SerialDevice> virtualPorts = {
         {"/run/user/1000/pelorin/ports/tx10", "virtual"},
         {"/run/user/1000/pelorin/ports/tx2", "virtual"}};
-    const std::vector<SerialDevice> systemPorts = {{"/dev/ttyS0", "built-in", 2},
-                                                   {"/dev/ttyACM0", "CDC", 1},
-                                                   {"/dev/ttyUSB10", "FTDI", 0},
-                                                   {"/dev/ttyUSB2", "CP2102", 0},
-                                                   {"/dev/ttyUSB2", "CP2102", 0}};
+    // USB serial adapters first, then CDC-ACM devices, then the rest.
+    const std::vector<SerialDevice> systemPorts = {{"/dev/ttyS0", "built-in"},
+                                                   {"/dev/ttyACM0", "CDC"},
+                                                   {"/dev/ttyUSB10", "FTDI"},
+                                                   {"/dev/ttyUSB2", "CP2102"},
+                                                   {"/dev/ttyUSB2", "CP2102"}};
     const PortTable table = buildPortTable(virtualPorts, systemPorts);
 
     const std::vector<std::string> expected = {"/run/user/1000/pelorin/ports/tx2",
