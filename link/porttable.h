@@ -40,8 +40,8 @@ struct SerialDevice {
 
 // Numbers the devices: virtual transmitters first (sorted by link name), then the system's
 // ports where a transmitter is most likely: USB serial adapters (ttyUSB*), then CDC-ACM devices
-// (ttyACM*), then the rest, each kind in natural order. Only the first 22 devices get a number. A number without a device has an
-// empty device name: it is never probed, and opening it fails.
+// (ttyACM*), then the rest, each kind in natural order. Only the first 22 devices get a number.
+// A number without a device has an empty device name: it is never probed, and opening it fails.
 [[nodiscard]] PortTable buildPortTable(const std::vector<SerialDevice>& virtualPorts,
                                        const std::vector<SerialDevice>& systemPorts);
 

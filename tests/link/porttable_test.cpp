@@ -8,18 +8,27 @@ namespace pelorin {
 namespace {
 
 TEST(NaturalLess, DigitRuns_CompareAsNumbers) {
-    struct Case {
+    const struct {
         std::string a, b;
         bool less;
+    } cases[] = {
+        {"ttyUSB2", "ttyUSB10", true},
+        {"ttyUSB10", "ttyUSB2", false},
+        {"ttyUSB2", "ttyUSB2", false},
+        {"ttyS9", "ttyS10", true},
+        {"tx", "tx1", true},
+        {"tx1a", "tx1b", true},
+        {"ttyACM0", "ttyUSB0", true},
+        {"a99b", "a100a", true},
+        {"tty007", "tty10", true},
+        {"tty10", "tty007", false},
+        {"tty9", "tty0010", true},
+        {"tty", "tty0", true},
+        // Other bytes compare unsigned: UTF-8 names after ASCII ones.
+        {"z", "\xc3\xa4", true},
+        {"\xc3\xa4", "z", false},
     };
-    for (const Case& c : {Case{"ttyUSB2", "ttyUSB10", true}, Case{"ttyUSB10", "ttyUSB2", false},
-                          Case{"ttyUSB2", "ttyUSB2", false}, Case{"ttyS9", "ttyS10", true},
-                          Case{"tx", "tx1", true}, Case{"tx1a", "tx1b", true},
-                          Case{"ttyACM0", "ttyUSB0", true}, Case{"a99b", "a100a", true},
-                          Case{"tty007", "tty10", true}, Case{"tty10", "tty007", false},
-                          Case{"tty9", "tty0010", true}, Case{"tty", "tty0", true},
-                          // Other bytes compare unsigned: UTF-8 names after ASCII ones.
-                          Case{"z", "\xc3\xa4", true}, Case{"\xc3\xa4", "z", false}}) {
+    for (const auto& c : cases) {
         EXPECT_EQ(naturalLess(c.a, c.b), c.less) << c.a << " < " << c.b;
     }
 }

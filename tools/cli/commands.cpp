@@ -215,8 +215,8 @@ int listPorts() {
         if (usb != systemPorts.end()) {
             QStringList identity;
             if (usb->vendorId >= 0 && usb->productId >= 0) {
-                identity << CliTexts::tr("USB %1:%2").arg(hex4(usb->vendorId),
-                                                          hex4(usb->productId));
+                identity
+                    << CliTexts::tr("USB %1:%2").arg(hex4(usb->vendorId), hex4(usb->productId));
             }
             if (!usb->serialNumber.empty())
                 identity << CliTexts::tr("serial number %1").arg(fromStd(usb->serialNumber));
