@@ -14,51 +14,47 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The digits of a run without its leading zeros ("007" -> "7", "000" -> "").
-std::string_view significant(std::string_view run) {
-    const std::size_t first = run.find_first_not_of('0');
-    return first == std::string_view::npos ? std::string_view{} : run.substr(first);
+// Takes the run of digits at the front of `text` off it; its value's digits, without leading
+// zeros ("007" -> "7").
+std::string_view takeNumber(std::string_view& text) {
+    std::size_t end = 0;
+    while (end < text.size() && isDigit(text[end]))
+        ++end;
+    std::string_view run = text.substr(0, end);
+    text.remove_prefix(end);
+    run.remove_prefix(std::min(run.find_first_not_of('0'), run.size()));
+    return run;
 }
 
-// Negative, zero or positive as a comes before, with or after b, digit runs taken as numbers.
+// Negative, zero or positive as a comes before, with or after b, runs of digits taken as
+// numbers and other characters as unsigned bytes.
 int naturalCompare(std::string_view a, std::string_view b) {
-    std::size_t i = 0;
-    std::size_t j = 0;
-    while (i < a.size() && j < b.size()) {
-        if (isDigit(a[i]) && isDigit(b[j])) {
-            std::size_t iEnd = i;
-            while (iEnd < a.size() && isDigit(a[iEnd]))
-                ++iEnd;
-            std::size_t jEnd = j;
-            while (jEnd < b.size() && isDigit(b[jEnd]))
-                ++jEnd;
-            const std::string_view na = significant(a.substr(i, iEnd - i));
-            const std::string_view nb = significant(b.substr(j, jEnd - j));
+    while (!a.empty() && !b.empty()) {
+        int c = 0;
+        if (isDigit(a[0]) && isDigit(b[0])) {
+            const std::string_view na = takeNumber(a);
+            const std::string_view nb = takeNumber(b);
             // Without leading zeros, the longer number is the larger one.
-            if (na.size() != nb.size())
-                return na.size() < nb.size() ? -1 : 1;
-            if (const int c = na.compare(nb); c != 0)
-                return c;
-            i = iEnd;
-            j = jEnd;
-            continue;
+            c = na.size() != nb.size() ? (na.size() < nb.size() ? -1 : 1) : na.compare(nb);
+        } else {
+            c = a.substr(0, 1).compare(b.substr(0, 1));
+            a.remove_prefix(1);
+            b.remove_prefix(1);
         }
-        if (a[i] != b[j]) {
-            return static_cast<unsigned char>(a[i]) < static_cast<unsigned char>(b[j]) ? -1 : 1;
-        }
-        ++i;
-        ++j;
+        if (c != 0)
+            return c;
     }
-    if (i < a.size())
-        return 1;
-    if (j < b.size())
-        return -1;
-    return 0;
+    return static_cast<int>(!a.empty()) - static_cast<int>(!b.empty());
 }
 
 std::string_view baseName(std::string_view path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string_view::npos ? path : path.substr(slash + 1);
+    return path.substr(path.rfind('/') + 1);  // npos + 1 is 0: the whole path
+}
+
+// USB serial adapters, then CDC-ACM devices, then the rest.
+int kindRank(std::string_view path) {
+    const std::string_view name = baseName(path);
+    return name.starts_with("ttyUSB") ? 0 : name.starts_with("ttyACM") ? 1 : 2;
 }
 
 bool deviceLess(const SerialDevice& a, const SerialDevice& b) {
@@ -77,10 +73,9 @@ PortName portName(const PortTable& table, int number) {
 }
 
 bool naturalLess(const std::string& a, const std::string& b) {
-    if (const int c = naturalCompare(a, b); c != 0)
-        return c < 0;
+    const int c = naturalCompare(a, b);
     // "tty01" and "tty1" are the same number; keep the order strict and stable anyway.
-    return a < b;
+    return c != 0 ? c < 0 : a < b;
 }
 
 PortTable buildPortTable(const std::vector<SerialDevice>& virtualPorts,
@@ -99,8 +94,8 @@ PortTable buildPortTable(const std::vector<SerialDevice>& virtualPorts,
     }
     std::stable_sort(system.begin(), system.end(),
                      [](const SerialDevice& a, const SerialDevice& b) {
-                         if (a.rank != b.rank)
-                             return a.rank < b.rank;
+                         if (kindRank(a.path) != kindRank(b.path))
+                             return kindRank(a.path) < kindRank(b.path);
                          return deviceLess(a, b);
                      });
     ordered.insert(ordered.end(), system.begin(), system.end());

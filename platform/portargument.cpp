@@ -5,7 +5,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
+#include <algorithm>
 #include <optional>
 
 namespace pelorin {
@@ -17,30 +19,24 @@ struct PortSpecTexts {
     Q_DECLARE_TR_FUNCTIONS(pelorin::PortSpecTexts)
 };
 
-QString deviceAt(const PortTable& table, int index) {
-    return QString::fromLocal8Bit(table.portDeviceNames[static_cast<std::size_t>(index)]);
+// The first port whose device there is and `matches`, as the choice of it.
+template <typename Match>
+std::optional<PortChoice> firstPort(const PortTable& table, Match matches) {
+    for (int i = 0; i < kPortCount; ++i) {
+        const QString device =
+            QString::fromLocal8Bit(table.portDeviceNames[static_cast<std::size_t>(i)]);
+        if (!device.isEmpty() && matches(device))
+            return PortChoice{i + 1, {}};
+    }
+    return std::nullopt;
 }
 
 // "3", "COM3" or "com03" as 3; anything else (including "COM", "3a", "-1") is no number.
-std::optional<int> portNumberOf(QString text) {
-    if (text.startsWith(QStringLiteral("COM"), Qt::CaseInsensitive))
-        text.remove(0, 3);
-    if (text.isEmpty() || text.size() > 6)
-        return std::nullopt;
-    for (const QChar c : text) {
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-    }
-    return text.toInt();
-}
-
-int devicesFound(const PortTable& table) {
-    int count = 0;
-    for (const std::string& device : table.portDeviceNames) {
-        if (!device.empty())
-            ++count;
-    }
-    return count;
+std::optional<int> portNumberOf(const QString& text) {
+    static const QRegularExpression pattern(QStringLiteral("\\A(?:COM)?([0-9]{1,6})\\z"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = pattern.match(text);
+    return match.hasMatch() ? std::optional(match.captured(1).toInt()) : std::nullopt;
 }
 
 PortChoice failed(const QString& error) {
@@ -54,9 +50,10 @@ PortChoice byNumber(int number, const PortTable& table) {
                 .arg(number)
                 .arg(kPortCount));
     }
-    if (!deviceAt(table, number - 1).isEmpty())
+    if (!table.portDeviceNames[static_cast<std::size_t>(number - 1)].empty())
         return PortChoice{number, {}};
-    const int found = devicesFound(table);
+    const auto found = std::count_if(table.portDeviceNames.begin(), table.portDeviceNames.end(),
+                                     [](const std::string& device) { return !device.empty(); });
     if (found == 0) {
         return failed(
             PortSpecTexts::tr("COM%1 has no device: no serial port was found on this computer.")
@@ -72,11 +69,8 @@ PortChoice byPath(const QString& text, const PortTable& table) {
     const QString cleaned = QDir::cleanPath(QFileInfo(text).absoluteFilePath());
     // The table's own name first: a virtual transmitter's link whose target is gone is still
     // that port (and opening it then says why it does not open).
-    for (int i = 0; i < kPortCount; ++i) {
-        const QString device = deviceAt(table, i);
-        if (!device.isEmpty() && (device == text || device == cleaned))
-            return PortChoice{i + 1, {}};
-    }
+    if (auto found = firstPort(table, [&](const QString& d) { return d == text || d == cleaned; }))
+        return *found;
     const QString canonical = QFileInfo(text).canonicalFilePath();
     if (canonical.isEmpty()) {
         const QFileInfo link(text);
@@ -87,11 +81,9 @@ PortChoice byPath(const QString& text, const PortTable& table) {
         return failed(PortSpecTexts::tr("%1 does not exist.").arg(text));
     }
     // A link (/dev/serial/by-id/...) and the device it leads to are the same port.
-    for (int i = 0; i < kPortCount; ++i) {
-        const QString device = deviceAt(table, i);
-        if (!device.isEmpty() && QFileInfo(device).canonicalFilePath() == canonical)
-            return PortChoice{i + 1, {}};
-    }
+    if (auto found = firstPort(
+            table, [&](const QString& d) { return QFileInfo(d).canonicalFilePath() == canonical; }))
+        return *found;
     return failed(
         PortSpecTexts::tr("%1 is not among the serial ports found on this computer.").arg(text));
 }
@@ -99,11 +91,9 @@ PortChoice byPath(const QString& text, const PortTable& table) {
 PortChoice byName(const QString& text, const PortTable& table) {
     // Virtual transmitters come first in the table, so their links win over a device of the
     // same name.
-    for (int i = 0; i < kPortCount; ++i) {
-        const QString device = deviceAt(table, i);
-        if (!device.isEmpty() && QFileInfo(device).fileName() == text)
-            return PortChoice{i + 1, {}};
-    }
+    if (auto found =
+            firstPort(table, [&](const QString& d) { return QFileInfo(d).fileName() == text; }))
+        return *found;
     return failed(
         PortSpecTexts::tr("\"%1\" is neither a port number (COM1 to COM%2), a device path, nor the "
                           "name of a serial port or virtual transmitter found on this computer.")

@@ -31,10 +31,7 @@ QString virtualPortFolder() {
 }
 
 std::vector<SerialDevice> discoverVirtualPorts() {
-    return discoverVirtualPorts(virtualPortFolder());
-}
-
-std::vector<SerialDevice> discoverVirtualPorts(const QString& folder) {
+    const QString folder = virtualPortFolder();
     std::vector<SerialDevice> ports;
     if (folder.isEmpty())
         return ports;
@@ -53,6 +50,10 @@ std::vector<SerialDevice> discoverVirtualPorts(const QString& folder) {
         ports.push_back({toStd(entry.absoluteFilePath()), toStd(description)});
     }
     return ports;
+}
+
+PortTable discoverPortTable() {
+    return portTableOf(discoverSystemPorts());
 }
 
 }  // namespace pelorin

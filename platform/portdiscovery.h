@@ -7,7 +7,6 @@
 
 #include <QString>
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -23,23 +22,15 @@ namespace pelorin {
 // The links in the virtual-port folder, sorted by name. A link is listed whatever its target;
 // one that points nowhere is simply a port that does not open.
 [[nodiscard]] std::vector<SerialDevice> discoverVirtualPorts();
-[[nodiscard]] std::vector<SerialDevice> discoverVirtualPorts(const QString& folder);
 
-// Every port the system lists, with a description for tooltips (platform/<os>/).
+// Every port the system lists, with a description for tooltips and its USB identity
+// (platform/<os>/).
 [[nodiscard]] std::vector<SerialDevice> discoverSystemPorts();
 
-// What identifies the USB device behind a system port, for listings; -1 or empty where the
-// system does not say.
-struct UsbIdentity {
-    int vendorId = -1;
-    int productId = -1;
-    QString serialNumber;
-};
-// By device, as discoverSystemPorts names it; ports that are no USB device are left out.
-[[nodiscard]] std::map<std::string, UsbIdentity> discoverUsbIdentities();
-
-// The port table of this system: on Linux both of the above, numbered COM1.. by
-// buildPortTable; on Windows COM<n> is the system's COM<n>.
+// The port table of this system with these system ports: on Linux the virtual ports and them,
+// numbered COM1.. by buildPortTable; on Windows COM<n> is the system's COM<n>.
+[[nodiscard]] PortTable portTableOf(const std::vector<SerialDevice>& systemPorts);
+// The same with the ports the system lists now.
 [[nodiscard]] PortTable discoverPortTable();
 
 }  // namespace pelorin

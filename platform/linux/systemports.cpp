@@ -6,15 +6,10 @@
 #include <QStringList>
 
 #include "platform/portdiscovery.h"
-#include "platform/serialsystem.h"
 
 namespace pelorin {
 
 namespace {
-
-std::string toStd(const QString& text) {
-    return text.toLocal8Bit().toStdString();
-}
 
 // The texts of this file, under one translation context (lupdate files them there too).
 struct PortDiscoveryTexts {
@@ -45,29 +40,20 @@ QString describe(const QSerialPortInfo& info) {
 std::vector<SerialDevice> discoverSystemPorts() {
     std::vector<SerialDevice> ports;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        ports.push_back({toStd(info.systemLocation()), toStd(describe(info)),
-                         systemPortRank(info.systemLocation())});
+        SerialDevice& port = ports.emplace_back();
+        port.path = info.systemLocation().toLocal8Bit().toStdString();
+        port.description = describe(info).toStdString();
+        if (info.hasVendorIdentifier() && info.hasProductIdentifier()) {
+            port.vendorId = info.vendorIdentifier();
+            port.productId = info.productIdentifier();
+        }
+        port.serialNumber = info.serialNumber().toStdString();
     }
     return ports;
 }
 
-std::map<std::string, UsbIdentity> discoverUsbIdentities() {
-    std::map<std::string, UsbIdentity> identities;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        UsbIdentity usb;
-        if (info.hasVendorIdentifier() && info.hasProductIdentifier()) {
-            usb.vendorId = info.vendorIdentifier();
-            usb.productId = info.productIdentifier();
-        }
-        usb.serialNumber = info.serialNumber();
-        if (usb.vendorId >= 0 || !usb.serialNumber.isEmpty())
-            identities.emplace(toStd(info.systemLocation()), usb);
-    }
-    return identities;
-}
-
-PortTable discoverPortTable() {
-    return buildPortTable(discoverVirtualPorts(), discoverSystemPorts());
+PortTable portTableOf(const std::vector<SerialDevice>& systemPorts) {
+    return buildPortTable(discoverVirtualPorts(), systemPorts);
 }
 
 }  // namespace pelorin

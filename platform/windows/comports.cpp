@@ -134,39 +134,29 @@ QList<ComPort> listComPorts() {
 std::vector<SerialDevice> discoverSystemPorts() {
     std::vector<SerialDevice> devices;
     for (const windows::ComPort& port : windows::listComPorts()) {
+        const windows::UsbIds ids = windows::usbIds(port.hardwareId);
         devices.push_back({windows::devicePath(windows::comPortNumber(port.name)).toStdString(),
-                           port.description.toStdString(), 0});
+                           port.description.toStdString(), ids.vendor, ids.product});
     }
     return devices;
-}
-
-std::map<std::string, UsbIdentity> discoverUsbIdentities() {
-    std::map<std::string, UsbIdentity> identities;
-    for (const windows::ComPort& port : windows::listComPorts()) {
-        const windows::UsbIds ids = windows::usbIds(port.hardwareId);
-        if (ids.vendor >= 0) {
-            identities.emplace(windows::devicePath(windows::comPortNumber(port.name)).toStdString(),
-                               UsbIdentity{ids.vendor, ids.product, {}});
-        }
-    }
-    return identities;
 }
 
 // COM<n> opens \\.\COM<n> (the prefix every number above 9 needs), whether or not Windows lists
 // it now: an adapter plugged in later gets the number it had before. What Windows lists gives
 // the tooltips.
-PortTable discoverPortTable() {
+PortTable portTableOf(const std::vector<SerialDevice>& systemPorts) {
     PortTable table;
     for (int number = 1; number <= kPortCount; ++number) {
         const auto index = static_cast<std::size_t>(number - 1);
         table.portDeviceNames[index] = windows::devicePath(number).toStdString();
         table.portDisplayNames[index] = "COM" + std::to_string(number);
     }
-    for (const windows::ComPort& port : windows::listComPorts()) {
-        const int number = windows::comPortNumber(port.name);
+    for (const SerialDevice& port : systemPorts) {
+        const int number = windows::comPortNumber(QString::fromStdString(port.path));
         if (number >= 1 && number <= kPortCount) {
-            table.descriptions[static_cast<std::size_t>(number - 1)] =
-                (port.description.isEmpty() ? port.name : port.description).toStdString();
+            const auto index = static_cast<std::size_t>(number - 1);
+            table.descriptions[index] =
+                port.description.empty() ? table.portDisplayNames[index] : port.description;
         }
     }
     return table;

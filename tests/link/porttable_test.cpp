@@ -8,14 +8,27 @@ namespace pelorin {
 namespace {
 
 TEST(NaturalLess, DigitRuns_CompareAsNumbers) {
-    struct Case {
+    const struct {
         std::string a, b;
         bool less;
+    } cases[] = {
+        {"ttyUSB2", "ttyUSB10", true},
+        {"ttyUSB10", "ttyUSB2", false},
+        {"ttyUSB2", "ttyUSB2", false},
+        {"ttyS9", "ttyS10", true},
+        {"tx", "tx1", true},
+        {"tx1a", "tx1b", true},
+        {"ttyACM0", "ttyUSB0", true},
+        {"a99b", "a100a", true},
+        {"tty007", "tty10", true},
+        {"tty10", "tty007", false},
+        {"tty9", "tty0010", true},
+        {"tty", "tty0", true},
+        // Other bytes compare unsigned: UTF-8 names after ASCII ones.
+        {"z", "\xc3\xa4", true},
+        {"\xc3\xa4", "z", false},
     };
-    for (const Case& c : {Case{"ttyUSB2", "ttyUSB10", true}, Case{"ttyUSB10", "ttyUSB2", false},
-                          Case{"ttyUSB2", "ttyUSB2", false}, Case{"ttyS9", "ttyS10", true},
-                          Case{"tx", "tx1", true}, Case{"tx1a", "tx1b", true},
-                          Case{"ttyACM0", "ttyUSB0", true}, Case{"a99b", "a100a", true}}) {
+    for (const auto& c : cases) {
         EXPECT_EQ(naturalLess(c.a, c.b), c.less) << c.a << " < " << c.b;
     }
 }
@@ -28,11 +41,12 @@ TEST(BuildPortTable, Devices_AreNumberedVirtualThenByRankThenNaturally) {
     const std::vector<SerialDevice> virtualPorts = {
         {"/run/user/1000/pelorin/ports/tx10", "virtual"},
         {"/run/user/1000/pelorin/ports/tx2", "virtual"}};
-    const std::vector<SerialDevice> systemPorts = {{"/dev/ttyS0", "built-in", 2},
-                                                   {"/dev/ttyACM0", "CDC", 1},
-                                                   {"/dev/ttyUSB10", "FTDI", 0},
-                                                   {"/dev/ttyUSB2", "CP2102", 0},
-                                                   {"/dev/ttyUSB2", "CP2102", 0}};
+    // USB serial adapters first, then CDC-ACM devices, then the rest.
+    const std::vector<SerialDevice> systemPorts = {{"/dev/ttyS0", "built-in"},
+                                                   {"/dev/ttyACM0", "CDC"},
+                                                   {"/dev/ttyUSB10", "FTDI"},
+                                                   {"/dev/ttyUSB2", "CP2102"},
+                                                   {"/dev/ttyUSB2", "CP2102"}};
     const PortTable table = buildPortTable(virtualPorts, systemPorts);
 
     const std::vector<std::string> expected = {"/run/user/1000/pelorin/ports/tx2",

@@ -188,8 +188,8 @@ void printError(const QString& text) {
 }
 
 int listPorts() {
-    const PortTable table = discoverPortTable();
-    const std::map<std::string, UsbIdentity> usbIdentities = discoverUsbIdentities();
+    const std::vector<SerialDevice> systemPorts = discoverSystemPorts();
+    const PortTable table = portTableOf(systemPorts);
 
     int listed = 0;
     for (int i = 0; i < kPortCount; ++i) {
@@ -209,18 +209,21 @@ int listPorts() {
             text += QStringLiteral(" \u2192 ") + file.symLinkTarget();
         text += u'\n';
 
-        const auto identity = usbIdentities.find(table.portDeviceNames[index]);
-        QString description = fromStd(table.descriptions[index]);
-        if (identity != usbIdentities.end()) {
-            const UsbIdentity& id = identity->second;
-            QStringList usb;
-            if (id.vendorId >= 0 && id.productId >= 0)
-                usb << CliTexts::tr("USB %1:%2").arg(hex4(id.vendorId), hex4(id.productId));
-            if (!id.serialNumber.isEmpty())
-                usb << CliTexts::tr("serial number %1").arg(id.serialNumber);
-            if (!usb.isEmpty())
-                text += QStringLiteral("      ") + usb.join(QStringLiteral(", ")) + u'\n';
+        const auto usb = std::find_if(systemPorts.begin(), systemPorts.end(), [&](const auto& p) {
+            return p.path == table.portDeviceNames[index];
+        });
+        if (usb != systemPorts.end()) {
+            QStringList identity;
+            if (usb->vendorId >= 0 && usb->productId >= 0) {
+                identity
+                    << CliTexts::tr("USB %1:%2").arg(hex4(usb->vendorId), hex4(usb->productId));
+            }
+            if (!usb->serialNumber.empty())
+                identity << CliTexts::tr("serial number %1").arg(fromStd(usb->serialNumber));
+            if (!identity.isEmpty())
+                text += QStringLiteral("      ") + identity.join(QStringLiteral(", ")) + u'\n';
         }
+        const QString description = fromStd(table.descriptions[index]);
         if (!description.isEmpty())
             text += QStringLiteral("      ") + description + u'\n';
 

@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/portdiscovery.h"
-#include "platform/serialsystem.h"
 #include "tests/platform/serial/serialtesting.h"
 
 namespace pelorin {
@@ -29,14 +28,6 @@ protected:
     }
     PrivateRuntimeDir runtimeDir;
 };
-
-// The transmitter is most likely on a USB serial adapter, then on a CDC-ACM device.
-TEST(SystemPortRank, UsbAdaptersThenAcmDevicesThenTheRest) {
-    EXPECT_LT(systemPortRank(QStringLiteral("/dev/ttyUSB10")),
-              systemPortRank(QStringLiteral("/dev/ttyACM0")));
-    EXPECT_LT(systemPortRank(QStringLiteral("/dev/ttyACM0")),
-              systemPortRank(QStringLiteral("/dev/ttyS0")));
-}
 
 TEST_F(PortDiscoveryTest, Folder_LiesInTheRuntimeDir) {
     EXPECT_EQ(virtualPortFolder(), runtimeDir.path() + QStringLiteral("/pelorin/ports"));
