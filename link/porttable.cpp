@@ -51,12 +51,6 @@ std::string_view baseName(std::string_view path) {
     return path.substr(path.rfind('/') + 1);  // npos + 1 is 0: the whole path
 }
 
-// USB serial adapters, then CDC-ACM devices, then the rest.
-int kindRank(std::string_view path) {
-    const std::string_view name = baseName(path);
-    return name.starts_with("ttyUSB") ? 0 : name.starts_with("ttyACM") ? 1 : 2;
-}
-
 bool deviceLess(const SerialDevice& a, const SerialDevice& b) {
     if (const int c = naturalCompare(baseName(a.path), baseName(b.path)); c != 0)
         return c < 0;
@@ -94,8 +88,8 @@ PortTable buildPortTable(const std::vector<SerialDevice>& virtualPorts,
     }
     std::stable_sort(system.begin(), system.end(),
                      [](const SerialDevice& a, const SerialDevice& b) {
-                         if (kindRank(a.path) != kindRank(b.path))
-                             return kindRank(a.path) < kindRank(b.path);
+                         if (a.rank != b.rank)
+                             return a.rank < b.rank;
                          return deviceLess(a, b);
                      });
     ordered.insert(ordered.end(), system.begin(), system.end());

@@ -29,6 +29,7 @@ struct PortTable {
 struct SerialDevice {
     std::string path;         // e.g. "/dev/ttyUSB0"
     std::string description;  // e.g. "CP2102 USB to UART Bridge Controller"
+    int rank = 0;             // devices of a lower rank come first; the system's to give
     // The USB device behind it, for listings; -1 or empty where the system does not say.
     int vendorId = -1;
     int productId = -1;
@@ -39,9 +40,9 @@ struct SerialDevice {
 [[nodiscard]] bool naturalLess(const std::string& a, const std::string& b);
 
 // Numbers the devices: virtual transmitters first (sorted by link name), then the system's
-// ports where a transmitter is most likely: USB serial adapters (ttyUSB*), then CDC-ACM devices
-// (ttyACM*), then the rest, each kind in natural order. Only the first 22 devices get a number.
-// A number without a device has an empty device name: it is never probed, and opening it fails.
+// ports by rank (on Linux: USB serial adapters, then CDC-ACM devices, then the rest), each rank
+// in natural order. Only the first 22 devices get a number. A number without a device has an
+// empty device name: it is never probed, and opening it fails.
 [[nodiscard]] PortTable buildPortTable(const std::vector<SerialDevice>& virtualPorts,
                                        const std::vector<SerialDevice>& systemPorts);
 

@@ -136,7 +136,7 @@ std::vector<SerialDevice> discoverSystemPorts() {
     for (const windows::ComPort& port : windows::listComPorts()) {
         const windows::UsbIds ids = windows::usbIds(port.hardwareId);
         devices.push_back({windows::devicePath(windows::comPortNumber(port.name)).toStdString(),
-                           port.description.toStdString(), ids.vendor, ids.product});
+                           port.description.toStdString(), 0, ids.vendor, ids.product});
     }
     return devices;
 }

@@ -41,12 +41,11 @@ TEST(BuildPortTable, Devices_AreNumberedVirtualThenByRankThenNaturally) {
     const std::vector<SerialDevice> virtualPorts = {
         {"/run/user/1000/pelorin/ports/tx10", "virtual"},
         {"/run/user/1000/pelorin/ports/tx2", "virtual"}};
-    // USB serial adapters first, then CDC-ACM devices, then the rest.
-    const std::vector<SerialDevice> systemPorts = {{"/dev/ttyS0", "built-in"},
-                                                   {"/dev/ttyACM0", "CDC"},
-                                                   {"/dev/ttyUSB10", "FTDI"},
-                                                   {"/dev/ttyUSB2", "CP2102"},
-                                                   {"/dev/ttyUSB2", "CP2102"}};
+    const std::vector<SerialDevice> systemPorts = {{"/dev/ttyS0", "built-in", 2},
+                                                   {"/dev/ttyACM0", "CDC", 1},
+                                                   {"/dev/ttyUSB10", "FTDI", 0},
+                                                   {"/dev/ttyUSB2", "CP2102", 0},
+                                                   {"/dev/ttyUSB2", "CP2102", 0}};
     const PortTable table = buildPortTable(virtualPorts, systemPorts);
 
     const std::vector<std::string> expected = {"/run/user/1000/pelorin/ports/tx2",
