@@ -116,6 +116,8 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, PortDiscovery disc
         if (!session_.portOpen())
             startWaiting();
     });
+    // A send can be the first to find the device gone; the line is then awaited the same way.
+    session_.onPortLost = [this] { startWaiting(); };
     lookTimer_.setSingleShot(true);
     connect(&lookTimer_, &QTimer::timeout, this, &MainDialog::lookForTransmitter);
     session_.onSettingsUnpacked = [this]() {

@@ -152,8 +152,16 @@ SerialStatus Session::writeSettings() {
     return sendSettingsBlock();
 }
 
+SerialStatus Session::send(std::span<const std::uint8_t> frame) {
+    const bool wasOpen = serial_.isOpen();
+    SerialStatus sent = serial_.write(frame);
+    if (wasOpen && !serial_.isOpen() && onPortLost)
+        onPortLost();
+    return sent;
+}
+
 SerialStatus Session::sendSettingsBlock() {
-    SerialStatus sent = serial_.write(writeFrame(blockBytes));
+    SerialStatus sent = send(writeFrame(blockBytes));
     if (sent)
         transmitterBlock_ = blockBytes;
     else

@@ -113,7 +113,10 @@ public:
     // A request frame (readRequest(), userRequest(i), startAdjustRequest(), ...) handed to the
     // port whole. The settings block goes through sendSettingsBlock, which keeps
     // transmitterBlock() true.
-    SerialStatus send(std::span<const std::uint8_t> frame) { return serial_.write(frame); }
+    SerialStatus send(std::span<const std::uint8_t> frame);
+    // Runs when a send finds the line gone: the port was open and the control closed it while
+    // handing over the frame (the device vanished, or failed). The failure is the send's result.
+    std::function<void()> onPortLost;
     // The write operation: packSettings, then sendSettingsBlock.
     SerialStatus writeSettings();
     SerialStatus sendSettingsBlock();

@@ -230,6 +230,19 @@ TEST_F(MainWindowTest, LineDown_PortLostThenAFrame_GreysBothWindowsUntilTheFrame
     });
 }
 
+// A Write that is the first to find the device gone shows its failure once and awaits the
+// same device, as a loss found while reading does.
+TEST_F(MainWindowTest, LineDown_WriteFindsTheDeviceGone_AwaitsItWithOneMessage) {
+    runWindow([&](MainDialog& w) {
+        fake->failOperation("write", "COM3: the data could not be sent: Input/output error.");
+        fake->failedWriteCloses = true;
+        button(mainid::kWrite)->click();
+        EXPECT_EQ(messages.messages,
+                  QStringList{"COM3: the data could not be sent: Input/output error."});
+        EXPECT_EQ(w.channelDisplay()->lineDownText(), QStringLiteral("Waiting for COM3 (fake3)"));
+    });
+}
+
 TEST_F(MainWindowTest, LineDown_NoPortAtStartUp_SaysSo) {
     fake->openableDevices.clear();
     runWindow([&](MainDialog& w) {

@@ -55,6 +55,8 @@ public:
     void failOperation(const std::string& operation, const std::string& text) {
         failures[operation] = text;
     }
+    // A failing write also closes the port, as a control does when the device is gone.
+    bool failedWriteCloses = false;
     // Bytes arrive on the line and are handed over in one receive call.
     void deliver(std::span<const std::uint8_t> bytes) { notifyReceive(bytes); }
     // The device vanished under an open port: one error, and the port counts as closed.
@@ -111,8 +113,10 @@ public:
     [[nodiscard]] bool isOpen() const override { return open_; }
     SerialStatus write(std::span<const std::uint8_t> frame) override {
         calls.push_back("write(" + hexBytes(frame) + ")");
-        if (auto it = failures.find("write"); it != failures.end())
+        if (auto it = failures.find("write"); it != failures.end()) {
+            open_ = open_ && !failedWriteCloses;
             return SerialStatus::failure(it->second);
+        }
         if (!open_)
             return SerialStatus::failure(std::string(kClosedText));
         writes_.emplace_back(frame.begin(), frame.end());

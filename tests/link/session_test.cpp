@@ -233,6 +233,39 @@ TEST_F(SessionTest, StartUp_AnyError_EndsTheOperationThere) {
     }
 }
 
+// Only a send that finds an open line gone, with the control closing the port, tells of a lost
+// port: the window then awaits the device as when the line is lost while reading.
+TEST(SessionPortLost, SendThatClosesTheOpenPort_IsTheOnlyOneThatTellsOfIt) {
+    const struct {
+        const char* what;
+        bool open;
+        bool writeFails;
+        bool failedWriteCloses;
+        int lost;
+    } cases[] = {
+        {"the write fails and the port closes", true, true, true, 1},
+        {"the write fails, the port stays open", true, true, false, 0},
+        {"the port was closed already", false, false, false, 0},
+        {"the write goes out", true, false, false, 0},
+    };
+    for (const auto& c : cases) {
+        for (const bool block : {false, true}) {
+            FakeSerialControl line;
+            line.forceOpen(c.open);
+            if (c.writeFails)
+                line.failOperation("write", "Input/output error");
+            line.failedWriteCloses = c.failedWriteCloses;
+            Session session(line, line.discovery());
+            int lost = 0;
+            session.onPortLost = [&] { ++lost; };
+            const SerialStatus sent =
+                block ? session.sendSettingsBlock() : session.send(readRequest());
+            EXPECT_EQ(sent.ok(), c.open && !c.writeFails) << c.what;
+            EXPECT_EQ(lost, c.lost) << c.what << (block ? ", settings block" : ", request");
+        }
+    }
+}
+
 TEST_F(SessionTest, StartUp_PortAlreadyOpen_SendsNothing) {
     serial.makeOpenable(1);
     serial.forceOpen(true);
