@@ -156,27 +156,41 @@ QString ModelLibrary::write(const QString& path, const Model& model) {
     return saveFileAtomically(path, modelToJson(model));
 }
 
+QString ModelLibrary::writeAndReload(const QString& path, const Model& model) {
+    const QString error = write(path, model);
+    reload();
+    return error;
+}
+
+std::optional<Model> ModelLibrary::keptModel(const QString& path) const {
+    const LibraryEntry* entry = findByPath(path);
+    if (entry == nullptr || !entry->valid())
+        return std::nullopt;
+    return entry->model;
+}
+
+QString ModelLibrary::goneText(const QString& path) {
+    return tr("%1: the model is no longer in the library.").arg(path);
+}
+
 QString ModelLibrary::add(const Model& model) {
     if (!folderError_.isEmpty())
         return folderError_;
     if (QString problem = checkName(model.name); !problem.isEmpty())
         return problem;
-    const QString error = write(freeFileName(model.name), model);
-    reload();
-    return error;
+    return writeAndReload(freeFileName(model.name), model);
 }
 
 QString ModelLibrary::rename(const QString& path, const QString& newName) {
-    const LibraryEntry* entry = findByPath(path);
-    if (entry == nullptr || !entry->valid())
-        return tr("%1: the model is no longer in the library.").arg(path);
+    std::optional<Model> renamed = keptModel(path);
+    if (!renamed)
+        return goneText(path);
     if (QString problem = checkName(newName, path); !problem.isEmpty())
         return problem;
-    Model renamed = entry->model;
-    renamed.name = newName;
+    renamed->name = newName;
     // The new name goes into the file first; the file's own name follows when it can. A
     // file that keeps its old name has lost nothing.
-    QString error = write(path, renamed);
+    QString error = write(path, *renamed);
     if (error.isEmpty() && fileStem(newName) != fileStem(QFileInfo(path).completeBaseName())) {
         const QString target = freeFileName(newName);
         QFile::rename(path, target);
@@ -186,36 +200,29 @@ QString ModelLibrary::rename(const QString& path, const QString& newName) {
 }
 
 QString ModelLibrary::setNotes(const QString& path, const QString& notes) {
-    const LibraryEntry* entry = findByPath(path);
-    if (entry == nullptr || !entry->valid())
-        return tr("%1: the model is no longer in the library.").arg(path);
-    if (entry->model.notes == notes)
+    std::optional<Model> model = keptModel(path);
+    if (!model)
+        return goneText(path);
+    if (model->notes == notes)
         return {};
-    Model changedModel = entry->model;
-    changedModel.notes = notes;
-    const QString error = write(path, changedModel);
-    reload();
-    return error;
+    model->notes = notes;
+    return writeAndReload(path, *model);
 }
 
 QString ModelLibrary::replaceSettings(const QString& path, const BlockBytes& blockBytes) {
-    const LibraryEntry* entry = findByPath(path);
-    if (entry == nullptr || !entry->valid())
-        return tr("%1: the model is no longer in the library.").arg(path);
-    Model replaced = entry->model;
-    replaced.blockBytes = blockBytes;
-    const QString error = write(path, replaced);
-    reload();
-    return error;
+    std::optional<Model> model = keptModel(path);
+    if (!model)
+        return goneText(path);
+    model->blockBytes = blockBytes;
+    return writeAndReload(path, *model);
 }
 
 QString ModelLibrary::duplicate(const QString& path, const QString& newName) {
-    const LibraryEntry* entry = findByPath(path);
-    if (entry == nullptr || !entry->valid())
-        return tr("%1: the model is no longer in the library.").arg(path);
-    Model copy = entry->model;
-    copy.name = newName;
-    return add(copy);
+    std::optional<Model> copy = keptModel(path);
+    if (!copy)
+        return goneText(path);
+    copy->name = newName;
+    return add(*copy);
 }
 
 QString ModelLibrary::remove(const QString& path) {
@@ -230,10 +237,10 @@ QString ModelLibrary::remove(const QString& path) {
 
 QString ModelLibrary::exportModel(const QString& path, const QString& target,
                                   FileFormat format) const {
-    const LibraryEntry* entry = findByPath(path);
-    if (entry == nullptr || !entry->valid())
-        return tr("%1: the model is no longer in the library.").arg(path);
-    return saveFileAtomically(target, modelFileContent(entry->model, format));
+    const std::optional<Model> model = keptModel(path);
+    if (!model)
+        return goneText(path);
+    return saveFileAtomically(target, modelFileContent(*model, format));
 }
 
 QString ModelLibrary::importFile(const QString& file) {

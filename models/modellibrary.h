@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 #include "models/modelformat.h"
@@ -72,6 +73,11 @@ signals:
 
 private:
     [[nodiscard]] QString write(const QString& path, const Model& model);
+    [[nodiscard]] QString writeAndReload(const QString& path, const Model& model);
+    // A copy of the good model kept in `path`; none when the library has none there now, and
+    // goneText() says so.
+    [[nodiscard]] std::optional<Model> keptModel(const QString& path) const;
+    [[nodiscard]] static QString goneText(const QString& path);
     [[nodiscard]] QString freeFileName(const QString& name) const;
     void watchFiles();
 
