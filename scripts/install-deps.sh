@@ -7,7 +7,7 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgtest-dev lib
           fonts-dejavu-core xvfb xauth xdotool imagemagick appstream desktop-file-utils
           # the screenshot test on Wayland: a headless compositor and Qt's Wayland plugin
           weston qt6-wayland
-          clang-format git
+          clang-format git ccache
           # manual pages and the Debian package (scripts/check-deb.sh)
           man-db groff-base dpkg-dev fakeroot file lintian
           # translations (lupdate, lrelease, Qt's own catalogues) and a font with Chinese glyphs
