@@ -15,6 +15,7 @@
 #include "app/sendconfirmation.h"
 #include "link/blockfields.h"
 #include "link/session.h"
+#include "platform/devicewatch.h"
 #include "platform/messages.h"
 
 namespace pelorin {
@@ -69,8 +70,14 @@ QString HistoryRecorder::editorName(int controlId) {
     return {};
 }
 
+models::HistoryChain HistoryRecorder::chain() const {
+    return {lastingDeviceName(QString::fromLocal8Bit(session_.portDevice())), memory_};
+}
+
 bool HistoryRecorder::record(models::HistoryRecord& record) {
-    record.device = QString::fromStdString(session_.portDevice());
+    const models::HistoryChain now = chain();
+    record.device = now.device;
+    record.memory = now.memory;
     record.block = session_.blockBytes;
     bool stored = false;
     const QString error = store_.append(record, &stored);
@@ -118,40 +125,54 @@ models::HistoryLines HistoryRecorder::loadLines() {
 }
 
 void HistoryRecorder::undo() {
+    const models::HistoryChain now = chain();
     const models::HistoryContents contents = load();
-    const models::UndoSteps steps = models::undoSteps(contents.records);
+    const models::UndoSteps steps = models::undoSteps(contents.records, now);
     if (!steps.undo) {
-        showMessage(window_, tr("Nothing to undo: the history holds no write that can be taken "
-                                "back."));
+        showMessage(window_, tr("Nothing to undo: the history holds no write to this transmitter "
+                                "and memory that can be taken back."));
         return;
     }
     const models::HistoryRecord& write = contents.records[*steps.undo];
-    const QString question = tr("Send back what the transmitter held before \"%1\" (%2)?")
-                                 .arg(models::describeRecord(write), timeText(write.time));
+    const QString entry =
+        tr("\"%1\" (%2)").arg(models::describeRecord(write), timeText(write.time));
+    const QString question = tr("Send back what the transmitter held before %1?").arg(entry);
+    const BlockBytes current = session_.blockBytes;
     const std::optional<BlockBytes> chosen =
-        SendConfirmation::ask(window_, tr("Undo"), question, session_.blockBytes, steps.undoBlock);
-    if (chosen)
-        send_(*chosen, models::HistoryCause::Undo, write.key);
+        SendConfirmation::ask(window_, tr("Undo"), question, current, steps.undoBlock);
+    if (chosen) {
+        send_({*chosen,
+               models::HistoryCause::Undo,
+               {},
+               write.key,
+               tr("What the transmitter held before %1").arg(entry),
+               current,
+               now});
+    }
 }
 
 void HistoryRecorder::redo() {
+    const models::HistoryChain now = chain();
     const models::HistoryContents contents = load();
-    const models::UndoSteps steps = models::undoSteps(contents.records);
+    const models::UndoSteps steps = models::undoSteps(contents.records, now);
     if (!steps.redo) {
         showMessage(window_, tr("Nothing to redo: no write was taken back since the last one."));
         return;
     }
     const models::HistoryRecord& write = contents.records[*steps.redo];
-    const QString question =
-        tr("Send \"%1\" (%2) again?").arg(models::describeRecord(write), timeText(write.time));
+    const QString entry =
+        tr("\"%1\" (%2)").arg(models::describeRecord(write), timeText(write.time));
+    const QString question = tr("Send %1 again?").arg(entry);
+    const BlockBytes current = session_.blockBytes;
     const std::optional<BlockBytes> chosen =
-        SendConfirmation::ask(window_, tr("Redo"), question, session_.blockBytes, write.block);
-    if (chosen)
-        send_(*chosen, models::HistoryCause::Redo, write.key);
+        SendConfirmation::ask(window_, tr("Redo"), question, current, write.block);
+    if (chosen) {
+        send_({*chosen, models::HistoryCause::Redo, {}, write.key, entry, current, now});
+    }
 }
 
-void HistoryRecorder::resend(const BlockBytes& block, const QString& key) {
-    send_(block, models::HistoryCause::History, key);
+void HistoryRecorder::resend(const BlockSend& send) {
+    send_(send);
 }
 
 HistoryWindow* HistoryRecorder::historyWindow() const {

@@ -14,6 +14,7 @@
 
 #include <functional>
 
+#include "app/blocksend.h"
 #include "link/serialcontrol.h"
 #include "link/settingsblock.h"
 #include "models/history.h"
@@ -30,15 +31,20 @@ class HistoryRecorder : public QObject {
     Q_OBJECT
 
 public:
-    // Sends a whole block the way Open does and records it with the cause (and the record it
-    // refers to); the window's loadAndSend.
-    using Sender = std::function<void(const BlockBytes& block, models::HistoryCause cause,
-                                      const QString& target)>;
+    // Sends a whole block the way Open does and records it with its cause; the window's one
+    // send of whole blocks.
+    using Sender = std::function<void(const BlockSend& send)>;
 
     HistoryRecorder(const QString& path, Session& session, QWidget* window, Sender send);
     ~HistoryRecorder() override;
 
     [[nodiscard]] const models::HistoryStore& store() const { return store_; }
+
+    // The transmitter memory the window works on (models::kUnknownMemory when not known); the
+    // records made from now on belong to it.
+    void setMemory(int memory) { memory_ = memory; }
+    // The transmitter and memory connected now: what undo and redo step along.
+    [[nodiscard]] models::HistoryChain chain() const;
 
     // The transmitter's block has arrived (session().blockBytes holds it).
     void received();
@@ -52,8 +58,8 @@ public:
     // Ctrl+Z and Ctrl+Shift+Z: ask, then send.
     void undo();
     void redo();
-    // Sends the block of the entry `key` again (the History window asked first).
-    void resend(const BlockBytes& block, const QString& key);
+    // Sends an entry's block again (the History window asked first).
+    void resend(const BlockSend& send);
     // History…: every record, newest first, in a window beside the main window.
     void showWindow(const Session& session, const QString& libraryFolder);
     [[nodiscard]] HistoryWindow* historyWindow() const;
@@ -74,6 +80,7 @@ private:
     Session& session_;
     QWidget* window_;
     Sender send_;
+    int memory_ = models::kUnknownMemory;
     bool errorShown_ = false;  // one message per run for a file that cannot be written
     // Children of the window, which may be gone first when the window is destroyed.
     QPointer<HistoryWindow> historyWindow_;  // made on first use, then kept (hidden when closed)

@@ -3,6 +3,7 @@
 #include "app/historywindow.h"
 
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -29,6 +30,7 @@ namespace pelorin {
 namespace {
 
 constexpr int kReloadDelayMs = 100;
+constexpr int kShortHeaderPx = 150;  // a Compare column's heading: the time and the start of what
 
 QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
@@ -37,6 +39,21 @@ QString fromStd(const std::string& text) {
 // "2026-12-09 10:15:45 OK in EndPoint": how an entry is named in questions and headings.
 QString entryName(const models::HistoryRecord& record) {
     return HistoryWindow::tr("%1 %2").arg(timeText(record.time), models::describeRecord(record));
+}
+
+// A device as a column shows it: its file name ("ttyUSB0", "COM3"), or a dash when none was
+// connected.
+QString deviceText(const QString& device) {
+    if (device.isEmpty())
+        return QStringLiteral("–");
+    return QFileInfo(device).fileName();
+}
+
+// "ttyUSB0, USER2": the transmitter and memory of a chain, for a question.
+QString chainText(const models::HistoryChain& chain) {
+    return HistoryWindow::tr("%1, memory %2")
+        .arg(chain.device.isEmpty() ? HistoryWindow::tr("no device") : chain.device,
+             models::memoryName(chain.memory));
 }
 
 }  // namespace
@@ -80,11 +97,13 @@ int HistoryModel::columnCount(const QModelIndex& parent) const {
 QString HistoryModel::changes(std::size_t index) const {
     if (changesKnown_[index])
         return changes_[index];
-    // What it changed on the transmitter: compared with what the transmitter held before.
+    // What it changed on the transmitter: compared with what the same transmitter's same
+    // memory held before.
+    const models::HistoryChain chain = recordAt(index).chain();
     const BlockBytes* before = nullptr;
     for (std::size_t i = index; i-- > 0 && before == nullptr;) {
         const models::HistoryRecord& earlier = recordAt(i);
-        if (!earlier.key.isEmpty() && earlier.heldByTransmitter())
+        if (!earlier.key.isEmpty() && earlier.heldByTransmitter() && earlier.chain() == chain)
             before = &earlier.block;
     }
     QString text;
@@ -124,6 +143,10 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
             return models::describeRecord(r);
         case ChangesColumn:
             return changes(i);
+        case DeviceColumn:
+            return role == Qt::ToolTipRole ? r.device : deviceText(r.device);
+        case MemoryColumn:
+            return models::memoryName(r.memory);
         default:
             return {};
     }
@@ -139,6 +162,10 @@ QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int 
             return tr("What happened");
         case ChangesColumn:
             return tr("Fields changed");
+        case DeviceColumn:
+            return tr("Device");
+        case MemoryColumn:
+            return tr("Memory");
         default:
             return {};
     }
@@ -295,17 +322,28 @@ void HistoryWindow::compare() {
     const std::vector<int> rows = selectedRows();
     if (rows.empty() || rows.size() > 2)
         return;
-    // Older on the left: rows run newest first.
-    const models::HistoryRecord& newer = model_->record(rows.front());
+    // Older on the left: rows run newest first. Copies: the list may be read again while the
+    // dialog is open.
+    const models::HistoryRecord newer = model_->record(rows.front());
     const bool withTransmitter = rows.size() == 1;
-    const models::HistoryRecord* older = withTransmitter ? nullptr : &model_->record(rows.back());
-    const BlockBytes& left = withTransmitter ? newer.block : older->block;
-    const BlockBytes& right = withTransmitter ? session_.blockBytes : newer.block;
-    const QString leftName = entryName(withTransmitter ? newer : *older);
+    const models::HistoryRecord older = withTransmitter ? newer : model_->record(rows.back());
+    const BlockBytes left = older.block;
+    const BlockBytes right = withTransmitter ? session_.blockBytes : newer.block;
+    const QString leftName = entryName(older);
     const QString rightName = withTransmitter ? tr("Transmitter now") : entryName(newer);
 
     QDialog dialog(this);
     dialog.setWindowTitle(tr("Compare"));
+    // The columns are headed short, so both fit beside the field names; the whole name is in
+    // the heading's tooltip.
+    const auto shortName = [&dialog](const models::HistoryRecord& r) {
+        return dialog.fontMetrics().elidedText(
+            tr("%1 %2").arg(r.time.toLocalTime().toString(QStringLiteral("HH:mm:ss")),
+                            models::describeRecord(r)),
+            Qt::ElideRight, kShortHeaderPx);
+    };
+    const QString leftHeader = shortName(older);
+    const QString rightHeader = withTransmitter ? rightName : shortName(newer);
     auto* layout = new QVBoxLayout(&dialog);
     const auto differences = blockDifferences(left, right, false);
     auto* heading = new QLabel(
@@ -318,7 +356,9 @@ void HistoryWindow::compare() {
     list->setObjectName(QStringLiteral("differences"));
     list->setAccessibleName(tr("Fields that differ"));
     list->setRootIsDecorated(false);
-    list->setHeaderLabels({tr("Field"), leftName, rightName});
+    list->setHeaderLabels({tr("Field"), leftHeader, rightHeader});
+    list->headerItem()->setToolTip(1, leftName);
+    list->headerItem()->setToolTip(2, rightName);
     list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     list->setMinimumSize(480, 260);
     for (const BlockFieldDifference& d : differences) {
@@ -338,8 +378,9 @@ void HistoryWindow::keepAsModel() {
     if (rows.size() != 1)
         return;
     models::ModelLibrary library(libraryFolder_);
-    (void)pelorin::keepAsModel(this, library, model_->record(rows.front()).block,
-                               tr("Keep as model"));
+    // A copy: the list is read again when a record arrives while the name is asked for.
+    const BlockBytes block = model_->record(rows.front()).block;
+    (void)pelorin::keepAsModel(this, library, block, tr("Keep as model"));
 }
 
 void HistoryWindow::sendToTransmitter() {
@@ -347,12 +388,28 @@ void HistoryWindow::sendToTransmitter() {
     if (rows.size() != 1)
         return;
     const models::HistoryRecord record = model_->record(rows.front());
+    const models::HistoryChain now = recorder_.chain();
+    // Another transmitter's settings, or the other memory's, go out only when asked for.
+    if (record.chain() != now &&
+        !askToGoOn(this,
+                   tr("%1 belongs to %2, but the transmitter connected now is %3.\n\nSend "
+                      "it there anyway?")
+                       .arg(entryName(record), chainText(record.chain()), chainText(now)),
+                   tr("Send anyway"))) {
+        return;
+    }
+    const BlockBytes current = session_.blockBytes;
     const std::optional<BlockBytes> chosen = SendConfirmation::ask(
         this, tr("Send to transmitter"),
-        tr("Send the settings of %1 to the transmitter?").arg(entryName(record)),
-        session_.blockBytes, record.block);
-    if (chosen)
-        recorder_.resend(*chosen, record.key);
+        tr("Send the settings of %1 to the transmitter?").arg(entryName(record)), current,
+        record.block);
+    if (chosen) {
+        const QString groups = SendConfirmation::changedGroups(current, *chosen);
+        recorder_.resend(
+            {*chosen, models::HistoryCause::History,
+             groups.isEmpty() ? entryName(record) : tr("%1 (%2)").arg(entryName(record), groups),
+             record.key, entryName(record), current, now});
+    }
 }
 
 }  // namespace pelorin

@@ -32,7 +32,7 @@ class HistoryModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    enum Column { TimeColumn, EventColumn, ChangesColumn, ColumnCount };
+    enum Column { TimeColumn, EventColumn, ChangesColumn, DeviceColumn, MemoryColumn, ColumnCount };
 
     explicit HistoryModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
 

@@ -155,11 +155,9 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, PortDiscovery disc
 
 void MainDialog::setHistoryFile(const QString& path) {
     delete history_;
-    history_ = new HistoryRecorder(
-        path, session_, this,
-        [this](const BlockBytes& block, models::HistoryCause cause, const QString& target) {
-            loadAndSend(block, cause, {}, target);
-        });
+    history_ = new HistoryRecorder(path, session_, this,
+                                   [this](const BlockSend& send) { loadAndSend(send); });
+    history_->setMemory(memory_);
 }
 
 MainDialog::~MainDialog() {
@@ -376,16 +374,7 @@ void MainDialog::systemCommand(unsigned command) {
 void MainDialog::showModels() {
     if (models_ == nullptr) {
         models_ = new ModelsWindow(
-            session_,
-            [this](const BlockBytes& block) {
-                // The history names the model sent: the one of the library that holds it.
-                QStringList names;
-                for (const models::LibraryEntry& entry : models_->library().entries()) {
-                    if (entry.valid() && entry.model.blockBytes == block)
-                        names << entry.model.name;
-                }
-                loadAndSend(block, models::HistoryCause::Model, names.join(QStringLiteral(", ")));
-            },
+            session_, [this](const BlockSend& send) { loadAndSend(send); },
             models::ModelLibrary::defaultFolder(), this);
         connect(this, &MainDialog::blockBytesChanged, models_, &ModelsWindow::transmitterChanged);
     }
@@ -394,9 +383,22 @@ void MainDialog::showModels() {
     models_->activateWindow();
 }
 
-void MainDialog::loadAndSend(const BlockBytes& block, models::HistoryCause cause,
-                             const QString& detail, const QString& target) {
-    recordWrite(session_.loadBlock(block), cause, detail, target);
+void MainDialog::loadAndSend(const BlockSend& send) {
+    if (!SendConfirmation::acceptOutsideEditorRanges(this, send.source, send.block))
+        return;  // nothing changes and nothing is sent
+    // Every question is answered now; what they were asked about must still hold.
+    QString changed;
+    if (send.chain && history_ != nullptr && history_->chain() != *send.chain)
+        changed = tr("the transmitter or its memory changed while the question was open");
+    else if (send.chosenAgainst && session_.blockBytes != *send.chosenAgainst)
+        changed = tr("the transmitter's settings changed while the question was open");
+    if (!changed.isEmpty()) {
+        showMessage(
+            this,
+            tr("Nothing was sent: %1. Look at what it holds now and try again.").arg(changed));
+        return;
+    }
+    recordWrite(session_.loadBlock(send.block), send.cause, send.detail, send.target);
 }
 
 void MainDialog::recordWrite(const SerialStatus& status, models::HistoryCause cause,
@@ -561,6 +563,8 @@ void MainDialog::memorySwitched(const SerialStatus& status, int index) {
     if (status) {
         memory_ = index;
         memoryArrived_ = false;
+        if (history_ != nullptr)
+            history_->setMemory(index);
         showMemory();
     }
     report(status);
@@ -634,11 +638,13 @@ void MainDialog::onOpen() {
         showMessage(this, *error);
         return;
     }
-    const BlockBytes& block = std::get<models::LoadedModel>(loaded).model.blockBytes;
-    if (!SendConfirmation::acceptOutsideEditorRanges(this, path, block))
-        return;  // nothing changes and nothing is sent
     // The loaded block reaches the editors and the helicopter buttons, then the transmitter.
-    loadAndSend(block, models::HistoryCause::Open, path);
+    BlockSend send;
+    send.block = std::get<models::LoadedModel>(loaded).model.blockBytes;
+    send.cause = models::HistoryCause::Open;
+    send.detail = path;
+    send.source = path;
+    loadAndSend(send);
 }
 
 void MainDialog::onEndPoint() {

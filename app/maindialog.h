@@ -12,6 +12,7 @@
 #include <array>
 #include <memory>
 
+#include "app/blocksend.h"
 #include "app/filechooser.h"
 #include "link/serialcontrol.h"
 #include "link/session.h"
@@ -179,11 +180,12 @@ private:
     Dialog& editor(std::unique_ptr<Dialog>& slot, Args&&... args);
     // The model library and the channel monitor: windows beside this one, not modal.
     void showModels();
-    // Open's way of sending a whole block (also a model sent from the library, an undo): it
-    // replaces blockBytes, reaches the editors and the helicopter buttons, goes out as one
-    // WriteFrame, and is recorded in the history with its cause.
-    void loadAndSend(const BlockBytes& block, models::HistoryCause cause, const QString& detail,
-                     const QString& target = {});
+    // The one way a whole block goes out (Open, a model of the library, an entry of the
+    // history, undo, redo). Values outside the editors' ranges are asked about first; a send
+    // agreed to for other settings, another transmitter or another memory than the ones
+    // connected now is refused. Then the block replaces blockBytes, reaches the editors and
+    // the helicopter buttons, goes out as one WriteFrame, and is recorded with its cause.
+    void loadAndSend(const BlockSend& send);
     // A write of blockBytes has been attempted: into the history, and its failure told (with
     // word that the settings are kept in the history, when they are).
     void recordWrite(const SerialStatus& status, models::HistoryCause cause, const QString& detail,

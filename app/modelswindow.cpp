@@ -152,7 +152,7 @@ std::optional<QString> promptName(QWidget* parent, const QString& title, const Q
     return dialog.textValue().trimmed();
 }
 
-QString keepAsModel(QWidget* parent, models::ModelLibrary& library, const BlockBytes& blockBytes,
+QString keepAsModel(QWidget* parent, models::ModelLibrary& library, BlockBytes blockBytes,
                     const QString& title) {
     QString name;
     for (;;) {
@@ -537,19 +537,27 @@ void ModelsWindow::sendToTransmitter() {
     const models::LibraryEntry* entry = selectedEntry();
     if (entry == nullptr || !entry->valid())
         return;
-    BlockBytes block = entry->model.blockBytes;
+    // Copies: the library may be read again while a question is open.
+    const QString name = entry->model.name;
+    BlockSend send;
+    send.block = entry->model.blockBytes;
+    send.cause = models::HistoryCause::Model;
+    send.detail = name;
+    send.source = tr("The model \"%1\"").arg(name);
     // Nothing to confirm when nothing changes; the block is still sent, so the transmitter
     // and the editors surely hold it.
-    if (!blockDifferences(session_.blockBytes, block, false).empty()) {
+    const BlockBytes current = session_.blockBytes;
+    if (!blockDifferences(current, send.block, false).empty()) {
         const std::optional<BlockBytes> chosen = SendConfirmation::ask(
             this, tr("Send to transmitter"),
-            tr("Sending \"%1\" changes these settings of the transmitter:").arg(entry->model.name),
-            session_.blockBytes, block);
+            tr("Sending \"%1\" changes these settings of the transmitter:").arg(name), current,
+            send.block);
         if (!chosen)
             return;
-        block = *chosen;
+        send.block = *chosen;
+        send.chosenAgainst = current;
     }
-    send_(block);
+    send_(send);
 }
 
 void ModelsWindow::compare() {

@@ -16,6 +16,7 @@
 #include <functional>
 #include <optional>
 
+#include "app/blocksend.h"
 #include "link/settingsblock.h"
 #include "models/modellibrary.h"
 
@@ -32,8 +33,8 @@ class ModelsWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // Sends a block to the transmitter the way Open does; false when the send failed.
-    using Sender = std::function<void(const BlockBytes&)>;
+    // Sends a model's block to the transmitter the way Open does.
+    using Sender = std::function<void(const BlockSend&)>;
     using ImportChooser = std::function<QStringList(QWidget* parent)>;
     struct ExportChoice {
         QString path;  // empty: cancelled
@@ -116,8 +117,9 @@ private:
 // Asks for a name and keeps `blockBytes` in `library` under it. Under the name of a kept model
 // it offers to replace that model's settings, keeping its notes (no asks for another name); a
 // name that several files claim is refused. The name kept, or empty when nothing was kept (a
-// failure is told to the user).
-QString keepAsModel(QWidget* parent, models::ModelLibrary& library, const BlockBytes& blockBytes,
+// failure is told to the user). The block is taken as it is when asked: the prompt is a dialog
+// of its own, during which the transmitter may send other settings.
+QString keepAsModel(QWidget* parent, models::ModelLibrary& library, BlockBytes blockBytes,
                     const QString& title);
 
 }  // namespace pelorin

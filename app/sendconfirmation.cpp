@@ -48,9 +48,19 @@ QString SendConfirmation::groupName(EditorGroup group) {
     return {};
 }
 
+QString SendConfirmation::changedGroups(const BlockBytes& from, const BlockBytes& to) {
+    QStringList names;
+    for (const BlockFieldDifference& d : blockDifferences(from, to, false)) {
+        const QString name = groupName(d.field->editorGroup);
+        if (!names.contains(name))
+            names << name;
+    }
+    return names.join(QStringLiteral(", "));
+}
+
 std::optional<BlockBytes> SendConfirmation::ask(QWidget* parent, const QString& title,
-                                                const QString& question, const BlockBytes& current,
-                                                const BlockBytes& block) {
+                                                const QString& question, BlockBytes current,
+                                                BlockBytes block) {
     QDialog confirm(parent);
     confirm.setWindowTitle(title);
     confirm.setObjectName(QStringLiteral("sendConfirmation"));
@@ -102,7 +112,11 @@ std::optional<BlockBytes> SendConfirmation::ask(QWidget* parent, const QString& 
     QObject::connect(buttons, &QDialogButtonBox::accepted, &confirm, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &confirm, &QDialog::reject);
     layout->addWidget(buttons);
-    send->setFocus();
+    // Space ticks and unticks the group in focus; Return still sends.
+    if (list != nullptr)
+        list->setFocus();
+    else
+        send->setFocus();
     if (confirm.exec() != QDialog::Accepted)
         return std::nullopt;
     if (list == nullptr)
@@ -121,7 +135,7 @@ std::optional<BlockBytes> SendConfirmation::ask(QWidget* parent, const QString& 
     return withGroupsFrom(current, block, chosen);
 }
 
-bool SendConfirmation::acceptOutsideEditorRanges(QWidget* parent, const QString& path,
+bool SendConfirmation::acceptOutsideEditorRanges(QWidget* parent, const QString& source,
                                                  const BlockBytes& block) {
     const std::vector<const BlockField*> outside = fieldsOutsideEditorRanges(block);
     if (outside.empty())
@@ -140,7 +154,7 @@ bool SendConfirmation::acceptOutsideEditorRanges(QWidget* parent, const QString&
         tr("%1 holds values that none of Pelorin's editors could make:\n\n%2\n\nSending it "
            "may leave the transmitter in a state no editor can show or correct. Send it "
            "anyway?")
-            .arg(path, lines.join(QLatin1Char('\n')));
+            .arg(source, lines.join(QLatin1Char('\n')));
     return askToGoOn(parent, question, tr("Send anyway"));
 }
 

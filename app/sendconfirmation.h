@@ -24,19 +24,21 @@ class SendConfirmation {
 public:
     // The name of an editor group as the user reads it ("Throttle curve").
     [[nodiscard]] static QString groupName(EditorGroup group);
+    // The groups in which `to` differs from `from`, named and joined ("End points, Reverse").
+    [[nodiscard]] static QString changedGroups(const BlockBytes& from, const BlockBytes& to);
 
-    // Asks whether to send `block` in place of `current`. Return sends, Escape does not.
-    // Returns what to send: `block` with the unticked groups as they are in `current`; nothing
-    // when the user cancelled or ticked no group (which the user is told).
+    // Asks whether to send `block` in place of `current`. Return sends, Escape does not; the
+    // focus starts on the first group, so Space unticks it. Returns what to send: `block` with
+    // the unticked groups as they are in `current`; nothing when the user cancelled or ticked
+    // no group (which the user is told). Both blocks are taken as they are when asked.
     [[nodiscard]] static std::optional<BlockBytes> ask(QWidget* parent, const QString& title,
-                                                       const QString& question,
-                                                       const BlockBytes& current,
-                                                       const BlockBytes& block);
+                                                       const QString& question, BlockBytes current,
+                                                       BlockBytes block);
 
-    // Before sending the block of the file `path`: true at once when every field lies in its
-    // editor's range; otherwise asks, naming the fields outside, and the default answer (for
-    // Return and Escape alike) is not to send.
-    [[nodiscard]] static bool acceptOutsideEditorRanges(QWidget* parent, const QString& path,
+    // Before sending the block `source` names (a file, a model, an entry of the history): true
+    // at once when every field lies in its editor's range; otherwise asks, naming the fields
+    // outside, and the default answer (for Return and Escape alike) is not to send.
+    [[nodiscard]] static bool acceptOutsideEditorRanges(QWidget* parent, const QString& source,
                                                         const BlockBytes& block);
 };
 

@@ -60,7 +60,27 @@ QString newKey() {
     return QString::number(QRandomGenerator::global()->generate64(), 36);
 }
 
+constexpr std::array<const char*, 2> kMemoryNames{"USER1", "USER2"};
+
+bool knownMemory(int memory) {
+    return memory >= 0 && memory < static_cast<int>(kMemoryNames.size());
+}
+
+std::optional<int> memoryOfName(const QString& text) {
+    for (std::size_t i = 0; i < kMemoryNames.size(); ++i) {
+        if (text == QLatin1String(kMemoryNames[i]))
+            return static_cast<int>(i);
+    }
+    return std::nullopt;
+}
+
 }  // namespace
+
+QString memoryName(int memory) {
+    if (knownMemory(memory))
+        return QString::fromLatin1(kMemoryNames[static_cast<std::size_t>(memory)]);
+    return HistoryTexts::tr("not known");
+}
 
 QString describeRecord(const HistoryRecord& record) {
     QString text;
@@ -88,7 +108,10 @@ QString describeRecord(const HistoryRecord& record) {
             text = HistoryTexts::tr("Redo");
             break;
         case HistoryCause::History:
-            text = HistoryTexts::tr("Sent again from the history");
+            // The entry sent, and the groups that went.
+            text = record.detail.isEmpty()
+                       ? HistoryTexts::tr("Sent again from the history")
+                       : HistoryTexts::tr("Sent again from the history: %1").arg(record.detail);
             break;
         case HistoryCause::Command:
             text = record.detail == u"-" ? HistoryTexts::tr("pelorin-cli write from standard input")
@@ -113,6 +136,8 @@ QByteArray historyLine(const HistoryRecord& record) {
                                         static_cast<qsizetype>(record.block.size()))
                                  .toHex())},
     };
+    if (knownMemory(record.memory))  // a memory not known is left out
+        object.insert(QStringLiteral("memory"), memoryName(record.memory));
     if (!record.received) {
         object.insert(QStringLiteral("sent"), record.sent);
         object.insert(QStringLiteral("cause"), causeName(record.cause));
@@ -144,6 +169,10 @@ std::optional<HistoryRecord> historyRecordFromLine(const QByteArray& line) {
     std::copy(block.begin(), block.end(), record.block.begin());
     record.received = event == u"received";
     record.device = object.value(QStringLiteral("device")).toString();
+    // Records from before memories were kept, and any memory this program does not know of,
+    // belong to no known memory: they are never a step back for USER1 or USER2.
+    record.memory =
+        memoryOfName(object.value(QStringLiteral("memory")).toString()).value_or(kUnknownMemory);
     if (!record.received) {
         record.sent = object.value(QStringLiteral("sent")).toBool(true);
         const auto cause = causeOfName(object.value(QStringLiteral("cause")).toString());
@@ -189,6 +218,7 @@ QString HistoryStore::append(HistoryRecord& record, bool* stored) const {
     const bool step = record.cause == HistoryCause::Undo || record.cause == HistoryCause::Redo;
     if (!step) {
         if (const auto last = lastRecord(); last && last->block == record.block &&
+                                            last->chain() == record.chain() &&
                                             last->heldByTransmitter() == record.heldByTransmitter())
             return {};
     }
@@ -293,14 +323,17 @@ HistoryContents HistoryStore::load() const {
 }
 
 std::optional<BlockBytes> heldBefore(const std::vector<HistoryRecord>& records, std::size_t index) {
-    for (std::size_t i = std::min(index, records.size()); i-- > 0;) {
-        if (records[i].heldByTransmitter())
+    if (index >= records.size())
+        return std::nullopt;
+    const HistoryChain chain = records[index].chain();
+    for (std::size_t i = index; i-- > 0;) {
+        if (records[i].heldByTransmitter() && records[i].chain() == chain)
             return records[i].block;
     }
     return std::nullopt;
 }
 
-UndoSteps undoSteps(const std::vector<HistoryRecord>& records) {
+UndoSteps undoSteps(const std::vector<HistoryRecord>& records, const HistoryChain& chain) {
     std::vector<std::size_t> done;
     std::vector<std::size_t> undone;
     // Takes the write with `key` off `from` and puts it on `to`; false when it is not there
@@ -316,7 +349,7 @@ UndoSteps undoSteps(const std::vector<HistoryRecord>& records) {
     };
     for (std::size_t i = 0; i < records.size(); ++i) {
         const HistoryRecord& record = records[i];
-        if (record.received || !record.sent)
+        if (record.received || !record.sent || record.chain() != chain)
             continue;
         if (record.cause == HistoryCause::Undo) {
             move(done, undone, record.target);

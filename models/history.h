@@ -35,6 +35,23 @@ enum class HistoryCause {
     Command,  // pelorin-cli write or history send; detail: the file or the entry
 };
 
+// The transmitter memories a record can belong to; kUnknownMemory where it is not known which
+// memory was active (the transmitter chose it itself, or the record predates memories).
+inline constexpr int kUnknownMemory = -1;
+
+// Which transmitter, and which of its memories, a record belongs to. Undo, redo and "what
+// changed" only ever look along one chain: another transmitter's settings, or the other
+// memory's, are never offered as the step back.
+struct HistoryChain {
+    QString device;               // the device's lasting name (see lastingDeviceName)
+    int memory = kUnknownMemory;  // 0 USER1, 1 USER2
+
+    friend bool operator==(const HistoryChain&, const HistoryChain&) = default;
+};
+
+// "USER1", "USER2", or "not known", for a person.
+[[nodiscard]] QString memoryName(int memory);
+
 struct HistoryRecord {
     QString key;  // unique among all records of all programs; made when recorded
     QDateTime time;
@@ -42,12 +59,14 @@ struct HistoryRecord {
     bool sent = true;       // a write that reached the line; false: no transmitter took it
     HistoryCause cause = HistoryCause::None;
     QString detail;
-    QString target;  // the key of the record an undo, redo or resend refers to
-    QString device;
+    QString target;               // the key of the record an undo, redo or resend refers to
+    QString device;               // the lasting name of the transmitter's device
+    int memory = kUnknownMemory;  // the transmitter memory it belongs to
     BlockBytes block{};
 
     // The transmitter held this block afterwards: received, or written and sent.
     [[nodiscard]] bool heldByTransmitter() const { return received || sent; }
+    [[nodiscard]] HistoryChain chain() const { return {device, memory}; }
 };
 
 // What happened, for a person: "OK in EndPoint", "Open heli.json (not sent)".
@@ -85,9 +104,10 @@ public:
     [[nodiscard]] const QString& path() const { return path_; }
 
     // Appends the record (its key and time are made here when empty), unless it holds the
-    // same block as the last record in the file with the same outcome: identical consecutive
-    // blocks are stored once. Undo and redo are always stored, as the steps they are. Returns
-    // an empty text when done (or skipped), else a message that names the file and the reason.
+    // same block as the last record in the file, of the same chain and with the same outcome:
+    // identical consecutive blocks are stored once. Undo and redo are always stored, as the steps
+    // they are. Returns an empty text when done (or skipped), else a message that names the file
+    // and the reason.
     [[nodiscard]] QString append(HistoryRecord& record, bool* stored = nullptr) const;
 
     // Every record. A file that cannot be read at all is moved aside (the message says where)
@@ -102,17 +122,20 @@ private:
     QString path_;
 };
 
-// What Ctrl+Z and Ctrl+Shift+Z would do after the records so far. The writes form a stack:
-// an ordinary write is pushed (and forgets what was undone), an undo pops the write it takes
-// back onto the redo stack, a redo moves it back.
+// What Ctrl+Z and Ctrl+Shift+Z would do on `chain` after the records so far; records of other
+// chains are passed over. The writes form a stack: an ordinary write is pushed (and forgets
+// what was undone), an undo pops the write it takes back onto the redo stack, a redo moves it
+// back.
 struct UndoSteps {
     std::optional<std::size_t> undo;  // the write Ctrl+Z takes back
     BlockBytes undoBlock{};           // what the transmitter held before it
     std::optional<std::size_t> redo;  // the write Ctrl+Shift+Z makes again (its block)
 };
-[[nodiscard]] UndoSteps undoSteps(const std::vector<HistoryRecord>& records);
+[[nodiscard]] UndoSteps undoSteps(const std::vector<HistoryRecord>& records,
+                                  const HistoryChain& chain);
 
-// The block the transmitter held before record `index`: the last earlier record it held.
+// The block the transmitter held before record `index`: the last earlier record of the same
+// chain that it held.
 [[nodiscard]] std::optional<BlockBytes> heldBefore(const std::vector<HistoryRecord>& records,
                                                    std::size_t index);
 

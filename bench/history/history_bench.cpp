@@ -80,8 +80,8 @@ void BM_OpenHistoryWindow(benchmark::State& state) {
     Session session(serial, [] { return PortTable{}; });
     QWidget main;
     for (auto _ : state) {
-        auto recorder = std::make_unique<HistoryRecorder>(
-            g_path, session, &main, [](const BlockBytes&, models::HistoryCause, const QString&) {});
+        auto recorder =
+            std::make_unique<HistoryRecorder>(g_path, session, &main, [](const BlockSend&) {});
         recorder->showWindow(session, QString());
         HistoryWindow* window = recorder->historyWindow();
         window->list()->viewport()->repaint();

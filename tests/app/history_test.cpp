@@ -4,6 +4,7 @@
 // pseudo-terminal: an Open taken back with Ctrl+Z and Return, also after a restart; Escape
 // sends nothing; an editor's OK without a transmitter kept and sent once it is connected.
 
+#include <QComboBox>
 #include <QDialog>
 #include <QFile>
 #include <QInputDialog>
@@ -19,6 +20,7 @@
 #include "app/modelswindow.h"
 #include "app/serialsettingdialog.h"
 #include "editors/channeleditors.h"
+#include "editors/typedialogs.h"
 #include "models/history.h"
 #include "models/modelformat.h"
 #include "models/modellibrary.h"
@@ -356,12 +358,15 @@ TEST_F(HistoryWithTransmitter, OkWithoutTransmitter_SentFromTheHistoryWindowAfte
         ASSERT_EQ(all.size(), 1);
         EXPECT_EQ(all[0]->text(1), QStringLiteral("111"));
 
+        // Typed while the memory was not known; Setting switched to USER1: asked, and agreed.
+        messages.answer = true;
         QStringList listed;
         whenModalOpens<QDialog>([&](QDialog* d) {
             listed = fieldNames(d);
             QTest::keyClick(d, Qt::Key_Return);
         });
         history->findChild<QPushButton*>(QStringLiteral("send"))->click();
+        EXPECT_EQ(messages.questions.size(), 1);
         EXPECT_EQ(listed, QStringList{"end point CH1 R"});
         ASSERT_TRUE(QTest::qWaitFor([&] { return transmitter->currentBlock()[kCh1Right] == 111; },
                                     kWaitMs));
@@ -388,7 +393,8 @@ TEST_F(HistoryWithTransmitter, HistoryWindow_ComparesTwoEntriesAndKeepsOneAsAMod
 
         // The two Opens: older on the left.
         history->list()->selectionModel()->select(
-            QItemSelection(history->model()->index(0, 0), history->model()->index(1, 2)),
+            QItemSelection(history->model()->index(0, 0),
+                           history->model()->index(1, HistoryModel::ColumnCount - 1)),
             QItemSelectionModel::ClearAndSelect);
         QStringList older;
         QStringList newer;
@@ -429,6 +435,8 @@ TEST_F(HistoryWithTransmitter, ModelSentFromTheLibrary_IsRecordedUnderItsNameAnd
         BlockBytes glider = before;
         glider[kCh1Right] = 42;
         ASSERT_EQ(models->library().add({QStringLiteral("Glider"), {}, glider}), QString());
+        // Another model with the same settings: the history names the one sent.
+        ASSERT_EQ(models->library().add({QStringLiteral("Twin"), {}, glider}), QString());
         ASSERT_TRUE(models->selectModel(QStringLiteral("Glider")));
         whenModalOpens<QDialog>([](QDialog* d) { d->accept(); });
         models->sendToTransmitter();
@@ -445,6 +453,159 @@ TEST_F(HistoryWithTransmitter, ModelSentFromTheLibrary_IsRecordedUnderItsNameAnd
     EXPECT_EQ(all[1].detail, QStringLiteral("Glider"));
     EXPECT_EQ(models::describeRecord(all[1]), QStringLiteral("Model “Glider” sent"));
     EXPECT_EQ(all[2].cause, models::HistoryCause::Undo);
+}
+
+// Undo steps along the transmitter and memory connected now: an OK on USER1 is not taken
+// back once the window works on USER2, and another transmitter's write never is.
+TEST_F(HistoryWithTransmitter, UndoAfterSwitchingMemoryOrAnotherTransmittersWrite_SendsNeither) {
+    run([&](MainDialog& w) {
+        w.control<QPushButton>(mainid::kGetUser)->click();  // USER1, known from now on
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return w.session().counters().settingsAccepted >= 2; }, kWaitMs));
+        openChanged(w, 77);  // on USER1
+
+        // A second transmitter's write, recorded by pelorin-cli meanwhile.
+        models::HistoryRecord other;
+        other.device = QStringLiteral("/dev/another-transmitter");
+        other.cause = models::HistoryCause::Command;
+        other.block = transmitter->currentBlock();
+        other.block[kCh1Right] = 33;
+        ASSERT_EQ(models::HistoryStore(historyPath()).append(other), QString());
+
+        // Undo takes back this transmitter's Open, not the other's write.
+        QStringList listed;
+        pressUndo(w, [&](QDialog* d) {
+            listed = fieldNames(d);
+            d->reject();
+        });
+        EXPECT_EQ(listed, QStringList{"end point CH1 R"});
+
+        whenModalOpens<UserSelectDialog>([](UserSelectDialog* d) {
+            auto* list = d->control<QComboBox>(1015);
+            list->setCurrentIndex(list->findText(QStringLiteral("USER2")));
+            d->control<QPushButton>(1)->click();
+        });
+        const auto frames = w.session().counters().settingsAccepted;
+        w.systemCommand(kMemoryCommand);
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return w.session().counters().settingsAccepted > frames; }, kWaitMs));
+        const BlockBytes user2 = transmitter->currentBlock();
+        messages.messages.clear();
+        w.activateWindow();
+        QApplication::setActiveWindow(&w);
+        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+        QTest::qWait(200);
+        ASSERT_EQ(messages.messages.size(), 1);
+        EXPECT_TRUE(messages.messages[0].contains("Nothing to undo"));
+        EXPECT_EQ(transmitter->currentBlock(), user2);
+    });
+    const auto all = records();
+    ASSERT_FALSE(all.empty());
+    EXPECT_EQ(all.back().memory, 1);  // USER2's settings, as they arrived
+    EXPECT_TRUE(all.back().received);
+}
+
+// History's Send of another memory's entry asks first, naming both, and sends nothing by
+// default; the grouped question starts on the group list, so Space unticks a group.
+TEST_F(HistoryWithTransmitter,
+       HistorySendOfTheOtherMemorysEntry_AsksFirstAndByDefaultSendsNothing) {
+    run([&](MainDialog& w) {
+        openChanged(w, 70);  // the memory is not known yet: the start-up read
+        openChanged(w, 60);
+        w.control<QPushButton>(mainid::kGetUser)->click();
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return w.session().counters().settingsAccepted >= 2; }, kWaitMs));
+        const BlockBytes now = transmitter->currentBlock();
+        HistoryWindow* history = openHistory(w);
+        ASSERT_NE(history, nullptr);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return history->model()->rowCount() >= 2; }, kWaitMs));
+        int openRow = -1;
+        for (int row = 0; row < history->model()->rowCount(); ++row) {
+            const models::HistoryRecord& r = history->model()->record(row);
+            if (r.cause == models::HistoryCause::Open && r.block[kCh1Right] == 70)
+                openRow = row;
+        }
+        ASSERT_GE(openRow, 0);
+        EXPECT_EQ(history->model()
+                      ->data(history->model()->index(openRow, HistoryModel::MemoryColumn),
+                             Qt::DisplayRole)
+                      .toString(),
+                  QStringLiteral("not known"));
+        history->selectRow(openRow);
+        messages.questions.clear();
+        history->findChild<QPushButton*>(QStringLiteral("send"))->click();  // the hook: no
+        ASSERT_EQ(messages.questions.size(), 1);
+        EXPECT_TRUE(messages.questions[0].contains("not known") &&
+                    messages.questions[0].contains("USER1"))
+            << messages.questions[0].toStdString();
+        QTest::qWait(200);
+        EXPECT_EQ(transmitter->currentBlock(), now);
+
+        // Agreed to: the grouped question opens on its first group.
+        messages.answer = true;
+        bool focusOnGroups = false;
+        whenModalOpens<QDialog>([&](QDialog* d) {
+            QWidget* focus = d->focusWidget();
+            auto* list = d->findChild<QTreeWidget*>(QStringLiteral("differences"));
+            focusOnGroups = list != nullptr && focus == list;
+            if (focus != nullptr)
+                QTest::keyClick(focus, Qt::Key_Space);
+            QTest::keyClick(d, Qt::Key_Return);
+        });
+        history->findChild<QPushButton*>(QStringLiteral("send"))->click();
+        EXPECT_TRUE(focusOnGroups);
+        // Its only group unticked: nothing was sent, and the user was told.
+        QTest::qWait(200);
+        EXPECT_EQ(transmitter->currentBlock(), now);
+        EXPECT_TRUE(messages.messages.join('\n').contains("no group was ticked"));
+    });
+}
+
+// A record arriving while Keep as model… asks for the name reloads the list: the model keeps
+// the entry's settings all the same.
+TEST_F(HistoryWithTransmitter, RecordArrivingWhileKeepAsModelAsks_KeepsTheEntrysSettings) {
+    qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toLocal8Bit());
+    run([&](MainDialog& w) {
+        openChanged(w, 70);
+        openChanged(w, 60);
+        HistoryWindow* history = openHistory(w);
+        ASSERT_NE(history, nullptr);
+        history->selectRow(1);  // the Open of 70
+        whenModalOpens<QInputDialog>([&](QInputDialog* d) {
+            openChanged(w, 50);
+            history->reload();
+            d->setTextValue(QStringLiteral("Seventy"));
+            d->accept();
+        });
+        history->findChild<QPushButton*>(QStringLiteral("keep"))->click();
+    });
+    const models::ModelLibrary kept(models::ModelLibrary::defaultFolder());
+    const models::LibraryEntry* model = kept.findByName(QStringLiteral("Seventy"));
+    ASSERT_NE(model, nullptr);
+    EXPECT_EQ(model->model.blockBytes[kCh1Right], 70);
+}
+
+// A model holding what no editor makes is asked about before it goes, as Open asks.
+TEST_F(HistoryWithTransmitter, ModelOfValuesNoEditorMakes_AsksAndByDefaultSendsNothing) {
+    qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toLocal8Bit());
+    run([&](MainDialog& w) {
+        const BlockBytes before = transmitter->currentBlock();
+        w.systemCommand(kModelsCommand);
+        auto* models = w.findChild<ModelsWindow*>();
+        ASSERT_NE(models, nullptr);
+        BlockBytes far = before;
+        far[block::kEndPoint] = static_cast<std::uint8_t>(-100);
+        ASSERT_EQ(models->library().add({QStringLiteral("Far"), {}, far}), QString());
+        ASSERT_TRUE(models->selectModel(QStringLiteral("Far")));
+        whenModalOpens<QDialog>([](QDialog* d) { d->accept(); });
+        models->sendToTransmitter();
+        ASSERT_EQ(messages.questions.size(), 1);
+        EXPECT_TRUE(messages.questions[0].contains("Far") &&
+                    messages.questions[0].contains("end point CH1 L: -100"))
+            << messages.questions[0].toStdString();
+        QTest::qWait(200);
+        EXPECT_TRUE(sameSettings(transmitter->currentBlock(), before));
+    });
 }
 
 TEST_F(HistoryWithTransmitter, HistoryThatCannotBeWritten_OneMessageAndTheWindowGoesOn) {

@@ -36,6 +36,7 @@ HistoryRecord received(std::uint8_t firstByte) {
 HistoryRecord written(std::uint8_t firstByte, HistoryCause cause = HistoryCause::Editor,
                       bool sent = true, QString target = {}) {
     HistoryRecord record;
+    record.device = QStringLiteral("/dev/ttyUSB0");
     record.cause = cause;
     record.detail = QStringLiteral("EndPoint");
     record.sent = sent;
@@ -64,6 +65,7 @@ protected:
 TEST_F(HistoryFileTest, RecordsOfEveryKind_ReadBackAsWritten) {
     HistoryRecord undo = written(7, HistoryCause::Undo, true, QStringLiteral("abc"));
     undo.block[kChecksumSlot2] = 0xEE;
+    undo.memory = 1;
     const std::vector<HistoryRecord> records{received(1), written(2, HistoryCause::Open),
                                              written(3, HistoryCause::Editor, false), undo};
     for (const HistoryRecord& record : records)
@@ -79,6 +81,7 @@ TEST_F(HistoryFileTest, RecordsOfEveryKind_ReadBackAsWritten) {
         EXPECT_EQ(back.cause, records[i].cause) << i;
         EXPECT_EQ(back.block, records[i].block) << i;
         EXPECT_EQ(back.target, records[i].target) << i;
+        EXPECT_EQ(back.memory, records[i].memory) << i;
         EXPECT_FALSE(back.key.isEmpty());
         EXPECT_TRUE(back.time.isValid());
     }
@@ -177,13 +180,78 @@ TEST(UndoSteps, FollowTheWritesUndosAndRedosInTheRecords) {
         {"nothing known before", {w2}, std::nullopt, 0, std::nullopt},
     };
     for (const Case& c : cases) {
-        const UndoSteps steps = undoSteps(c.records);
+        const UndoSteps steps =
+            undoSteps(c.records, {QStringLiteral("/dev/ttyUSB0"), kUnknownMemory});
         EXPECT_EQ(steps.undo, c.undo) << c.name;
         if (steps.undo && c.undo) {
             EXPECT_EQ(steps.undoBlock[0], c.undoBlock) << c.name;
         }
         EXPECT_EQ(steps.redo, c.redo) << c.name;
     }
+}
+
+// Undo follows one transmitter and one memory: what another transmitter or the other memory
+// held is never the step back, however the records of the chains interleave.
+TEST(UndoSteps, FollowOnlyTheChainOfTheTransmitterAndMemoryConnected) {
+    const auto on = [](HistoryRecord r, const char* device, int memory, const char* key) {
+        r.device = QString::fromLatin1(device);
+        r.memory = memory;
+        r.key = QString::fromLatin1(key);
+        return r;
+    };
+    const QString a = QStringLiteral("/dev/A");
+    const std::vector<HistoryRecord> records{
+        on(received(1), "/dev/A", 0, "a1"),  // A USER1 held 1
+        on(received(5), "/dev/B", kUnknownMemory, "b5"),
+        on(written(2), "/dev/A", 0, "a2"),               // A USER1: 1 -> 2
+        on(written(6), "/dev/B", kUnknownMemory, "b6"),  // B: 5 -> 6, written by pelorin-cli
+        on(received(8), "/dev/A", 1, "u8"),              // A switched to USER2: holds 8
+        on(written(9), "/dev/A", 1, "u9"),               // A USER2: 8 -> 9
+        on(written(3), "/dev/A", kUnknownMemory, "n3"),  // an old record: memory not known
+    };
+    struct Case {
+        const char* name;
+        HistoryChain chain;
+        std::optional<std::size_t> undo;
+        std::uint8_t undoBlock;
+    };
+    const std::vector<Case> cases{
+        {"A USER1 takes back its own write, not B's", {a, 0}, 2, 1},
+        {"A USER2 goes back to USER2's block, never USER1's", {a, 1}, 5, 8},
+        {"B's write goes back to B's block", {QStringLiteral("/dev/B"), kUnknownMemory}, 3, 5},
+        {"a memory not known has nothing known before its write",
+         {a, kUnknownMemory},
+         std::nullopt,
+         0},
+        {"a transmitter never seen", {QStringLiteral("/dev/C"), 0}, std::nullopt, 0},
+    };
+    for (const Case& c : cases) {
+        const UndoSteps steps = undoSteps(records, c.chain);
+        EXPECT_EQ(steps.undo, c.undo) << c.name;
+        if (steps.undo && c.undo)
+            EXPECT_EQ(steps.undoBlock[0], c.undoBlock) << c.name;
+        EXPECT_FALSE(steps.redo) << c.name;
+    }
+    // An undo on one chain leaves the other chains' steps as they were.
+    std::vector<HistoryRecord> undone = records;
+    undone.push_back(on(written(1, HistoryCause::Undo, true, "a2"), "/dev/A", 0, "x"));
+    EXPECT_FALSE(undoSteps(undone, {a, 0}).undo);
+    EXPECT_EQ(undoSteps(undone, {a, 0}).redo, 2u);
+    EXPECT_EQ(undoSteps(undone, {a, 1}).undo, 5u);
+    EXPECT_FALSE(undoSteps(undone, {a, 1}).redo);
+}
+
+TEST(HistoryRecordFromLine, RecordsWithoutOrWithAnUnknownMemory_BelongToNoKnownMemory) {
+    HistoryRecord record = received(1);
+    record.key = QStringLiteral("k");
+    record.time = QDateTime::currentDateTimeUtc();
+    QByteArray line = historyLine(record);
+    ASSERT_FALSE(line.contains("memory"));
+    ASSERT_TRUE(historyRecordFromLine(line));
+    EXPECT_EQ(historyRecordFromLine(line)->memory, kUnknownMemory);
+    line.replace("\"event\"", "\"memory\":\"USER7\",\"event\"");
+    ASSERT_TRUE(historyRecordFromLine(line)) << line.toStdString();
+    EXPECT_EQ(historyRecordFromLine(line)->memory, kUnknownMemory);
 }
 
 // What the writer processes stored, by writer: the sequence numbers, in the order found.
