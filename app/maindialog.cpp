@@ -129,8 +129,10 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, PortDiscovery disc
         }
     };
     session_.onLiveFrame = [this]() {
-        if (!channelDisplay_->lineDownText().isEmpty())
+        if (!channelDisplay_->lineDownText().isEmpty()) {
             setLineDown({});
+            serialErrors_->lineBack();
+        }
         liveNews_ = true;
         emit liveFrameReceived();
     };

@@ -31,6 +31,11 @@ QString SerialErrorReporter::burstText() const {
     return first_ + QStringLiteral("\n\n") + followed;
 }
 
+void SerialErrorReporter::lineBack() {
+    if (box_ != nullptr)
+        box_->done(QMessageBox::Ok);
+}
+
 void SerialErrorReporter::showBurst() {
     showChangingMessage(window_, burstText(), box_);
     inBurst_ = false;

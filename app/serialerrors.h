@@ -24,6 +24,10 @@ public:
     // counted in it. Once the box is closed, the next error starts a new burst.
     void report(const QString& text);
 
+    // Frames arrive again: a box still up is closed, as what it says no longer holds (the
+    // window's line text has already said the line is back).
+    void lineBack();
+
     // The text the box of the current burst shows: its first error and how many followed.
     [[nodiscard]] QString burstText() const;
 

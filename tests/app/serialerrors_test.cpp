@@ -64,5 +64,26 @@ TEST_F(SerialErrorTest, ErrorsWhileTheBoxIsUp_AreCountedInItInsteadOfASecondBox)
     EXPECT_TRUE(messages.messages.isEmpty());
 }
 
+TEST_F(SerialErrorTest, LineComingBackWhileTheBoxIsUp_ClosesTheBox) {
+    const MessageHook recorder = setMessageHook({});  // the real box, for this test
+    bool closedByFrames = false;
+    whenModalOpens<QMessageBox>([&](QMessageBox* box) {
+        // Live frames arrive again.
+        for (int i = 0; i < 3 && box->isVisible(); ++i) {
+            fake->deliver(liveFrameFor({1, 2, 3, 4, 5, 6}));
+            QCoreApplication::processEvents();
+        }
+        closedByFrames = !box->isVisible();
+        if (box->isVisible())
+            box->accept();
+    });
+    runWindow([&](MainDialog&) {
+        fake->loseDevice(lineError(1));  // the line is down, and the box says why
+        QCoreApplication::processEvents();
+    });
+    setMessageHook(recorder);
+    EXPECT_TRUE(closedByFrames);
+}
+
 }  // namespace
 }  // namespace pelorin::test
