@@ -11,7 +11,7 @@
 #include <utility>
 
 #include "app/historywindow.h"
-#include "app/maindialog.h"
+#include "app/mainbuttons.h"
 #include "app/sendconfirmation.h"
 #include "link/blockfields.h"
 #include "link/session.h"
@@ -19,28 +19,6 @@
 #include "platform/messages.h"
 
 namespace pelorin {
-
-namespace {
-
-// The editor buttons of the main window and their captions before translation.
-constexpr std::array<std::pair<int, const char*>, 14> kEditorButtons{{
-    {mainid::kEndPoint, QT_TRANSLATE_NOOP("pelorin::MainDialog", "EndPoint")},
-    {mainid::kReverse, QT_TRANSLATE_NOOP("pelorin::MainDialog", "Reverse")},
-    {mainid::kSubTrim, QT_TRANSLATE_NOOP("pelorin::MainDialog", "SubTrim")},
-    {mainid::kDualRate, QT_TRANSLATE_NOOP("pelorin::MainDialog", "DR")},
-    {mainid::kStickMode, QT_TRANSLATE_NOOP("pelorin::MainDialog", "Mode")},
-    {mainid::kType, QT_TRANSLATE_NOOP("pelorin::MainDialog", "Type")},
-    {mainid::kThrottleCurve, QT_TRANSLATE_NOOP("pelorin::MainDialog", "Thro Cuv")},
-    {mainid::kPitchCurve, QT_TRANSLATE_NOOP("pelorin::MainDialog", "Pitch Cuv")},
-    {mainid::kSwashAfr, QT_TRANSLATE_NOOP("pelorin::MainDialog", "Swash Afr")},
-    {mainid::kProgramMix, QT_TRANSLATE_NOOP("pelorin::MainDialog", "MIX.")},
-    {mainid::kSwitchA, QT_TRANSLATE_NOOP("pelorin::MainDialog", "Switch A")},
-    {mainid::kSwitchB, QT_TRANSLATE_NOOP("pelorin::MainDialog", "Switch B")},
-    {mainid::kVrA, QT_TRANSLATE_NOOP("pelorin::MainDialog", "VR(A)")},
-    {mainid::kVrB, QT_TRANSLATE_NOOP("pelorin::MainDialog", "VR(B)")},
-}};
-
-}  // namespace
 
 QString timeText(const QDateTime& time) {
     return QLocale().toString(time.toLocalTime(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
@@ -63,11 +41,8 @@ HistoryRecorder::~HistoryRecorder() {
 }
 
 QString HistoryRecorder::editorName(int controlId) {
-    for (const auto& [id, name] : kEditorButtons) {
-        if (id == controlId)
-            return QString::fromLatin1(name);
-    }
-    return {};
+    const mainbuttons::Button* button = mainbuttons::find(controlId);
+    return button != nullptr && button->editor ? QString::fromLatin1(button->caption) : QString();
 }
 
 models::HistoryChain HistoryRecorder::chain() const {

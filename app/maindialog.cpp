@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <array>
+#include <optional>
 #include <string>
 #include <type_traits>
 #include <utility>
@@ -184,13 +186,6 @@ Dialog& MainDialog::editor(std::unique_ptr<Dialog>& slot, Args&&... args) {
     return *slot;
 }
 
-QPushButton* MainDialog::addCommandButton(int id, const QString& text, const DluRect& rect,
-                                          void (MainDialog::*handler)()) {
-    QPushButton* button = addButton(id, text, rect);
-    connect(button, &QPushButton::clicked, this, handler);
-    return button;
-}
-
 void MainDialog::buildControls() {
     using namespace mainid;
 
@@ -213,50 +208,36 @@ void MainDialog::buildControls() {
                                     Qt::AlignRight | Qt::AlignVCenter);
     }
 
-    addGroupBox(tr("System Option"), {33, 92, 270, 38});
-    addCommandButton(kGetUser, tr("GetUser"), {46, 104, 36, 18}, &MainDialog::onGetUser);
-    addCommandButton(kSetting, tr("Setting"), {97, 104, 36, 18}, &MainDialog::onSetting);
-    addCommandButton(kHelp, tr("Help"), {148, 104, 36, 18}, &MainDialog::onHelp);
-    addCommandButton(kSave, tr("Save"), {200, 104, 36, 18}, &MainDialog::onSave);
-    addCommandButton(kOpen, tr("Open"), {254, 104, 36, 18}, &MainDialog::onOpen);
-
-    addGroupBox(tr("System Setting"), {31, 141, 273, 74});
-    addCommandButton(kEndPoint, tr("EndPoint"), {46, 157, 41, 20}, &MainDialog::onEndPoint);
-    addCommandButton(kReverse, tr("Reverse"), {97, 157, 41, 20}, &MainDialog::onReverse);
-    addCommandButton(kSubTrim, tr("SubTrim"), {148, 157, 41, 20}, &MainDialog::onSubTrim);
-    addCommandButton(kDualRate, tr("DR"), {200, 157, 41, 20}, &MainDialog::onDualRate);
-    addCommandButton(kStickMode, tr("Mode"), {254, 157, 41, 20}, &MainDialog::onStickMode);
-    addCommandButton(kType, tr("Type"), {45, 185, 41, 20}, &MainDialog::onType);
-    throttleCurveButton_ = addCommandButton(kThrottleCurve, tr("Thro Cuv"), {97, 185, 41, 20},
-                                            &MainDialog::onThrottleCurve);
-    pitchCurveButton_ = addCommandButton(kPitchCurve, tr("Pitch Cuv"), {148, 185, 41, 20},
-                                         &MainDialog::onPitchCurve);
-    swashAfrButton_ =
-        addCommandButton(kSwashAfr, tr("Swash Afr"), {200, 185, 41, 20}, &MainDialog::onSwashAfr);
-    addCommandButton(kProgramMix, tr("MIX."), {254, 185, 41, 20}, &MainDialog::onProgramMix);
-
-    addGroupBox(tr("Switch Program"), {31, 229, 271, 40});
-    addCommandButton(kSwitchA, tr("Switch A"), {63, 242, 41, 16}, &MainDialog::onSwitchA);
-    addCommandButton(kSwitchB, tr("Switch B"), {117, 242, 41, 16}, &MainDialog::onSwitchB);
-    addCommandButton(kVrA, tr("VR(A)"), {171, 242, 41, 16}, &MainDialog::onVrA);
-    addCommandButton(kVrB, tr("VR(B)"), {225, 242, 41, 16}, &MainDialog::onVrB);
-
-    // Buttons the window keeps but never shows; their handlers still work when clicked from
-    // code.
-    QPushButton* model =
-        addCommandButton(kModel, tr("Model"), {5, 36, 41, 20}, &MainDialog::onModel);
-    QPushButton* current =
-        addCommandButton(kCurrent, tr("Current"), {93, 31, 36, 18}, &MainDialog::onCurrent);
-    QPushButton* write =
-        addCommandButton(kWrite, tr("Write"), {270, 75, 36, 18}, &MainDialog::onWrite);
-    QPushButton* startAdjust = addCommandButton(kStartAdjust, tr("StartAdjust"), {254, 21, 52, 18},
-                                                &MainDialog::onStartAdjust);
-    QPushButton* stopAdjust = addCommandButton(kStopAdjust, tr("StopAdjust"), {254, 51, 52, 18},
-                                               &MainDialog::onStopAdjust);
-    for (QPushButton* hidden : {model, current, write, startAdjust, stopAdjust})
-        hidden->hide();
-    model->setEnabled(false);
-    current->setEnabled(false);
+    // The buttons, each group box made just before its first button, as the Tab key goes.
+    const std::array<std::pair<mainbuttons::Group, QString>, 3> groupBoxes{{
+        {mainbuttons::Group::SystemOption, tr("System Option")},
+        {mainbuttons::Group::SystemSetting, tr("System Setting")},
+        {mainbuttons::Group::SwitchProgram, tr("Switch Program")},
+    }};
+    constexpr std::array<DluRect, 3> kGroupBoxRects{{
+        {33, 92, 270, 38},
+        {31, 141, 273, 74},
+        {31, 229, 271, 40},
+    }};
+    std::optional<mainbuttons::Group> group;
+    for (const mainbuttons::Button& b : mainbuttons::kButtons) {
+        if (b.group != group) {
+            group = b.group;
+            for (std::size_t i = 0; i < groupBoxes.size(); ++i) {
+                if (groupBoxes[i].first == b.group)
+                    addGroupBox(groupBoxes[i].second, kGroupBoxRects[i]);
+            }
+        }
+        QPushButton* button = addButton(b.id, tr(b.caption), {b.x, b.y, b.w, b.h});
+        connect(button, &QPushButton::clicked, this, [this, id = b.id] { press(id); });
+        if (b.heliOnly)
+            heliButtons_.push_back(button);
+        if (b.group == mainbuttons::Group::Hidden)
+            button->hide();
+    }
+    // Model and Current stay disabled, as they always were.
+    control<QWidget>(mainid::kModel)->setEnabled(false);
+    control<QWidget>(mainid::kCurrent)->setEnabled(false);
 }
 
 void MainDialog::initDialog() {
@@ -514,9 +495,8 @@ void MainDialog::runAbout() {
 
 void MainDialog::updateCurveButtons() {
     const bool visible = curveButtonsVisible(session_.blockBytes[block::kModelAndStick]);
-    for (QPushButton* button : {pitchCurveButton_, throttleCurveButton_, swashAfrButton_}) {
+    for (QPushButton* button : heliButtons_)
         button->setVisible(visible);
-    }
 }
 
 void MainDialog::report(const SerialStatus& status) {
@@ -524,15 +504,10 @@ void MainDialog::report(const SerialStatus& status) {
         showMessage(this, fromStd(status.error()));
 }
 
-void MainDialog::report(const EditorOutcome& outcome) {
+void MainDialog::report(const EditorOutcome& outcome, int id) {
     if (!outcome.accepted)
         return;
-    // The editor is the one whose button was clicked.
-    const QObject* button = sender();
-    const QString editor = button != nullptr
-                               ? HistoryRecorder::editorName(button->property("controlId").toInt())
-                               : QString();
-    recordWrite(outcome.write, models::HistoryCause::Editor, editor, {});
+    recordWrite(outcome.write, models::HistoryCause::Editor, HistoryRecorder::editorName(id), {});
 }
 
 QString MainDialog::memoryText() const {
@@ -602,10 +577,6 @@ void MainDialog::onSetting() {
         followPortState();
 }
 
-void MainDialog::onHelp() {
-    editor(helpDialog_).run();
-}
-
 void MainDialog::onSave() {
     const QString path = chooseSaveFile_(this, tr("Save"));
     if (path.isEmpty())
@@ -649,76 +620,94 @@ void MainDialog::onOpen() {
     loadAndSend(send);
 }
 
-void MainDialog::onEndPoint() {
-    report(runChannelEditor(editor(endPointDialog_, session_.settings), session_));
-}
-void MainDialog::onReverse() {
-    report(runChannelEditor(editor(reverseDialog_, session_.settings), session_));
-}
-void MainDialog::onSubTrim() {
-    report(runChannelEditor(editor(subTrimDialog_, session_.settings), session_));
-}
-void MainDialog::onDualRate() {
-    report(runChannelEditor(editor(dualRateDialog_, session_.settings), session_));
-}
-void MainDialog::onSwashAfr() {
-    report(runChannelEditor(editor(swashAfrDialog_, session_.settings), session_));
-}
-void MainDialog::onStickMode() {
-    report(runStickModeEditor(editor(stickModeDialog_, session_.settings), session_));
+void MainDialog::press(int id) {
+    using namespace mainid;
+    const mainbuttons::Button* button = mainbuttons::find(id);
+    if (button != nullptr && button->editor) {
+        report(runEditor(id), id);
+        return;
+    }
+    switch (id) {
+        case kGetUser:
+            onGetUser();
+            break;
+        case kSetting:
+            onSetting();
+            break;
+        case kHelp:
+            editor(helpDialog_).run();
+            break;
+        case kSave:
+            onSave();
+            break;
+        case kOpen:
+            onOpen();
+            break;
+        case kModel:
+            runUserSelectEditor(editor(userSelectDialog_, session_.userSelect));
+            showMemory();  // Setting now switches to the entry chosen
+            break;
+        case kCurrent:
+            report(session_.send(readRequest()));
+            break;
+        case kWrite:
+            report(session_.writeSettings());
+            break;
+        case kStartAdjust:
+            report(session_.send(startAdjustRequest()));
+            break;
+        case kStopAdjust:
+            report(session_.send(stopAdjustRequest()));
+            break;
+        default:
+            break;
+    }
 }
 
-void MainDialog::onType() {
-    // The block holds the new type even if it could not be sent: the buttons follow it.
-    report(runTypeEditor(editor(typeDialog_, session_.settings), session_));
-}
-
-void MainDialog::onThrottleCurve() {
-    report(runCurveEditor(editor(throttleCurveDialog_, [this]() { return session_.liveAux(); }),
-                          session_));
-}
-void MainDialog::onPitchCurve() {
-    report(runCurveEditor(editor(pitchCurveDialog_, [this]() { return session_.liveAux(); }),
-                          session_));
-}
-void MainDialog::onProgramMix() {
-    report(runProgramMixEditor(editor(programMixDialog_, session_.settings.programMix), session_));
-}
-void MainDialog::onSwitchA() {
-    SwitchSelectDialog& dialog = editor(switchADialog_, session_.settings.switchAFunction);
-    dialog.nameSwitch(u'A');
-    report(runSwitchEditor(dialog, session_));
-}
-void MainDialog::onSwitchB() {
-    SwitchSelectDialog& dialog = editor(switchBDialog_, session_.settings.switchBFunction);
-    dialog.nameSwitch(u'B');
-    report(runSwitchEditor(dialog, session_));
-}
-void MainDialog::onVrA() {
-    VrSelectDialog& dialog = editor(vrADialog_, session_.settings.vrAFunction);
-    dialog.nameKnob(u'A');
-    report(runVrEditor(dialog, session_));
-}
-void MainDialog::onVrB() {
-    VrSelectDialog& dialog = editor(vrBDialog_, session_.settings.vrBFunction);
-    dialog.nameKnob(u'B');
-    report(runVrEditor(dialog, session_));
-}
-void MainDialog::onModel() {
-    runUserSelectEditor(editor(userSelectDialog_, session_.userSelect));
-    showMemory();  // Setting now switches to the entry chosen
-}
-void MainDialog::onCurrent() {
-    report(session_.send(readRequest()));
-}
-void MainDialog::onWrite() {
-    report(session_.writeSettings());
-}
-void MainDialog::onStartAdjust() {
-    report(session_.send(startAdjustRequest()));
-}
-void MainDialog::onStopAdjust() {
-    report(session_.send(stopAdjustRequest()));
+EditorOutcome MainDialog::runEditor(int id) {
+    using namespace mainid;
+    ModelSettings& settings = session_.settings;
+    const auto liveAux = [this]() { return session_.liveAux(); };
+    switch (id) {
+        case kEndPoint:
+            return runChannelEditor(editor(endPointDialog_, settings), session_);
+        case kReverse:
+            return runChannelEditor(editor(reverseDialog_, settings), session_);
+        case kSubTrim:
+            return runChannelEditor(editor(subTrimDialog_, settings), session_);
+        case kDualRate:
+            return runChannelEditor(editor(dualRateDialog_, settings), session_);
+        case kSwashAfr:
+            return runChannelEditor(editor(swashAfrDialog_, settings), session_);
+        case kStickMode:
+            return runStickModeEditor(editor(stickModeDialog_, settings), session_);
+        case kType:
+            // The block holds the new type even if it could not be sent: the buttons follow it.
+            return runTypeEditor(editor(typeDialog_, settings), session_);
+        case kThrottleCurve:
+            return runCurveEditor(editor(throttleCurveDialog_, liveAux), session_);
+        case kPitchCurve:
+            return runCurveEditor(editor(pitchCurveDialog_, liveAux), session_);
+        case kProgramMix:
+            return runProgramMixEditor(editor(programMixDialog_, settings.programMix), session_);
+        case kSwitchA:
+        case kSwitchB: {
+            SwitchSelectDialog& dialog = id == kSwitchA
+                                             ? editor(switchADialog_, settings.switchAFunction)
+                                             : editor(switchBDialog_, settings.switchBFunction);
+            dialog.nameSwitch(id == kSwitchA ? u'A' : u'B');
+            return runSwitchEditor(dialog, session_);
+        }
+        case kVrA:
+        case kVrB: {
+            VrSelectDialog& dialog = id == kVrA ? editor(vrADialog_, settings.vrAFunction)
+                                                : editor(vrBDialog_, settings.vrBFunction);
+            dialog.nameKnob(id == kVrA ? u'A' : u'B');
+            return runVrEditor(dialog, session_);
+        }
+        default:
+            return {};
+    }
 }
 
 }  // namespace pelorin

@@ -11,9 +11,12 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "app/blocksend.h"
 #include "app/filechooser.h"
+#include "app/mainbuttons.h"
+#include "editors/editorhandlers.h"
 #include "link/serialcontrol.h"
 #include "link/session.h"
 #include "platform/portdiscovery.h"
@@ -46,39 +49,9 @@ class VrSelectDialog;
 class ProgramMixDialog;
 class SerialSettingDialog;
 class SerialErrorReporter;
-struct EditorOutcome;
 namespace models {
 enum class HistoryCause;
 }
-
-// Control ids of the main window.
-namespace mainid {
-inline constexpr int kChannelDisplay = 1000;
-inline constexpr int kHelp = 1006;
-inline constexpr int kCurrent = 1007;
-inline constexpr int kWrite = 1008;
-inline constexpr int kSwitchA = 1009;
-inline constexpr int kSwitchB = 1010;
-inline constexpr int kVrA = 1011;
-inline constexpr int kEndPoint = 1012;
-inline constexpr int kDualRate = 1013;
-inline constexpr int kReverse = 1014;
-inline constexpr int kSubTrim = 1015;
-inline constexpr int kModel = 1016;
-inline constexpr int kType = 1017;
-inline constexpr int kThrottleCurve = 1018;
-inline constexpr int kPitchCurve = 1019;
-inline constexpr int kSwashAfr = 1020;
-inline constexpr int kStickMode = 1021;
-inline constexpr int kGetUser = 1022;
-inline constexpr int kVrB = 1023;
-inline constexpr int kProgramMix = 1024;
-inline constexpr int kSetting = 1025;
-inline constexpr int kSave = 1026;
-inline constexpr int kOpen = 1027;
-inline constexpr int kStartAdjust = 1028;
-inline constexpr int kStopAdjust = 1029;
-}  // namespace mainid
 
 class MainDialog : public TemplateDialog {
     Q_OBJECT
@@ -136,34 +109,15 @@ protected:
 private:
     void buildControls();
     void fitChannelLabels();
-    QPushButton* addCommandButton(int id, const QString& text, const DluRect& rect,
-                                  void (MainDialog::*handler)());
 
-    // Button handlers.
+    // A button of the table was clicked: its command, or its editor and then the write.
+    void press(int id);
+    // The editor behind the button `id`, run on the settings; on OK the settings are written.
+    EditorOutcome runEditor(int id);
     void onGetUser();
     void onSetting();
-    void onHelp();
     void onSave();
     void onOpen();
-    void onEndPoint();
-    void onReverse();
-    void onSubTrim();
-    void onDualRate();
-    void onStickMode();
-    void onType();
-    void onThrottleCurve();
-    void onPitchCurve();
-    void onSwashAfr();
-    void onProgramMix();
-    void onSwitchA();
-    void onSwitchB();
-    void onVrA();
-    void onVrB();
-    void onModel();
-    void onCurrent();
-    void onWrite();
-    void onStartAdjust();
-    void onStopAdjust();
 
     void runAbout();
     // Transmitter memory…: runs the user list and switches the transmitter to the one chosen.
@@ -207,7 +161,8 @@ private:
     [[nodiscard]] QString noPortOpenedText() const;
     // Shows the serial control's error text, if the operation failed.
     void report(const SerialStatus& status);
-    void report(const EditorOutcome& outcome);
+    // An editor's outcome: a write is recorded under the editor's button `id`.
+    void report(const EditorOutcome& outcome, int id);
 
     std::unique_ptr<SerialControl> serial_;
     Session session_;
@@ -233,9 +188,7 @@ private:
     std::unique_ptr<ProgramMixDialog> programMixDialog_;
     std::unique_ptr<SerialSettingDialog> serialSettingDialog_;
 
-    QPushButton* swashAfrButton_ = nullptr;
-    QPushButton* pitchCurveButton_ = nullptr;
-    QPushButton* throttleCurveButton_ = nullptr;
+    std::vector<QPushButton*> heliButtons_;  // shown only for the helicopter types
     ChannelDisplay* channelDisplay_ = nullptr;
     // "CH1".."CH6" beside the display.
     std::array<QLabel*, 6> channelLabels_{};

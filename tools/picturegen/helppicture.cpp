@@ -5,7 +5,9 @@
 #include <QtGlobal>
 #include <array>
 #include <span>
+#include <vector>
 
+#include "app/mainbuttons.h"
 #include "app/windowmenu.h"
 #include "resources/strings.h"
 #include "tools/picturegen/paintkit.h"
@@ -20,39 +22,17 @@ namespace {
 constexpr const char* kContext = "HelpPicture";
 constexpr const char* kWindow = "pelorin::MainDialog";
 
-struct ButtonNote {
-    const char* caption;  // the button's caption in the main window, before translation
-    const char* note;     // what it does, in two short lines split by a line break
-    bool heliOnly;        // shown only for the helicopter model types
-};
+using ButtonNote = pelorin::mainbuttons::Button;
 
-constexpr std::array<ButtonNote, 5> kSystemOption{{
-    {"GetUser", QT_TRANSLATE_NOOP("HelpPicture", "switch to USER1,\nread its settings"), false},
-    {"Setting", QT_TRANSLATE_NOOP("HelpPicture", "pick the port,\nread settings"), false},
-    {"Help", QT_TRANSLATE_NOOP("HelpPicture", "show this\npicture"), false},
-    {"Save", QT_TRANSLATE_NOOP("HelpPicture", "settings to\na file"), false},
-    {"Open", QT_TRANSLATE_NOOP("HelpPicture", "load a file and\nsend it"), false},
-}};
-
-constexpr std::array<ButtonNote, 10> kSystemSetting{{
-    {"EndPoint", QT_TRANSLATE_NOOP("HelpPicture", "servo travel\nleft / right"), false},
-    {"Reverse", QT_TRANSLATE_NOOP("HelpPicture", "servo direction\nper channel"), false},
-    {"SubTrim", QT_TRANSLATE_NOOP("HelpPicture", "centre offset\nper channel"), false},
-    {"DR", QT_TRANSLATE_NOOP("HelpPicture", "dual rates\nCH1, CH2, CH4"), false},
-    {"Mode", QT_TRANSLATE_NOOP("HelpPicture", "stick mode\nMODEL1 .. 4"), false},
-    {"Type", QT_TRANSLATE_NOOP("HelpPicture", "model type\nACRO / HELI"), false},
-    {"Thro Cuv", QT_TRANSLATE_NOOP("HelpPicture", "throttle curve\nNOR and ID"), true},
-    {"Pitch Cuv", QT_TRANSLATE_NOOP("HelpPicture", "pitch curve\nNOR and ID"), true},
-    {"Swash Afr", QT_TRANSLATE_NOOP("HelpPicture", "swash mixing\nCH1, CH2, CH6"), true},
-    {"MIX.", QT_TRANSLATE_NOOP("HelpPicture", "three program\nmixes"), false},
-}};
-
-constexpr std::array<ButtonNote, 4> kSwitchProgram{{
-    {"Switch A", QT_TRANSLATE_NOOP("HelpPicture", "function: DR,\nThroCut, NOR/ID"), false},
-    {"Switch B", QT_TRANSLATE_NOOP("HelpPicture", "function: DR,\nThroCut, NOR/ID"), false},
-    {"VR(A)", QT_TRANSLATE_NOOP("HelpPicture", "knob function:\nPith Adjust"), false},
-    {"VR(B)", QT_TRANSLATE_NOOP("HelpPicture", "knob function:\nPith Adjust"), false},
-}};
+// The buttons of one group box of the main window, in the window's order.
+std::vector<ButtonNote> buttonsOf(pelorin::mainbuttons::Group group) {
+    std::vector<ButtonNote> row;
+    for (const ButtonNote& button : pelorin::mainbuttons::kButtons) {
+        if (button.group == group)
+            row.push_back(button);
+    }
+    return row;
+}
 
 const QColor kBackground(0xf0, 0xf0, 0xf0);
 const QColor kInk(0x20, 0x24, 0x2a);
@@ -258,21 +238,25 @@ QPicture drawHelpPicture(const Translate& tr) {
     int top = kTopBand;
     int height = 12 + rowHeight + 2;
     drawGroup(p, QRect(groupLeft, top, groupWidth, height), tr(kWindow, "System Option"));
-    drawButtonRow(p, QRect(groupLeft + inset, top + 13, rowWidth, rowHeight), kSystemOption, tr);
+    using pelorin::mainbuttons::Group;
+    const std::vector<ButtonNote> systemOption = buttonsOf(Group::SystemOption);
+    const std::vector<ButtonNote> systemSetting = buttonsOf(Group::SystemSetting);
+    const std::vector<ButtonNote> switchProgram = buttonsOf(Group::SwitchProgram);
+    drawButtonRow(p, QRect(groupLeft + inset, top + 13, rowWidth, rowHeight), systemOption, tr);
 
     top += height + 1;
     height = 12 + 2 * rowHeight + 1 + 2;
     drawGroup(p, QRect(groupLeft, top, groupWidth, height), tr(kWindow, "System Setting"));
     drawButtonRow(p, QRect(groupLeft + inset, top + 13, rowWidth, rowHeight),
-                  std::span(kSystemSetting).first(5), tr);
+                  std::span(systemSetting).first(5), tr);
     drawButtonRow(p, QRect(groupLeft + inset, top + 13 + rowHeight + 1, rowWidth, rowHeight),
-                  std::span(kSystemSetting).last(5), tr);
+                  std::span(systemSetting).last(5), tr);
 
     top += height + 1;
     height = 12 + rowHeight + 2;
     drawGroup(p, QRect(groupLeft, top, groupWidth, height), tr(kWindow, "Switch Program"));
     drawButtonRow(p, QRect(groupLeft + inset + 20, top + 13, rowWidth - 40, rowHeight),
-                  kSwitchProgram, tr);
+                  switchProgram, tr);
     if (top + height > kHeight) {
         layoutErrors().append(QStringLiteral("help picture: the groups end at row %1, below the "
                                              "picture's %2 rows")

@@ -1,0 +1,133 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The main window's buttons, one row each: the control id, the caption, the place in dialog
+// units, the group box it sits in, whether only helicopter types show it, whether its OK
+// writes the settings (an editor), and the note the Help picture prints under it. The window
+// builds its buttons from this table, the history names an editor's OK by the caption, and the
+// Help picture draws the buttons with their notes, so the three can never disagree.
+
+#include <QtGlobal>
+
+#include <array>
+#include <string_view>
+
+namespace pelorin {
+
+// Control ids of the main window.
+namespace mainid {
+inline constexpr int kChannelDisplay = 1000;
+inline constexpr int kHelp = 1006;
+inline constexpr int kCurrent = 1007;
+inline constexpr int kWrite = 1008;
+inline constexpr int kSwitchA = 1009;
+inline constexpr int kSwitchB = 1010;
+inline constexpr int kVrA = 1011;
+inline constexpr int kEndPoint = 1012;
+inline constexpr int kDualRate = 1013;
+inline constexpr int kReverse = 1014;
+inline constexpr int kSubTrim = 1015;
+inline constexpr int kModel = 1016;
+inline constexpr int kType = 1017;
+inline constexpr int kThrottleCurve = 1018;
+inline constexpr int kPitchCurve = 1019;
+inline constexpr int kSwashAfr = 1020;
+inline constexpr int kStickMode = 1021;
+inline constexpr int kGetUser = 1022;
+inline constexpr int kVrB = 1023;
+inline constexpr int kProgramMix = 1024;
+inline constexpr int kSetting = 1025;
+inline constexpr int kSave = 1026;
+inline constexpr int kOpen = 1027;
+inline constexpr int kStartAdjust = 1028;
+inline constexpr int kStopAdjust = 1029;
+}  // namespace mainid
+
+namespace mainbuttons {
+
+// The group box a button sits in; Hidden ones the window keeps but never shows.
+enum class Group { SystemOption, SystemSetting, SwitchProgram, Hidden };
+
+struct Button {
+    int id;
+    const char* caption;  // before translation, in the window's context "pelorin::MainDialog"
+    int x, y, w, h;       // dialog units
+    Group group;
+    bool heliOnly;     // shown only while byte 0 holds a helicopter type
+    bool editor;       // its OK writes the settings; the history names the OK by the caption
+    const char* note;  // the Help picture's two short lines, in the context "HelpPicture"
+};
+
+#define PELORIN_CAPTION(text) QT_TRANSLATE_NOOP("pelorin::MainDialog", text)
+#define PELORIN_NOTE(text) QT_TRANSLATE_NOOP("HelpPicture", text)
+
+// In the order the window makes them, which is the order of the Tab key.
+inline constexpr std::array kButtons{
+    Button{mainid::kGetUser, PELORIN_CAPTION("GetUser"), 46, 104, 36, 18, Group::SystemOption,
+           false, false, PELORIN_NOTE("switch to USER1,\nread its settings")},
+    Button{mainid::kSetting, PELORIN_CAPTION("Setting"), 97, 104, 36, 18, Group::SystemOption,
+           false, false, PELORIN_NOTE("pick the port,\nread settings")},
+    Button{mainid::kHelp, PELORIN_CAPTION("Help"), 148, 104, 36, 18, Group::SystemOption, false,
+           false, PELORIN_NOTE("show this\npicture")},
+    Button{mainid::kSave, PELORIN_CAPTION("Save"), 200, 104, 36, 18, Group::SystemOption, false,
+           false, PELORIN_NOTE("settings to\na file")},
+    Button{mainid::kOpen, PELORIN_CAPTION("Open"), 254, 104, 36, 18, Group::SystemOption, false,
+           false, PELORIN_NOTE("load a file and\nsend it")},
+
+    Button{mainid::kEndPoint, PELORIN_CAPTION("EndPoint"), 46, 157, 41, 20, Group::SystemSetting,
+           false, true, PELORIN_NOTE("servo travel\nleft / right")},
+    Button{mainid::kReverse, PELORIN_CAPTION("Reverse"), 97, 157, 41, 20, Group::SystemSetting,
+           false, true, PELORIN_NOTE("servo direction\nper channel")},
+    Button{mainid::kSubTrim, PELORIN_CAPTION("SubTrim"), 148, 157, 41, 20, Group::SystemSetting,
+           false, true, PELORIN_NOTE("centre offset\nper channel")},
+    Button{mainid::kDualRate, PELORIN_CAPTION("DR"), 200, 157, 41, 20, Group::SystemSetting, false,
+           true, PELORIN_NOTE("dual rates\nCH1, CH2, CH4")},
+    Button{mainid::kStickMode, PELORIN_CAPTION("Mode"), 254, 157, 41, 20, Group::SystemSetting,
+           false, true, PELORIN_NOTE("stick mode\nMODEL1 .. 4")},
+    Button{mainid::kType, PELORIN_CAPTION("Type"), 45, 185, 41, 20, Group::SystemSetting, false,
+           true, PELORIN_NOTE("model type\nACRO / HELI")},
+    Button{mainid::kThrottleCurve, PELORIN_CAPTION("Thro Cuv"), 97, 185, 41, 20,
+           Group::SystemSetting, true, true, PELORIN_NOTE("throttle curve\nNOR and ID")},
+    Button{mainid::kPitchCurve, PELORIN_CAPTION("Pitch Cuv"), 148, 185, 41, 20,
+           Group::SystemSetting, true, true, PELORIN_NOTE("pitch curve\nNOR and ID")},
+    Button{mainid::kSwashAfr, PELORIN_CAPTION("Swash Afr"), 200, 185, 41, 20, Group::SystemSetting,
+           true, true, PELORIN_NOTE("swash mixing\nCH1, CH2, CH6")},
+    Button{mainid::kProgramMix, PELORIN_CAPTION("MIX."), 254, 185, 41, 20, Group::SystemSetting,
+           false, true, PELORIN_NOTE("three program\nmixes")},
+
+    Button{mainid::kSwitchA, PELORIN_CAPTION("Switch A"), 63, 242, 41, 16, Group::SwitchProgram,
+           false, true, PELORIN_NOTE("function: DR,\nThroCut, NOR/ID")},
+    Button{mainid::kSwitchB, PELORIN_CAPTION("Switch B"), 117, 242, 41, 16, Group::SwitchProgram,
+           false, true, PELORIN_NOTE("function: DR,\nThroCut, NOR/ID")},
+    Button{mainid::kVrA, PELORIN_CAPTION("VR(A)"), 171, 242, 41, 16, Group::SwitchProgram, false,
+           true, PELORIN_NOTE("knob function:\nPith Adjust")},
+    Button{mainid::kVrB, PELORIN_CAPTION("VR(B)"), 225, 242, 41, 16, Group::SwitchProgram, false,
+           true, PELORIN_NOTE("knob function:\nPith Adjust")},
+
+    // Kept but never shown; their handlers still work when clicked from code.
+    Button{mainid::kModel, PELORIN_CAPTION("Model"), 5, 36, 41, 20, Group::Hidden, false, false,
+           nullptr},
+    Button{mainid::kCurrent, PELORIN_CAPTION("Current"), 93, 31, 36, 18, Group::Hidden, false,
+           false, nullptr},
+    Button{mainid::kWrite, PELORIN_CAPTION("Write"), 270, 75, 36, 18, Group::Hidden, false, false,
+           nullptr},
+    Button{mainid::kStartAdjust, PELORIN_CAPTION("StartAdjust"), 254, 21, 52, 18, Group::Hidden,
+           false, false, nullptr},
+    Button{mainid::kStopAdjust, PELORIN_CAPTION("StopAdjust"), 254, 51, 52, 18, Group::Hidden,
+           false, false, nullptr},
+};
+
+#undef PELORIN_CAPTION
+#undef PELORIN_NOTE
+
+// The row of `id`; nullptr for an id that is no button of the main window.
+[[nodiscard]] constexpr const Button* find(int id) {
+    for (const Button& button : kButtons) {
+        if (button.id == id)
+            return &button;
+    }
+    return nullptr;
+}
+
+}  // namespace mainbuttons
+}  // namespace pelorin
