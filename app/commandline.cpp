@@ -42,6 +42,11 @@ StartOptions readStartOptions(const QStringList& arguments,
             "(/dev/ttyUSB0) or a virtual transmitter's name."),
         QStringLiteral("P"));
     parser.addOption(port);
+    const QCommandLineOption models(
+        QStringLiteral("models"),
+        CommandLineTexts::tr("Open the Models window at start: models are edited, printed and "
+                             "saved as PDF there, with or without the transmitter."));
+    parser.addOption(models);
     for (const bool takesValue : {true, false}) {
         const QString names =
             QString::fromLatin1(takesValue ? kToolkitOptionsWithValue : kToolkitFlags);
@@ -89,6 +94,7 @@ StartOptions readStartOptions(const QStringList& arguments,
             kExitUsage,
             CommandLineTexts::tr("--port needs a port: a COM number, a device path or a name."));
     }
+    start.openModels = parser.isSet(models);
     if (parser.isSet(port)) {
         PortTable table = portTable();
         const PortChoice choice = resolvePortSpec(parser.value(port), table);

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The desktop program's command line: --help, --version and --port. It is read before the
+// The desktop program's command line: --help, --version, --port and --models. It is read before the
 // application object exists, so that help, the version and a refused command line need no
 // display; Qt's own options for graphical programs (-platform, -style, ...) pass through to
 // the application object.
@@ -27,6 +27,8 @@ struct StartOptions {
     // next probe round, so the number still names the device the user gave, and the ports are
     // not looked for twice.
     std::optional<PortTable> portTable;
+    // From --models: the Models window opens at start, beside the main window.
+    bool openModels = false;
     // 0 or more: the command line has been answered or refused, and the program ends with this
     // code after printing `output` (standard output) and `error` (standard error).
     int exitCode = -1;

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/configapp.h"
 
+#include <QTimer>
+
 #include <memory>
 
 #include "app/maindialog.h"
@@ -9,6 +11,7 @@
 #include "platform/portmemory.h"
 #include "platform/serialport.h"
 #include "platform/stopsignals.h"
+#include "platform/systemmenu.h"
 #include "platform/translations.h"
 #include "resources/strings.h"
 
@@ -30,13 +33,18 @@ ConfigApp::ConfigApp(int& argc, char** argv) : QApplication(argc, argv) {
     closePortsOnStopSignals();
 }
 
-int ConfigApp::run(int startPort, std::optional<PortTable> portTable) {
+int ConfigApp::run(int startPort, std::optional<PortTable> portTable, bool openModels) {
     MainDialog mainDialog(makeSerialControl());
     if (portTable)
         mainDialog.session().usePortTable(std::move(*portTable));
     mainDialog.setStartPort(startPort);
     mainDialog.setPortMemory(settingsPortMemory());
     mainDialog.setHistoryFile(models::HistoryStore::defaultPath());
+    if (openModels) {
+        // Once the main window is up, so the Models window opens beside it.
+        QTimer::singleShot(0, &mainDialog,
+                           [&mainDialog] { mainDialog.systemCommand(kModelsCommand); });
+    }
     mainDialog.run();
     return 0;
 }

@@ -23,7 +23,8 @@ public:
     // destroys it. The result is the process's exit code; the window's own result is unused.
     // A `startPort` (COM number) is opened at start instead of probing for one; `portTable`,
     // when given, is the table it was found in (see StartOptions).
-    int run(int startPort = 0, std::optional<PortTable> portTable = std::nullopt);
+    int run(int startPort = 0, std::optional<PortTable> portTable = std::nullopt,
+            bool openModels = false);
 };
 
 }  // namespace pelorin

@@ -33,5 +33,5 @@ int main(int argc, char** argv) {
                     [](const QString& argument) { return argument.startsWith(u"-style"); });
     if (!styleChosen)
         QApplication::setStyle(QStringLiteral("Fusion"));
-    return app.run(start.portNumber, start.portTable);
+    return app.run(start.portNumber, start.portTable, start.openModels);
 }

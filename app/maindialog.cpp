@@ -27,13 +27,10 @@
 #include "app/sendconfirmation.h"
 #include "app/serialerrors.h"
 #include "app/serialsettingdialog.h"
+#include "app/settingseditors.h"
 #include "app/windowmenu.h"
-#include "editors/channeleditors.h"
 #include "editors/channelname.h"
-#include "editors/curvedialogs.h"
 #include "editors/editorhandlers.h"
-#include "editors/programmixdialog.h"
-#include "editors/selectdialogs.h"
 #include "editors/typedialogs.h"
 #include "link/settingsfile.h"
 #include "models/history.h"
@@ -78,9 +75,11 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, PortDiscovery disc
       session_(*serial_, std::move(discover)),
       chooseSaveFile_(&pelorin::chooseSaveFile),
       chooseOpenFile_(&pelorin::chooseOpenFile) {
-    // The editor windows are made when they are first opened (see editor()): their values
-    // live in the session, so nothing is lost, and start-up does not build windows the user
-    // may never open.
+    // The editor windows are made when they are first opened: their values live in the
+    // session, so nothing is lost, and start-up does not build windows the user may never open.
+    editors_ =
+        std::make_unique<SettingsEditors>(session_, this, [this]() { return session_.liveAux(); });
+    connect(this, &MainDialog::liveFrameReceived, editors_.get(), &SettingsEditors::liveNews);
 
     buildControls();
     systemMenu_ = new SystemMenu(this, [this](unsigned command) { systemCommand(command); });
@@ -176,13 +175,8 @@ MainDialog::~MainDialog() {
 
 template <class Dialog, class... Args>
 Dialog& MainDialog::editor(std::unique_ptr<Dialog>& slot, Args&&... args) {
-    if (!slot) {
+    if (!slot)
         slot = std::make_unique<Dialog>(std::forward<Args>(args)..., this);
-        // An open curve editor moves its marker with liveAux as the display moves its bars,
-        // every 50 ms at most.
-        if constexpr (std::is_base_of_v<CurveDialog, Dialog>)
-            connect(this, &MainDialog::liveFrameReceived, slot.get(), &CurveDialog::showNews);
-    }
     return *slot;
 }
 
@@ -624,7 +618,7 @@ void MainDialog::press(int id) {
     using namespace mainid;
     const mainbuttons::Button* button = mainbuttons::find(id);
     if (button != nullptr && button->editor) {
-        report(runEditor(id), id);
+        report(editors_->run(id), id);
         return;
     }
     switch (id) {
@@ -661,52 +655,6 @@ void MainDialog::press(int id) {
             break;
         default:
             break;
-    }
-}
-
-EditorOutcome MainDialog::runEditor(int id) {
-    using namespace mainid;
-    ModelSettings& settings = session_.settings;
-    const auto liveAux = [this]() { return session_.liveAux(); };
-    switch (id) {
-        case kEndPoint:
-            return runChannelEditor(editor(endPointDialog_, settings), session_);
-        case kReverse:
-            return runChannelEditor(editor(reverseDialog_, settings), session_);
-        case kSubTrim:
-            return runChannelEditor(editor(subTrimDialog_, settings), session_);
-        case kDualRate:
-            return runChannelEditor(editor(dualRateDialog_, settings), session_);
-        case kSwashAfr:
-            return runChannelEditor(editor(swashAfrDialog_, settings), session_);
-        case kStickMode:
-            return runStickModeEditor(editor(stickModeDialog_, settings), session_);
-        case kType:
-            // The block holds the new type even if it could not be sent: the buttons follow it.
-            return runTypeEditor(editor(typeDialog_, settings), session_);
-        case kThrottleCurve:
-            return runCurveEditor(editor(throttleCurveDialog_, liveAux), session_);
-        case kPitchCurve:
-            return runCurveEditor(editor(pitchCurveDialog_, liveAux), session_);
-        case kProgramMix:
-            return runProgramMixEditor(editor(programMixDialog_, settings.programMix), session_);
-        case kSwitchA:
-        case kSwitchB: {
-            SwitchSelectDialog& dialog = id == kSwitchA
-                                             ? editor(switchADialog_, settings.switchAFunction)
-                                             : editor(switchBDialog_, settings.switchBFunction);
-            dialog.nameSwitch(id == kSwitchA ? u'A' : u'B');
-            return runSwitchEditor(dialog, session_);
-        }
-        case kVrA:
-        case kVrB: {
-            VrSelectDialog& dialog = id == kVrA ? editor(vrADialog_, settings.vrAFunction)
-                                                : editor(vrBDialog_, settings.vrBFunction);
-            dialog.nameKnob(id == kVrA ? u'A' : u'B');
-            return runVrEditor(dialog, session_);
-        }
-        default:
-            return {};
     }
 }
 

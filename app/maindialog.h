@@ -33,22 +33,11 @@ class HistoryRecorder;
 class MonitorWindow;
 class ModelsWindow;
 class SystemMenu;
-class TypeDialog;
 class HelpDialog;
-class EndPointDialog;
-class ReverseDialog;
-class SubTrimDialog;
-class DualRateDialog;
 class UserSelectDialog;
-class SwashAfrDialog;
-class ThrottleCurveDialog;
-class PitchCurveDialog;
-class StickModeDialog;
-class SwitchSelectDialog;
-class VrSelectDialog;
-class ProgramMixDialog;
 class SerialSettingDialog;
 class SerialErrorReporter;
+class SettingsEditors;
 namespace models {
 enum class HistoryCause;
 }
@@ -112,8 +101,6 @@ private:
 
     // A button of the table was clicked: its command, or its editor and then the write.
     void press(int id);
-    // The editor behind the button `id`, run on the settings; on OK the settings are written.
-    EditorOutcome runEditor(int id);
     void onGetUser();
     void onSetting();
     void onSave();
@@ -170,22 +157,9 @@ private:
     bool receiving_ = false;  // a receive pass is under way: a block that changes came in
     HistoryRecorder* history_ = nullptr;
 
-    std::unique_ptr<TypeDialog> typeDialog_;
+    std::unique_ptr<SettingsEditors> editors_;  // EndPoint … VR(B), on the session's settings
     std::unique_ptr<HelpDialog> helpDialog_;
-    std::unique_ptr<EndPointDialog> endPointDialog_;
-    std::unique_ptr<ReverseDialog> reverseDialog_;
-    std::unique_ptr<SubTrimDialog> subTrimDialog_;
-    std::unique_ptr<DualRateDialog> dualRateDialog_;
     std::unique_ptr<UserSelectDialog> userSelectDialog_;
-    std::unique_ptr<SwashAfrDialog> swashAfrDialog_;
-    std::unique_ptr<ThrottleCurveDialog> throttleCurveDialog_;
-    std::unique_ptr<PitchCurveDialog> pitchCurveDialog_;
-    std::unique_ptr<StickModeDialog> stickModeDialog_;
-    std::unique_ptr<SwitchSelectDialog> switchADialog_;
-    std::unique_ptr<SwitchSelectDialog> switchBDialog_;
-    std::unique_ptr<VrSelectDialog> vrADialog_;
-    std::unique_ptr<VrSelectDialog> vrBDialog_;
-    std::unique_ptr<ProgramMixDialog> programMixDialog_;
     std::unique_ptr<SerialSettingDialog> serialSettingDialog_;
 
     std::vector<QPushButton*> heliButtons_;  // shown only for the helicopter types

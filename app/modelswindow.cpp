@@ -13,6 +13,7 @@
 #include <QHideEvent>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
@@ -22,6 +23,7 @@
 
 #include <algorithm>
 
+#include "app/modelwindow.h"
 #include "app/sendconfirmation.h"
 #include "link/blockfields.h"
 #include "link/session.h"
@@ -142,6 +144,12 @@ private:
 
 }  // namespace
 
+void compareModels(QWidget* parent, const Session& session, const models::ModelLibrary& library,
+                   const QStringList& sides) {
+    CompareDialog dialog(session, library, sides, parent);
+    dialog.exec();
+}
+
 std::optional<QString> promptName(QWidget* parent, const QString& title, const QString& initial) {
     QInputDialog dialog(parent);
     dialog.setWindowTitle(title);
@@ -248,8 +256,7 @@ ModelsWindow::ModelsWindow(const Session& session, Sender send, const QString& f
     status_->setWordWrap(true);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto makeButton = [this](const char* id, const QString& text, const QString& tip,
-                             void (ModelsWindow::*slot)()) {
+    auto makeButton = [this](const char* id, const QString& text, const QString& tip, auto slot) {
         auto* button = new QPushButton(text, this);
         button->setObjectName(QLatin1String(id));
         button->setToolTip(tip);
@@ -258,6 +265,15 @@ ModelsWindow::ModelsWindow(const Session& session, Sender send, const QString& f
         connect(button, &QPushButton::clicked, this, slot);
         return button;
     };
+    editButton_ = makeButton("edit", tr("&Edit…"),
+                             tr("Edit the selected model without the transmitter: the editors of "
+                                "the main window, each OK stored in the library (also "
+                                "double-click or Return)"),
+                             [this] { (void)editModel(); });
+    newButton_ = makeButton("new", tr("&New model…"),
+                            tr("Make a model from the transmitter's settings, or a blank one of a "
+                               "type, and edit it"),
+                            [this] { (void)newModel(); });
     keepButton_ = makeButton("keep", tr("&Keep transmitter's settings…"),
                              tr("Store the transmitter's current settings as a new model"),
                              &ModelsWindow::keepTransmitterSettings);
@@ -299,6 +315,9 @@ ModelsWindow::ModelsWindow(const Session& session, Sender send, const QString& f
     connect(closeShortcut, &QShortcut::activated, this, &QWidget::close);
 
     auto* buttons = new QVBoxLayout;
+    for (QPushButton* b : {editButton_, newButton_})
+        buttons->addWidget(b);
+    buttons->addSpacing(12);
     for (QPushButton* b : {keepButton_, sendButton_, compareButton_})
         buttons->addWidget(b);
     buttons->addSpacing(12);
@@ -334,7 +353,7 @@ ModelsWindow::ModelsWindow(const Session& session, Sender send, const QString& f
         showSelectedNotes();
         updateButtons();
     });
-    connect(list_, &QTreeWidget::itemActivated, this, &ModelsWindow::sendToTransmitter);
+    connect(list_, &QTreeWidget::itemActivated, this, [this] { (void)editModel(); });
     connect(&library_, &models::ModelLibrary::changed, this, &ModelsWindow::fillList);
     fillList();
 }
@@ -471,6 +490,8 @@ void ModelsWindow::updateButtons() {
     const QStringList paths = selectedPaths();
     const models::LibraryEntry* one = selectedEntry();
     const bool good = one != nullptr && one->valid();
+    editButton_->setEnabled(good);
+    newButton_->setEnabled(library_.folderError().isEmpty());
     sendButton_->setEnabled(good);
     renameButton_->setEnabled(good);
     duplicateButton_->setEnabled(good);
@@ -532,40 +553,117 @@ void ModelsWindow::keepTransmitterSettings() {
         selectModel(name);
 }
 
+void sendModel(QWidget* parent, const Session& session, const ModelsWindow::Sender& send,
+               const QString& name, const BlockBytes& block) {
+    BlockSend request;
+    request.block = block;
+    request.cause = models::HistoryCause::Model;
+    request.detail = name;
+    request.source = ModelsWindow::tr("The model \"%1\"").arg(name);
+    // Nothing to confirm when nothing changes; the block is still sent, so the transmitter
+    // and the editors surely hold it.
+    const BlockBytes current = session.blockBytes;
+    if (!blockDifferences(current, block, false).empty()) {
+        const std::optional<BlockBytes> chosen = SendConfirmation::ask(
+            parent, ModelsWindow::tr("Send to transmitter"),
+            ModelsWindow::tr("Sending \"%1\" changes these settings of the transmitter:").arg(name),
+            current, block);
+        if (!chosen)
+            return;
+        request.block = *chosen;
+        request.chosenAgainst = current;
+    }
+    send(request);
+}
+
 void ModelsWindow::sendToTransmitter() {
     saveNotes();
     const models::LibraryEntry* entry = selectedEntry();
     if (entry == nullptr || !entry->valid())
         return;
     // Copies: the library may be read again while a question is open.
-    const QString name = entry->model.name;
-    BlockSend send;
-    send.block = entry->model.blockBytes;
-    send.cause = models::HistoryCause::Model;
-    send.detail = name;
-    send.source = tr("The model \"%1\"").arg(name);
-    // Nothing to confirm when nothing changes; the block is still sent, so the transmitter
-    // and the editors surely hold it.
-    const BlockBytes current = session_.blockBytes;
-    if (!blockDifferences(current, send.block, false).empty()) {
-        const std::optional<BlockBytes> chosen = SendConfirmation::ask(
-            this, tr("Send to transmitter"),
-            tr("Sending \"%1\" changes these settings of the transmitter:").arg(name), current,
-            send.block);
-        if (!chosen)
-            return;
-        send.block = *chosen;
-        send.chosenAgainst = current;
+    sendModel(this, session_, send_, QString(entry->model.name),
+              BlockBytes(entry->model.blockBytes));
+}
+
+ModelWindow* ModelsWindow::openModelWindow(const QString& path) {
+    for (ModelWindow* open : findChildren<ModelWindow*>()) {
+        if (open->path() == path) {
+            open->raise();
+            open->activateWindow();
+            return open;
+        }
     }
-    send_(send);
+    auto* window = new ModelWindow(library_, path, session_, send_, this);
+    window->show();
+    return window;
+}
+
+ModelWindow* ModelsWindow::editModel() {
+    saveNotes();
+    const models::LibraryEntry* entry = selectedEntry();
+    if (entry == nullptr || !entry->valid())
+        return nullptr;
+    return openModelWindow(QString(entry->path));
+}
+
+ModelWindow* ModelsWindow::newModel() {
+    QDialog dialog(this);
+    dialog.setWindowTitle(tr("New model"));
+    auto* layout = new QGridLayout(&dialog);
+    auto* name = new QLineEdit(&dialog);
+    name->setAccessibleName(tr("Name of the model"));
+    auto* nameLabel = new QLabel(tr("&Name:"), &dialog);
+    nameLabel->setBuddy(name);
+    auto* start = new QComboBox(&dialog);
+    start->setObjectName(QStringLiteral("start"));
+    start->setAccessibleName(tr("Start from"));
+    start->setToolTip(
+        tr("A blank model has end points 100, nothing reversed, sub trims 0, dual "
+           "rates 100, straight curves and no mixes."));
+    const bool transmitterKnown = session_.transmitterBlock().has_value();
+    if (transmitterKnown)
+        start->addItem(tr("The transmitter's settings now"), -1);
+    const BlockField* type = findBlockField("model type");
+    for (int t = 0; t < static_cast<int>(type->names.size()); ++t)
+        start->addItem(tr("A blank %1 model").arg(QString::fromStdString(type->names[t])), t);
+    auto* startLabel = new QLabel(tr("&Start from:"), &dialog);
+    startLabel->setBuddy(start);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(nameLabel, 0, 0);
+    layout->addWidget(name, 0, 1);
+    layout->addWidget(startLabel, 1, 0);
+    layout->addWidget(start, 1, 1);
+    layout->addWidget(buttons, 2, 0, 1, 2);
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted)
+            return nullptr;
+        const QString chosen = name->text().trimmed();
+        if (const QString problem = library_.checkName(chosen); !problem.isEmpty()) {
+            showMessage(this, problem);
+            continue;
+        }
+        models::Model model;
+        model.name = chosen;
+        const int choice = start->currentData().toInt();
+        model.blockBytes = choice < 0 ? session_.blockBytes : blankBlock(choice);
+        if (const QString error = library_.add(model); !error.isEmpty()) {
+            reportError(error);
+            return nullptr;
+        }
+        selectModel(chosen);
+        const models::LibraryEntry* added = library_.findByName(chosen);
+        return added != nullptr ? openModelWindow(QString(added->path)) : nullptr;
+    }
 }
 
 void ModelsWindow::compare() {
     QStringList sides = selectedPaths();
     if (sides.size() == 1)
         sides.prepend(QString());  // one model: against the transmitter
-    CompareDialog dialog(session_, library_, sides, this);
-    dialog.exec();
+    compareModels(this, session_, library_, sides);
 }
 
 void ModelsWindow::renameModel() {

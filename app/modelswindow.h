@@ -27,6 +27,7 @@ class QTreeWidget;
 
 namespace pelorin {
 
+class ModelWindow;
 class Session;
 
 class ModelsWindow : public QWidget {
@@ -63,6 +64,11 @@ public:
     void transmitterChanged();
 
     // The operations behind the buttons.
+    // Edit…: the selected model in a model window (the one open already, raised).
+    ModelWindow* editModel();
+    // New model…: a name, and the transmitter's settings or a blank model of a type; then
+    // the new model in a model window.
+    ModelWindow* newModel();
     void keepTransmitterSettings();
     void sendToTransmitter();
     void compare();
@@ -87,6 +93,7 @@ private:
     // Asks for a name until one is free or the user cancels; empty when cancelled.
     QString askName(const QString& title, const QString& initial, const QString& exceptPath = {});
     void reportError(const QString& error);
+    ModelWindow* openModelWindow(const QString& path);
 
     const Session& session_;
     Sender send_;
@@ -97,6 +104,8 @@ private:
     QTreeWidget* list_ = nullptr;
     QPlainTextEdit* notes_ = nullptr;
     QLabel* status_ = nullptr;
+    QPushButton* editButton_ = nullptr;
+    QPushButton* newButton_ = nullptr;
     QPushButton* keepButton_ = nullptr;
     QPushButton* sendButton_ = nullptr;
     QPushButton* compareButton_ = nullptr;
@@ -109,6 +118,15 @@ private:
     QString notesPath_;  // the model whose notes the notes field shows
     QTimer notesTimer_;
 };
+
+// Sends a model's settings the way the Models window does: what changes is shown first (the
+// groups to send can be unticked), then `send` takes it.
+void sendModel(QWidget* parent, const Session& session, const ModelsWindow::Sender& send,
+               const QString& name, const BlockBytes& block);
+
+// The Compare dialog: two sides, each a model's file of `library` or "" for the transmitter.
+void compareModels(QWidget* parent, const Session& session, const models::ModelLibrary& library,
+                   const QStringList& sides);
 
 // One question for a model's name; nothing when cancelled.
 [[nodiscard]] std::optional<QString> promptName(QWidget* parent, const QString& title,

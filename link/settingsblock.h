@@ -89,4 +89,10 @@ void unpackSettings(const BlockBytes& blockBytes, ModelSettings& settings);
 // The block as the transmitter would start: packed starting settings, curves 0, slots 0.
 [[nodiscard]] BlockBytes startingBlock();
 
+// A new model of `modelType` (0 ACRO .. 3 HELI-140) with nothing set yet: end points 100,
+// nothing reversed, sub trims 0, dual rates 100, swash AFR 50 (a helicopter's swash moves,
+// gently, until it is set up), straight curves (0, 25, 50, 75, 100 for NOR and ID), the three
+// mixes off with rates 0, switches and knobs without a function; checksum slots 0.
+[[nodiscard]] BlockBytes blankBlock(int modelType);
+
 }  // namespace pelorin

@@ -22,9 +22,37 @@
 <context>
     <name>HelpPicture</name>
     <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>← CH1..CH6: the live channels,
+the bars follow the sticks.
+Every editor sends the settings
+to the transmitter on OK.</source>
+        <translation>← CH1..CH6: die Kanäle live,
+die Balken folgen den
+Knüppeln. Jeder Editor sendet
+bei OK an den Sender.</translation>
+    </message>
+    <message>
+        <source>Dashed: helicopter types only.</source>
+        <translation>Gestrichelt: nur Heli-Typen.</translation>
+    </message>
+    <message>
+        <source>Right click or Shift+F10: →</source>
+        <translation>Rechtsklick, Umschalt+F10: →</translation>
+    </message>
+    <message>
         <source>switch to USER1,
 read its settings</source>
         <translation>USER1 wählen,
+Werte lesen</translation>
+    </message>
+    <message>
+        <source>pick the port,
+read settings</source>
+        <translation>Port wählen,
 Werte lesen</translation>
     </message>
     <message>
@@ -116,34 +144,6 @@ Gas aus, NOR/ID</translation>
 Pith Adjust</source>
         <translation>Drehknopf:
 Pitch-Trimm</translation>
-    </message>
-    <message>
-        <source>pick the port,
-read settings</source>
-        <translation>Port wählen,
-Werte lesen</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Über</translation>
-    </message>
-    <message>
-        <source>← CH1..CH6: the live channels,
-the bars follow the sticks.
-Every editor sends the settings
-to the transmitter on OK.</source>
-        <translation>← CH1..CH6: die Kanäle live,
-die Balken folgen den
-Knüppeln. Jeder Editor sendet
-bei OK an den Sender.</translation>
-    </message>
-    <message>
-        <source>Dashed: helicopter types only.</source>
-        <translation>Gestrichelt: nur Heli-Typen.</translation>
-    </message>
-    <message>
-        <source>Right click or Shift+F10: →</source>
-        <translation>Rechtsklick, Umschalt+F10: →</translation>
     </message>
 </context>
 <context>
@@ -238,6 +238,10 @@ Qts Optionen für grafische Programme (-platform, -style, ...) werden ebenfalls 
     <message>
         <source>--port needs a port: a COM number, a device path or a name.</source>
         <translation>--port braucht einen Anschluss: eine COM-Nummer, einen Gerätepfad oder einen Namen.</translation>
+    </message>
+    <message>
+        <source>Open the Models window at start: models are edited, printed and saved as PDF there, with or without the transmitter.</source>
+        <translation>Beim Start das Fenster „Modelle“ öffnen: Dort werden Modelle bearbeitet, gedruckt und als PDF gespeichert, mit oder ohne Sender.</translation>
     </message>
 </context>
 <context>
@@ -669,18 +673,6 @@ Trotzdem dorthin senden?</translation>
         <translation>Systemoptionen</translation>
     </message>
     <message>
-        <source>GetUser</source>
-        <translation>Holen</translation>
-    </message>
-    <message>
-        <source>Setting</source>
-        <translation>Port</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
-    </message>
-    <message>
         <source>Save</source>
         <translation>Sichern</translation>
     </message>
@@ -693,84 +685,8 @@ Trotzdem dorthin senden?</translation>
         <translation>Systemeinstellungen</translation>
     </message>
     <message>
-        <source>EndPoint</source>
-        <translation>Endpunkt</translation>
-    </message>
-    <message>
-        <source>Reverse</source>
-        <translation>Umkehr</translation>
-    </message>
-    <message>
-        <source>SubTrim</source>
-        <translation>Subtrim</translation>
-    </message>
-    <message>
-        <source>DR</source>
-        <translation>DR</translation>
-    </message>
-    <message>
-        <source>Mode</source>
-        <translation>Modus</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Typ</translation>
-    </message>
-    <message>
-        <source>Thro Cuv</source>
-        <translation>Gaskurve</translation>
-    </message>
-    <message>
-        <source>Pitch Cuv</source>
-        <translation>Pitchkv.</translation>
-    </message>
-    <message>
-        <source>Swash Afr</source>
-        <translation>TS-AFR</translation>
-    </message>
-    <message>
-        <source>MIX.</source>
-        <translation>Mischer</translation>
-    </message>
-    <message>
         <source>Switch Program</source>
         <translation>Schalterprogramm</translation>
-    </message>
-    <message>
-        <source>Switch A</source>
-        <translation>Schalt. A</translation>
-    </message>
-    <message>
-        <source>Switch B</source>
-        <translation>Schalt. B</translation>
-    </message>
-    <message>
-        <source>VR(A)</source>
-        <translation>VR(A)</translation>
-    </message>
-    <message>
-        <source>VR(B)</source>
-        <translation>VR(B)</translation>
-    </message>
-    <message>
-        <source>Model</source>
-        <translation>Modell</translation>
-    </message>
-    <message>
-        <source>Current</source>
-        <translation>Aktuell</translation>
-    </message>
-    <message>
-        <source>Write</source>
-        <translation>Schreiben</translation>
-    </message>
-    <message>
-        <source>StartAdjust</source>
-        <translation>Justieren</translation>
-    </message>
-    <message>
-        <source>StopAdjust</source>
-        <translation>Just. Ende</translation>
     </message>
     <message>
         <source>Choose USER1 or USER2: the transmitter switches to that memory and sends its settings, which the window then shows and edits.</source>
@@ -861,6 +777,141 @@ Durch die Einstellungen des Senders ersetzen?</translation>
     <message>
         <source>Nothing was sent: %1. Look at what it holds now and try again.</source>
         <translation>Nichts wurde gesendet: %1. Sehen Sie nach, was er jetzt enthält, und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>GetUser</source>
+        <translation>Holen</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>EndPoint</source>
+        <translation>Endpunkt</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Umkehr</translation>
+    </message>
+    <message>
+        <source>SubTrim</source>
+        <translation>Subtrim</translation>
+    </message>
+    <message>
+        <source>DR</source>
+        <translation>DR</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Thro Cuv</source>
+        <translation>Gaskurve</translation>
+    </message>
+    <message>
+        <source>Pitch Cuv</source>
+        <translation>Pitchkv.</translation>
+    </message>
+    <message>
+        <source>Swash Afr</source>
+        <translation>TS-AFR</translation>
+    </message>
+    <message>
+        <source>MIX.</source>
+        <translation>Mischer</translation>
+    </message>
+    <message>
+        <source>Switch A</source>
+        <translation>Schalt. A</translation>
+    </message>
+    <message>
+        <source>Switch B</source>
+        <translation>Schalt. B</translation>
+    </message>
+    <message>
+        <source>VR(A)</source>
+        <translation>VR(A)</translation>
+    </message>
+    <message>
+        <source>VR(B)</source>
+        <translation>VR(B)</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Aktuell</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>StartAdjust</source>
+        <translation>Justieren</translation>
+    </message>
+    <message>
+        <source>StopAdjust</source>
+        <translation>Just. Ende</translation>
+    </message>
+</context>
+<context>
+    <name>pelorin::ModelWindow</name>
+    <message>
+        <source>Opens the editor on this model&apos;s settings; its OK stores the model.</source>
+        <translation>Öffnet den Editor mit den Einstellungen dieses Modells; sein OK speichert das Modell.</translation>
+    </message>
+    <message>
+        <source>&amp;Send to transmitter…</source>
+        <translation>An den &amp;Sender senden…</translation>
+    </message>
+    <message>
+        <source>Shows what changes, then sends this model&apos;s settings to the transmitter.</source>
+        <translation>Zeigt, was sich ändert, und sendet dann die Einstellungen dieses Modells an den Sender.</translation>
+    </message>
+    <message>
+        <source>C&amp;ompare with transmitter</source>
+        <translation>Mit dem Sender &amp;vergleichen</translation>
+    </message>
+    <message>
+        <source>Lists the fields in which this model differs from what the transmitter holds now.</source>
+        <translation>Listet die Felder, in denen sich dieses Modell von dem unterscheidet, was der Sender jetzt enthält.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Closes the model (Escape).</source>
+        <translation>Schließt das Modell (Esc).</translation>
+    </message>
+    <message>
+        <source>Close the model</source>
+        <translation>Das Modell schließen</translation>
+    </message>
+    <message>
+        <source>%1 — Pelorin</source>
+        <translation>%1 — Pelorin</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>No transmitter is connected, or its settings have not arrived: there is nothing to compare this model with yet.</source>
+        <translation>Kein Sender ist verbunden, oder seine Einstellungen sind noch nicht eingetroffen: Es gibt noch nichts, womit sich dieses Modell vergleichen ließe.</translation>
     </message>
 </context>
 <context>
@@ -1075,6 +1126,54 @@ Denselben Modellnamen trägt auch %2. Benennen Sie eines davon um, damit jeder N
     <message>
         <source>The model &quot;%1&quot;</source>
         <translation>Das Modell „%1“</translation>
+    </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation>&amp;Bearbeiten…</translation>
+    </message>
+    <message>
+        <source>Edit the selected model without the transmitter: the editors of the main window, each OK stored in the library (also double-click or Return)</source>
+        <translation>Das gewählte Modell ohne Sender bearbeiten: die Editoren des Hauptfensters, jedes OK in der Bibliothek gespeichert (auch Doppelklick oder Eingabetaste)</translation>
+    </message>
+    <message>
+        <source>&amp;New model…</source>
+        <translation>&amp;Neues Modell…</translation>
+    </message>
+    <message>
+        <source>Make a model from the transmitter&apos;s settings, or a blank one of a type, and edit it</source>
+        <translation>Ein Modell aus den Einstellungen des Senders oder ein leeres eines Typs anlegen und bearbeiten</translation>
+    </message>
+    <message>
+        <source>New model</source>
+        <translation>Neues Modell</translation>
+    </message>
+    <message>
+        <source>Name of the model</source>
+        <translation>Name des Modells</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>Start from</source>
+        <translation>Ausgehen von</translation>
+    </message>
+    <message>
+        <source>A blank model has end points 100, nothing reversed, sub trims 0, dual rates 100, straight curves and no mixes.</source>
+        <translation>Ein leeres Modell hat Endpunkte 100, nichts umgekehrt, Subtrimm 0, Dual Rates 100, gerade Kurven und keine Mischer.</translation>
+    </message>
+    <message>
+        <source>The transmitter&apos;s settings now</source>
+        <translation>Den jetzigen Einstellungen des Senders</translation>
+    </message>
+    <message>
+        <source>A blank %1 model</source>
+        <translation>Einem leeren %1-Modell</translation>
+    </message>
+    <message>
+        <source>&amp;Start from:</source>
+        <translation>Ausgehen &amp;von:</translation>
     </message>
 </context>
 <context>

@@ -21,10 +21,38 @@
 <context>
     <name>HelpPicture</name>
     <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>← CH1..CH6: the live channels,
+the bars follow the sticks.
+Every editor sends the settings
+to the transmitter on OK.</source>
+        <translation>← CH1..CH6: 实时通道,
+条形跟随摇杆。
+每个编辑窗口按 OK 时
+把设置发送到遥控器。</translation>
+    </message>
+    <message>
+        <source>Dashed: helicopter types only.</source>
+        <translation>虚线: 仅限直升机类型。</translation>
+    </message>
+    <message>
+        <source>Right click or Shift+F10: →</source>
+        <translation>右键单击或 Shift+F10: →</translation>
+    </message>
+    <message>
         <source>switch to USER1,
 read its settings</source>
         <translation>切换到 USER1,
 读取其设置</translation>
+    </message>
+    <message>
+        <source>pick the port,
+read settings</source>
+        <translation>选择端口,
+读取设置</translation>
     </message>
     <message>
         <source>show this
@@ -114,34 +142,6 @@ ThroCut, NOR/ID</source>
 Pith Adjust</source>
         <translation>旋钮功能:
 螺距调整</translation>
-    </message>
-    <message>
-        <source>pick the port,
-read settings</source>
-        <translation>选择端口,
-读取设置</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>关于</translation>
-    </message>
-    <message>
-        <source>← CH1..CH6: the live channels,
-the bars follow the sticks.
-Every editor sends the settings
-to the transmitter on OK.</source>
-        <translation>← CH1..CH6: 实时通道,
-条形跟随摇杆。
-每个编辑窗口按 OK 时
-把设置发送到遥控器。</translation>
-    </message>
-    <message>
-        <source>Dashed: helicopter types only.</source>
-        <translation>虚线: 仅限直升机类型。</translation>
-    </message>
-    <message>
-        <source>Right click or Shift+F10: →</source>
-        <translation>右键单击或 Shift+F10: →</translation>
     </message>
 </context>
 <context>
@@ -236,6 +236,10 @@ Qt&apos;s options for graphical programs (-platform, -style, ...) are accepted t
     <message>
         <source>--port needs a port: a COM number, a device path or a name.</source>
         <translation>--port 需要一个端口：COM 编号、设备路径或名称。</translation>
+    </message>
+    <message>
+        <source>Open the Models window at start: models are edited, printed and saved as PDF there, with or without the transmitter.</source>
+        <translation>启动时打开“模型”窗口：可在其中编辑、打印模型并保存为 PDF，无论是否连接发射机。</translation>
     </message>
 </context>
 <context>
@@ -664,18 +668,6 @@ Send it there anyway?</source>
         <translation>系统选项</translation>
     </message>
     <message>
-        <source>GetUser</source>
-        <translation>读取</translation>
-    </message>
-    <message>
-        <source>Setting</source>
-        <translation>端口</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>帮助</translation>
-    </message>
-    <message>
         <source>Save</source>
         <translation>保存</translation>
     </message>
@@ -688,84 +680,8 @@ Send it there anyway?</source>
         <translation>系统设置</translation>
     </message>
     <message>
-        <source>EndPoint</source>
-        <translation>行程量</translation>
-    </message>
-    <message>
-        <source>Reverse</source>
-        <translation>反向</translation>
-    </message>
-    <message>
-        <source>SubTrim</source>
-        <translation>中立微调</translation>
-    </message>
-    <message>
-        <source>DR</source>
-        <translation>DR</translation>
-    </message>
-    <message>
-        <source>Mode</source>
-        <translation>模式</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>类型</translation>
-    </message>
-    <message>
-        <source>Thro Cuv</source>
-        <translation>油门曲线</translation>
-    </message>
-    <message>
-        <source>Pitch Cuv</source>
-        <translation>螺距曲线</translation>
-    </message>
-    <message>
-        <source>Swash Afr</source>
-        <translation>十字盘</translation>
-    </message>
-    <message>
-        <source>MIX.</source>
-        <translation>混控</translation>
-    </message>
-    <message>
         <source>Switch Program</source>
         <translation>开关程序</translation>
-    </message>
-    <message>
-        <source>Switch A</source>
-        <translation>开关 A</translation>
-    </message>
-    <message>
-        <source>Switch B</source>
-        <translation>开关 B</translation>
-    </message>
-    <message>
-        <source>VR(A)</source>
-        <translation>VR(A)</translation>
-    </message>
-    <message>
-        <source>VR(B)</source>
-        <translation>VR(B)</translation>
-    </message>
-    <message>
-        <source>Model</source>
-        <translation>模型</translation>
-    </message>
-    <message>
-        <source>Current</source>
-        <translation>当前</translation>
-    </message>
-    <message>
-        <source>Write</source>
-        <translation>写入</translation>
-    </message>
-    <message>
-        <source>StartAdjust</source>
-        <translation>开始校准</translation>
-    </message>
-    <message>
-        <source>StopAdjust</source>
-        <translation>停止校准</translation>
     </message>
     <message>
         <source>Choose USER1 or USER2: the transmitter switches to that memory and sends its settings, which the window then shows and edits.</source>
@@ -856,6 +772,141 @@ Replace it with the transmitter&apos;s settings?</source>
     <message>
         <source>Nothing was sent: %1. Look at what it holds now and try again.</source>
         <translation>未发送任何内容：%1。请查看它现在保存的设置，然后重试。</translation>
+    </message>
+    <message>
+        <source>GetUser</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>EndPoint</source>
+        <translation>行程量</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>反向</translation>
+    </message>
+    <message>
+        <source>SubTrim</source>
+        <translation>中立微调</translation>
+    </message>
+    <message>
+        <source>DR</source>
+        <translation>DR</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>模式</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Thro Cuv</source>
+        <translation>油门曲线</translation>
+    </message>
+    <message>
+        <source>Pitch Cuv</source>
+        <translation>螺距曲线</translation>
+    </message>
+    <message>
+        <source>Swash Afr</source>
+        <translation>十字盘</translation>
+    </message>
+    <message>
+        <source>MIX.</source>
+        <translation>混控</translation>
+    </message>
+    <message>
+        <source>Switch A</source>
+        <translation>开关 A</translation>
+    </message>
+    <message>
+        <source>Switch B</source>
+        <translation>开关 B</translation>
+    </message>
+    <message>
+        <source>VR(A)</source>
+        <translation>VR(A)</translation>
+    </message>
+    <message>
+        <source>VR(B)</source>
+        <translation>VR(B)</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>模型</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>当前</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>写入</translation>
+    </message>
+    <message>
+        <source>StartAdjust</source>
+        <translation>开始校准</translation>
+    </message>
+    <message>
+        <source>StopAdjust</source>
+        <translation>停止校准</translation>
+    </message>
+</context>
+<context>
+    <name>pelorin::ModelWindow</name>
+    <message>
+        <source>Opens the editor on this model&apos;s settings; its OK stores the model.</source>
+        <translation>用此模型的设置打开编辑器；点击确定即保存模型。</translation>
+    </message>
+    <message>
+        <source>&amp;Send to transmitter…</source>
+        <translation>发送到发射机(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>Shows what changes, then sends this model&apos;s settings to the transmitter.</source>
+        <translation>显示将改变的内容，然后将此模型的设置发送到发射机。</translation>
+    </message>
+    <message>
+        <source>C&amp;ompare with transmitter</source>
+        <translation>与发射机比较(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Lists the fields in which this model differs from what the transmitter holds now.</source>
+        <translation>列出此模型与发射机当前设置不同的字段。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Closes the model (Escape).</source>
+        <translation>关闭此模型（Esc）。</translation>
+    </message>
+    <message>
+        <source>Close the model</source>
+        <translation>关闭模型</translation>
+    </message>
+    <message>
+        <source>%1 — Pelorin</source>
+        <translation>%1 — Pelorin</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>No transmitter is connected, or its settings have not arrived: there is nothing to compare this model with yet.</source>
+        <translation>未连接发射机，或其设置尚未收到：目前没有可与此模型比较的内容。</translation>
     </message>
 </context>
 <context>
@@ -1067,6 +1118,54 @@ This model&apos;s name is also in %2. Rename one of them, so that each name is o
     <message>
         <source>The model &quot;%1&quot;</source>
         <translation>模型“%1”</translation>
+    </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation>编辑(&amp;E)…</translation>
+    </message>
+    <message>
+        <source>Edit the selected model without the transmitter: the editors of the main window, each OK stored in the library (also double-click or Return)</source>
+        <translation>无需发射机即可编辑所选模型：使用主窗口的编辑器，每次确定都保存到模型库（也可双击或按回车）</translation>
+    </message>
+    <message>
+        <source>&amp;New model…</source>
+        <translation>新建模型(&amp;N)…</translation>
+    </message>
+    <message>
+        <source>Make a model from the transmitter&apos;s settings, or a blank one of a type, and edit it</source>
+        <translation>根据发射机的设置或某一类型的空白模型新建模型并编辑</translation>
+    </message>
+    <message>
+        <source>New model</source>
+        <translation>新建模型</translation>
+    </message>
+    <message>
+        <source>Name of the model</source>
+        <translation>模型名称</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>名称(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>Start from</source>
+        <translation>起始于</translation>
+    </message>
+    <message>
+        <source>A blank model has end points 100, nothing reversed, sub trims 0, dual rates 100, straight curves and no mixes.</source>
+        <translation>空白模型：端点 100，无反向，微调 0，双比率 100，直线曲线，无混控。</translation>
+    </message>
+    <message>
+        <source>The transmitter&apos;s settings now</source>
+        <translation>发射机当前的设置</translation>
+    </message>
+    <message>
+        <source>A blank %1 model</source>
+        <translation>空白 %1 模型</translation>
+    </message>
+    <message>
+        <source>&amp;Start from:</source>
+        <translation>起始于(&amp;S)：</translation>
     </message>
 </context>
 <context>

@@ -51,6 +51,8 @@ TEST(StartOptions, EachCommandLine_EndsOrStartsAsItShould) {
         {{"settings.bin"}, 2, 0, "settings.bin"},
         {{"--port", "COM3"}, 4, 0, "COM3"},
         {{"--port", "COM23"}, 4, 0, "COM23"},
+        {{"--models", "-p", "5"}, -1, 5, ""},
+        {{"--models=yes"}, 2, 0, "models"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(u' ').toStdString());
@@ -62,6 +64,7 @@ TEST(StartOptions, EachCommandLine_EndsOrStartsAsItShould) {
         EXPECT_THAT((start.output + start.error).toStdString(), HasSubstr(c.printed));
         // Help and the version are answers (standard output), the rest complaints.
         EXPECT_EQ(start.output.isEmpty(), c.exitCode != 0);
+        EXPECT_EQ(start.openModels, c.exitCode < 0 && c.arguments.contains("--models"));
     }
 }
 

@@ -228,8 +228,9 @@ TEST(UndoSteps, FollowOnlyTheChainOfTheTransmitterAndMemoryConnected) {
     for (const Case& c : cases) {
         const UndoSteps steps = undoSteps(records, c.chain);
         EXPECT_EQ(steps.undo, c.undo) << c.name;
-        if (steps.undo && c.undo)
+        if (steps.undo && c.undo) {
             EXPECT_EQ(steps.undoBlock[0], c.undoBlock) << c.name;
+        }
         EXPECT_FALSE(steps.redo) << c.name;
     }
     // An undo on one chain leaves the other chains' steps as they were.
