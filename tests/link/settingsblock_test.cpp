@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/settingsblock.h"
 
+#include "link/blockfields.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -206,6 +208,29 @@ TEST(StartingBlock, BeforeAnythingArrives_HoldsEndPointsOfHundredAndZeros) {
     ModelSettings s;
     unpackSettings(block, s);
     EXPECT_EQ(s, startingSettings());
+}
+
+// A blank model of every type is one an editor could have made, and flies nothing by itself:
+// no mix is on, and its curves run straight from 0 to 100.
+TEST(BlankBlock, EveryType_IsInsideEveryEditorsRangeWithStraightCurvesAndNoMixOn) {
+    for (int type = 0; type < 4; ++type) {
+        SCOPED_TRACE(type);
+        const BlockBytes b = blankBlock(type);
+        EXPECT_TRUE(fieldsOutsideEditorRanges(b).empty());
+        ModelSettings s;
+        unpackSettings(b, s);
+        EXPECT_EQ(s.modelType, type);
+        EXPECT_EQ(s.endPointLeft, (std::array<int, 6>{100, 100, 100, 100, 100, 100}));
+        EXPECT_EQ(s.dualRateOff, (std::array<int, 3>{100, 100, 100}));
+        for (std::size_t mix = 0; mix < 3; ++mix)
+            EXPECT_EQ(s.programMix[4 * mix + 3], 3) << "mix " << mix << " is not off";
+        for (std::size_t curve : {block::kThrottleCurve, block::kPitchCurve}) {
+            for (std::size_t i = 0; i < block::kCurveSize; ++i)
+                EXPECT_EQ(b[curve + i], 25 * (i / 2)) << curve << "+" << i;
+        }
+        EXPECT_EQ(b[kChecksumSlot1], 0);
+        EXPECT_EQ(b[kChecksumSlot2], 0);
+    }
 }
 
 }  // namespace
