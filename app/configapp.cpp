@@ -39,6 +39,7 @@ int ConfigApp::run(int startPort, std::optional<PortTable> portTable, bool openM
         mainDialog.session().usePortTable(std::move(*portTable));
     mainDialog.setStartPort(startPort);
     mainDialog.setPortMemory(settingsPortMemory());
+    mainDialog.setPlacementMemory(settingsPlacementMemory());
     mainDialog.setHistoryFile(models::HistoryStore::defaultPath());
     if (openModels) {
         // Once the main window is up, so the Models window opens beside it.

@@ -154,9 +154,13 @@ HistoryWindow* HistoryRecorder::historyWindow() const {
     return historyWindow_.data();
 }
 
-void HistoryRecorder::showWindow(const Session& session, const QString& libraryFolder) {
-    if (historyWindow_ == nullptr)
+void HistoryRecorder::showWindow(const Session& session, const QString& libraryFolder,
+                                 const std::function<void(QWidget*)>& made) {
+    if (historyWindow_ == nullptr) {
         historyWindow_ = new HistoryWindow(*this, session, libraryFolder, window_);
+        if (made)
+            made(historyWindow_);
+    }
     historyWindow_->show();
     historyWindow_->raise();
     historyWindow_->activateWindow();

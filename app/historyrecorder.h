@@ -61,7 +61,9 @@ public:
     // Sends an entry's block again (the History window asked first).
     void resend(const BlockSend& send);
     // History…: every record, newest first, in a window beside the main window.
-    void showWindow(const Session& session, const QString& libraryFolder);
+    // `made` runs once, on the window just made, before it is first shown.
+    void showWindow(const Session& session, const QString& libraryFolder,
+                    const std::function<void(QWidget*)>& made = {});
     [[nodiscard]] HistoryWindow* historyWindow() const;
     // The contents of the file, telling the user once when it had to be moved aside.
     [[nodiscard]] models::HistoryContents load();

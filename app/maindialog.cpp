@@ -337,8 +337,12 @@ void MainDialog::systemCommand(unsigned command) {
             showMonitor();
             break;
         case kHistoryCommand:
-            if (history_ != nullptr)
-                history_->showWindow(session_, models::ModelLibrary::defaultFolder());
+            if (history_ != nullptr) {
+                history_->showWindow(
+                    session_, models::ModelLibrary::defaultFolder(), [this](QWidget* made) {
+                        placeBeside(made, this, QStringLiteral("history"), placementMemory_);
+                    });
+            }
             break;
         case kMemoryCommand:
             chooseMemory();
@@ -354,6 +358,7 @@ void MainDialog::showModels() {
             session_, [this](const BlockSend& send) { loadAndSend(send); },
             models::ModelLibrary::defaultFolder(), this);
         connect(this, &MainDialog::blockBytesChanged, models_, &ModelsWindow::transmitterChanged);
+        placeBeside(models_, this, QStringLiteral("models"), placementMemory_);
     }
     models_->show();
     models_->raise();
@@ -473,6 +478,7 @@ void MainDialog::setLineDown(const QString& text) {
 void MainDialog::showMonitor() {
     if (monitor_ == nullptr) {
         monitor_ = new MonitorWindow(session_, *serial_, this);
+        placeBeside(monitor_, this, QStringLiteral("monitor"), placementMemory_);
         monitor_->setFrameSource(this, &MainDialog::liveFrameReceived);
         monitor_->showMemory(memoryText());
         monitor_->setLineDown(channelDisplay_->lineDownText());

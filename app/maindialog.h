@@ -16,6 +16,7 @@
 #include "app/blocksend.h"
 #include "app/filechooser.h"
 #include "app/mainbuttons.h"
+#include "app/windowplacement.h"
 #include "editors/editorhandlers.h"
 #include "link/serialcontrol.h"
 #include "link/session.h"
@@ -62,6 +63,9 @@ public:
     // first. Without one (tests, unless they set one), start-up probes in order and nothing
     // is kept.
     void setPortMemory(PortMemory memory) { portMemory_ = std::move(memory); }
+    // Where the windows beside this one (Models, Monitor, History) are kept between runs;
+    // without one (tests) they open beside this window every run.
+    void setPlacementMemory(PlacementMemory memory) { placementMemory_ = std::move(memory); }
 
     // Where the history of the transmitter's blocks is kept (every block received and written;
     // Ctrl+Z takes writes back from it). Without one (tests, unless they set one) nothing is
@@ -176,6 +180,7 @@ private:
     bool memoryArrived_ = false;
     int startPort_ = 0;
     PortMemory portMemory_;
+    PlacementMemory placementMemory_;
 
     QTimer lookTimer_;      // gathers a burst of device changes into one look
     int looksLeft_ = 0;     // looks again while an awaited device is there but does not open

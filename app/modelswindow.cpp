@@ -25,6 +25,7 @@
 
 #include "app/modelwindow.h"
 #include "app/sendconfirmation.h"
+#include "app/windowplacement.h"
 #include "link/blockfields.h"
 #include "link/session.h"
 #include "platform/messages.h"
@@ -595,6 +596,7 @@ ModelWindow* ModelsWindow::openModelWindow(const QString& path) {
         }
     }
     auto* window = new ModelWindow(library_, path, session_, send_, this);
+    placeBeside(window, this, {}, {});
     window->show();
     return window;
 }
