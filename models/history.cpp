@@ -190,14 +190,30 @@ QString HistoryStore::defaultPath() {
         .filePath(QStringLiteral("Pelorin/Pelorin/history.jsonl"));
 }
 
+namespace {
+
+// The history's own file must be a regular file: anything else (a pipe, a device, a folder)
+// would block the program or never end, and is left alone.
+QString notRegularHistory(const QString& path) {
+    return HistoryTexts::tr(
+               "The history file %1 is not a regular file but a folder, a pipe or a device, so "
+               "no history is kept or shown. Remove it, or put a regular file in its place.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+// The most of the file that is read: hundreds of thousands of records, far more than any
+// history gathers, and still a size that opens at once.
+constexpr qint64 kMostBytesRead = qint64{64} << 20;
+
+}  // namespace
+
 std::optional<HistoryRecord> HistoryStore::lastRecord() const {
-    QFile file(path_);
-    // A device (say /dev/full) has no last line, and reading it may never end.
-    if (!file.open(QIODevice::ReadOnly) || file.isSequential())
+    QFile file;
+    if (!openRegularFile(file, path_, QIODevice::ReadOnly).ok())
         return std::nullopt;
     const qint64 size = file.size();
     file.seek(std::max<qint64>(0, size - kTailBytes));
-    const QByteArray tail = file.readAll();
+    const QByteArray tail = file.read(std::min(size, kTailBytes));
     const QList<QByteArray> lines = tail.split('\n');
     // The first piece may be cut by the seek; every other one is a whole line (or torn).
     for (qsizetype i = lines.size() - 1; i >= (size > kTailBytes ? 1 : 0); --i) {
@@ -215,6 +231,8 @@ QString HistoryStore::append(HistoryRecord& record, bool* stored) const {
     if (!record.time.isValid())
         record.time = QDateTime::currentDateTimeUtc();
 
+    if (const QFileInfo info(path_); info.exists() && !info.isFile())
+        return notRegularHistory(path_);
     const bool step = record.cause == HistoryCause::Undo || record.cause == HistoryCause::Redo;
     if (!step) {
         if (const auto last = lastRecord(); last && last->block == record.block &&
@@ -230,9 +248,8 @@ QString HistoryStore::append(HistoryRecord& record, bool* stored) const {
     }
     QByteArray line = historyLine(record);
     // A line torn by a crash (or a full disk) must not swallow this record: start afresh.
-    if (QFile reader(path_); reader.open(QIODevice::ReadOnly) && !reader.isSequential() &&
-                             reader.size() > 0 && reader.seek(reader.size() - 1) &&
-                             reader.read(1) != "\n")
+    if (QFile reader; openRegularFile(reader, path_, QIODevice::ReadOnly).ok() &&
+                      reader.size() > 0 && reader.seek(reader.size() - 1) && reader.read(1) != "\n")
         line.prepend('\n');
     // One write at the end of the file as it is then, whoever else appends.
     if (const QString reason = appendToFile(path_, line); !reason.isEmpty()) {
@@ -251,17 +268,40 @@ std::optional<HistoryRecord> HistoryLines::record(std::size_t index) const {
 
 HistoryLines HistoryStore::loadLines() const {
     HistoryLines contents;
-    QFile file(path_);
-    if (!file.exists())
+    const QFileInfo info(path_);
+    if (!info.exists())
         return contents;
+    if (!info.isFile()) {
+        contents.message = notRegularHistory(path_);
+        return contents;
+    }
     QString reason;
-    if (!file.open(QIODevice::ReadOnly)) {
-        reason = file.errorString();
+    QFile file;
+    if (const RegularOpen opened = openRegularFile(file, path_, QIODevice::ReadOnly);
+        opened.notRegular) {
+        contents.message = notRegularHistory(path_);
+        return contents;
+    } else if (!opened.ok()) {
+        reason = opened.reason;
     } else {
-        contents.data = file.readAll();
+        // Only the newest part of a file too large to be a history, from its first whole line.
+        const qint64 size = file.size();
+        const bool cut = size > kMostBytesRead;
+        if (cut)
+            file.seek(size - kMostBytesRead);
+        contents.data = file.read(std::min(size, kMostBytesRead));
         if (file.error() != QFileDevice::NoError)
             reason = file.errorString();
         file.close();
+        if (cut && reason.isEmpty()) {
+            contents.data.remove(0, contents.data.indexOf('\n') + 1);
+            contents.message =
+                HistoryTexts::tr(
+                    "The history file %1 is larger than %2 MiB: only its newest entries are "
+                    "shown. Move it aside to begin a new history.")
+                    .arg(QDir::toNativeSeparators(path_))
+                    .arg(kMostBytesRead >> 20);
+        }
     }
     if (reason.isEmpty()) {
         const QByteArray& data = contents.data;

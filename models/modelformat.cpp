@@ -9,6 +9,7 @@
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QStringList>
+#include <QUtf8StringView>
 
 #include <algorithm>
 #include <cerrno>
@@ -152,6 +153,26 @@ std::variant<QString, FormatError> optionalText(const QJsonObject& object, const
     return value.toString();
 }
 
+// Whether `text`, which failed to parse as JSON with `parse`, reads as a readable model file cut
+// short: text throughout (valid UTF-8, no control character but tab and line ends) with a key
+// begun after its "{", which the parser read to its end. A settings block that happens to start
+// with blanks and "{" has bytes no text has, stops the parser long before its end, or is blanks
+// around the brace and nothing else.
+bool looksLikeCutText(const QByteArray& text, const QJsonParseError& parse) {
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte < 0x20 && c != '\t' && c != '\n' && c != '\r') || byte == 0x7F)
+            return false;
+    }
+    if (!QUtf8StringView(text).isValidUtf8() || !text.mid(text.indexOf('{')).contains('"'))
+        return false;
+    qsizetype end = text.size();
+    while (end > 0 && (text[end - 1] == ' ' || text[end - 1] == '\t' || text[end - 1] == '\n' ||
+                       text[end - 1] == '\r'))
+        --end;
+    return parse.offset >= end;
+}
+
 }  // namespace
 
 QString FormatError::text(const QString& path) const {
@@ -282,10 +303,29 @@ std::variant<LoadedModel, FormatError> modelFromContent(const QByteArray& conten
         }
         case ContentKind::ReadableModel: {
             // The parser is handed the text after the byte order mark some editors write.
-            auto model =
-                modelFromJson(content.startsWith("\xEF\xBB\xBF") ? content.mid(3) : content);
-            if (auto* error = std::get_if<FormatError>(&model))
-                return *error;
+            const QByteArray text = content.startsWith("\xEF\xBB\xBF") ? content.mid(3) : content;
+            auto model = modelFromJson(text);
+            if (auto* error = std::get_if<FormatError>(&model)) {
+                // A block of 67 bytes can start with blanks and "{" too (values of 32, then
+                // 123). What does not parse as JSON at all is such a block, unless it is a
+                // readable file cut to that length, which is never sent as a block.
+                QJsonParseError parse{};
+                QJsonDocument::fromJson(text, &parse);
+                if (content.size() != static_cast<qsizetype>(kBlockBytesSize) ||
+                    parse.error == QJsonParseError::NoError)
+                    return *error;
+                if (looksLikeCutText(text, parse)) {
+                    return FormatError{
+                        {},
+                        ModelFormatTexts::tr("this looks like a readable model file that was "
+                                             "cut short: its text breaks off after %1 bytes. "
+                                             "Open the complete file, or save the model again")
+                            .arg(content.size())};
+                }
+                LoadedModel loaded;
+                std::copy(bytes.begin(), bytes.end(), loaded.model.blockBytes.begin());
+                return loaded;
+            }
             return LoadedModel{std::get<Model>(std::move(model)), FileFormat::Json};
         }
         case ContentKind::Neither:

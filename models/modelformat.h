@@ -43,7 +43,10 @@ struct FormatError {
 // A settings file's content in either format, told apart by contentKind (link/settingsfile.h):
 // content starting with "{" (after a byte order mark and blanks) is the readable format and
 // must be a valid model, whatever its length; other content of exactly 67 bytes is a settings
-// file. A settings file's model has no name or notes.
+// file. 67 bytes that start like the readable format but do not parse as JSON are a settings
+// block too (its values may be blanks and "{"), unless they are text that breaks off like a
+// readable file cut to that length, which is refused. A settings file's model has no name or
+// notes.
 struct LoadedModel {
     Model model;
     FileFormat format = FileFormat::Settings67;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/portmemory.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSettings>
 
@@ -14,15 +15,21 @@ const QString kKey = QStringLiteral("serial/lastAnsweredDevice");
 }  // namespace
 
 PortMemory settingsPortMemory() {
+    return settingsPortMemory(QCoreApplication::organizationName(),
+                              QCoreApplication::applicationName());
+}
+
+PortMemory settingsPortMemory(const QString& organisation, const QString& application) {
     PortMemory memory;
-    memory.recall = [] {
-        return QFile::encodeName(QSettings().value(kKey).toString()).toStdString();
+    memory.recall = [organisation, application] {
+        return QFile::encodeName(QSettings(organisation, application).value(kKey).toString())
+            .toStdString();
     };
-    memory.remember = [](const std::string& device) {
+    memory.remember = [organisation, application](const std::string& device) {
         if (device.empty())
             return;
         const QString path = QFile::decodeName(QByteArray::fromStdString(device));
-        QSettings settings;
+        QSettings settings(organisation, application);
         if (settings.value(kKey).toString() != path)
             settings.setValue(kKey, path);
     };

@@ -4,6 +4,8 @@
 // The serial device the transmitter last answered on, kept between runs so that start-up
 // tries it before probing any other device.
 
+#include <QString>
+
 #include <functional>
 #include <string>
 
@@ -17,5 +19,9 @@ struct PortMemory {
 // The memory in the user's settings (QSettings under the application's organisation and name),
 // written only when the device changes.
 [[nodiscard]] PortMemory settingsPortMemory();
+// The same memory of another program, by its organisation and name: the window's, for
+// pelorin-cli.
+[[nodiscard]] PortMemory settingsPortMemory(const QString& organisation,
+                                            const QString& application);
 
 }  // namespace pelorin

@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+
 namespace pelorin {
 
 namespace {
@@ -22,7 +24,31 @@ QString cannotSave(const QString& path, QString reason) {
     return SaveFileTexts::tr("Cannot save \u201C%1\u201D: %2.").arg(path, reason);
 }
 
+// Why a save failed. A full disk shows in Qt as a resource error or only in errno, and its own
+// text ("Unknown error") would leave the user guessing.
+QString saveFailure(const QSaveFile& file, int error) {
+    if (file.error() == QFileDevice::ResourceError || error == ENOSPC)
+        return fileErrorReason(std::make_error_code(std::errc::no_space_on_device));
+    return file.errorString();
+}
+
 }  // namespace
+
+QString fileErrorReason(const std::error_code& error) {
+    if (error == std::errc::no_space_on_device) {
+        return SaveFileTexts::tr(
+            "the disk is full. Free some space on it (or choose a file on "
+            "another disk), then try again");
+    }
+    QString reason = QString::fromLocal8Bit(error.message());
+    while (reason.endsWith(u'.'))
+        reason.chop(1);
+    return reason;
+}
+
+QString notRegularFileReason() {
+    return SaveFileTexts::tr("it is not a regular file but a folder, a pipe or a device");
+}
 
 QString saveFileAtomically(const QString& path, const QByteArray& bytes) {
     // QFileInfo follows links: what counts is the file a link points to, which QSaveFile
@@ -48,8 +74,13 @@ QString saveFileAtomically(const QString& path, const QByteArray& bytes) {
                                                       "saving needs"));
         return cannotSave(path, file.errorString());
     }
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return cannotSave(path, file.errorString());
+    errno = 0;
+    if (file.write(bytes) != bytes.size()) {
+        // Not committed: the file is left as it was when `file` goes.
+        return cannotSave(path, saveFailure(file, errno));
+    }
+    if (!file.commit())
+        return cannotSave(path, saveFailure(file, errno));
     return {};
 }
 

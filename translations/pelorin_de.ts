@@ -1789,6 +1789,14 @@ Windows sagt nicht, welches. Schließen Sie das Programm, das den Port benutzt (
         <source>The folder does not allow new files, which saving needs</source>
         <translation>Der Ordner lässt keine neuen Dateien zu, das Sichern braucht aber eine</translation>
     </message>
+    <message>
+        <source>the disk is full. Free some space on it (or choose a file on another disk), then try again</source>
+        <translation>der Datenträger ist voll. Schaffen Sie dort Platz (oder wählen Sie eine Datei auf einem anderen Datenträger) und versuchen Sie es erneut</translation>
+    </message>
+    <message>
+        <source>it is not a regular file but a folder, a pipe or a device</source>
+        <translation>es ist keine gewöhnliche Datei, sondern ein Ordner, eine Pipe oder ein Gerät</translation>
+    </message>
 </context>
 <context>
     <name>pelorin::SendConfirmation</name>
@@ -2298,6 +2306,14 @@ Nach dem Senden ist der Sender womöglich in einem Zustand, den kein Editor anze
         <translation>Die Verlaufsdatei %1 kann weder gelesen (%2) noch beiseitegelegt werden. Nichts davon kann gezeigt werden.</translation>
     </message>
     <message>
+        <source>The history file %1 is not a regular file but a folder, a pipe or a device, so no history is kept or shown. Remove it, or put a regular file in its place.</source>
+        <translation>Die Verlaufsdatei %1 ist keine gewöhnliche Datei, sondern ein Ordner, eine Pipe oder ein Gerät; daher wird kein Verlauf geführt oder gezeigt. Entfernen Sie sie, oder legen Sie eine gewöhnliche Datei an ihre Stelle.</translation>
+    </message>
+    <message>
+        <source>The history file %1 is larger than %2 MiB: only its newest entries are shown. Move it aside to begin a new history.</source>
+        <translation>Die Verlaufsdatei %1 ist größer als %2 MiB: Nur ihre neuesten Einträge werden gezeigt. Legen Sie sie beiseite, um einen neuen Verlauf zu beginnen.</translation>
+    </message>
+    <message>
         <source>not known</source>
         <translation>nicht bekannt</translation>
     </message>
@@ -2395,6 +2411,10 @@ Nach dem Senden ist der Sender womöglich in einem Zustand, den kein Editor anze
     <message>
         <source>given more than once; each key once</source>
         <translation>mehr als einmal angegeben; jeder Schlüssel nur einmal</translation>
+    </message>
+    <message>
+        <source>this looks like a readable model file that was cut short: its text breaks off after %1 bytes. Open the complete file, or save the model again</source>
+        <translation>dies sieht nach einer gekürzten lesbaren Modelldatei aus: Ihr Text bricht nach %1 Bytes ab. Öffnen Sie die vollständige Datei, oder sichern Sie das Modell erneut</translation>
     </message>
 </context>
 <context>

@@ -1780,6 +1780,14 @@ Windows 不会告知是哪个程序。请关闭使用该端口的程序（串口
         <source>The folder does not allow new files, which saving needs</source>
         <translation>该文件夹不允许新建文件，而保存需要新建文件</translation>
     </message>
+    <message>
+        <source>the disk is full. Free some space on it (or choose a file on another disk), then try again</source>
+        <translation>磁盘已满。请在该磁盘上释放一些空间（或选择其他磁盘上的文件），然后重试</translation>
+    </message>
+    <message>
+        <source>it is not a regular file but a folder, a pipe or a device</source>
+        <translation>它不是普通文件，而是文件夹、管道或设备</translation>
+    </message>
 </context>
 <context>
     <name>pelorin::SendConfirmation</name>
@@ -2288,6 +2296,14 @@ Sending it may leave the transmitter in a state no editor can show or correct. S
         <translation>无法读取历史记录文件 %1（%2），也无法将其移开。无法显示其中任何内容。</translation>
     </message>
     <message>
+        <source>The history file %1 is not a regular file but a folder, a pipe or a device, so no history is kept or shown. Remove it, or put a regular file in its place.</source>
+        <translation>历史记录文件 %1 不是普通文件，而是文件夹、管道或设备，因此不会保存或显示历史记录。请删除它，或在其位置放一个普通文件。</translation>
+    </message>
+    <message>
+        <source>The history file %1 is larger than %2 MiB: only its newest entries are shown. Move it aside to begin a new history.</source>
+        <translation>历史记录文件 %1 大于 %2 MiB：只显示其中最新的条目。请将其移开，以开始新的历史记录。</translation>
+    </message>
+    <message>
         <source>not known</source>
         <translation>未知</translation>
     </message>
@@ -2385,6 +2401,10 @@ Sending it may leave the transmitter in a state no editor can show or correct. S
     <message>
         <source>given more than once; each key once</source>
         <translation>出现了不止一次；每个键只能出现一次</translation>
+    </message>
+    <message>
+        <source>this looks like a readable model file that was cut short: its text breaks off after %1 bytes. Open the complete file, or save the model again</source>
+        <translation>这看起来是一个被截断的可读模型文件：其文本在 %1 字节后中断。请打开完整的文件，或重新保存该模型</translation>
     </message>
 </context>
 <context>

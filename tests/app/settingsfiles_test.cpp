@@ -252,7 +252,7 @@ TEST_F(SettingsFileTest, OpenOfText_IsReadAsAModelOrRefusedWithTheReason) {
         QByteArray content;
         const char* says;  // empty: loaded and sent
     } rows[] = {
-        {"a model cut to 67 bytes", model.left(67), "not valid JSON"},
+        {"a model cut to 67 bytes", model.left(67), "cut short"},
         {"brace, 65 spaces, brace", "{" + QByteArray(65, ' ') + "}", "missing"},
         {"a key twice", twice, "model type"},
         {"a model after 100 spaces", QByteArray(100, ' ') + model, ""},

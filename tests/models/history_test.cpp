@@ -6,7 +6,9 @@
 
 #include "models/history.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
@@ -14,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 
 namespace pelorin::models {
@@ -145,6 +148,59 @@ TEST_F(HistoryFileTest, FullDisk_ReportsNamingTheFileAndStoresNothing) {
     const QString error = HistoryStore(QStringLiteral("/dev/full")).append(record, &stored);
     EXPECT_TRUE(error.contains(QStringLiteral("/dev/full"))) << error.toStdString();
     EXPECT_FALSE(stored);
+}
+
+// What stands where the history belongs and is no regular file (a pipe, a link to a device
+// without end, a folder) is left where it is: reading and recording return at once, each with
+// a message naming the file, and nothing is stored.
+TEST_F(HistoryFileTest, NotARegularFile_IsLeftAloneAndNothingWaitsOrReadsWithoutEnd) {
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("data")));
+    const struct {
+        const char* what;
+        std::function<bool()> make;
+    } kinds[] = {
+        {"named pipe", [&] { return QProcess::execute("mkfifo", {path()}) == 0; }},
+        {"link to /dev/zero", [&] { return QFile::link("/dev/zero", path()); }},
+        {"folder", [&] { return QDir().mkdir(path()); }},
+    };
+    for (const auto& kind : kinds) {
+        SCOPED_TRACE(kind.what);
+        ASSERT_TRUE(kind.make());
+        const HistoryContents contents = store().load();
+        EXPECT_TRUE(contents.records.empty());
+        EXPECT_TRUE(contents.message.contains(path())) << contents.message.toStdString();
+        HistoryRecord record = received(1);
+        bool stored = true;
+        const QString error = store().append(record, &stored);
+        EXPECT_TRUE(error.contains(path())) << error.toStdString();
+        EXPECT_FALSE(stored);
+        // Not moved aside: it is no history that could not be read.
+        const QFileInfo left(path());
+        EXPECT_TRUE(left.exists() || left.isSymLink());
+        EXPECT_TRUE(QDir(dir.filePath("data")).entryList({"*.unreadable-*"}).isEmpty());
+        if (left.isDir() && !left.isSymLink())
+            ASSERT_TRUE(QDir().rmdir(path()));
+        else
+            ASSERT_TRUE(QFile::remove(path()));
+    }
+}
+
+// A file far larger than any history (here mostly a hole of zeros) is not read whole: its
+// newest entries are shown, with a message that says so.
+TEST_F(HistoryFileTest, FileLargerThanAnyHistory_ShowsItsNewestEntriesWithAMessage) {
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("data")));
+    {
+        QFile file(path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(qint64{65} << 20));
+    }
+    appendRaw("\n");
+    add(received(1));
+    add(received(2));
+    const HistoryContents contents = store().load();
+    ASSERT_EQ(contents.records.size(), 2u);
+    EXPECT_EQ(contents.records[1].block[0], 2);
+    EXPECT_TRUE(contents.message.contains(path())) << contents.message.toStdString();
 }
 
 // The writes as a stack: which write Ctrl+Z takes back, with what, and what Ctrl+Shift+Z redoes.

@@ -215,8 +215,24 @@ TEST(ModelFormat, BrokenJson_TellsWhereItBreaks) {
     EXPECT_TRUE(std::get<FormatError>(result).reason.contains("line"));
 }
 
+// A block whose values read as blanks up to a "{": ACRO in MODEL3 (0x20), every value 32, the
+// first point of the lowest curve 123. `slotValue` fills the checksum slots.
+QByteArray blanksThenBrace(std::uint8_t slotValue) {
+    BlockBytes block{};
+    block.fill(32);
+    block[kChecksumSlot1] = block[kChecksumSlot2] = slotValue;
+    const BlockField* curve = nullptr;
+    for (const BlockField& field : blockFields()) {
+        if (field.name.find("curve") != std::string::npos && (!curve || field.byte < curve->byte))
+            curve = &field;
+    }
+    setFieldValue(*curve, block, 123);
+    return QByteArray(reinterpret_cast<const char*>(block.data()), 67);
+}
+
 // What a file is follows from its content: "{" after a byte order mark and blanks is a model
-// in the readable format, whatever the length; only other content of 67 bytes is a block.
+// in the readable format, whatever the length, but 67 bytes of it that are no JSON at all are
+// a block, unless they read as a readable file cut short; other content of 67 bytes is a block.
 TEST(ModelFormat, Content_DecidesTheFormat) {
     const QByteArray model = modelToJson(Model{});
     QByteArray binary(67, '\0');
@@ -237,12 +253,17 @@ TEST(ModelFormat, Content_DecidesTheFormat) {
         {"model after a BOM and blanks", bom + "  \n\t" + model, Want::Json, ""},
         {"model after 100 spaces", QByteArray(100, ' ') + model, Want::Json, ""},
         {"model after 67 newlines", QByteArray(67, '\n') + model, Want::Json, ""},
-        {"model cut to 67 bytes", model.left(67), Want::Refused, "not valid JSON"},
-        {"67 braces", QByteArray(67, '{'), Want::Refused, "not valid JSON"},
+        {"values of 32 up to a curve point of 123", blanksThenBrace(0), Want::Block, ""},
+        {"the same, checksum slots 32 too", blanksThenBrace(32), Want::Block, ""},
+        {"model cut to 67 bytes", model.left(67), Want::Refused, "cut short"},
+        {"67 braces", QByteArray(67, '{'), Want::Block, ""},
         {"brace, 65 spaces, brace", "{" + QByteArray(65, ' ') + "}", Want::Refused, "missing"},
-        {"BOM, then 64 bytes of cut model", bom + model.left(64), Want::Refused, "not valid JSON"},
+        {"BOM, then 64 bytes of cut model", bom + model.left(64), Want::Refused, "cut short"},
         {"spaces then a cut model, 67 in all", QByteArray(30, ' ') + model.left(37), Want::Refused,
-         "not valid JSON"},
+         "cut short"},
+        {"cut model, blanks to 67", model.left(40).leftJustified(67, ' '), Want::Refused,
+         "cut short"},
+        {"cut model of 68 bytes", model.left(68), Want::Refused, "not valid JSON"},
         {"empty", QByteArray(), Want::Refused, "0 bytes"},
         {"66 bytes", QByteArray(66, '\0'), Want::Refused, "66 bytes"},
         {"68 bytes", QByteArray(68, '\0'), Want::Refused, "68 bytes"},

@@ -18,6 +18,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstring>
 #include <future>
 
 #include "tests/support/unprivileged.h"
@@ -156,6 +157,50 @@ TEST_F(SaveFileTest, FolderPipeOrDevice_IsRefusedAtOnceAndLeftAsItWas) {
         EXPECT_EQ(statOf(target).st_mode & S_IFMT, type);
     }
     EXPECT_EQ(entries(), (QStringList{"pipe", "sub"}));
+}
+
+// Only a regular file opens, to read or to append; a pipe without a writer (or reader), a
+// device without end and a folder are refused by what they are, and nothing waits for them.
+TEST_F(SaveFileTest, OpenRegularFile_OpensOnlyRegularFilesAndNeverWaits) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path(QStringLiteral("pipe"))).constData(), 0644), 0);
+    const QIODevice::OpenMode read = QIODevice::ReadOnly;
+    const QIODevice::OpenMode append = QIODevice::WriteOnly | QIODevice::Append;
+    const struct {
+        QString target;
+        QIODevice::OpenMode mode;
+        bool opens;
+        bool notRegular;
+    } cases[] = {
+        {path(QStringLiteral("new")), append, true, false},  // made
+        {path(QStringLiteral("new")), read, true, false},
+        {path(QStringLiteral("missing")), read, false, false},
+        {path(QStringLiteral("pipe")), read, false, true},
+        {path(QStringLiteral("pipe")), append, false, true},
+        {folder, read, false, true},
+        {QStringLiteral("/dev/zero"), read, false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.target.toStdString());
+        QFile file;
+        const RegularOpen opened = openRegularFile(file, c.target, c.mode);
+        EXPECT_EQ(opened.ok() && file.isOpen(), c.opens) << opened.reason.toStdString();
+        EXPECT_EQ(opened.notRegular, c.notRegular);
+    }
+    EXPECT_EQ(appendToFile(path(QStringLiteral("pipe")), "x\n"), notRegularFileReason());
+}
+
+// A full disk is said as such, with what to do: the system's own text for it reads "Unknown
+// error" in places. Any other failure keeps the system's words, without a closing stop.
+TEST(FileErrorReason, FullDiskIsSaidAsSuch_OtherFailuresInTheSystemsWords) {
+    for (const std::error_code full : {std::make_error_code(std::errc::no_space_on_device),
+                                       std::error_code(ENOSPC, std::generic_category())}) {
+        const QString reason = fileErrorReason(full);
+        EXPECT_TRUE(reason.contains(QStringLiteral("disk is full"))) << reason.toStdString();
+        EXPECT_TRUE(reason.contains(QStringLiteral("Free some space"))) << reason.toStdString();
+    }
+    const QString denied = fileErrorReason(std::error_code(EACCES, std::generic_category()));
+    EXPECT_EQ(denied, QString::fromLocal8Bit(std::strerror(EACCES)));
+    EXPECT_FALSE(denied.endsWith(u'.'));
 }
 
 TEST_F(SaveFileTest, SaveThatFailsWhileWriting_KeepsTheOldFileAndLeavesNoTemporary) {

@@ -27,12 +27,16 @@
 #include "link/blockfields.h"
 #include "models/history.h"
 #include "models/modelformat.h"
+#include "platform/portargument.h"
 #include "platform/portdiscovery.h"
+#include "platform/portmemory.h"
 #include "platform/savefile.h"
 #include "platform/serialport.h"
 #include "platform/stopsignals.h"
 #include "platform/terminal.h"
 #include "platform/transmitterlink.h"
+#include "resources/strings.h"
+#include "tools/cli/printable.h"
 #include "tools/dump/settingsreport.h"
 
 namespace pelorin::cli {
@@ -44,8 +48,13 @@ struct CliTexts {
     Q_DECLARE_TR_FUNCTIONS(pelorin::cli::CliTexts)
 };
 
+// Text for standard output, which often carries a name from a file or a device: each line as
+// printable text.
 void printOut(const QString& text) {
-    const QByteArray bytes = text.toUtf8();
+    QStringList lines = text.split(u'\n');
+    for (QString& line : lines)
+        line = printable(line);
+    const QByteArray bytes = lines.join(u'\n').toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
     std::fflush(stdout);
 }
@@ -60,9 +69,32 @@ int failedAnswer(const TransmitterLink::Answer& answer) {
     return answer.outcome == TransmitterLink::Outcome::TimedOut ? kExitTimedOut : kExitPort;
 }
 
-// Opens the port the options name; false (after printing why) when it does not open.
+// The device the window found the transmitter on last time, from the window's own settings.
+QString windowsRememberedDevice() {
+    const std::string device =
+        settingsPortMemory(QStringLiteral("Pelorin"), QString::fromUtf8(kProgramName)).recall();
+    return QFile::decodeName(QByteArray::fromStdString(device));
+}
+
+// Opens the port the options name; false (after printing why) when it does not open. Without
+// --port the transmitter is looked for where the window found it last time; when that port is
+// there but does not open (the window holds it, say), the reason is the answer: any other port
+// that opened would only lead to a transmitter that does not answer.
 bool openLink(TransmitterLink& link, const Options& options) {
-    const QString error = link.open(options.port);
+    QString error;
+    const QString remembered = options.port.isEmpty() ? windowsRememberedDevice() : QString();
+    if (!remembered.isEmpty() && resolvePortSpec(remembered, discoverPortTable()).ok()) {
+        error = link.open(remembered);
+        if (!error.isEmpty()) {
+            error += QStringLiteral("\n\n") +
+                     CliTexts::tr(
+                         "The transmitter answered on this port last time. Close the "
+                         "program that holds it (or end its connection), or name "
+                         "another port with --port.");
+        }
+    } else {
+        error = link.open(options.port);
+    }
     if (error.isEmpty())
         return true;
     printError(error);
@@ -168,7 +200,32 @@ struct Written {
     models::HistoryCause cause;
     QString detail;
     QString target;
+    QString source;  // for the user: the file, or the history's entry
 };
+
+// Refuses (after saying which fields and why) a block holding values no editor makes, unless
+// the options say to send it as it is.
+bool mayBeSent(const BlockBytes& block, const Options& options, const QString& source) {
+    const std::vector<const BlockField*> outside = fieldsOutsideEditorRanges(block);
+    if (outside.empty() || options.force)
+        return true;
+    QString text = CliTexts::tr(
+                       "%1 holds values that none of Pelorin's editors could make; "
+                       "nothing was sent:")
+                       .arg(source);
+    for (const BlockField* field : outside) {
+        const ValueRange range = field->editorValues();
+        const auto value = [field](int v) { return fromStd(valueText(*field, v)); };
+        text += u'\n' + CliTexts::tr("%1: %2 (the editor makes %3 to %4)")
+                            .arg(fromStd(field->name), value(fieldValue(*field, block)),
+                                 value(range.min), value(range.max));
+    }
+    text += u'\n' + CliTexts::tr(
+                        "Sending it may leave the transmitter in a state no editor can "
+                        "show or correct. Check it, or send it as it is with --force.");
+    printError(text);
+    return false;
+}
 
 // Sends the block, then (unless told not to) reads the settings back and compares them.
 int writeVerified(const BlockBytes& block, const Options& options, const Written& cause);
@@ -176,11 +233,12 @@ int writeVerified(const BlockBytes& block, const Options& options, const Written
 }  // namespace
 
 void printError(const QString& text) {
+    // Messages carry names and keys from files: each line is printed as printable text.
     const QStringList lines = text.trimmed().split(u'\n');
-    QString message = QStringLiteral("pelorin-cli: ") + lines.value(0) + u'\n';
+    QString message = QStringLiteral("pelorin-cli: ") + printable(lines.value(0)) + u'\n';
     for (qsizetype i = 1; i < lines.size(); ++i) {
         if (!lines[i].isEmpty())
-            message += QStringLiteral("  ") + lines[i] + u'\n';
+            message += QStringLiteral("  ") + printable(lines[i]) + u'\n';
     }
     const QByteArray bytes = message.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
@@ -194,7 +252,7 @@ int listPorts() {
     int listed = 0;
     for (int i = 0; i < kPortCount; ++i) {
         const auto index = static_cast<std::size_t>(i);
-        const QString device = QString::fromLocal8Bit(table.portDeviceNames[index]);
+        const QString device = QFile::decodeName(table.portDeviceNames[index].c_str());
         if (device.isEmpty())
             continue;
         // On Windows every number names a device (\\.\COM<n>): one that the system does not
@@ -281,14 +339,21 @@ int writeSettings(const QByteArray& file, const Options& options) {
         printError(*error);
         return kExitFile;
     }
-    const QString detail = file == QStringLiteral("-") ? file : QFileInfo(file).absoluteFilePath();
+    const bool standardInput = file == "-";
+    const QString name = QFile::decodeName(file);
+    const QString detail = standardInput ? name : QFileInfo(name).absoluteFilePath();
     return writeVerified(std::get<BlockBytes>(loaded), options,
-                         {models::HistoryCause::Command, detail, {}});
+                         {models::HistoryCause::Command,
+                          detail,
+                          {},
+                          standardInput ? CliTexts::tr("Standard input") : name});
 }
 
 namespace {
 
 int writeVerified(const BlockBytes& block, const Options& options, const Written& cause) {
+    if (!mayBeSent(block, options, cause.source))
+        return kExitFile;
     TransmitterLink link;
     if (!openLink(link, options))
         return kExitPort;
@@ -534,8 +599,8 @@ int listHistory(const Options& options) {
     for (std::size_t n = 0; n < shown; ++n) {
         const std::size_t i = total - 1 - n;
         if (options.json) {
-            text += QString::fromUtf8(
-                        QJsonDocument(entryJson(contents, i)).toJson(QJsonDocument::Compact)) +
+            text += QString::fromUtf8(printableJson(
+                        QJsonDocument(entryJson(contents, i)).toJson(QJsonDocument::Compact))) +
                     u'\n';
             continue;
         }
@@ -543,7 +608,7 @@ int listHistory(const Options& options) {
         text += QStringLiteral("%1  %2  %3")
                     .arg(QString::number(i + 1).rightJustified(6),
                          record.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-                         models::describeRecord(record));
+                         printable(models::describeRecord(record)));
         const QString changed = changedFields(contents, i);
         if (!changed.isEmpty())
             text += QStringLiteral(": ") + changed;
@@ -560,14 +625,15 @@ int showHistory(const QString& id, const Options& options) {
     if (record == nullptr)
         return kExitFile;
     if (options.json)
-        return writeStandardOutput(readableForm(record->block)) ? kExitDone : kExitFile;
+        return writeStandardOutput(printableJson(readableForm(record->block))) ? kExitDone
+                                                                               : kExitFile;
     QString text =
         CliTexts::tr("Entry %1, %2: %3")
             .arg(id, record->time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-                 models::describeRecord(*record)) +
+                 printable(models::describeRecord(*record))) +
         u'\n';
     if (!record->device.isEmpty())
-        text += CliTexts::tr("Device: %1").arg(record->device) + u'\n';
+        text += CliTexts::tr("Device: %1").arg(printable(record->device)) + u'\n';
     FieldGroup group = FieldGroup::Model;
     for (const dump::ReportField& field : dump::makeSettingsReport(record->block)) {
         if (field.group != group)
@@ -583,9 +649,9 @@ int sendHistory(const QString& id, const Options& options) {
     const models::HistoryRecord* record = findEntry(contents, id);
     if (record == nullptr)
         return kExitFile;
-    return writeVerified(
-        record->block, options,
-        {models::HistoryCause::History, QStringLiteral("pelorin-cli"), record->key});
+    return writeVerified(record->block, options,
+                         {models::HistoryCause::History, QStringLiteral("pelorin-cli"), record->key,
+                          CliTexts::tr("Entry %1 of the history").arg(id)});
 }
 
 }  // namespace pelorin::cli

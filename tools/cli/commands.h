@@ -17,16 +17,19 @@ enum ExitCode : int {
     kExitDone = 0,
     kExitDiffers = 1,   // the transmitter holds something else than was written
     kExitUsage = 2,     // wrong command line
-    kExitFile = 3,      // a file cannot be read, is no settings file, or cannot be written
-    kExitPort = 4,      // the port does not exist, does not open, or went away
+    kExitFile = 3,      // a file cannot be read, is no settings file, or cannot be written;
+                        // or it holds values no editor makes, and --force was not given
+    kExitPort = 4,      // the port does not exist, does not open (held by another program,
+                        // say), or went away
     kExitTimedOut = 5,  // the transmitter did not answer in time
 };
 
 struct Options {
-    QString port;                             // empty: the first port that opens
-    std::optional<QString> output;            // read: -o FILE ("-": standard output)
-    bool json = false;                        // read, monitor
-    bool verify = true;                       // write
+    QString port;                   // empty: the first port that opens
+    std::optional<QString> output;  // read: -o FILE ("-": standard output)
+    bool json = false;              // read, monitor
+    bool verify = true;             // write
+    bool force = false;  // write, history send: send values outside the editors' ranges too
     std::chrono::milliseconds timeout{3000};  // every wait for the transmitter
     std::optional<double> seconds;            // monitor: how long; none: until Ctrl+C
     std::optional<int> count;                 // history: the newest N entries; none: all

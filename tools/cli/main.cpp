@@ -39,10 +39,12 @@ QString description() {
         "      67-byte settings file to FILE (replaced whole or not at all), or to standard\n"
         "      output when FILE is \"-\" or -o is not given; with --json, writes the readable\n"
         "      form instead (every field by name).\n"
-        "  write FILE [--port P] [--no-verify] [--timeout S]\n"
+        "  write FILE [--port P] [--no-verify] [--force] [--timeout S]\n"
         "      Sends the block of a settings file (FILE \"-\": standard input) in one write,\n"
         "      then reads the settings back and compares them; prints the fields that\n"
-        "      differ when the transmitter holds something else.\n"
+        "      differ when the transmitter holds something else. A block with values that\n"
+        "      no editor of the window makes is refused, naming each such field, unless\n"
+        "      --force is given.\n"
         "  user 0|1 [--port P] [--timeout S]\n"
         "      Selects the stored model USER1 (0) or USER2 (1) and prints a summary of the\n"
         "      settings the transmitter sends for it.\n"
@@ -59,19 +61,24 @@ QString description() {
         "      only; --json: one JSON object per line.\n"
         "  history show ID [--json]\n"
         "      Every field of entry ID; with --json, its readable form (a model file).\n"
-        "  history send ID [--port P] [--no-verify] [--timeout S]\n"
-        "      Sends entry ID's settings to the transmitter and verifies them, as write does.\n"
+        "  history send ID [--port P] [--no-verify] [--force] [--timeout S]\n"
+        "      Sends entry ID's settings to the transmitter and verifies them, as write does\n"
+        "      (values no editor makes only with --force).\n"
         "\n"
         "--port P is a COM number (\"3\" or \"COM3\"), a device path (\"/dev/ttyUSB0\",\n"
         "\"/dev/serial/by-id/...\") or the name of a virtual transmitter (\"txsim-1234\").\n"
-        "Without --port, the first port that opens is used, as the window does.\n"
+        "Without --port, the port the window found the transmitter on last time is used,\n"
+        "as the window does; when it is not there, the first port that opens. When that\n"
+        "port is there but does not open (the window holds it, say), the command ends\n"
+        "with status 4 and says who holds it.\n"
         "\n"
         "Exit status:\n"
         "  0  done\n"
         "  1  write: the transmitter holds other settings than were written\n"
         "  2  wrong usage\n"
         "  3  a file cannot be read or is not a settings file (67 bytes), the output\n"
-        "     cannot be written, or the history has no such entry\n"
+        "     cannot be written, the history has no such entry, or the settings hold\n"
+        "     values no editor makes (without --force)\n"
         "  4  the port does not exist, does not open, or was lost\n"
         "  5  the transmitter did not answer in time");
 }
@@ -90,14 +97,27 @@ std::optional<double> parseSeconds(const QString& text) {
     return value;
 }
 
-// The bytes of the command-line argument that reads as `text`: the arguments as Qt gives them
-// replace bytes that are not UTF-8, and such a name would no longer open its file.
+// The bytes of the command-line argument that reads as `text`, whole or after an option's name
+// ("-oFILE", "--output=FILE"): the arguments as Qt gives them replace bytes that are not UTF-8,
+// and such a name would no longer open its file, or would name another one.
 QByteArray nativeArgument(int argc, char** argv, const QString& text) {
     for (int i = argc - 1; i > 0; --i) {
         if (QFile::decodeName(argv[i]) == text)
             return QByteArray(argv[i]);
     }
+    for (int i = argc - 1; i > 0; --i) {
+        const QByteArray argument(argv[i]);
+        for (qsizetype start = 1; start < argument.size(); ++start) {
+            if (QFile::decodeName(argument.mid(start)) == text)
+                return argument.mid(start);
+        }
+    }
     return QFile::encodeName(text);
+}
+
+// Whether a file name in the system's bytes survives as a QString, which saving needs.
+bool savableName(const QByteArray& native) {
+    return QFile::encodeName(QFile::decodeName(native)) == native;
 }
 
 }  // namespace
@@ -135,6 +155,9 @@ int main(int argc, char** argv) {
     const QCommandLineOption noVerifyOption(
         QStringLiteral("no-verify"),
         CliTexts::tr("write: do not read the settings back to compare them."));
+    const QCommandLineOption forceOption(
+        QStringLiteral("force"),
+        CliTexts::tr("write, history send: send values that no editor makes, too."));
     const QCommandLineOption timeoutOption(
         {QStringLiteral("t"), QStringLiteral("timeout")},
         CliTexts::tr("How long to wait for the transmitter's answer, in seconds (default 3)."),
@@ -145,8 +168,8 @@ int main(int argc, char** argv) {
     const QCommandLineOption countOption(QStringLiteral("n"),
                                          CliTexts::tr("history: only the newest N entries."),
                                          QStringLiteral("N"));
-    parser.addOptions({portOption, outputOption, jsonOption, noVerifyOption, timeoutOption,
-                       secondsOption, countOption});
+    parser.addOptions({portOption, outputOption, jsonOption, noVerifyOption, forceOption,
+                       timeoutOption, secondsOption, countOption});
 
     if (!parser.parse(QCoreApplication::arguments()))
         return usageError(parser.errorText());
@@ -176,7 +199,8 @@ int main(int argc, char** argv) {
             return {QStringLiteral("port"), QStringLiteral("output"), QStringLiteral("json"),
                     QStringLiteral("timeout")};
         if (command == u"write")
-            return {QStringLiteral("port"), QStringLiteral("no-verify"), QStringLiteral("timeout")};
+            return {QStringLiteral("port"), QStringLiteral("no-verify"), QStringLiteral("force"),
+                    QStringLiteral("timeout")};
         if (command == u"user")
             return {QStringLiteral("port"), QStringLiteral("timeout")};
         if (command == u"monitor")
@@ -186,7 +210,7 @@ int main(int argc, char** argv) {
             const QString job = arguments.value(1);
             if (job == u"send")
                 return {QStringLiteral("port"), QStringLiteral("no-verify"),
-                        QStringLiteral("timeout")};
+                        QStringLiteral("force"), QStringLiteral("timeout")};
             if (job == u"show")
                 return {QStringLiteral("json")};
             return {QStringLiteral("json"), QStringLiteral("n")};
@@ -214,9 +238,19 @@ int main(int argc, char** argv) {
         options.output = parser.value(outputOption);
         if (options.output->isEmpty())
             return usageError(CliTexts::tr("-o needs a file name (\"-\" for standard output)."));
+        // A name whose bytes are not UTF-8 cannot be saved under as given; saved under another,
+        // it could replace a file of that other name.
+        if (const QByteArray native = nativeArgument(argc, argv, *options.output);
+            !savableName(native)) {
+            printError(CliTexts::tr("%1: the settings cannot be saved under this name: it is not "
+                                    "valid UTF-8. Choose a name of UTF-8 characters.")
+                           .arg(*options.output));
+            return kExitFile;
+        }
     }
     options.json = parser.isSet(jsonOption);
     options.verify = !parser.isSet(noVerifyOption);
+    options.force = parser.isSet(forceOption);
     const std::optional<double> timeout = parseSeconds(parser.value(timeoutOption));
     if (!timeout) {
         return usageError(

@@ -23,6 +23,7 @@
 
 #include "models/modelformat.h"
 #include "platform/savefile.h"
+#include "tools/cli/printable.h"
 #include "tools/dump/settingsreport.h"
 
 namespace {
@@ -60,7 +61,8 @@ bool load(const std::string& path, models::Model& model) {
     // By the bytes the system gave: a name that is not UTF-8 still opens.
     auto result = models::readNativeModelFile(QByteArray::fromStdString(path));
     if (const auto* error = std::get_if<QString>(&result)) {
-        std::fprintf(stderr, "pelorin-dump: %s\n", error->toLocal8Bit().constData());
+        std::fprintf(stderr, "pelorin-dump: %s\n",
+                     cli::printable(*error).toLocal8Bit().constData());
         return false;
     }
     model = std::get<models::LoadedModel>(std::move(result)).model;
@@ -82,7 +84,7 @@ int printJson(const std::string& path) {
     // A settings file has no name of its own: the file's name stands in.
     if (model.name.isEmpty())
         model.name = QFileInfo(QFile::decodeName(path.c_str())).completeBaseName();
-    const QByteArray json = models::modelToJson(model);
+    const QByteArray json = cli::printableJson(models::modelToJson(model));
     std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
     return kExitOk;
 }
@@ -91,12 +93,22 @@ int pack(const std::string& input, const std::string& output) {
     BlockBytes blockBytes{};
     if (!load(input, blockBytes))
         return kExitFile;
+    // Saving goes by a QString, which bytes that are not UTF-8 do not survive: saved under the
+    // name they turn into, another file could be replaced.
+    const QByteArray native = QByteArray::fromStdString(output);
+    if (QFile::encodeName(QFile::decodeName(native)) != native) {
+        std::fprintf(stderr,
+                     "pelorin-dump: %s: cannot be saved under this name: it is not valid UTF-8. "
+                     "Choose a name of UTF-8 characters.\n",
+                     cli::printable(QFile::decodeName(native)).toLocal8Bit().constData());
+        return kExitFile;
+    }
     const QString error =
         saveFileAtomically(QFile::decodeName(output.c_str()),
                            QByteArray(reinterpret_cast<const char*>(blockBytes.data()),
                                       static_cast<qsizetype>(blockBytes.size())));
     if (!error.isEmpty()) {
-        std::fprintf(stderr, "pelorin-dump: %s\n", error.toLocal8Bit().constData());
+        std::fprintf(stderr, "pelorin-dump: %s\n", cli::printable(error).toLocal8Bit().constData());
         return kExitFile;
     }
     return kExitOk;

@@ -18,6 +18,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <csignal>
@@ -29,6 +30,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include "link/blockfields.h"
 #include "link/frames.h"
 #include "link/settingsblock.h"
 
@@ -46,11 +48,16 @@ struct CliRun {
     QByteArray err;
 };
 
-// A block whose every byte differs from its neighbours, with the checksum slots clear.
+// A block whose bytes vary from field to field, with the checksum slots clear; each value is
+// brought into its editor's range, so that it is sent without --force.
 BlockBytes patternBlock(int seed) {
     BlockBytes block{};
     for (std::size_t i = 0; i < kSettingsBlockSize; ++i)
         block[i] = static_cast<std::uint8_t>((i * 7 + static_cast<std::size_t>(seed)) & 0xFF);
+    for (const BlockField& field : blockFields()) {
+        const ValueRange range = field.editorValues();
+        setFieldValue(field, block, std::clamp(fieldValue(field, block), range.min, range.max));
+    }
     return block;
 }
 
@@ -144,6 +151,9 @@ protected:
         m_env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
         // The history goes to the test's own data folder.
         m_env.insert(QStringLiteral("XDG_DATA_HOME"), m_runtime.path() + QStringLiteral("/data"));
+        // The window's settings (the port it found the transmitter on) are the test's own.
+        m_env.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                     m_runtime.path() + QStringLiteral("/config"));
     }
     void TearDown() override {
         if (m_txsim.state() != QProcess::NotRunning) {
@@ -202,6 +212,38 @@ protected:
     QByteArray readFile(const QString& name) {
         QFile file(path(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // pelorin-cli with arguments of any bytes: QProcess hands arguments over as UTF-8, the shell
+    // passes the bytes themselves, written as octal escapes for its printf.
+    CliRun cliWithBytes(const QList<QByteArray>& args) {
+        QString script = QStringLiteral("exec \"$0\"");
+        for (const QByteArray& arg : args) {
+            QString escaped;
+            for (const char c : arg)
+                escaped +=
+                    QStringLiteral("\\%1").arg(static_cast<unsigned char>(c), 3, 8, QChar(u'0'));
+            script += QStringLiteral(" \"$(printf '%1')\"").arg(escaped);
+        }
+        QProcess process;
+        process.setProcessEnvironment(m_env);
+        process.setWorkingDirectory(m_runtime.path());
+        process.start(QStringLiteral("/bin/sh"),
+                      {QStringLiteral("-c"), script, QStringLiteral(PELORIN_CLI_PATH)});
+        CliRun run;
+        if (!process.waitForFinished(kProcessBoundMs)) {
+            process.kill();
+            process.waitForFinished(5000);
+            ADD_FAILURE() << "pelorin-cli hung";
+        }
+        run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        run.out = process.readAllStandardOutput();
+        run.err = process.readAllStandardError();
+        return run;
+    }
+
+    QString historyFile() const {
+        return m_runtime.path() + QStringLiteral("/data/Pelorin/Pelorin/history.jsonl");
     }
 
     // Failures end with one line on standard error that starts with the program's name.
@@ -546,19 +588,8 @@ TEST_F(CliTest, Write_OpensAFileWhoseNameIsNotUtf8) {
         ASSERT_EQ(std::fwrite(block.constData(), 1, 67, file), 67u);
         std::fclose(file);
     }
-    // QProcess hands arguments over as UTF-8; the shell passes the bytes themselves, written
-    // as octal escapes for its printf.
-    QString escaped;
-    for (const char c : name)
-        escaped += QStringLiteral("\\%1").arg(static_cast<unsigned char>(c), 3, 8, QChar(u'0'));
-    QProcess process;
-    process.setProcessEnvironment(m_env);
-    process.start(
-        QStringLiteral("/bin/sh"),
-        {QStringLiteral("-c"), QStringLiteral("exec \"$0\" write \"$(printf '%1')\"").arg(escaped),
-         QStringLiteral(PELORIN_CLI_PATH)});
-    ASSERT_TRUE(process.waitForFinished(kProcessBoundMs));
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    const CliRun run = cliWithBytes({"write", name});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     ::unlink(name.constData());
 }
 
@@ -600,6 +631,123 @@ TEST_F(CliTest, Ports_ListsTheVirtualTransmitterAndWhereItLeads) {
     const QString link = portFolder() + QStringLiteral("/tx");
     EXPECT_THAT(run.out.toStdString(), HasSubstr(link.toStdString()));
     EXPECT_THAT(run.out.toStdString(), HasSubstr(QFileInfo(link).symLinkTarget().toStdString()));
+}
+
+// A block with values no editor makes is not sent by write or history send: each such field
+// is named, and --force sends it as it is.
+TEST_F(CliTest, ValuesNoEditorMakes_AreRefusedNamingEachFieldUnlessForced) {
+    writeFile(QStringLiteral("start.bin"), bytesOf(patternBlock(1)));
+    startTxsim({QStringLiteral("--rate"), QStringLiteral("0"), QStringLiteral("--settings"),
+                path(QStringLiteral("start.bin"))});
+    BlockBytes odd = patternBlock(2);
+    setFieldValue(*findBlockField("end point CH1 L"), odd, -20);
+    setFieldValue(*findBlockField("dual rate CH1 ON"), odd, 110);
+    writeFile(QStringLiteral("odd.bin"), bytesOf(odd));
+
+    const CliRun refused = cli({QStringLiteral("write"), QStringLiteral("odd.bin")});
+    EXPECT_EQ(refused.exitCode, 3);
+    expectErrorLine(refused);
+    EXPECT_THAT(refused.err.toStdString(), HasSubstr("end point CH1 L: -20"));
+    EXPECT_THAT(refused.err.toStdString(), HasSubstr("dual rate CH1 ON: 110"));
+    EXPECT_THAT(refused.err.toStdString(), HasSubstr("--force"));
+    EXPECT_EQ(cli({QStringLiteral("read")}).out, bytesOf(patternBlock(1)));  // nothing sent
+
+    const CliRun forced =
+        cli({QStringLiteral("write"), QStringLiteral("odd.bin"), QStringLiteral("--force")});
+    EXPECT_EQ(forced.exitCode, 0) << forced.err.toStdString();
+    EXPECT_EQ(cli({QStringLiteral("read")}).out, bytesOf(odd));
+
+    // The forced write is entry 2 of the history, after the read: sent again only with --force.
+    const QStringList again{QStringLiteral("history"), QStringLiteral("send"), QStringLiteral("2")};
+    EXPECT_THAT(cli(again).err.toStdString(), HasSubstr("end point CH1 L: -20"));
+    EXPECT_EQ(cli(again + QStringList{QStringLiteral("--force")}).exitCode, 0);
+}
+
+// Names and devices in the history come from files any program may write: their control
+// characters are shown escaped, never handed to the terminal.
+TEST_F(CliTest, ControlCharactersFromTheHistory_AreShownEscaped) {
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(historyFile()).absolutePath()));
+    QFile history(historyFile());
+    ASSERT_TRUE(history.open(QIODevice::WriteOnly));
+    const QByteArray block = bytesOf(patternBlock(1)).toHex();
+    history.write(R"({"key":"k1","time":"2026-12-10T08:00:00.000Z","event":"written",)"
+                  R"("device":"\u001b[31m/dev/ttyUSB0\u009b","block":")" +
+                  block +
+                  R"(","sent":true,"cause":"model","detail":"\u001b]0;X\u0007\u001b[2J\u007f"})"
+                  "\n");
+    history.close();
+    const QStringList runs[] = {
+        {QStringLiteral("history")},
+        {QStringLiteral("history"), QStringLiteral("--json")},
+        {QStringLiteral("history"), QStringLiteral("show"), QStringLiteral("1")},
+    };
+    for (const QStringList& args : runs) {
+        SCOPED_TRACE(args.join(u' ').toStdString());
+        const CliRun run = cli(args);
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        for (const QByteArray& control :
+             {QByteArray("\x1b"), QByteArray("\x07"), QByteArray("\x7f"), QByteArray("\xc2\x9b")})
+            EXPECT_FALSE(run.out.contains(control)) << run.out.toStdString();
+        EXPECT_THAT(run.out.toStdString(), HasSubstr("[2J"));
+    }
+    EXPECT_THAT(cli({QStringLiteral("history")}).out.toStdString(), HasSubstr("\\x1b]0;X\\x07"));
+}
+
+// An output name is the bytes given: one that is not UTF-8 is refused, and the file that its
+// replacement characters would name is left alone.
+TEST_F(CliTest, ReadToANameThatIsNotUtf8_LeavesTheFileOfTheLookalikeNameAlone) {
+    startTxsim({QStringLiteral("--rate"), QStringLiteral("0")});
+    const QByteArray folder = QFile::encodeName(m_runtime.path()) + '/';
+    const QByteArray lookalike = folder + "out\xEF\xBF\xBD.bin";
+    {
+        QFile kept(QFile::decodeName(lookalike));
+        ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
+        kept.write("keep me");
+    }
+    for (const QList<QByteArray>& args :
+         {QList<QByteArray>{"read", "-o", folder + "out\xFF.bin"},
+          QList<QByteArray>{"read", "--output=" + folder + "out\xFF.bin"}}) {
+        const CliRun run = cliWithBytes(args);
+        EXPECT_EQ(run.exitCode, 3) << run.err.toStdString();
+        EXPECT_THAT(run.err.toStdString(), HasSubstr("UTF-8"));
+        EXPECT_EQ(readFile(QStringLiteral("out\uFFFD.bin")), QByteArray("keep me"));
+        EXPECT_NE(::access((folder + "out\xFF.bin").constData(), F_OK), 0);
+    }
+    // A name of UTF-8 characters beyond ASCII is saved under as given.
+    EXPECT_EQ(cliWithBytes({"read", "-o", folder + "mod\xC3\xA8le.bin"}).exitCode, 0);
+    EXPECT_EQ(readFile(QStringLiteral("mod\u00e8le.bin")).size(), 67);
+}
+
+// Without --port the port the window found the transmitter on last time is used; held by
+// another program (the window), it is not passed over for a port where nothing answers: the
+// holder is named and the run ends with status 4.
+TEST_F(CliTest, RememberedPortHeldByAnotherProgram_NamesTheHolder) {
+    startTxsim({QStringLiteral("--rate"), QStringLiteral("0")});
+    // A second port, first in the order, where nothing would answer.
+    FakeTransmitter silent(portFolder() + QStringLiteral("/a-silent"),
+                           FakeTransmitter::Behaviour::Silent);
+    ASSERT_TRUE(silent.ok());
+    const QString tx = portFolder() + QStringLiteral("/tx");
+    ASSERT_TRUE(QDir().mkpath(m_runtime.path() + QStringLiteral("/config/Pelorin")));
+    writeFile(QStringLiteral("config/Pelorin/Pelorin.conf"),
+              "[serial]\nlastAnsweredDevice=" + QFile::encodeName(tx) + "\n");
+
+    const QStringList read{QStringLiteral("read"), QStringLiteral("-o"), QStringLiteral("a.bin"),
+                           QStringLiteral("--timeout"), QStringLiteral("0.5")};
+    const CliRun free = cli(read);
+    EXPECT_EQ(free.exitCode, 0) << free.err.toStdString();
+
+    QSerialPort holder(QFileInfo(tx).canonicalFilePath());
+    ASSERT_TRUE(holder.open(QIODevice::ReadWrite));
+    QFile comm(QStringLiteral("/proc/self/comm"));
+    ASSERT_TRUE(comm.open(QIODevice::ReadOnly));
+    const std::string self = comm.readAll().trimmed().toStdString();
+    const CliRun held = cli(read);
+    EXPECT_EQ(held.exitCode, 4);
+    expectErrorLine(held);
+    EXPECT_THAT(held.err.toStdString(), HasSubstr(self));
+    EXPECT_THAT(held.err.toStdString(), HasSubstr("last time"));
+    EXPECT_THAT(held.err.toStdString(), Not(HasSubstr("did not answer")));
 }
 
 TEST_F(CliTest, WrongUsage_EndsWithUsageErrorBeforeTouchingAPort) {

@@ -268,5 +268,30 @@ TEST_F(DumpCli, PackOfWrongJson_ExitsThreeNamingTheFieldAndLeavesTheOutputAlone)
     EXPECT_EQ(readText(out), "keep");
 }
 
+// The output's name is the bytes given: one that is not UTF-8 is refused, and the file that its
+// replacement characters would name is left alone.
+TEST_F(DumpCli, PackToANameThatIsNotUtf8_LeavesTheFileOfTheLookalikeNameAlone) {
+    const std::string json = run({"--json", writeBlock("heli.bin", kHeliBlock)}).out;
+    const std::string model = writeFile("heli.json", json.data(), json.size());
+    const std::string lookalike = writeFile("out\xEF\xBF\xBD.bin", "keep", 4);
+    const std::string wanted = (dir_ / "out\xFF.bin").string();
+    const DumpRun r = run({"--pack", model, wanted});
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_NE(r.err.find("UTF-8"), std::string::npos) << r.err;
+    EXPECT_EQ(readText(lookalike), "keep");
+    EXPECT_FALSE(fs::exists(wanted));
+}
+
+// A file's name stands in for a settings file's model name in --json; its control characters
+// are escaped there like any other, DEL and C1 included.
+TEST_F(DumpCli, ControlCharactersInNames_AreNeverPrintedRaw) {
+    const std::string file = writeBlock("m\x1b]0;X\x07\xC2\x9B\x7F.bin", kHeliBlock);
+    const DumpRun json = run({"--json", file});
+    ASSERT_EQ(json.exitCode, 0) << json.err;
+    for (const char* control : {"\x1b", "\x07", "\x7f", "\xc2\x9b"})
+        EXPECT_EQ(json.out.find(control), std::string::npos) << json.out;
+    EXPECT_NE(json.out.find(R"(m\u001b]0;X\u0007\u009b\u007f)"), std::string::npos) << json.out;
+}
+
 }  // namespace
 }  // namespace pelorin
