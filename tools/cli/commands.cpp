@@ -27,6 +27,7 @@
 #include "link/blockfields.h"
 #include "models/history.h"
 #include "models/modelformat.h"
+#include "platform/devicewatch.h"
 #include "platform/portargument.h"
 #include "platform/portdiscovery.h"
 #include "platform/portmemory.h"
@@ -166,7 +167,7 @@ QString hex4(int value) {
 // A history that cannot be kept is said once, and the job goes on.
 void record(models::HistoryRecord entry, TransmitterLink& link, const BlockBytes& block) {
     static bool told = false;
-    entry.device = QString::fromStdString(link.session().portDevice());
+    entry.device = lastingDeviceName(QString::fromLocal8Bit(link.session().portDevice()));
     entry.block = block;
     const QString error = models::HistoryStore(models::HistoryStore::defaultPath()).append(entry);
     if (!error.isEmpty() && !std::exchange(told, true))
