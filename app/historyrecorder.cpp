@@ -99,16 +99,31 @@ models::HistoryLines HistoryRecorder::loadLines() {
     return lines;
 }
 
+const std::vector<models::HistoryRecord>& HistoryRecorder::records() {
+    models::HistoryAppended more = store_.readAppended(recordsEnd_, recordsHead_);
+    if (more.restart) {
+        records_.clear();
+        more = store_.readAppended(0, {});
+    }
+    if (!more.message.isEmpty() && !std::exchange(errorShown_, true))
+        showMessage(window_, more.message);
+    records_.insert(records_.end(), std::make_move_iterator(more.records.begin()),
+                    std::make_move_iterator(more.records.end()));
+    recordsEnd_ = more.end;
+    recordsHead_ = more.head;
+    return records_;
+}
+
 void HistoryRecorder::undo() {
     const models::HistoryChain now = chain();
-    const models::HistoryContents contents = load();
-    const models::UndoSteps steps = models::undoSteps(contents.records, now);
+    const std::vector<models::HistoryRecord>& all = records();
+    const models::UndoSteps steps = models::undoSteps(all, now);
     if (!steps.undo) {
         showMessage(window_, tr("Nothing to undo: the history holds no write to this transmitter "
                                 "and memory that can be taken back."));
         return;
     }
-    const models::HistoryRecord& write = contents.records[*steps.undo];
+    const models::HistoryRecord write = all[*steps.undo];  // a copy: the question is a dialog
     const QString entry =
         tr("\"%1\" (%2)").arg(models::describeRecord(write), timeText(write.time));
     const QString question = tr("Send back what the transmitter held before %1?").arg(entry);
@@ -128,13 +143,13 @@ void HistoryRecorder::undo() {
 
 void HistoryRecorder::redo() {
     const models::HistoryChain now = chain();
-    const models::HistoryContents contents = load();
-    const models::UndoSteps steps = models::undoSteps(contents.records, now);
+    const std::vector<models::HistoryRecord>& all = records();
+    const models::UndoSteps steps = models::undoSteps(all, now);
     if (!steps.redo) {
         showMessage(window_, tr("Nothing to redo: no write was taken back since the last one."));
         return;
     }
-    const models::HistoryRecord& write = contents.records[*steps.redo];
+    const models::HistoryRecord write = all[*steps.redo];  // a copy: the question is a dialog
     const QString entry =
         tr("\"%1\" (%2)").arg(models::describeRecord(write), timeText(write.time));
     const QString question = tr("Send %1 again?").arg(entry);

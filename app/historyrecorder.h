@@ -13,6 +13,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 #include "app/blocksend.h"
 #include "link/serialcontrol.h"
@@ -65,6 +66,9 @@ public:
     void showWindow(const Session& session, const QString& libraryFolder,
                     const std::function<void(QWidget*)>& made = {});
     [[nodiscard]] HistoryWindow* historyWindow() const;
+    // Every record of the file, oldest first: read whole once, then only what was appended
+    // since (by this program or another), so Ctrl+Z costs the same at any length.
+    [[nodiscard]] const std::vector<models::HistoryRecord>& records();
     // The contents of the file, telling the user once when it had to be moved aside.
     [[nodiscard]] models::HistoryContents load();
     [[nodiscard]] models::HistoryLines loadLines();
@@ -83,6 +87,9 @@ private:
     QWidget* window_;
     Sender send_;
     int memory_ = models::kUnknownMemory;
+    std::vector<models::HistoryRecord> records_;  // what records() read so far
+    qint64 recordsEnd_ = 0;                       // where in the file it ends
+    QByteArray recordsHead_;                      // the file's first bytes then
     bool errorShown_ = false;  // one message per run for a file that cannot be written
     // Children of the window, which may be gone first when the window is destroyed.
     QPointer<HistoryWindow> historyWindow_;  // made on first use, then kept (hidden when closed)

@@ -241,6 +241,7 @@ QString HistoryStore::append(HistoryRecord& record, bool* stored) const {
             return {};
     }
 
+    archiveIfFull();
     const QString folder = QFileInfo(path_).absolutePath();
     if (!QDir().mkpath(folder)) {
         return HistoryTexts::tr("The history cannot be kept: the folder %1 cannot be made.")
@@ -259,6 +260,74 @@ QString HistoryStore::append(HistoryRecord& record, bool* stored) const {
     if (stored != nullptr)
         *stored = true;
     return {};
+}
+
+void HistoryStore::archiveIfFull() const {
+    const QFileInfo info(path_);
+    if (!info.isFile() || info.size() < archiveAt_)
+        return;
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString base = info.dir().filePath(info.completeBaseName() + u'-' + stamp);
+    QString archive = base + QStringLiteral(".jsonl");
+    for (int n = 2; QFileInfo::exists(archive); ++n)
+        archive = base + QStringLiteral("-%1.jsonl").arg(n);
+    // Another program may have kept it aside a moment ago: then this one appends to the new.
+    (void)QFile::rename(path_, archive);
+}
+
+namespace {
+
+constexpr qsizetype kHeadBytes = 64;  // enough to tell one history file from the next
+
+}  // namespace
+
+HistoryAppended HistoryStore::readAppended(qint64 end, const QByteArray& head) const {
+    HistoryAppended appended;
+    appended.end = end;
+    QFile file;
+    if (!QFileInfo::exists(path_)) {
+        appended.restart = end > 0;
+        appended.end = 0;
+        return appended;
+    }
+    if (const RegularOpen opened = openRegularFile(file, path_, QIODevice::ReadOnly);
+        !opened.ok()) {
+        appended.message = opened.notRegular
+                               ? notRegularHistory(path_)
+                               : HistoryTexts::tr("The history file %1 cannot be read: %2.")
+                                     .arg(QDir::toNativeSeparators(path_), opened.reason);
+        return appended;
+    }
+    const qint64 size = file.size();
+    appended.head = file.read(kHeadBytes);
+    if (end > 0 && (size < end || head.isEmpty() || !appended.head.startsWith(head))) {
+        appended.restart = true;
+        appended.end = 0;
+        return appended;
+    }
+    // A file larger than any history is read from its newest part, as loadLines does.
+    qint64 from = end;
+    if (size - from > kMostBytesRead)
+        from = size - kMostBytesRead;
+    file.seek(from);
+    QByteArray data = file.read(size - from);
+    if (from > end)
+        data.remove(0, data.indexOf('\n') + 1);  // the first whole line
+    const qsizetype last = data.lastIndexOf('\n');
+    if (last < 0)
+        return appended;  // nothing whole yet: the rest of a line may still be on its way
+    appended.end = size - data.size() + last + 1;
+    qsizetype start = 0;
+    while (start <= last) {
+        const qsizetype stop = data.indexOf('\n', start);
+        if (stop > start) {
+            if (auto record = historyRecordFromLine(
+                    QByteArray::fromRawData(data.constData() + start, stop - start)))
+                appended.records.push_back(std::move(*record));
+        }
+        start = stop + 1;
+    }
+    return appended;
 }
 
 std::optional<HistoryRecord> HistoryLines::record(std::size_t index) const {

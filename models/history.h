@@ -94,13 +94,30 @@ struct HistoryLines {
     [[nodiscard]] std::optional<HistoryRecord> record(std::size_t index) const;
 };
 
+// What was appended to the history file after a point read before: the records of the whole
+// lines from there on, where they end, and the file's first bytes, by which a later read tells
+// that the file is still the same one.
+struct HistoryAppended {
+    std::vector<HistoryRecord> records;
+    qint64 end = 0;        // just past the last whole line read
+    QByteArray head;       // the file's first bytes now
+    bool restart = false;  // not the file read before (archived, moved aside, cut): read anew
+    QString message;       // the file cannot be read at all, and why
+};
+
+// The history file grows to this size; then it is kept beside the new one as
+// history-<date and time>.jsonl, and a new history begins. Undo and the History window look at
+// the current file only.
+inline constexpr qint64 kHistoryArchiveBytes = qint64{50} << 20;
+
 class HistoryStore {
 public:
     // <GenericDataLocation>/Pelorin/Pelorin/history.jsonl: the data folder of the window, which
     // pelorin-cli shares whatever its own name.
     [[nodiscard]] static QString defaultPath();
 
-    explicit HistoryStore(QString path) : path_(std::move(path)) {}
+    explicit HistoryStore(QString path, qint64 archiveAt = kHistoryArchiveBytes)
+        : path_(std::move(path)), archiveAt_(archiveAt) {}
     [[nodiscard]] const QString& path() const { return path_; }
 
     // Appends the record (its key and time are made here when empty), unless it holds the
@@ -115,11 +132,17 @@ public:
     [[nodiscard]] HistoryContents load() const;
     // The same, each line read as a record only when asked for.
     [[nodiscard]] HistoryLines loadLines() const;
+    // The records appended since `end` of an earlier read whose file began with `head`
+    // (0 and nothing: the whole file). Nothing is moved aside here.
+    [[nodiscard]] HistoryAppended readAppended(qint64 end, const QByteArray& head) const;
 
 private:
     [[nodiscard]] std::optional<HistoryRecord> lastRecord() const;
+    // A file that has reached archiveAt_ is kept aside, and a new one begins.
+    void archiveIfFull() const;
 
     QString path_;
+    qint64 archiveAt_;
 };
 
 // What Ctrl+Z and Ctrl+Shift+Z would do on `chain` after the records so far; records of other

@@ -21,7 +21,8 @@ RegularOpen openRegularFile(QFile& file, const QString& path, QIODevice::OpenMod
     const bool append = mode.testFlag(QIODevice::WriteOnly);
     const int flags =
         O_CLOEXEC | O_NOCTTY | O_NONBLOCK | (append ? O_WRONLY | O_APPEND | O_CREAT : O_RDONLY);
-    const int handle = ::open(QFile::encodeName(path).constData(), flags, 0666);
+    // What is appended to (the history, a recording) is the user's own: made for the user alone.
+    const int handle = ::open(QFile::encodeName(path).constData(), flags, 0600);
     if (handle < 0 && errno == ENXIO)  // a pipe that nobody reads
         return {true, notRegularFileReason()};
     if (handle < 0)

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 #include <map>
 
 namespace pelorin::models {
@@ -195,12 +196,55 @@ TEST_F(HistoryFileTest, FileLargerThanAnyHistory_ShowsItsNewestEntriesWithAMessa
         ASSERT_TRUE(file.resize(qint64{65} << 20));
     }
     appendRaw("\n");
-    add(received(1));
-    add(received(2));
+    // Appended by a program that never keeps a full file aside (an older Pelorin, say).
+    const HistoryStore keepsAll(path(), std::numeric_limits<qint64>::max());
+    for (std::uint8_t b : {1, 2}) {
+        HistoryRecord r = received(b);
+        ASSERT_EQ(keepsAll.append(r), QString());
+    }
     const HistoryContents contents = store().load();
     ASSERT_EQ(contents.records.size(), 2u);
     EXPECT_EQ(contents.records[1].block[0], 2);
     EXPECT_TRUE(contents.message.contains(path())) << contents.message.toStdString();
+}
+
+// Undo reads the file once and then only what was appended, by this program or another; a
+// file kept aside as full, or replaced, is read anew.
+TEST_F(HistoryFileTest, ReadAppended_GivesOnlyNewRecordsAndStartsAfreshOnAnotherFile) {
+    const HistoryStore small(path(), 3000);  // kept aside after a few records
+    HistoryRecord first = received(1);
+    ASSERT_EQ(small.append(first), QString());
+    HistoryAppended read = small.readAppended(0, {});
+    ASSERT_EQ(read.records.size(), 1u);
+    EXPECT_FALSE(read.restart);
+
+    add(written(2));
+    appendRaw(historyLine(written(3)).chopped(10));  // a line still being written
+    HistoryAppended more = small.readAppended(read.end, read.head);
+    EXPECT_FALSE(more.restart);
+    ASSERT_EQ(more.records.size(), 1u);
+    EXPECT_EQ(more.records[0].block[0], 2);
+    EXPECT_EQ(small.readAppended(more.end, more.head).records.size(), 0u);
+
+    // Past its size the file is kept aside whole, and a new one begins.
+    for (std::uint8_t b = 4; b < 20; ++b) {
+        HistoryRecord r = written(b);
+        ASSERT_EQ(small.append(r), QString());
+    }
+    const QStringList kept =
+        QDir(dir.filePath("data")).entryList({QStringLiteral("history-*.jsonl")});
+    ASSERT_EQ(kept.size(), 1) << "no file kept aside";
+    EXPECT_LT(QFileInfo(path()).size(), 3000);
+    const HistoryAppended fresh = small.readAppended(more.end, more.head);
+    EXPECT_TRUE(fresh.restart);
+    const HistoryAppended whole = small.readAppended(0, {});
+    ASSERT_FALSE(whole.records.empty());
+    EXPECT_EQ(whole.records.back().block[0], 19);
+    EXPECT_EQ(whole.records.size(), store().load().records.size());
+    // The history is the user's alone (where the system has such modes).
+    if (QSysInfo::productType() != QStringLiteral("windows")) {
+        EXPECT_EQ(QFileInfo(path()).permissions() & (QFile::ReadGroup | QFile::ReadOther), 0);
+    }
 }
 
 // The writes as a stack: which write Ctrl+Z takes back, with what, and what Ctrl+Shift+Z redoes.
