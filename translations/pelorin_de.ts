@@ -1020,6 +1020,34 @@ Denselben Modellnamen trägt auch %2. Benennen Sie eines davon um, damit jeder N
             <source>A model named "%1" is kept already. Replace its settings with these? Its notes are kept.</source>
             <translation>Ein Modell namens „%1“ gibt es bereits. Seine Einstellungen durch diese ersetzen? Seine Notizen bleiben erhalten.</translation>
         </message>
+        <message>
+            <source>&amp;Print…</source>
+            <translation>Druc&amp;ken…</translation>
+        </message>
+        <message>
+            <source>Show the selected model's setup sheet, one page with all its settings, and print it</source>
+            <translation>Das Einrichtungsblatt des gewählten Modells zeigen (eine Seite mit allen Einstellungen) und drucken</translation>
+        </message>
+        <message>
+            <source>Save &amp;as PDF…</source>
+            <translation>Als &amp;PDF speichern…</translation>
+        </message>
+        <message>
+            <source>Write the selected model's setup sheet to a PDF file</source>
+            <translation>Das Einrichtungsblatt des gewählten Modells als PDF-Datei speichern</translation>
+        </message>
+        <message>
+            <source>Copy as &amp;text</source>
+            <translation>Als &amp;Text kopieren</translation>
+        </message>
+        <message>
+            <source>Copy the selected model's setup sheet as plain text, for an e-mail or a forum post</source>
+            <translation>Das Einrichtungsblatt des gewählten Modells als reinen Text kopieren, für eine E-Mail oder einen Forumsbeitrag</translation>
+        </message>
+        <message>
+            <source>The setup sheet of “%1” is on the clipboard.</source>
+            <translation>Das Einrichtungsblatt von „%1“ liegt in der Zwischenablage.</translation>
+        </message>
     </context>
     <context>
         <name>pelorin::MonitorWindow</name>
@@ -1774,6 +1802,196 @@ Nach dem Senden ist der Sender womöglich in einem Zustand, den kein Editor anze
         <message>
             <source>“%1” is not a port that can be opened now. Choose one of the list: %2.</source>
             <translation>„%1“ ist kein Anschluss, der sich jetzt öffnen lässt. Wählen Sie einen aus der Liste: %2.</translation>
+        </message>
+    </context>
+    <context>
+        <name>pelorin::SetupSheet</name>
+        <message>
+            <source>EP%1</source>
+            <translation>EP%1</translation>
+        </message>
+        <message>
+            <source>NOR</source>
+            <translation>NOR</translation>
+        </message>
+        <message>
+            <source>ID</source>
+            <translation>ID</translation>
+        </message>
+        <message>
+            <source>Unnamed model</source>
+            <translation>Unbenanntes Modell</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>Typ</translation>
+        </message>
+        <message>
+            <source>Stick mode</source>
+            <translation>Knüppelmodus</translation>
+        </message>
+        <message>
+            <source>Memory</source>
+            <translation>Speicher</translation>
+        </message>
+        <message>
+            <source>USER1</source>
+            <translation>USER1</translation>
+        </message>
+        <message>
+            <source>USER2</source>
+            <translation>USER2</translation>
+        </message>
+        <message>
+            <source>Channel</source>
+            <translation>Kanal</translation>
+        </message>
+        <message>
+            <source>End point L</source>
+            <translation>Endpunkt L</translation>
+        </message>
+        <message>
+            <source>End point R</source>
+            <translation>Endpunkt R</translation>
+        </message>
+        <message>
+            <source>Reverse</source>
+            <translation>Umkehr</translation>
+        </message>
+        <message>
+            <source>Sub trim</source>
+            <translation>Subtrim</translation>
+        </message>
+        <message>
+            <source>Dual rate ON</source>
+            <translation>Dual Rate EIN</translation>
+        </message>
+        <message>
+            <source>Dual rate OFF</source>
+            <translation>Dual Rate AUS</translation>
+        </message>
+        <message>
+            <source>Swash AFR</source>
+            <translation>Taumelscheibe AFR</translation>
+        </message>
+        <message>
+            <source>Throttle curve</source>
+            <translation>Gaskurve</translation>
+        </message>
+        <message>
+            <source>Pitch curve</source>
+            <translation>Pitchkurve</translation>
+        </message>
+        <message>
+            <source>Mix</source>
+            <translation>Mischer</translation>
+        </message>
+        <message>
+            <source>Source</source>
+            <translation>Quelle</translation>
+        </message>
+        <message>
+            <source>Destination</source>
+            <translation>Ziel</translation>
+        </message>
+        <message>
+            <source>Up rate</source>
+            <translation>Rate oben</translation>
+        </message>
+        <message>
+            <source>Down rate</source>
+            <translation>Rate unten</translation>
+        </message>
+        <message>
+            <source>Switch</source>
+            <translation>Schalter</translation>
+        </message>
+        <message>
+            <source>Switch A</source>
+            <translation>Schalter A</translation>
+        </message>
+        <message>
+            <source>Switch B</source>
+            <translation>Schalter B</translation>
+        </message>
+        <message>
+            <source>VR A</source>
+            <translation>VR A</translation>
+        </message>
+        <message>
+            <source>VR B</source>
+            <translation>VR B</translation>
+        </message>
+        <message>
+            <source>Made on %1 with Pelorin %2</source>
+            <translation>Erstellt am %1 mit Pelorin %2</translation>
+        </message>
+        <message>
+            <source>Settings checksum: %1</source>
+            <translation>Prüfsumme der Einstellungen: %1</translation>
+        </message>
+        <message>
+            <source>Setup sheet: %1</source>
+            <translation>Einrichtungsblatt: %1</translation>
+        </message>
+        <message>
+            <source>%1: %2</source>
+            <translation>%1: %2</translation>
+        </message>
+        <message>
+            <source>Notes:</source>
+            <translation>Notizen:</translation>
+        </message>
+        <message>
+            <source>Channels</source>
+            <translation>Kanäle</translation>
+        </message>
+        <message>
+            <source>Program mixes</source>
+            <translation>Programmmischer</translation>
+        </message>
+        <message>
+            <source>Switches and knobs</source>
+            <translation>Schalter und Drehknöpfe</translation>
+        </message>
+        <message>
+            <source>Pelorin setup sheet</source>
+            <translation>Pelorin-Einrichtungsblatt</translation>
+        </message>
+        <message>
+            <source>Notes</source>
+            <translation>Notizen</translation>
+        </message>
+        <message>
+            <source>Cannot write the setup sheet “%1”: %2. Choose a folder you may write to, or another file name.</source>
+            <translation>Das Einrichtungsblatt „%1“ kann nicht geschrieben werden: %2. Wählen Sie einen Ordner, in den Sie schreiben dürfen, oder einen anderen Dateinamen.</translation>
+        </message>
+        <message>
+            <source>the PDF could not be started</source>
+            <translation>das PDF ließ sich nicht anlegen</translation>
+        </message>
+    </context>
+    <context>
+        <name>pelorin::SetupSheetView</name>
+        <message>
+            <source>Setup sheet</source>
+            <translation>Einrichtungsblatt</translation>
+        </message>
+        <message>
+            <source>setup sheet</source>
+            <translation>Einrichtungsblatt</translation>
+        </message>
+        <message>
+            <source>Print setup sheet</source>
+            <translation>Einrichtungsblatt drucken</translation>
+        </message>
+        <message>
+            <source>Save setup sheet as PDF</source>
+            <translation>Einrichtungsblatt als PDF speichern</translation>
+        </message>
+        <message>
+            <source>PDF documents (*.pdf)</source>
+            <translation>PDF-Dokumente (*.pdf)</translation>
         </message>
     </context>
     <context>
