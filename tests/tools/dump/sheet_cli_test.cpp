@@ -1,0 +1,157 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// pelorin-dump --sheet as a user runs it: the sheet of a 67-byte file as text and as PDF, in
+// the user's language, and the mistakes it refuses.
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/sheet/sheetblocks.h"
+
+extern char** environ;
+
+namespace pelorin::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct SheetRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string readAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class SheetCli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "pelorin-sheet-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+        heli_ = (dir_ / "rotor.bin").string();
+        std::ofstream(heli_, std::ios::binary)
+            .write(reinterpret_cast<const char*>(kHeliSheetBlock.data()), kHeliSheetBlock.size());
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    // Runs pelorin-dump with `args` in English, or with the variables in `env` changed.
+    SheetRun run(const std::vector<std::string>& args,
+                 std::map<std::string, std::string> env = {}) {
+        env.try_emplace("LANGUAGE", "en");
+        std::vector<std::string> variables;
+        for (char** e = environ; *e != nullptr; ++e) {
+            const std::string variable = *e;
+            if (!env.contains(variable.substr(0, variable.find('='))))
+                variables.push_back(variable);
+        }
+        for (const auto& [name, value] : env)
+            variables.push_back(name + "=" + value);
+        std::vector<char*> envp;
+        for (std::string& v : variables)
+            envp.push_back(v.data());
+        envp.push_back(nullptr);
+
+        std::vector<std::string> all{PELORIN_DUMP_EXE};
+        all.insert(all.end(), args.begin(), args.end());
+        std::vector<char*> argv;
+        for (std::string& a : all)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+
+        const std::string outPath = (dir_ / "stdout").string();
+        const std::string errPath = (dir_ / "stderr").string();
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0644);
+        posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0644);
+        SheetRun result;
+        pid_t pid = 0;
+        const int spawned =
+            ::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
+        posix_spawn_file_actions_destroy(&actions);
+        EXPECT_EQ(spawned, 0) << "cannot start " << PELORIN_DUMP_EXE;
+        if (spawned != 0)
+            return result;
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        result.out = readAll(outPath);
+        result.err = readAll(errPath);
+        return result;
+    }
+
+    fs::path dir_;
+    std::string heli_;
+};
+
+TEST_F(SheetCli, TextToStdout_NamesTheFileAndHoldsTheChannels) {
+    const SheetRun r = run({"--sheet", "-", heli_});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("Setup sheet: rotor\n", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find("Type: HELI-120\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Pitch curve\n"), std::string::npos) << r.out;
+}
+
+TEST_F(SheetCli, TextToStdout_SpeaksTheUsersLanguage) {
+    const SheetRun r =
+        run({"--sheet", "-", heli_}, {{"LANGUAGE", "de"}, {"LC_ALL", "de_DE.UTF-8"}});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("Einrichtungsblatt: rotor\n", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find("Gaskurve\n"), std::string::npos) << r.out;
+}
+
+TEST_F(SheetCli, PdfFile_IsWrittenWithoutADisplay) {
+    const std::string pdf = (dir_ / "rotor.pdf").string();
+    const SheetRun r = run({"--sheet", pdf, heli_}, {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(readAll(pdf).rfind("%PDF-", 0), 0u);
+    EXPECT_EQ(r.out, "");
+}
+
+TEST_F(SheetCli, Mistakes_AreRefusedWithTheirExitStatus) {
+    const std::string pdf = (dir_ / "out.pdf").string();
+    const std::string missing = (dir_ / "missing.bin").string();
+    const struct {
+        std::vector<std::string> args;
+        int exitCode;
+        const char* message;
+    } cases[] = {
+        {{"--sheet"}, 2, "--sheet needs an output file"},
+        {{"--sheet", pdf}, 2, "--sheet needs an output file"},
+        {{"--sheet", pdf, heli_, heli_}, 2, "--sheet needs an output file"},
+        {{"--sheet", pdf, "--json", heli_}, 2, "--sheet excludes"},
+        {{"--diff", "--sheet", pdf, heli_}, 2, "--sheet excludes"},
+        {{"--sheet", pdf, missing}, 3, "missing.bin"},
+        {{"--sheet", (dir_ / "no folder" / "out.pdf").string(), heli_}, 3, "no folder/out.pdf"},
+    };
+    for (const auto& c : cases) {
+        const SheetRun r = run(c.args);
+        EXPECT_EQ(r.exitCode, c.exitCode) << ::testing::PrintToString(c.args) << "\n" << r.err;
+        EXPECT_NE(r.err.find(c.message), std::string::npos)
+            << ::testing::PrintToString(c.args) << "\n"
+            << r.err;
+    }
+    EXPECT_FALSE(fs::exists(pdf));
+}
+
+}  // namespace
+}  // namespace pelorin::test
