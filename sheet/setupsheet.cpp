@@ -7,7 +7,6 @@
 #include <QFontMetricsF>
 #include <QList>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPdfWriter>
 #include <QSaveFile>
 
@@ -15,6 +14,8 @@
 #include <array>
 #include <span>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "link/blockfields.h"
@@ -269,10 +270,9 @@ QFont sheetFont(int size, bool bold = false) {
 
 class PageWriter {
 public:
-    PageWriter(QPainter& painter, qreal height) : p_(painter), height_(height) {}
+    explicit PageWriter(QPainter& painter) : p_(painter) {}
 
     [[nodiscard]] qreal y() const { return y_; }
-    [[nodiscard]] qreal height() const { return height_; }
     void advance(qreal by) { y_ += by; }
 
     // One line of text in `rect`, shortened with an ellipsis where it does not fit.
@@ -476,7 +476,6 @@ private:
     }
 
     QPainter& p_;
-    qreal height_;
     qreal y_ = kMargin;
 };
 
@@ -495,7 +494,7 @@ void paintSetupSheet(QPainter& painter, const QRectF& page, const SheetSubject& 
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.fillRect(QRectF(0, 0, kSheetWidth, height), Qt::white);
 
-    PageWriter w(painter, height);
+    PageWriter w(painter);
     w.text({kMargin, w.y(), kContentWidth, 18}, SetupSheet::tr("Pelorin setup sheet"),
            sheetFont(13), Qt::AlignLeft | Qt::AlignVCenter, kMuted);
     w.advance(20);
