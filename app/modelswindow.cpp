@@ -25,6 +25,7 @@
 
 #include "app/modelwindow.h"
 #include "app/sendconfirmation.h"
+#include "app/setupsheetview.h"
 #include "app/windowplacement.h"
 #include "link/blockfields.h"
 #include "link/session.h"
@@ -299,6 +300,17 @@ ModelsWindow::ModelsWindow(const Session& session, Sender send, const QString& f
     exportButton_ = makeButton("export", tr("&Export…"),
                                tr("Write the selected model as a readable or a 67-byte file"),
                                &ModelsWindow::exportModel);
+    printButton_ = makeButton("printSheet", tr("&Print…"),
+                              tr("Show the selected model's setup sheet, one page with all its "
+                                 "settings, and print it"),
+                              &ModelsWindow::printSheet);
+    pdfButton_ = makeButton("pdfSheet", tr("Save &as PDF…"),
+                            tr("Write the selected model's setup sheet to a PDF file"),
+                            &ModelsWindow::saveSheetPdf);
+    textButton_ = makeButton("textSheet", tr("Copy as &text"),
+                             tr("Copy the selected model's setup sheet as plain text, for an "
+                                "e-mail or a forum post"),
+                             &ModelsWindow::copySheetText);
     deleteButton_->setShortcut(QKeySequence::Delete);
     closeButton_ = new QPushButton(tr("Close"), this);
     closeButton_->setObjectName(QStringLiteral("close"));
@@ -326,6 +338,9 @@ ModelsWindow::ModelsWindow(const Session& session, Sender send, const QString& f
         buttons->addWidget(b);
     buttons->addSpacing(12);
     for (QPushButton* b : {importButton_, exportButton_})
+        buttons->addWidget(b);
+    buttons->addSpacing(12);
+    for (QPushButton* b : {printButton_, pdfButton_, textButton_})
         buttons->addWidget(b);
     buttons->addStretch();
     buttons->addWidget(closeButton_);
@@ -497,6 +512,8 @@ void ModelsWindow::updateButtons() {
     renameButton_->setEnabled(good);
     duplicateButton_->setEnabled(good);
     exportButton_->setEnabled(good);
+    for (QPushButton* b : {printButton_, pdfButton_, textButton_})
+        b->setEnabled(good);
     deleteButton_->setEnabled(!paths.isEmpty());
     compareButton_->setEnabled(std::any_of(library_.entries().begin(), library_.entries().end(),
                                            [](const auto& e) { return e.valid(); }));
@@ -738,6 +755,33 @@ void ModelsWindow::exportModel() {
     if (choice.path.isEmpty())
         return;
     reportError(library_.exportModel(path, choice.path, choice.format));
+}
+
+std::optional<SheetSubject> ModelsWindow::selectedSheet() {
+    saveNotes();  // what was just typed belongs on the sheet
+    const models::LibraryEntry* entry = selectedEntry();
+    if (entry == nullptr || !entry->valid())
+        return std::nullopt;
+    return SheetSubject{
+        .name = entry->model.name, .notes = entry->model.notes, .block = entry->model.blockBytes};
+}
+
+void ModelsWindow::printSheet() {
+    if (const std::optional<SheetSubject> sheet = selectedSheet())
+        printSetupSheet(this, *sheet);
+}
+
+void ModelsWindow::saveSheetPdf() {
+    if (const std::optional<SheetSubject> sheet = selectedSheet())
+        saveSetupSheetPdf(this, *sheet);
+}
+
+void ModelsWindow::copySheetText() {
+    if (const std::optional<SheetSubject> sheet = selectedSheet()) {
+        copySetupSheetText(*sheet);
+        status_->setText(
+            tr("The setup sheet of \u201C%1\u201D is on the clipboard.").arg(sheet->name));
+    }
 }
 
 }  // namespace pelorin

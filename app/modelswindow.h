@@ -5,9 +5,9 @@
 // mode and notes, and a mark on the one that matches what the transmitter holds now. Models
 // are kept from the transmitter's settings (under a name already kept: its settings replaced,
 // its notes kept), sent back to it (after showing what changes), renamed, duplicated, deleted
-// (after asking), imported, exported and compared field by field. Files that name the same
-// model are all listed and marked. The window sits beside the main window and is not modal;
-// Escape, Ctrl+W and Close close it.
+// (after asking), imported, exported, compared field by field and given as a setup sheet
+// (printed, as PDF or as text). Files that name the same model are all listed and marked. The
+// window sits beside the main window and is not modal; Escape, Ctrl+W and Close close it.
 
 #include <QStringList>
 #include <QTimer>
@@ -19,6 +19,7 @@
 #include "app/blocksend.h"
 #include "link/settingsblock.h"
 #include "models/modellibrary.h"
+#include "sheet/setupsheet.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -77,6 +78,10 @@ public:
     void deleteModel();
     void importFiles();
     void exportModel();
+    // The selected model's setup sheet: printed, saved as PDF, copied as text.
+    void printSheet();
+    void saveSheetPdf();
+    void copySheetText();
 
 protected:
     void hideEvent(QHideEvent* event) override;
@@ -94,6 +99,8 @@ private:
     QString askName(const QString& title, const QString& initial, const QString& exceptPath = {});
     void reportError(const QString& error);
     ModelWindow* openModelWindow(const QString& path);
+    // The selected model's sheet (its notes saved first), or none.
+    [[nodiscard]] std::optional<SheetSubject> selectedSheet();
 
     const Session& session_;
     Sender send_;
@@ -114,6 +121,9 @@ private:
     QPushButton* deleteButton_ = nullptr;
     QPushButton* importButton_ = nullptr;
     QPushButton* exportButton_ = nullptr;
+    QPushButton* printButton_ = nullptr;
+    QPushButton* pdfButton_ = nullptr;
+    QPushButton* textButton_ = nullptr;
     QPushButton* closeButton_ = nullptr;
     QString notesPath_;  // the model whose notes the notes field shows
     QTimer notesTimer_;

@@ -10,6 +10,8 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgtest-dev lib
           clang-format git ccache
           # manual pages and the Debian package (scripts/check-deb.sh)
           man-db groff-base dpkg-dev fakeroot file lintian
+          # the setup sheet's PDF read back as text (pdftotext, pdfinfo)
+          poppler-utils
           # translations (lupdate, lrelease, Qt's own catalogues) and a font with Chinese glyphs
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei
           # the link built for Windows (scripts/check-mingw.sh)

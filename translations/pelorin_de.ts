@@ -1,14 +1,14 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
     <name>FrameRecorder</name>
     <message>
-        <source>Cannot record to "%1": %2.</source>
+        <source>Cannot record to &quot;%1&quot;: %2.</source>
         <translation>Aufzeichnung in „%1“ nicht möglich: %2.</translation>
     </message>
     <message numerus="yes">
-        <source>Recording to "%1" stopped: %2. The %n frame(s) recorded before are kept in the file.</source>
+        <source>Recording to &quot;%1&quot; stopped: %2. The %n frame(s) recorded before are kept in the file.</source>
         <translation>
             <numerusform>Aufzeichnung in „%1“ beendet: %2. Das zuvor aufgezeichnete %n Paket bleibt in der Datei.</numerusform>
             <numerusform>Aufzeichnung in „%1“ beendet: %2. Die zuvor aufgezeichneten %n Pakete bleiben in der Datei.</numerusform>
@@ -215,16 +215,16 @@ Pitch-Trimm</translation>
     <name>pelorin::CommandLineTexts</name>
     <message>
         <source>Sets up a six-channel radio-control transmitter over its serial cable.
-Qt's options for graphical programs (-platform, -style, ...) are accepted too.</source>
+Qt&apos;s options for graphical programs (-platform, -style, ...) are accepted too.</source>
         <translation>Stellt einen Sechskanal-Fernsteuersender über sein serielles Kabel ein.
 Qts Optionen für grafische Programme (-platform, -style, ...) werden ebenfalls angenommen.</translation>
     </message>
     <message>
-        <source>Start on port P instead of probing: a COM number (3, COM3), a device path (/dev/ttyUSB0) or a virtual transmitter's name.</source>
+        <source>Start on port P instead of probing: a COM number (3, COM3), a device path (/dev/ttyUSB0) or a virtual transmitter&apos;s name.</source>
         <translation>Mit Port P starten statt zu suchen: eine COM-Nummer (3, COM3), ein Gerätepfad (/dev/ttyUSB0) oder der Name eines virtuellen Senders.</translation>
     </message>
     <message>
-        <source>Try 'pelorin --help'.</source>
+        <source>Try &apos;pelorin --help&apos;.</source>
         <translation>Siehe „pelorin --help“.</translation>
     </message>
     <message>
@@ -232,7 +232,7 @@ Qts Optionen für grafische Programme (-platform, -style, ...) werden ebenfalls 
         <translation>Aufruf: pelorin [Optionen]</translation>
     </message>
     <message>
-        <source>unexpected argument "%1"; pelorin takes no files.</source>
+        <source>unexpected argument &quot;%1&quot;; pelorin takes no files.</source>
         <translation>unerwartetes Argument „%1“; pelorin nimmt keine Dateien.</translation>
     </message>
     <message>
@@ -321,7 +321,7 @@ Qts Optionen für grafische Programme (-platform, -style, ...) werden ebenfalls 
         <translation>Welche Kurve die Punkte zeigen und ändern: NOR die normale Kurve, ID die Idle-up-Kurve (ein auf NOR/ID gestellter Schalter wählt sie am Sender).</translation>
     </message>
     <message>
-        <source>%1 of the shown curve, %2 to %3 %: 0 is the graph's bottom edge, 100 its top; %4 is at the left, %5 at the right.</source>
+        <source>%1 of the shown curve, %2 to %3 %: 0 is the graph&apos;s bottom edge, 100 its top; %4 is at the left, %5 at the right.</source>
         <translation>%1 der gezeigten Kurve, %2 bis %3 %: 0 ist der untere Rand des Diagramms, 100 der obere; %4 liegt links, %5 rechts.</translation>
     </message>
 </context>
@@ -413,17 +413,17 @@ Qts Optionen für grafische Programme (-platform, -style, ...) werden ebenfalls 
         <translation>Hilfe</translation>
     </message>
     <message>
-        <source>The main window's buttons</source>
+        <source>The main window&apos;s buttons</source>
         <translation>Die Schaltflächen des Hauptfensters</translation>
     </message>
     <message>
-        <source>A picture of the main window with a note on each button. System Option: GetUser switches the transmitter to USER1 and reads its settings, Setting chooses the serial port and reads the memory last chosen, Help shows this picture, Save writes the settings to a file, Open loads a file and sends it. System Setting: EndPoint (servo travel left and right), Reverse (servo direction), SubTrim (centre offset), DR (dual rates of CH1, CH2 and CH4), Mode (stick mode), Type (model type), Thro Cuv and Pitch Cuv (throttle and pitch curves, NOR and ID), Swash Afr (swash mixing of CH1, CH2 and CH6) and MIX. (three program mixes); the two curves and Swash Afr are for helicopter types only. Switch Program: Switch A and Switch B choose DR, ThroCut or NOR/ID, VR(A) and VR(B) choose Pith Adjust. The live display shows CH1 to CH6 as bars that follow the sticks. Every editor sends the settings to the transmitter when it is closed with OK. The window's context menu (right click, the Menu key or Shift+F10) holds Models… (Ctrl+L), Monitor… (Ctrl+M), Transmitter memory… (switches the transmitter to USER1 or USER2), Close, and Pelorin, which opens About.</source>
+        <source>A picture of the main window with a note on each button. System Option: GetUser switches the transmitter to USER1 and reads its settings, Setting chooses the serial port and reads the memory last chosen, Help shows this picture, Save writes the settings to a file, Open loads a file and sends it. System Setting: EndPoint (servo travel left and right), Reverse (servo direction), SubTrim (centre offset), DR (dual rates of CH1, CH2 and CH4), Mode (stick mode), Type (model type), Thro Cuv and Pitch Cuv (throttle and pitch curves, NOR and ID), Swash Afr (swash mixing of CH1, CH2 and CH6) and MIX. (three program mixes); the two curves and Swash Afr are for helicopter types only. Switch Program: Switch A and Switch B choose DR, ThroCut or NOR/ID, VR(A) and VR(B) choose Pith Adjust. The live display shows CH1 to CH6 as bars that follow the sticks. Every editor sends the settings to the transmitter when it is closed with OK. The window&apos;s context menu (right click, the Menu key or Shift+F10) holds Models… (Ctrl+L), Monitor… (Ctrl+M), Transmitter memory… (switches the transmitter to USER1 or USER2), Close, and Pelorin, which opens About.</source>
         <translation>Ein Bild des Hauptfensters mit einer Notiz zu jeder Schaltfläche. Systemoptionen: Holen schaltet den Sender auf USER1 und liest dessen Einstellungen, Port wählt den seriellen Port und liest den zuletzt gewählten Speicher, Hilfe zeigt dieses Bild, Sichern schreibt die Einstellungen in eine Datei, Öffnen lädt eine Datei und sendet sie. Systemeinstellungen: Endpunkt (Servoweg links und rechts), Umkehr (Servorichtung), Subtrim (Mittenversatz), DR (Dual Rates von CH1, CH2 und CH4), Modus (Knüppelmodus), Typ (Modelltyp), Gaskurve und Pitchkv. (Gas- und Pitchkurve, NOR und ID), TS-AFR (Taumelscheibenmischung von CH1, CH2 und CH6) und Mischer (drei Programmmischer); die beiden Kurven und TS-AFR gibt es nur für Hubschraubertypen. Schalterprogramm: Schalt. A und Schalt. B wählen DR, Gas aus oder NOR/ID, VR(A) und VR(B) wählen Pitch-Trimm. Die Live-Anzeige zeigt CH1 bis CH6 als Balken, die den Knüppeln folgen. Jeder Editor sendet die Einstellungen an den Sender, wenn er mit OK geschlossen wird. Das Kontextmenü des Fensters (Rechtsklick, Menütaste oder Umschalt+F10) enthält Modelle… (Strg+L), Monitor… (Strg+M), Senderspeicher… (schaltet den Sender auf USER1 oder USER2), Schließen und Pelorin, das „Über“ öffnet.</translation>
     </message>
     <message>
         <source>en</source>
         <comment>language code</comment>
-        <extracomment>The code of the language of this translation ("de", "zh_CN"): the Help window shows the picture help_&lt;code&gt;.pic drawn from it.</extracomment>
+        <extracomment>The code of the language of this translation (&quot;de&quot;, &quot;zh_CN&quot;): the Help window shows the picture help_&lt;code&gt;.pic drawn from it.</extracomment>
         <translation>de</translation>
     </message>
 </context>
@@ -489,7 +489,7 @@ Qts Optionen für grafische Programme (-platform, -style, ...) werden ebenfalls 
         <translation>Nichts rückgängig zu machen: Der Verlauf enthält für diesen Sender und diesen Speicher kein Schreiben, das sich zurücknehmen lässt.</translation>
     </message>
     <message>
-        <source>"%1" (%2)</source>
+        <source>&quot;%1&quot; (%2)</source>
         <translation>„%1“ (%2)</translation>
     </message>
     <message>
@@ -548,7 +548,7 @@ Qts Optionen für grafische Programme (-platform, -style, ...) werden ebenfalls 
         <translation>Als &amp;Modell behalten…</translation>
     </message>
     <message>
-        <source>Keeps the selected entry's settings as a model of the library.</source>
+        <source>Keeps the selected entry&apos;s settings as a model of the library.</source>
         <translation>Behält die Einstellungen des gewählten Eintrags als Modell der Bibliothek.</translation>
     </message>
     <message>
@@ -556,7 +556,7 @@ Qts Optionen für grafische Programme (-platform, -style, ...) werden ebenfalls 
         <translation>An Sender &amp;senden…</translation>
     </message>
     <message>
-        <source>Shows what changes, then sends the selected entry's settings to the transmitter, as Open does.</source>
+        <source>Shows what changes, then sends the selected entry&apos;s settings to the transmitter, as Open does.</source>
         <translation>Zeigt, was sich ändert, und sendet dann die Einstellungen des gewählten Eintrags an den Sender, wie Öffnen es tut.</translation>
     </message>
     <message>
@@ -722,7 +722,7 @@ Trotzdem dorthin senden?</translation>
     </message>
     <message>
         <source>%1 already exists and is not a settings file.
-Replace it with the transmitter's settings?</source>
+Replace it with the transmitter&apos;s settings?</source>
         <translation>%1 gibt es schon, und es ist keine Einstellungsdatei.
 Durch die Einstellungen des Senders ersetzen?</translation>
     </message>
@@ -771,7 +771,7 @@ Durch die Einstellungen des Senders ersetzen?</translation>
         <translation>der Sender oder sein Speicher hat sich geändert, während die Frage offen war</translation>
     </message>
     <message>
-        <source>the transmitter's settings changed while the question was open</source>
+        <source>the transmitter&apos;s settings changed while the question was open</source>
         <translation>die Einstellungen des Senders haben sich geändert, während die Frage offen war</translation>
     </message>
     <message>
@@ -870,7 +870,7 @@ Durch die Einstellungen des Senders ersetzen?</translation>
 <context>
     <name>pelorin::ModelWindow</name>
     <message>
-        <source>Opens the editor on this model's settings; its OK stores the model.</source>
+        <source>Opens the editor on this model&apos;s settings; its OK stores the model.</source>
         <translation>Öffnet den Editor mit den Einstellungen dieses Modells; sein OK speichert das Modell.</translation>
     </message>
     <message>
@@ -878,7 +878,7 @@ Durch die Einstellungen des Senders ersetzen?</translation>
         <translation>An den &amp;Sender senden…</translation>
     </message>
     <message>
-        <source>Shows what changes, then sends this model's settings to the transmitter.</source>
+        <source>Shows what changes, then sends this model&apos;s settings to the transmitter.</source>
         <translation>Zeigt, was sich ändert, und sendet dann die Einstellungen dieses Modells an den Sender.</translation>
     </message>
     <message>
@@ -965,11 +965,11 @@ Durch die Einstellungen des Senders ersetzen?</translation>
         <translation>Freier Text zum gewählten Modell</translation>
     </message>
     <message>
-        <source>&amp;Keep transmitter's settings…</source>
+        <source>&amp;Keep transmitter&apos;s settings…</source>
         <translation>&amp;Sendereinstellungen behalten…</translation>
     </message>
     <message>
-        <source>Store the transmitter's current settings as a new model</source>
+        <source>Store the transmitter&apos;s current settings as a new model</source>
         <translation>Die aktuellen Einstellungen des Senders als neues Modell ablegen</translation>
     </message>
     <message>
@@ -1044,7 +1044,7 @@ Durch die Einstellungen des Senders ersetzen?</translation>
         <translation>✔ hat dieses</translation>
     </message>
     <message>
-        <source>The transmitter's settings equal this model's</source>
+        <source>The transmitter&apos;s settings equal this model&apos;s</source>
         <translation>Die Einstellungen des Senders gleichen denen dieses Modells</translation>
     </message>
     <message>
@@ -1052,7 +1052,7 @@ Durch die Einstellungen des Senders ersetzen?</translation>
         <translation>Name des Modells:</translation>
     </message>
     <message>
-        <source>Keep transmitter's settings</source>
+        <source>Keep transmitter&apos;s settings</source>
         <translation>Sendereinstellungen behalten</translation>
     </message>
     <message>
@@ -1060,7 +1060,7 @@ Durch die Einstellungen des Senders ersetzen?</translation>
         <translation>An Sender senden</translation>
     </message>
     <message>
-        <source>Sending "%1" changes these settings of the transmitter:</source>
+        <source>Sending &quot;%1&quot; changes these settings of the transmitter:</source>
         <translation>Das Senden von „%1“ ändert diese Einstellungen des Senders:</translation>
     </message>
     <message>
@@ -1093,7 +1093,7 @@ Durch die Einstellungen des Senders ersetzen?</translation>
     </message>
     <message>
         <source>%1
-This model's name is also in %2. Rename one of them, so that each name is one model's.</source>
+This model&apos;s name is also in %2. Rename one of them, so that each name is one model&apos;s.</source>
         <translation>%1
 Denselben Modellnamen trägt auch %2. Benennen Sie eines davon um, damit jeder Name zu genau einem Modell gehört.</translation>
     </message>
@@ -1120,11 +1120,11 @@ Denselben Modellnamen trägt auch %2. Benennen Sie eines davon um, damit jeder N
         <translation>In den Papierkorb</translation>
     </message>
     <message>
-        <source>A model named "%1" is kept already. Replace its settings with these? Its notes are kept.</source>
+        <source>A model named &quot;%1&quot; is kept already. Replace its settings with these? Its notes are kept.</source>
         <translation>Ein Modell namens „%1“ gibt es bereits. Seine Einstellungen durch diese ersetzen? Seine Notizen bleiben erhalten.</translation>
     </message>
     <message>
-        <source>The model "%1"</source>
+        <source>The model &quot;%1&quot;</source>
         <translation>Das Modell „%1“</translation>
     </message>
     <message>
@@ -1140,7 +1140,7 @@ Denselben Modellnamen trägt auch %2. Benennen Sie eines davon um, damit jeder N
         <translation>&amp;Neues Modell…</translation>
     </message>
     <message>
-        <source>Make a model from the transmitter's settings, or a blank one of a type, and edit it</source>
+        <source>Make a model from the transmitter&apos;s settings, or a blank one of a type, and edit it</source>
         <translation>Ein Modell aus den Einstellungen des Senders oder ein leeres eines Typs anlegen und bearbeiten</translation>
     </message>
     <message>
@@ -1164,7 +1164,7 @@ Denselben Modellnamen trägt auch %2. Benennen Sie eines davon um, damit jeder N
         <translation>Ein leeres Modell hat Endpunkte 100, nichts umgekehrt, Subtrimm 0, Dual Rates 100, gerade Kurven und keine Mischer.</translation>
     </message>
     <message>
-        <source>The transmitter's settings now</source>
+        <source>The transmitter&apos;s settings now</source>
         <translation>Den jetzigen Einstellungen des Senders</translation>
     </message>
     <message>
@@ -1174,6 +1174,34 @@ Denselben Modellnamen trägt auch %2. Benennen Sie eines davon um, damit jeder N
     <message>
         <source>&amp;Start from:</source>
         <translation>Ausgehen &amp;von:</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>Druc&amp;ken…</translation>
+    </message>
+    <message>
+        <source>Show the selected model&apos;s setup sheet, one page with all its settings, and print it</source>
+        <translation>Das Einrichtungsblatt des gewählten Modells zeigen (eine Seite mit allen Einstellungen) und drucken</translation>
+    </message>
+    <message>
+        <source>Save &amp;as PDF…</source>
+        <translation>Als &amp;PDF speichern…</translation>
+    </message>
+    <message>
+        <source>Write the selected model&apos;s setup sheet to a PDF file</source>
+        <translation>Das Einrichtungsblatt des gewählten Modells als PDF-Datei speichern</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;text</source>
+        <translation>Als &amp;Text kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the selected model&apos;s setup sheet as plain text, for an e-mail or a forum post</source>
+        <translation>Das Einrichtungsblatt des gewählten Modells als reinen Text kopieren, für eine E-Mail oder einen Forumsbeitrag</translation>
+    </message>
+    <message>
+        <source>The setup sheet of “%1” is on the clipboard.</source>
+        <translation>Das Einrichtungsblatt von „%1“ liegt in der Zwischenablage.</translation>
     </message>
 </context>
 <context>
@@ -1265,7 +1293,7 @@ Denselben Modellnamen trägt auch %2. Benennen Sie eines davon um, damit jeder N
         <translation>Port</translation>
     </message>
     <message>
-        <source>"No data" when no good frame has come for a second</source>
+        <source>&quot;No data&quot; when no good frame has come for a second</source>
         <translation>„Keine Daten“, wenn eine Sekunde lang kein gutes Paket kam</translation>
     </message>
     <message>
@@ -1416,7 +1444,7 @@ Denselben Modellnamen trägt auch %2. Benennen Sie eines davon um, damit jeder N
         <translation>Den Verlauf anhalten, um ihn zu betrachten</translation>
     </message>
     <message>
-        <source>Which of the transmitter's memories (USER1, USER2) the main window's settings are; Transmitter memory… in its menu switches</source>
+        <source>Which of the transmitter&apos;s memories (USER1, USER2) the main window&apos;s settings are; Transmitter memory… in its menu switches</source>
         <translation>Aus welchem Senderspeicher (USER1, USER2) die Einstellungen des Hauptfensters stammen; Senderspeicher… in dessen Menü schaltet um</translation>
     </message>
     <message>
@@ -1542,7 +1570,7 @@ Schließen Sie den Sender an, dann %2.</translation>
     <message>
         <source>%1 cannot be opened: Windows has no such port (%2).
 
-Check that the transmitter's cable is plugged in, then %3. A USB serial cable needs the driver of its chip (CH340 or CH341, CP210x, FTDI, PL2303): when the Device Manager lists the cable under “Other devices” instead of “Ports (COM &amp; LPT)”, install the driver from the chip maker's website.</source>
+Check that the transmitter&apos;s cable is plugged in, then %3. A USB serial cable needs the driver of its chip (CH340 or CH341, CP210x, FTDI, PL2303): when the Device Manager lists the cable under “Other devices” instead of “Ports (COM &amp; LPT)”, install the driver from the chip maker&apos;s website.</source>
         <translation>%1 lässt sich nicht öffnen: Windows kennt diesen Port nicht (%2).
 
 Prüfen Sie, ob das Kabel des Senders eingesteckt ist, dann %3. Ein USB-Seriell-Kabel braucht den Treiber seines Chips (CH340 oder CH341, CP210x, FTDI, PL2303): Führt der Geräte-Manager das Kabel unter „Andere Geräte“ statt unter „Anschlüsse (COM &amp; LPT)“, installieren Sie den Treiber von der Website des Chipherstellers.</translation>
@@ -1610,7 +1638,7 @@ Windows sagt nicht, welches. Schließen Sie das Programm, das den Port benutzt (
         <translation>%1 ist keiner der seriellen Ports, die an diesem Rechner gefunden wurden.</translation>
     </message>
     <message>
-        <source>"%1" is neither a port number (COM1 to COM%2), a device path, nor the name of a serial port or virtual transmitter found on this computer.</source>
+        <source>&quot;%1&quot; is neither a port number (COM1 to COM%2), a device path, nor the name of a serial port or virtual transmitter found on this computer.</source>
         <translation>„%1“ ist weder eine Portnummer (COM1 bis COM%2) noch ein Gerätepfad noch der Name eines seriellen Ports oder virtuellen Senders dieses Rechners.</translation>
     </message>
     <message>
@@ -1885,7 +1913,7 @@ Windows sagt nicht, welches. Schließen Sie das Programm, das den Port benutzt (
         <translation>%1: %2 (der Editor erlaubt %3 bis %4)</translation>
     </message>
     <message>
-        <source>%1 holds values that none of Pelorin's editors could make:
+        <source>%1 holds values that none of Pelorin&apos;s editors could make:
 
 %2
 
@@ -1937,6 +1965,196 @@ Nach dem Senden ist der Sender womöglich in einem Zustand, den kein Editor anze
     <message>
         <source>“%1” is not a port that can be opened now. Choose one of the list: %2.</source>
         <translation>„%1“ ist kein Anschluss, der sich jetzt öffnen lässt. Wählen Sie einen aus der Liste: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>pelorin::SetupSheet</name>
+    <message>
+        <source>EP%1</source>
+        <translation>EP%1</translation>
+    </message>
+    <message>
+        <source>NOR</source>
+        <translation>NOR</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Unnamed model</source>
+        <translation>Unbenanntes Modell</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Stick mode</source>
+        <translation>Knüppelmodus</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Speicher</translation>
+    </message>
+    <message>
+        <source>USER1</source>
+        <translation>USER1</translation>
+    </message>
+    <message>
+        <source>USER2</source>
+        <translation>USER2</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>End point L</source>
+        <translation>Endpunkt L</translation>
+    </message>
+    <message>
+        <source>End point R</source>
+        <translation>Endpunkt R</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Umkehr</translation>
+    </message>
+    <message>
+        <source>Sub trim</source>
+        <translation>Subtrim</translation>
+    </message>
+    <message>
+        <source>Dual rate ON</source>
+        <translation>Dual Rate EIN</translation>
+    </message>
+    <message>
+        <source>Dual rate OFF</source>
+        <translation>Dual Rate AUS</translation>
+    </message>
+    <message>
+        <source>Swash AFR</source>
+        <translation>Taumelscheibe AFR</translation>
+    </message>
+    <message>
+        <source>Throttle curve</source>
+        <translation>Gaskurve</translation>
+    </message>
+    <message>
+        <source>Pitch curve</source>
+        <translation>Pitchkurve</translation>
+    </message>
+    <message>
+        <source>Mix</source>
+        <translation>Mischer</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Up rate</source>
+        <translation>Rate oben</translation>
+    </message>
+    <message>
+        <source>Down rate</source>
+        <translation>Rate unten</translation>
+    </message>
+    <message>
+        <source>Switch</source>
+        <translation>Schalter</translation>
+    </message>
+    <message>
+        <source>Switch A</source>
+        <translation>Schalter A</translation>
+    </message>
+    <message>
+        <source>Switch B</source>
+        <translation>Schalter B</translation>
+    </message>
+    <message>
+        <source>VR A</source>
+        <translation>VR A</translation>
+    </message>
+    <message>
+        <source>VR B</source>
+        <translation>VR B</translation>
+    </message>
+    <message>
+        <source>Made on %1 with Pelorin %2</source>
+        <translation>Erstellt am %1 mit Pelorin %2</translation>
+    </message>
+    <message>
+        <source>Settings checksum: %1</source>
+        <translation>Prüfsumme der Einstellungen: %1</translation>
+    </message>
+    <message>
+        <source>Setup sheet: %1</source>
+        <translation>Einrichtungsblatt: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notizen:</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>Program mixes</source>
+        <translation>Programmmischer</translation>
+    </message>
+    <message>
+        <source>Switches and knobs</source>
+        <translation>Schalter und Drehknöpfe</translation>
+    </message>
+    <message>
+        <source>Pelorin setup sheet</source>
+        <translation>Pelorin-Einrichtungsblatt</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Cannot write the setup sheet “%1”: %2. Choose a folder you may write to, or another file name.</source>
+        <translation>Das Einrichtungsblatt „%1“ kann nicht geschrieben werden: %2. Wählen Sie einen Ordner, in den Sie schreiben dürfen, oder einen anderen Dateinamen.</translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>das PDF ließ sich nicht anlegen</translation>
+    </message>
+</context>
+<context>
+    <name>pelorin::SetupSheetView</name>
+    <message>
+        <source>Setup sheet</source>
+        <translation>Einrichtungsblatt</translation>
+    </message>
+    <message>
+        <source>setup sheet</source>
+        <translation>Einrichtungsblatt</translation>
+    </message>
+    <message>
+        <source>Print setup sheet</source>
+        <translation>Einrichtungsblatt drucken</translation>
+    </message>
+    <message>
+        <source>Save setup sheet as PDF</source>
+        <translation>Einrichtungsblatt als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -2005,7 +2223,7 @@ Nach dem Senden ist der Sender womöglich in einem Zustand, den kein Editor anze
         <translation>Abbruch</translation>
     </message>
     <message>
-        <source>%1 sub trim: moves the servo's centre, %2 to %3.</source>
+        <source>%1 sub trim: moves the servo&apos;s centre, %2 to %3.</source>
         <translation>Subtrim von %1: verschiebt die Mitte des Servos, %2 bis %3.</translation>
     </message>
 </context>
@@ -2036,7 +2254,7 @@ Nach dem Senden ist der Sender womöglich in einem Zustand, den kein Editor anze
         <translation>Pitch</translation>
     </message>
     <message>
-        <source>%1, %2: the swash plate's travel for %2, %3 to %4 %; below 0 reverses it.</source>
+        <source>%1, %2: the swash plate&apos;s travel for %2, %3 to %4 %; below 0 reverses it.</source>
         <translation>%1, %2: Weg der Taumelscheibe für %2, %3 bis %4 %; unter 0 umgekehrt.</translation>
     </message>
 </context>
@@ -2100,7 +2318,7 @@ Nach dem Senden ist der Sender womöglich in einem Zustand, den kein Editor anze
 <context>
     <name>pelorin::TransmitterLink</name>
     <message>
-        <source>No serial port of this computer opens. Connect the transmitter (or start the virtual transmitter pelorin-txsim), or name its port with --port; "pelorin-cli ports" shows every port and why it does not open.</source>
+        <source>No serial port of this computer opens. Connect the transmitter (or start the virtual transmitter pelorin-txsim), or name its port with --port; &quot;pelorin-cli ports&quot; shows every port and why it does not open.</source>
         <translation>Kein serieller Port dieses Rechners lässt sich öffnen. Schließen Sie den Sender an (oder starten Sie den virtuellen Sender pelorin-txsim) oder nennen Sie seinen Port mit --port; „pelorin-cli ports“ zeigt jeden Port und warum er sich nicht öffnet.</translation>
     </message>
     <message>
@@ -2181,7 +2399,7 @@ Nach dem Senden ist der Sender womöglich in einem Zustand, den kein Editor anze
         <translation>USER2</translation>
     </message>
     <message>
-        <source>USER1 or USER2: the transmitter's two memories, each holding a whole model.</source>
+        <source>USER1 or USER2: the transmitter&apos;s two memories, each holding a whole model.</source>
         <translation>USER1 oder USER2: die zwei Speicher des Senders, jeder mit einem ganzen Modell.</translation>
     </message>
 </context>
@@ -2321,6 +2539,10 @@ Nach dem Senden ist der Sender womöglich in einem Zustand, den kein Editor anze
         <source>Sent again from the history: %1</source>
         <translation>Aus dem Verlauf erneut gesendet: %1</translation>
     </message>
+    <message>
+        <source>The history file %1 cannot be read: %2.</source>
+        <translation>Die Verlaufsdatei %1 kann nicht gelesen werden: %2.</translation>
+    </message>
 </context>
 <context>
     <name>pelorin::models::ModelFormatTexts</name>
@@ -2333,7 +2555,7 @@ Nach dem Senden ist der Sender womöglich in einem Zustand, den kein Editor anze
         <translation>eines von %1 oder %2</translation>
     </message>
     <message>
-        <source>"%1" is not a value of this field; expected %2</source>
+        <source>&quot;%1&quot; is not a value of this field; expected %2</source>
         <translation>„%1“ ist kein Wert dieses Feldes; erwartet: %2</translation>
     </message>
     <message>
@@ -2357,7 +2579,7 @@ Nach dem Senden ist der Sender womöglich in einem Zustand, den kein Editor anze
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1: field "%2": %3</source>
+        <source>%1: field &quot;%2&quot;: %3</source>
         <translation>%1: Feld „%2“: %3</translation>
     </message>
     <message>
@@ -2373,7 +2595,7 @@ Nach dem Senden ist der Sender womöglich in einem Zustand, den kein Editor anze
         <translation>fehlt</translation>
     </message>
     <message>
-        <source>expected "%1"</source>
+        <source>expected &quot;%1&quot;</source>
         <translation>erwartet: „%1“</translation>
     </message>
     <message>
@@ -2436,7 +2658,7 @@ Nach dem Senden ist der Sender womöglich in einem Zustand, den kein Editor anze
         <translation>Ein Modell braucht einen Namen.</translation>
     </message>
     <message>
-        <source>A model named "%1" already exists (%2).</source>
+        <source>A model named &quot;%1&quot; already exists (%2).</source>
         <translation>Ein Modell namens „%1“ gibt es bereits (%2).</translation>
     </message>
     <message>

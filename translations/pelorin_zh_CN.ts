@@ -1167,6 +1167,34 @@ This model&apos;s name is also in %2. Rename one of them, so that each name is o
         <source>&amp;Start from:</source>
         <translation>起始于(&amp;S)：</translation>
     </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>打印(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>Show the selected model&apos;s setup sheet, one page with all its settings, and print it</source>
+        <translation>显示所选模型的设置单（一页，包含全部设置）并打印</translation>
+    </message>
+    <message>
+        <source>Save &amp;as PDF…</source>
+        <translation>另存为 PDF(&amp;A)…</translation>
+    </message>
+    <message>
+        <source>Write the selected model&apos;s setup sheet to a PDF file</source>
+        <translation>将所选模型的设置单保存为 PDF 文件</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;text</source>
+        <translation>复制为文本(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Copy the selected model&apos;s setup sheet as plain text, for an e-mail or a forum post</source>
+        <translation>将所选模型的设置单复制为纯文本，用于电子邮件或论坛帖子</translation>
+    </message>
+    <message>
+        <source>The setup sheet of “%1” is on the clipboard.</source>
+        <translation>“%1”的设置单已复制到剪贴板。</translation>
+    </message>
 </context>
 <context>
     <name>pelorin::MonitorWindow</name>
@@ -1931,6 +1959,196 @@ Sending it may leave the transmitter in a state no editor can show or correct. S
     </message>
 </context>
 <context>
+    <name>pelorin::SetupSheet</name>
+    <message>
+        <source>EP%1</source>
+        <translation>EP%1</translation>
+    </message>
+    <message>
+        <source>NOR</source>
+        <translation>NOR</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Unnamed model</source>
+        <translation>未命名模型</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Stick mode</source>
+        <translation>摇杆模式</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>存储</translation>
+    </message>
+    <message>
+        <source>USER1</source>
+        <translation>USER1</translation>
+    </message>
+    <message>
+        <source>USER2</source>
+        <translation>USER2</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>通道</translation>
+    </message>
+    <message>
+        <source>End point L</source>
+        <translation>行程量 左</translation>
+    </message>
+    <message>
+        <source>End point R</source>
+        <translation>行程量 右</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>反向</translation>
+    </message>
+    <message>
+        <source>Sub trim</source>
+        <translation>中立微调</translation>
+    </message>
+    <message>
+        <source>Dual rate ON</source>
+        <translation>双比率 开</translation>
+    </message>
+    <message>
+        <source>Dual rate OFF</source>
+        <translation>双比率 关</translation>
+    </message>
+    <message>
+        <source>Swash AFR</source>
+        <translation>十字盘 AFR</translation>
+    </message>
+    <message>
+        <source>Throttle curve</source>
+        <translation>油门曲线</translation>
+    </message>
+    <message>
+        <source>Pitch curve</source>
+        <translation>螺距曲线</translation>
+    </message>
+    <message>
+        <source>Mix</source>
+        <translation>混控</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>源</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>目标</translation>
+    </message>
+    <message>
+        <source>Up rate</source>
+        <translation>上比率</translation>
+    </message>
+    <message>
+        <source>Down rate</source>
+        <translation>下比率</translation>
+    </message>
+    <message>
+        <source>Switch</source>
+        <translation>开关</translation>
+    </message>
+    <message>
+        <source>Switch A</source>
+        <translation>开关 A</translation>
+    </message>
+    <message>
+        <source>Switch B</source>
+        <translation>开关 B</translation>
+    </message>
+    <message>
+        <source>VR A</source>
+        <translation>VR A</translation>
+    </message>
+    <message>
+        <source>VR B</source>
+        <translation>VR B</translation>
+    </message>
+    <message>
+        <source>Made on %1 with Pelorin %2</source>
+        <translation>%1 由 Pelorin %2 生成</translation>
+    </message>
+    <message>
+        <source>Settings checksum: %1</source>
+        <translation>设置校验和：%1</translation>
+    </message>
+    <message>
+        <source>Setup sheet: %1</source>
+        <translation>设置单：%1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>备注：</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>通道</translation>
+    </message>
+    <message>
+        <source>Program mixes</source>
+        <translation>程序混控</translation>
+    </message>
+    <message>
+        <source>Switches and knobs</source>
+        <translation>开关和旋钮</translation>
+    </message>
+    <message>
+        <source>Pelorin setup sheet</source>
+        <translation>Pelorin 设置单</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Cannot write the setup sheet “%1”: %2. Choose a folder you may write to, or another file name.</source>
+        <translation>无法写入设置单“%1”：%2。请选择可写入的文件夹或其他文件名。</translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>无法创建 PDF</translation>
+    </message>
+</context>
+<context>
+    <name>pelorin::SetupSheetView</name>
+    <message>
+        <source>Setup sheet</source>
+        <translation>设置单</translation>
+    </message>
+    <message>
+        <source>setup sheet</source>
+        <translation>设置单</translation>
+    </message>
+    <message>
+        <source>Print setup sheet</source>
+        <translation>打印设置单</translation>
+    </message>
+    <message>
+        <source>Save setup sheet as PDF</source>
+        <translation>将设置单保存为 PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF 文档 (*.pdf)</translation>
+    </message>
+</context>
+<context>
     <name>pelorin::StickModeDialog</name>
     <message>
         <source>Stick Select</source>
@@ -2310,6 +2528,10 @@ Sending it may leave the transmitter in a state no editor can show or correct. S
     <message>
         <source>Sent again from the history: %1</source>
         <translation>从历史记录再次发送：%1</translation>
+    </message>
+    <message>
+        <source>The history file %1 cannot be read: %2.</source>
+        <translation>无法读取历史记录文件 %1：%2。</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 //   pelorin-dump --diff FILE_A FILE_B
 //   pelorin-dump --json FILE
 //   pelorin-dump --pack MODEL.json OUT
+//   pelorin-dump --sheet OUT.pdf FILE      (OUT.pdf "-": the sheet as text on stdout)
 //
 // Exit status: 0 done (--diff: no field differs), 1 --diff: fields differ, 2 wrong usage,
 // 3 a file could not be read or written, or is not a settings file.
@@ -20,9 +21,12 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 
 #include "models/modelformat.h"
 #include "platform/savefile.h"
+#include "platform/translations.h"
+#include "sheet/setupsheet.h"
 #include "tools/cli/printable.h"
 #include "tools/dump/settingsreport.h"
 
@@ -40,6 +44,7 @@ constexpr const char* kUsage =
     "       pelorin-dump --diff FILE_A FILE_B\n"
     "       pelorin-dump --json FILE\n"
     "       pelorin-dump --pack MODEL.json OUT\n"
+    "       pelorin-dump --sheet OUT.pdf FILE\n"
     "\n"
     "Prints a Pelorin settings file (exactly 67 bytes, or a model in JSON) field by field:\n"
     "model type, stick mode, end points, reverse, sub trim, dual rates, swash AFR, throttle\n"
@@ -47,6 +52,8 @@ constexpr const char* kUsage =
     "With --diff, prints only the fields in which FILE_B differs from FILE_A.\n"
     "With --json, prints the file as a model in JSON, one key per field.\n"
     "With --pack, writes the model of MODEL.json to OUT as a 67-byte settings file.\n"
+    "With --sheet, writes the model's one-page setup sheet to OUT.pdf (A4, or Letter in\n"
+    "the United States), in the user's language; with OUT.pdf \"-\", prints it as text.\n"
     "\n"
     "Exit status: 0 done (--diff: no field differs), 1 --diff: fields differ,\n"
     "2 wrong usage, 3 a file cannot be read or written, or is not a settings file.\n";
@@ -114,6 +121,35 @@ int pack(const std::string& input, const std::string& output) {
     return kExitOk;
 }
 
+// The setup sheet of a file, as a PDF or as text: drawn with QtGui, which needs an
+// application object but no screen.
+int writeSheet(const std::string& output, const std::string& path) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "pelorin-dump";
+    char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+    installTranslations(app);
+    models::Model model;
+    if (!load(path, model))
+        return kExitFile;
+    SheetSubject subject{.name = model.name, .notes = model.notes, .block = model.blockBytes};
+    if (subject.name.isEmpty())
+        subject.name = QFileInfo(QFile::decodeName(path.c_str())).completeBaseName();
+    if (output == "-") {
+        const QByteArray text = setupSheetText(subject).toUtf8();
+        std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stdout);
+        return kExitOk;
+    }
+    const QString error = writeSetupSheetPdf(QFile::decodeName(output.c_str()), subject);
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "pelorin-dump: %s\n", error.toLocal8Bit().constData());
+        return kExitFile;
+    }
+    return kExitOk;
+}
+
 std::size_t widestName(const auto& fields) {
     std::size_t width = 0;
     for (const auto& field : fields)
@@ -159,7 +195,9 @@ int diffFiles(const std::string& first, const std::string& second) {
 
 int main(int argc, char** argv) {
     std::vector<std::string> files;
-    enum class Mode { Dump, Diff, Json, Pack } mode = Mode::Dump;
+    enum class Mode { Dump, Diff, Json, Pack, Sheet } mode = Mode::Dump;
+    std::string sheetOutput;
+    constexpr const char* kSheetAlone = "--sheet excludes --diff, --json and --pack";
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
@@ -167,7 +205,16 @@ int main(int argc, char** argv) {
             std::fputs(kUsage, stdout);
             return kExitOk;
         }
-        if (!optionsEnded && (arg == "--diff" || arg == "--json" || arg == "--pack")) {
+        if (!optionsEnded && arg == "--sheet") {
+            if (mode != Mode::Dump)
+                return usageError(kSheetAlone);
+            if (i + 1 >= argc)
+                return usageError("--sheet needs an output file (\"-\" for text) and a file");
+            mode = Mode::Sheet;
+            sheetOutput = argv[++i];
+        } else if (!optionsEnded && (arg == "--diff" || arg == "--json" || arg == "--pack")) {
+            if (mode == Mode::Sheet)
+                return usageError(kSheetAlone);
             if (mode != Mode::Dump)
                 return usageError("--diff, --json and --pack exclude each other");
             mode = arg == "--diff" ? Mode::Diff : arg == "--json" ? Mode::Json : Mode::Pack;
@@ -192,6 +239,10 @@ int main(int argc, char** argv) {
             if (files.size() != 2)
                 return usageError("--pack needs a model file and an output file");
             return pack(files[0], files[1]);
+        case Mode::Sheet:
+            if (files.size() != 1)
+                return usageError("--sheet needs an output file (\"-\" for text) and a file");
+            return writeSheet(sheetOutput, files[0]);
         case Mode::Dump:
             break;
     }
