@@ -330,7 +330,7 @@ void MonitorWindow::refresh() {
         refreshHealth(now);
         refreshRecording();
     }
-    if (!paused_ && refreshCount_ % kTraceEveryRefreshes == 0)
+    if (!paused_)
         trace_->setNow(now);  // repaints what has moved
 
     ++refreshCount_;

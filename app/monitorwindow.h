@@ -35,7 +35,6 @@ public:
     // The trace is refreshed ten times a second: smooth enough to follow a stick, and cheap
     // (a refresh repaints only what moved).
     static constexpr int kRefreshMs = 100;
-    static constexpr int kTraceEveryRefreshes = 1;
     // While frames come, a refresh rides on a frame's own wake-up, at the first frame at least
     // kRefreshMs - kEarlyMs after the last refresh (so about kRefreshMs apart at 50 frames/s);
     // the timer, kLateMs later than that, refreshes only a silent line. A wake-up of its own
@@ -77,12 +76,10 @@ public:
     [[nodiscard]] QString valueText(int row, Column column) const;
     [[nodiscard]] const QLabel* healthLabel(HealthRow row) const;
     [[nodiscard]] bool noDataShown() const { return noDataShown_; }
-    [[nodiscard]] bool tracePaused() const { return paused_; }
     [[nodiscard]] bool recording() const { return recorder_.recording(); }
     [[nodiscard]] bool watching() const { return static_cast<bool>(frameConnection_); }
     [[nodiscard]] bool ticking() const { return refreshTimer_.isActive(); }
     [[nodiscard]] const ChannelTrace* trace() const { return trace_; }
-    [[nodiscard]] QPushButton* pauseButton() const { return pauseButton_; }
     [[nodiscard]] QPushButton* recordButton() const { return recordButton_; }
 
     // Greys the numbers and the trace under `text` while the line is down; empty: it is up.

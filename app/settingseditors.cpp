@@ -50,7 +50,7 @@ EditorOutcome SettingsEditors::run(int id) {
             return runStickModeEditor(editor(stickModeDialog_, settings), session_);
         case kType:
             // The block holds the new type even if it could not be sent: the buttons follow it.
-            return runTypeEditor(editor(typeDialog_, settings), session_);
+            return runChannelEditor(editor(typeDialog_, settings), session_);
         case kThrottleCurve:
             return runCurveEditor(editor(throttleCurveDialog_, liveAux_), session_);
         case kPitchCurve:

@@ -181,15 +181,14 @@ SubTrimDialog::SubTrimDialog(ModelSettings& settings, QWidget* parent)
 
 namespace {
 struct DualRateRow {
-    int channel;
     int onId;
     int offId;
 };
-// Dual rates exist for CH1, CH2 and CH4 only.
-constexpr std::array<DualRateRow, 3> kDualRateRows{{
-    {1, 1014, 1017},
-    {2, 1015, 1018},
-    {4, 1016, 1019},
+// One row for each channel that has dual rates, in their order.
+constexpr std::array<DualRateRow, dualRateChannels().size()> kDualRateRows{{
+    {1014, 1017},
+    {1015, 1018},
+    {1016, 1019},
 }};
 constexpr int kDualRateMin = editorrange::kDualRate.min;
 constexpr int kDualRateMax = editorrange::kDualRate.max;
@@ -207,7 +206,7 @@ DualRateDialog::DualRateDialog(ModelSettings& settings, QWidget* parent)
     for (std::size_t row = 0; row < kDualRateRows.size(); ++row) {
         const DualRateRow& r = kDualRateRows[row];
         const int y = kTop + static_cast<int>(row) * kPitch;
-        const QString channel = channelName(r.channel);
+        const QString channel = channelName(static_cast<int>(dualRateChannels()[row]) + 1);
         QLabel* label = addText(channel, {8, y, 26, kTextHeight});
         QLineEdit* on = addEdit(r.onId, {kOnX, y, kFieldWidth, kEditHeight});
         QLineEdit* off = addEdit(r.offId, {kOffX, y, kFieldWidth, kEditHeight});
@@ -239,14 +238,14 @@ DualRateDialog::DualRateDialog(ModelSettings& settings, QWidget* parent)
 
 namespace {
 struct SwashRow {
-    int channel;
     int id;
-    const char* function;  // what the channel moves the swash plate for
+    const char* function;  // what the row's channel moves the swash plate for
 };
-constexpr std::array<SwashRow, 3> kSwashRows{{
-    {1, 1016, QT_TRANSLATE_NOOP("pelorin::SwashAfrDialog", "aileron")},
-    {2, 1017, QT_TRANSLATE_NOOP("pelorin::SwashAfrDialog", "elevator")},
-    {6, 1018, QT_TRANSLATE_NOOP("pelorin::SwashAfrDialog", "pitch")},
+// One row for each channel that has a swash AFR value, in their order.
+constexpr std::array<SwashRow, swashAfrChannels().size()> kSwashRows{{
+    {1016, QT_TRANSLATE_NOOP("pelorin::SwashAfrDialog", "aileron")},
+    {1017, QT_TRANSLATE_NOOP("pelorin::SwashAfrDialog", "elevator")},
+    {1018, QT_TRANSLATE_NOOP("pelorin::SwashAfrDialog", "pitch")},
 }};
 constexpr int kSwashLimit = editorrange::kSwashAfr.max;
 static_assert(editorrange::kSwashAfr.min == -kSwashLimit);
@@ -259,11 +258,12 @@ SwashAfrDialog::SwashAfrDialog(ModelSettings& settings, QWidget* parent)
     for (std::size_t row = 0; row < kSwashRows.size(); ++row) {
         const SwashRow& r = kSwashRows[row];
         const int y = kTop + static_cast<int>(row) * kPitch;
+        const QString channel = channelName(static_cast<int>(swashAfrChannels()[row]) + 1);
         QLineEdit* edit = addEdit(r.id, {50, y, 56, kEditHeight});
-        addText(channelName(r.channel), {20, y, 26, kTextHeight})->setBuddy(edit);
+        addText(channel, {20, y, 26, kTextHeight})->setBuddy(edit);
         explain(edit,
                 tr("%1, %2: the swash plate's travel for %2, %3 to %4 %; below 0 reverses it.")
-                    .arg(channelName(r.channel), tr(r.function))
+                    .arg(channel, tr(r.function))
                     .arg(-kSwashLimit)
                     .arg(kSwashLimit));
         addText(QStringLiteral("%"), {110, y, 12, kTextHeight});

@@ -27,10 +27,6 @@ EditorOutcome runChannelEditor(TemplateDialog& dialog, Session& session) {
     return writeIfAccepted(dialog.run(), session);
 }
 
-EditorOutcome runTypeEditor(TypeDialog& dialog, Session& session) {
-    return writeIfAccepted(dialog.run(), session);
-}
-
 EditorOutcome runStickModeEditor(StickModeDialog& dialog, Session& session) {
     // The dialog opens on the stick mode standing in the block; Cancel stores nothing.
     const int stored =

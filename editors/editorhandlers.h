@@ -11,7 +11,6 @@ namespace pelorin {
 
 class Session;
 class TemplateDialog;
-class TypeDialog;
 class StickModeDialog;
 class UserSelectDialog;
 class SwitchSelectDialog;
@@ -24,10 +23,9 @@ struct EditorOutcome {
     SerialStatus write;     // the write's result; its error is for the user
 };
 
-// End Point, Reverse, SubTrim, DR and Swash AFR: run, and write on OK.
+// End Point, Reverse, SubTrim, DR, Swash AFR and Type: run, and write on OK. After Type the
+// window shows or hides its helicopter buttons.
 EditorOutcome runChannelEditor(TemplateDialog& dialog, Session& session);
-// Type: run, write on OK. The window then shows or hides its helicopter buttons.
-EditorOutcome runTypeEditor(TypeDialog& dialog, Session& session);
 // Mode: opens on the stick mode standing in byte 0; on OK merges it into byte 0 and writes.
 EditorOutcome runStickModeEditor(StickModeDialog& dialog, Session& session);
 // Model: only sets userSelect; nothing is sent.

@@ -3,12 +3,15 @@
 #include "editors/typedialogs.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QRadioButton>
 #include <QStringList>
 
 #include <array>
 #include <cstddef>
+#include <string>
+#include <string_view>
 #include <utility>
 
 #include "link/blockfields.h"
@@ -22,6 +25,20 @@ namespace {
 constexpr int kEditorPointSize = 10;
 constexpr int kListId = 1015;
 constexpr int kButtonHeight = 14;
+
+// The names of the values of a block field the editor offers, from the field table, each
+// through the translations of `context`.
+QStringList valueNames(const char* context, std::string_view fieldName) {
+    QStringList names;
+    if (const BlockField* field = findBlockField(fieldName)) {
+        const ValueRange offered = field->editorValues();
+        for (int value = offered.min; value <= offered.max; ++value) {
+            if (const std::string* name = valueName(*field, value))
+                names << QCoreApplication::translate(context, name->c_str());
+        }
+    }
+    return names;
+}
 
 // The list's entry at `position`, or no entry when there is none there.
 void selectPosition(QComboBox* list, int position) {
@@ -39,6 +56,13 @@ void centreOn(QLabel* label, const QWidget* list) {
 
 namespace {
 constexpr int kModelTypeCount = editorrange::kModelType.max + 1;
+// The model types' names for the translators; the list shows the field table's names.
+[[maybe_unused]] constexpr std::array<const char*, kModelTypeCount> kModelTypeTexts{
+    QT_TRANSLATE_NOOP("pelorin::TypeDialog", "ACRO"),
+    QT_TRANSLATE_NOOP("pelorin::TypeDialog", "HELI-120"),
+    QT_TRANSLATE_NOOP("pelorin::TypeDialog", "HELI-90"),
+    QT_TRANSLATE_NOOP("pelorin::TypeDialog", "HELI-140"),
+};
 }  // namespace
 
 TypeDialog::TypeDialog(ModelSettings& settings, QWidget* parent)
@@ -46,7 +70,7 @@ TypeDialog::TypeDialog(ModelSettings& settings, QWidget* parent)
       settings_(settings) {
     QLabel* label = addText(tr("Type"), {24, 26, 30, 12});
     QComboBox* types = addDropList(kListId, {58, 26, 100, 60},
-                                   {tr("ACRO"), tr("HELI-120"), tr("HELI-90"), tr("HELI-140")});
+                                   valueNames(staticMetaObject.className(), "model type"));
     centreOn(label, types);
     label->setBuddy(types);
     addButton(kIdOk, tr("OK"), {36, 68, 50, kButtonHeight}, true);
@@ -72,16 +96,22 @@ void TypeDialog::accept() {
 namespace {
 struct StickRow {
     int id;
-    const char* text;
     const char* picture;
 };
 // Top to bottom, each row's stick mode its position; the ids are not in that order.
 constexpr std::array<StickRow, 4> kStickRows{{
-    {1034, QT_TRANSLATE_NOOP("pelorin::StickModeDialog", "MODEL1"), "stick1.bmp"},
-    {1036, QT_TRANSLATE_NOOP("pelorin::StickModeDialog", "MODEL2"), "stick2.bmp"},
-    {1040, QT_TRANSLATE_NOOP("pelorin::StickModeDialog", "MODEL3"), "stick3.bmp"},
-    {1039, QT_TRANSLATE_NOOP("pelorin::StickModeDialog", "MODEL4"), "stick4.bmp"},
+    {1034, "stick1.bmp"},
+    {1036, "stick2.bmp"},
+    {1040, "stick3.bmp"},
+    {1039, "stick4.bmp"},
 }};
+// The stick modes' names for the translators; the buttons show the field table's names.
+[[maybe_unused]] constexpr std::array<const char*, kStickRows.size()> kStickModeTexts{
+    QT_TRANSLATE_NOOP("pelorin::StickModeDialog", "MODEL1"),
+    QT_TRANSLATE_NOOP("pelorin::StickModeDialog", "MODEL2"),
+    QT_TRANSLATE_NOOP("pelorin::StickModeDialog", "MODEL3"),
+    QT_TRANSLATE_NOOP("pelorin::StickModeDialog", "MODEL4"),
+};
 constexpr int kStickPictureId = 1035;
 constexpr std::size_t kLastStickRow = kStickRows.size() - 1;
 static_assert(kLastStickRow == editorrange::kStickMode.max);
@@ -93,10 +123,11 @@ StickModeDialog::StickModeDialog(ModelSettings& settings, QWidget* parent)
       pictureSource_(loadPicture) {
     constexpr int kTop = 7;
     constexpr int kPitch = 12;
+    const QStringList modes = valueNames(staticMetaObject.className(), "stick mode");
     for (std::size_t row = 0; row < kStickRows.size(); ++row) {
         const StickRow& r = kStickRows[row];
-        QRadioButton* radio =
-            addRadioButton(r.id, tr(r.text), {5, kTop + static_cast<int>(row) * kPitch, 54, 11});
+        QRadioButton* radio = addRadioButton(r.id, modes.value(static_cast<qsizetype>(row)),
+                                             {5, kTop + static_cast<int>(row) * kPitch, 54, 11});
         // Keyboard and mouse both end in clicked(); opening sets the buttons without it.
         connect(radio, &QRadioButton::clicked, this,
                 [this, row]() { showStickPicture(static_cast<int>(row)); });

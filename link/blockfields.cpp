@@ -17,9 +17,6 @@ std::string channel(std::size_t index) {
     return "CH" + std::to_string(index + 1);
 }
 
-// The channels that have dual rates and swash AFR values, as indices CH1 = 0.
-constexpr std::array<std::size_t, 3> kDualRateChannels{0, 1, 3};
-constexpr std::array<std::size_t, 3> kSwashAfrChannels{0, 1, 5};
 constexpr std::size_t kCurvePoints = 5;
 constexpr std::size_t kMixCount = 3;
 constexpr std::size_t kMixEntrySize = 4;  // route, up rate, down rate, switch
@@ -105,14 +102,14 @@ std::vector<BlockField> makeTable() {
     for (std::size_t ch = 0; ch < 6; ++ch)
         t.addSigned("sub trim " + channel(ch), block::kSubTrim + ch, at(&S::subTrim, ch));
     t.editor(EditorGroup::DualRates, editorrange::kDualRate);
-    for (std::size_t i = 0; i < kDualRateChannels.size(); ++i) {
-        const std::string name = "dual rate " + channel(kDualRateChannels[i]);
+    for (std::size_t i = 0; i < dualRateChannels().size(); ++i) {
+        const std::string name = "dual rate " + channel(dualRateChannels()[i]);
         t.addSigned(name + " ON", block::kDualRate + 2 * i, at(&S::dualRateOn, i));
         t.addSigned(name + " OFF", block::kDualRate + 2 * i + 1, at(&S::dualRateOff, i));
     }
     t.editor(EditorGroup::SwashAfr, editorrange::kSwashAfr);
-    for (std::size_t i = 0; i < kSwashAfrChannels.size(); ++i) {
-        t.addSigned("swash AFR " + channel(kSwashAfrChannels[i]), block::kSwashAfr + i,
+    for (std::size_t i = 0; i < swashAfrChannels().size(); ++i) {
+        t.addSigned("swash AFR " + channel(swashAfrChannels()[i]), block::kSwashAfr + i,
                     at(&S::swashAfr, i));
     }
 

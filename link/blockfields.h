@@ -7,6 +7,7 @@
 // its names and values, and the readable model format uses the same names as its keys, so none
 // of them can drift apart. Every bit of the 67 bytes belongs to exactly one field.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -101,6 +102,17 @@ struct BlockField {
                                          ((static_cast<unsigned>(value) << shift) & mask));
     }
 };
+
+// The channels that have dual rates, and those that have swash AFR values, as indices CH1 = 0,
+// in the order the block and ModelSettings keep them.
+[[nodiscard]] constexpr std::array<std::size_t, 3> dualRateChannels() {
+    return {0, 1, 3};
+}
+[[nodiscard]] constexpr std::array<std::size_t, 3> swashAfrChannels() {
+    return {0, 1, 5};
+}
+static_assert(dualRateChannels().size() == std::tuple_size_v<decltype(ModelSettings::dualRateOn)>);
+static_assert(swashAfrChannels().size() == std::tuple_size_v<decltype(ModelSettings::swashAfr)>);
 
 // Every field, in the dump's order.
 [[nodiscard]] const std::vector<BlockField>& blockFields();

@@ -89,8 +89,6 @@ public:
     // that has a device, from one fresh table. Each device is opened at most once and the open
     // that succeeds is the port used. Any failure ends the call there.
     SerialStatus open(int port, Greeting greeting = Greeting::None);
-    // Start-up: the search with COM21 as the fallback, then the ReadRequest.
-    SerialStatus openSerialPort() { return open(kSearchOrFallback, Greeting::Read); }
     // The device the search tries first: the one the transmitter answered on last time (the
     // window keeps it in the user's settings). Empty: the probe order from COM1 alone.
     std::string preferredDevice;

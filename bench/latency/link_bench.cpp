@@ -149,7 +149,7 @@ int measureLatency(const Settings& settings) {
         seen = accepted;
     });
 
-    const SerialStatus opened = session.openSerialPort();
+    const SerialStatus opened = session.open(Session::kSearchOrFallback, Session::Greeting::Read);
     if (!opened.ok()) {
         std::fprintf(stderr, "cannot open the port: %s\n", opened.error().c_str());
         return 1;
@@ -261,7 +261,7 @@ int measureCpu(const Settings& settings) {
         ++events;
         session.receive(bytes);
     });
-    const SerialStatus opened = session.openSerialPort();
+    const SerialStatus opened = session.open(Session::kSearchOrFallback, Session::Greeting::Read);
     if (!opened.ok()) {
         std::fprintf(stderr, "cannot open the port: %s\n", opened.error().c_str());
         return 1;

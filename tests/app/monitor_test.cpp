@@ -86,7 +86,8 @@ protected:
         ASSERT_TRUE(transmitter->start(&error)) << error;
         window = std::make_unique<MainDialog>(
             makeSerialControl(), [] { return buildPortTable(discoverVirtualPorts(), {}); });
-        const SerialStatus opened = window->session().openSerialPort();
+        const SerialStatus opened =
+            window->session().open(Session::kSearchOrFallback, Session::Greeting::Read);
         ASSERT_TRUE(opened.ok()) << opened.error();
         ASSERT_TRUE(waitFor([&] { return counters().settingsAccepted == 1; }, kWaitMs));
         window->systemCommand(kMonitorCommand);

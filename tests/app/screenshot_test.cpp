@@ -309,7 +309,7 @@ TEST_F(ScreenshotTest, Monitor_WithStreamingTransmitter_TracesEveryChannel) {
         // Most of the ten seconds filled, so the picture shows the channels' swings.
         EXPECT_TRUE(
             QTest::qWaitFor([&] { return monitor->trace()->sampleCount() >= 400; }, 3 * kWaitMs));
-        QTest::qWait(3 * MonitorWindow::kRefreshMs * MonitorWindow::kTraceEveryRefreshes);
+        QTest::qWait(3 * MonitorWindow::kRefreshMs);
         EXPECT_FALSE(monitor->noDataShown());
 
         const QImage screen = onScreen(monitor);

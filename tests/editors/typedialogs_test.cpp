@@ -70,7 +70,7 @@ TEST(TypeDialog, OnOpen_ListsTheFourModelTypesInOrder) {
         EXPECT_FALSE(d->control<QComboBox>(kListId)->isEditable());
         pressCancel(d);
     });
-    runTypeEditor(dialog, bench.session);
+    runChannelEditor(dialog, bench.session);
 }
 
 struct TypeChoice {
@@ -90,7 +90,7 @@ TEST_P(TypeOnOk, ChosenType_OnOk_SendsLowNibbleAndDecidesHelicopterButtons) {
         chooseEntry(d, kListId, c.entry);
         pressOk(d);
     });
-    const EditorOutcome outcome = runTypeEditor(dialog, bench.session);
+    const EditorOutcome outcome = runChannelEditor(dialog, bench.session);
     EXPECT_TRUE(outcome.accepted);
     ASSERT_EQ(bench.writes().size(), 1u);
     const std::uint8_t byte0 = frameByte(bench.writes()[0], 0);
@@ -113,7 +113,7 @@ TEST(TypeDialog, ReceivedTypeOutOfList_OnOpen_ShowsAcroAndCancelKeepsIt) {
             EXPECT_EQ(d->control<QComboBox>(kListId)->currentText(), "ACRO");
             pressCancel(d);
         });
-        const EditorOutcome outcome = runTypeEditor(dialog, bench.session);
+        const EditorOutcome outcome = runChannelEditor(dialog, bench.session);
         EXPECT_FALSE(outcome.accepted);
         EXPECT_TRUE(bench.writes().empty()) << int(nibble);
         EXPECT_EQ(bench.session.settings.modelType, nibble);
@@ -131,12 +131,12 @@ TEST(TypeDialog, ReopenedAfterCancel_OnOpen_ShowsTheStoredTypeAgain) {
         chooseEntry(d, kListId, "ACRO");
         pressCancel(d);
     });
-    runTypeEditor(dialog, bench.session);
+    runChannelEditor(dialog, bench.session);
     onOpen<TypeDialog>([](TypeDialog* d) {
         EXPECT_EQ(d->control<QComboBox>(kListId)->currentText(), "HELI-140");
         pressCancel(d);
     });
-    runTypeEditor(dialog, bench.session);
+    runChannelEditor(dialog, bench.session);
     EXPECT_EQ(bench.session.settings.modelType, 3);
     EXPECT_TRUE(bench.writes().empty());
 }

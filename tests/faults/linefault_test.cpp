@@ -57,7 +57,8 @@ protected:
 
     // The program's start-up against the transmitter, up to its SettingsFrame.
     void startUp() {
-        const SerialStatus status = session.openSerialPort();
+        const SerialStatus status =
+            session.open(Session::kSearchOrFallback, Session::Greeting::Read);
         ASSERT_TRUE(status.ok()) << status.error();
         ASSERT_TRUE(waitFor([&] { return session.counters().settingsAccepted == 1; }));
     }

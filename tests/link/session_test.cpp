@@ -55,7 +55,7 @@ protected:
     // Opens the session on COM3 and forgets the calls that took.
     void openOnCom3() {
         serial.makeOpenable(3);
-        ASSERT_TRUE(session.openSerialPort().ok());
+        ASSERT_TRUE(session.open(Session::kSearchOrFallback, Session::Greeting::Read).ok());
         serial.clearCalls();
     }
 };
@@ -182,7 +182,7 @@ TEST_F(SessionTest, StartUp_Com3FirstToOpen_OpensInTurnWithTheLineSettingsAndAsk
     serial.makeOpenable(3);
     serial.makeOpenable(5);
     session.userSelect = 1;
-    ASSERT_TRUE(session.openSerialPort().ok());
+    ASSERT_TRUE(session.open(Session::kSearchOrFallback, Session::Greeting::Read).ok());
 
     EXPECT_EQ(serial.calls,
               (Texts{"open(/dev/fake1)", "open(/dev/fake2)", "open(/dev/fake3)", "write(55 FD)"}));
@@ -197,7 +197,7 @@ TEST_F(SessionTest, StartUp_Com3FirstToOpen_OpensInTurnWithTheLineSettingsAndAsk
 
 TEST_F(SessionTest, StartUp_NoPortOpens_FallsBackTo21AndReportsTheFailedOpen) {
     session.userSelect = 1;
-    const SerialStatus status = session.openSerialPort();
+    const SerialStatus status = session.open(Session::kSearchOrFallback, Session::Greeting::Read);
 
     EXPECT_FALSE(status.ok());
     EXPECT_EQ(status.error(), FakeSerialControl::kNoDeviceText);
@@ -212,7 +212,7 @@ TEST_F(SessionTest, StartUp_NoPortOpens_FallsBackTo21AndReportsTheFailedOpen) {
 
 TEST_F(SessionTest, StartUp_NoProbedPortButCom21Exists_OpensCom21) {
     serial.makeOpenable(21);
-    EXPECT_TRUE(session.openSerialPort().ok());
+    EXPECT_TRUE(session.open(Session::kSearchOrFallback, Session::Greeting::Read).ok());
     EXPECT_EQ(session.commPort(), 21);
     EXPECT_EQ(serial.writes(), std::vector<Bytes>{kReadRequest});
 }
@@ -225,7 +225,7 @@ TEST_F(SessionTest, StartUp_AnyError_EndsTheOperationThere) {
         Session s(failing, failing.discovery());
         s.userSelect = 1;
 
-        const SerialStatus status = s.openSerialPort();
+        const SerialStatus status = s.open(Session::kSearchOrFallback, Session::Greeting::Read);
         EXPECT_EQ(status.error(), "Invalid property value") << op;
         EXPECT_TRUE(failing.calls.back().starts_with(op + "(")) << op;
         EXPECT_TRUE(failing.writes().empty()) << op;
@@ -270,7 +270,7 @@ TEST_F(SessionTest, StartUp_PortAlreadyOpen_SendsNothing) {
     serial.makeOpenable(1);
     serial.forceOpen(true);
     session.userSelect = 1;
-    EXPECT_TRUE(session.openSerialPort().ok());
+    EXPECT_TRUE(session.open(Session::kSearchOrFallback, Session::Greeting::Read).ok());
     EXPECT_TRUE(serial.calls.empty());
     EXPECT_EQ(session.userSelect, 1);
 }
@@ -278,7 +278,7 @@ TEST_F(SessionTest, StartUp_PortAlreadyOpen_SendsNothing) {
 TEST_F(SessionTest, NumbersWithoutADevice_AreNeverTried) {
     serial.table.portDeviceNames.fill("");
     serial.table.portDeviceNames[1] = "/dev/ttyUSB0";
-    (void)session.openSerialPort();
+    (void)session.open(Session::kSearchOrFallback, Session::Greeting::Read);
     EXPECT_EQ(serial.deviceOpens, Texts{"/dev/ttyUSB0"});
     EXPECT_EQ(serial.calls, (Texts{"open(/dev/ttyUSB0)", "open()"}));
     EXPECT_EQ(session.commPort(), 21);
@@ -309,7 +309,7 @@ TEST(SessionStartUp, EachDeviceOpenedAtMostOnce_PreferredFirst) {
             serial.makeOpenable(port);
         Session session(serial, serial.discovery());
         session.preferredDevice = c.preferred;
-        EXPECT_TRUE(session.openSerialPort().ok());
+        EXPECT_TRUE(session.open(Session::kSearchOrFallback, Session::Greeting::Read).ok());
         EXPECT_EQ(session.commPort(), c.opened);
         EXPECT_EQ(serial.deviceOpens, c.tried);
         EXPECT_EQ(serial.refreshCount, 1);

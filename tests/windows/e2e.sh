@@ -159,7 +159,7 @@ else
   fail "pelorin-cli write: status $? ($(tr -d '\r' <"$work/write.log"))"
 fi
 check "pelorin-cli write: the transmitter logged the WriteFrame with sub trim CH3 changed" \
-  wait_log "$mark" 'subTrim CH3: 0 -> -7' 5
+  wait_log "$mark" 'sub trim CH3: 0 -> -7' 5
 read_back "$work/read2.bin"
 check "pelorin-cli read after write: the block written" same_block "$written" "$work/read2.bin"
 
@@ -293,7 +293,7 @@ one_write_changing() { # one_write_changing FIELD_LINE: since $mark
   wait_log "$mark" "$1" 10 && [ "$(log_since "$mark" | grep -c WriteFrame)" -eq 1 ]
 }
 check "Reverse: OK sent one WriteFrame, which changed CH1's reverse" \
-  one_write_changing 'reverse CH1: 1 -> 0'
+  one_write_changing 'reverse CH1: REV -> NOR'
 
 # Save: back from Reverse over EndPoint and Open.
 saved=$work/saved.bin
@@ -321,7 +321,7 @@ wait_log "$mark" ReadRequest 20 || fail "no ReadRequest at the second start"
 mark=$(log_lines)
 keys Tab Tab Tab Tab space
 if choose_file Open "$opened"; then
-  check "Open sent the file's block (sub trim CH2 0 -> -5)" wait_log "$mark" 'subTrim CH2: 0 -> -5' 10
+  check "Open sent the file's block (sub trim CH2 0 -> -5)" wait_log "$mark" 'sub trim CH2: 0 -> -5' 10
 else
   fail "the Open chooser did not open"
 fi

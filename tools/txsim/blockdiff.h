@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What a new settings block changes, field by field, in words a reader of the log knows:
-// "endPointRight CH1: 100 -> 110".
+// What a new settings block changes, field by field, under the names and value texts
+// pelorin-dump prints: "end point CH1 R: 100 -> 110", "model type: ACRO -> HELI-120".
 
 #include <string>
 #include <vector>
@@ -11,10 +11,11 @@
 
 namespace pelorin::txsim {
 
+// One line per field that differs, in the dump's order; the checksum slots are left out.
 [[nodiscard]] std::vector<std::string> describeChanges(const BlockBytes& before,
                                                        const BlockBytes& after);
 
-// One line summing up a block: model type, stick mode and a few values.
+// One line summing up a block: model type, stick mode and CH1's end points and sub trim.
 [[nodiscard]] std::string describeBlock(const BlockBytes& block);
 
 }  // namespace pelorin::txsim

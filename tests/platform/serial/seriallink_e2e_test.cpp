@@ -48,7 +48,8 @@ protected:
 
     // The transmitter answers the start-up ReadRequest; wait until its block has arrived.
     void startUpAgainst(const txsim::VirtualTransmitter& transmitter) {
-        const SerialStatus status = session.openSerialPort();
+        const SerialStatus status =
+            session.open(Session::kSearchOrFallback, Session::Greeting::Read);
         ASSERT_TRUE(status.ok()) << status.error();
         ASSERT_TRUE(waitFor([&] { return session.counters().settingsAccepted == 1; }));
         ASSERT_TRUE(transmitter.connected());
@@ -91,7 +92,7 @@ TEST_F(SerialLinkTest, StartUp_WithVirtualTransmitter_OpensItAsCom1AndSendsReadR
 }
 
 TEST_F(SerialLinkTest, StartUp_WithNoPort_ChoosesCom21AndFailsWithMessage) {
-    const SerialStatus status = session.openSerialPort();
+    const SerialStatus status = session.open(Session::kSearchOrFallback, Session::Greeting::Read);
 
     EXPECT_FALSE(status.ok());
     EXPECT_EQ(session.commPort(), kFallbackPort);
@@ -130,7 +131,7 @@ TEST_P(HeldPortTest, HeldPort_ByAnotherOpener_IsNeitherChosenNorListed) {
             break;
     }
 
-    const SerialStatus status = session.openSerialPort();
+    const SerialStatus status = session.open(Session::kSearchOrFallback, Session::Greeting::Read);
     ASSERT_TRUE(status.ok()) << status.error();
     EXPECT_EQ(session.commPort(), 2);
     EXPECT_EQ(serial.openedPath().toStdString(), free->slavePath());
@@ -168,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(Holders, HeldPortTest,
 
 TEST_F(SerialLinkTest, PortOpenedThroughLink_SecondControl_CannotOpenTheSameDevice) {
     auto transmitter = startTransmitter("a", quietOptions());
-    ASSERT_TRUE(session.openSerialPort().ok());
+    ASSERT_TRUE(session.open(Session::kSearchOrFallback, Session::Greeting::Read).ok());
 
     QtSerialControl other;
     EXPECT_FALSE(other.probe({transmitter->linkPath(), "COM1"}));
@@ -269,7 +270,7 @@ TEST_F(SerialLinkTest, FaultyStream_FromTransmitter_OnlyGoodFramesCount) {
     options.faults.garbageEvery = 1;
     options.faults.badChecksumEvery = 3;
     auto transmitter = startTransmitter("a", options);
-    ASSERT_TRUE(session.openSerialPort().ok());
+    ASSERT_TRUE(session.open(Session::kSearchOrFallback, Session::Greeting::Read).ok());
 
     ASSERT_TRUE(waitFor([&] { return session.counters().liveAccepted >= 40; }));
 
