@@ -267,7 +267,7 @@ ModelsWindow::ModelsWindow(const Session& session, Sender send, const QString& f
         connect(button, &QPushButton::clicked, this, slot);
         return button;
     };
-    editButton_ = makeButton("edit", tr("&Edit…"),
+    editButton_ = makeButton("edit", tr("Edi&t…"),
                              tr("Edit the selected model without the transmitter: the editors of "
                                 "the main window, each OK stored in the library (also "
                                 "double-click or Return)"),
@@ -307,7 +307,7 @@ ModelsWindow::ModelsWindow(const Session& session, Sender send, const QString& f
     pdfButton_ = makeButton("pdfSheet", tr("Save &as PDF…"),
                             tr("Write the selected model's setup sheet to a PDF file"),
                             &ModelsWindow::saveSheetPdf);
-    textButton_ = makeButton("textSheet", tr("Copy as &text"),
+    textButton_ = makeButton("textSheet", tr("Cop&y as text"),
                              tr("Copy the selected model's setup sheet as plain text, for an "
                                 "e-mail or a forum post"),
                              &ModelsWindow::copySheetText);

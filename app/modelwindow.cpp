@@ -7,7 +7,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeySequence>
-#include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -16,7 +15,7 @@
 
 #include "app/mainbuttons.h"
 #include "app/settingseditors.h"
-#include "link/blockfields.h"
+#include "app/setupsheetview.h"
 #include "link/session.h"
 #include "platform/messages.h"
 
@@ -35,15 +34,6 @@ public:
     bool isOpen() const override { return true; }
     SerialStatus write(std::span<const std::uint8_t>) override { return {}; }
 };
-
-namespace {
-
-QString typeName(const BlockBytes& block) {
-    const BlockField* field = findBlockField("model type");
-    return QString::fromStdString(valueText(*field, fieldValue(*field, block)));
-}
-
-}  // namespace
 
 ModelWindow::ModelWindow(models::ModelLibrary& library, QString path, const Session& transmitter,
                          ModelsWindow::Sender send, QWidget* parent)
@@ -86,9 +76,8 @@ ModelWindow::ModelWindow(models::ModelLibrary& library, QString path, const Sess
         }
     }
 
-    summary_ = new QLabel(this);
-    summary_->setObjectName(QStringLiteral("summary"));
-    summary_->setWordWrap(true);
+    sheet_ = new SetupSheetView(this);
+    sheet_->setMinimumSize(320, 420);
 
     auto makeButton = [this](const char* id, const QString& text, const QString& tip) {
         auto* button = new QPushButton(text, this);
@@ -105,6 +94,18 @@ ModelWindow::ModelWindow(models::ModelLibrary& library, QString path, const Sess
         makeButton("compare", tr("C&ompare with transmitter"),
                    tr("Lists the fields in which this model differs from what the transmitter "
                       "holds now."));
+    QPushButton* print = makeButton("printSheet", tr("&Print…"),
+                                    tr("Prints this model's setup sheet, after a preview."));
+    QPushButton* pdf = makeButton("pdfSheet", tr("Save &as PDF…"),
+                                  tr("Saves this model's setup sheet as a PDF file."));
+    QPushButton* text = makeButton("textSheet", tr("Cop&y as text"),
+                                   tr("Puts this model's setup sheet on the clipboard as plain "
+                                      "text, for a forum post or an e-mail."));
+    connect(print, &QPushButton::clicked, this,
+            [this] { printSetupSheet(this, sheet_->subject()); });
+    connect(pdf, &QPushButton::clicked, this,
+            [this] { saveSetupSheetPdf(this, sheet_->subject()); });
+    connect(text, &QPushButton::clicked, this, [this] { copySetupSheetText(sheet_->subject()); });
     QPushButton* close = makeButton("close", tr("Close"), tr("Closes the model (Escape)."));
     close->setAccessibleName(tr("Close the model"));
     connect(sendButton, &QPushButton::clicked, this, &ModelWindow::sendToTransmitter);
@@ -119,10 +120,14 @@ ModelWindow::ModelWindow(models::ModelLibrary& library, QString path, const Sess
     auto* actions = new QHBoxLayout;
     actions->addWidget(sendButton);
     actions->addWidget(compareButton);
+    actions->addSpacing(12);
+    actions->addWidget(print);
+    actions->addWidget(pdf);
+    actions->addWidget(text);
     actions->addStretch(1);
     actions->addWidget(close);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(summary_, 1);
+    layout->addWidget(sheet_, 1);
     layout->addWidget(setting);
     layout->addWidget(switches);
     layout->addLayout(actions);
@@ -210,7 +215,9 @@ void ModelWindow::showModel() {
         const mainbuttons::Button* row = mainbuttons::find(id);
         button->setVisible(!row->heliOnly || heli);
     }
-    summary_->setText(tr("%1: %2").arg(name, typeName(block)));
+    const models::LibraryEntry* entry = library_.findByPath(path_);
+    sheet_->setSubject(
+        {name, entry != nullptr ? entry->model.notes : QString(), models::kUnknownMemory, block});
 }
 
 void ModelWindow::sendToTransmitter() {

@@ -15,7 +15,6 @@
 #include "app/modelswindow.h"
 #include "link/settingsblock.h"
 
-class QLabel;
 class QPushButton;
 
 namespace pelorin {
@@ -23,6 +22,7 @@ namespace pelorin {
 class ModelSink;
 class Session;
 class SettingsEditors;
+class SetupSheetView;
 
 class ModelWindow : public QDialog {
     Q_OBJECT
@@ -38,6 +38,7 @@ public:
     // The settings as the window edits them.
     [[nodiscard]] const BlockBytes& block() const;
     [[nodiscard]] QPushButton* editorButton(int id) const;
+    [[nodiscard]] SetupSheetView* sheet() const { return sheet_; }
 
     // The operations behind the buttons and keys.
     void runEditor(int id);
@@ -68,7 +69,7 @@ private:
     std::vector<BlockBytes> undone_;  // what Ctrl+Z goes back to, the latest last
     std::vector<BlockBytes> redone_;  // what Ctrl+Shift+Z makes again
     std::vector<std::pair<int, QPushButton*>> buttons_;
-    QLabel* summary_ = nullptr;
+    SetupSheetView* sheet_ = nullptr;  // the model's setup sheet, in place of the live bars
 };
 
 }  // namespace pelorin

@@ -906,12 +906,32 @@ Durch die Einstellungen des Senders ersetzen?</translation>
         <translation>%1 — Pelorin</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>No transmitter is connected, or its settings have not arrived: there is nothing to compare this model with yet.</source>
         <translation>Kein Sender ist verbunden, oder seine Einstellungen sind noch nicht eingetroffen: Es gibt noch nichts, womit sich dieses Modell vergleichen ließe.</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>Druc&amp;ken…</translation>
+    </message>
+    <message>
+        <source>Prints this model&apos;s setup sheet, after a preview.</source>
+        <translation>Druckt das Einstellblatt dieses Modells, nach einer Vorschau.</translation>
+    </message>
+    <message>
+        <source>Save &amp;as PDF…</source>
+        <translation>Als &amp;PDF speichern…</translation>
+    </message>
+    <message>
+        <source>Saves this model&apos;s setup sheet as a PDF file.</source>
+        <translation>Speichert das Einstellblatt dieses Modells als PDF-Datei.</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y as text</source>
+        <translation>Als Te&amp;xt kopieren</translation>
+    </message>
+    <message>
+        <source>Puts this model&apos;s setup sheet on the clipboard as plain text, for a forum post or an e-mail.</source>
+        <translation>Legt das Einstellblatt dieses Modells als reinen Text in die Zwischenablage, für einen Forumsbeitrag oder eine E-Mail.</translation>
     </message>
 </context>
 <context>
@@ -1128,10 +1148,6 @@ Denselben Modellnamen trägt auch %2. Benennen Sie eines davon um, damit jeder N
         <translation>Das Modell „%1“</translation>
     </message>
     <message>
-        <source>&amp;Edit…</source>
-        <translation>&amp;Bearbeiten…</translation>
-    </message>
-    <message>
         <source>Edit the selected model without the transmitter: the editors of the main window, each OK stored in the library (also double-click or Return)</source>
         <translation>Das gewählte Modell ohne Sender bearbeiten: die Editoren des Hauptfensters, jedes OK in der Bibliothek gespeichert (auch Doppelklick oder Eingabetaste)</translation>
     </message>
@@ -1192,16 +1208,20 @@ Denselben Modellnamen trägt auch %2. Benennen Sie eines davon um, damit jeder N
         <translation>Das Einrichtungsblatt des gewählten Modells als PDF-Datei speichern</translation>
     </message>
     <message>
-        <source>Copy as &amp;text</source>
-        <translation>Als &amp;Text kopieren</translation>
-    </message>
-    <message>
         <source>Copy the selected model&apos;s setup sheet as plain text, for an e-mail or a forum post</source>
         <translation>Das Einrichtungsblatt des gewählten Modells als reinen Text kopieren, für eine E-Mail oder einen Forumsbeitrag</translation>
     </message>
     <message>
         <source>The setup sheet of “%1” is on the clipboard.</source>
         <translation>Das Einrichtungsblatt von „%1“ liegt in der Zwischenablage.</translation>
+    </message>
+    <message>
+        <source>Edi&amp;t…</source>
+        <translation>Bearbei&amp;ten…</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y as text</source>
+        <translation>Als Te&amp;xt kopieren</translation>
     </message>
 </context>
 <context>

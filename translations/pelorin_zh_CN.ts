@@ -901,12 +901,32 @@ Replace it with the transmitter&apos;s settings?</source>
         <translation>%1 — Pelorin</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1：%2</translation>
-    </message>
-    <message>
         <source>No transmitter is connected, or its settings have not arrived: there is nothing to compare this model with yet.</source>
         <translation>未连接发射机，或其设置尚未收到：目前没有可与此模型比较的内容。</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>打印(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>Prints this model&apos;s setup sheet, after a preview.</source>
+        <translation>预览后打印此模型的设置表。</translation>
+    </message>
+    <message>
+        <source>Save &amp;as PDF…</source>
+        <translation>另存为 PDF(&amp;A)…</translation>
+    </message>
+    <message>
+        <source>Saves this model&apos;s setup sheet as a PDF file.</source>
+        <translation>将此模型的设置表保存为 PDF 文件。</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y as text</source>
+        <translation>复制为文本(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Puts this model&apos;s setup sheet on the clipboard as plain text, for a forum post or an e-mail.</source>
+        <translation>将此模型的设置表以纯文本放到剪贴板，便于发帖或发送电子邮件。</translation>
     </message>
 </context>
 <context>
@@ -1120,10 +1140,6 @@ This model&apos;s name is also in %2. Rename one of them, so that each name is o
         <translation>模型“%1”</translation>
     </message>
     <message>
-        <source>&amp;Edit…</source>
-        <translation>编辑(&amp;E)…</translation>
-    </message>
-    <message>
         <source>Edit the selected model without the transmitter: the editors of the main window, each OK stored in the library (also double-click or Return)</source>
         <translation>无需发射机即可编辑所选模型：使用主窗口的编辑器，每次确定都保存到模型库（也可双击或按回车）</translation>
     </message>
@@ -1184,16 +1200,20 @@ This model&apos;s name is also in %2. Rename one of them, so that each name is o
         <translation>将所选模型的设置单保存为 PDF 文件</translation>
     </message>
     <message>
-        <source>Copy as &amp;text</source>
-        <translation>复制为文本(&amp;T)</translation>
-    </message>
-    <message>
         <source>Copy the selected model&apos;s setup sheet as plain text, for an e-mail or a forum post</source>
         <translation>将所选模型的设置单复制为纯文本，用于电子邮件或论坛帖子</translation>
     </message>
     <message>
         <source>The setup sheet of “%1” is on the clipboard.</source>
         <translation>“%1”的设置单已复制到剪贴板。</translation>
+    </message>
+    <message>
+        <source>Edi&amp;t…</source>
+        <translation>编辑(&amp;T)…</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y as text</source>
+        <translation>复制为文本(&amp;Y)</translation>
     </message>
 </context>
 <context>

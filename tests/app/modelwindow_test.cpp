@@ -15,6 +15,7 @@
 
 #include "app/modelswindow.h"
 #include "app/modelwindow.h"
+#include "app/setupsheetview.h"
 #include "editors/channeleditors.h"
 #include "editors/curvedialogs.h"
 #include "editors/typedialogs.h"
@@ -97,6 +98,7 @@ TEST_F(ModelWindowTest, NewHeliModelEditedWithoutTransmitter_FileHoldsTheEditsAn
         expected[block::kEndPoint + 1] = 87;
         expected[block::kThrottleCurve + 4] = 40;
         EXPECT_EQ(kept.blockBytes, expected);
+        EXPECT_EQ(window->sheet()->subject().block, expected) << "the sheet shows the edit";
         EXPECT_TRUE(fake->writes().empty()) << "a model edit reached the serial port";
 
         // Ctrl+Z takes the curve back, then the end point; Ctrl+Shift+Z makes the end point

@@ -37,6 +37,7 @@
 #include "app/livedisplay.h"
 #include "app/maindialog.h"
 #include "app/modelswindow.h"
+#include "app/modelwindow.h"
 #include "app/monitorwindow.h"
 #include "editors/channeleditors.h"
 #include "editors/curvedialogs.h"
@@ -369,6 +370,33 @@ TEST_F(ScreenshotTest, Models_WithTransmitterHoldingAModel_MarksItAndFitsEveryTe
 
 QStringList clippedTexts(QWidget* window);
 
+// A model edited without the transmitter: the editor buttons under its setup sheet, every
+// text whole.
+TEST_F(ScreenshotTest, ModelWindowOnX11_ShowsTheSheetAndTheEditorsAndFitsEveryText) {
+    QTemporaryDir data;
+    ASSERT_TRUE(data.isValid());
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());  // never the user's own library
+    runConnected([](MainDialog& w) {
+        w.systemCommand(kModelsCommand);
+        auto* models = w.findChild<ModelsWindow*>();
+        ASSERT_NE(models, nullptr);
+        ASSERT_EQ(models->library().add({QStringLiteral("Heli 450 / 3D"),
+                                         QStringLiteral("Throttle curve for the club field."),
+                                         w.session().blockBytes}),
+                  QString());
+        ASSERT_TRUE(models->selectModel(QStringLiteral("Heli 450 / 3D")));
+        ModelWindow* model = models->editModel();
+        ASSERT_NE(model, nullptr);
+        model->resize(560, 760);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(model, kWaitMs));
+        QTest::qWait(100);
+        EXPECT_TRUE(clippedTexts(model).isEmpty()) << clippedTexts(model).join(u'\n').toStdString();
+        saveScreenshot(model, QStringLiteral("model-window.png"));
+        model->close();
+        models->close();
+    });
+}
+
 // A history as a pilot's afternoon leaves it: settings read, a file opened, edits, one of them
 // made while the cable was out, and an undo.
 void writeSampleHistory(const QString& path) {
@@ -516,6 +544,8 @@ TEST_P(TranslatedWindowsTest, EveryWindowOnX11_InThisLanguage_ShowsEveryTextWhol
         ASSERT_TRUE(QDir(folder).mkpath(language));
     }
     MessageRecorder messages;
+    QTemporaryDir library;
+    qputenv("XDG_DATA_HOME", library.path().toLocal8Bit());  // never the user's own library
     auto serial = std::make_unique<testing::FakeSerialControl>();
     serial->makeOpenable(1);
     PortDiscovery discover = serial->discovery();
@@ -545,6 +575,21 @@ TEST_P(TranslatedWindowsTest, EveryWindowOnX11_InThisLanguage_ShowsEveryTextWhol
                     clipped << name + QStringLiteral(": ") + text;
                 saveScreenshot(w, language + u'/' + name + QStringLiteral(".png"));
             });
+            // The model window, which the Models window opens.
+            main->systemCommand(kModelsCommand);
+            if (auto* models = main->findChild<ModelsWindow*>()) {
+                EXPECT_EQ(models->library().add({QStringLiteral("Heli 450"), {}, blankBlock(1)}),
+                          QString());
+                models->selectModel(QStringLiteral("Heli 450"));
+                if (ModelWindow* model = models->editModel()) {
+                    EXPECT_TRUE(QTest::qWaitForWindowExposed(model, kWaitMs));
+                    for (const QString& text : clippedTexts(model))
+                        clipped << QStringLiteral("ModelWindow: ") + text;
+                    saveScreenshot(model, language + QStringLiteral("/ModelWindow.png"));
+                    model->close();
+                }
+                models->close();
+            }
             main->reject();
         },
         kWaitMs);
