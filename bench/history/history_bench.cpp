@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A history of 100,000 records (--records N for another size): reading its bytes (the
-// baseline), reading its records, and opening the History window on it until it has painted,
-// as Ctrl+H does; x_read_bytes is each one's CPU time as a multiple of the baseline's best read
-// in the same run. Runs offscreen unless QT_QPA_PLATFORM says otherwise.
+// baseline), reading its records, what Ctrl+Z looks up (the whole file each time, as it was,
+// and only what was appended, as now), and opening the History window on it until it has
+// painted, as Ctrl+H does; x_read_bytes is each one's CPU time as a multiple of the baseline's best
+// read in the same run. Runs offscreen unless QT_QPA_PLATFORM says otherwise.
 //
 //   pelorin_history_bench [--records N] [benchmark options]
 
@@ -73,6 +74,45 @@ void BM_LoadRecords(benchmark::State& state) {
     reportRatio(state);
 }
 BENCHMARK(BM_LoadRecords)->Unit(benchmark::kMillisecond);
+
+// What Ctrl+Z looked up before: the whole file read and parsed, then the undo steps.
+void BM_UndoWholeFile(benchmark::State& state) {
+    const models::HistoryStore store(g_path);
+    const models::HistoryChain chain{QStringLiteral("/dev/ttyUSB0"), models::kUnknownMemory};
+    for (auto _ : state) {
+        const models::HistoryContents contents = store.load();
+        benchmark::DoNotOptimize(models::undoSteps(contents.records, chain).undo);
+    }
+    reportRatio(state);
+}
+BENCHMARK(BM_UndoWholeFile)->Unit(benchmark::kMillisecond);
+
+// What Ctrl+Z looks up now, after the first: the records appended since (one, here, as an
+// editor's OK leaves), then the undo steps over the records kept.
+void BM_UndoAfterOneMoreRecord(benchmark::State& state) {
+    QtSerialControl serial;
+    Session session(serial, [] { return PortTable{}; });
+    QWidget main;
+    HistoryRecorder recorder(g_path, session, &main, [](const BlockSend&) {});
+    (void)recorder.records();  // the first Ctrl+Z of the run reads the file whole
+    const models::HistoryStore store(g_path);
+    const models::HistoryChain chain{QStringLiteral("/dev/ttyUSB0"), models::kUnknownMemory};
+    models::HistoryRecord record;
+    record.device = chain.device;
+    record.cause = models::HistoryCause::Editor;
+    record.detail = QStringLiteral("EndPoint");
+    std::uint8_t value = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        record.key.clear();
+        record.block[block::kSubTrim] = ++value;
+        (void)store.append(record);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(models::undoSteps(recorder.records(), chain).undo);
+    }
+    reportRatio(state);
+}
+BENCHMARK(BM_UndoAfterOneMoreRecord)->Unit(benchmark::kMillisecond);
 
 // Ctrl+H on a window that was not open yet: made, filled, shown and painted.
 void BM_OpenHistoryWindow(benchmark::State& state) {
