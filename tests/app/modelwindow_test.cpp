@@ -113,6 +113,14 @@ TEST_F(ModelWindowTest, NewHeliModelEditedWithoutTransmitter_FileHoldsTheEditsAn
         EXPECT_EQ(fileOf(window).blockBytes[block::kEndPoint + 1], 87);
         EXPECT_TRUE(fake->writes().empty());
 
+        // No transmitter has sent its settings: Compare says so rather than comparing with
+        // the window's starting values.
+        messages.messages.clear();
+        window->compareWithTransmitter();
+        ASSERT_EQ(messages.messages.size(), 1);
+        EXPECT_TRUE(messages.messages[0].contains("nothing to compare"));
+        messages.messages.clear();
+
         // The Type editor to ACRO: the helicopter buttons go, as in the main window.
         whenModalOpens<TypeDialog>([](TypeDialog* d) {
             auto* list = d->findChild<QComboBox*>();
