@@ -52,11 +52,18 @@ if(WIN32)
   # plugins the window loads (no windeployqt here, so they are named), the compiler's runtime,
   # and Qt's catalogues for the standard buttons in the languages the program speaks, found
   # through qt.conf. The programs, their pictures and catalogues come with their own rules.
-  foreach(_pelorin_qt_module Core Gui Widgets)
+  foreach(_pelorin_qt_module Core Gui Widgets PrintSupport)
     install(FILES $<TARGET_FILE:Qt6::${_pelorin_qt_module}> DESTINATION .)
   endforeach()
   install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
   install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+  # The system's printers for Print…, and pelorin-dump --sheet's page drawn without a screen.
+  if(TARGET Qt6::QWindowsPrinterSupportPlugin)
+    install(FILES $<TARGET_FILE:Qt6::QWindowsPrinterSupportPlugin> DESTINATION printsupport)
+  endif()
+  if(TARGET Qt6::QOffscreenIntegrationPlugin)
+    install(FILES $<TARGET_FILE:Qt6::QOffscreenIntegrationPlugin> DESTINATION platforms)
+  endif()
   foreach(_pelorin_dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${_pelorin_dll}
                     OUTPUT_VARIABLE _pelorin_dll_path OUTPUT_STRIP_TRAILING_WHITESPACE)
