@@ -6,6 +6,7 @@
 # DIR holds the programs as they are shipped (the unpacked zip). In a fresh Wine prefix, COM5 is
 # linked to the virtual transmitter's pseudo-terminal; then
 #   - pelorin-cli.exe reads, writes (verified) and monitors the transmitter;
+#   - pelorin-dump.exe --sheet writes a file's setup sheet as a PDF that holds its values;
 #   - pelorin.exe, under Xvfb, asks for the settings at start, moves its bars with the live
 #     frames, writes the exact block an edit in the Reverse editor gives, saves a 67-byte file
 #     and sends an opened one; the transmitter's block is read back after each run;
@@ -171,6 +172,19 @@ check "pelorin-cli monitor: status 0 and at least 20 frame lines in 2 s ($frames
 check "pelorin-cli monitor: closing line counts the frames and no drops" \
   grep -qE 'frames received [1-9][0-9]*, dropped 0' "$work/monitor.log"
 echo "e2e.sh: pelorin-cli checks took $(elapsed_since "$t") s"
+
+# ---- pelorin-dump.exe --sheet ------------------------------------------------------------------
+
+sheet=$work/sheet.pdf
+timeout 60 wine "$programs/pelorin-dump.exe" --sheet "$(winpath "$sheet")" "$(winpath "$written")" \
+  >"$work/sheet.log" 2>&1
+check "pelorin-dump --sheet wrote a PDF (status $?)" test "$(head -c 4 "$sheet" 2>/dev/null)" = "%PDF"
+if command -v pdftotext >/dev/null; then
+  sheet_text=$(pdftotext -layout "$sheet" - 2>/dev/null)
+  check "the sheet's PDF holds the file's name, its six channels and sub trim CH3 -7" \
+    sh -c 'printf "%s" "$1" | grep -q written && printf "%s" "$1" | grep -q CH6 &&
+           printf "%s" "$1" | grep -Eq "CH3 .* -7"' sh "$sheet_text"
+fi
 
 # ---- pelorin.exe ------------------------------------------------------------------------------
 
