@@ -416,7 +416,9 @@ QString MainDialog::noPortOpenedText() const {
 }
 
 void MainDialog::noteOpened() {
-    openedName_ = lastingDeviceName(QString::fromLocal8Bit(session_.portDevice()));
+    const QString device = QString::fromLocal8Bit(session_.portDevice());
+    openedName_ = lastingDeviceName(device);
+    openedLink_ = virtualLinkIdentity(device);
 }
 
 bool MainDialog::awaited(const QString& lastingName) const {
@@ -451,6 +453,11 @@ void MainDialog::lookForTransmitter() {
         const QString device =
             QString::fromLocal8Bit(table.portDeviceNames[static_cast<std::size_t>(number - 1)]);
         if (device.isEmpty() || !awaited(lastingDeviceName(device)))
+            continue;
+        // A virtual transmitter's link that was not made anew since the line went is not the
+        // transmitter back: it was left by one that was killed, and its terminal's number may
+        // now be another program's.
+        if (!openedLink_.isEmpty() && virtualLinkIdentity(device) == openedLink_)
             continue;
         there = true;
         if (!session_.open(number))

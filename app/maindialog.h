@@ -186,6 +186,7 @@ private:
     int looksLeft_ = 0;     // looks again while an awaited device is there but does not open
     bool waiting_ = false;  // the line is down and is reopened by itself
     QString openedName_;    // the lasting name of the device open now, or lost
+    QString openedLink_;    // its virtual transmitter's link as it was then (virtualLinkIdentity)
     QString lastUsed_;      // the lasting name of the device the transmitter answered on last run
     QStringList presentAtStart_;  // lasting names of the devices there when none opened
 

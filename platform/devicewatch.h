@@ -34,4 +34,10 @@ private:
 // COM name. Two devices with the same lasting name are the same transmitter's port.
 [[nodiscard]] QString lastingDeviceName(const QString& device);
 
+// What tells one virtual transmitter's link from the next made under the same name: a link
+// removed and made anew has another identity, one left behind by a transmitter that was killed
+// keeps its own, even once its terminal's number is given to another program. Empty for
+// anything that is not such a link (on Windows, every port).
+[[nodiscard]] QString virtualLinkIdentity(const QString& device);
+
 }  // namespace pelorin

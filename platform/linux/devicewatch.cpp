@@ -3,10 +3,13 @@
 #include "platform/devicewatch.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 
 #include "platform/portdiscovery.h"
+
+#include <sys/stat.h>
 
 namespace pelorin {
 
@@ -60,6 +63,20 @@ QString lastingDeviceName(const QString& device) {
         }
     }
     return device;
+}
+
+QString virtualLinkIdentity(const QString& device) {
+    const QFileInfo info(device);
+    if (!info.isSymLink() || info.absolutePath() != virtualPortFolder())
+        return {};
+    struct stat status {};
+    if (::lstat(QFile::encodeName(device).constData(), &status) != 0)
+        return {};
+    // The link's own inode and the time it was made, not its target's.
+    return QStringLiteral("%1:%2.%3")
+        .arg(status.st_ino)
+        .arg(status.st_ctim.tv_sec)
+        .arg(status.st_ctim.tv_nsec);
 }
 
 }  // namespace pelorin

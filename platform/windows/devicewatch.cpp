@@ -74,4 +74,9 @@ QString lastingDeviceName(const QString& device) {
     return device;
 }
 
+// Virtual transmitters register no links here: COM ports only.
+QString virtualLinkIdentity(const QString&) {
+    return {};
+}
+
 }  // namespace pelorin

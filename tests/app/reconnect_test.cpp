@@ -129,6 +129,31 @@ TEST_F(ReconnectTest, TransmitterKilledAndStartedAgain_IsReopenedWithAndWithoutA
     }
 }
 
+// A transmitter killed leaves its link; the next one started gets the same terminal number, so
+// the old link leads to it. That is not the first transmitter back: nothing is opened until a
+// transmitter registers the name anew.
+TEST_F(ReconnectTest, StaleLinkOfAKilledTransmitter_IsNotOpenedOntoTheNextOnesTerminal) {
+    QProcess& first = startTxsim(QStringLiteral("r"));
+    run([&](MainDialog& w) {
+        ASSERT_TRUE(barsMove(w));
+        first.kill();
+        ASSERT_TRUE(first.waitForFinished(kWaitMs));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !w.session().portOpen(); }, kWaitMs));
+        ASSERT_TRUE(QFileInfo(link(QStringLiteral("r"))).isSymLink());
+        QProcess& other = startTxsim(QStringLiteral("s"));
+        if (QFileInfo(link(QStringLiteral("r"))).canonicalFilePath() !=
+            QFileInfo(link(QStringLiteral("s"))).canonicalFilePath())
+            GTEST_SKIP() << "the second transmitter got another terminal number";
+        QTest::qWait(1500);  // the device watch has long looked
+        EXPECT_FALSE(w.session().portOpen()) << "the stale link was opened";
+        other.kill();
+        ASSERT_TRUE(other.waitForFinished(kWaitMs));
+        // Registered anew under the name: that is the transmitter back.
+        startTxsim(QStringLiteral("r"));
+        EXPECT_TRUE(barsMove(w));
+    });
+}
+
 // Nothing opened at start-up: the device that was there (held by another program, which is
 // then killed) is left alone; a transmitter started afterwards is found and opened.
 TEST_F(ReconnectTest, NothingOpenAtStartUp_TakesANewTransmitterNotOneThatWasThere) {
