@@ -51,9 +51,8 @@ public:
     [[nodiscard]] models::ModelLibrary& library() { return library_; }
     [[nodiscard]] QTreeWidget* modelList() const { return list_; }
 
-    // Replaces the file choosers (tests choose without a dialog).
+    // Replaces the file chooser of Import (tests choose without a dialog).
     void setImportChooser(ImportChooser chooser) { chooseImport_ = std::move(chooser); }
-    void setExportChooser(ExportChooser chooser) { chooseExport_ = std::move(chooser); }
 
     // Selects the model of that name; false when there is none.
     bool selectModel(const QString& name);
