@@ -35,7 +35,8 @@ qt_version=6.4.2
 cache=${PELORIN_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/pelorin}
 toolchain=${PELORIN_TOOLCHAIN:-$root/cmake/mingw-w64-x86_64.cmake}
 jobs=${JOBS:-$(nproc)}
-# Seconds a unit test may take under Wine before it counts as hung.
+# Seconds a unit test may take under Wine before it counts as hung (tests/CMakeLists.txt gives
+# each test of the Windows build this too).
 unit_timeout=${PELORIN_WINE_TEST_TIMEOUT:-120}
 qt_prefix=$cache/qt-${qt_version}-mingw64
 cross_dir=$root/build-windows
