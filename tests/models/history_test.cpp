@@ -205,7 +205,8 @@ TEST_F(HistoryFileTest, FileLargerThanAnyHistory_ShowsItsNewestEntriesWithAMessa
     const HistoryContents contents = store().load();
     ASSERT_EQ(contents.records.size(), 2u);
     EXPECT_EQ(contents.records[1].block[0], 2);
-    EXPECT_TRUE(contents.message.contains(path())) << contents.message.toStdString();
+    EXPECT_TRUE(contents.message.contains(QDir::toNativeSeparators(path())))
+        << contents.message.toStdString();
 }
 
 // Undo reads the file once and then only what was appended, by this program or another; a
