@@ -24,6 +24,7 @@
 #include <QGuiApplication>
 
 #include "models/modelformat.h"
+#include "platform/guiplatform.h"
 #include "platform/savefile.h"
 #include "platform/translations.h"
 #include "sheet/setupsheet.h"
@@ -124,8 +125,7 @@ int pack(const std::string& input, const std::string& output) {
 // The setup sheet of a file, as a PDF or as text: drawn with QtGui, which needs an
 // application object but no screen.
 int writeSheet(const std::string& output, const std::string& path) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    chooseHeadlessGuiPlatform();
     int argc = 1;
     char name[] = "pelorin-dump";
     char* argv[] = {name, nullptr};

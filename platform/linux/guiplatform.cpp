@@ -1,0 +1,14 @@
+// SPDX-FileCopyrightText: 2026 The Pelorin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/guiplatform.h"
+
+#include <QtGlobal>
+
+namespace pelorin {
+
+void chooseHeadlessGuiPlatform() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+}  // namespace pelorin
