@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/guiplatform.h"
 
+#include <QByteArray>
 #include <QtGlobal>
 
 namespace pelorin {
