@@ -13,11 +13,11 @@ fi
 # MinGW has a few POSIX headers of its own, so the folders that must not call the operating
 # system are also searched for them.
 if grep -rn '#include <\(unistd\|fcntl\|termios\|sys/\|pwd\|grp\|poll\|pty\|dirent\)' \
-    link app editors models; then
+    link app editors models sheet; then
   echo "check-mingw: an operating system header outside platform/<os>/ (above)" >&2
   exit 1
 fi
 for source in link/*.cpp; do
   "$compiler" -std=c++20 -Wall -Wextra -Wconversion -Wshadow -Werror -fsyntax-only -I. "$source"
 done
-echo "check-mingw: link/ builds for Windows; no OS header in link, app, editors, models"
+echo "check-mingw: link/ builds for Windows; no OS header in link, app, editors, models, sheet"
