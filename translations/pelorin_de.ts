@@ -915,7 +915,7 @@ Durch die Einstellungen des Senders ersetzen?</translation>
     </message>
     <message>
         <source>Prints this model&apos;s setup sheet, after a preview.</source>
-        <translation>Druckt das Einstellblatt dieses Modells, nach einer Vorschau.</translation>
+        <translation>Druckt das Einrichtungsblatt dieses Modells, nach einer Vorschau.</translation>
     </message>
     <message>
         <source>Save &amp;as PDF…</source>
@@ -923,7 +923,7 @@ Durch die Einstellungen des Senders ersetzen?</translation>
     </message>
     <message>
         <source>Saves this model&apos;s setup sheet as a PDF file.</source>
-        <translation>Speichert das Einstellblatt dieses Modells als PDF-Datei.</translation>
+        <translation>Speichert das Einrichtungsblatt dieses Modells als PDF-Datei.</translation>
     </message>
     <message>
         <source>Cop&amp;y as text</source>
@@ -931,7 +931,7 @@ Durch die Einstellungen des Senders ersetzen?</translation>
     </message>
     <message>
         <source>Puts this model&apos;s setup sheet on the clipboard as plain text, for a forum post or an e-mail.</source>
-        <translation>Legt das Einstellblatt dieses Modells als reinen Text in die Zwischenablage, für einen Forumsbeitrag oder eine E-Mail.</translation>
+        <translation>Legt das Einrichtungsblatt dieses Modells als reinen Text in die Zwischenablage, für einen Forumsbeitrag oder eine E-Mail.</translation>
     </message>
 </context>
 <context>

@@ -910,7 +910,7 @@ Replace it with the transmitter&apos;s settings?</source>
     </message>
     <message>
         <source>Prints this model&apos;s setup sheet, after a preview.</source>
-        <translation>预览后打印此模型的设置表。</translation>
+        <translation>预览后打印此模型的设置单。</translation>
     </message>
     <message>
         <source>Save &amp;as PDF…</source>
@@ -918,7 +918,7 @@ Replace it with the transmitter&apos;s settings?</source>
     </message>
     <message>
         <source>Saves this model&apos;s setup sheet as a PDF file.</source>
-        <translation>将此模型的设置表保存为 PDF 文件。</translation>
+        <translation>将此模型的设置单保存为 PDF 文件。</translation>
     </message>
     <message>
         <source>Cop&amp;y as text</source>
@@ -926,7 +926,7 @@ Replace it with the transmitter&apos;s settings?</source>
     </message>
     <message>
         <source>Puts this model&apos;s setup sheet on the clipboard as plain text, for a forum post or an e-mail.</source>
-        <translation>将此模型的设置表以纯文本放到剪贴板，便于发帖或发送电子邮件。</translation>
+        <translation>将此模型的设置单以纯文本放到剪贴板，便于发帖或发送电子邮件。</translation>
     </message>
 </context>
 <context>
