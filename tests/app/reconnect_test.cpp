@@ -30,7 +30,7 @@
 namespace pelorin::test {
 namespace {
 
-constexpr int kWaitMs = 5000;
+constexpr int kWaitMs = 10000;  // generous: under the sanitizers, with other tests beside it
 constexpr int kEndPointCh1Right = 1015;  // the End Point dialog's field for CH1's right end
 
 class ReconnectTest : public ::testing::Test {
