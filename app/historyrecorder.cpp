@@ -85,13 +85,6 @@ bool HistoryRecorder::written(models::HistoryCause cause, const QString& detail,
     return record(entry);
 }
 
-models::HistoryContents HistoryRecorder::load() {
-    models::HistoryContents contents = store_.load();
-    if (!contents.message.isEmpty())
-        showMessage(window_, contents.message);
-    return contents;
-}
-
 models::HistoryLines HistoryRecorder::loadLines() {
     models::HistoryLines lines = store_.loadLines();
     if (!lines.message.isEmpty())

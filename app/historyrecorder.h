@@ -69,8 +69,8 @@ public:
     // Every record of the file, oldest first: read whole once, then only what was appended
     // since (by this program or another), so Ctrl+Z costs the same at any length.
     [[nodiscard]] const std::vector<models::HistoryRecord>& records();
-    // The contents of the file, telling the user once when it had to be moved aside.
-    [[nodiscard]] models::HistoryContents load();
+    // The lines of the file, each read as a record when asked for, telling the user when it
+    // had to be moved aside.
     [[nodiscard]] models::HistoryLines loadLines();
 
 signals:

@@ -133,6 +133,32 @@ inline constexpr std::array kButtons{
            18, Group::Hidden, false, false, nullptr},
 };
 
+// The group boxes the buttons sit in, in the window's order, with their titles (in the context
+// "pelorin::MainDialog") and places in dialog units.
+struct GroupBox {
+    Group group;
+    const char* title;
+    int x, y, w, h;
+};
+
+inline constexpr std::array kGroupBoxes{
+    GroupBox{Group::SystemOption, QT_TRANSLATE_NOOP("pelorin::MainDialog", "System Option"), 33, 92,
+             270, 38},
+    GroupBox{Group::SystemSetting, QT_TRANSLATE_NOOP("pelorin::MainDialog", "System Setting"), 31,
+             141, 273, 74},
+    GroupBox{Group::SwitchProgram, QT_TRANSLATE_NOOP("pelorin::MainDialog", "Switch Program"), 31,
+             229, 271, 40},
+};
+
+// The box of `group`; nullptr for the hidden buttons, which have none.
+[[nodiscard]] constexpr const GroupBox* findGroupBox(Group group) {
+    for (const GroupBox& box : kGroupBoxes) {
+        if (box.group == group)
+            return &box;
+    }
+    return nullptr;
+}
+
 // The row of `id`; nullptr for an id that is no button of the main window.
 [[nodiscard]] constexpr const Button* find(int id) {
     for (const Button& button : kButtons) {

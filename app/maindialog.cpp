@@ -203,24 +203,12 @@ void MainDialog::buildControls() {
     }
 
     // The buttons, each group box made just before its first button, as the Tab key goes.
-    const std::array<std::pair<mainbuttons::Group, QString>, 3> groupBoxes{{
-        {mainbuttons::Group::SystemOption, tr("System Option")},
-        {mainbuttons::Group::SystemSetting, tr("System Setting")},
-        {mainbuttons::Group::SwitchProgram, tr("Switch Program")},
-    }};
-    constexpr std::array<DluRect, 3> kGroupBoxRects{{
-        {33, 92, 270, 38},
-        {31, 141, 273, 74},
-        {31, 229, 271, 40},
-    }};
     std::optional<mainbuttons::Group> group;
     for (const mainbuttons::Button& b : mainbuttons::kButtons) {
         if (b.group != group) {
             group = b.group;
-            for (std::size_t i = 0; i < groupBoxes.size(); ++i) {
-                if (groupBoxes[i].first == b.group)
-                    addGroupBox(groupBoxes[i].second, kGroupBoxRects[i]);
-            }
+            if (const mainbuttons::GroupBox* box = mainbuttons::findGroupBox(b.group))
+                addGroupBox(tr(box->title), {box->x, box->y, box->w, box->h});
         }
         QPushButton* button = addButton(b.id, tr(b.caption), {b.x, b.y, b.w, b.h});
         connect(button, &QPushButton::clicked, this, [this, id = b.id] { press(id); });

@@ -50,10 +50,13 @@ ModelWindow::ModelWindow(models::ModelLibrary& library, QString path, const Sess
     editors_ = std::make_unique<SettingsEditors>(*session_, this, [] { return 0; });
 
     // The editor buttons in the main window's groups and rows.
-    auto* setting =
-        new QGroupBox(QCoreApplication::translate("pelorin::MainDialog", "System Setting"), this);
-    auto* switches =
-        new QGroupBox(QCoreApplication::translate("pelorin::MainDialog", "Switch Program"), this);
+    const auto groupBox = [this](mainbuttons::Group group) {
+        return new QGroupBox(QCoreApplication::translate("pelorin::MainDialog",
+                                                         mainbuttons::findGroupBox(group)->title),
+                             this);
+    };
+    QGroupBox* setting = groupBox(mainbuttons::Group::SystemSetting);
+    QGroupBox* switches = groupBox(mainbuttons::Group::SwitchProgram);
     auto* settingGrid = new QGridLayout(setting);
     auto* switchRow = new QHBoxLayout(switches);
     int inSetting = 0;

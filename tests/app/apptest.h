@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -60,6 +61,14 @@ inline std::vector<std::uint8_t> liveFrameFor(const std::array<int, 6>& values, 
     word(static_cast<int>(sum), false);
     return frame;
 }
+
+// The model library (and the rest of the user's data folder) goes to a folder of the test's
+// own while this lives.
+class DataHome {
+public:
+    DataHome() { qputenv("XDG_DATA_HOME", dir.path().toLocal8Bit()); }
+    QTemporaryDir dir;
+};
 
 class MainWindowTest : public ::testing::Test {
 protected:

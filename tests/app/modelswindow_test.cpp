@@ -32,13 +32,6 @@ namespace {
 constexpr int kWaitMs = 10000;
 constexpr int kEndPointCh1Right = 1015;  // the End Point dialog's field for CH1's right end
 
-// The library goes to a folder of the test's own.
-class DataHome {
-public:
-    DataHome() { qputenv("XDG_DATA_HOME", dir.path().toLocal8Bit()); }
-    QTemporaryDir dir;
-};
-
 ModelsWindow* openModels(MainDialog& w) {
     w.systemCommand(kModelsCommand);
     auto* models = w.findChild<ModelsWindow*>();

@@ -33,12 +33,6 @@ namespace {
 constexpr int kWaitMs = 10000;
 constexpr int kEndPointCh1Right = 1015;  // the End Point dialog's field for CH1's right end
 
-class DataHome {
-public:
-    DataHome() { qputenv("XDG_DATA_HOME", dir.path().toLocal8Bit()); }
-    QTemporaryDir dir;
-};
-
 // New model… answered with a name and the entry of the start list that holds `start`.
 ModelWindow* newModel(ModelsWindow* models, const QString& name, const QString& start) {
     whenModalOpens<QDialog>([&](QDialog* d) {

@@ -23,12 +23,6 @@
 namespace pelorin::test {
 namespace {
 
-class SheetHome {
-public:
-    SheetHome() { qputenv("XDG_DATA_HOME", dir.path().toLocal8Bit()); }
-    QTemporaryDir dir;
-};
-
 class SheetActions : public MainWindowTest {
 protected:
     // Opens the Models window with one kept helicopter, selected.
@@ -46,12 +40,12 @@ protected:
         return models->findChild<QPushButton*>(QLatin1String(id));
     }
 
-    SheetHome home;
+    DataHome home;
     QTemporaryDir files;
     SheetSubject kept{.name = QStringLiteral("Rotor"),
                       .notes = QStringLiteral("Blades 325 mm"),
                       .memory = -1,
-                      .block = kHeliSheetBlock};
+                      .block = kHeliSampleBlock};
 };
 
 TEST_F(SheetActions, Buttons_AreEnabledOnlyWithOneValidModelSelected) {

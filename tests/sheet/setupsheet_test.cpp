@@ -43,7 +43,7 @@ std::vector<SheetCase> sheetCases() {
           .notes = QStringLiteral("Battery 3S 2200\nCG 65 mm behind the leading edge"),
           .memory = 1,
           .block = acroSheetBlock()}},
-        {"Heli", subjectOf(QStringLiteral("Rotor 450"), kHeliSheetBlock)},
+        {"Heli", subjectOf(QStringLiteral("Rotor 450"), kHeliSampleBlock)},
     };
 }
 

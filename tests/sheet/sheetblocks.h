@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Two set-ups whose every value differs from the starting block somewhere, for the setup sheet
-// tests: an aeroplane and a helicopter, with reversed channels, sub trims, mixes and (for the
-// helicopter) curves with negative points.
+// tests: an aeroplane here, and the helicopter of tests/support/sampleblocks.h, with reversed
+// channels, sub trims, mixes and (for the helicopter) curves with negative points.
 
 #include <string>
 #include <utility>
@@ -11,6 +11,7 @@
 
 #include "link/blockfields.h"
 #include "link/settingsblock.h"
+#include "tests/support/sampleblocks.h"
 
 namespace pelorin::test {
 
@@ -34,26 +35,6 @@ inline BlockBytes acroSheetBlock() {
                       {"MIX 3 switch", 3},       {"switch A function", 1},
                       {"VR B function", 1},      {"checksum slot 1 (byte 65)", 0x12}});
 }
-
-// HELI-120 in mode 2, CH2 and CH5 reversed, curves that dip below zero.
-inline constexpr BlockBytes kHeliSheetBlock{
-    0x11,                              // HELI-120, MODEL2
-    0x12,                              // CH2 and CH5 reversed
-    100,  70,   100,  70,   90,  60,   // dual rates CH1, CH2, CH4: ON, OFF
-    50,   0xCE, 60,                    // swash AFR CH1, CH2, CH6
-    100,  100,  95,   105,  120, 0,    // end points CH1..CH3: L, R
-    100,  100,  110,  90,   100, 100,  // end points CH4..CH6
-    0,    100,  25,   90,   50,  80,   // throttle curve, NOR/ID alternating
-    75,   70,   100,  60,              //
-    0xEC, 0x9C, 0,    0xCE, 40,  0,    // pitch curve
-    70,   50,   100,  100,             //
-    0,    0xFB, 5,    0x88, 120, 0,    // sub trim CH1..CH6
-    0x52, 0x32, 0xCE, 0x02,            // MIX 1: CH6 -> CH3, 50 / -50, ON
-    0x60, 100,  0x9C, 0x00,            // MIX 2: VR A -> CH1, 100 / -100, SW A
-    0x75, 0,    0,    0x03,            // MIX 3: VR B -> CH6, 0 / 0, OFF
-    2,    3,    1,    0,               // switch A ThroCut, B NOR/ID, VR A Pith Adjust
-    0,    0,                           // checksum slots
-};
 
 // The value of a field as the sheet shows it.
 inline std::string shownValue(const BlockBytes& block, const std::string& name) {

@@ -235,18 +235,22 @@ QPicture drawHelpPicture(const Translate& tr) {
     const int rowWidth = groupWidth - 2 * inset;
     const int rowHeight = kButtonHeight + 1 + 2 * kNoteLine;
 
-    int top = kTopBand;
-    int height = 12 + rowHeight + 2;
-    drawGroup(p, QRect(groupLeft, top, groupWidth, height), tr(kWindow, "System Option"));
     using pelorin::mainbuttons::Group;
     const std::vector<ButtonNote> systemOption = buttonsOf(Group::SystemOption);
     const std::vector<ButtonNote> systemSetting = buttonsOf(Group::SystemSetting);
     const std::vector<ButtonNote> switchProgram = buttonsOf(Group::SwitchProgram);
+    const auto title = [&tr](Group group) {
+        return tr(kWindow, pelorin::mainbuttons::findGroupBox(group)->title);
+    };
+
+    int top = kTopBand;
+    int height = 12 + rowHeight + 2;
+    drawGroup(p, QRect(groupLeft, top, groupWidth, height), title(Group::SystemOption));
     drawButtonRow(p, QRect(groupLeft + inset, top + 13, rowWidth, rowHeight), systemOption, tr);
 
     top += height + 1;
     height = 12 + 2 * rowHeight + 1 + 2;
-    drawGroup(p, QRect(groupLeft, top, groupWidth, height), tr(kWindow, "System Setting"));
+    drawGroup(p, QRect(groupLeft, top, groupWidth, height), title(Group::SystemSetting));
     drawButtonRow(p, QRect(groupLeft + inset, top + 13, rowWidth, rowHeight),
                   std::span(systemSetting).first(5), tr);
     drawButtonRow(p, QRect(groupLeft + inset, top + 13 + rowHeight + 1, rowWidth, rowHeight),
@@ -254,7 +258,7 @@ QPicture drawHelpPicture(const Translate& tr) {
 
     top += height + 1;
     height = 12 + rowHeight + 2;
-    drawGroup(p, QRect(groupLeft, top, groupWidth, height), tr(kWindow, "Switch Program"));
+    drawGroup(p, QRect(groupLeft, top, groupWidth, height), title(Group::SwitchProgram));
     drawButtonRow(p, QRect(groupLeft + inset + 20, top + 13, rowWidth - 40, rowHeight),
                   switchProgram, tr);
     if (top + height > kHeight) {

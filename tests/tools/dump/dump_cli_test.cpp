@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "link/settingsblock.h"
+#include "tests/support/sampleblocks.h"
 
 extern char** environ;
 
@@ -27,27 +28,6 @@ namespace pelorin {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A helicopter set-up that uses a named value of every kind: HELI-120 in mode 2, two
-// reversed channels, curves with negative points, mixes from a channel and from both knobs.
-constexpr BlockBytes kHeliBlock{
-    0x11,                              // HELI-120, MODEL2
-    0x12,                              // CH2 and CH5 reversed
-    100,  70,   100,  70,   90,  60,   // dual rates CH1, CH2, CH4: ON, OFF
-    50,   0xCE, 60,                    // swash AFR CH1, CH2, CH6
-    100,  100,  95,   105,  120, 0,    // end points CH1..CH3: L, R
-    100,  100,  110,  90,   100, 100,  // end points CH4..CH6
-    0,    100,  25,   90,   50,  80,   // throttle curve, NOR/ID alternating
-    75,   70,   100,  60,              //
-    0xEC, 0x9C, 0,    0xCE, 40,  0,    // pitch curve
-    70,   50,   100,  100,             //
-    0,    0xFB, 5,    0x88, 120, 0,    // sub trim CH1..CH6
-    0x52, 0x32, 0xCE, 0x02,            // MIX 1: CH6 -> CH3, 50 / -50, ON
-    0x60, 100,  0x9C, 0x00,            // MIX 2: VR A -> CH1, 100 / -100, SW A
-    0x75, 0,    0,    0x03,            // MIX 3: VR B -> CH6, 0 / 0, OFF
-    2,    3,    1,    0,               // switch A ThroCut, B NOR/ID, VR A Pith Adjust
-    0,    0,                           // checksum slots
-};
 
 BlockBytes filled(std::uint8_t value) {
     BlockBytes b{};
@@ -150,7 +130,7 @@ TEST_P(DumpGolden, SettingsFile_PrintsEveryFieldAsInGolden) {
 // 0xFF give every signed field 127, -128 and -1 and every list an unknown code.
 INSTANTIATE_TEST_SUITE_P(Blocks, DumpGolden,
                          ::testing::Values(GoldenCase{"starting.txt", startingBlock()},
-                                           GoldenCase{"heli.txt", kHeliBlock},
+                                           GoldenCase{"heli.txt", test::kHeliSampleBlock},
                                            GoldenCase{"all-7f.txt", filled(0x7F)},
                                            GoldenCase{"all-80.txt", filled(0x80)},
                                            GoldenCase{"all-ff.txt", filled(0xFF)}),
@@ -162,23 +142,24 @@ INSTANTIATE_TEST_SUITE_P(Blocks, DumpGolden,
                          });
 
 TEST_F(DumpCli, DiffOfTwoFiles_ListsOnlyChangedFieldsAndExitsOne) {
-    const DumpRun r =
-        run({"--diff", writeBlock("a.bin", startingBlock()), writeBlock("b.bin", kHeliBlock)});
+    const DumpRun r = run({"--diff", writeBlock("a.bin", startingBlock()),
+                           writeBlock("b.bin", test::kHeliSampleBlock)});
     EXPECT_EQ(r.exitCode, 1) << r.err;
     expectGolden(r.out, "diff-starting-heli.txt");
 }
 
 TEST_F(DumpCli, DiffOfEqualFiles_PrintsNothingAndExitsZero) {
-    const DumpRun r =
-        run({"--diff", writeBlock("a.bin", kHeliBlock), writeBlock("b.bin", kHeliBlock)});
+    const DumpRun r = run({"--diff", writeBlock("a.bin", test::kHeliSampleBlock),
+                           writeBlock("b.bin", test::kHeliSampleBlock)});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, "");
 }
 
 TEST_F(DumpCli, DiffOfUnusedReverseBitsOnly_StillReportsADifference) {
-    BlockBytes spare = kHeliBlock;
+    BlockBytes spare = test::kHeliSampleBlock;
     spare[block::kReverse] |= 0x80;
-    const DumpRun r = run({"--diff", writeBlock("a.bin", kHeliBlock), writeBlock("b.bin", spare)});
+    const DumpRun r =
+        run({"--diff", writeBlock("a.bin", test::kHeliSampleBlock), writeBlock("b.bin", spare)});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.out.find("reverse spare bits 6-7"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("0x00 -> 0x80"), std::string::npos) << r.out;
@@ -204,7 +185,7 @@ TEST_F(DumpCli, MissingFile_ExitsThreeWithTheReason) {
 
 TEST_F(DumpCli, DiffWithOneBadFile_ExitsThreeAndPrintsNoComparison) {
     const std::uint8_t shortFile[10]{};
-    const DumpRun r = run({"--diff", writeBlock("a.bin", kHeliBlock),
+    const DumpRun r = run({"--diff", writeBlock("a.bin", test::kHeliSampleBlock),
                            writeFile("short.bin", shortFile, sizeof shortFile)});
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_EQ(r.out, "");
@@ -212,7 +193,7 @@ TEST_F(DumpCli, DiffWithOneBadFile_ExitsThreeAndPrintsNoComparison) {
 }
 
 TEST_F(DumpCli, WrongArguments_ExitTwoWithUsage) {
-    const std::string file = writeBlock("a.bin", kHeliBlock);
+    const std::string file = writeBlock("a.bin", test::kHeliSampleBlock);
     const std::vector<std::vector<std::string>> cases{
         {}, {file, file}, {"--diff", file}, {"--diff", file, file, file}, {"--frobnicate", file}};
     for (const auto& args : cases) {
@@ -231,7 +212,7 @@ TEST_F(DumpCli, Help_PrintsUsageToStdoutAndExitsZero) {
 }
 
 TEST_F(DumpCli, FileNamedLikeAnOption_ReadAfterDoubleDash) {
-    const std::string path = writeBlock("-odd.bin", kHeliBlock);
+    const std::string path = writeBlock("-odd.bin", test::kHeliSampleBlock);
     const fs::path previous = fs::current_path();
     fs::current_path(dir_);
     const DumpRun r = run({"--", "-odd.bin"});
@@ -241,7 +222,7 @@ TEST_F(DumpCli, FileNamedLikeAnOption_ReadAfterDoubleDash) {
 }
 
 TEST_F(DumpCli, JsonThenPack_GivesBackEveryByte) {
-    BlockBytes odd = kHeliBlock;
+    BlockBytes odd = test::kHeliSampleBlock;
     odd[block::kReverse] |= 0xC0;  // unused bits
     odd[kChecksumSlot1] = 0xA5;
     const DumpRun json = run({"--json", writeBlock("odd.bin", odd)});
@@ -255,7 +236,7 @@ TEST_F(DumpCli, JsonThenPack_GivesBackEveryByte) {
 }
 
 TEST_F(DumpCli, PackOfWrongJson_ExitsThreeNamingTheFieldAndLeavesTheOutputAlone) {
-    std::string json = run({"--json", writeBlock("heli.bin", kHeliBlock)}).out;
+    std::string json = run({"--json", writeBlock("heli.bin", test::kHeliSampleBlock)}).out;
     const std::string field = "\"sub trim CH2\": -5";
     ASSERT_NE(json.find(field), std::string::npos);
     json.replace(json.find(field), field.size(), "\"sub trim CH2\": -129");
@@ -271,7 +252,7 @@ TEST_F(DumpCli, PackOfWrongJson_ExitsThreeNamingTheFieldAndLeavesTheOutputAlone)
 // The output's name is the bytes given: one that is not UTF-8 is refused, and the file that its
 // replacement characters would name is left alone.
 TEST_F(DumpCli, PackToANameThatIsNotUtf8_LeavesTheFileOfTheLookalikeNameAlone) {
-    const std::string json = run({"--json", writeBlock("heli.bin", kHeliBlock)}).out;
+    const std::string json = run({"--json", writeBlock("heli.bin", test::kHeliSampleBlock)}).out;
     const std::string model = writeFile("heli.json", json.data(), json.size());
     const std::string lookalike = writeFile("out\xEF\xBF\xBD.bin", "keep", 4);
     const std::string wanted = (dir_ / "out\xFF.bin").string();
@@ -285,7 +266,7 @@ TEST_F(DumpCli, PackToANameThatIsNotUtf8_LeavesTheFileOfTheLookalikeNameAlone) {
 // A file's name stands in for a settings file's model name in --json; its control characters
 // are escaped there like any other, DEL and C1 included.
 TEST_F(DumpCli, ControlCharactersInNames_AreNeverPrintedRaw) {
-    const std::string file = writeBlock("m\x1b]0;X\x07\xC2\x9B\x7F.bin", kHeliBlock);
+    const std::string file = writeBlock("m\x1b]0;X\x07\xC2\x9B\x7F.bin", test::kHeliSampleBlock);
     const DumpRun json = run({"--json", file});
     ASSERT_EQ(json.exitCode, 0) << json.err;
     for (const char* control : {"\x1b", "\x07", "\x7f", "\xc2\x9b"})

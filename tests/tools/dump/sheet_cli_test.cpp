@@ -42,7 +42,7 @@ protected:
         dir_ = pattern;
         heli_ = (dir_ / "rotor.bin").string();
         std::ofstream(heli_, std::ios::binary)
-            .write(reinterpret_cast<const char*>(kHeliSheetBlock.data()), kHeliSheetBlock.size());
+            .write(reinterpret_cast<const char*>(kHeliSampleBlock.data()), kHeliSampleBlock.size());
     }
     void TearDown() override { fs::remove_all(dir_); }
 
