@@ -4,6 +4,7 @@
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -192,7 +193,16 @@ HistoryWindow::HistoryWindow(HistoryRecorder& recorder, const Session& session,
     list_->setModel(model_);
     list_->header()->setStretchLastSection(true);
     list_->setColumnWidth(HistoryModel::TimeColumn, 150);
-    list_->setColumnWidth(HistoryModel::EventColumn, 220);
+    list_->setColumnWidth(HistoryModel::EventColumn, 190);
+    list_->setColumnWidth(HistoryModel::DeviceColumn, 75);
+    // As wide as its longest text, in any language, without measuring every row.
+    const QFontMetrics metrics = list_->fontMetrics();
+    list_->setColumnWidth(
+        HistoryModel::MemoryColumn,
+        std::max({metrics.horizontalAdvance(models::memoryName(0)),
+                  metrics.horizontalAdvance(models::memoryName(models::kUnknownMemory)),
+                  metrics.horizontalAdvance(tr("Memory"))}) +
+            16);
     list_->setToolTip(tr("Newest first. Select one entry to see its fields; two to compare them."));
 
     fields_ = new QTreeWidget(this);
@@ -245,7 +255,7 @@ HistoryWindow::HistoryWindow(HistoryRecorder& recorder, const Session& session,
     layout->addWidget(splitter, 1);
     layout->addWidget(status_);
     layout->addLayout(buttons);
-    resize(900, 480);
+    resize(1060, 480);
 
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &HistoryWindow::showSelected);

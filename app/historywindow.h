@@ -32,7 +32,8 @@ class HistoryModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    enum Column { TimeColumn, EventColumn, ChangesColumn, DeviceColumn, MemoryColumn, ColumnCount };
+    // The fields changed come last: the column that takes the room the others leave.
+    enum Column { TimeColumn, EventColumn, DeviceColumn, MemoryColumn, ChangesColumn, ColumnCount };
 
     explicit HistoryModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
 

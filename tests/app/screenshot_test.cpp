@@ -385,6 +385,19 @@ TEST_F(ScreenshotTest, ModelWindowOnX11_ShowsTheSheetAndTheEditorsAndFitsEveryTe
                                          w.session().blockBytes}),
                   QString());
         ASSERT_TRUE(models->selectModel(QStringLiteral("Heli 450 / 3D")));
+        // New model…'s question, every text whole; cancelled.
+        bool asked = false;
+        whenModalOpens<QDialog>([&](QDialog* question) {
+            asked = true;
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(question, kWaitMs));
+            QTest::qWait(50);
+            EXPECT_TRUE(clippedTexts(question).isEmpty())
+                << clippedTexts(question).join(u'\n').toStdString();
+            saveScreenshot(question, QStringLiteral("new-model.png"));
+            question->reject();
+        });
+        EXPECT_EQ(models->newModel(), nullptr);
+        EXPECT_TRUE(asked);
         ModelWindow* model = models->editModel();
         ASSERT_NE(model, nullptr);
         model->resize(560, 760);
@@ -487,14 +500,20 @@ QStringList clippedTexts(QWidget* window) {
             continue;
         const QFontMetrics metrics = w->fontMetrics();
         if (auto* label = qobject_cast<QLabel*>(w); label != nullptr && !label->text().isEmpty()) {
+            // A label with a buddy shows its mnemonic underlined, without the "&".
+            QString shown = label->text();
+            if (label->buddy() != nullptr)
+                shown.replace(QStringLiteral("&&"), QStringLiteral("\1"))
+                    .remove(u'&')
+                    .replace(u'\1', u'&');
             if (label->wordWrap())
                 check(label->text(), label->heightForWidth(label->width()), label->height());
             else
-                check(label->text(), metrics.horizontalAdvance(label->text()),
+                check(label->text(), metrics.horizontalAdvance(shown),
                       label->contentsRect().width());
             // A label grown for its text must not run under the control beside it.
             QRect ink = label->geometry();
-            const int width = metrics.horizontalAdvance(label->text());
+            const int width = metrics.horizontalAdvance(shown);
             if (label->alignment() & Qt::AlignRight)
                 ink.setLeft(ink.right() - width);
             else if (!(label->alignment() & Qt::AlignHCenter))
