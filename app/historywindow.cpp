@@ -199,9 +199,12 @@ HistoryWindow::HistoryWindow(HistoryRecorder& recorder, const Session& session,
     const QFontMetrics metrics = list_->fontMetrics();
     list_->setColumnWidth(
         HistoryModel::MemoryColumn,
-        std::max({metrics.horizontalAdvance(models::memoryName(0)),
-                  metrics.horizontalAdvance(models::memoryName(models::kUnknownMemory)),
-                  metrics.horizontalAdvance(tr("Memory"))}) +
+        std::max(
+            {metrics.horizontalAdvance(models::memoryName(0)),
+             metrics.horizontalAdvance(models::memoryName(models::kUnknownMemory)),
+             metrics.horizontalAdvance(
+                 model_->headerData(HistoryModel::MemoryColumn, Qt::Horizontal, Qt::DisplayRole)
+                     .toString())}) +
             16);
     list_->setToolTip(tr("Newest first. Select one entry to see its fields; two to compare them."));
 
