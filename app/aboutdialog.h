@@ -3,7 +3,7 @@
 #pragma once
 // "About Pelorin": the program's icon, name, version and licence. Created for each showing.
 
-#include "platform/templatedialog.h"
+#include "dialogkit/templatedialog.h"
 
 namespace pelorin {
 

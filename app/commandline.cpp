@@ -5,7 +5,8 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
-#include "platform/portargument.h"
+#include "connection/portargument.h"
+#include "platform/portadvice.h"
 
 namespace pelorin {
 
@@ -37,9 +38,9 @@ StartOptions readStartOptions(const QStringList& arguments,
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption port(
         {QStringLiteral("p"), QStringLiteral("port")},
-        CommandLineTexts::tr(
-            "Start on port P instead of probing: a COM number (3, COM3), a device path "
-            "(/dev/ttyUSB0) or a virtual transmitter's name."),
+        CommandLineTexts::tr("Start on port P instead of probing: a COM number (3, COM3), a "
+                             "device path (%1) or a virtual transmitter's name.")
+            .arg(exampleDevicePath()),
         QStringLiteral("P"));
     parser.addOption(port);
     const QCommandLineOption models(

@@ -7,11 +7,11 @@
 #include <memory>
 
 #include "app/maindialog.h"
+#include "connection/portmemory.h"
+#include "dialogkit/systemmenu.h"
 #include "models/history.h"
-#include "platform/portmemory.h"
 #include "platform/serialport.h"
 #include "platform/stopsignals.h"
-#include "platform/systemmenu.h"
 #include "platform/translations.h"
 #include "resources/strings.h"
 

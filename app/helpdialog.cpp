@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <QPicture>
 
-#include "platform/pictures.h"
+#include "dialogkit/pictures.h"
 
 namespace pelorin {
 

@@ -10,7 +10,7 @@
 #include <QImage>
 #include <QString>
 
-#include "platform/templatedialog.h"
+#include "dialogkit/templatedialog.h"
 
 class QLabel;
 

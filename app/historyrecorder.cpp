@@ -13,10 +13,10 @@
 #include "app/historywindow.h"
 #include "app/mainbuttons.h"
 #include "app/sendconfirmation.h"
+#include "dialogkit/messages.h"
 #include "link/blockfields.h"
 #include "link/session.h"
 #include "platform/devicewatch.h"
-#include "platform/messages.h"
 
 namespace pelorin {
 

@@ -21,10 +21,10 @@
 #include "app/historyrecorder.h"
 #include "app/modelswindow.h"
 #include "app/sendconfirmation.h"
+#include "dialogkit/messages.h"
 #include "link/blockfields.h"
 #include "link/session.h"
 #include "models/modellibrary.h"
-#include "platform/messages.h"
 
 namespace pelorin {
 

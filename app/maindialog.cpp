@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 #include <array>
 #include <optional>
@@ -28,7 +29,11 @@
 #include "app/serialerrors.h"
 #include "app/serialsettingdialog.h"
 #include "app/settingseditors.h"
+#include "app/settingsfilecommands.h"
 #include "app/windowmenu.h"
+#include "dialogkit/accessibility.h"
+#include "dialogkit/messages.h"
+#include "dialogkit/systemmenu.h"
 #include "editors/channelname.h"
 #include "editors/editorhandlers.h"
 #include "editors/typedialogs.h"
@@ -36,11 +41,7 @@
 #include "models/history.h"
 #include "models/modelformat.h"
 #include "models/modellibrary.h"
-#include "platform/accessibility.h"
-#include "platform/devicewatch.h"
-#include "platform/messages.h"
 #include "platform/savefile.h"
-#include "platform/systemmenu.h"
 #include "resources/strings.h"
 
 namespace pelorin {
@@ -50,20 +51,9 @@ namespace {
 constexpr int kWidthDlu = 325;
 constexpr int kHeightDlu = 276;
 constexpr int kPointSize = 9;
-// A burst of device changes (a node, then udev's links and permissions) is looked at once,
-// this long after its last change; an awaited device that is there but does not open yet (a
-// service still probing it) is looked at again a few times at a slower pace.
-constexpr int kGatherMs = 150;
-constexpr int kLookAgainMs = 1000;
-constexpr int kLooksAgain = 5;
 
 QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-// A file that Open would take: 67 bytes, or a model in the readable format.
-bool isSettingsFile(const QString& path) {
-    return std::holds_alternative<models::LoadedModel>(models::readModelFile(path));
 }
 
 }  // namespace
@@ -71,15 +61,18 @@ bool isSettingsFile(const QString& path) {
 MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, PortDiscovery discover,
                        QWidget* parent)
     : TemplateDialog(tr("Pelorin"), kWidthDlu, kHeightDlu, kPointSize, Frame::Main, parent),
-      serial_(std::move(serial)),
-      session_(*serial_, std::move(discover)),
+      // A child of the window, so that the window's objects are found under it; a member
+      // is destroyed before the window's children, so it leaves them first.
+      connection_(std::move(serial), std::move(discover), this),
+      session_(connection_.session()),
       chooseSaveFile_(&pelorin::chooseSaveFile),
       chooseOpenFile_(&pelorin::chooseOpenFile) {
     // The editor windows are made when they are first opened: their values live in the
     // session, so nothing is lost, and start-up does not build windows the user may never open.
     editors_ =
         std::make_unique<SettingsEditors>(session_, this, [this]() { return session_.liveAux(); });
-    connect(this, &MainDialog::liveFrameReceived, editors_.get(), &SettingsEditors::liveNews);
+    connect(&connection_, &TransmitterConnection::liveFrameReceived, editors_.get(),
+            &SettingsEditors::liveNews);
 
     buildControls();
     systemMenu_ = new SystemMenu(this, [this](unsigned command) { systemCommand(command); });
@@ -98,61 +91,37 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, PortDiscovery disc
         kMemoryCommand, tr("Choose USER1 or USER2: the transmitter switches to that memory and "
                            "sends its settings, which the window then shows and edits."));
 
-    // Everything the serial control reports arrives on this thread. Frames that arrive
-    // together are shown together: the display hears of news once, after the last of them,
-    // and repaints when that changed what it shows, no more often than every 10 ms, and not
-    // at all while nothing changes.
-    serial_->setReceiveHandler([this](std::span<const std::uint8_t> bytes) {
-        liveNews_ = false;
-        receiving_ = true;
-        session_.receive(bytes);
-        receiving_ = false;
-        if (std::exchange(liveNews_, false))
-            channelDisplay_->showNews();
-    });
-    // A line that keeps failing gives one message that counts the errors, not a box for each.
+    // Frames that arrive together are shown together: the display repaints when they changed
+    // what it shows, no more often than every 10 ms, and not at all while nothing changes.
+    connect(&connection_, &TransmitterConnection::liveNews, channelDisplay_,
+            &ChannelDisplay::showNews);
+    connect(&connection_, &TransmitterConnection::lineStateChanged, channelDisplay_,
+            &ChannelDisplay::setLineDown);
+    // A line that keeps failing gives one message that counts the errors, not a box for each;
+    // a box still up closes when frames come again.
     serialErrors_ = new SerialErrorReporter(this);
-    serial_->setErrorHandler([this](const std::string& text) {
-        serialErrors_->report(fromStd(text));
-        if (!session_.portOpen())
-            startWaiting();
+    connect(&connection_, &TransmitterConnection::lineError, serialErrors_,
+            &SerialErrorReporter::report);
+    connect(&connection_, &TransmitterConnection::lineStateChanged, serialErrors_,
+            [this](const QString& text) {
+                if (text.isEmpty())
+                    serialErrors_->lineBack();
+            });
+    connect(&connection_, &TransmitterConnection::userMemoryChanged, this, [this] {
+        if (history_ != nullptr)
+            history_->setMemory(connection_.userMemory());
+        showMemory();
     });
-    // A send can be the first to find the device gone; the line is then awaited the same way.
-    session_.onPortLost = [this] { startWaiting(); };
-    lookTimer_.setSingleShot(true);
-    connect(&lookTimer_, &QTimer::timeout, this, &MainDialog::lookForTransmitter);
-    session_.onSettingsUnpacked = [this]() {
-        updateCurveButtons();
-        // After a switch of memory, the settings that come are that memory's.
-        if (memory_ >= 0 && !memoryArrived_) {
-            memoryArrived_ = true;
-            showMemory();
-        }
-    };
-    session_.onLiveFrame = [this]() {
-        if (!channelDisplay_->lineDownText().isEmpty()) {
-            setLineDown({});
-            serialErrors_->lineBack();
-        }
-        liveNews_ = true;
-        emit liveFrameReceived();
-    };
-    // The port the transmitter answers on is the one start-up tries first next time.
-    session_.onPortAnswered = [this]() {
-        if (portMemory_.remember)
-            portMemory_.remember(session_.portDevice());
-    };
     // The helicopter buttons follow the model type in byte 0 whenever the block changes: after
     // every received SettingsFrame and every write (whichever editor's OK, Write, Open, a
-    // model sent), so they never offer curves an ACRO block does not have.
-    session_.onBlockChanged = [this]() {
+    // model sent), so they never offer curves an ACRO block does not have. A block the
+    // transmitter sent goes into the history here; a block written is recorded where it is
+    // written, with its cause.
+    connect(&connection_, &TransmitterConnection::blockChanged, this, [this](bool received) {
         updateCurveButtons();
-        // A block the transmitter sent goes into the history here; a block written is
-        // recorded where it is written, with its cause.
-        if (receiving_ && history_ != nullptr)
+        if (received && history_ != nullptr)
             history_->received();
-        emit blockBytesChanged();
-    };
+    });
     showMemory();
 }
 
@@ -160,17 +129,11 @@ void MainDialog::setHistoryFile(const QString& path) {
     delete history_;
     history_ = new HistoryRecorder(path, session_, this,
                                    [this](const BlockSend& send) { loadAndSend(send); });
-    history_->setMemory(memory_);
+    history_->setMemory(connection_.userMemory());
 }
 
 MainDialog::~MainDialog() {
     channelDisplay_->setFollowing(false);
-    serial_->setReceiveHandler({});
-    serial_->setErrorHandler({});
-    session_.onSettingsUnpacked = nullptr;
-    session_.onLiveFrame = nullptr;
-    session_.onPortAnswered = nullptr;
-    session_.onBlockChanged = nullptr;
 }
 
 template <class Dialog, class... Args>
@@ -235,38 +198,10 @@ void MainDialog::initDialog() {
     session_.settings.endPointLeft.fill(100);
     session_.settings.endPointRight.fill(100);
 
-    // Heard while the line is down; costs nothing while no device comes or goes.
-    auto* deviceWatch = new DeviceWatch(this);
-    connect(deviceWatch, &DeviceWatch::devicesChanged, this, [this] {
-        if (!waiting_)
-            return;
-        looksLeft_ = kLooksAgain;
-        lookTimer_.start(kGatherMs);
-    });
-    if (startPort_ == 0 && portMemory_.recall)
-        session_.preferredDevice = portMemory_.recall();
-    const SerialStatus opened = session_.open(
-        startPort_ > 0 ? startPort_ : Session::kSearchOrFallback, Session::Greeting::Read);
-    // The port opened, or the one named, is the one to wait for.
-    if (session_.portOpen() || startPort_ > 0)
-        noteOpened();
-    if (openedName_.isEmpty()) {
-        // What was there at start-up is not taken by itself later, but for the transmitter
-        // that answered last time.
-        lastUsed_ = lastingDeviceName(QString::fromLocal8Bit(session_.preferredDevice));
-        for (const std::string& device : session_.portTable().portDeviceNames) {
-            if (!device.empty())
-                presentAtStart_ << lastingDeviceName(QString::fromLocal8Bit(device));
-        }
-    }
-    if (!opened) {
+    if (const QString message = connection_.start(startPort_); !message.isEmpty()) {
         // Shown once the window is up, so the user sees which program complains.
-        const QString message =
-            session_.portOpen() || startPort_ > 0 ? fromStd(opened.error()) : noPortOpenedText();
         QTimer::singleShot(0, this, [this, message]() { showMessage(this, message); });
     }
-    if (!session_.portOpen())
-        startWaiting();
     // The display runs even without a port: it shows the boxes and waits for frames.
     channelDisplay_->setFollowing(true);
     showMemory();  // start-up chose USER1 for Setting
@@ -345,7 +280,8 @@ void MainDialog::showModels() {
         models_ = new ModelsWindow(
             session_, [this](const BlockSend& send) { loadAndSend(send); },
             models::ModelLibrary::defaultFolder(), this);
-        connect(this, &MainDialog::blockBytesChanged, models_, &ModelsWindow::transmitterChanged);
+        connect(&connection_, &TransmitterConnection::blockChanged, models_,
+                &ModelsWindow::transmitterChanged);
         placeBeside(models_, this, QStringLiteral("models"), placementMemory_);
     }
     models_->show();
@@ -385,98 +321,10 @@ void MainDialog::recordWrite(const SerialStatus& status, models::HistoryCause ca
     showMessage(this, text);
 }
 
-QString MainDialog::noPortOpenedText() const {
-    QStringList text;
-    if (session_.failedOpens().empty()) {
-        text << tr(
-            "No serial port was found: no transmitter is connected to this computer and "
-            "no virtual transmitter (pelorin-txsim) is running.");
-    } else {
-        text << tr("No serial port could be opened. Tried:");
-        for (const Session::FailedOpen& failed : session_.failedOpens())
-            text << fromStd(failed.error);
-        text.removeDuplicates();  // several ports refused for one reason say it once
-    }
-    text << tr(
-        "Pelorin connects by itself when the transmitter appears: plug it in and switch "
-        "it on (or start pelorin-txsim). The Setting button chooses a port by hand.");
-    return text.join(QStringLiteral("\n\n"));
-}
-
-void MainDialog::noteOpened() {
-    const QString device = QString::fromLocal8Bit(session_.portDevice());
-    openedName_ = lastingDeviceName(device);
-    openedLink_ = virtualLinkIdentity(device);
-}
-
-bool MainDialog::awaited(const QString& lastingName) const {
-    if (!openedName_.isEmpty())
-        return lastingName == openedName_;
-    return lastingName == lastUsed_ || !presentAtStart_.contains(lastingName);
-}
-
-QString MainDialog::waitingText() const {
-    if (!openedName_.isEmpty()) {
-        return tr("Waiting for COM%1 (%2)")
-            .arg(session_.commPort())
-            .arg(QFileInfo(openedName_).fileName());
-    }
-    if (!lastUsed_.isEmpty()) {
-        return tr("Waiting for %1 or a new transmitter").arg(QFileInfo(lastUsed_).fileName());
-    }
-    return tr("No port: waiting for a transmitter");
-}
-
-void MainDialog::startWaiting() {
-    waiting_ = true;
-    setLineDown(waitingText());
-}
-
-void MainDialog::lookForTransmitter() {
-    if (!waiting_ || session_.portOpen())
-        return;
-    const PortTable& table = session_.refreshPortTable();
-    bool there = false;
-    for (int number = 1; number <= kProbedPortCount; ++number) {
-        const QString device =
-            QString::fromLocal8Bit(table.portDeviceNames[static_cast<std::size_t>(number - 1)]);
-        if (device.isEmpty() || !awaited(lastingDeviceName(device)))
-            continue;
-        // A virtual transmitter's link that was not made anew since the line went is not the
-        // transmitter back: it was left by one that was killed, and its terminal's number may
-        // now be another program's.
-        if (!openedLink_.isEmpty() && virtualLinkIdentity(device) == openedLink_)
-            continue;
-        there = true;
-        if (!session_.open(number))
-            continue;
-        waiting_ = false;
-        noteOpened();
-        setLineDown(tr("COM%1 open, no frames yet").arg(number));
-        report(session_.send(readRequest()));
-        return;
-    }
-    if (there && looksLeft_-- > 0)
-        lookTimer_.start(kLookAgainMs);
-}
-
-void MainDialog::followPortState() {
-    setLineDown(session_.portOpen() ? QString() : tr("COM%1 closed").arg(session_.commPort()));
-}
-
-void MainDialog::setLineDown(const QString& text) {
-    channelDisplay_->setLineDown(text);
-    if (monitor_ != nullptr)
-        monitor_->setLineDown(text);
-}
-
 void MainDialog::showMonitor() {
     if (monitor_ == nullptr) {
-        monitor_ = new MonitorWindow(session_, *serial_, this);
+        monitor_ = new MonitorWindow(connection_, this);
         placeBeside(monitor_, this, QStringLiteral("monitor"), placementMemory_);
-        monitor_->setFrameSource(this, &MainDialog::liveFrameReceived);
-        monitor_->showMemory(memoryText());
-        monitor_->setLineDown(channelDisplay_->lineDownText());
     }
     monitor_->show();
     monitor_->raise();
@@ -505,15 +353,8 @@ void MainDialog::report(const EditorOutcome& outcome, int id) {
     recordWrite(outcome.write, models::HistoryCause::Editor, HistoryRecorder::editorName(id), {});
 }
 
-QString MainDialog::memoryText() const {
-    if (memory_ < 0)
-        return tr("not known: the memory the transmitter had active");
-    const QString name = QStringLiteral("USER%1").arg(memory_ + 1);
-    return memoryArrived_ ? name : tr("%1, its settings not received yet").arg(name);
-}
-
 void MainDialog::showMemory() {
-    const QString shown = tr("The window shows: %1").arg(memoryText());
+    const QString shown = tr("The window shows: %1").arg(connection_.userMemoryText());
     const QString getUser =
         tr("Switches the transmitter to USER1 and reads its settings.") + u'\n' + shown;
     const QString setting =
@@ -527,92 +368,26 @@ void MainDialog::showMemory() {
         button->setToolTip(tip);
         button->setAccessibleDescription(tip);
     }
-    if (monitor_ != nullptr)
-        monitor_->showMemory(memoryText());
-}
-
-void MainDialog::memorySwitched(const SerialStatus& status, int index) {
-    if (status) {
-        memory_ = index;
-        memoryArrived_ = false;
-        if (history_ != nullptr)
-            history_->setMemory(index);
-        showMemory();
-    }
-    report(status);
 }
 
 void MainDialog::chooseMemory() {
     if (editor(userSelectDialog_, session_.userSelect).run() != QDialog::Accepted)
         return;
-    const int index = session_.userSelect;
-    memorySwitched(session_.send(userRequest(index)), index);
+    report(connection_.switchUserMemory(session_.userSelect));
 }
 
 void MainDialog::onGetUser() {
-    memorySwitched(session_.send(userRequest(0)), 0);
+    report(connection_.switchUserMemory(0));
 }
 
 void MainDialog::onSetting() {
     // No port is opened by itself while the user chooses one.
-    const bool wasWaiting = std::exchange(waiting_, false);
-    session_.close();
+    connection_.closeForChoice();
     SerialSettingDialog& setting = editor(serialSettingDialog_, session_);
     const bool chosen = setting.run() == QDialog::Accepted;
-    const int port = setting.selectedPort;
     // Also after Cancel: the previous port is opened again, and the transmitter switched to
     // the memory last chosen.
-    memorySwitched(session_.open(chosen ? port : Session::kSelectedPort, Session::Greeting::User),
-                   session_.userSelect);
-    if (session_.portOpen())
-        noteOpened();
-    if (wasWaiting && !session_.portOpen())
-        startWaiting();
-    else
-        followPortState();
-}
-
-void MainDialog::onSave() {
-    const QString path = chooseSaveFile_(this, tr("Save"));
-    if (path.isEmpty())
-        return;
-    // Replacing a settings file (either format) is what Save is for; replacing any other file
-    // may lose something that has nothing to do with the transmitter, so that is asked first.
-    if (QFileInfo(path).isFile() && !isSettingsFile(path) &&
-        !askToGoOn(this,
-                   tr("%1 already exists and is not a settings file.\nReplace it with the "
-                      "transmitter's settings?")
-                       .arg(path),
-                   tr("&Replace"))) {
-        return;
-    }
-    // The file gets blockBytes as they stand; the previous file survives a failed save.
-    const BlockBytes& block = session_.blockBytes;
-    const QString error =
-        saveFileAtomically(path, QByteArray(reinterpret_cast<const char*>(block.data()),
-                                            static_cast<qsizetype>(block.size())));
-    if (!error.isEmpty())
-        showMessage(this, error);
-}
-
-void MainDialog::onOpen() {
-    const QString path = chooseOpenFile_(this, tr("Open"));
-    if (path.isEmpty())
-        return;
-    // A 67-byte settings file or a model in the readable format, told apart by content.
-    const auto loaded = models::readModelFile(path);
-    if (const auto* error = std::get_if<QString>(&loaded)) {
-        // Nothing changes and nothing is sent.
-        showMessage(this, *error);
-        return;
-    }
-    // The loaded block reaches the editors and the helicopter buttons, then the transmitter.
-    BlockSend send;
-    send.block = std::get<models::LoadedModel>(loaded).model.blockBytes;
-    send.cause = models::HistoryCause::Open;
-    send.detail = path;
-    send.source = path;
-    loadAndSend(send);
+    report(connection_.reopenAfterChoice(chosen ? setting.selectedPort : Session::kSelectedPort));
 }
 
 void MainDialog::press(int id) {
@@ -633,10 +408,13 @@ void MainDialog::press(int id) {
             editor(helpDialog_).run();
             break;
         case kSave:
-            onSave();
+            saveSettingsFile(this, chooseSaveFile_, session_);
             break;
         case kOpen:
-            onOpen();
+            // The loaded block reaches the editors and the helicopter buttons, then the
+            // transmitter.
+            if (const std::optional<BlockSend> send = openSettingsFile(this, chooseOpenFile_))
+                loadAndSend(*send);
             break;
         case kModel:
             runUserSelectEditor(editor(userSelectDialog_, session_.userSelect));

@@ -3,11 +3,11 @@
 #pragma once
 // The program's window: the live channel display, the buttons that open the editors, change
 // the serial port, send commands and save or load settings files, and About and Help. It owns
-// the link to the transmitter (a Session over one serial control) and one object of every
-// editor dialog for its whole life; the editors' values are the stored settings.
+// the connection to the transmitter, which the windows beside it listen to as well, and one
+// object of every editor dialog for its whole life; the editors' values are the stored
+// settings.
 
 #include <QString>
-#include <QTimer>
 
 #include <array>
 #include <memory>
@@ -17,12 +17,9 @@
 #include "app/filechooser.h"
 #include "app/mainbuttons.h"
 #include "app/windowplacement.h"
+#include "connection/transmitterconnection.h"
+#include "dialogkit/templatedialog.h"
 #include "editors/editorhandlers.h"
-#include "link/serialcontrol.h"
-#include "link/session.h"
-#include "platform/portdiscovery.h"
-#include "platform/portmemory.h"
-#include "platform/templatedialog.h"
 
 class QLabel;
 class QPushButton;
@@ -54,7 +51,8 @@ public:
                         PortDiscovery discover = &discoverPortTable, QWidget* parent = nullptr);
     ~MainDialog() override;
 
-    [[nodiscard]] Session& session() { return session_; }
+    [[nodiscard]] TransmitterConnection& connection() { return connection_; }
+    [[nodiscard]] Session& session() { return connection_.session(); }
     [[nodiscard]] ChannelDisplay* channelDisplay() const { return channelDisplay_; }
 
     // The COM number to open at start instead of probing (pelorin --port); 0: probe.
@@ -62,7 +60,7 @@ public:
     // Where the port the transmitter answered on is kept between runs; start-up tries it
     // first. Without one (tests, unless they set one), start-up probes in order and nothing
     // is kept.
-    void setPortMemory(PortMemory memory) { portMemory_ = std::move(memory); }
+    void setPortMemory(PortMemory memory) { connection_.setPortMemory(std::move(memory)); }
     // Where the windows beside this one (Models, Monitor, History) are kept between runs;
     // without one (tests) they open beside this window every run.
     void setPlacementMemory(PlacementMemory memory) { placementMemory_ = std::move(memory); }
@@ -87,13 +85,6 @@ public:
 
     void done(int result) override;
 
-signals:
-    // A good LiveChannelFrame has arrived; session().liveChannels() and liveAux() hold it.
-    void liveFrameReceived();
-    // blockBytes may have changed: a SettingsFrame arrived, or the block was sent (an editor's
-    // OK, Write, Open, a model sent from the library).
-    void blockBytesChanged();
-
 protected:
     void initDialog() override;
     void closeEvent(QCloseEvent* event) override;
@@ -107,17 +98,11 @@ private:
     void press(int id);
     void onGetUser();
     void onSetting();
-    void onSave();
-    void onOpen();
 
     void runAbout();
     // Transmitter memory…: runs the user list and switches the transmitter to the one chosen.
     void chooseMemory();
-    // A UserRequest for `index` was handed to the line (when `status` says so): from now on the
-    // window shows that memory, once its settings arrive.
-    void memorySwitched(const SerialStatus& status, int index);
-    // Which memory the window shows, for GetUser's and Setting's tooltips and the Monitor.
-    [[nodiscard]] QString memoryText() const;
+    // GetUser's and Setting's tooltips say which memory the window shows.
     void showMemory();
     // The editor in `slot`, made with `args` (and this window as its parent) when first used;
     // the same object from then on, for the window's whole life.
@@ -125,6 +110,7 @@ private:
     Dialog& editor(std::unique_ptr<Dialog>& slot, Args&&... args);
     // The model library and the channel monitor: windows beside this one, not modal.
     void showModels();
+    void showMonitor();
     // The one way a whole block goes out (Open, a model of the library, an entry of the
     // history, undo, redo). Values outside the editors' ranges are asked about first; a send
     // agreed to for other settings, another transmitter or another memory than the ones
@@ -135,30 +121,13 @@ private:
     // word that the settings are kept in the history, when they are).
     void recordWrite(const SerialStatus& status, models::HistoryCause cause, const QString& detail,
                      const QString& target);
-    void showMonitor();
-    // Greys the live display and the Monitor under `text` while the port is closed; an
-    // empty text when frames come again.
-    void setLineDown(const QString& text);
-    void followPortState();  // down while the port is closed, up once it is open
-    // Reopening the line by itself: after the device of the open port went away, when that
-    // device comes back; when nothing opened at start-up, when the transmitter used last time
-    // or a device that was not there at start-up appears. Woken by the device watch only.
-    void startWaiting();
-    void lookForTransmitter();
-    [[nodiscard]] bool awaited(const QString& lastingName) const;
-    [[nodiscard]] QString waitingText() const;
-    void noteOpened();  // the port just opened is the one to wait for should it go
-    // What start-up says when no port opened: each port tried and why it failed.
-    [[nodiscard]] QString noPortOpenedText() const;
     // Shows the serial control's error text, if the operation failed.
     void report(const SerialStatus& status);
     // An editor's outcome: a write is recorded under the editor's button `id`.
     void report(const EditorOutcome& outcome, int id);
 
-    std::unique_ptr<SerialControl> serial_;
-    Session session_;
-    bool liveNews_ = false;   // a live frame arrived in the receive pass under way
-    bool receiving_ = false;  // a receive pass is under way: a block that changes came in
+    TransmitterConnection connection_;
+    Session& session_;  // the connection's
     HistoryRecorder* history_ = nullptr;
 
     std::unique_ptr<SettingsEditors> editors_;  // EndPoint … VR(B), on the session's settings
@@ -174,21 +143,8 @@ private:
     ModelsWindow* models_ = nullptr;    // the same
     SystemMenu* systemMenu_ = nullptr;
     SerialErrorReporter* serialErrors_ = nullptr;  // one message per burst of line errors
-    // The memory the transmitter was last switched to, -1 before the window switched it (the
-    // transmitter does not say which is active), and whether its settings have come since.
-    int memory_ = -1;
-    bool memoryArrived_ = false;
     int startPort_ = 0;
-    PortMemory portMemory_;
     PlacementMemory placementMemory_;
-
-    QTimer lookTimer_;      // gathers a burst of device changes into one look
-    int looksLeft_ = 0;     // looks again while an awaited device is there but does not open
-    bool waiting_ = false;  // the line is down and is reopened by itself
-    QString openedName_;    // the lasting name of the device open now, or lost
-    QString openedLink_;    // its virtual transmitter's link as it was then (virtualLinkIdentity)
-    QString lastUsed_;      // the lasting name of the device the transmitter answered on last run
-    QStringList presentAtStart_;  // lasting names of the devices there when none opened
 
     FileChooser chooseSaveFile_;
     FileChooser chooseOpenFile_;

@@ -27,9 +27,9 @@
 #include "app/sendconfirmation.h"
 #include "app/setupsheetview.h"
 #include "app/windowplacement.h"
+#include "dialogkit/messages.h"
 #include "link/blockfields.h"
 #include "link/session.h"
-#include "platform/messages.h"
 
 namespace pelorin {
 

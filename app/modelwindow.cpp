@@ -16,8 +16,8 @@
 #include "app/mainbuttons.h"
 #include "app/settingseditors.h"
 #include "app/setupsheetview.h"
+#include "dialogkit/messages.h"
 #include "link/session.h"
-#include "platform/messages.h"
 
 namespace pelorin {
 

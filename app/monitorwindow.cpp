@@ -18,10 +18,11 @@
 #include <QVBoxLayout>
 
 #include "app/channeltrace.h"
+#include "connection/transmitterconnection.h"
+#include "dialogkit/messages.h"
 #include "link/frames.h"
 #include "link/serialcontrol.h"
 #include "link/session.h"
-#include "platform/messages.h"
 
 namespace pelorin {
 
@@ -67,8 +68,12 @@ QString chooseRecordingFile(QWidget* parent) {
     return files.isEmpty() ? QString() : files.first();
 }
 
-MonitorWindow::MonitorWindow(const Session& session, const SerialControl& serial, QWidget* parent)
-    : QDialog(parent), session_(session), serial_(serial), chooseFile_(&chooseRecordingFile) {
+MonitorWindow::MonitorWindow(const TransmitterConnection& connection, QWidget* parent)
+    : QDialog(parent),
+      connection_(connection),
+      session_(connection.session()),
+      serial_(connection.serial()),
+      chooseFile_(&chooseRecordingFile) {
     setWindowTitle(tr("Monitor"));
     setModal(false);
     setSizeGripEnabled(true);
@@ -78,6 +83,12 @@ MonitorWindow::MonitorWindow(const Session& session, const SerialControl& serial
     numberLocale_ = locale();
     numberLocale_.setNumberOptions(QLocale::OmitGroupSeparator);
     buildControls();
+    connect(&connection, &TransmitterConnection::lineStateChanged, this,
+            &MonitorWindow::setLineDown);
+    connect(&connection, &TransmitterConnection::userMemoryChanged, this,
+            &MonitorWindow::showMemory);
+    setLineDown(connection.lineDownText());
+    showMemory();
 }
 
 MonitorWindow::~MonitorWindow() {
@@ -226,8 +237,8 @@ void MonitorWindow::buildControls() {
     refreshRecording();
 }
 
-void MonitorWindow::showMemory(const QString& text) {
-    setTextIfChanged(memoryLabel_, text);
+void MonitorWindow::showMemory() {
+    setTextIfChanged(memoryLabel_, connection_.userMemoryText());
 }
 
 QString MonitorWindow::valueText(int row, Column column) const {
@@ -276,8 +287,10 @@ void MonitorWindow::done(int result) {
 }
 
 void MonitorWindow::startWatching() {
-    if (!frameConnection_ && connectFrames_)
-        frameConnection_ = connectFrames_();
+    if (!frameConnection_) {
+        frameConnection_ = connect(&connection_, &TransmitterConnection::liveFrameReceived, this,
+                                   &MonitorWindow::takeFrame);
+    }
     refreshTimer_.start();
 }
 

@@ -27,6 +27,7 @@ namespace pelorin {
 class ChannelTrace;
 class SerialControl;
 class Session;
+class TransmitterConnection;
 
 class MonitorWindow : public QDialog {
     Q_OBJECT
@@ -54,22 +55,12 @@ public:
     // Asks for the CSV file to record to; empty when the user cancelled.
     using FileChooser = std::function<QString(QWidget* parent)>;
 
-    MonitorWindow(const Session& session, const SerialControl& serial, QWidget* parent = nullptr);
+    // The window follows `connection`: its frames while shown, the state of its line and the
+    // memory its settings are.
+    explicit MonitorWindow(const TransmitterConnection& connection, QWidget* parent = nullptr);
     ~MonitorWindow() override;
 
-    // Where good frames are announced: `signal` of `source` fires once per good
-    // LiveChannelFrame, after the session holds it. Connected only while the window is shown.
-    template <class Source>
-    void setFrameSource(Source* source, void (Source::*signal)()) {
-        connectFrames_ = [this, source, signal]() {
-            return connect(source, signal, this, &MonitorWindow::takeFrame);
-        };
-        if (isVisible())
-            startWatching();
-    }
     void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
-    // Which transmitter memory the main window's settings are (the main window tells).
-    void showMemory(const QString& text);
     [[nodiscard]] const QLabel* memoryLabel() const { return memoryLabel_; }
 
     // What the window shows, for tests and screen readers alike.
@@ -82,8 +73,6 @@ public:
     [[nodiscard]] const ChannelTrace* trace() const { return trace_; }
     [[nodiscard]] QPushButton* recordButton() const { return recordButton_; }
 
-    // Greys the numbers and the trace under `text` while the line is down; empty: it is up.
-    void setLineDown(const QString& text);
     [[nodiscard]] const QString& lineDownText() const { return lineDown_; }
 
     // Starts a recording (asking for the file) or stops the one running.
@@ -98,6 +87,9 @@ protected:
 
 private:
     void buildControls();
+    // Greys the numbers and the trace under `text` while the line is down; empty: it is up.
+    void setLineDown(const QString& text);
+    void showMemory();
     void startWatching();
     void stopWatching();
     void takeFrame();
@@ -111,10 +103,10 @@ private:
     [[nodiscard]] FrameCounts totals() const;
     [[nodiscard]] QString portText() const;
 
+    const TransmitterConnection& connection_;
     const Session& session_;
     const SerialControl& serial_;
-    std::function<QMetaObject::Connection()> connectFrames_;
-    QMetaObject::Connection frameConnection_;
+    QMetaObject::Connection frameConnection_;  // while shown or recording
     FileChooser chooseFile_;
 
     QElapsedTimer clock_;

@@ -15,7 +15,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/messages.h"
+#include "dialogkit/messages.h"
 
 namespace pelorin {
 

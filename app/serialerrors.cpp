@@ -4,7 +4,7 @@
 
 #include <QTimer>
 
-#include "platform/messages.h"
+#include "dialogkit/messages.h"
 
 namespace pelorin {
 

@@ -13,8 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "dialogkit/messages.h"
 #include "link/session.h"
-#include "platform/messages.h"
 
 namespace pelorin {
 

@@ -7,8 +7,8 @@
 
 #include <QString>
 
+#include "dialogkit/templatedialog.h"
 #include "link/porttable.h"
-#include "platform/templatedialog.h"
 
 class QComboBox;
 

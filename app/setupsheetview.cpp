@@ -12,7 +12,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
-#include "platform/messages.h"
+#include "dialogkit/messages.h"
 
 namespace pelorin {
 

@@ -9,7 +9,7 @@
 
 #include <array>
 
-#include "platform/systemmenu.h"
+#include "dialogkit/systemmenu.h"
 
 namespace pelorin::windowmenu {
 

@@ -9,10 +9,10 @@
 #include <array>
 #include <cstddef>
 
+#include "dialogkit/accessibility.h"
+#include "dialogkit/dataexchange.h"
 #include "editors/channelname.h"
 #include "link/blockfields.h"
-#include "platform/accessibility.h"
-#include "platform/dataexchange.h"
 
 namespace pelorin {
 

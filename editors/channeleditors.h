@@ -8,8 +8,8 @@
 
 #include <vector>
 
+#include "dialogkit/templatedialog.h"
 #include "link/settingsblock.h"
-#include "platform/templatedialog.h"
 
 namespace pelorin {
 

@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "platform/accessibility.h"
-#include "platform/dataexchange.h"
-#include "platform/messages.h"
+#include "dialogkit/accessibility.h"
+#include "dialogkit/dataexchange.h"
+#include "dialogkit/messages.h"
 
 namespace pelorin {
 

@@ -16,10 +16,10 @@
 #include <optional>
 #include <utility>
 
+#include "dialogkit/templatedialog.h"
 #include "editors/curvegraph.h"
 #include "link/blockfields.h"
 #include "link/settingsblock.h"
-#include "platform/templatedialog.h"
 
 class QComboBox;
 class QLineEdit;

@@ -12,9 +12,9 @@
 
 #include <algorithm>
 
+#include "dialogkit/accessibility.h"
+#include "dialogkit/dataexchange.h"
 #include "editors/channelname.h"
-#include "platform/accessibility.h"
-#include "platform/dataexchange.h"
 
 namespace pelorin {
 

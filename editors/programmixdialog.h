@@ -10,9 +10,9 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "dialogkit/templatedialog.h"
 #include "link/blockfields.h"
 #include "link/settingsblock.h"
-#include "platform/templatedialog.h"
 
 class QComboBox;
 class QLineEdit;

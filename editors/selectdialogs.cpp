@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QStringList>
 
+#include "dialogkit/accessibility.h"
 #include "link/blockfields.h"
-#include "platform/accessibility.h"
 
 namespace pelorin {
 

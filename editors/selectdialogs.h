@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "platform/templatedialog.h"
+#include "dialogkit/templatedialog.h"
 
 namespace pelorin {
 

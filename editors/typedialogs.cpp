@@ -14,9 +14,9 @@
 #include <string_view>
 #include <utility>
 
+#include "dialogkit/accessibility.h"
+#include "dialogkit/pictures.h"
 #include "link/blockfields.h"
-#include "platform/accessibility.h"
-#include "platform/pictures.h"
 
 namespace pelorin {
 

@@ -9,8 +9,8 @@
 
 #include <functional>
 
+#include "dialogkit/templatedialog.h"
 #include "link/settingsblock.h"
-#include "platform/templatedialog.h"
 
 class QLabel;
 

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's link to the transmitter, without any window: blockBytes and the editable
-// settings, the receiver, and every command, over one SerialControl. The main window owns one
-// Session and wires its buttons and dialogs to it.
+// settings, the receiver, and every command, over one SerialControl. TransmitterConnection
+// (connection/) owns the program's Session; the windows drive it through that.
 
 #include <array>
 #include <cstdint>

@@ -41,6 +41,13 @@ void setPortChooser(PortChooser chooser);
 // The text shown when an open port goes away; `portLabel` names the port and its device.
 [[nodiscard]] QString connectionLostText(const QString& portLabel, const QString& reason);
 
+// A device path of this system for examples in help texts: "/dev/ttyUSB0" on Linux,
+// "\\.\COM3" on Windows.
+[[nodiscard]] QString exampleDevicePath();
+// Whether a port the user wrote names a device by its path (rather than by a COM number or a
+// bare name): it holds this system's folder separator.
+[[nodiscard]] bool looksLikeDevicePath(const QString& text);
+
 // "ModemManager (pid 812)", "A and B", "A, B and C": the programs that hold a port.
 [[nodiscard]] QString holderList(const std::vector<DeviceHolder>& holders);
 

@@ -220,8 +220,8 @@ Qt&apos;s options for graphical programs (-platform, -style, ...) are accepted t
 Qts Optionen für grafische Programme (-platform, -style, ...) werden ebenfalls angenommen.</translation>
     </message>
     <message>
-        <source>Start on port P instead of probing: a COM number (3, COM3), a device path (/dev/ttyUSB0) or a virtual transmitter&apos;s name.</source>
-        <translation>Mit Port P starten statt zu suchen: eine COM-Nummer (3, COM3), ein Gerätepfad (/dev/ttyUSB0) oder der Name eines virtuellen Senders.</translation>
+        <source>Start on port P instead of probing: a COM number (3, COM3), a device path (%1) or a virtual transmitter&apos;s name.</source>
+        <translation>Mit Port P starten statt zu suchen: eine COM-Nummer (3, COM3), ein Gerätepfad (%1) oder der Name eines virtuellen Senders.</translation>
     </message>
     <message>
         <source>Try &apos;pelorin --help&apos;.</source>
@@ -645,10 +645,6 @@ Trotzdem dorthin senden?</translation>
 <context>
     <name>pelorin::MainDialog</name>
     <message>
-        <source>COM%1 closed</source>
-        <translation>COM%1 geschlossen</translation>
-    </message>
-    <message>
         <source>Models…</source>
         <translation>Modelle…</translation>
     </message>
@@ -697,14 +693,6 @@ Trotzdem dorthin senden?</translation>
         <translation>Über %1: Version und Lizenz</translation>
     </message>
     <message>
-        <source>not known: the memory the transmitter had active</source>
-        <translation>unbekannt: der Speicher, den der Sender aktiv hatte</translation>
-    </message>
-    <message>
-        <source>%1, its settings not received yet</source>
-        <translation>%1, Einstellungen noch nicht empfangen</translation>
-    </message>
-    <message>
         <source>The window shows: %1</source>
         <translation>Das Fenster zeigt: %1</translation>
     </message>
@@ -737,34 +725,6 @@ Durch die Einstellungen des Senders ersetzen?</translation>
     <message>
         <source>History…</source>
         <translation>Verlauf…</translation>
-    </message>
-    <message>
-        <source>No serial port was found: no transmitter is connected to this computer and no virtual transmitter (pelorin-txsim) is running.</source>
-        <translation>Kein serieller Port gefunden: an diesem Rechner ist kein Sender angeschlossen, und kein virtueller Sender (pelorin-txsim) läuft.</translation>
-    </message>
-    <message>
-        <source>No serial port could be opened. Tried:</source>
-        <translation>Kein serieller Port ließ sich öffnen. Versucht:</translation>
-    </message>
-    <message>
-        <source>Pelorin connects by itself when the transmitter appears: plug it in and switch it on (or start pelorin-txsim). The Setting button chooses a port by hand.</source>
-        <translation>Pelorin verbindet sich von selbst, sobald der Sender erscheint: stecken Sie ihn ein und schalten Sie ihn ein (oder starten Sie pelorin-txsim). Mit der Schaltfläche Port wählen Sie einen Port von Hand.</translation>
-    </message>
-    <message>
-        <source>Waiting for COM%1 (%2)</source>
-        <translation>Warte auf COM%1 (%2)</translation>
-    </message>
-    <message>
-        <source>Waiting for %1 or a new transmitter</source>
-        <translation>Warte auf %1 oder einen neuen Sender</translation>
-    </message>
-    <message>
-        <source>No port: waiting for a transmitter</source>
-        <translation>Kein Port: warte auf einen Sender</translation>
-    </message>
-    <message>
-        <source>COM%1 open, no frames yet</source>
-        <translation>COM%1 offen, noch keine Pakete</translation>
     </message>
     <message>
         <source>the transmitter or its memory changed while the question was open</source>
@@ -1662,8 +1622,8 @@ Windows sagt nicht, welches. Schließen Sie das Programm, das den Port benutzt (
         <translation>„%1“ ist weder eine Portnummer (COM1 bis COM%2) noch ein Gerätepfad noch der Name eines seriellen Ports oder virtuellen Senders dieses Rechners.</translation>
     </message>
     <message>
-        <source>No port given: write a port number such as COM1, a device path such as /dev/ttyUSB0, or the name of a virtual transmitter.</source>
-        <translation>Kein Port angegeben: eine Portnummer wie COM1, ein Gerätepfad wie /dev/ttyUSB0 oder der Name eines virtuellen Senders.</translation>
+        <source>No port given: write a port number such as COM1, a device path such as %1, or the name of a virtual transmitter.</source>
+        <translation>Kein Port angegeben: eine Portnummer wie COM1, ein Gerätepfad wie %1 oder der Name eines virtuellen Senders.</translation>
     </message>
 </context>
 <context>
@@ -2336,7 +2296,7 @@ Nach dem Senden ist der Sender womöglich in einem Zustand, den kein Editor anze
     </message>
 </context>
 <context>
-    <name>pelorin::TransmitterLink</name>
+    <name>pelorin::TransmitterConnection</name>
     <message>
         <source>No serial port of this computer opens. Connect the transmitter (or start the virtual transmitter pelorin-txsim), or name its port with --port; &quot;pelorin-cli ports&quot; shows every port and why it does not open.</source>
         <translation>Kein serieller Port dieses Rechners lässt sich öffnen. Schließen Sie den Sender an (oder starten Sie den virtuellen Sender pelorin-txsim) oder nennen Sie seinen Port mit --port; „pelorin-cli ports“ zeigt jeden Port und warum er sich nicht öffnet.</translation>
@@ -2345,13 +2305,6 @@ Nach dem Senden ist der Sender womöglich in einem Zustand, den kein Editor anze
         <source>%1 did not answer within %2 s.</source>
         <translation>%1 hat nicht innerhalb von %2 s geantwortet.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n settings frame(s) arrived with a wrong checksum: the line is disturbed (cable, plug, or another program sending on it).</source>
-        <translation>
-            <numerusform>%n Einstellungspaket kam mit falscher Prüfsumme an: die Leitung ist gestört (Kabel, Stecker oder ein anderes Programm sendet darauf).</numerusform>
-            <numerusform>%n Einstellungspakete kamen mit falscher Prüfsumme an: die Leitung ist gestört (Kabel, Stecker oder ein anderes Programm sendet darauf).</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Live channel frames arrive, so the transmitter is there but did not send its settings.</source>
         <translation>Live-Kanalpakete kommen an; der Sender ist also da, hat aber seine Einstellungen nicht gesendet.</translation>
@@ -2359,6 +2312,53 @@ Nach dem Senden ist der Sender womöglich in einem Zustand, den kein Editor anze
     <message>
         <source>Nothing arrived: check that the transmitter is switched on and connected to this port.</source>
         <translation>Nichts ist angekommen: prüfen Sie, ob der Sender eingeschaltet und mit diesem Port verbunden ist.</translation>
+    </message>
+    <message>
+        <source>COM%1 closed</source>
+        <translation>COM%1 geschlossen</translation>
+    </message>
+    <message>
+        <source>not known: the memory the transmitter had active</source>
+        <translation>unbekannt: der Speicher, den der Sender aktiv hatte</translation>
+    </message>
+    <message>
+        <source>%1, its settings not received yet</source>
+        <translation>%1, Einstellungen noch nicht empfangen</translation>
+    </message>
+    <message>
+        <source>No serial port was found: no transmitter is connected to this computer and no virtual transmitter (pelorin-txsim) is running.</source>
+        <translation>Kein serieller Port gefunden: an diesem Rechner ist kein Sender angeschlossen, und kein virtueller Sender (pelorin-txsim) läuft.</translation>
+    </message>
+    <message>
+        <source>No serial port could be opened. Tried:</source>
+        <translation>Kein serieller Port ließ sich öffnen. Versucht:</translation>
+    </message>
+    <message>
+        <source>Pelorin connects by itself when the transmitter appears: plug it in and switch it on (or start pelorin-txsim). The Setting button chooses a port by hand.</source>
+        <translation>Pelorin verbindet sich von selbst, sobald der Sender erscheint: stecken Sie ihn ein und schalten Sie ihn ein (oder starten Sie pelorin-txsim). Mit der Schaltfläche Port wählen Sie einen Port von Hand.</translation>
+    </message>
+    <message>
+        <source>Waiting for COM%1 (%2)</source>
+        <translation>Warte auf COM%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Waiting for %1 or a new transmitter</source>
+        <translation>Warte auf %1 oder einen neuen Sender</translation>
+    </message>
+    <message>
+        <source>No port: waiting for a transmitter</source>
+        <translation>Kein Port: warte auf einen Sender</translation>
+    </message>
+    <message>
+        <source>COM%1 open, no frames yet</source>
+        <translation>COM%1 offen, noch keine Pakete</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings frame(s) arrived with a wrong checksum: the line is disturbed (cable, plug, or another program sending on it).</source>
+        <translation>
+            <numerusform>%n Einstellungspaket kam mit falscher Prüfsumme an: die Leitung ist gestört (Kabel, Stecker oder ein anderes Programm sendet darauf).</numerusform>
+            <numerusform>%n Einstellungspakete kamen mit falscher Prüfsumme an: die Leitung ist gestört (Kabel, Stecker oder ein anderes Programm sendet darauf).</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -218,8 +218,8 @@ Qt&apos;s options for graphical programs (-platform, -style, ...) are accepted t
 也接受 Qt 图形程序的选项（-platform、-style 等）。</translation>
     </message>
     <message>
-        <source>Start on port P instead of probing: a COM number (3, COM3), a device path (/dev/ttyUSB0) or a virtual transmitter&apos;s name.</source>
-        <translation>使用端口 P 启动而不探测：COM 编号（3、COM3）、设备路径（/dev/ttyUSB0）或虚拟遥控器的名称。</translation>
+        <source>Start on port P instead of probing: a COM number (3, COM3), a device path (%1) or a virtual transmitter&apos;s name.</source>
+        <translation>使用端口 P 启动而不探测：COM 编号（3、COM3）、设备路径（%1）或虚拟遥控器的名称。</translation>
     </message>
     <message>
         <source>Try &apos;pelorin --help&apos;.</source>
@@ -640,10 +640,6 @@ Send it there anyway?</source>
 <context>
     <name>pelorin::MainDialog</name>
     <message>
-        <source>COM%1 closed</source>
-        <translation>COM%1 已关闭</translation>
-    </message>
-    <message>
         <source>Models…</source>
         <translation>模型…</translation>
     </message>
@@ -692,14 +688,6 @@ Send it there anyway?</source>
         <translation>关于 %1: 版本和许可证</translation>
     </message>
     <message>
-        <source>not known: the memory the transmitter had active</source>
-        <translation>未知: 遥控器当时使用的存储</translation>
-    </message>
-    <message>
-        <source>%1, its settings not received yet</source>
-        <translation>%1, 尚未收到其设置</translation>
-    </message>
-    <message>
         <source>The window shows: %1</source>
         <translation>窗口显示: %1</translation>
     </message>
@@ -732,34 +720,6 @@ Replace it with the transmitter&apos;s settings?</source>
     <message>
         <source>History…</source>
         <translation>历史记录…</translation>
-    </message>
-    <message>
-        <source>No serial port was found: no transmitter is connected to this computer and no virtual transmitter (pelorin-txsim) is running.</source>
-        <translation>未找到串口：这台电脑没有连接遥控器，也没有运行虚拟遥控器（pelorin-txsim）。</translation>
-    </message>
-    <message>
-        <source>No serial port could be opened. Tried:</source>
-        <translation>无法打开任何串口。已尝试：</translation>
-    </message>
-    <message>
-        <source>Pelorin connects by itself when the transmitter appears: plug it in and switch it on (or start pelorin-txsim). The Setting button chooses a port by hand.</source>
-        <translation>遥控器出现时 Pelorin 会自动连接：请插入并打开遥控器（或启动 pelorin-txsim）。也可以用“端口”按钮手动选择端口。</translation>
-    </message>
-    <message>
-        <source>Waiting for COM%1 (%2)</source>
-        <translation>正在等待 COM%1（%2）</translation>
-    </message>
-    <message>
-        <source>Waiting for %1 or a new transmitter</source>
-        <translation>正在等待 %1 或新的遥控器</translation>
-    </message>
-    <message>
-        <source>No port: waiting for a transmitter</source>
-        <translation>无端口：正在等待遥控器</translation>
-    </message>
-    <message>
-        <source>COM%1 open, no frames yet</source>
-        <translation>COM%1 已打开，尚无数据帧</translation>
     </message>
     <message>
         <source>the transmitter or its memory changed while the question was open</source>
@@ -1653,8 +1613,8 @@ Windows 不会告知是哪个程序。请关闭使用该端口的程序（串口
         <translation>“%1”既不是端口编号（COM1 至 COM%2），也不是设备路径，也不是这台电脑上找到的串口或虚拟遥控器的名称。</translation>
     </message>
     <message>
-        <source>No port given: write a port number such as COM1, a device path such as /dev/ttyUSB0, or the name of a virtual transmitter.</source>
-        <translation>未指定端口：请写端口编号（如 COM1）、设备路径（如 /dev/ttyUSB0）或虚拟遥控器的名称。</translation>
+        <source>No port given: write a port number such as COM1, a device path such as %1, or the name of a virtual transmitter.</source>
+        <translation>未指定端口：请写端口编号（如 COM1）、设备路径（如 %1）或虚拟遥控器的名称。</translation>
     </message>
 </context>
 <context>
@@ -2327,7 +2287,7 @@ Sending it may leave the transmitter in a state no editor can show or correct. S
     </message>
 </context>
 <context>
-    <name>pelorin::TransmitterLink</name>
+    <name>pelorin::TransmitterConnection</name>
     <message>
         <source>No serial port of this computer opens. Connect the transmitter (or start the virtual transmitter pelorin-txsim), or name its port with --port; &quot;pelorin-cli ports&quot; shows every port and why it does not open.</source>
         <translation>这台电脑的串口都无法打开。请连接遥控器（或启动虚拟遥控器 pelorin-txsim），或用 --port 指定其端口；“pelorin-cli ports”会显示每个端口及其无法打开的原因。</translation>
@@ -2336,12 +2296,6 @@ Sending it may leave the transmitter in a state no editor can show or correct. S
         <source>%1 did not answer within %2 s.</source>
         <translation>%1 在 %2 秒内没有应答。</translation>
     </message>
-    <message numerus="yes">
-        <source>%n settings frame(s) arrived with a wrong checksum: the line is disturbed (cable, plug, or another program sending on it).</source>
-        <translation>
-            <numerusform>%n 个设置数据帧的校验和错误：线路受到干扰（线缆、插头，或另一个程序在其上发送）。</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Live channel frames arrive, so the transmitter is there but did not send its settings.</source>
         <translation>收到了实时通道数据帧，说明遥控器在线，但没有发送其设置。</translation>
@@ -2349,6 +2303,52 @@ Sending it may leave the transmitter in a state no editor can show or correct. S
     <message>
         <source>Nothing arrived: check that the transmitter is switched on and connected to this port.</source>
         <translation>没有收到任何数据：请检查遥控器是否已开机并连接到此端口。</translation>
+    </message>
+    <message>
+        <source>COM%1 closed</source>
+        <translation>COM%1 已关闭</translation>
+    </message>
+    <message>
+        <source>not known: the memory the transmitter had active</source>
+        <translation>未知: 遥控器当时使用的存储</translation>
+    </message>
+    <message>
+        <source>%1, its settings not received yet</source>
+        <translation>%1, 尚未收到其设置</translation>
+    </message>
+    <message>
+        <source>No serial port was found: no transmitter is connected to this computer and no virtual transmitter (pelorin-txsim) is running.</source>
+        <translation>未找到串口：这台电脑没有连接遥控器，也没有运行虚拟遥控器（pelorin-txsim）。</translation>
+    </message>
+    <message>
+        <source>No serial port could be opened. Tried:</source>
+        <translation>无法打开任何串口。已尝试：</translation>
+    </message>
+    <message>
+        <source>Pelorin connects by itself when the transmitter appears: plug it in and switch it on (or start pelorin-txsim). The Setting button chooses a port by hand.</source>
+        <translation>遥控器出现时 Pelorin 会自动连接：请插入并打开遥控器（或启动 pelorin-txsim）。也可以用“端口”按钮手动选择端口。</translation>
+    </message>
+    <message>
+        <source>Waiting for COM%1 (%2)</source>
+        <translation>正在等待 COM%1（%2）</translation>
+    </message>
+    <message>
+        <source>Waiting for %1 or a new transmitter</source>
+        <translation>正在等待 %1 或新的遥控器</translation>
+    </message>
+    <message>
+        <source>No port: waiting for a transmitter</source>
+        <translation>无端口：正在等待遥控器</translation>
+    </message>
+    <message>
+        <source>COM%1 open, no frames yet</source>
+        <translation>COM%1 已打开，尚无数据帧</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings frame(s) arrived with a wrong checksum: the line is disturbed (cable, plug, or another program sending on it).</source>
+        <translation>
+            <numerusform>%n 个设置数据帧的校验和错误：线路受到干扰（线缆、插头，或另一个程序在其上发送）。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -3,7 +3,7 @@
 // How fast and how cheaply the link takes live channel frames, over a real pseudo-terminal:
 //  1. latency from the last byte of a LiveChannelFrame written by the transmitter to
 //     Session::liveChannels holding its values (p50, p99 over many frames);
-//  2. the CPU share of the link alone (Session + QtSerialControl in an event loop, no window)
+//  2. the CPU share of the link alone (TransmitterConnection in an event loop, no window)
 //     while pelorin-txsim, a separate process, streams 50 frames per second.
 //
 // pelorin_link_bench [--frames N] [--rate HZ] [--cpu-seconds S] [--txsim PATH]
@@ -31,6 +31,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include "connection/transmitterconnection.h"
 #include "link/session.h"
 #include "platform/linux/qtserialcontrol.h"
 #include "platform/portdiscovery.h"
@@ -123,9 +124,9 @@ int measureLatency(const Settings& settings) {
         return 1;
     }
 
-    QtSerialControl serial;
-    Session session(serial, virtualPortsOnly);
-    // What the session held after each receive event, and how many frames it took then.
+    TransmitterConnection connection(std::make_unique<QtSerialControl>(), virtualPortsOnly);
+    const Session& session = connection.session();
+    // What the session held after each delivery of live frames, and how many it took then.
     struct Held {
         FrameKey key;
         Clock::time_point time;
@@ -136,12 +137,9 @@ int measureLatency(const Settings& settings) {
     std::uint64_t seen = 0;
     std::uint64_t measured = 0;
     bool measuring = false;
-    serial.setReceiveHandler([&](std::span<const std::uint8_t> bytes) {
-        session.receive(bytes);
+    QObject::connect(&connection, &TransmitterConnection::liveNews, [&] {
         const auto now = Clock::now();
         const std::uint64_t accepted = session.counters().liveAccepted;
-        if (accepted == seen)
-            return;
         if (measuring) {
             held.push_back({keyOf(session), now, accepted - seen});
             measured += accepted - seen;
@@ -149,9 +147,9 @@ int measureLatency(const Settings& settings) {
         seen = accepted;
     });
 
-    const SerialStatus opened = session.open(Session::kSearchOrFallback, Session::Greeting::Read);
-    if (!opened.ok()) {
-        std::fprintf(stderr, "cannot open the port: %s\n", opened.error().c_str());
+    // Opened as the window opens it at start-up.
+    if (const QString problem = connection.start(0); !problem.isEmpty()) {
+        std::fprintf(stderr, "cannot open the port: %s\n", qPrintable(problem));
         return 1;
     }
     // Start counting once the stream runs steadily.
@@ -254,16 +252,12 @@ int measureCpu(const Settings& settings) {
         return 1;
     }
 
-    QtSerialControl serial;
-    Session session(serial, virtualPortsOnly);
+    TransmitterConnection connection(std::make_unique<QtSerialControl>(), virtualPortsOnly);
+    Session& session = connection.session();
     std::uint64_t events = 0;
-    serial.setReceiveHandler([&](std::span<const std::uint8_t> bytes) {
-        ++events;
-        session.receive(bytes);
-    });
-    const SerialStatus opened = session.open(Session::kSearchOrFallback, Session::Greeting::Read);
-    if (!opened.ok()) {
-        std::fprintf(stderr, "cannot open the port: %s\n", opened.error().c_str());
+    QObject::connect(&connection, &TransmitterConnection::liveNews, [&] { ++events; });
+    if (const QString error = connection.start(0); !error.isEmpty()) {
+        std::fprintf(stderr, "cannot open the port: %s\n", qPrintable(error));
         return 1;
     }
     pump([&] { return session.counters().liveAccepted >= 5; }, 5000);
@@ -281,10 +275,10 @@ int measureCpu(const Settings& settings) {
 
     const double share = 100.0 * cpu / wall;
     std::printf(
-        "CPU of the link alone (Session + QtSerialControl, event loop, no window) while "
+        "CPU of the link alone (TransmitterConnection, event loop, no window) while "
         "pelorin-txsim streams 50 frames/s\n");
     std::printf("  wall time         %7.2f s\n", wall);
-    std::printf("  frames taken      %7llu (%llu receive events, %llu rejected)\n",
+    std::printf("  frames taken      %7llu (%llu deliveries, %llu rejected)\n",
                 static_cast<unsigned long long>(session.counters().liveAccepted - framesBefore),
                 static_cast<unsigned long long>(events - eventsBefore),
                 static_cast<unsigned long long>(session.counters().liveRejected));
@@ -297,7 +291,7 @@ int measureCpu(const Settings& settings) {
     }
     std::fflush(stdout);
 
-    serial.close();
+    session.close();
     txsim.terminate();
     txsim.waitForFinished(5000);
     return 0;

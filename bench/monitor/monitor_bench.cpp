@@ -39,8 +39,8 @@
 
 #include "app/maindialog.h"
 #include "app/monitorwindow.h"
+#include "dialogkit/systemmenu.h"
 #include "platform/serialport.h"
-#include "platform/systemmenu.h"
 
 namespace {
 

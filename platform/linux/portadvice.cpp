@@ -110,4 +110,12 @@ QString openErrorText(const QString& comName, const QString& device, const QStri
     return PortAdviceTexts::tr("%1 cannot be opened: %2.").arg(where, reason);
 }
 
+QString exampleDevicePath() {
+    return QStringLiteral("/dev/ttyUSB0");
+}
+
+bool looksLikeDevicePath(const QString& text) {
+    return text.contains(u'/');
+}
+
 }  // namespace pelorin

@@ -58,4 +58,12 @@ QString openErrorText(const QString& comName, const QString& device, const QStri
     return PortAdviceTexts::tr("%1 cannot be opened: %2.").arg(where, reason);
 }
 
+QString exampleDevicePath() {
+    return QStringLiteral("\\\\.\\COM3");
+}
+
+bool looksLikeDevicePath(const QString& text) {
+    return text.contains(u'\\') || text.contains(u'/');
+}
+
 }  // namespace pelorin

@@ -12,7 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "app/helpdialog.h"
-#include "platform/pictures.h"
+#include "dialogkit/pictures.h"
 #include "platform/translations.h"
 #include "tests/support/modal.h"
 

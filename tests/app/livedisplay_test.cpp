@@ -15,7 +15,7 @@
 #include "app/channeltrace.h"
 #include "app/livedisplay.h"
 #include "app/monitorwindow.h"
-#include "platform/systemmenu.h"
+#include "dialogkit/systemmenu.h"
 #include "tests/app/apptest.h"
 
 namespace pelorin {

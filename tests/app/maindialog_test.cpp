@@ -17,9 +17,9 @@
 
 #include "app/aboutdialog.h"
 #include "app/livedisplay.h"
+#include "dialogkit/systemmenu.h"
 #include "editors/typedialogs.h"
 #include "platform/devicewatch.h"
-#include "platform/systemmenu.h"
 #include "tests/app/apptest.h"
 
 namespace pelorin::test {

@@ -18,12 +18,12 @@
 
 #include "app/maindialog.h"
 #include "app/monitorwindow.h"
+#include "dialogkit/systemmenu.h"
 #include "editors/channeleditors.h"
 #include "editors/typedialogs.h"
 #include "link/frames.h"
 #include "platform/portdiscovery.h"
 #include "platform/serialport.h"
-#include "platform/systemmenu.h"
 #include "tests/platform/serial/serialtesting.h"
 #include "tests/support/modal.h"
 

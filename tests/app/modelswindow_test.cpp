@@ -18,11 +18,11 @@
 #include <gtest/gtest.h>
 
 #include "app/modelswindow.h"
+#include "dialogkit/systemmenu.h"
 #include "editors/channeleditors.h"
 #include "link/blockfields.h"
 #include "models/modelformat.h"
 #include "platform/serialport.h"
-#include "platform/systemmenu.h"
 #include "tests/app/apptest.h"
 #include "tests/platform/serial/serialtesting.h"
 

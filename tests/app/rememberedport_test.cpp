@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/portmemory.h"
+#include "connection/portmemory.h"
 #include "tests/app/apptest.h"
 
 namespace pelorin::test {

@@ -16,7 +16,7 @@
 
 #include "app/modelswindow.h"
 #include "app/setupsheetview.h"
-#include "platform/systemmenu.h"
+#include "dialogkit/systemmenu.h"
 #include "tests/app/apptest.h"
 #include "tests/sheet/sheetblocks.h"
 

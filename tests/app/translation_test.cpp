@@ -28,8 +28,8 @@
 #include <tuple>
 
 #include "app/maindialog.h"
+#include "dialogkit/dataexchange.h"
 #include "link/settingsblock.h"
-#include "platform/dataexchange.h"
 #include "platform/translations.h"
 #include "resources/strings.h"
 #include "tests/app/windowtour.h"

@@ -11,7 +11,7 @@
 
 #include "app/modelswindow.h"
 #include "app/windowplacement.h"
-#include "platform/systemmenu.h"
+#include "dialogkit/systemmenu.h"
 #include "tests/app/apptest.h"
 
 namespace pelorin::test {

@@ -18,7 +18,7 @@
 #include <functional>
 
 #include "app/maindialog.h"
-#include "platform/systemmenu.h"
+#include "dialogkit/systemmenu.h"
 
 namespace pelorin::test {
 

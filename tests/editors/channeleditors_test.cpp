@@ -12,9 +12,9 @@
 #include <optional>
 #include <string>
 
+#include "dialogkit/dataexchange.h"
 #include "editors/channeleditors.h"
 #include "editors/editorhandlers.h"
-#include "platform/dataexchange.h"
 #include "tests/editors/formeditortesting.h"
 
 namespace pelorin::formeditors {

@@ -10,10 +10,10 @@
 #include <array>
 #include <cstdint>
 
+#include "dialogkit/dataexchange.h"
 #include "editors/curvedialogs.h"
 #include "editors/editorhandlers.h"
 #include "link/frames.h"
-#include "platform/dataexchange.h"
 #include "tests/editors/curvemixtesting.h"
 
 namespace pelorin::test {

@@ -18,8 +18,8 @@
 #include <functional>
 #include <vector>
 
+#include "dialogkit/templatedialog.h"
 #include "link/session.h"
-#include "platform/templatedialog.h"
 #include "tests/link/fakeserial.h"
 #include "tests/support/modal.h"
 

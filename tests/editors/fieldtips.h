@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/templatedialog.h"
+#include "dialogkit/templatedialog.h"
 #include "tests/support/modal.h"
 
 namespace pelorin::test {

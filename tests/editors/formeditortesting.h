@@ -17,10 +17,10 @@
 #include <functional>
 #include <vector>
 
+#include "dialogkit/templatedialog.h"
 #include "link/frames.h"
 #include "link/session.h"
 #include "link/settingsblock.h"
-#include "platform/templatedialog.h"
 #include "tests/link/fakeserial.h"
 #include "tests/support/modal.h"
 

@@ -20,7 +20,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/pictures.h"
+#include "dialogkit/pictures.h"
 
 namespace {
 

@@ -27,7 +27,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/messages.h"
+#include "dialogkit/messages.h"
 
 namespace pelorin::test {
 

@@ -24,18 +24,18 @@
 #include <memory>
 #include <variant>
 
+#include "connection/portargument.h"
+#include "connection/portmemory.h"
+#include "connection/transmitterconnection.h"
 #include "link/blockfields.h"
 #include "models/history.h"
 #include "models/modelformat.h"
 #include "platform/devicewatch.h"
-#include "platform/portargument.h"
 #include "platform/portdiscovery.h"
-#include "platform/portmemory.h"
 #include "platform/savefile.h"
 #include "platform/serialport.h"
 #include "platform/stopsignals.h"
 #include "platform/terminal.h"
-#include "platform/transmitterlink.h"
 #include "resources/strings.h"
 #include "tools/cli/printable.h"
 #include "tools/dump/settingsreport.h"
@@ -65,9 +65,9 @@ QString fromStd(const std::string& text) {
 }
 
 // The exit status and message for an answer that did not come.
-int failedAnswer(const TransmitterLink::Answer& answer) {
+int failedAnswer(const TransmitterConnection::Answer& answer) {
     printError(answer.error);
-    return answer.outcome == TransmitterLink::Outcome::TimedOut ? kExitTimedOut : kExitPort;
+    return answer.outcome == TransmitterConnection::Outcome::TimedOut ? kExitTimedOut : kExitPort;
 }
 
 // The device the window found the transmitter on last time, from the window's own settings.
@@ -81,7 +81,7 @@ QString windowsRememberedDevice() {
 // --port the transmitter is looked for where the window found it last time; when that port is
 // there but does not open (the window holds it, say), the reason is the answer: any other port
 // that opened would only lead to a transmitter that does not answer.
-bool openLink(TransmitterLink& link, const Options& options) {
+bool openLink(TransmitterConnection& link, const Options& options) {
     QString error;
     const QString remembered = options.port.isEmpty() ? windowsRememberedDevice() : QString();
     if (!remembered.isEmpty() && resolvePortSpec(remembered, discoverPortTable()).ok()) {
@@ -165,7 +165,7 @@ QString hex4(int value) {
 
 // Into the history the window shares: what the transmitter sent, and what was written to it.
 // A history that cannot be kept is said once, and the job goes on.
-void record(models::HistoryRecord entry, TransmitterLink& link, const BlockBytes& block) {
+void record(models::HistoryRecord entry, TransmitterConnection& link, const BlockBytes& block) {
     static bool told = false;
     entry.device = lastingDeviceName(QString::fromLocal8Bit(link.session().portDevice()));
     entry.block = block;
@@ -174,13 +174,13 @@ void record(models::HistoryRecord entry, TransmitterLink& link, const BlockBytes
         printError(error);
 }
 
-void recordReceived(TransmitterLink& link, const BlockBytes& block) {
+void recordReceived(TransmitterConnection& link, const BlockBytes& block) {
     models::HistoryRecord entry;
     entry.received = true;
     record(std::move(entry), link, block);
 }
 
-void recordWritten(TransmitterLink& link, const BlockBytes& block, models::HistoryCause cause,
+void recordWritten(TransmitterConnection& link, const BlockBytes& block, models::HistoryCause cause,
                    const QString& detail, const QString& target, bool sent) {
     models::HistoryRecord entry;
     entry.cause = cause;
@@ -191,8 +191,9 @@ void recordWritten(TransmitterLink& link, const BlockBytes& block, models::Histo
 }
 
 // What the link sent back is the transmitter's block: into the history.
-TransmitterLink::Answer recorded(TransmitterLink& link, TransmitterLink::Answer answer) {
-    if (answer.outcome == TransmitterLink::Outcome::Received)
+TransmitterConnection::Answer recorded(TransmitterConnection& link,
+                                       TransmitterConnection::Answer answer) {
+    if (answer.outcome == TransmitterConnection::Outcome::Received)
         recordReceived(link, answer.block);
     return answer;
 }
@@ -312,11 +313,11 @@ int readSettings(const Options& options) {
         return kExitUsage;
     }
 
-    TransmitterLink link;
+    TransmitterConnection link(makeSerialControl());
     if (!openLink(link, options))
         return kExitPort;
-    const TransmitterLink::Answer answer = recorded(link, link.readSettings(options.timeout));
-    if (answer.outcome != TransmitterLink::Outcome::Received)
+    const TransmitterConnection::Answer answer = recorded(link, link.readSettings(options.timeout));
+    if (answer.outcome != TransmitterConnection::Outcome::Received)
         return failedAnswer(answer);
 
     const QByteArray content = options.json
@@ -355,7 +356,7 @@ namespace {
 int writeVerified(const BlockBytes& block, const Options& options, const Written& cause) {
     if (!mayBeSent(block, options, cause.source))
         return kExitFile;
-    TransmitterLink link;
+    TransmitterConnection link(makeSerialControl());
     if (!openLink(link, options))
         return kExitPort;
     const QString sendError = link.writeBlock(block);
@@ -375,16 +376,18 @@ int writeVerified(const BlockBytes& block, const Options& options, const Written
         return bytes;
     };
     const BlockBytes sent = withoutSlots(block);
-    TransmitterLink::Answer answer = recorded(link, link.readSettings(options.timeout));
+    TransmitterConnection::Answer answer = recorded(link, link.readSettings(options.timeout));
     // A transmitter still storing the block may answer with the one before; a second read
     // tells that apart from a block it did not take.
-    if (answer.outcome == TransmitterLink::Outcome::Received && withoutSlots(answer.block) != sent)
+    if (answer.outcome == TransmitterConnection::Outcome::Received &&
+        withoutSlots(answer.block) != sent)
         answer = recorded(link, link.readSettings(options.timeout));
-    if (answer.outcome != TransmitterLink::Outcome::Received) {
+    if (answer.outcome != TransmitterConnection::Outcome::Received) {
         printError(
             CliTexts::tr("the settings were sent, but could not be read back to verify them: %1")
                 .arg(answer.error));
-        return answer.outcome == TransmitterLink::Outcome::TimedOut ? kExitTimedOut : kExitPort;
+        return answer.outcome == TransmitterConnection::Outcome::TimedOut ? kExitTimedOut
+                                                                          : kExitPort;
     }
     const BlockBytes held = withoutSlots(answer.block);
     if (sent == held) {
@@ -417,11 +420,12 @@ int writeVerified(const BlockBytes& block, const Options& options, const Written
 }  // namespace
 
 int selectUser(int index, const Options& options) {
-    TransmitterLink link;
+    TransmitterConnection link(makeSerialControl());
     if (!openLink(link, options))
         return kExitPort;
-    const TransmitterLink::Answer answer = recorded(link, link.selectUser(index, options.timeout));
-    if (answer.outcome != TransmitterLink::Outcome::Received)
+    const TransmitterConnection::Answer answer =
+        recorded(link, link.selectUser(index, options.timeout));
+    if (answer.outcome != TransmitterConnection::Outcome::Received)
         return failedAnswer(answer);
     printOut(CliTexts::tr("USER%1 on %2: %3")
                  .arg(QString::number(index + 1), link.portLabel(), blockSummary(answer.block)) +
@@ -430,7 +434,7 @@ int selectUser(int index, const Options& options) {
 }
 
 int monitor(const Options& options) {
-    TransmitterLink link;
+    TransmitterConnection link(makeSerialControl());
     if (!openLink(link, options))
         return kExitPort;
 
@@ -461,7 +465,7 @@ int monitor(const Options& options) {
     });
     silence.start(options.timeout);
 
-    QObject::connect(&link, &TransmitterLink::liveFrameReceived, &loop, [&] {
+    QObject::connect(&link, &TransmitterConnection::liveFrameReceived, &loop, [&] {
         silence.start(options.timeout);
         const double seconds = static_cast<double>(clock.elapsed()) / 1000.0;
         const auto& channels = link.session().liveChannels();
@@ -482,7 +486,7 @@ int monitor(const Options& options) {
         text += QStringLiteral("%1\n").arg(aux, 6);
         printOut(text);
     });
-    QObject::connect(&link, &TransmitterLink::connectionLost, &loop, [&] {
+    QObject::connect(&link, &TransmitterConnection::lineError, &loop, [&] {
         end = End::LineLost;
         loop.quit();
     });

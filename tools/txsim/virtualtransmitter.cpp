@@ -3,7 +3,6 @@
 #include "tools/txsim/virtualtransmitter.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -11,15 +10,8 @@
 #include <numbers>
 #include <system_error>
 
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
-#include <sys/ioctl.h>
-#include <sys/stat.h>
-#include <termios.h>
-#include <unistd.h>
-
 #include "platform/portdiscovery.h"
+#include "platform/pseudoterminal.h"
 #include "tools/txsim/blockdiff.h"
 
 namespace pelorin::txsim {
@@ -42,10 +34,6 @@ const char* userName(int user) {
     return user == 0 ? "USER1" : "USER2";
 }
 
-std::string errnoText(const std::string& what) {
-    return what + ": " + std::strerror(errno);
-}
-
 // Links named "txsim-<pid>" or "txsim-<pid>-<n>" whose simulator is gone: they would lead a
 // program to whatever terminal later gets the same number.
 void removeStaleLinks(const fs::path& folder) {
@@ -57,7 +45,7 @@ void removeStaleLinks(const fs::path& folder) {
         const long pid = std::strtol(name.c_str() + 6, nullptr, 10);
         if (pid <= 0)
             continue;
-        if (::kill(static_cast<pid_t>(pid), 0) == -1 && errno == ESRCH)
+        if (!processExists(pid))
             fs::remove(entry.path(), ec);
     }
 }
@@ -65,55 +53,10 @@ void removeStaleLinks(const fs::path& folder) {
 std::string defaultLinkName() {
     static std::atomic<int> count{0};
     const int n = count++;
-    std::string name = "txsim-" + std::to_string(::getpid());
+    std::string name = "txsim-" + std::to_string(currentProcessId());
     if (n > 0)
         name += "-" + std::to_string(n + 1);
     return name;
-}
-
-// A pseudo-terminal in raw mode, so no byte is changed or echoed. Opening and closing the
-// terminal once also puts the line into the state in which the loop can tell that nobody has it
-// open.
-bool makeTerminal(int& master, std::string& name, std::string& error) {
-    master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (master < 0) {
-        error = errnoText("cannot open a pseudo-terminal");
-        return false;
-    }
-    char path[128];
-    if (::grantpt(master) != 0 || ::unlockpt(master) != 0 ||
-        ::ptsname_r(master, path, sizeof path) != 0) {
-        error = errnoText("cannot set up the pseudo-terminal");
-        ::close(master);
-        return false;
-    }
-    const int slave = ::open(path, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (slave < 0) {
-        error = errnoText(std::string("cannot open ") + path);
-        ::close(master);
-        return false;
-    }
-    termios tio{};
-    ::tcgetattr(slave, &tio);
-    ::cfmakeraw(&tio);
-    tio.c_cflag |= CLOCAL | CREAD;
-    ::cfsetspeed(&tio, B115200);
-    ::tcsetattr(slave, TCSANOW, &tio);
-    ::close(slave);
-    name = path;
-    return true;
-}
-
-// Whether the terminal was left exclusive: the kernel keeps the flag while the master is open,
-// also after the program that set it was killed, and then refuses everyone but root.
-bool leftExclusive(const std::string& slave) {
-    const int fd = ::open(slave.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return errno == EBUSY;
-    int exclusive = 0;
-    const bool set = ::ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive != 0;
-    ::close(fd);
-    return set;
 }
 
 }  // namespace
@@ -162,21 +105,11 @@ LiveValues sweepValues(double seconds) {
 }
 
 VirtualTransmitter::VirtualTransmitter(Options options)
-    : options_(std::move(options)), models_(options_.models), random_(options_.seed) {
-    int fds[2];
-    if (::pipe2(fds, O_NONBLOCK | O_CLOEXEC) == 0) {
-        wakeRead_ = fds[0];
-        wakeWrite_ = fds[1];
-    }
-}
+    : options_(std::move(options)), models_(options_.models), random_(options_.seed) {}
 
 VirtualTransmitter::~VirtualTransmitter() {
     stop();
     closeLine();
-    if (wakeRead_ >= 0)
-        ::close(wakeRead_);
-    if (wakeWrite_ >= 0)
-        ::close(wakeWrite_);
 }
 
 bool VirtualTransmitter::open(std::string* error) {
@@ -188,7 +121,7 @@ bool VirtualTransmitter::open(std::string* error) {
     std::lock_guard lock(mutex_);
     if (lineOpen_)
         return true;
-    if (wakeRead_ < 0)
+    if (!wakeUp_.usable())
         return fail("cannot create the wake-up pipe");
 
     const fs::path folder = options_.portFolder.empty()
@@ -202,10 +135,10 @@ bool VirtualTransmitter::open(std::string* error) {
         return fail("cannot create " + folder.string() + ": " + ec.message());
     removeStaleLinks(folder);
 
-    int master = -1;
-    std::string name;
-    if (std::string text; !makeTerminal(master, name, text))
+    PseudoTerminal terminal;
+    if (std::string text; !terminal.make(text))
         return fail(text);
+    const std::string name = terminal.devicePath();
 
     const fs::path link =
         folder / (options_.linkName.empty() ? defaultLinkName() : options_.linkName);
@@ -213,19 +146,15 @@ bool VirtualTransmitter::open(std::string* error) {
         // A link to a terminal that exists belongs to a running simulator; a dead one is
         // replaced, also one that leads to the terminal just made (the killed simulator's
         // number, given out again).
-        if (fs::exists(link, ec) && fs::read_symlink(link, ec) != fs::path(name)) {
-            ::close(master);
+        if (fs::exists(link, ec) && fs::read_symlink(link, ec) != fs::path(name))
             return fail(link.string() + " is already registered by another virtual transmitter");
-        }
         fs::remove(link, ec);
     }
     fs::create_symlink(name, link, ec);
-    if (ec) {
-        ::close(master);
+    if (ec)
         return fail("cannot register " + link.string() + ": " + ec.message());
-    }
 
-    master_ = master;
+    terminal_ = std::move(terminal);
     slavePath_ = name;
     linkPath_ = link.string();
     lineOpen_ = true;
@@ -268,16 +197,14 @@ void VirtualTransmitter::requestStop() noexcept {
 }
 
 void VirtualTransmitter::wake() noexcept {
-    if (wakeWrite_ >= 0) {
-        const char byte = 1;
-        [[maybe_unused]] const ssize_t n = ::write(wakeWrite_, &byte, 1);
-    }
+    wakeUp_.wake();
 }
 
 void VirtualTransmitter::runOnce(std::chrono::microseconds maxWait) {
     Events events;
-    pollfd fds[2] = {{wakeRead_, POLLIN, 0}, {-1, 0, 0}};
-    timespec timeout{};
+    PseudoTerminal::Handle watched = -1;
+    bool wantRoom = false;
+    Clock::duration wait{};
     {
         std::lock_guard lock(mutex_);
         const auto now = Clock::now();
@@ -285,36 +212,28 @@ void VirtualTransmitter::runOnce(std::chrono::microseconds maxWait) {
         if (lineOpen_ && !connected_)
             checkConnection(events);
         if (lineOpen_ && connected_) {
-            fds[1].fd = master_;
-            fds[1].events = static_cast<short>(POLLIN | (writeBlocked_ ? POLLOUT : 0));
+            watched = terminal_.handle();
+            wantRoom = writeBlocked_;
         }
         auto until = std::min(nextDeadline(now), now + maxWait);
         if (lineOpen_ && !connected_)
             until = std::min(until, now + kConnectionCheck);
-        const auto wait = std::max(until - now, Clock::duration::zero());
-        const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(wait).count();
-        timeout.tv_sec = static_cast<time_t>(ns / 1000000000);
-        timeout.tv_nsec = static_cast<long>(ns % 1000000000);
+        wait = std::max(until - now, Clock::duration::zero());
     }
     emitEvents(events);
 
-    const int watched = fds[1].fd;
-    ::ppoll(fds, 2, &timeout, nullptr);
-    if (fds[0].revents & POLLIN) {
-        char drain[64];
-        while (::read(wakeRead_, drain, sizeof drain) > 0) {
-        }
-    }
+    const TerminalWait ready = TerminalWait::wait(
+        watched, wantRoom, wakeUp_, std::chrono::duration_cast<std::chrono::nanoseconds>(wait));
 
     {
         std::lock_guard lock(mutex_);
         // closeLine() may have run on another thread meanwhile.
-        if (watched >= 0 && lineOpen_ && master_ == watched) {
-            if (fds[1].revents & POLLIN)
+        if (watched >= 0 && lineOpen_ && terminal_.handle() == watched) {
+            if (ready.readable)
                 readCommands(events);
-            if (fds[1].revents & POLLOUT)
+            if (ready.room)
                 writeBlocked_ = false;
-            if (lineOpen_ && (fds[1].revents & (POLLHUP | POLLERR))) {
+            if (lineOpen_ && ready.hungUp) {
                 disconnect(events, "the program closed the line");
             }
         }
@@ -345,9 +264,7 @@ Clock::time_point VirtualTransmitter::nextDeadline(Clock::time_point now) const 
 }
 
 void VirtualTransmitter::checkConnection(Events& events) {
-    // The master reports a hang-up for as long as no program has the terminal open.
-    pollfd fd{master_, POLLIN, 0};
-    if (::poll(&fd, 1, 0) < 0 || (fd.revents & POLLHUP))
+    if (!terminal_.peerPresent())
         return;
     connected_ = true;
     writeBlocked_ = false;
@@ -365,7 +282,7 @@ void VirtualTransmitter::disconnect(Events& events, const char* why) {
     queuedBytes_ = 0;
     reader_.reset();
     events.lines.push_back(why);
-    if (leftExclusive(slavePath_))
+    if (terminal_.leftExclusive())
         renewTerminal(events);
 }
 
@@ -373,29 +290,28 @@ void VirtualTransmitter::disconnect(Events& events, const char* why) {
 // refused: the line moves to a fresh terminal, and the link, under the same name, is pointed
 // at it in one step (a program never finds the name missing).
 void VirtualTransmitter::renewTerminal(Events& events) {
-    int master = -1;
-    std::string name;
+    PseudoTerminal terminal;
     std::string error;
     std::error_code ec;
     const fs::path link(linkPath_);
     const fs::path next = link.parent_path() / ("." + link.filename().string() + ".new");
-    if (makeTerminal(master, name, error)) {
+    if (terminal.make(error)) {
         fs::remove(next, ec);
-        fs::create_symlink(name, next, ec);
+        fs::create_symlink(terminal.devicePath(), next, ec);
         if (!ec)
             fs::rename(next, link, ec);
         if (ec) {
-            error = "cannot point " + linkPath_ + " at " + name + ": " + ec.message();
+            error =
+                "cannot point " + linkPath_ + " at " + terminal.devicePath() + ": " + ec.message();
             fs::remove(next, ec);
-            ::close(master);
         }
     }
     if (!error.empty()) {
         events.lines.push_back("the line stays refused: " + error);
         return;
     }
-    ::close(master_);
-    master_ = master;
+    const std::string name = terminal.devicePath();
+    terminal_ = std::move(terminal);
     slavePath_ = name;
     events.lines.push_back("the line was left exclusive: moved to " + name);
 }
@@ -403,10 +319,10 @@ void VirtualTransmitter::renewTerminal(Events& events) {
 void VirtualTransmitter::readCommands(Events& events) {
     std::uint8_t buffer[512];
     while (true) {
-        const ssize_t n = ::read(master_, buffer, sizeof buffer);
-        if (n <= 0)
-            break;  // EAGAIN: all taken; EIO: hung up, seen by the caller's POLLHUP
-        for (ssize_t i = 0; i < n; ++i) {
+        const std::size_t n = terminal_.read(buffer);
+        if (n == 0)
+            break;  // all taken, or hung up (seen by the caller's wait)
+        for (std::size_t i = 0; i < n; ++i) {
             if (received_.size() < kMaxReceivedBytes)
                 received_.push_back(buffer[i]);
             if (auto command = reader_.consume(buffer[i]))
@@ -545,17 +461,17 @@ void VirtualTransmitter::writeDue(Events& events) {
         // Taken before the write: a thread preempted right after it would report too late a
         // time, and the program would seem to take the frame before it was sent.
         const auto writing = Clock::now();
-        const ssize_t n =
-            ::write(master_, chunk.bytes.data() + chunk.offset, chunk.bytes.size() - chunk.offset);
-        if (n < 0) {
-            if (errno == EAGAIN || errno == EINTR) {
-                writeBlocked_ = true;
-            } else {
-                disconnect(events, "the program closed the line");
-            }
+        std::size_t n = 0;
+        const auto result = terminal_.write(std::span(chunk.bytes).subspan(chunk.offset), n);
+        if (result == PseudoTerminal::WriteResult::Blocked) {
+            writeBlocked_ = true;
             break;
         }
-        chunk.offset += static_cast<std::size_t>(n);
+        if (result == PseudoTerminal::WriteResult::Failed) {
+            disconnect(events, "the program closed the line");
+            break;
+        }
+        chunk.offset += n;
         if (chunk.offset < chunk.bytes.size())
             continue;
         const auto written = writing;
@@ -635,8 +551,7 @@ void VirtualTransmitter::closeLine() {
 void VirtualTransmitter::closeLineLocked(Events& events, const std::string& why) {
     if (!lineOpen_)
         return;
-    ::close(master_);
-    master_ = -1;
+    terminal_.close();
     lineOpen_ = false;
     connected_ = false;
     queue_.clear();

@@ -21,6 +21,7 @@
 
 #include "link/frames.h"
 #include "link/settingsblock.h"
+#include "platform/pseudoterminal.h"
 #include "tools/txsim/commandreader.h"
 
 namespace pelorin::txsim {
@@ -138,9 +139,8 @@ private:
 
     Options options_;
     mutable std::mutex mutex_;
-    int master_ = -1;
-    int wakeRead_ = -1;
-    int wakeWrite_ = -1;
+    PseudoTerminal terminal_;
+    WakeUp wakeUp_;
     std::string slavePath_;
     std::string linkPath_;
     bool lineOpen_ = false;

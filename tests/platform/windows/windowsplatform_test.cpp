@@ -15,9 +15,9 @@
 
 #include <dbt.h>
 
+#include "connection/portargument.h"
 #include "platform/devicewatch.h"
 #include "platform/portadvice.h"
-#include "platform/portargument.h"
 #include "platform/portdiscovery.h"
 #include "platform/savefile.h"
 #include "platform/serialport.h"

@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/portargument.h"
+#include "connection/portargument.h"
+
+#include "platform/portadvice.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -106,13 +108,14 @@ PortChoice byName(const QString& text, const PortTable& table) {
 PortChoice resolvePortSpec(const QString& text, const PortTable& table) {
     const QString spec = text.trimmed();
     if (spec.isEmpty()) {
-        return failed(PortSpecTexts::tr(
-            "No port given: write a port number such as COM1, a device path such as "
-            "/dev/ttyUSB0, or the name of a virtual transmitter."));
+        return failed(PortSpecTexts::tr("No port given: write a port number such as COM1, a "
+                                        "device path such as %1, or the name of a virtual "
+                                        "transmitter.")
+                          .arg(exampleDevicePath()));
     }
     if (const std::optional<int> number = portNumberOf(spec))
         return byNumber(*number, table);
-    if (spec.contains(u'/'))
+    if (looksLikeDevicePath(spec))
         return byPath(spec, table);
     return byName(spec, table);
 }

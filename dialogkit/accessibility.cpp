@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/accessibility.h"
+#include "dialogkit/accessibility.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

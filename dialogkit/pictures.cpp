@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/pictures.h"
+#include "dialogkit/pictures.h"
 
 #include <QCoreApplication>
 #include <QDir>

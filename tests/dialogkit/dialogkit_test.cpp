@@ -16,9 +16,9 @@
 #include <limits>
 #include <optional>
 
-#include "platform/dataexchange.h"
-#include "platform/pictures.h"
-#include "platform/templatedialog.h"
+#include "dialogkit/dataexchange.h"
+#include "dialogkit/pictures.h"
+#include "dialogkit/templatedialog.h"
 #include "tests/support/modal.h"
 
 namespace pelorin {

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/dataexchange.h"
+#include "dialogkit/dataexchange.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
 
 #include <limits>
 
-#include "platform/messages.h"
+#include "dialogkit/messages.h"
 
 namespace pelorin {
 

@@ -9,7 +9,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "platform/portargument.h"
+#include "connection/portargument.h"
 
 namespace pelorin {
 namespace {
