@@ -61,8 +61,8 @@ TEST(TransmitterConnection,
 
     // Two live frames in one delivery: each is heard, the news comes once after both.
     std::vector<std::uint8_t> bytes;
-    for (std::uint16_t word : {1522, 1532}) {
-        const auto frame = liveChannelFrame({{word, 1512, 1512, 1512, 1512, 1512}, 0});
+    for (const std::uint16_t word : {std::uint16_t{1522}, std::uint16_t{1532}}) {
+        const auto frame = liveChannelFrame({{word, word, word, word, word, word}, 0});
         bytes.insert(bytes.end(), frame.begin(), frame.end());
     }
     c.serial->deliver(bytes);
