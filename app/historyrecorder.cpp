@@ -13,6 +13,7 @@
 #include "app/historywindow.h"
 #include "app/mainbuttons.h"
 #include "app/sendconfirmation.h"
+#include "connection/transmitterconnection.h"
 #include "dialogkit/messages.h"
 #include "link/blockfields.h"
 #include "link/session.h"
@@ -24,9 +25,20 @@ QString timeText(const QDateTime& time) {
     return QLocale().toString(time.toLocalTime(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
-HistoryRecorder::HistoryRecorder(const QString& path, Session& session, QWidget* window,
-                                 Sender send)
-    : QObject(window), store_(path), session_(session), window_(window), send_(std::move(send)) {
+HistoryRecorder::HistoryRecorder(const QString& path, TransmitterConnection& connection,
+                                 QWidget* window, Sender send)
+    : QObject(window),
+      store_(path),
+      connection_(connection),
+      session_(connection.session()),
+      window_(window),
+      send_(std::move(send)) {
+    // A block the transmitter sent is recorded here; a block written is recorded where it is
+    // written, with its cause.
+    connect(&connection, &TransmitterConnection::blockChanged, this, [this](bool fromTransmitter) {
+        if (fromTransmitter)
+            received();
+    });
     undoShortcut_ = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), window);
     connect(undoShortcut_, &QShortcut::activated, this, &HistoryRecorder::undo);
     redoShortcut_ = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), window);
@@ -46,7 +58,8 @@ QString HistoryRecorder::editorName(int controlId) {
 }
 
 models::HistoryChain HistoryRecorder::chain() const {
-    return {lastingDeviceName(QString::fromLocal8Bit(session_.portDevice())), memory_};
+    return {lastingDeviceName(QString::fromLocal8Bit(session_.portDevice())),
+            connection_.userMemory()};
 }
 
 bool HistoryRecorder::record(models::HistoryRecord& record) {

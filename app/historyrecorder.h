@@ -27,6 +27,7 @@ namespace pelorin {
 
 class Session;
 class HistoryWindow;
+class TransmitterConnection;
 
 class HistoryRecorder : public QObject {
     Q_OBJECT
@@ -36,19 +37,16 @@ public:
     // send of whole blocks.
     using Sender = std::function<void(const BlockSend& send)>;
 
-    HistoryRecorder(const QString& path, Session& session, QWidget* window, Sender send);
+    // Records every block `connection` receives, under the memory it is switched to.
+    HistoryRecorder(const QString& path, TransmitterConnection& connection, QWidget* window,
+                    Sender send);
     ~HistoryRecorder() override;
 
     [[nodiscard]] const models::HistoryStore& store() const { return store_; }
 
-    // The transmitter memory the window works on (models::kUnknownMemory when not known); the
-    // records made from now on belong to it.
-    void setMemory(int memory) { memory_ = memory; }
     // The transmitter and memory connected now: what undo and redo step along.
     [[nodiscard]] models::HistoryChain chain() const;
 
-    // The transmitter's block has arrived (session().blockBytes holds it).
-    void received();
     // session().blockBytes was written (or meant to be, `sent` false). True when it is in the
     // history (stored now, or the same as the last record).
     bool written(models::HistoryCause cause, const QString& detail, const QString& target,
@@ -78,15 +76,17 @@ signals:
     void recorded();
 
 private:
+    // The transmitter's block has arrived (session().blockBytes holds it).
+    void received();
     // Stores the record with the session's device and block; false (after telling the user
     // once) when the file cannot be written.
     bool record(models::HistoryRecord& record);
 
     models::HistoryStore store_;
+    const TransmitterConnection& connection_;
     Session& session_;
     QWidget* window_;
     Sender send_;
-    int memory_ = models::kUnknownMemory;
     std::vector<models::HistoryRecord> records_;  // what records() read so far
     qint64 recordsEnd_ = 0;                       // where in the file it ends
     QByteArray recordsHead_;                      // the file's first bytes then

@@ -3,10 +3,14 @@
 #include "app/livedisplay.h"
 
 #include <QPainter>
+#include <QStringList>
 
 #include <algorithm>
 #include <cstdlib>
 #include <utility>
+
+#include "dialogkit/accessibility.h"
+#include "editors/channelname.h"
 
 namespace pelorin {
 
@@ -68,6 +72,15 @@ ChannelDisplay::ChannelDisplay(ChannelSource channels, QWidget* parent)
     deferred_.setSingleShot(true);
     deferred_.setTimerType(Qt::PreciseTimer);  // a coarse one could hold news back much longer
     connect(&deferred_, &QTimer::timeout, this, &ChannelDisplay::repaintIfChanged);
+    // A screen reader reads the six values, "CH1: 12, CH2: -40, …".
+    setAccessibleName(tr("Live channels"));
+    setAccessibleDescriber(this, [this]() {
+        QStringList values;
+        const std::array<int, 6>& channels = channels_();
+        for (std::size_t i = 0; i < channels.size(); ++i)
+            values << tr("%1: %2").arg(channelName(static_cast<int>(i) + 1)).arg(channels[i]);
+        return values.join(QStringLiteral(", "));
+    });
 }
 
 void ChannelDisplay::setLineDown(const QString& text) {

@@ -3,8 +3,6 @@
 #include "app/maindialog.h"
 
 #include <QCloseEvent>
-#include <QFile>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -13,36 +11,26 @@
 #include <array>
 #include <optional>
 #include <string>
-#include <type_traits>
 #include <utility>
-#include <variant>
 
 #include "app/aboutdialog.h"
 #include "app/appicon.h"
+#include "app/besidewindows.h"
 #include "app/filechooser.h"
 #include "app/helpdialog.h"
 #include "app/historyrecorder.h"
 #include "app/livedisplay.h"
-#include "app/modelswindow.h"
-#include "app/monitorwindow.h"
-#include "app/sendconfirmation.h"
 #include "app/serialerrors.h"
 #include "app/serialsettingdialog.h"
 #include "app/settingseditors.h"
 #include "app/settingsfilecommands.h"
 #include "app/windowmenu.h"
-#include "dialogkit/accessibility.h"
 #include "dialogkit/messages.h"
 #include "dialogkit/systemmenu.h"
 #include "editors/channelname.h"
 #include "editors/editorhandlers.h"
 #include "editors/typedialogs.h"
-#include "link/settingsfile.h"
 #include "models/history.h"
-#include "models/modelformat.h"
-#include "models/modellibrary.h"
-#include "platform/savefile.h"
-#include "resources/strings.h"
 
 namespace pelorin {
 
@@ -65,6 +53,8 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, PortDiscovery disc
       // is destroyed before the window's children, so it leaves them first.
       connection_(std::move(serial), std::move(discover), this),
       session_(connection_.session()),
+      sender_(this, session_),
+      beside_(this, connection_, [this](const BlockSend& send) { sender_.send(send); }),
       chooseSaveFile_(&pelorin::chooseSaveFile),
       chooseOpenFile_(&pelorin::chooseOpenFile) {
     // The editor windows are made when they are first opened: their values live in the
@@ -77,19 +67,7 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, PortDiscovery disc
     buildControls();
     systemMenu_ = new SystemMenu(this, [this](unsigned command) { systemCommand(command); });
     // The windows beside this one and the memory come first in the menu, above Close.
-    for (std::size_t i = 0; i < windowmenu::kEntriesBeforeClose; ++i) {
-        const windowmenu::Entry& entry = windowmenu::kEntries[i];
-        const int position = static_cast<int>(i);
-        if (entry.command == 0) {
-            systemMenu_->insertSeparator(position);
-        } else {
-            systemMenu_->insertItem(position, entry.command, tr(entry.text),
-                                    QKeySequence(entry.shortcut));
-        }
-    }
-    systemMenu_->setItemToolTip(
-        kMemoryCommand, tr("Choose USER1 or USER2: the transmitter switches to that memory and "
-                           "sends its settings, which the window then shows and edits."));
+    windowmenu::addEntriesBeforeClose(*systemMenu_);
 
     // Frames that arrive together are shown together: the display repaints when they changed
     // what it shows, no more often than every 10 ms, and not at all while nothing changes.
@@ -99,37 +77,21 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, PortDiscovery disc
             &ChannelDisplay::setLineDown);
     // A line that keeps failing gives one message that counts the errors, not a box for each;
     // a box still up closes when frames come again.
-    serialErrors_ = new SerialErrorReporter(this);
-    connect(&connection_, &TransmitterConnection::lineError, serialErrors_,
-            &SerialErrorReporter::report);
-    connect(&connection_, &TransmitterConnection::lineStateChanged, serialErrors_,
-            [this](const QString& text) {
-                if (text.isEmpty())
-                    serialErrors_->lineBack();
-            });
-    connect(&connection_, &TransmitterConnection::userMemoryChanged, this, [this] {
-        if (history_ != nullptr)
-            history_->setMemory(connection_.userMemory());
-        showMemory();
-    });
+    new SerialErrorReporter(this, connection_);
+    connect(&connection_, &TransmitterConnection::userMemoryChanged, this, &MainDialog::showMemory);
     // The helicopter buttons follow the model type in byte 0 whenever the block changes: after
     // every received SettingsFrame and every write (whichever editor's OK, Write, Open, a
-    // model sent), so they never offer curves an ACRO block does not have. A block the
-    // transmitter sent goes into the history here; a block written is recorded where it is
-    // written, with its cause.
-    connect(&connection_, &TransmitterConnection::blockChanged, this, [this](bool received) {
-        updateCurveButtons();
-        if (received && history_ != nullptr)
-            history_->received();
-    });
+    // model sent), so they never offer curves an ACRO block does not have.
+    connect(&connection_, &TransmitterConnection::blockChanged, this,
+            &MainDialog::updateCurveButtons);
     showMemory();
 }
 
 void MainDialog::setHistoryFile(const QString& path) {
     delete history_;
-    history_ = new HistoryRecorder(path, session_, this,
-                                   [this](const BlockSend& send) { loadAndSend(send); });
-    history_->setMemory(connection_.userMemory());
+    history_ = new HistoryRecorder(path, connection_, this,
+                                   [this](const BlockSend& send) { sender_.send(send); });
+    sender_.setHistory(history_);
 }
 
 MainDialog::~MainDialog() {
@@ -150,14 +112,6 @@ void MainDialog::buildControls() {
         [this]() -> const std::array<int, 6>& { return session_.liveChannels(); }, this);
     channelDisplay_->setGeometry(dluToPixels({85, 13, 158, 54}));
     registerControl(kChannelDisplay, channelDisplay_);
-    channelDisplay_->setAccessibleName(tr("Live channels"));
-    setAccessibleDescriber(channelDisplay_, [this]() {
-        QStringList values;
-        const std::array<int, 6>& channels = session_.liveChannels();
-        for (std::size_t i = 0; i < channels.size(); ++i)
-            values << tr("%1: %2").arg(channelName(static_cast<int>(i) + 1)).arg(channels[i]);
-        return values.join(QStringLiteral(", "));
-    });
 
     const int labelRows[] = {15, 24, 33, 41, 50, 58};
     for (std::size_t i = 0; i < channelLabels_.size(); ++i) {
@@ -186,14 +140,7 @@ void MainDialog::buildControls() {
 }
 
 void MainDialog::initDialog() {
-    // The window menu gets the About item, named after the program, unless the name is empty.
-    const QString programName = QString::fromUtf8(kProgramName);
-    if (!programName.isEmpty()) {
-        systemMenu_->appendSeparator();
-        systemMenu_->appendItem(kAboutCommand, programName);
-        systemMenu_->setItemToolTip(kAboutCommand,
-                                    tr("About %1: its version and licence").arg(programName));
-    }
+    windowmenu::addAboutEntry(*systemMenu_);
     // The end points start at 100 % until the transmitter's own values arrive.
     session_.settings.endPointLeft.fill(100);
     session_.settings.endPointRight.fill(100);
@@ -208,18 +155,9 @@ void MainDialog::initDialog() {
 
     // What only the look of the window needs comes after the transmitter has been asked for
     // its settings: the icon is a picture to decode (3-4 ms), the labels are measured.
-    fitChannelLabels();
+    for (QLabel* label : channelLabels_)
+        growLeftToFitText(label);
     setWindowIcon(applicationIcon());
-}
-
-void MainDialog::fitChannelLabels() {
-    // The labels end where the template puts them, just left of the display; a font wider
-    // than the template's grows them to the left, so the text is never cut.
-    for (QLabel* label : channelLabels_) {
-        const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 1;
-        if (needed > label->width())
-            label->setGeometry(label->geometry().adjusted(label->width() - needed, 0, 0, 0));
-    }
 }
 
 void MainDialog::closeEvent(QCloseEvent* event) {
@@ -246,7 +184,7 @@ void MainDialog::keyPressEvent(QKeyEvent* event) {
 
 void MainDialog::systemCommand(unsigned command) {
     if (isAboutCommand(command)) {
-        runAbout();
+        AboutDialog(this).run();
         return;
     }
     switch (command) {
@@ -254,18 +192,13 @@ void MainDialog::systemCommand(unsigned command) {
             close();
             break;
         case kModelsCommand:
-            showModels();
+            beside_.showModels();
             break;
         case kMonitorCommand:
-            showMonitor();
+            beside_.showMonitor();
             break;
         case kHistoryCommand:
-            if (history_ != nullptr) {
-                history_->showWindow(
-                    session_, models::ModelLibrary::defaultFolder(), [this](QWidget* made) {
-                        placeBeside(made, this, QStringLiteral("history"), placementMemory_);
-                    });
-            }
+            beside_.showHistory(history_);
             break;
         case kMemoryCommand:
             chooseMemory();
@@ -273,67 +206,6 @@ void MainDialog::systemCommand(unsigned command) {
         default:
             break;
     }
-}
-
-void MainDialog::showModels() {
-    if (models_ == nullptr) {
-        models_ = new ModelsWindow(
-            session_, [this](const BlockSend& send) { loadAndSend(send); },
-            models::ModelLibrary::defaultFolder(), this);
-        connect(&connection_, &TransmitterConnection::blockChanged, models_,
-                &ModelsWindow::transmitterChanged);
-        placeBeside(models_, this, QStringLiteral("models"), placementMemory_);
-    }
-    models_->show();
-    models_->raise();
-    models_->activateWindow();
-}
-
-void MainDialog::loadAndSend(const BlockSend& send) {
-    if (!SendConfirmation::acceptOutsideEditorRanges(this, send.source, send.block))
-        return;  // nothing changes and nothing is sent
-    // Every question is answered now; what they were asked about must still hold.
-    QString changed;
-    if (send.chain && history_ != nullptr && history_->chain() != *send.chain)
-        changed = tr("the transmitter or its memory changed while the question was open");
-    else if (send.chosenAgainst && session_.blockBytes != *send.chosenAgainst)
-        changed = tr("the transmitter's settings changed while the question was open");
-    if (!changed.isEmpty()) {
-        showMessage(
-            this,
-            tr("Nothing was sent: %1. Look at what it holds now and try again.").arg(changed));
-        return;
-    }
-    recordWrite(session_.loadBlock(send.block), send.cause, send.detail, send.target);
-}
-
-void MainDialog::recordWrite(const SerialStatus& status, models::HistoryCause cause,
-                             const QString& detail, const QString& target) {
-    const bool kept = history_ != nullptr && history_->written(cause, detail, target, status.ok());
-    if (status)
-        return;
-    QString text = fromStd(status.error());
-    if (kept) {
-        text += QStringLiteral("\n\n") +
-                tr("The settings are kept in the history: History… (Ctrl+H) sends them once the "
-                   "transmitter is connected.");
-    }
-    showMessage(this, text);
-}
-
-void MainDialog::showMonitor() {
-    if (monitor_ == nullptr) {
-        monitor_ = new MonitorWindow(connection_, this);
-        placeBeside(monitor_, this, QStringLiteral("monitor"), placementMemory_);
-    }
-    monitor_->show();
-    monitor_->raise();
-    monitor_->activateWindow();
-}
-
-void MainDialog::runAbout() {
-    AboutDialog about(this);
-    about.run();
 }
 
 void MainDialog::updateCurveButtons() {
@@ -350,7 +222,8 @@ void MainDialog::report(const SerialStatus& status) {
 void MainDialog::report(const EditorOutcome& outcome, int id) {
     if (!outcome.accepted)
         return;
-    recordWrite(outcome.write, models::HistoryCause::Editor, HistoryRecorder::editorName(id), {});
+    sender_.recordWrite(outcome.write, models::HistoryCause::Editor,
+                        HistoryRecorder::editorName(id), {});
 }
 
 void MainDialog::showMemory() {
@@ -376,10 +249,6 @@ void MainDialog::chooseMemory() {
     report(connection_.switchUserMemory(session_.userSelect));
 }
 
-void MainDialog::onGetUser() {
-    report(connection_.switchUserMemory(0));
-}
-
 void MainDialog::onSetting() {
     // No port is opened by itself while the user chooses one.
     connection_.closeForChoice();
@@ -399,7 +268,7 @@ void MainDialog::press(int id) {
     }
     switch (id) {
         case kGetUser:
-            onGetUser();
+            report(connection_.switchUserMemory(0));
             break;
         case kSetting:
             onSetting();
@@ -414,7 +283,7 @@ void MainDialog::press(int id) {
             // The loaded block reaches the editors and the helicopter buttons, then the
             // transmitter.
             if (const std::optional<BlockSend> send = openSettingsFile(this, chooseOpenFile_))
-                loadAndSend(*send);
+                sender_.send(*send);
             break;
         case kModel:
             runUserSelectEditor(editor(userSelectDialog_, session_.userSelect));

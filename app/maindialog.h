@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/besidewindows.h"
 #include "app/blocksend.h"
 #include "app/filechooser.h"
 #include "app/mainbuttons.h"
@@ -28,13 +29,10 @@ namespace pelorin {
 
 class ChannelDisplay;
 class HistoryRecorder;
-class MonitorWindow;
-class ModelsWindow;
 class SystemMenu;
 class HelpDialog;
 class UserSelectDialog;
 class SerialSettingDialog;
-class SerialErrorReporter;
 class SettingsEditors;
 namespace models {
 enum class HistoryCause;
@@ -63,7 +61,9 @@ public:
     void setPortMemory(PortMemory memory) { connection_.setPortMemory(std::move(memory)); }
     // Where the windows beside this one (Models, Monitor, History) are kept between runs;
     // without one (tests) they open beside this window every run.
-    void setPlacementMemory(PlacementMemory memory) { placementMemory_ = std::move(memory); }
+    void setPlacementMemory(PlacementMemory memory) {
+        beside_.setPlacementMemory(std::move(memory));
+    }
 
     // Where the history of the transmitter's blocks is kept (every block received and written;
     // Ctrl+Z takes writes back from it). Without one (tests, unless they set one) nothing is
@@ -92,14 +92,11 @@ protected:
 
 private:
     void buildControls();
-    void fitChannelLabels();
 
     // A button of the table was clicked: its command, or its editor and then the write.
     void press(int id);
-    void onGetUser();
     void onSetting();
 
-    void runAbout();
     // Transmitter memory…: runs the user list and switches the transmitter to the one chosen.
     void chooseMemory();
     // GetUser's and Setting's tooltips say which memory the window shows.
@@ -108,26 +105,15 @@ private:
     // the same object from then on, for the window's whole life.
     template <class Dialog, class... Args>
     Dialog& editor(std::unique_ptr<Dialog>& slot, Args&&... args);
-    // The model library and the channel monitor: windows beside this one, not modal.
-    void showModels();
-    void showMonitor();
-    // The one way a whole block goes out (Open, a model of the library, an entry of the
-    // history, undo, redo). Values outside the editors' ranges are asked about first; a send
-    // agreed to for other settings, another transmitter or another memory than the ones
-    // connected now is refused. Then the block replaces blockBytes, reaches the editors and
-    // the helicopter buttons, goes out as one WriteFrame, and is recorded with its cause.
-    void loadAndSend(const BlockSend& send);
-    // A write of blockBytes has been attempted: into the history, and its failure told (with
-    // word that the settings are kept in the history, when they are).
-    void recordWrite(const SerialStatus& status, models::HistoryCause cause, const QString& detail,
-                     const QString& target);
     // Shows the serial control's error text, if the operation failed.
     void report(const SerialStatus& status);
     // An editor's outcome: a write is recorded under the editor's button `id`.
     void report(const EditorOutcome& outcome, int id);
 
     TransmitterConnection connection_;
-    Session& session_;  // the connection's
+    Session& session_;      // the connection's
+    BlockSender sender_;    // every whole block that goes out (Open, a model, the history)
+    BesideWindows beside_;  // Models, Monitor, History
     HistoryRecorder* history_ = nullptr;
 
     std::unique_ptr<SettingsEditors> editors_;  // EndPoint … VR(B), on the session's settings
@@ -139,12 +125,8 @@ private:
     ChannelDisplay* channelDisplay_ = nullptr;
     // "CH1".."CH6" beside the display.
     std::array<QLabel*, 6> channelLabels_{};
-    MonitorWindow* monitor_ = nullptr;  // made on first use, then kept (hidden when closed)
-    ModelsWindow* models_ = nullptr;    // the same
     SystemMenu* systemMenu_ = nullptr;
-    SerialErrorReporter* serialErrors_ = nullptr;  // one message per burst of line errors
     int startPort_ = 0;
-    PlacementMemory placementMemory_;
 
     FileChooser chooseSaveFile_;
     FileChooser chooseOpenFile_;

@@ -2,13 +2,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/serialerrors.h"
 
+#include "connection/transmitterconnection.h"
+
 #include <QTimer>
 
 #include "dialogkit/messages.h"
 
 namespace pelorin {
 
-SerialErrorReporter::SerialErrorReporter(QWidget* window) : QObject(window), window_(window) {}
+SerialErrorReporter::SerialErrorReporter(QWidget* window, const TransmitterConnection& connection)
+    : QObject(window), window_(window) {
+    connect(&connection, &TransmitterConnection::lineError, this, &SerialErrorReporter::report);
+    connect(&connection, &TransmitterConnection::lineStateChanged, this,
+            [this](const QString& text) {
+                if (text.isEmpty())
+                    lineBack();
+            });
+}
 
 void SerialErrorReporter::report(const QString& text) {
     if (inBurst_) {

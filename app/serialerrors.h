@@ -13,11 +13,14 @@ class QWidget;
 
 namespace pelorin {
 
+class TransmitterConnection;
+
 class SerialErrorReporter : public QObject {
     Q_OBJECT
 
 public:
-    explicit SerialErrorReporter(QWidget* window);
+    // Reports the errors of `connection` over `window`, and follows its line.
+    SerialErrorReporter(QWidget* window, const TransmitterConnection& connection);
 
     // Takes an error as the control reports it. The first of a burst is shown once the
     // control's own signal has returned; the ones that follow while it waits or is up are

@@ -41,4 +41,9 @@ inline constexpr std::array kEntries{
 // The entries the window puts above the menu's own "Close".
 inline constexpr std::size_t kEntriesBeforeClose = 5;
 
+// Puts those entries into `menu`, with their shortcuts and tooltips.
+void addEntriesBeforeClose(SystemMenu& menu);
+// The About entry at the end, named after the program; none when the name is empty.
+void addAboutEntry(SystemMenu& menu);
+
 }  // namespace pelorin::windowmenu

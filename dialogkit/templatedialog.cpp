@@ -88,6 +88,12 @@ QLabel* TemplateDialog::addText(const QString& text, const DluRect& rect, Qt::Al
     return label;
 }
 
+void growLeftToFitText(QLabel* label) {
+    const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 1;
+    if (needed > label->width())
+        label->setGeometry(label->geometry().adjusted(label->width() - needed, 0, 0, 0));
+}
+
 QLineEdit* TemplateDialog::addEdit(int id, const DluRect& rect) {
     auto* edit = new QLineEdit(this);
     edit->setGeometry(dluToPixels(rect));

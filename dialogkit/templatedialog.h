@@ -96,4 +96,9 @@ private:
     QHash<int, QWidget*> controls_;
 };
 
+// A label that ends where the template puts it, right-aligned against the control beside it,
+// grows to the left when a font wider than the template's needs more room, so its text is
+// never cut.
+void growLeftToFitText(QLabel* label);
+
 }  // namespace pelorin

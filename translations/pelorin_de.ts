@@ -181,10 +181,40 @@ Pitch-Trimm</translation>
     </message>
 </context>
 <context>
+    <name>pelorin::BlockSender</name>
+    <message>
+        <source>The settings are kept in the history: History… (Ctrl+H) sends them once the transmitter is connected.</source>
+        <translation>Die Einstellungen bleiben im Verlauf erhalten: Verlauf… (Strg+H) sendet sie, sobald der Sender verbunden ist.</translation>
+    </message>
+    <message>
+        <source>the transmitter or its memory changed while the question was open</source>
+        <translation>der Sender oder sein Speicher hat sich geändert, während die Frage offen war</translation>
+    </message>
+    <message>
+        <source>the transmitter&apos;s settings changed while the question was open</source>
+        <translation>die Einstellungen des Senders haben sich geändert, während die Frage offen war</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: %1. Look at what it holds now and try again.</source>
+        <translation>Nichts wurde gesendet: %1. Sehen Sie nach, was er jetzt enthält, und versuchen Sie es erneut.</translation>
+    </message>
+</context>
+<context>
     <name>pelorin::Channel</name>
     <message>
         <source>CH%1</source>
         <translation>CH%1</translation>
+    </message>
+</context>
+<context>
+    <name>pelorin::ChannelDisplay</name>
+    <message>
+        <source>Live channels</source>
+        <translation>Live-Kanäle</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -657,14 +687,6 @@ Trotzdem dorthin senden?</translation>
         <translation>Pelorin</translation>
     </message>
     <message>
-        <source>Live channels</source>
-        <translation>Live-Kanäle</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>System Option</source>
         <translation>Systemoptionen</translation>
     </message>
@@ -719,24 +741,8 @@ Durch die Einstellungen des Senders ersetzen?</translation>
         <translation>&amp;Ersetzen</translation>
     </message>
     <message>
-        <source>The settings are kept in the history: History… (Ctrl+H) sends them once the transmitter is connected.</source>
-        <translation>Die Einstellungen bleiben im Verlauf erhalten: Verlauf… (Strg+H) sendet sie, sobald der Sender verbunden ist.</translation>
-    </message>
-    <message>
         <source>History…</source>
         <translation>Verlauf…</translation>
-    </message>
-    <message>
-        <source>the transmitter or its memory changed while the question was open</source>
-        <translation>der Sender oder sein Speicher hat sich geändert, während die Frage offen war</translation>
-    </message>
-    <message>
-        <source>the transmitter&apos;s settings changed while the question was open</source>
-        <translation>die Einstellungen des Senders haben sich geändert, während die Frage offen war</translation>
-    </message>
-    <message>
-        <source>Nothing was sent: %1. Look at what it holds now and try again.</source>
-        <translation>Nichts wurde gesendet: %1. Sehen Sie nach, was er jetzt enthält, und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>GetUser</source>

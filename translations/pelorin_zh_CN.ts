@@ -179,10 +179,40 @@ Pith Adjust</source>
     </message>
 </context>
 <context>
+    <name>pelorin::BlockSender</name>
+    <message>
+        <source>The settings are kept in the history: History… (Ctrl+H) sends them once the transmitter is connected.</source>
+        <translation>这些设置已保存在历史记录中：连接发射机后，可通过“历史记录…”（Ctrl+H）发送。</translation>
+    </message>
+    <message>
+        <source>the transmitter or its memory changed while the question was open</source>
+        <translation>在询问期间，发射机或其存储已改变</translation>
+    </message>
+    <message>
+        <source>the transmitter&apos;s settings changed while the question was open</source>
+        <translation>在询问期间，发射机的设置已改变</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: %1. Look at what it holds now and try again.</source>
+        <translation>未发送任何内容：%1。请查看它现在保存的设置，然后重试。</translation>
+    </message>
+</context>
+<context>
     <name>pelorin::Channel</name>
     <message>
         <source>CH%1</source>
         <translation>CH%1</translation>
+    </message>
+</context>
+<context>
+    <name>pelorin::ChannelDisplay</name>
+    <message>
+        <source>Live channels</source>
+        <translation>实时通道</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>
@@ -652,14 +682,6 @@ Send it there anyway?</source>
         <translation>Pelorin</translation>
     </message>
     <message>
-        <source>Live channels</source>
-        <translation>实时通道</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1：%2</translation>
-    </message>
-    <message>
         <source>System Option</source>
         <translation>系统选项</translation>
     </message>
@@ -714,24 +736,8 @@ Replace it with the transmitter&apos;s settings?</source>
         <translation>替换(&amp;R)</translation>
     </message>
     <message>
-        <source>The settings are kept in the history: History… (Ctrl+H) sends them once the transmitter is connected.</source>
-        <translation>这些设置已保存在历史记录中：连接发射机后，可通过“历史记录…”（Ctrl+H）发送。</translation>
-    </message>
-    <message>
         <source>History…</source>
         <translation>历史记录…</translation>
-    </message>
-    <message>
-        <source>the transmitter or its memory changed while the question was open</source>
-        <translation>在询问期间，发射机或其存储已改变</translation>
-    </message>
-    <message>
-        <source>the transmitter&apos;s settings changed while the question was open</source>
-        <translation>在询问期间，发射机的设置已改变</translation>
-    </message>
-    <message>
-        <source>Nothing was sent: %1. Look at what it holds now and try again.</source>
-        <translation>未发送任何内容：%1。请查看它现在保存的设置，然后重试。</translation>
     </message>
     <message>
         <source>GetUser</source>

@@ -25,6 +25,7 @@
 #include "app/historyrecorder.h"
 #include "app/historywindow.h"
 #include "bench/history/samplehistory.h"
+#include "connection/transmitterconnection.h"
 #include "link/session.h"
 #include "models/history.h"
 #include "platform/linux/qtserialcontrol.h"
@@ -90,10 +91,10 @@ BENCHMARK(BM_UndoWholeFile)->Unit(benchmark::kMillisecond);
 // What Ctrl+Z looks up now, after the first: the records appended since (one, here, as an
 // editor's OK leaves), then the undo steps over the records kept.
 void BM_UndoAfterOneMoreRecord(benchmark::State& state) {
-    QtSerialControl serial;
-    Session session(serial, [] { return PortTable{}; });
+    TransmitterConnection connection(std::make_unique<QtSerialControl>(),
+                                     [] { return PortTable{}; });
     QWidget main;
-    HistoryRecorder recorder(g_path, session, &main, [](const BlockSend&) {});
+    HistoryRecorder recorder(g_path, connection, &main, [](const BlockSend&) {});
     (void)recorder.records();  // the first Ctrl+Z of the run reads the file whole
     const models::HistoryStore store(g_path);
     const models::HistoryChain chain{QStringLiteral("/dev/ttyUSB0"), models::kUnknownMemory};
@@ -116,13 +117,13 @@ BENCHMARK(BM_UndoAfterOneMoreRecord)->Unit(benchmark::kMillisecond);
 
 // Ctrl+H on a window that was not open yet: made, filled, shown and painted.
 void BM_OpenHistoryWindow(benchmark::State& state) {
-    QtSerialControl serial;
-    Session session(serial, [] { return PortTable{}; });
+    TransmitterConnection connection(std::make_unique<QtSerialControl>(),
+                                     [] { return PortTable{}; });
     QWidget main;
     for (auto _ : state) {
         auto recorder =
-            std::make_unique<HistoryRecorder>(g_path, session, &main, [](const BlockSend&) {});
-        recorder->showWindow(session, QString());
+            std::make_unique<HistoryRecorder>(g_path, connection, &main, [](const BlockSend&) {});
+        recorder->showWindow(connection.session(), QString());
         HistoryWindow* window = recorder->historyWindow();
         window->list()->viewport()->repaint();
         QApplication::processEvents();
