@@ -50,7 +50,7 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include "app/livedisplay.h"
+#include "app/channeldisplay.h"
 #include "app/maindialog.h"
 #include "link/frames.h"
 #include "platform/serialport.h"

@@ -17,7 +17,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/livedisplay.h"
+#include "app/channeldisplay.h"
 #include "app/maindialog.h"
 #include "editors/curvedialogs.h"
 #include "link/settingsblock.h"

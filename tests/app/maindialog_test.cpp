@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "app/aboutdialog.h"
-#include "app/livedisplay.h"
+#include "app/channeldisplay.h"
 #include "dialogkit/systemmenu.h"
 #include "editors/typedialogs.h"
 #include "platform/devicewatch.h"

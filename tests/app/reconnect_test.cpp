@@ -19,7 +19,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/livedisplay.h"
+#include "app/channeldisplay.h"
 #include "app/maindialog.h"
 #include "editors/channeleditors.h"
 #include "platform/portdiscovery.h"

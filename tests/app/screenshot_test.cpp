@@ -31,10 +31,10 @@
 #include <memory>
 #include <ostream>
 
+#include "app/channeldisplay.h"
 #include "app/channeltrace.h"
 #include "app/historyrecorder.h"
 #include "app/historywindow.h"
-#include "app/livedisplay.h"
 #include "app/maindialog.h"
 #include "app/modelswindow.h"
 #include "app/modelwindow.h"

@@ -29,7 +29,7 @@
 #include <string>
 #include <thread>
 
-#include "app/livedisplay.h"
+#include "app/channeldisplay.h"
 #include "app/maindialog.h"
 #include "platform/serialport.h"
 #include "tools/txsim/virtualtransmitter.h"

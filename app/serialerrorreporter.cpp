@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/serialerrors.h"
+#include "app/serialerrorreporter.h"
 
 #include "connection/transmitterconnection.h"
 

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/livedisplay.h"
+#include "app/channeldisplay.h"
 
 #include <QPainter>
 #include <QStringList>

@@ -12,8 +12,8 @@
 #include <array>
 #include <set>
 
+#include "app/channeldisplay.h"
 #include "app/channeltrace.h"
-#include "app/livedisplay.h"
 #include "app/monitorwindow.h"
 #include "dialogkit/systemmenu.h"
 #include "tests/app/apptest.h"
