@@ -44,4 +44,8 @@ struct RegularOpen {
 // The reason for a file that is not a regular one, for a sentence.
 [[nodiscard]] QString notRegularFileReason();
 
+// The encoding of file names in the system's own bytes, for the message that refuses a name
+// whose bytes are not valid in it: "UTF-8" on Linux, "the ANSI code page" on Windows.
+[[nodiscard]] QString fileNameEncoding();
+
 }  // namespace pelorin

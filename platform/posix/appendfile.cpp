@@ -57,4 +57,8 @@ QString appendToFile(const QString& path, const QByteArray& bytes) {
     return fileErrorReason(std::error_code(error, std::generic_category()));
 }
 
+QString fileNameEncoding() {
+    return QStringLiteral("UTF-8");
+}
+
 }  // namespace pelorin

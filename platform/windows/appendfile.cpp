@@ -97,4 +97,8 @@ QString appendToFile(const QString& path, const QByteArray& bytes) {
     return whole ? QString() : systemReason(error);
 }
 
+QString fileNameEncoding() {
+    return QStringLiteral("the ANSI code page");
+}
+
 }  // namespace pelorin

@@ -12,6 +12,7 @@
 #include <set>
 
 #include "platform/portadvice.h"
+#include "platform/savefile.h"
 #include "platform/stopsignals.h"
 #include "tools/cli/commands.h"
 
@@ -239,13 +240,14 @@ int main(int argc, char** argv) {
         options.output = parser.value(outputOption);
         if (options.output->isEmpty())
             return usageError(CliTexts::tr("-o needs a file name (\"-\" for standard output)."));
-        // A name whose bytes are not UTF-8 cannot be saved under as given; saved under another,
-        // it could replace a file of that other name.
+        // A name whose bytes the system's encoding does not hold cannot be saved under as given;
+        // saved under another, it could replace a file of that other name.
         if (const QByteArray native = nativeArgument(argc, argv, *options.output);
             !savableName(native)) {
-            printError(CliTexts::tr("%1: the settings cannot be saved under this name: it is not "
-                                    "valid UTF-8. Choose a name of UTF-8 characters.")
-                           .arg(*options.output));
+            printError(CliTexts::tr("%1: the settings cannot be saved under this name: its bytes "
+                                    "are not valid %2, the encoding of file names here. Choose "
+                                    "another name.")
+                           .arg(*options.output, pelorin::fileNameEncoding()));
             return kExitFile;
         }
     }
