@@ -233,6 +233,13 @@ void TransmitterConnection::lookForTransmitter() {
         waiting_ = false;
         lostText_.clear();
         noteOpened();
+        // The transmitter may have been switched off and on meanwhile: which memory it has
+        // active is not known again until the user switches it, as at start-up.
+        if (userMemory_ >= 0) {
+            userMemory_ = -1;
+            userMemoryArrived_ = false;
+            emit userMemoryChanged();
+        }
         setLineDown(tr("COM%1 open, no frames yet").arg(number));
         if (const SerialStatus asked = session_.send(readRequest()); !asked)
             emit lineError(fromStd(asked.error()));

@@ -58,8 +58,8 @@ public:
     // Sends a UserRequest for `index`; once handed to the line, the settings are that memory's
     // from their next arrival.
     SerialStatus switchUserMemory(int index);
-    // The memory last switched to, -1 before a switch (the transmitter does not say which is
-    // active), and whether its settings have come since.
+    // The memory last switched to; -1 before a switch and after the line was reopened by
+    // itself (the transmitter does not say which is active).
     [[nodiscard]] int userMemory() const { return userMemory_; }
     // That, for the user: "USER2", "USER2, its settings not received yet", "not known: …".
     [[nodiscard]] QString userMemoryText() const;

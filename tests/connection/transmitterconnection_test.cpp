@@ -4,6 +4,7 @@
 // tells.
 
 #include <QSignalSpy>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 
 #include "connection/transmitterconnection.h"
 #include "link/frames.h"
+#include "platform/devicewatch.h"
 #include "tests/link/fakeserial.h"
 
 namespace pelorin {
@@ -50,6 +52,27 @@ TEST(TransmitterConnection, UserMemory_IsTheSwitchedOnesOnlyOnceItsSettingsAreRe
     c.serial->deliver(frame);
     EXPECT_EQ(c.connection->userMemoryText(), QStringLiteral("USER2"));
     EXPECT_EQ(changed.count(), 2);  // the switch, then the settings' arrival
+}
+
+// Reopened by itself, the transmitter may have been switched off and on: its memory is not
+// known again, so nothing recorded from then on counts as the one switched to before.
+TEST(TransmitterConnection, LineReopenedByItself_ForgetsTheMemorySwitchedTo) {
+    auto control = std::make_unique<FakeSerialControl>();
+    FakeSerialControl& line = *control;
+    line.makeOpenable(3);
+    TransmitterConnection connection(std::move(control), line.discovery());
+    ASSERT_TRUE(connection.start(0).isEmpty());
+    ASSERT_TRUE(connection.switchUserMemory(1).ok());
+
+    line.loseDevice("COM3 has gone away.");
+    ASSERT_FALSE(connection.lineDownText().isEmpty());
+    auto* watch = connection.findChild<DeviceWatch*>();
+    ASSERT_NE(watch, nullptr);
+    emit watch->devicesChanged();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return line.isOpen(); }));
+    EXPECT_EQ(connection.userMemory(), -1);
+    EXPECT_EQ(connection.userMemoryText(),
+              QStringLiteral("not known: the memory the transmitter had active"));
 }
 
 TEST(TransmitterConnection,
