@@ -9,7 +9,7 @@
 
 namespace pelorin {
 
-void BlockSender::send(const BlockSend& send) {
+void BlockSender::send(BlockSend send) {
     if (!SendConfirmation::acceptOutsideEditorRanges(window_, send.source, send.block))
         return;  // nothing changes and nothing is sent
     // Every question is answered now; what they were asked about must still hold.

@@ -49,8 +49,9 @@ public:
     // Values outside the editors' ranges are asked about first; a send agreed to for other
     // settings, another transmitter or another memory than the ones connected now is refused.
     // Then the block replaces blockBytes, reaches the editors and the helicopter buttons, goes
-    // out as one WriteFrame, and is recorded with its cause.
-    void send(const BlockSend& send);
+    // out as one WriteFrame, and is recorded with its cause. Taken by value: the questions run
+    // their own event loops, in which whatever the caller's block came from may be rebuilt.
+    void send(BlockSend send);
     // A write of blockBytes has been attempted: into the history, and its failure told (with
     // word that the settings are kept in the history, when they are).
     void recordWrite(const SerialStatus& status, models::HistoryCause cause, const QString& detail,
