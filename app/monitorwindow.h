@@ -3,8 +3,8 @@
 #pragma once
 // The Monitor window, beside the main window: the live channels as numbers (raw word, value,
 // percentage), the last ten seconds as a trace, the health of the line, and recording of every
-// good frame to a CSV file. It watches only while shown: hidden, it holds no connection and
-// no running timer.
+// good frame to a CSV file. It watches only while shown: hidden (and not recording), it takes
+// no frames and runs no timer; only the line's state and the memory still reach it.
 
 #include <QDialog>
 #include <QElapsedTimer>
