@@ -75,11 +75,11 @@ ChannelDisplay::ChannelDisplay(ChannelSource channels, QWidget* parent)
     // A screen reader reads the six values, "CH1: 12, CH2: -40, …".
     setAccessibleName(tr("Live channels"));
     setAccessibleDescriber(this, [this]() {
-        QStringList values;
-        const std::array<int, 6>& channels = channels_();
-        for (std::size_t i = 0; i < channels.size(); ++i)
-            values << tr("%1: %2").arg(channelName(static_cast<int>(i) + 1)).arg(channels[i]);
-        return values.join(QStringLiteral(", "));
+        QStringList texts;
+        const std::array<int, 6>& shown = channels_();
+        for (std::size_t i = 0; i < shown.size(); ++i)
+            texts << tr("%1: %2").arg(channelName(static_cast<int>(i) + 1)).arg(shown[i]);
+        return texts.join(QStringLiteral(", "));
     });
 }
 
