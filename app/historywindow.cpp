@@ -33,10 +33,6 @@ namespace {
 constexpr int kReloadDelayMs = 100;
 constexpr int kShortHeaderPx = 150;  // a Compare column's heading: the time and the start of what
 
-QString fromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 // "2026-12-09 10:15:45 OK in EndPoint": how an entry is named in questions and headings.
 QString entryName(const models::HistoryRecord& record) {
     return HistoryWindow::tr("%1 %2").arg(timeText(record.time), models::describeRecord(record));
@@ -112,7 +108,7 @@ QString HistoryModel::changes(std::size_t index) const {
         QStringList names;
         for (const BlockFieldDifference& d :
              blockDifferences(*before, recordAt(index).block, false))
-            names << fromStd(d.field->name);
+            names << QString::fromStdString(d.field->name);
         text = names.isEmpty() ? tr("no change") : names.join(QStringLiteral(", "));
     } else {
         text = tr("(the first entry)");
@@ -326,7 +322,8 @@ void HistoryWindow::showSelected() {
     QList<QTreeWidgetItem*> items;
     for (const BlockField& field : blockFields()) {
         items << new QTreeWidgetItem(
-            {fromStd(field.name), fromStd(valueText(field, fieldValue(field, block)))});
+            {QString::fromStdString(field.name),
+             QString::fromStdString(valueText(field, fieldValue(field, block)))});
     }
     fields_->addTopLevelItems(items);
 }
@@ -376,8 +373,9 @@ void HistoryWindow::compare() {
     list->setMinimumSize(480, 260);
     for (const BlockFieldDifference& d : differences) {
         list->addTopLevelItem(
-            new QTreeWidgetItem({fromStd(d.field->name), fromStd(valueText(*d.field, d.first)),
-                                 fromStd(valueText(*d.field, d.second))}));
+            new QTreeWidgetItem({QString::fromStdString(d.field->name),
+                                 QString::fromStdString(valueText(*d.field, d.first)),
+                                 QString::fromStdString(valueText(*d.field, d.second))}));
     }
     layout->addWidget(list);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);

@@ -40,10 +40,6 @@ constexpr int kWidthDlu = 325;
 constexpr int kHeightDlu = 276;
 constexpr int kPointSize = 9;
 
-QString fromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 }  // namespace
 
 MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, PortDiscovery discover,
@@ -216,7 +212,7 @@ void MainDialog::updateCurveButtons() {
 
 void MainDialog::report(const SerialStatus& status) {
     if (!status)
-        showMessage(this, fromStd(status.error()));
+        showMessage(this, QString::fromStdString(status.error()));
 }
 
 void MainDialog::report(const EditorOutcome& outcome, int id) {

@@ -24,10 +24,6 @@ constexpr int kGatherMs = 150;
 constexpr int kLookAgainMs = 1000;
 constexpr int kLooksAgain = 5;
 
-QString fromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 }  // namespace
 
 TransmitterConnection::TransmitterConnection(std::unique_ptr<SerialControl> serial,
@@ -47,8 +43,8 @@ TransmitterConnection::TransmitterConnection(std::unique_ptr<SerialControl> seri
     });
     serial_->setErrorHandler([this](const std::string& text) {
         if (lostText_.isEmpty())
-            lostText_ = fromStd(text);
-        emit lineError(fromStd(text));
+            lostText_ = QString::fromStdString(text);
+        emit lineError(QString::fromStdString(text));
         if (deviceWatch_ != nullptr && !session_.portOpen())
             startWaiting();
     });
@@ -118,8 +114,8 @@ QString TransmitterConnection::start(int portNumber) {
     }
     QString message;
     if (!opened) {
-        message =
-            session_.portOpen() || portNumber > 0 ? fromStd(opened.error()) : noPortOpenedText();
+        message = session_.portOpen() || portNumber > 0 ? QString::fromStdString(opened.error())
+                                                        : noPortOpenedText();
     }
     if (!session_.portOpen())
         startWaiting();
@@ -174,7 +170,7 @@ QString TransmitterConnection::noPortOpenedText() const {
     } else {
         text << tr("No serial port could be opened. Tried:");
         for (const Session::FailedOpen& failed : session_.failedOpens())
-            text << fromStd(failed.error);
+            text << QString::fromStdString(failed.error);
         text.removeDuplicates();  // several ports refused for one reason say it once
     }
     text << tr(
@@ -242,7 +238,7 @@ void TransmitterConnection::lookForTransmitter() {
         }
         setLineDown(tr("COM%1 open, no frames yet").arg(number));
         if (const SerialStatus asked = session_.send(readRequest()); !asked)
-            emit lineError(fromStd(asked.error()));
+            emit lineError(QString::fromStdString(asked.error()));
         return;
     }
     if (there && looksLeft_-- > 0)
@@ -274,7 +270,7 @@ QString TransmitterConnection::open(const QString& portSpec) {
         if (!choice.ok())
             return choice.error;
         if (SerialStatus status = session_.open(choice.portNumber); !status)
-            return fromStd(status.error());
+            return QString::fromStdString(status.error());
     }
     lostText_.clear();
     return {};
@@ -283,8 +279,8 @@ QString TransmitterConnection::open(const QString& portSpec) {
 QString TransmitterConnection::portLabel() const {
     const PortName port = portName(session_.portTable(), session_.commPort());
     if (session_.portDevice().empty())
-        return fromStd(port.display);
-    return QStringLiteral("%1 (%2)").arg(fromStd(port.display),
+        return QString::fromStdString(port.display);
+    return QStringLiteral("%1 (%2)").arg(QString::fromStdString(port.display),
                                          QString::fromLocal8Bit(session_.portDevice()));
 }
 
@@ -320,7 +316,7 @@ TransmitterConnection::Answer TransmitterConnection::request(
     });
 
     if (SerialStatus status = send(session_); !status)
-        return {Outcome::SendFailed, fromStd(status.error()), {}};
+        return {Outcome::SendFailed, QString::fromStdString(status.error()), {}};
     timer.start(std::max(timeout, std::chrono::milliseconds(1)));
     again.start(std::max(timeout / kRequestsPerWait, std::chrono::milliseconds(1)));
     // Bytes are only taken in the event loop, so nothing can have answered yet; checked anyway
@@ -336,7 +332,7 @@ TransmitterConnection::Answer TransmitterConnection::request(
     if (lineLost())
         return {Outcome::LineLost, lostText_, {}};
     if (!sendFailure)
-        return {Outcome::SendFailed, fromStd(sendFailure.error()), {}};
+        return {Outcome::SendFailed, QString::fromStdString(sendFailure.error()), {}};
 
     const double seconds = static_cast<double>(timeout.count()) / 1000.0;
     QString text = tr("%1 did not answer within %2 s.").arg(portLabel(), QString::number(seconds));
@@ -370,7 +366,7 @@ QString TransmitterConnection::writeBlock(const BlockBytes& block) {
         return lostText_;
     session_.blockBytes = block;
     if (SerialStatus status = session_.sendSettingsBlock(); !status)
-        return fromStd(status.error());
+        return QString::fromStdString(status.error());
     return {};
 }
 

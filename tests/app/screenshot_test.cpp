@@ -370,6 +370,14 @@ TEST_F(ScreenshotTest, Models_WithTransmitterHoldingAModel_MarksItAndFitsEveryTe
 
 QStringList clippedTexts(QWidget* window);
 
+// A question on screen and painted, no text of it cut.
+void expectShownWhole(QWidget* question) {
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(question, kWaitMs));
+    QTest::qWait(50);
+    EXPECT_TRUE(clippedTexts(question).isEmpty())
+        << clippedTexts(question).join(u'\n').toStdString();
+}
+
 // A model edited without the transmitter: the editor buttons under its setup sheet, every
 // text whole.
 TEST_F(ScreenshotTest, ModelWindowOnX11_ShowsTheSheetAndTheEditorsAndFitsEveryText) {
@@ -389,10 +397,7 @@ TEST_F(ScreenshotTest, ModelWindowOnX11_ShowsTheSheetAndTheEditorsAndFitsEveryTe
         bool asked = false;
         whenModalOpens<QDialog>([&](QDialog* question) {
             asked = true;
-            EXPECT_TRUE(QTest::qWaitForWindowExposed(question, kWaitMs));
-            QTest::qWait(50);
-            EXPECT_TRUE(clippedTexts(question).isEmpty())
-                << clippedTexts(question).join(u'\n').toStdString();
+            expectShownWhole(question);
             saveScreenshot(question, QStringLiteral("new-model.png"));
             question->reject();
         });
@@ -473,10 +478,7 @@ TEST_F(ScreenshotTest, UndoOnX11_AfterAnEdit_AsksWithTheFieldsThatChange) {
         bool asked = false;
         whenModalOpens<QDialog>([&](QDialog* question) {
             asked = true;
-            EXPECT_TRUE(QTest::qWaitForWindowExposed(question, kWaitMs));
-            QTest::qWait(50);
-            EXPECT_TRUE(clippedTexts(question).isEmpty())
-                << clippedTexts(question).join(u'\n').toStdString();
+            expectShownWhole(question);
             EXPECT_NE(question->findChild<QTreeWidget*>(QStringLiteral("differences")), nullptr);
             saveScreenshot(question, QStringLiteral("undo.png"));
             QTest::keyClick(question, Qt::Key_Return);

@@ -60,10 +60,6 @@ void printOut(const QString& text) {
     std::fflush(stdout);
 }
 
-QString fromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 // The exit status and message for an answer that did not come.
 int failedAnswer(const TransmitterConnection::Answer& answer) {
     printError(answer.error);
@@ -114,7 +110,8 @@ QString blockSummary(const BlockBytes& block) {
     QStringList parts;
     for (const dump::ReportField& field : dump::makeSettingsReport(block)) {
         if (field.group == FieldGroup::Model)
-            parts << fromStd(field.name) + u' ' + fromStd(field.value);
+            parts << QString::fromStdString(field.name) + u' ' +
+                         QString::fromStdString(field.value);
     }
     return parts.join(QStringLiteral(", "));
 }
@@ -217,10 +214,11 @@ bool mayBeSent(const BlockBytes& block, const Options& options, const QString& s
                        .arg(source);
     for (const BlockField* field : outside) {
         const ValueRange range = field->editorValues();
-        const auto value = [field](int v) { return fromStd(valueText(*field, v)); };
-        text += u'\n' + CliTexts::tr("%1: %2 (the editor makes %3 to %4)")
-                            .arg(fromStd(field->name), value(fieldValue(*field, block)),
-                                 value(range.min), value(range.max));
+        const auto value = [field](int v) { return QString::fromStdString(valueText(*field, v)); };
+        text +=
+            u'\n' + CliTexts::tr("%1: %2 (the editor makes %3 to %4)")
+                        .arg(QString::fromStdString(field->name), value(fieldValue(*field, block)),
+                             value(range.min), value(range.max));
     }
     text += u'\n' + CliTexts::tr(
                         "Sending it may leave the transmitter in a state no editor can "
@@ -262,7 +260,7 @@ int listPorts() {
         const QString problem = probeProblem(portName(table, i + 1));
         if (!problem.isEmpty() && table.descriptions[index].empty())
             continue;
-        const QString com = fromStd(table.portDisplayNames[index]);
+        const QString com = QString::fromStdString(table.portDisplayNames[index]);
         QString text = com.leftJustified(6) + device;
         const QFileInfo file(device);
         if (file.isSymLink())
@@ -279,11 +277,12 @@ int listPorts() {
                     << CliTexts::tr("USB %1:%2").arg(hex4(usb->vendorId), hex4(usb->productId));
             }
             if (!usb->serialNumber.empty())
-                identity << CliTexts::tr("serial number %1").arg(fromStd(usb->serialNumber));
+                identity << CliTexts::tr("serial number %1")
+                                .arg(QString::fromStdString(usb->serialNumber));
             if (!identity.isEmpty())
                 text += QStringLiteral("      ") + identity.join(QStringLiteral(", ")) + u'\n';
         }
-        const QString description = fromStd(table.descriptions[index]);
+        const QString description = QString::fromStdString(table.descriptions[index]);
         if (!description.isEmpty())
             text += QStringLiteral("      ") + description + u'\n';
 
@@ -403,10 +402,11 @@ int writeVerified(const BlockBytes& block, const Options& options, const Written
         width = std::max(width, d.name.size());
     QString text;
     for (const auto& d : differences) {
-        text += CliTexts::tr("%1  written %2, transmitter holds %3")
-                    .arg(fromStd(d.name).leftJustified(static_cast<qsizetype>(width)),
-                         fromStd(d.first), fromStd(d.second)) +
-                u'\n';
+        text +=
+            CliTexts::tr("%1  written %2, transmitter holds %3")
+                .arg(QString::fromStdString(d.name).leftJustified(static_cast<qsizetype>(width)),
+                     QString::fromStdString(d.first), QString::fromStdString(d.second)) +
+            u'\n';
     }
     printOut(text);
     printError(
@@ -556,7 +556,7 @@ QString changedFields(const models::HistoryContents& contents, std::size_t index
     QStringList names;
     for (const BlockFieldDifference& d :
          blockDifferences(*before, contents.records[index].block, false))
-        names << fromStd(d.field->name);
+        names << QString::fromStdString(d.field->name);
     return names.isEmpty() ? CliTexts::tr("no change") : names.join(QStringLiteral(", "));
 }
 
@@ -581,7 +581,7 @@ QJsonObject entryJson(const models::HistoryContents& contents, std::size_t index
     QJsonArray changed;
     if (const auto before = models::heldBefore(contents.records, index)) {
         for (const BlockFieldDifference& d : blockDifferences(*before, record.block, false))
-            changed.append(fromStd(d.field->name));
+            changed.append(QString::fromStdString(d.field->name));
     }
     return {{QStringLiteral("id"), static_cast<qint64>(index + 1)},
             {QStringLiteral("time"), record.time.toUTC().toString(Qt::ISODateWithMs)},
@@ -644,7 +644,8 @@ int showHistory(const QString& id, const Options& options) {
         if (field.group != group)
             text += u'\n';
         group = field.group;
-        text += fromStd(field.name) + QStringLiteral(": ") + fromStd(field.value) + u'\n';
+        text += QString::fromStdString(field.name) + QStringLiteral(": ") +
+                QString::fromStdString(field.value) + u'\n';
     }
     return writeStandardOutput(text.toUtf8()) ? kExitDone : kExitFile;
 }
