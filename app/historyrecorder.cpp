@@ -7,6 +7,7 @@
 #include <QShortcut>
 #include <QWidget>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -71,10 +72,8 @@ bool HistoryRecorder::record(models::HistoryRecord& record) {
     const QString error = store_.append(record, &stored);
     if (!error.isEmpty()) {
         // The window goes on working; the user hears of it once.
-        if (!std::exchange(errorShown_, true))
-            showMessage(window_, error + u'\n' +
-                                     tr("Pelorin goes on working, but does not record what it "
-                                        "sends and receives."));
+        tellOnce(error + u'\n' +
+                 tr("Pelorin goes on working, but does not record what it sends and receives."));
         return false;
     }
     if (stored)
@@ -98,32 +97,46 @@ bool HistoryRecorder::written(models::HistoryCause cause, const QString& detail,
     return record(entry);
 }
 
-models::HistoryLines HistoryRecorder::loadLines() {
-    models::HistoryLines lines = store_.loadLines();
-    if (!lines.message.isEmpty())
-        showMessage(window_, lines.message);
-    return lines;
+void HistoryRecorder::tellOnce(const QString& message) {
+    if (!std::exchange(errorShown_, true))
+        showMessage(window_, message);
 }
 
-const std::vector<models::HistoryRecord>& HistoryRecorder::records() {
-    models::HistoryAppended more = store_.readAppended(recordsEnd_, recordsHead_);
-    if (more.restart) {
-        records_.clear();
-        more = store_.readAppended(0, {});
+HistoryRecorder::Steps HistoryRecorder::stepsNow(bool forRedo) {
+    // Enough for the last steps of a history; doubled, up to a size that costs little memory,
+    // while the records before those read could change the answer.
+    constexpr qint64 kFirstBytes = qint64{64} << 10;
+    constexpr qint64 kMostBytes = qint64{4} << 20;
+    const models::HistoryChain now = chain();
+    Steps found;
+    qint64 begin = -1;
+    QByteArray head;
+    for (qint64 bytes = kFirstBytes;; bytes = std::min(2 * bytes, kMostBytes)) {
+        models::HistoryPage page = store_.readBefore(begin, bytes, head, now.device);
+        if (page.restart) {  // kept aside meanwhile: the new file is read from its end
+            found.records.clear();
+            begin = -1;
+            continue;
+        }
+        if (!page.message.isEmpty())
+            tellOnce(page.message);
+        // Only the chain's own records matter to its steps.
+        std::erase_if(page.records, [&now](const models::HistoryRecord& r) {
+            return r.key.isEmpty() || r.chain() != now;
+        });
+        found.records.insert(found.records.begin(), std::make_move_iterator(page.records.begin()),
+                             std::make_move_iterator(page.records.end()));
+        begin = page.begin;
+        head = page.head;
+        found.steps = models::undoSteps(found.records, now, begin <= 0);
+        if ((forRedo ? found.steps.redoKnown : found.steps.undoKnown) || begin <= 0)
+            return found;
     }
-    if (!more.message.isEmpty() && !std::exchange(errorShown_, true))
-        showMessage(window_, more.message);
-    records_.insert(records_.end(), std::make_move_iterator(more.records.begin()),
-                    std::make_move_iterator(more.records.end()));
-    recordsEnd_ = more.end;
-    recordsHead_ = more.head;
-    return records_;
 }
 
 void HistoryRecorder::undo() {
     const models::HistoryChain now = chain();
-    const std::vector<models::HistoryRecord>& all = records();
-    const models::UndoSteps steps = models::undoSteps(all, now);
+    const auto [all, steps] = stepsNow(false);
     if (!steps.undo) {
         showMessage(window_, tr("Nothing to undo: the history holds no write to this transmitter "
                                 "and memory that can be taken back."));
@@ -149,8 +162,7 @@ void HistoryRecorder::undo() {
 
 void HistoryRecorder::redo() {
     const models::HistoryChain now = chain();
-    const std::vector<models::HistoryRecord>& all = records();
-    const models::UndoSteps steps = models::undoSteps(all, now);
+    const auto [all, steps] = stepsNow(true);
     if (!steps.redo) {
         showMessage(window_, tr("Nothing to redo: no write was taken back since the last one."));
         return;

@@ -64,12 +64,16 @@ public:
     void showWindow(const Session& session, const QString& libraryFolder,
                     const std::function<void(QWidget*)>& made = {});
     [[nodiscard]] HistoryWindow* historyWindow() const;
-    // Every record of the file, oldest first: read whole once, then only what was appended
-    // since (by this program or another), so Ctrl+Z costs the same at any length.
-    [[nodiscard]] const std::vector<models::HistoryRecord>& records();
-    // The lines of the file, each read as a record when asked for, telling the user when it
-    // had to be moved aside.
-    [[nodiscard]] models::HistoryLines loadLines();
+    // What Ctrl+Z (`forRedo` false) or Ctrl+Shift+Z would do now, with the records of the
+    // chain it steps along (`steps` indexes them): read back from the file's end only as far
+    // as the answer needs, so it costs the same at any length of the history.
+    struct Steps {
+        std::vector<models::HistoryRecord> records;
+        models::UndoSteps steps;
+    };
+    [[nodiscard]] Steps stepsNow(bool forRedo);
+    // Tells the user, once a run, that the history file cannot be read or written.
+    void tellOnce(const QString& message);
 
 signals:
     // A record was stored (the History window shows it).
@@ -87,10 +91,7 @@ private:
     Session& session_;
     QWidget* window_;
     Sender send_;
-    std::vector<models::HistoryRecord> records_;  // what records() read so far
-    qint64 recordsEnd_ = 0;                       // where in the file it ends
-    QByteArray recordsHead_;                      // the file's first bytes then
-    bool errorShown_ = false;  // one message per run for a file that cannot be written
+    bool errorShown_ = false;  // one message per run for a file that cannot be read or written
     // Children of the window, which may be gone first when the window is destroyed.
     QPointer<HistoryWindow> historyWindow_;  // made on first use, then kept (hidden when closed)
     QPointer<QShortcut> undoShortcut_;

@@ -3,6 +3,8 @@
 #include "app/historywindow.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -31,6 +33,7 @@ namespace pelorin {
 namespace {
 
 constexpr int kReloadDelayMs = 100;
+constexpr qint64 kPageBytes = qint64{256} << 10;  // about a thousand entries read at a time
 constexpr int kShortHeaderPx = 150;  // a Compare column's heading: the time and the start of what
 
 // "2026-12-09 10:15:45 OK in EndPoint": how an entry is named in questions and headings.
@@ -55,74 +58,105 @@ QString chainText(const models::HistoryChain& chain) {
 
 }  // namespace
 
-void HistoryModel::setLines(models::HistoryLines lines) {
+QString HistoryModel::reload() {
+    models::HistoryPage page = store_.readBefore(-1, kPageBytes);
     beginResetModel();
-    lines_ = std::move(lines);
-    records_.clear();
-    records_.resize(lines_.size());
-    changes_.assign(lines_.size(), QString());
-    changesKnown_.assign(lines_.size(), false);
+    rows_.clear();
+    for (auto it = page.records.rbegin(); it != page.records.rend(); ++it)
+        rows_.push_back({std::move(*it), {}});
+    begin_ = page.begin;
+    end_ = page.end;
+    head_ = page.head;
+    skippedLines_ = page.skippedLines;
     endResetModel();
+    return page.message;
 }
 
-std::size_t HistoryModel::recordIndex(int row) const {
-    return lines_.size() - 1 - static_cast<std::size_t>(row);
-}
-
-const models::HistoryRecord& HistoryModel::recordAt(std::size_t index) const {
-    std::unique_ptr<models::HistoryRecord>& slot = records_[index];
-    if (!slot) {
-        auto record = lines_.record(index);
-        slot = std::make_unique<models::HistoryRecord>(record ? std::move(*record)
-                                                              : models::HistoryRecord{});
+QString HistoryModel::readAppended() {
+    models::HistoryPage page = store_.readAppended(end_, head_);
+    if (page.restart)
+        return reload();
+    if (!page.records.empty()) {
+        beginInsertRows({}, 0, static_cast<int>(page.records.size()) - 1);
+        for (models::HistoryRecord& record : page.records)
+            rows_.push_front({std::move(record), {}});
+        endInsertRows();
     }
-    return *slot;
+    if (rows_.empty())
+        begin_ = page.begin;
+    end_ = page.end;
+    head_ = page.head;
+    skippedLines_ += page.skippedLines;
+    return page.message;
+}
+
+bool HistoryModel::canFetchMore(const QModelIndex& parent) const {
+    return !parent.isValid() && !allRead();
+}
+
+void HistoryModel::fetchMore(const QModelIndex& parent) {
+    if (!canFetchMore(parent))
+        return;
+    models::HistoryPage page;
+    // Lines longer than any record (a damaged stretch) hold no rows: read on to the next.
+    do {
+        page = store_.readBefore(begin_, kPageBytes, head_);
+        if (page.restart) {
+            reload();
+            return;
+        }
+        begin_ = page.begin;
+        skippedLines_ += page.skippedLines;
+    } while (page.records.empty() && page.message.isEmpty() && !allRead());
+    if (page.records.empty())
+        return;
+    const int first = rowCount();
+    beginInsertRows({}, first, first + static_cast<int>(page.records.size()) - 1);
+    for (auto it = page.records.rbegin(); it != page.records.rend(); ++it)
+        rows_.push_back({std::move(*it), {}});
+    endInsertRows();
+    // Entries whose transmitter held nothing in what was read before may find it now.
+    emit dataChanged(index(0, ChangesColumn), index(first - 1, ChangesColumn));
 }
 
 const models::HistoryRecord& HistoryModel::record(int row) const {
-    return recordAt(recordIndex(row));
+    return rows_[static_cast<std::size_t>(row)].record;
 }
 
 int HistoryModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(lines_.size());
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
 int HistoryModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : ColumnCount;
 }
 
-QString HistoryModel::changes(std::size_t index) const {
-    if (changesKnown_[index])
-        return changes_[index];
+QString HistoryModel::changes(int row) const {
+    const Row& shown = rows_[static_cast<std::size_t>(row)];
+    if (shown.changes)
+        return *shown.changes;
     // What it changed on the transmitter: compared with what the same transmitter's same
     // memory held before.
-    const models::HistoryChain chain = recordAt(index).chain();
-    const BlockBytes* before = nullptr;
-    for (std::size_t i = index; i-- > 0 && before == nullptr;) {
-        const models::HistoryRecord& earlier = recordAt(i);
-        if (!earlier.key.isEmpty() && earlier.heldByTransmitter() && earlier.chain() == chain)
-            before = &earlier.block;
+    const models::HistoryChain chain = shown.record.chain();
+    const auto before = std::find_if(rows_.begin() + row + 1, rows_.end(), [&chain](const Row& r) {
+        return !r.record.key.isEmpty() && r.record.heldByTransmitter() && r.record.chain() == chain;
+    });
+    if (before == rows_.end()) {
+        // Known only once the older entries are read.
+        return allRead() ? *(shown.changes = tr("(the first entry)")) : QStringLiteral("…");
     }
-    QString text;
-    if (before != nullptr) {
-        QStringList names;
-        for (const BlockFieldDifference& d :
-             blockDifferences(*before, recordAt(index).block, false))
-            names << QString::fromStdString(d.field->name);
-        text = names.isEmpty() ? tr("no change") : names.join(QStringLiteral(", "));
-    } else {
-        text = tr("(the first entry)");
-    }
-    changes_[index] = text;
-    changesKnown_[index] = true;
-    return text;
+    QStringList names;
+    for (const BlockFieldDifference& d :
+         blockDifferences(before->record.block, shown.record.block, false))
+        names << QString::fromStdString(d.field->name);
+    shown.changes = names.isEmpty() ? tr("no change") : names.join(QStringLiteral(", "));
+    return *shown.changes;
 }
 
 QVariant HistoryModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return {};
-    const std::size_t i = recordIndex(index.row());
-    const models::HistoryRecord& r = recordAt(i);
+    const models::HistoryRecord& r = record(index.row());
     if (r.key.isEmpty())
         return index.column() == EventColumn ? tr("(a damaged entry)") : QVariant();
     switch (index.column()) {
@@ -139,7 +173,7 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
             }
             return models::describeRecord(r);
         case ChangesColumn:
-            return changes(i);
+            return changes(index.row());
         case DeviceColumn:
             return role == Qt::ToolTipRole ? r.device : deviceText(r.device);
         case MemoryColumn:
@@ -178,7 +212,7 @@ HistoryWindow::HistoryWindow(HistoryRecorder& recorder, const Session& session,
     setModal(false);
     setSizeGripEnabled(true);
 
-    model_ = new HistoryModel(this);
+    model_ = new HistoryModel(recorder_.store(), this);
     list_ = new QTreeView(this);
     list_->setObjectName(QStringLiteral("history"));
     list_->setAccessibleName(tr("History"));
@@ -237,6 +271,15 @@ HistoryWindow::HistoryWindow(HistoryRecorder& recorder, const Session& session,
     sendButton_ = makeButton("send", tr("&Send to transmitter…"),
                              tr("Shows what changes, then sends the selected entry's settings "
                                 "to the transmitter, as Open does."));
+    auto* older = makeButton(
+        "older", tr("&Older history…"),
+        tr("Shows a history kept aside when the file grew full (history-<date>.jsonl beside "
+           "the current one). Choose history.jsonl to come back to the current history."));
+    connect(older, &QPushButton::clicked, this, &HistoryWindow::showOtherFile);
+    chooseFile_ = [](QWidget* parent, const QString& folder) {
+        return QFileDialog::getOpenFileName(parent, tr("Older history"), folder,
+                                            tr("History files (*.jsonl)"));
+    };
     auto* close = makeButton("close", tr("Close"), tr("Closes the history (Escape)."));
     close->setAccessibleName(tr("Close the history"));
     connect(compareButton_, &QPushButton::clicked, this, &HistoryWindow::compare);
@@ -248,6 +291,7 @@ HistoryWindow::HistoryWindow(HistoryRecorder& recorder, const Session& session,
     buttons->addWidget(compareButton_);
     buttons->addWidget(keepButton_);
     buttons->addWidget(sendButton_);
+    buttons->addWidget(older);
     buttons->addStretch(1);
     buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
@@ -259,6 +303,7 @@ HistoryWindow::HistoryWindow(HistoryRecorder& recorder, const Session& session,
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &HistoryWindow::showSelected);
     connect(model_, &QAbstractItemModel::modelReset, this, &HistoryWindow::showSelected);
+    connect(model_, &QAbstractItemModel::rowsInserted, this, &HistoryWindow::showCount);
     // A record this window's program made shows almost at once (another program's, when
     // shown again). Not during the write that made it: reading a long history takes tens of
     // milliseconds, which the frame on its way to the transmitter would wait for; a burst of
@@ -267,7 +312,7 @@ HistoryWindow::HistoryWindow(HistoryRecorder& recorder, const Session& session,
     reloadTimer_.setInterval(kReloadDelayMs);
     connect(&reloadTimer_, &QTimer::timeout, this, [this]() {
         if (isVisible())
-            reload();
+            readAppended();
     });
     connect(&recorder_, &HistoryRecorder::recorded, this, [this]() {
         if (isVisible())
@@ -284,13 +329,40 @@ void HistoryWindow::showEvent(QShowEvent* event) {
 
 void HistoryWindow::reload() {
     reloadTimer_.stop();
-    models::HistoryLines lines = recorder_.loadLines();
-    const std::size_t skipped = lines.skippedLines;
-    model_->setLines(std::move(lines));
-    QString text = tr("%n entries", nullptr, model_->rowCount());
-    if (skipped > 0)
+    tell(model_->reload());
+}
+
+void HistoryWindow::readAppended() {
+    tell(model_->readAppended());
+}
+
+void HistoryWindow::tell(const QString& message) {
+    if (!message.isEmpty())
+        showMessage(parentWidget(), message);
+    showCount();
+}
+
+void HistoryWindow::showCount() {
+    const int rows = model_->rowCount();
+    QString text =
+        model_->allRead()
+            ? tr("%n entries", nullptr, rows)
+            : tr("The newest %n entries; older ones are read as you scroll down.", nullptr, rows);
+    if (const std::size_t skipped = model_->skippedLines(); skipped > 0)
         text += u' ' + tr("(%n damaged line(s) skipped)", nullptr, static_cast<int>(skipped));
     status_->setText(text);
+}
+
+void HistoryWindow::showOtherFile() {
+    const QString current = recorder_.store().path();
+    const QString path = chooseFile_(this, QFileInfo(current).absolutePath());
+    if (path.isEmpty())
+        return;
+    const bool isCurrent = QFileInfo(path) == QFileInfo(current);
+    model_->setStore(isCurrent ? recorder_.store() : models::HistoryStore(path));
+    setWindowTitle(isCurrent ? tr("History")
+                             : tr("History — %1").arg(QDir::toNativeSeparators(path)));
+    reload();
 }
 
 std::vector<int> HistoryWindow::selectedRows() const {

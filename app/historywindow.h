@@ -11,7 +11,10 @@
 #include <QDialog>
 #include <QTimer>
 
-#include <memory>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "models/history.h"
@@ -26,8 +29,10 @@ namespace pelorin {
 class HistoryRecorder;
 class Session;
 
-// The records as rows, newest first. The fields each record changed are worked out when a row
-// is shown, so a long history opens at once.
+// The records as rows, newest first. The newest part of the file is read when the window
+// opens, older parts when the list is scrolled down to them, and records appended meanwhile go
+// on top: a history of any length opens at once. The fields each record changed are worked
+// out when its row is shown.
 class HistoryModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -35,11 +40,21 @@ public:
     // The fields changed come last: the column that takes the room the others leave.
     enum Column { TimeColumn, EventColumn, DeviceColumn, MemoryColumn, ChangesColumn, ColumnCount };
 
-    explicit HistoryModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+    explicit HistoryModel(models::HistoryStore store, QObject* parent = nullptr)
+        : QAbstractTableModel(parent), store_(std::move(store)) {}
 
-    void setLines(models::HistoryLines lines);
-    // The record of a row, read when first asked for. A line that does not read as a record
-    // gives one without a key.
+    // The file shown: the current history, or one kept aside when it grew full.
+    [[nodiscard]] const models::HistoryStore& store() const { return store_; }
+    void setStore(models::HistoryStore store) { store_ = std::move(store); }
+    // Reads the newest entries anew. Returns what the user should hear of the file, if anything.
+    QString reload();
+    // Puts the entries appended since on top, or reads anew when the file is another one.
+    QString readAppended();
+    // Every entry of the file is read (else older ones follow as the list is scrolled).
+    [[nodiscard]] bool allRead() const { return begin_ <= 0; }
+    // Lines torn by a crash, among those read.
+    [[nodiscard]] std::size_t skippedLines() const { return skippedLines_; }
+    // The record of a row. A line that does not read as a record gives one without a key.
     [[nodiscard]] const models::HistoryRecord& record(int row) const;
 
     [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
@@ -47,16 +62,22 @@ public:
     [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
     [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation,
                                       int role) const override;
+    [[nodiscard]] bool canFetchMore(const QModelIndex& parent) const override;
+    void fetchMore(const QModelIndex& parent) override;
 
 private:
-    [[nodiscard]] std::size_t recordIndex(int row) const;
-    [[nodiscard]] const models::HistoryRecord& recordAt(std::size_t index) const;
-    [[nodiscard]] QString changes(std::size_t index) const;
+    struct Row {
+        models::HistoryRecord record;
+        mutable std::optional<QString> changes;  // worked out when first shown
+    };
+    [[nodiscard]] QString changes(int row) const;
 
-    models::HistoryLines lines_;  // oldest first, as in the file
-    mutable std::vector<std::unique_ptr<models::HistoryRecord>> records_;  // read on first use
-    mutable std::vector<QString> changes_;                                 // the same
-    mutable std::vector<bool> changesKnown_;
+    models::HistoryStore store_;
+    std::deque<Row> rows_;  // newest first
+    qint64 begin_ = 0;      // where in the file the oldest entry read begins
+    qint64 end_ = 0;        // just past the newest
+    QByteArray head_;       // the file's first bytes when read
+    std::size_t skippedLines_ = 0;
 };
 
 class HistoryWindow : public QDialog {
@@ -72,10 +93,16 @@ public:
     // Selects the row (0 the newest) alone.
     void selectRow(int row);
 
-    // Reads the history file again.
+    // Reads the history file again, from its newest entries.
     void reload();
 
+    // Asks which history file to show, in the history's folder; returns its path, or nothing
+    // when the user cancelled.
+    using FileChooser = std::function<QString(QWidget* parent, const QString& folder)>;
+    void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
+
     // The operations behind the buttons.
+    void showOtherFile();
     void compare();
     void keepAsModel();
     void sendToTransmitter();
@@ -86,6 +113,11 @@ protected:
 private:
     [[nodiscard]] std::vector<int> selectedRows() const;
     void showSelected();
+    // Shows the entries recorded since on top.
+    void readAppended();
+    // Shows what the user should hear of the file, if anything, and the count of entries.
+    void tell(const QString& message);
+    void showCount();
 
     HistoryRecorder& recorder_;
     const Session& session_;
@@ -94,6 +126,7 @@ private:
     QTreeView* list_ = nullptr;
     QTreeWidget* fields_ = nullptr;
     QLabel* status_ = nullptr;
+    FileChooser chooseFile_;
     QPushButton* compareButton_ = nullptr;
     QPushButton* keepButton_ = nullptr;
     QPushButton* sendButton_ = nullptr;

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRandomGenerator>
@@ -201,8 +202,8 @@ QString notRegularHistory(const QString& path) {
         .arg(QDir::toNativeSeparators(path));
 }
 
-// The most of the file that is read: hundreds of thousands of records, far more than any
-// history gathers, and still a size that opens at once.
+// The most of the file read whole (by load() and readAppended()): hundreds of thousands of
+// records, more than a history gathers before it is kept aside.
 constexpr qint64 kMostBytesRead = qint64{64} << 20;
 
 }  // namespace
@@ -277,156 +278,189 @@ void HistoryStore::archiveIfFull() const {
 
 namespace {
 
-constexpr qsizetype kHeadBytes = 64;  // enough to tell one history file from the next
+constexpr qsizetype kHeadBytes = 64;              // enough to tell one history file from the next
+constexpr qint64 kLongestLine = qint64{1} << 20;  // far longer than any record
 
-}  // namespace
+// Opens the history for reading; false, with the page's message set where there is one to
+// give, when there is nothing to read.
+bool openHistory(QFile& file, const QString& path, HistoryPage& page) {
+    if (const QFileInfo info(path); !info.exists())
+        return false;
+    const RegularOpen opened = openRegularFile(file, path, QIODevice::ReadOnly);
+    if (opened.ok())
+        return true;
+    page.message = opened.notRegular ? notRegularHistory(path)
+                                     : HistoryTexts::tr("The history file %1 cannot be read: %2.")
+                                           .arg(QDir::toNativeSeparators(path), opened.reason);
+    return false;
+}
 
-HistoryAppended HistoryStore::readAppended(qint64 end, const QByteArray& head) const {
-    HistoryAppended appended;
-    appended.end = end;
-    QFile file;
-    if (!QFileInfo::exists(path_)) {
-        appended.restart = end > 0;
-        appended.end = 0;
-        return appended;
+// The lines of `data`, which holds whole lines only: a record for each that reads as one, one
+// without a key for a line that looks whole but does not read (a damaged entry), and a count
+// of those cut short by a crash, which lack their closing brace. With `device`, a line that
+// does not hold `"device":<device>` as this program writes it is passed over unread (reading
+// a record is what takes the time). Returns how many were passed over.
+std::size_t readLines(const QByteArray& data, HistoryPage& page,
+                      const std::optional<QString>& device) {
+    QByteArray needle;
+    if (device) {
+        const QByteArray array = QJsonDocument(QJsonArray{*device}).toJson(QJsonDocument::Compact);
+        needle = "\"device\":" + array.mid(1, array.size() - 2);
     }
-    if (const RegularOpen opened = openRegularFile(file, path_, QIODevice::ReadOnly);
-        !opened.ok()) {
-        appended.message = opened.notRegular
-                               ? notRegularHistory(path_)
-                               : HistoryTexts::tr("The history file %1 cannot be read: %2.")
-                                     .arg(QDir::toNativeSeparators(path_), opened.reason);
-        return appended;
-    }
-    const qint64 size = file.size();
-    appended.head = file.read(kHeadBytes);
-    if (end > 0 && (size < end || head.isEmpty() || !appended.head.startsWith(head))) {
-        appended.restart = true;
-        appended.end = 0;
-        return appended;
-    }
-    // A file larger than any history is read from its newest part, as loadLines does.
-    qint64 from = end;
-    if (size - from > kMostBytesRead)
-        from = size - kMostBytesRead;
-    file.seek(from);
-    QByteArray data = file.read(size - from);
-    if (from > end)
-        data.remove(0, data.indexOf('\n') + 1);  // the first whole line
-    const qsizetype last = data.lastIndexOf('\n');
-    if (last < 0)
-        return appended;  // nothing whole yet: the rest of a line may still be on its way
-    appended.end = size - data.size() + last + 1;
+    std::size_t passedOver = 0;
     qsizetype start = 0;
-    while (start <= last) {
-        const qsizetype stop = data.indexOf('\n', start);
+    while (start < data.size()) {
+        qsizetype stop = data.indexOf('\n', start);
+        if (stop < 0)
+            stop = data.size();
         if (stop > start) {
-            if (auto record = historyRecordFromLine(
-                    QByteArray::fromRawData(data.constData() + start, stop - start)))
-                appended.records.push_back(std::move(*record));
+            const QByteArray line = QByteArray::fromRawData(data.constData() + start, stop - start);
+            if (!line.startsWith('{') || !line.endsWith('}'))
+                ++page.skippedLines;
+            else if (!needle.isEmpty() && !line.contains(needle))
+                ++passedOver;
+            else
+                page.records.push_back(historyRecordFromLine(line).value_or(HistoryRecord{}));
         }
         start = stop + 1;
     }
-    return appended;
+    return passedOver;
 }
 
-std::optional<HistoryRecord> HistoryLines::record(std::size_t index) const {
-    const auto [start, length] = lines[index];
-    return historyRecordFromLine(QByteArray::fromRawData(data.constData() + start, length));
-}
+}  // namespace
 
-HistoryLines HistoryStore::loadLines() const {
-    HistoryLines contents;
-    const QFileInfo info(path_);
-    if (!info.exists())
-        return contents;
-    if (!info.isFile()) {
-        contents.message = notRegularHistory(path_);
-        return contents;
-    }
-    QString reason;
+HistoryPage HistoryStore::readAppended(qint64 end, const QByteArray& head) const {
+    HistoryPage page;
+    page.begin = end;
+    page.end = end;
     QFile file;
-    if (const RegularOpen opened = openRegularFile(file, path_, QIODevice::ReadOnly);
-        opened.notRegular) {
-        contents.message = notRegularHistory(path_);
-        return contents;
-    } else if (!opened.ok()) {
-        reason = opened.reason;
-    } else {
-        // Only the newest part of a file too large to be a history, from its first whole line.
-        const qint64 size = file.size();
-        const bool cut = size > kMostBytesRead;
-        if (cut)
-            file.seek(size - kMostBytesRead);
-        contents.data = file.read(std::min(size, kMostBytesRead));
-        if (file.error() != QFileDevice::NoError)
-            reason = file.errorString();
-        file.close();
-        if (cut && reason.isEmpty()) {
-            contents.data.remove(0, contents.data.indexOf('\n') + 1);
-            contents.message =
-                HistoryTexts::tr(
-                    "The history file %1 is larger than %2 MiB: only its newest entries are "
-                    "shown. Move it aside to begin a new history.")
-                    .arg(QDir::toNativeSeparators(path_))
-                    .arg(kMostBytesRead >> 20);
+    if (!openHistory(file, path_, page)) {
+        if (!QFileInfo::exists(path_) && end > 0) {
+            page.restart = true;
+            page.begin = page.end = 0;
+        }
+        return page;
+    }
+    const qint64 size = file.size();
+    page.head = file.read(kHeadBytes);
+    if (end > 0 && (size < end || head.isEmpty() || !page.head.startsWith(head))) {
+        page.restart = true;
+        page.begin = page.end = 0;
+        return page;
+    }
+    // A file larger than any history is read from its newest part, as load() does.
+    qint64 from = std::max(end, size - kMostBytesRead);
+    file.seek(from);
+    QByteArray data = file.read(size - from);
+    if (from > end) {
+        const qsizetype first = data.indexOf('\n') + 1;  // the first whole line
+        data.remove(0, first);
+        from += first;
+    }
+    page.begin = from;
+    // Nothing after the last newline yet: the rest of that line may still be on its way.
+    data.truncate(data.lastIndexOf('\n') + 1);
+    page.end = from + data.size();
+    (void)readLines(data, page, std::nullopt);
+    return page;
+}
+
+HistoryPage HistoryStore::readBefore(qint64 before, qint64 bytes, const QByteArray& head,
+                                     const std::optional<QString>& device) const {
+    HistoryPage page;
+    const bool first = before < 0;
+    QFile file;
+    if (!openHistory(file, path_, page)) {
+        page.restart = !first && !QFileInfo::exists(path_);
+        return page;
+    }
+    const qint64 size = file.size();
+    page.head = file.read(kHeadBytes);
+    if (!first && (size < before || head.isEmpty() || !page.head.startsWith(head))) {
+        page.restart = true;
+        return page;
+    }
+    const qint64 end = first ? size : before;
+    // Back far enough to hold one whole line at least, as long as a line can sensibly be.
+    qint64 from = std::max<qint64>(0, end - bytes);
+    QByteArray data;
+    for (;;) {
+        file.seek(from);
+        data = file.read(end - from);
+        const qsizetype newline = data.indexOf('\n');
+        if (from == 0 || (newline >= 0 && newline + 1 < data.size()) || end - from >= kLongestLine)
+            break;
+        from = std::max<qint64>(0, end - 2 * (end - from));
+    }
+    QString reason = file.error() == QFileDevice::NoError ? QString() : file.errorString();
+    page.begin = from;
+    if (from > 0) {
+        // The first piece is the end of a line that begins further back, read with the page
+        // before this one. Without a whole line, it is part of a line longer than any record:
+        // passed over, and the next page read before it.
+        const qsizetype newline = data.indexOf('\n');
+        if (newline >= 0 && newline + 1 < data.size()) {
+            data.remove(0, newline + 1);
+            page.begin = from += newline + 1;
+        } else {
+            data.clear();
         }
     }
-    if (reason.isEmpty()) {
-        const QByteArray& data = contents.data;
-        qsizetype start = 0;
-        std::size_t lines = 0;
-        contents.lines.reserve(static_cast<std::size_t>(data.size() / 200));
-        while (start < data.size()) {
-            qsizetype end = data.indexOf('\n', start);
-            if (end < 0)
-                end = data.size();
-            if (end > start) {
-                ++lines;
-                // A line cut short by a crash lacks its closing brace.
-                if (data[start] == '{' && data[end - 1] == '}')
-                    contents.lines.emplace_back(start, end - start);
-                else
-                    ++contents.skippedLines;
-            }
-            start = end + 1;
-        }
-        // One torn line is what a crash leaves; a file in which nothing reads is another file.
-        if (!contents.lines.empty() || lines <= 1)
-            return contents;
+    // At the file's end, a line without its newline is one a crash tore.
+    if (first && !data.isEmpty() && !data.endsWith('\n')) {
+        data.truncate(data.lastIndexOf('\n') + 1);
+        ++page.skippedLines;
+    }
+    page.end = from + data.size();
+    const std::size_t passedOver = readLines(data, page, device);
+
+    // One torn line is what a crash leaves; a whole file in which nothing reads is another file.
+    const bool whole = first && page.begin == 0;
+    if (whole && reason.isEmpty() && page.records.empty() && passedOver == 0 &&
+        page.skippedLines > 1)
         reason = HistoryTexts::tr("no line of it is a record of the history");
-    }
+    if (!whole || reason.isEmpty())
+        return page;
 
     // Keep it for whoever wants to look, and start a new history beside it.
     const QString aside = path_ + QStringLiteral(".unreadable-") +
                           QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    contents = HistoryLines{};
+    file.close();
+    page = HistoryPage{};
     if (QFile::rename(path_, aside)) {
-        contents.message =
+        page.message =
             HistoryTexts::tr(
                 "The history file %1 cannot be read (%2). It was moved to %3, and a "
                 "new history begins.")
                 .arg(QDir::toNativeSeparators(path_), reason, QDir::toNativeSeparators(aside));
     } else {
-        contents.message = HistoryTexts::tr(
-                               "The history file %1 cannot be read (%2), nor moved aside. Nothing "
-                               "of it can be shown.")
-                               .arg(QDir::toNativeSeparators(path_), reason);
+        page.message = HistoryTexts::tr(
+                           "The history file %1 cannot be read (%2), nor moved aside. Nothing "
+                           "of it can be shown.")
+                           .arg(QDir::toNativeSeparators(path_), reason);
     }
-    return contents;
+    return page;
 }
 
 HistoryContents HistoryStore::load() const {
-    const HistoryLines lines = loadLines();
+    HistoryPage page = readBefore(-1, kMostBytesRead);
     HistoryContents contents;
-    contents.message = lines.message;
-    contents.skippedLines = lines.skippedLines;
-    contents.records.reserve(lines.size());
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (auto record = lines.record(i))
-            contents.records.push_back(std::move(*record));
-        else
+    contents.message = page.message;
+    contents.skippedLines = page.skippedLines;
+    if (page.begin > 0) {
+        contents.message =
+            HistoryTexts::tr(
+                "The history file %1 is larger than %2 MiB: only its newest entries are "
+                "shown. Move it aside to begin a new history.")
+                .arg(QDir::toNativeSeparators(path_))
+                .arg(kMostBytesRead >> 20);
+    }
+    contents.records.reserve(page.records.size());
+    for (HistoryRecord& record : page.records) {
+        if (record.key.isEmpty())
             ++contents.skippedLines;
+        else
+            contents.records.push_back(std::move(record));
     }
     return contents;
 }
@@ -436,51 +470,78 @@ std::optional<BlockBytes> heldBefore(const std::vector<HistoryRecord>& records, 
         return std::nullopt;
     const HistoryChain chain = records[index].chain();
     for (std::size_t i = index; i-- > 0;) {
-        if (records[i].heldByTransmitter() && records[i].chain() == chain)
-            return records[i].block;
+        const HistoryRecord& earlier = records[i];
+        if (!earlier.key.isEmpty() && earlier.heldByTransmitter() && earlier.chain() == chain)
+            return earlier.block;
     }
     return std::nullopt;
 }
 
-UndoSteps undoSteps(const std::vector<HistoryRecord>& records, const HistoryChain& chain) {
+UndoSteps undoSteps(const std::vector<HistoryRecord>& records, const HistoryChain& chain,
+                    bool fromStart) {
     std::vector<std::size_t> done;
     std::vector<std::size_t> undone;
-    // Takes the write with `key` off `from` and puts it on `to`; false when it is not there
-    // (a second program undid it already, or the write lies before the file was begun).
-    const auto move = [&records](std::vector<std::size_t>& from, std::vector<std::size_t>& to,
-                                 const QString& key) {
-        const auto it = std::find_if(from.rbegin(), from.rend(),
-                                     [&](std::size_t i) { return records[i].key == key; });
-        if (it == from.rend())
-            return;
-        to.push_back(*it);
-        from.erase(std::next(it).base());
+    // Writes before the records given may lie under `done`, and under `undone` until a write
+    // forgets what was undone.
+    bool doneBelow = !fromStart;
+    bool undoneBelow = !fromStart;
+    UndoSteps steps;
+    const auto has = [&records](const std::vector<std::size_t>& stack, const QString& key) {
+        return std::find_if(stack.rbegin(), stack.rend(),
+                            [&](std::size_t i) { return records[i].key == key; });
+    };
+    // Takes the write with `key` off `from` and puts it on `to`. Not on either stack: a second
+    // program moved it already, or it lies before the records given (then false, where those
+    // could hold it) or before the file was begun.
+    const auto move = [&](std::vector<std::size_t>& from, bool fromBelow,
+                          std::vector<std::size_t>& to, const QString& key) {
+        const auto it = has(from, key);
+        if (it != from.rend()) {
+            to.push_back(*it);
+            from.erase(std::next(it).base());
+            return true;
+        }
+        return !fromBelow || has(to, key) != to.rend();
     };
     for (std::size_t i = 0; i < records.size(); ++i) {
         const HistoryRecord& record = records[i];
-        if (record.received || !record.sent || record.chain() != chain)
+        if (record.key.isEmpty() || record.received || !record.sent || record.chain() != chain)
             continue;
+        bool known = true;
         if (record.cause == HistoryCause::Undo) {
-            move(done, undone, record.target);
+            known = move(done, doneBelow, undone, record.target);
         } else if (record.cause == HistoryCause::Redo) {
-            move(undone, done, record.target);
+            known = move(undone, undoneBelow, done, record.target);
         } else {
             done.push_back(i);
             undone.clear();
+            undoneBelow = false;
+        }
+        if (!known) {
+            steps.undoKnown = steps.redoKnown = false;
+            return steps;
         }
     }
-    UndoSteps steps;
     // A write with nothing known before it cannot be taken back; neither can those under it.
-    while (!done.empty() && !steps.undo) {
+    while (!steps.undo) {
+        if (done.empty()) {
+            steps.undoKnown = !doneBelow;
+            break;
+        }
         if (const auto before = heldBefore(records, done.back())) {
             steps.undo = done.back();
             steps.undoBlock = *before;
+        } else if (!fromStart) {
+            steps.undoKnown = false;  // what it held before may be further back
+            break;
         } else {
             done.clear();
         }
     }
     if (!undone.empty())
         steps.redo = undone.back();
+    else
+        steps.redoKnown = !undoneBelow;
     return steps;
 }
 

@@ -81,28 +81,20 @@ struct HistoryContents {
     QString message;                     // for the user: the file was moved aside, and why
 };
 
-// The file split into lines, each read as a record only when asked for: a long history opens
-// without reading every record first.
-struct HistoryLines {
-    QByteArray data;
-    std::vector<std::pair<qsizetype, qsizetype>> lines;  // start and length of each whole line
-    std::size_t skippedLines = 0;                        // lines torn by a crash
-    QString message;                                     // as in HistoryContents
-
-    [[nodiscard]] std::size_t size() const { return lines.size(); }
-    // Line `index` as a record; nothing when it does not read as one after all.
-    [[nodiscard]] std::optional<HistoryRecord> record(std::size_t index) const;
-};
-
-// What was appended to the history file after a point read before: the records of the whole
-// lines from there on, where they end, and the file's first bytes, by which a later read tells
-// that the file is still the same one.
-struct HistoryAppended {
+// A stretch of whole lines of the history file: the newest part, an older part before one read
+// earlier, or what was appended after one. Undo and the History window read the newest part
+// first and go further back only as far as they need, so a long history costs them no more
+// than a short one.
+struct HistoryPage {
+    // Oldest first. A line that looks whole but is no record gives one without a key, which
+    // the History window shows as damaged and everything else passes over.
     std::vector<HistoryRecord> records;
-    qint64 end = 0;        // just past the last whole line read
-    QByteArray head;       // the file's first bytes now
-    bool restart = false;  // not the file read before (archived, moved aside, cut): read anew
-    QString message;       // the file cannot be read at all, and why
+    qint64 begin = 0;              // where the first line read starts; 0: the file's start
+    qint64 end = 0;                // just past the last whole line read
+    QByteArray head;               // the file's first bytes, by which a later read tells it
+    std::size_t skippedLines = 0;  // lines torn by a crash
+    bool restart = false;          // not the file read before (kept aside, moved, cut): read anew
+    QString message;  // for the user: the file cannot be read, or was moved aside, and why
 };
 
 // The history file grows to this size; then it is kept beside the new one as
@@ -127,14 +119,19 @@ public:
     // and the reason.
     [[nodiscard]] QString append(HistoryRecord& record, bool* stored = nullptr) const;
 
-    // Every record. A file that cannot be read at all is moved aside (the message says where)
-    // and the history starts afresh.
+    // Every record (of a file too large to be a history, the newest 64 MiB, with a message).
+    // A file that cannot be read at all is moved aside (the message says where) and the
+    // history starts afresh.
     [[nodiscard]] HistoryContents load() const;
-    // The same, each line read as a record only when asked for.
-    [[nodiscard]] HistoryLines loadLines() const;
-    // The records appended since `end` of an earlier read whose file began with `head`
+    // The whole lines that end where an earlier read of the file that began with `head` began
+    // (`before`; -1 and nothing: the file's end), reading back from there at least `bytes`
+    // bytes, or to the file's start; with `device`, only the records of that device. A first
+    // read of a file in which nothing reads moves it aside, as load() does.
+    [[nodiscard]] HistoryPage readBefore(qint64 before, qint64 bytes, const QByteArray& head = {},
+                                         const std::optional<QString>& device = std::nullopt) const;
+    // The whole lines appended since `end` of an earlier read whose file began with `head`
     // (0 and nothing: the whole file). Nothing is moved aside here.
-    [[nodiscard]] HistoryAppended readAppended(qint64 end, const QByteArray& head) const;
+    [[nodiscard]] HistoryPage readAppended(qint64 end, const QByteArray& head) const;
 
 private:
     [[nodiscard]] std::optional<HistoryRecord> lastRecord() const;
@@ -153,12 +150,17 @@ struct UndoSteps {
     std::optional<std::size_t> undo;  // the write Ctrl+Z takes back
     BlockBytes undoBlock{};           // what the transmitter held before it
     std::optional<std::size_t> redo;  // the write Ctrl+Shift+Z makes again (its block)
+    // False when `records` are only the newest of the history and the records before them
+    // could change `undo` (or `redo`): read further back and ask again.
+    bool undoKnown = true;
+    bool redoKnown = true;
 };
+// `fromStart`: the records are the whole history, not only its newest part.
 [[nodiscard]] UndoSteps undoSteps(const std::vector<HistoryRecord>& records,
-                                  const HistoryChain& chain);
+                                  const HistoryChain& chain, bool fromStart = true);
 
 // The block the transmitter held before record `index`: the last earlier record of the same
-// chain that it held.
+// chain that it held. Records without a key (damaged lines) are passed over.
 [[nodiscard]] std::optional<BlockBytes> heldBefore(const std::vector<HistoryRecord>& records,
                                                    std::size_t index);
 

@@ -671,6 +671,33 @@ Trotzdem dorthin senden?</translation>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
+    <message numerus="yes">
+        <source>The newest %n entries; older ones are read as you scroll down.</source>
+        <translation>
+            <numerusform>Der neueste %n Eintrag; ältere werden beim Herunterscrollen gelesen.</numerusform>
+            <numerusform>Die neuesten %n Einträge; ältere werden beim Herunterscrollen gelesen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Older history…</source>
+        <translation>Ä&amp;lterer Verlauf…</translation>
+    </message>
+    <message>
+        <source>Shows a history kept aside when the file grew full (history-&lt;date&gt;.jsonl beside the current one). Choose history.jsonl to come back to the current history.</source>
+        <translation>Zeigt einen Verlauf, der beiseitegelegt wurde, als die Datei voll war (history-&lt;Datum&gt;.jsonl neben dem aktuellen). Wählen Sie history.jsonl, um zum aktuellen Verlauf zurückzukehren.</translation>
+    </message>
+    <message>
+        <source>Older history</source>
+        <translation>Älterer Verlauf</translation>
+    </message>
+    <message>
+        <source>History files (*.jsonl)</source>
+        <translation>Verlaufsdateien (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>History — %1</source>
+        <translation>Verlauf — %1</translation>
+    </message>
 </context>
 <context>
     <name>pelorin::MainDialog</name>

@@ -666,6 +666,32 @@ Send it there anyway?</source>
         <source>%1 (%2)</source>
         <translation>%1（%2）</translation>
     </message>
+    <message numerus="yes">
+        <source>The newest %n entries; older ones are read as you scroll down.</source>
+        <translation>
+            <numerusform>最新的 %n 条记录；向下滚动时读取更早的记录。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Older history…</source>
+        <translation>较早的历史记录(&amp;O)…</translation>
+    </message>
+    <message>
+        <source>Shows a history kept aside when the file grew full (history-&lt;date&gt;.jsonl beside the current one). Choose history.jsonl to come back to the current history.</source>
+        <translation>显示文件写满时另存的历史（当前历史旁的 history-&lt;日期&gt;.jsonl）。选择 history.jsonl 可回到当前历史。</translation>
+    </message>
+    <message>
+        <source>Older history</source>
+        <translation>较早的历史记录</translation>
+    </message>
+    <message>
+        <source>History files (*.jsonl)</source>
+        <translation>历史文件 (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>History — %1</source>
+        <translation>历史记录 — %1</translation>
+    </message>
 </context>
 <context>
     <name>pelorin::MainDialog</name>

@@ -1,29 +1,35 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A history of 100,000 records (--records N for another size): reading its bytes (the
-// baseline), reading its records, what Ctrl+Z looks up (the whole file each time, as it was,
-// and only what was appended, as now), and opening the History window on it until it has
-// painted, as Ctrl+H does; x_read_bytes is each one's CPU time as a multiple of the baseline's best
-// read in the same run. Runs offscreen unless QT_QPA_PLATFORM says otherwise.
+// What a long history costs the window, at 1,000, 100,000 and 1,000,000 records side by side:
+// Ctrl+Z from the keypress to its question shown (the first of the run and the median of
+// later ones), Ctrl+Z on a transmitter the history holds nothing for (the whole file looked
+// through), Ctrl+H to the History window painted, and the program's peak memory. Each size
+// runs in a process of its own, so that one's memory is not another's. The baselines, measured
+// in the same process: the same question shown straight away (no history looked up), and the
+// History window on an empty history; the figures are given as multiples of them, the memory
+// as a multiple of the smallest history's. Runs offscreen unless QT_QPA_PLATFORM says otherwise.
 //
-//   pelorin_history_bench [--records N] [benchmark options]
+//   pelorin_history_bench [--records N ...] [--repeat N]
 
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTreeView>
-
-#include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/historyrecorder.h"
 #include "app/historywindow.h"
+#include "app/sendconfirmation.h"
 #include "bench/history/samplehistory.h"
 #include "connection/transmitterconnection.h"
 #include "link/session.h"
@@ -34,132 +40,173 @@ namespace {
 
 using namespace pelorin;
 
-QString g_path;
-double g_readSeconds = 0;  // the baseline: reading the file's bytes once
+// Milliseconds from start() until the next modal dialog (a question or a message) is shown,
+// which is then closed as Escape would.
+class ShownClock : public QObject {
+public:
+    ShownClock() { qApp->installEventFilter(this); }
+    void start() {
+        shownMs_ = -1;
+        clock_.start();
+    }
+    [[nodiscard]] double shownMs() const { return shownMs_; }
 
-// Each benchmark's time per iteration as a multiple of the baseline, measured in this run.
-void reportRatio(benchmark::State& state) {
-    state.counters["x_read_bytes"] = benchmark::Counter(
-        g_readSeconds, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        auto* dialog = qobject_cast<QDialog*>(object);
+        if (event->type() == QEvent::Show && shownMs_ < 0 && dialog != nullptr &&
+            dialog->isModal()) {
+            shownMs_ = static_cast<double>(clock_.nsecsElapsed()) / 1e6;
+            QMetaObject::invokeMethod(dialog, &QDialog::reject, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    QElapsedTimer clock_;
+    double shownMs_ = -1;
+};
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0.0 : values[values.size() / 2];
 }
 
-double readSeconds() {
-    double best = 1e9;
-    for (int i = 0; i < 5; ++i) {
+long peakMemoryKb() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').front().toLong();
+    }
+    return 0;
+}
+
+struct Window {
+    explicit Window(const QString& path)
+        : connection(std::make_unique<QtSerialControl>(), [] { return PortTable{}; }),
+          recorder(path, connection, &main, [](const BlockSend&) {}) {
+        main.show();
+        main.activateWindow();
+        (void)QTest::qWaitForWindowActive(&main);
+    }
+    // Ctrl+Z pressed in the window until its question or message is shown.
+    double ctrlZ(ShownClock& clock) {
+        main.activateWindow();  // the shortcut goes to the active window
+        (void)QTest::qWaitForWindowActive(&main);
+        clock.start();
+        QTest::keyClick(&main, Qt::Key_Z, Qt::ControlModifier);
+        return clock.shownMs();
+    }
+    // Ctrl+H's work: the History window made, filled, shown and painted; then closed and gone.
+    double openHistory() {
         QElapsedTimer clock;
         clock.start();
-        QFile file(g_path);
-        file.open(QIODevice::ReadOnly);
-        benchmark::DoNotOptimize(file.readAll());
-        best = std::min(best, static_cast<double>(clock.nsecsElapsed()) / 1e9);
-    }
-    return best;
-}
-
-void BM_ReadFileBytes(benchmark::State& state) {
-    for (auto _ : state) {
-        QFile file(g_path);
-        file.open(QIODevice::ReadOnly);
-        benchmark::DoNotOptimize(file.readAll());
-    }
-    reportRatio(state);
-}
-BENCHMARK(BM_ReadFileBytes)->Unit(benchmark::kMillisecond);
-
-void BM_LoadRecords(benchmark::State& state) {
-    const models::HistoryStore store(g_path);
-    for (auto _ : state) {
-        const models::HistoryContents contents = store.load();
-        benchmark::DoNotOptimize(contents.records.data());
-    }
-    reportRatio(state);
-}
-BENCHMARK(BM_LoadRecords)->Unit(benchmark::kMillisecond);
-
-// What Ctrl+Z looked up before: the whole file read and parsed, then the undo steps.
-void BM_UndoWholeFile(benchmark::State& state) {
-    const models::HistoryStore store(g_path);
-    const models::HistoryChain chain{QStringLiteral("/dev/ttyUSB0"), models::kUnknownMemory};
-    for (auto _ : state) {
-        const models::HistoryContents contents = store.load();
-        benchmark::DoNotOptimize(models::undoSteps(contents.records, chain).undo);
-    }
-    reportRatio(state);
-}
-BENCHMARK(BM_UndoWholeFile)->Unit(benchmark::kMillisecond);
-
-// What Ctrl+Z looks up now, after the first: the records appended since (one, here, as an
-// editor's OK leaves), then the undo steps over the records kept.
-void BM_UndoAfterOneMoreRecord(benchmark::State& state) {
-    TransmitterConnection connection(std::make_unique<QtSerialControl>(),
-                                     [] { return PortTable{}; });
-    QWidget main;
-    HistoryRecorder recorder(g_path, connection, &main, [](const BlockSend&) {});
-    (void)recorder.records();  // the first Ctrl+Z of the run reads the file whole
-    const models::HistoryStore store(g_path);
-    const models::HistoryChain chain{QStringLiteral("/dev/ttyUSB0"), models::kUnknownMemory};
-    models::HistoryRecord record;
-    record.device = chain.device;
-    record.cause = models::HistoryCause::Editor;
-    record.detail = QStringLiteral("EndPoint");
-    std::uint8_t value = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        record.key.clear();
-        record.block[block::kSubTrim] = ++value;
-        (void)store.append(record);
-        state.ResumeTiming();
-        benchmark::DoNotOptimize(models::undoSteps(recorder.records(), chain).undo);
-    }
-    reportRatio(state);
-}
-BENCHMARK(BM_UndoAfterOneMoreRecord)->Unit(benchmark::kMillisecond);
-
-// Ctrl+H on a window that was not open yet: made, filled, shown and painted.
-void BM_OpenHistoryWindow(benchmark::State& state) {
-    TransmitterConnection connection(std::make_unique<QtSerialControl>(),
-                                     [] { return PortTable{}; });
-    QWidget main;
-    for (auto _ : state) {
-        auto recorder =
-            std::make_unique<HistoryRecorder>(g_path, connection, &main, [](const BlockSend&) {});
-        recorder->showWindow(connection.session(), QString());
-        HistoryWindow* window = recorder->historyWindow();
-        window->list()->viewport()->repaint();
+        recorder.showWindow(connection.session(), QString());
+        recorder.historyWindow()->list()->viewport()->repaint();
         QApplication::processEvents();
-        benchmark::DoNotOptimize(window->model()->rowCount());
-        state.PauseTiming();
-        recorder.reset();
+        const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+        delete recorder.historyWindow();
         QApplication::processEvents();
-        state.ResumeTiming();
+        return ms;
     }
-    reportRatio(state);
+    TransmitterConnection connection;
+    QWidget main;
+    HistoryRecorder recorder;
+};
+
+// One size, in this process: the figures as one line for the process that started it.
+int measure(long records, int repeat) {
+    QTemporaryDir dir;
+    ShownClock clock;
+    const QString empty = dir.filePath(QStringLiteral("empty.jsonl"));
+    const QString own = dir.filePath(QStringLiteral("history.jsonl"));
+    const QString other = dir.filePath(QStringLiteral("other.jsonl"));
+
+    Window bare(empty);
+    const QString device = bare.recorder.chain().device;  // the chain undo steps along
+    bench::writeSampleHistory(own, records, device);
+    // The same size of history, all of it another transmitter's.
+    bench::writeSampleHistory(other, records, device + QStringLiteral("-other"));
+    Window window(own);
+    Window stranger(other);
+
+    std::vector<double> question, undo, nothing, emptyHistory, history;
+    const double firstUndo = window.ctrlZ(clock);
+    for (int i = 0; i < repeat; ++i) {
+        clock.start();
+        (void)SendConfirmation::ask(&bare.main, QStringLiteral("Undo"),
+                                    QStringLiteral("Send back what the transmitter held?"),
+                                    startingBlock(), bench::sampleBlock(1));
+        question.push_back(clock.shownMs());
+        undo.push_back(window.ctrlZ(clock));
+        nothing.push_back(stranger.ctrlZ(clock));
+        emptyHistory.push_back(bare.openHistory());
+        history.push_back(window.openHistory());
+    }
+    std::printf("%ld %lld %.3f %.3f %.3f %.3f %.3f %.3f %ld\n", records,
+                static_cast<long long>(QFile(own).size()), median(question), firstUndo,
+                median(undo), median(nothing), median(emptyHistory), median(history),
+                peakMemoryKb());
+    return 0;
 }
-BENCHMARK(BM_OpenHistoryWindow)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    long records = 100000;
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "--records") == 0) {
-            records = std::stol(argv[i + 1]);
-            for (int j = i; j + 2 <= argc; ++j)
-                argv[j] = argv[j + 2];
-            argc -= 2;
-            break;
-        }
+    std::vector<long> sizes;
+    int repeat = 15;
+    bool one = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--records") == 0 && i + 1 < argc)
+            sizes.push_back(std::stol(argv[++i]));
+        else if (std::strcmp(argv[i], "--repeat") == 0 && i + 1 < argc)
+            repeat = std::stoi(argv[++i]);
+        else if (std::strcmp(argv[i], "--one") == 0)
+            one = true;
     }
-    QApplication app(argc, argv);
-    QTemporaryDir dir;
-    g_path = dir.filePath(QStringLiteral("history.jsonl"));
-    bench::writeSampleHistory(g_path, records);
-    g_readSeconds = readSeconds();
-    std::printf("%ld records, %lld bytes\n", records, static_cast<long long>(QFile(g_path).size()));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    if (sizes.empty())
+        sizes = {1000, 100000, 1000000};
+    if (one) {
+        QApplication app(argc, argv);
+        return measure(sizes.front(), repeat);
+    }
+
+    std::printf("%-9s %6s | %-27s | %-14s | %-19s | %s\n", "records", "MB",
+                "Ctrl+Z ms: first, median, x", "nothing to undo", "History ms: open, x",
+                "peak memory MB, x");
+    double smallestKb = 0;
+    for (const long records : sizes) {
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start(QString::fromLocal8Bit(argv[0]),
+                    {QStringLiteral("--one"), QStringLiteral("--records"), QString::number(records),
+                     QStringLiteral("--repeat"), QString::number(repeat)});
+        if (!child.waitForFinished(-1) || child.exitCode() != 0) {
+            std::fprintf(stderr, "the run with %ld records failed\n", records);
+            return 1;
+        }
+        const QList<QByteArray> f = child.readAllStandardOutput().trimmed().split(' ');
+        if (f.size() != 9)
+            return 1;
+        const double question = f[2].toDouble(), firstUndo = f[3].toDouble(),
+                     undo = f[4].toDouble(), nothing = f[5].toDouble(),
+                     emptyHistory = f[6].toDouble(), history = f[7].toDouble();
+        const double kb = f[8].toDouble();
+        if (smallestKb == 0)
+            smallestKb = kb;
+        std::printf(
+            "%-9ld %6.1f | %7.2f %7.2f %6.2fx     | %7.2f %5.2fx | %7.2f %6.2fx     | "
+            "%6.1f %5.2fx\n",
+            records, f[1].toDouble() / 1e6, firstUndo, undo, undo / question, nothing,
+            nothing / question, history, history / emptyHistory, kb / 1024, kb / smallestKb);
+        std::fflush(stdout);
+    }
+    std::printf(
+        "x: Ctrl+Z against its question shown straight away, History against an empty "
+        "history, memory against the first size\n");
     return 0;
 }

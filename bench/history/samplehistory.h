@@ -13,21 +13,28 @@
 
 namespace pelorin::bench {
 
-inline void writeSampleHistory(const QString& path, long records) {
+// The block of record `i`.
+inline BlockBytes sampleBlock(long i) {
+    BlockBytes block = startingBlock();
+    block[block::kEndPoint + 1] = static_cast<std::uint8_t>(i % 120);
+    block[block::kSubTrim] = static_cast<std::uint8_t>(i / 120);
+    return block;
+}
+
+inline void writeSampleHistory(const QString& path, long records,
+                               const QString& device = QStringLiteral("/dev/ttyUSB0")) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return;
     models::HistoryRecord record;
-    record.device = QStringLiteral("/dev/ttyUSB0");
+    record.device = device;
     record.time = QDateTime::currentDateTimeUtc();
-    record.block = startingBlock();
     for (long i = 0; i < records; ++i) {
         record.key = QString::number(i, 36);
         record.received = (i % 2) == 0;
         record.cause = record.received ? models::HistoryCause::None : models::HistoryCause::Editor;
         record.detail = record.received ? QString() : QStringLiteral("EndPoint");
-        record.block[block::kEndPoint + 1] = static_cast<std::uint8_t>(i % 120);
-        record.block[block::kSubTrim] = static_cast<std::uint8_t>(i / 120);
+        record.block = sampleBlock(i);
         file.write(models::historyLine(record));
     }
 }

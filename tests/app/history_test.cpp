@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QTemporaryDir>
 #include <QTest>
@@ -289,6 +290,90 @@ TEST_F(HistoryWithTransmitter, TwoOpensThenRestart_CtrlZStepsBackThroughBothFrom
     });
     ASSERT_EQ(messages.messages.size(), 1);
     EXPECT_TRUE(messages.messages[0].contains("Nothing to undo"));
+}
+
+// A history far longer than what undo and the History window read at first: the write lies
+// behind megabytes of another transmitter's records, and Ctrl+Z still takes it back to what this
+// transmitter held; the History window shows the newest entries and reads the rest as it is
+// scrolled, until every entry is there.
+TEST_F(HistoryWithTransmitter, WriteBehindALongOtherHistory_IsStillTakenBackAndListed) {
+    BlockBytes first{};
+    run([&](MainDialog& w) {
+        first = transmitter->currentBlock();
+        openChanged(w, 70);
+    });
+    const std::size_t own = records().size();
+    {
+        QFile file(historyPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Append));
+        models::HistoryRecord other;
+        other.device = QStringLiteral("/dev/ttyUSB7");
+        other.time = QDateTime::currentDateTimeUtc();
+        other.cause = models::HistoryCause::Editor;
+        other.detail = QStringLiteral("SubTrim");
+        for (int i = 0; i < 12000; ++i) {
+            other.key = QStringLiteral("other%1").arg(i);
+            other.block[block::kSubTrim] = static_cast<std::uint8_t>(i);
+            file.write(models::historyLine(other));
+        }
+    }
+    run([&](MainDialog& w) {
+        pressUndo(w, [](QDialog* d) { QTest::keyClick(d, Qt::Key_Return); });
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return sameSettings(transmitter->currentBlock(), first); }, kWaitMs));
+
+        HistoryWindow* window = openHistory(w);
+        ASSERT_NE(window, nullptr);
+        HistoryModel* model = window->model();
+        const int total = static_cast<int>(records().size());
+        EXPECT_FALSE(model->allRead());
+        EXPECT_LT(model->rowCount(), total - static_cast<int>(own));
+        for (int fetches = 0; model->canFetchMore({}) && fetches < 1000; ++fetches)
+            model->fetchMore({});
+        ASSERT_EQ(model->rowCount(), total);
+        // The write of the first run, now read, shows what it changed on its transmitter.
+        int write = -1;
+        for (int row = 0; row < total; ++row) {
+            if (model->record(row).cause == models::HistoryCause::Open)
+                write = row;
+        }
+        ASSERT_GE(write, 0);
+        const QString changed = model->index(write, HistoryModel::ChangesColumn).data().toString();
+        EXPECT_FALSE(changed.isEmpty() || changed == QStringLiteral("…")) << changed.toStdString();
+    });
+}
+
+// A history kept aside when it grew full is still shown: chosen in the History window, its
+// entries are listed (and can be sent again); choosing the current file comes back to it.
+TEST_F(HistoryWithTransmitter, HistoryKeptAside_IsShownWhenChosenAndTheCurrentOneAgain) {
+    const QString kept = dir.filePath(QStringLiteral("history-20261201-101010.jsonl"));
+    models::HistoryRecord old;
+    old.device = QStringLiteral("/dev/ttyUSB3");
+    old.cause = models::HistoryCause::Open;
+    old.detail = QStringLiteral("old.bin");
+    for (int i = 0; i < 3; ++i) {
+        old.key.clear();
+        old.block[block::kSubTrim] = static_cast<std::uint8_t>(i);
+        ASSERT_EQ(models::HistoryStore(kept).append(old), QString());
+    }
+    run([&](MainDialog& w) {
+        HistoryWindow* window = openHistory(w);
+        ASSERT_NE(window, nullptr);
+        const int current = window->model()->rowCount();
+        QString chosen = kept;
+        window->setFileChooser([&](QWidget*, const QString& folder) {
+            EXPECT_EQ(QFileInfo(folder), QFileInfo(dir.path()));
+            return chosen;
+        });
+        window->findChild<QPushButton*>(QStringLiteral("older"))->click();
+        ASSERT_EQ(window->model()->rowCount(), 3);
+        EXPECT_EQ(window->model()->record(0).block[block::kSubTrim], 2);
+        EXPECT_TRUE(window->windowTitle().contains(QFileInfo(kept).fileName()));
+        chosen = historyPath();
+        window->findChild<QPushButton*>(QStringLiteral("older"))->click();
+        EXPECT_EQ(window->model()->rowCount(), current);
+        EXPECT_FALSE(window->windowTitle().contains(QFileInfo(kept).fileName()));
+    });
 }
 
 TEST_F(HistoryWithTransmitter, EditorOkWithoutTransmitter_IsKeptAsNotSentAndTheMessageSaysSo) {

@@ -19,6 +19,7 @@
 #include <functional>
 #include <limits>
 #include <map>
+#include <random>
 
 namespace pelorin::models {
 namespace {
@@ -209,19 +210,87 @@ TEST_F(HistoryFileTest, FileLargerThanAnyHistory_ShowsItsNewestEntriesWithAMessa
         << contents.message.toStdString();
 }
 
-// Undo reads the file once and then only what was appended, by this program or another; a
-// file kept aside as full, or replaced, is read anew.
+// Read back page by page from the end, the file gives every record once, whatever the size of
+// the pages: a damaged line as an entry without a key, a torn last line and a stretch without
+// newlines (longer than any page) passed over; with a device, only that device's records.
+TEST_F(HistoryFileTest, ReadBackPageByPage_GivesEveryRecordOnceAtAnyPageSize) {
+    std::vector<QString> keys;
+    for (int i = 0; i < 60; ++i) {
+        HistoryRecord r = i % 3 == 0 ? written(static_cast<std::uint8_t>(i)) : received(1);
+        if (i % 3 == 1)
+            r.device = QStringLiteral("/dev/ttyUSB1");
+        keys.push_back(add(r).key);
+        if (i == 20)
+            appendRaw("{\"key\":\"damaged\"}\n");
+        if (i == 40)
+            appendRaw(QByteArray(5000, 'x') + '\n');
+    }
+    appendRaw(historyLine(received(2)).chopped(20));  // torn by a crash
+    for (const qint64 pageBytes : {qint64{300}, qint64{1000}, qint64{4096}, qint64{1} << 20}) {
+        for (const bool oneDevice : {false, true}) {
+            std::vector<QString> read;
+            std::size_t damaged = 0;
+            qint64 begin = -1;
+            QByteArray head;
+            do {
+                const HistoryPage page = store().readBefore(
+                    begin, pageBytes, head,
+                    oneDevice ? std::optional(QStringLiteral("/dev/ttyUSB0")) : std::nullopt);
+                ASSERT_FALSE(page.restart);
+                ASSERT_TRUE(begin < 0 || page.begin < begin) << "no progress at " << begin;
+                for (auto it = page.records.rbegin(); it != page.records.rend(); ++it) {
+                    if (it->key.isEmpty())
+                        ++damaged;
+                    else
+                        read.insert(read.begin(), it->key);
+                }
+                begin = page.begin;
+                head = page.head;
+            } while (begin > 0);
+            std::vector<QString> expected;
+            for (std::size_t i = 0; i < keys.size(); ++i) {
+                if (!oneDevice || i % 3 != 1)
+                    expected.push_back(keys[i]);
+            }
+            EXPECT_EQ(read, expected) << pageBytes << (oneDevice ? " one device" : "");
+            // A line too short for any device passes the filter only when read whole.
+            EXPECT_EQ(damaged, oneDevice ? 0u : 1u) << pageBytes;
+        }
+    }
+}
+
+// Only a device's own records are read when asked for, whatever its name holds: the name as
+// the file writes it, not a part of a longer one.
+TEST_F(HistoryFileTest, ReadForOneDevice_FindsEveryNameAsWrittenAndNoOther) {
+    const std::vector<QString> names{
+        QString(), QStringLiteral("/dev/ttyUSB0"), QStringLiteral("\\\\.\\COM3"),
+        QStringLiteral("odd \"name\"\t/x"), QStringLiteral("/dev/gerät-中")};
+    for (const QString& name : names) {
+        HistoryRecord r = written(1);
+        r.device = name;
+        add(r);
+    }
+    for (const QString& name : names) {
+        const HistoryPage page = store().readBefore(-1, 1 << 20, {}, name);
+        ASSERT_EQ(page.records.size(), 1u) << name.toStdString();
+        EXPECT_EQ(page.records[0].device, name);
+    }
+    EXPECT_TRUE(store().readBefore(-1, 1 << 20, {}, QStringLiteral("/dev/ttyUSB")).records.empty());
+}
+
+// The History window reads only what was appended since, by this program or another; a file
+// kept aside as full, or replaced, is read anew.
 TEST_F(HistoryFileTest, ReadAppended_GivesOnlyNewRecordsAndStartsAfreshOnAnotherFile) {
     const HistoryStore small(path(), 3000);  // kept aside after a few records
     HistoryRecord first = received(1);
     ASSERT_EQ(small.append(first), QString());
-    HistoryAppended read = small.readAppended(0, {});
+    HistoryPage read = small.readAppended(0, {});
     ASSERT_EQ(read.records.size(), 1u);
     EXPECT_FALSE(read.restart);
 
     add(written(2));
     appendRaw(historyLine(written(3)).chopped(10));  // a line still being written
-    HistoryAppended more = small.readAppended(read.end, read.head);
+    HistoryPage more = small.readAppended(read.end, read.head);
     EXPECT_FALSE(more.restart);
     ASSERT_EQ(more.records.size(), 1u);
     EXPECT_EQ(more.records[0].block[0], 2);
@@ -236,9 +305,9 @@ TEST_F(HistoryFileTest, ReadAppended_GivesOnlyNewRecordsAndStartsAfreshOnAnother
         QDir(dir.filePath("data")).entryList({QStringLiteral("history-*.jsonl")});
     ASSERT_EQ(kept.size(), 1) << "no file kept aside";
     EXPECT_LT(QFileInfo(path()).size(), 3000);
-    const HistoryAppended fresh = small.readAppended(more.end, more.head);
+    const HistoryPage fresh = small.readAppended(more.end, more.head);
     EXPECT_TRUE(fresh.restart);
-    const HistoryAppended whole = small.readAppended(0, {});
+    const HistoryPage whole = small.readAppended(0, {});
     ASSERT_FALSE(whole.records.empty());
     EXPECT_EQ(whole.records.back().block[0], 19);
     EXPECT_EQ(whole.records.size(), store().load().records.size());
@@ -341,6 +410,65 @@ TEST(UndoSteps, FollowOnlyTheChainOfTheTransmitterAndMemoryConnected) {
     EXPECT_EQ(undoSteps(undone, {a, 0}).redo, 2u);
     EXPECT_EQ(undoSteps(undone, {a, 1}).undo, 5u);
     EXPECT_FALSE(undoSteps(undone, {a, 1}).redo);
+}
+
+// Undo reads only the newest records, as many as its answer needs: wherever the records read
+// begin, an answer given as known is the one the whole history gives.
+TEST(UndoSteps, FromTheNewestRecords_KnownAnswersAreTheWholeHistorys) {
+    std::mt19937 random(7);
+    const std::array<HistoryChain, 3> chains{HistoryChain{QStringLiteral("/dev/A"), 0},
+                                             HistoryChain{QStringLiteral("/dev/A"), 1},
+                                             HistoryChain{QStringLiteral("/dev/B"), -1}};
+    std::size_t partial = 0;
+    for (int history = 0; history < 300; ++history) {
+        std::vector<HistoryRecord> records;
+        const int length = 1 + static_cast<int>(random() % 40);
+        for (int i = 0; i < length; ++i) {
+            const HistoryChain& chain = chains[random() % chains.size()];
+            const auto block = static_cast<std::uint8_t>(random() % 5);
+            HistoryRecord r;
+            switch (random() % 6) {
+                case 0:
+                    r = received(block);
+                    break;
+                case 1:
+                case 2:
+                    r = written(block, HistoryCause::Editor, random() % 5 != 0);
+                    break;
+                default: {  // an undo or redo of an earlier write, often a recent one
+                    r = written(block, random() % 2 == 0 ? HistoryCause::Undo : HistoryCause::Redo);
+                    if (!records.empty()) {
+                        const std::size_t back =
+                            std::min<std::size_t>(random() % 4, records.size() - 1);
+                        r.target = records[records.size() - 1 - back].key;
+                    }
+                }
+            }
+            r.device = chain.device;
+            r.memory = chain.memory;
+            r.key = QString::number(i);
+            records.push_back(r);
+        }
+        for (const HistoryChain& chain : chains) {
+            const UndoSteps whole = undoSteps(records, chain);
+            for (std::size_t from = 0; from < records.size(); ++from) {
+                const std::vector<HistoryRecord> newest(records.begin() + from, records.end());
+                const UndoSteps part = undoSteps(newest, chain, from == 0);
+                const auto shifted = [from](std::optional<std::size_t> i) {
+                    return i ? std::optional(*i + from) : std::nullopt;
+                };
+                if (part.undoKnown) {
+                    EXPECT_EQ(shifted(part.undo), whole.undo) << history << " from " << from;
+                    if (part.undo)
+                        EXPECT_EQ(part.undoBlock, whole.undoBlock) << history << " from " << from;
+                }
+                if (part.redoKnown)
+                    EXPECT_EQ(shifted(part.redo), whole.redo) << history << " from " << from;
+                partial += part.undoKnown && from > 0 ? 1 : 0;
+            }
+        }
+    }
+    EXPECT_GT(partial, 1000u) << "the newest records alone hardly ever sufficed";
 }
 
 TEST(HistoryRecordFromLine, RecordsWithoutOrWithAnUnknownMemory_BelongToNoKnownMemory) {
