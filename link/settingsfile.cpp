@@ -74,7 +74,13 @@ std::variant<BlockBytes, FileError> readSettingsFile(const std::string& path) {
     // At most 68 bytes are read, which is all it takes: the start tells a readable model, and
     // a settings block is exactly 67 bytes.
     const std::span<const std::uint8_t> content(buffer.data(), got);
-    if (contentKind(content) == ContentKind::ReadableModel) {
+    // A block can begin with blanks and "{" too (values of 32, then 123); one that holds a
+    // byte no text holds (a control character) is such a block, never a cut readable file.
+    const bool holdsNoText = std::any_of(content.begin(), content.end(), [](std::uint8_t c) {
+        return (c < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0x7F;
+    });
+    if (contentKind(content) == ContentKind::ReadableModel &&
+        !(got == kSettingsFileSize && holdsNoText)) {
         return FileError{quoted(path) +
                          " is a model in the readable format (JSON), not a 67-byte settings "
                          "file; pack it first: pelorin-dump --pack MODEL.json OUT."};

@@ -88,7 +88,8 @@ TEST_F(SettingsFileTest, FileOfAnyOtherSize_IsRefusedNamingFileAndSize) {
 }
 
 // Text that begins like a model (after a byte order mark and blanks) is never a block, even
-// when it is 67 bytes long; other 67 bytes are, whatever they hold.
+// when it is 67 bytes long, unless it holds bytes no text holds; other 67 bytes are, whatever
+// they hold.
 TEST_F(SettingsFileTest, ContentDecides_TextStartingWithABraceIsNoBlock) {
     auto text = [](const std::string& s) { return Bytes(s.begin(), s.end()); };
     std::string cut =
@@ -104,6 +105,15 @@ TEST_F(SettingsFileTest, ContentDecides_TextStartingWithABraceIsNoBlock) {
         {"BOM and newlines before a brace", text("\xEF\xBB\xBF\n\r\t{" + std::string(60, 'x')),
          false},
         {"67 spaces", Bytes(67, ' '), true},
+        {"blanks and a brace, then bytes no text holds",
+         [] {
+             Bytes block(67, ' ');
+             block[3] = '{';
+             block[40] = 0x06;
+             block[50] = 0x00;
+             return block;
+         }(),
+         true},
         {"a brace after other bytes", text("x{" + std::string(65, ' ')), true},
         {"a BOM without a brace", text("\xEF\xBB\xBF" + std::string(64, 'x')), true},
     };
