@@ -343,6 +343,51 @@ TEST_F(HistoryWithTransmitter, WriteBehindALongOtherHistory_IsStillTakenBackAndL
     });
 }
 
+// Two transmitters in turn on the same history: undo on each only ever sends that
+// transmitter's own earlier settings, never a block recorded for the other.
+TEST_F(HistoryWithTransmitter, TwoTransmittersInTurn_UndoOnEachSendsOnlyItsOwnSettings) {
+    const BlockBytes firstA = transmitter->currentBlock();
+    run([&](MainDialog& w) { openChanged(w, 70); });
+    transmitter.reset();  // stopped, and its port gone
+
+    txsim::Options options = testing::quietOptions();
+    for (BlockBytes& model : options.models)
+        model[kCh1Right] = 95;  // B holds other settings
+    transmitter = testing::startTransmitter("historyB", options);
+    const BlockBytes firstB = transmitter->currentBlock();
+    run([&](MainDialog& w) {
+        // Nothing of A's is B's to take back.
+        w.activateWindow();
+        QApplication::setActiveWindow(&w);
+        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+        QTest::qWait(200);
+        ASSERT_EQ(messages.messages.size(), 1);
+        EXPECT_TRUE(messages.messages[0].contains("Nothing to undo"));
+        openChanged(w, 60);
+        pressUndo(w, [](QDialog* d) { QTest::keyClick(d, Qt::Key_Return); });
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return sameSettings(transmitter->currentBlock(), firstB); }, kWaitMs));
+    });
+    transmitter.reset();
+
+    // A again, as the first run left it: its own write is taken back to what A held.
+    options = testing::quietOptions();
+    for (BlockBytes& model : options.models) {
+        model = firstA;
+        model[kCh1Right] = 70;
+    }
+    transmitter = testing::startTransmitter("history", options);
+    run([&](MainDialog& w) {
+        pressUndo(w, [](QDialog* d) { QTest::keyClick(d, Qt::Key_Return); });
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return sameSettings(transmitter->currentBlock(), firstA); }, kWaitMs));
+    });
+    for (const models::HistoryRecord& r : records()) {
+        if (!r.received && r.device.contains(QStringLiteral("historyB")))
+            EXPECT_NE(r.block[kCh1Right], 70) << "A's write recorded for B";
+    }
+}
+
 // A history kept aside when it grew full is still shown: chosen in the History window, its
 // entries are listed (and can be sent again); choosing the current file comes back to it.
 TEST_F(HistoryWithTransmitter, HistoryKeptAside_IsShownWhenChosenAndTheCurrentOneAgain) {
