@@ -6,7 +6,9 @@
 // scripts/screenshots.sh runs this under Xvfb (at screen scales 1, 1.25, 1.5 and 2) and under
 // a headless Weston, with pelorin-txsim in a private runtime dir; with PELORIN_SCREENSHOT_DIR
 // set, the windows are saved there as main-window.png, throttle-curve.png, monitor.png and
-// models.png. On any other platform it skips.
+// models.png, and the model window's sheet as sheet.pdf; with PELORIN_SCREENSHOT_LANGUAGE
+// ("de", "zh_CN") the windows speak that language and are saved in a folder named after it.
+// On any other platform it skips.
 
 #include <QComboBox>
 #include <QDir>
@@ -49,6 +51,7 @@
 #include "platform/portdiscovery.h"
 #include "platform/savefile.h"
 #include "platform/serialport.h"
+#include "sheet/setupsheet.h"
 #include "tests/app/shownlanguage.h"
 #include "tests/app/windowtour.h"
 #include "tests/link/fakeserial.h"
@@ -264,8 +267,23 @@ void expectCurveEven(const QImage& screen, const QRect& graph, qreal scale) {
     }
 }
 
-void saveScreenshot(QWidget* window, const QString& fileName) {
+// The language the windows are shown in, PELORIN_SCREENSHOT_LANGUAGE ("de", "zh_CN"); empty:
+// the sources' English.
+QString screenshotLanguage() {
+    return qEnvironmentVariable("PELORIN_SCREENSHOT_LANGUAGE");
+}
+
+// Where the pictures go: the folder, or for a language its subfolder; empty: not saved.
+QString screenshotFolder() {
     const QString folder = qEnvironmentVariable("PELORIN_SCREENSHOT_DIR");
+    if (folder.isEmpty() || screenshotLanguage().isEmpty())
+        return folder;
+    QDir(folder).mkpath(screenshotLanguage());
+    return QDir(folder).filePath(screenshotLanguage());
+}
+
+void saveScreenshot(QWidget* window, const QString& fileName) {
+    const QString folder = screenshotFolder();
     if (folder.isEmpty())
         return;
     const QString path = QDir(folder).filePath(fileName);
@@ -277,6 +295,9 @@ protected:
     void SetUp() override {
         if (!onX11() && QGuiApplication::platformName() != QStringLiteral("wayland"))
             GTEST_SKIP() << "needs an X server or Wayland: run scripts/screenshots.sh";
+        if (!screenshotLanguage().isEmpty())
+            ASSERT_TRUE(shownLanguage.show(screenshotLanguage()))
+                << screenshotLanguage().toStdString();
         ASSERT_FALSE(discoverVirtualPorts().empty())
             << "no virtual transmitter in " << virtualPortFolder().toStdString();
         ASSERT_TRUE(files.isValid());
@@ -319,6 +340,7 @@ protected:
             << messages.messages.join(QStringLiteral("\n")).toStdString();
     }
 
+    ShownLanguage shownLanguage;
     MessageRecorder messages;  // what the window would show in message boxes
     QTemporaryDir files;
     QString modelFile;
@@ -520,6 +542,16 @@ TEST_F(ScreenshotTest, ModelWindowOnX11_ShowsTheSheetAndTheEditorsAndFitsEveryTe
         QTest::qWait(100);
         EXPECT_TRUE(clippedTexts(model).isEmpty()) << clippedTexts(model).join(u'\n').toStdString();
         saveScreenshot(model, QStringLiteral("model-window.png"));
+        // Its sheet as a PDF page, which scripts/screenshots.sh turns into sheet.png.
+        if (const QString folder = screenshotFolder(); !folder.isEmpty()) {
+            const SheetSubject subject{
+                .name = QStringLiteral("Heli 450 / 3D"),
+                .notes = QStringLiteral("Throttle curve for the club field."),
+                .block = w.session().blockBytes};
+            EXPECT_EQ(
+                writeSetupSheetPdf(QDir(folder).filePath(QStringLiteral("sheet.pdf")), subject),
+                QString());
+        }
         model->close();
         models->close();
     });
