@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "dialogkit/accessibility.h"
+#include "dialogkit/devicepixels.h"
 #include "editors/channelname.h"
 
 namespace pelorin {
@@ -29,32 +30,51 @@ int displayOffset(int value, int width) {
 }
 
 void paintChannelDisplay(QPainter& painter, QSize size, const std::array<int, 6>& channels) {
-    // Every line is horizontal or vertical: a rectangle, exact and lined up at any scale.
+    // Every line is horizontal or vertical: filled rectangles on whole device pixels, each line
+    // as thick as the others at any scale.
+    painter.save();
+    const DevicePixels grid(painter, size);
     const int w = size.width();
     const int h = size.height();
     const int c = w / 2;
+    const int t = grid.line();
     const QColor ink(Qt::black);
-    painter.fillRect(0, 0, w, h, QColor(kDisplayBackground));
+    // Logical columns x0 .. x1 - 1 and rows y0 .. y1 - 1.
+    auto fill = [&](int x0, int y0, int x1, int y1) {
+        painter.fillRect(QRect(QPoint(grid.edgeX(x0), grid.edgeY(y0)),
+                               QPoint(grid.edgeX(x1) - 1, grid.edgeY(y1) - 1)),
+                         ink);
+    };
+    // A line along row y (column x) from column x0 to x1 - 1 (row y0 to y1 - 1).
+    auto across = [&](int y, int x0, int x1) {
+        painter.fillRect(grid.edgeX(x0), static_cast<int>(grid.lineY(y)),
+                         grid.edgeX(x1) - grid.edgeX(x0), t, ink);
+    };
+    auto down = [&](int x, int y0, int y1) {
+        painter.fillRect(static_cast<int>(grid.lineX(x)), grid.edgeY(y0), t,
+                         grid.edgeY(y1) - grid.edgeY(y0), ink);
+    };
+    painter.fillRect(QRect(QPoint(0, 0), grid.size()), QColor(kDisplayBackground));
     for (const int units : {420, 400}) {
-        painter.fillRect(c + displayOffset(units, w), 0, 1, h, ink);
-        painter.fillRect(c - displayOffset(units, w), 0, 1, h, ink);
+        down(c + displayOffset(units, w), 0, h);
+        down(c - displayOffset(units, w), 0, h);
     }
     for (int i = 0; i < static_cast<int>(channels.size()); ++i) {
         const int y = kRowPitch * i;
-        // The box: rows y .. y + 15. Filled, not stroked: a pen's line at a fractional scale
-        // can fall between two rows of the screen and vanish.
-        painter.fillRect(0, y, w, 1, ink);
-        painter.fillRect(0, y + kBarRows, w, 1, ink);
-        painter.fillRect(0, y, 1, kBarRows + 1, ink);
-        painter.fillRect(w - 1, y, 1, kBarRows + 1, ink);
-        painter.fillRect(c, y, 1, kBarRows, ink);
+        // The box: rows y .. y + 15.
+        across(y, 0, w);
+        across(y + kBarRows, 0, w);
+        down(0, y, y + kBarRows + 1);
+        down(w - 1, y, y + kBarRows + 1);
+        down(c, y, y + kBarRows);
         // From the centre toward the bar's end, without the end column.
         const int d = displayOffset(channels[static_cast<std::size_t>(i)], w);
         if (d > 0)
-            painter.fillRect(c, y, d, kBarRows, ink);
+            fill(c, y, c + d, y + kBarRows);
         else if (d < 0)
-            painter.fillRect(c + d + 1, y, -d, kBarRows, ink);
+            fill(c + d + 1, y, c + 1, y + kBarRows);
     }
+    painter.restore();
 }
 
 void renderChannelDisplay(QImage& image, const std::array<int, 6>& channels, const QRect& area) {
@@ -117,8 +137,11 @@ void ChannelDisplay::repaintIfChanged() {
             const int from = displayOffset((*shown_)[i], width());
             const int to = displayOffset(newest[i], width());
             if (from != to) {
+                // A pixel more on every side: on a scaled screen the bar's edges are rounded
+                // to the device's pixels, which Qt's rounding of this area may not include.
                 changed += QRect(c + std::min(from, to), kRowPitch * static_cast<int>(i),
-                                 std::abs(to - from) + 1, kBarRows);
+                                 std::abs(to - from) + 1, kBarRows)
+                               .adjusted(-1, -1, 1, 1);
             }
         }
     }

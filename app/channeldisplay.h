@@ -24,7 +24,8 @@ inline constexpr QRgb kDisplayBackground = qRgb(74, 225, 82);
 [[nodiscard]] int displayOffset(int value, int width);
 
 // The display at `size`: background, markers at +-420 and +-400 units, and each channel's
-// box, centre line and bar, in lines that end one pixel short of their end point.
+// box, centre line and bar, in lines that end one pixel short of their end point. On a scaled
+// screen each line is drawn in whole device pixels, all equally thick.
 void paintChannelDisplay(QPainter& painter, QSize size, const std::array<int, 6>& channels);
 // The same into `image`; given an `area`, only the pixels inside it.
 void renderChannelDisplay(QImage& image, const std::array<int, 6>& channels,

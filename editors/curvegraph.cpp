@@ -3,12 +3,13 @@
 #include "editors/curvegraph.h"
 
 #include <QPainter>
-
 #include <QPolygon>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+
+#include "dialogkit/devicepixels.h"
 
 namespace pelorin {
 
@@ -69,8 +70,13 @@ void addLinePixels(QPolygon& pixels, QSize size, std::int64_t x0, std::int64_t y
 void renderCurveGraph(QImage& image, const CurveValues& points, int liveAux, bool clampNegative) {
     if (image.isNull())
         return;
-    const int w = image.width();
-    const int h = image.height();
+    // The graph's own pixels; on an image for a scaled screen, they are mapped onto its pixels.
+    const QSize size = image.deviceIndependentSize().toSize();
+    const int w = size.width();
+    const int h = size.height();
+    QPainter painter(&image);
+    const DevicePixels grid(painter, size);
+    const int t = grid.line();
     QPolygon line;
     std::int64_t x = 0;
     std::int64_t y = 0;
@@ -78,21 +84,26 @@ void renderCurveGraph(QImage& image, const CurveValues& points, int liveAux, boo
         const int value = points[static_cast<std::size_t>(i)];
         // Rows a billion away are held there, which keeps the steps' products in 64 bits.
         constexpr std::int64_t kFar = std::int64_t{1} << 30;
-        const std::int64_t nextX = curvePointColumn(w, i);
-        const std::int64_t nextY =
-            std::clamp(curvePointRow(h, clampNegative ? std::max(value, 0) : value), -kFar, kFar);
+        const std::int64_t nextX = grid.lineX(curvePointColumn(w, i));
+        const std::int64_t nextY = grid.lineY(
+            std::clamp(curvePointRow(h, clampNegative ? std::max(value, 0) : value), -kFar, kFar));
         if (i > 0)
-            addLinePixels(line, image.size(), x, y, nextX, nextY);
+            addLinePixels(line, grid.size(), x, y, nextX, nextY);
         x = nextX;
         y = nextY;
     }
-    QPainter painter(&image);
-    painter.fillRect(image.rect(), QColor(kCurveGraphBackground));
-    painter.setPen(QColor(kCurveGraphPen));
-    painter.drawPoints(line);
+    painter.fillRect(QRect(QPoint(0, 0), grid.size()), QColor(kCurveGraphBackground));
+    const QColor pen(kCurveGraphPen);
+    if (t == 1) {
+        painter.setPen(pen);
+        painter.drawPoints(line);
+    } else {
+        for (const QPoint& pixel : line)  // each a square of the line's thickness
+            painter.fillRect(pixel.x(), pixel.y(), t, t, pen);
+    }
     const std::int64_t marker = curveMarkerColumn(w, liveAux);
     if (marker >= 0 && marker < w)
-        painter.drawLine(static_cast<int>(marker), 0, static_cast<int>(marker), h - 1);
+        painter.fillRect(static_cast<int>(grid.lineX(marker)), 0, t, grid.size().height(), pen);
 }
 
 CurveGraph::CurveGraph(QWidget* parent) : QWidget(parent) {
@@ -100,7 +111,12 @@ CurveGraph::CurveGraph(QWidget* parent) : QWidget(parent) {
 }
 
 QImage CurveGraph::renderFrame() const {
-    QImage image(size(), QImage::Format_RGB32);
+    return renderFrame(size(), 1.0);
+}
+
+QImage CurveGraph::renderFrame(QSize pixels, qreal ratio) const {
+    QImage image(pixels, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(kCurveGraphBackground);
     if (renderer_)
         renderer_(image);
@@ -108,12 +124,20 @@ QImage CurveGraph::renderFrame() const {
 }
 
 void CurveGraph::paintEvent(QPaintEvent*) {
-    // A fresh frame each time, then the static's black frame over its edge; on a scaled
-    // screen each of the graph's pixels is a block of the screen's.
+    // A fresh frame each time in the screen's own pixels, then the static's black frame over
+    // its edge, as thick as the graph's lines.
     QPainter painter(this);
-    painter.drawImage(rect(), renderFrame());
-    painter.setPen(QColor::fromRgb(kCurveGraphPen));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    const DevicePixels grid(painter, size());
+    QImage frame = renderFrame(grid.size(), grid.ratio());
+    frame.setDevicePixelRatio(1);  // drawn pixel for pixel
+    painter.drawImage(QRect(QPoint(0, 0), grid.size()), frame, QRect(QPoint(0, 0), grid.size()));
+    const QColor pen(kCurveGraphPen);
+    const int t = grid.line();
+    const QSize d = grid.size();
+    painter.fillRect(0, 0, d.width(), t, pen);
+    painter.fillRect(0, d.height() - t, d.width(), t, pen);
+    painter.fillRect(0, 0, t, d.height(), pen);
+    painter.fillRect(d.width() - t, 0, t, d.height(), pen);
 }
 
 }  // namespace pelorin

@@ -35,6 +35,8 @@ inline constexpr QRgb kCurveGraphPen = 0xFF000000u;
 // One frame at the size of `image`: fill, polyline through the five points, marker over the
 // full height, in one-pixel lines without their end pixel. With `clampNegative` (throttle)
 // values below 0 are drawn on the bottom row, else below the image. A null image is left alone.
+// An image with a device pixel ratio other than 1 gets the same graph in its own pixels, every
+// line in whole pixels of equal thickness.
 void renderCurveGraph(QImage& image, const CurveValues& points, int liveAux, bool clampNegative);
 
 // A curve dialog's drawing area: a black-framed static showing what its renderer draws.
@@ -54,6 +56,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The frame in `pixels` of a screen of this device pixel ratio.
+    [[nodiscard]] QImage renderFrame(QSize pixels, qreal ratio) const;
+
     Renderer renderer_;
 };
 

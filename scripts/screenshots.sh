@@ -9,7 +9,9 @@
 #
 #   scripts/screenshots.sh            build, then write the README's pictures (X11, scale 1) to
 #                                     docs/screenshots, the other scales and Wayland's to
-#                                     build/screenshots/<scale-N|wayland>
+#                                     build/screenshots/<scale-N|wayland>; the model window,
+#                                     the Models window and the setup sheet (sheet.png, the
+#                                     PDF page as pdftoppm renders it) also in de/ and zh_CN/
 #   scripts/screenshots.sh --check --platform xcb|wayland --test-program FILE --txsim FILE
 #                                     CTest's run: no build, the pictures go to a scratch
 #                                     folder; exit 77 (skipped) when Xvfb, or Weston and
@@ -133,6 +135,15 @@ run_tests() {
     echo "screenshots.sh: the screenshot test failed ($*)" >&2
     exit $status
   fi
+  # The model window's sheet, written as a PDF page: a picture of it at 60 dpi per unit of
+  # the screen's scale.
+  if command -v pdftoppm >/dev/null; then
+    for pdf in "$dir"/sheet.pdf "$dir"/*/sheet.pdf; do
+      [ -e "$pdf" ] || continue
+      pdftoppm -png -singlefile -r "$(awk "BEGIN { print 60 * ${sheet_scale:-1} }")" "$pdf" \
+        "${pdf%.pdf}" && rm -f "$pdf"
+    done
+  fi
   for picture in main-window.png throttle-curve.png monitor.png models.png; do
     if [ "$(head -c 8 "$dir/$picture" 2>/dev/null | od -An -tx1 | tr -d ' \n')" != 89504e470d0a1a0a ]; then
       echo "screenshots.sh: $dir/$picture was not written" >&2
@@ -151,10 +162,20 @@ for platform in $platforms; do
       fi
       echo "X11: Xvfb on $display"
       x11=(-u WAYLAND_DISPLAY DISPLAY="$display" QT_QPA_PLATFORM=xcb)
-      run_tests "$out_dir" '*' "${x11[@]}"
+      sheet_scale=1 run_tests "$out_dir" '*' "${x11[@]}"
       for scale in 1.25 1.5 2; do
         echo "X11 at scale $scale"
-        run_tests "$extra_dir/scale-$scale" 'ScreenshotTest.*:*HelpShots*' "${x11[@]}" QT_SCALE_FACTOR=$scale
+        sheet_scale=$scale run_tests "$extra_dir/scale-$scale" 'ScreenshotTest.*:*HelpShots*' \
+          "${x11[@]}" QT_SCALE_FACTOR=$scale
+      done
+      for language in de zh_CN; do
+        for scale in 1 2; do
+          echo "X11 at scale $scale in $language: the model window, Models and the sheet"
+          dir=$out_dir
+          [ "$scale" = 1 ] || dir=$extra_dir/scale-$scale
+          sheet_scale=$scale run_tests "$dir" 'ScreenshotTest.Models*:ScreenshotTest.ModelWindow*' \
+            "${x11[@]}" QT_SCALE_FACTOR=$scale PELORIN_SCREENSHOT_LANGUAGE=$language
+        done
       done
       ;;
     wayland)

@@ -6,7 +6,9 @@
 // scripts/screenshots.sh runs this under Xvfb (at screen scales 1, 1.25, 1.5 and 2) and under
 // a headless Weston, with pelorin-txsim in a private runtime dir; with PELORIN_SCREENSHOT_DIR
 // set, the windows are saved there as main-window.png, throttle-curve.png, monitor.png and
-// models.png. On any other platform it skips.
+// models.png, and the model window's sheet as sheet.pdf; with PELORIN_SCREENSHOT_LANGUAGE
+// ("de", "zh_CN") the windows speak that language and are saved in a folder named after it.
+// On any other platform it skips.
 
 #include <QComboBox>
 #include <QDir>
@@ -29,7 +31,10 @@
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <ostream>
+#include <utility>
+#include <vector>
 
 #include "app/channeldisplay.h"
 #include "app/channeltrace.h"
@@ -46,6 +51,7 @@
 #include "platform/portdiscovery.h"
 #include "platform/savefile.h"
 #include "platform/serialport.h"
+#include "sheet/setupsheet.h"
 #include "tests/app/shownlanguage.h"
 #include "tests/app/windowtour.h"
 #include "tests/link/fakeserial.h"
@@ -157,8 +163,127 @@ void expectDisplayDrawn(const QImage& screen, const QSize& logicalSize, qreal sc
     EXPECT_EQ(blackRuns(screen, display, Qt::Vertical), 4) << "the markers";
 }
 
-void saveScreenshot(QWidget* window, const QString& fileName) {
+// The device pixels `widget` covers in a screenshot of `window` at `scale`.
+QRect devicePixelsOf(QWidget* widget, QWidget* window, qreal scale) {
+    const QRect logical(widget->mapTo(window, QPoint(0, 0)), widget->size());
+    const QPoint first(qRound(logical.left() * scale), qRound(logical.top() * scale));
+    const QPoint end(qRound((logical.right() + 1) * scale), qRound((logical.bottom() + 1) * scale));
+    return {first, end - QPoint(1, 1)};
+}
+
+// The runs of rows of `area` that are black over at least 95 % of the width, as first row
+// and count of rows.
+std::vector<std::pair<int, int>> blackRowRuns(const QImage& image, const QRect& area) {
+    std::vector<std::pair<int, int>> runs;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const bool black = countOf(image, QRect(area.left(), y, area.width(), 1), kBlack) * 20 >=
+                           area.width() * 19;
+        if (!black)
+            continue;
+        if (!runs.empty() && runs.back().first + runs.back().second == y)
+            ++runs.back().second;
+        else
+            runs.emplace_back(y, 1);
+    }
+    return runs;
+}
+
+// Every line of the display's six boxes on the screen, each as thick as the others: the first
+// box's top line on the display's first row, the last box's bottom line two background rows
+// above its end, and the left and right edges black along every box.
+void expectBoxLinesEven(const QImage& screen, const QRect& display, qreal scale) {
+    const auto runs = blackRowRuns(screen, display);
+    ASSERT_EQ(runs.size(), 12u) << "a box line is missing";
+    EXPECT_EQ(runs.front().first, display.top()) << "the first box's top line";
+    const int thickness = std::max(1, static_cast<int>(scale));
+    for (const auto& [row, rows] : runs)
+        EXPECT_EQ(rows, thickness) << "the line at row " << row;
+    EXPECT_NEAR(display.bottom() - (runs.back().first + runs.back().second - 1), 2 * scale, 1.0)
+        << "the last box's bottom line";
+    for (std::size_t box = 0; box < 6; ++box) {
+        const int top = runs[2 * box].first;
+        const int bottom = runs[2 * box + 1].first;
+        for (const int x : {display.left(), display.right()}) {
+            EXPECT_EQ(countOf(screen, QRect(x, top, 1, bottom - top + 1), kBlack), bottom - top + 1)
+                << "CH" << box + 1 << "'s edge at column " << x;
+        }
+    }
+}
+
+// The curve on a screenshot of the graph: one line without gaps from the first point to the
+// last, as thick everywhere as a line of the scale's whole pixels (no dots of a pixel more);
+// the columns of the live marker, which crosses it, and the frame are left out.
+void expectCurveEven(const QImage& screen, const QRect& graph, qreal scale) {
+    const int thickness = std::max(1, static_cast<int>(scale));
+    const QRect inside =
+        graph.adjusted(thickness + 1, thickness + 1, -thickness - 1, -thickness - 1);
+    auto marker = [&](int x) {
+        for (int dx = -thickness - 1; dx <= thickness + 1; ++dx) {
+            if (countOf(screen, QRect(x + dx, graph.top(), 1, graph.height()), kBlack) * 10 >=
+                graph.height() * 9)
+                return true;
+        }
+        return false;
+    };
+    auto black = [&](int x, int y) { return qGray(screen.pixel(x, y)) == 0; };
+    // The rows of the line in each column left of the marker or right of it.
+    std::vector<std::optional<std::pair<int, int>>> lineRows;
+    for (int x = inside.left(); x <= inside.right(); ++x) {
+        std::optional<std::pair<int, int>>& rows = lineRows.emplace_back();
+        if (marker(x))
+            continue;
+        for (int y = inside.top(); y <= inside.bottom(); ++y) {
+            if (!black(x, y))
+                continue;
+            rows = rows ? std::pair(rows->first, y) : std::pair(y, y);
+            // A square one pixel larger than the line is thick is a dot on it.
+            bool square = x + thickness <= inside.right() && y + thickness <= inside.bottom();
+            for (int i = 0; square && i <= thickness; ++i) {
+                for (int j = 0; square && j <= thickness; ++j)
+                    square = black(x + i, y + j);
+            }
+            ASSERT_FALSE(square) << "a dot on the curve at " << x << ", " << y;
+        }
+    }
+    // From the first column with the line to the last, no column without it, each touching
+    // the one before.
+    std::size_t first = 0;
+    while (first < lineRows.size() && !lineRows[first])
+        ++first;
+    std::size_t last = lineRows.size();
+    while (last > first && !lineRows[last - 1])
+        --last;
+    ASSERT_GT(last - first, lineRows.size() / 2) << "no curve";
+    for (std::size_t i = first; i < last; ++i) {
+        const int x = inside.left() + static_cast<int>(i);
+        if (marker(x))
+            continue;
+        ASSERT_TRUE(lineRows[i].has_value()) << "a gap in the curve at column " << x;
+        if (i > first && lineRows[i - 1]) {
+            EXPECT_LE(std::max(lineRows[i - 1]->first, lineRows[i]->first),
+                      std::min(lineRows[i - 1]->second, lineRows[i]->second) + 1)
+                << "the curve jumps at column " << x;
+        }
+    }
+}
+
+// The language the windows are shown in, PELORIN_SCREENSHOT_LANGUAGE ("de", "zh_CN"); empty:
+// the sources' English.
+QString screenshotLanguage() {
+    return qEnvironmentVariable("PELORIN_SCREENSHOT_LANGUAGE");
+}
+
+// Where the pictures go: the folder, or for a language its subfolder; empty: not saved.
+QString screenshotFolder() {
     const QString folder = qEnvironmentVariable("PELORIN_SCREENSHOT_DIR");
+    if (folder.isEmpty() || screenshotLanguage().isEmpty())
+        return folder;
+    QDir(folder).mkpath(screenshotLanguage());
+    return QDir(folder).filePath(screenshotLanguage());
+}
+
+void saveScreenshot(QWidget* window, const QString& fileName) {
+    const QString folder = screenshotFolder();
     if (folder.isEmpty())
         return;
     const QString path = QDir(folder).filePath(fileName);
@@ -170,6 +295,9 @@ protected:
     void SetUp() override {
         if (!onX11() && QGuiApplication::platformName() != QStringLiteral("wayland"))
             GTEST_SKIP() << "needs an X server or Wayland: run scripts/screenshots.sh";
+        if (!screenshotLanguage().isEmpty())
+            ASSERT_TRUE(shownLanguage.show(screenshotLanguage()))
+                << screenshotLanguage().toStdString();
         ASSERT_FALSE(discoverVirtualPorts().empty())
             << "no virtual transmitter in " << virtualPortFolder().toStdString();
         ASSERT_TRUE(files.isValid());
@@ -212,6 +340,7 @@ protected:
             << messages.messages.join(QStringLiteral("\n")).toStdString();
     }
 
+    ShownLanguage shownLanguage;
     MessageRecorder messages;  // what the window would show in message boxes
     QTemporaryDir files;
     QString modelFile;
@@ -227,6 +356,7 @@ TEST_F(ScreenshotTest, MainWindow_ConnectedToTransmitter_ShowsLiveBarsOnTheGreen
         const qreal scale = w.devicePixelRatioF();
         const QSize size = w.channelDisplay()->size();
         expectDisplayDrawn(screen, size, scale);
+        expectBoxLinesEven(screen, devicePixelsOf(w.channelDisplay(), &w, scale), scale);
         const QRect display = boundsOf(screen, kDisplayBackground);
         if (scale == 1.0) {
             // 237 x 108 pixels at the template's place, 85, 13 dialog units; the top row is
@@ -276,6 +406,8 @@ TEST_F(ScreenshotTest, ThrottleCurve_WithStreamingTransmitter_DrawsTheLiveMarker
                         ++markers;
                 }
                 EXPECT_GE(markers, 1);
+                // The throttle curve 0, 40, 60, 80, 100 %.
+                expectCurveEven(screen, graph, dialog->devicePixelRatioF());
 
                 saveScreenshot(dialog, QStringLiteral("throttle-curve.png"));
                 dialog->reject();
@@ -410,6 +542,16 @@ TEST_F(ScreenshotTest, ModelWindowOnX11_ShowsTheSheetAndTheEditorsAndFitsEveryTe
         QTest::qWait(100);
         EXPECT_TRUE(clippedTexts(model).isEmpty()) << clippedTexts(model).join(u'\n').toStdString();
         saveScreenshot(model, QStringLiteral("model-window.png"));
+        // Its sheet as a PDF page, which scripts/screenshots.sh turns into sheet.png.
+        if (const QString folder = screenshotFolder(); !folder.isEmpty()) {
+            const SheetSubject subject{
+                .name = QStringLiteral("Heli 450 / 3D"),
+                .notes = QStringLiteral("Throttle curve for the club field."),
+                .block = w.session().blockBytes};
+            EXPECT_EQ(
+                writeSetupSheetPdf(QDir(folder).filePath(QStringLiteral("sheet.pdf")), subject),
+                QString());
+        }
         model->close();
         models->close();
     });
