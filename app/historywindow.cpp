@@ -116,7 +116,8 @@ void HistoryModel::fetchMore(const QModelIndex& parent) {
         rows_.push_back({std::move(*it), {}});
     endInsertRows();
     // Entries whose transmitter held nothing in what was read before may find it now.
-    emit dataChanged(index(0, ChangesColumn), index(first - 1, ChangesColumn));
+    if (first > 0)
+        emit dataChanged(index(0, ChangesColumn), index(first - 1, ChangesColumn));
 }
 
 const models::HistoryRecord& HistoryModel::record(int row) const {
