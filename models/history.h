@@ -98,8 +98,8 @@ struct HistoryPage {
 };
 
 // The history file grows to this size; then it is kept beside the new one as
-// history-<date and time>.jsonl, and a new history begins. Undo and the History window look at
-// the current file only.
+// history-<date and time>.jsonl, and a new history begins. Undo looks at the current file only;
+// the History window shows a kept one when the user chooses it.
 inline constexpr qint64 kHistoryArchiveBytes = qint64{50} << 20;
 
 class HistoryStore {
