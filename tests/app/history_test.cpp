@@ -128,6 +128,17 @@ protected:
                         redo ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
     }
 
+    // Ctrl+Z finds nothing to take back: one message says so, nothing is sent.
+    void expectNothingToUndo(MainDialog& w) {
+        messages.messages.clear();
+        w.activateWindow();
+        QApplication::setActiveWindow(&w);
+        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+        QTest::qWait(200);
+        ASSERT_EQ(messages.messages.size(), 1);
+        EXPECT_TRUE(messages.messages[0].contains("Nothing to undo"));
+    }
+
     HistoryWindow* openHistory(MainDialog& w) {
         w.systemCommand(kHistoryCommand);
         HistoryWindow* window = w.history() ? w.history()->historyWindow() : nullptr;
@@ -357,12 +368,7 @@ TEST_F(HistoryWithTransmitter, TwoTransmittersInTurn_UndoOnEachSendsOnlyItsOwnSe
     const BlockBytes firstB = transmitter->currentBlock();
     run([&](MainDialog& w) {
         // Nothing of A's is B's to take back.
-        w.activateWindow();
-        QApplication::setActiveWindow(&w);
-        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
-        QTest::qWait(200);
-        ASSERT_EQ(messages.messages.size(), 1);
-        EXPECT_TRUE(messages.messages[0].contains("Nothing to undo"));
+        expectNothingToUndo(w);
         openChanged(w, 60);
         pressUndo(w, [](QDialog* d) { QTest::keyClick(d, Qt::Key_Return); });
         ASSERT_TRUE(QTest::qWaitFor(
@@ -623,13 +629,7 @@ TEST_F(HistoryWithTransmitter, UndoAfterSwitchingMemoryOrAnotherTransmittersWrit
         ASSERT_TRUE(QTest::qWaitFor(
             [&] { return w.session().counters().settingsAccepted > frames; }, kWaitMs));
         const BlockBytes user2 = transmitter->currentBlock();
-        messages.messages.clear();
-        w.activateWindow();
-        QApplication::setActiveWindow(&w);
-        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
-        QTest::qWait(200);
-        ASSERT_EQ(messages.messages.size(), 1);
-        EXPECT_TRUE(messages.messages[0].contains("Nothing to undo"));
+        expectNothingToUndo(w);
         EXPECT_EQ(transmitter->currentBlock(), user2);
     });
     const auto all = records();
