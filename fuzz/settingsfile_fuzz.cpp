@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for settings files: the input is the content of a file the user opens. Only a
-// file of exactly 67 bytes that does not start like a model in the readable format ("{" after
-// a byte order mark and blanks) is taken, and then byte for byte; anything else is refused
-// with a text that names the file. Reading leaves no descriptor open and no file behind.
+// file of exactly 67 bytes that contentKind calls a block (not one starting like a model in
+// the readable format, "{" after a byte order mark and blanks, unless it holds a control
+// character) is taken, and then byte for byte; anything else is refused with a text that
+// names the file. Reading leaves no descriptor open and no file behind.
 
 #include <dirent.h>
 #include <fcntl.h>

@@ -45,7 +45,12 @@ ContentKind contentKind(std::span<const std::uint8_t> content) {
     auto blank = [](std::uint8_t c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
     while (start < content.size() && blank(content[start]))
         ++start;
-    if (start < content.size() && content[start] == '{')
+    // A block can begin with blanks and "{" too (values of 32, then 123); one that holds a
+    // control character, which JSON allows nowhere, is such a block, never a cut model.
+    const bool holdsNoText = std::any_of(content.begin(), content.end(),
+                                         [&](std::uint8_t c) { return c < 0x20 && !blank(c); });
+    if (start < content.size() && content[start] == '{' &&
+        !(content.size() == kSettingsFileSize && holdsNoText))
         return ContentKind::ReadableModel;
     return content.size() == kSettingsFileSize ? ContentKind::SettingsBlock : ContentKind::Neither;
 }
@@ -74,13 +79,7 @@ std::variant<BlockBytes, FileError> readSettingsFile(const std::string& path) {
     // At most 68 bytes are read, which is all it takes: the start tells a readable model, and
     // a settings block is exactly 67 bytes.
     const std::span<const std::uint8_t> content(buffer.data(), got);
-    // A block can begin with blanks and "{" too (values of 32, then 123); one that holds a
-    // byte no text holds (a control character) is such a block, never a cut readable file.
-    const bool holdsNoText = std::any_of(content.begin(), content.end(), [](std::uint8_t c) {
-        return (c < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0x7F;
-    });
-    if (contentKind(content) == ContentKind::ReadableModel &&
-        !(got == kSettingsFileSize && holdsNoText)) {
+    if (contentKind(content) == ContentKind::ReadableModel) {
         return FileError{quoted(path) +
                          " is a model in the readable format (JSON), not a 67-byte settings "
                          "file; pack it first: pelorin-dump --pack MODEL.json OUT."};

@@ -19,8 +19,8 @@ inline constexpr std::size_t kSettingsFileSize = kBlockBytesSize;
 // What a file's content is, decided by the content alone, in every program that reads one:
 // after an optional UTF-8 byte order mark and JSON whitespace, "{" starts a model in the
 // readable format, whatever the length (so a model cut to 67 bytes is a broken model, never
-// a block); any other content of exactly 67 bytes is a settings block; anything else is
-// neither.
+// a block), unless it is 67 bytes holding a control character JSON allows nowhere; any other
+// content of exactly 67 bytes is a settings block; anything else is neither.
 enum class ContentKind { SettingsBlock, ReadableModel, Neither };
 [[nodiscard]] ContentKind contentKind(std::span<const std::uint8_t> content);
 
