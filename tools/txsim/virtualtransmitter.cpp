@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <numbers>
 #include <system_error>
 
@@ -48,6 +50,23 @@ void removeStaleLinks(const fs::path& folder) {
         if (!processExists(pid))
             fs::remove(entry.path(), ec);
     }
+}
+
+// Beside a link under a chosen name, the process that made it: a link to a terminal that
+// exists is only another simulator's while that process lives, since a killed simulator's
+// terminal number is given out again.
+fs::path ownerFile(const fs::path& link) {
+    return link.parent_path() / ("." + link.filename().string() + ".owner");
+}
+
+// The process named in `link`'s owner file; 0 when there is none.
+long linkOwner(const fs::path& link) {
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
+        std::fopen(ownerFile(link).string().c_str(), "r"), &std::fclose);
+    long pid = 0;
+    if (!file || std::fscanf(file.get(), "%ld", &pid) != 1)
+        return 0;
+    return pid;
 }
 
 std::string defaultLinkName() {
@@ -143,16 +162,25 @@ bool VirtualTransmitter::open(std::string* error) {
     const fs::path link =
         folder / (options_.linkName.empty() ? defaultLinkName() : options_.linkName);
     if (fs::is_symlink(fs::symlink_status(link, ec))) {
-        // A link to a terminal that exists belongs to a running simulator; a dead one is
-        // replaced, also one that leads to the terminal just made (the killed simulator's
-        // number, given out again).
-        if (fs::exists(link, ec) && fs::read_symlink(link, ec) != fs::path(name))
+        // A link to a terminal that exists belongs to a running simulator, unless the
+        // simulator its owner file names has ended; a dead one is replaced, also one that
+        // leads to the terminal just made (the killed simulator's number, given out again).
+        const long owner = linkOwner(link);
+        const bool ownerEnded = owner > 0 && !processExists(owner);
+        if (fs::exists(link, ec) && fs::read_symlink(link, ec) != fs::path(name) && !ownerEnded)
             return fail(link.string() + " is already registered by another virtual transmitter");
         fs::remove(link, ec);
     }
     fs::create_symlink(name, link, ec);
     if (ec)
         return fail("cannot register " + link.string() + ": " + ec.message());
+    // A default name carries its process already ("txsim-<pid>").
+    std::FILE* owner =
+        options_.linkName.empty() ? nullptr : std::fopen(ownerFile(link).string().c_str(), "w");
+    if (owner != nullptr) {
+        std::fprintf(owner, "%ld\n", currentProcessId());
+        std::fclose(owner);
+    }
 
     terminal_ = std::move(terminal);
     slavePath_ = name;
@@ -565,8 +593,10 @@ void VirtualTransmitter::removeLink() {
         return;
     // Only our own link: another simulator may have registered the name since.
     std::error_code ec;
-    if (fs::read_symlink(linkPath_, ec) == fs::path(slavePath_))
+    if (fs::read_symlink(linkPath_, ec) == fs::path(slavePath_)) {
         fs::remove(linkPath_, ec);
+        fs::remove(ownerFile(linkPath_), ec);
+    }
 }
 
 void VirtualTransmitter::emitEvents(Events& events) {

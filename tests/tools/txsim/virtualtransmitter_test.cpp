@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <thread>
 
 #include <fcntl.h>
@@ -348,6 +349,19 @@ TEST_F(VirtualTransmitterTest, Registration_RemovesLinksOfEndedSimulatorsAndRefu
 
     EXPECT_FALSE(fs::exists(fs::symlink_status(folder / "txsim-999999999")));
     EXPECT_TRUE(fs::is_symlink(folder / ("txsim-" + std::to_string(::getpid()) + "-9")));
+
+    // A killed simulator's link under a chosen name leads to a terminal that exists again
+    // once its number is given out anew; its owner file says the simulator has ended.
+    std::ofstream(folder / ".busy.owner") << "999999999\n";
+    VirtualTransmitter taken(options);
+    ASSERT_TRUE(taken.open(&error)) << error;
+    EXPECT_EQ(fs::read_symlink(folder / "busy").string(), taken.slavePath());
+    // Now the name is this live process's, and a second simulator is refused again.
+    VirtualTransmitter second(options);
+    EXPECT_FALSE(second.open(&error));
+    taken.closeLine();
+    EXPECT_FALSE(fs::exists(fs::symlink_status(folder / "busy")));
+    EXPECT_FALSE(fs::exists(folder / ".busy.owner"));
 }
 
 }  // namespace
