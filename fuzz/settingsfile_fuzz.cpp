@@ -6,22 +6,22 @@
 // character) is taken, and then byte for byte; anything else is refused with a text that
 // names the file. Reading leaves no descriptor open and no file behind.
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
 #include <string>
+#include <system_error>
 #include <variant>
 
 #include "link/settingsfile.h"
 
 namespace {
 
+namespace fs = std::filesystem;
 using pelorin::BlockBytes;
 using pelorin::FileError;
 
@@ -38,74 +38,53 @@ void check(bool condition, const char* what) {
 void removeWorkFolder();
 
 // A folder of our own on a memory file system when there is one.
-const std::string& workFolder() {
+const fs::path& workFolder() {
     // Never destroyed: removeWorkFolder() still needs it when the process exits.
-    static const std::string& folder = *new std::string([] {
-        std::string base = "/dev/shm";
-        struct stat info {};
-        if (::stat(base.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-            const char* tmp = std::getenv("TMPDIR");
-            base = tmp && *tmp ? tmp : "/tmp";
+    static const fs::path& folder = *new fs::path([] {
+        std::error_code ec;
+        fs::path base = "/dev/shm";
+        if (!fs::is_directory(base, ec))
+            base = fs::temp_directory_path(ec);
+        std::random_device random;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            fs::path candidate = base / ("pelorin-fuzz-" + std::to_string(random()));
+            if (fs::create_directory(candidate, ec)) {
+                std::atexit(removeWorkFolder);
+                return candidate;
+            }
         }
-        std::string templ = base + "/pelorin-fuzz-XXXXXX";
-        if (::mkdtemp(templ.data()) == nullptr)
-            fail("cannot create a work folder");
-        std::atexit(removeWorkFolder);
-        return templ;
+        fail("cannot create a work folder");
     }());
     return folder;
 }
 
 void removeWorkFolder() {
-    ::unlink((workFolder() + "/chosen file.pel").c_str());
-    ::rmdir(workFolder().c_str());
+    std::error_code ec;
+    fs::remove_all(workFolder(), ec);
 }
 
-void writeRaw(const std::string& path, const std::uint8_t* data, std::size_t size) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
+void writeRaw(const fs::path& path, const std::uint8_t* data, std::size_t size) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    if (!out.flush())
         fail("cannot write the input file");
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
-        if (n <= 0)
-            fail("short write of the input file");
-        data += n;
-        size -= static_cast<std::size_t>(n);
-    }
-    ::close(fd);
 }
 
-// Entries of the work folder other than "." and "..".
-int entryCount() {
-    DIR* dir = ::opendir(workFolder().c_str());
-    if (dir == nullptr)
-        fail("cannot list the work folder");
+// Entries of a folder; -1 when it cannot be listed.
+int entryCount(const fs::path& folder) {
+    std::error_code ec;
     int count = 0;
-    while (const dirent* e = ::readdir(dir)) {
-        const std::string name = e->d_name;
-        if (name != "." && name != "..")
-            ++count;
-    }
-    ::closedir(dir);
-    return count;
-}
-
-int openDescriptors() {
-    DIR* dir = ::opendir("/proc/self/fd");
-    if (dir == nullptr)
-        return -1;
-    int count = 0;
-    while (::readdir(dir) != nullptr)
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
         ++count;
-    ::closedir(dir);
-    return count;
+    return ec ? -1 : count;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const int descriptorsAtStart = openDescriptors();
-    const std::string input = workFolder() + "/chosen file.pel";
+    // Open descriptors, as the system lists them (where it does).
+    static const int descriptorsAtStart = entryCount("/proc/self/fd");
+    const std::string input = (workFolder() / "chosen file.pel").string();
 
     writeRaw(input, data, size);
     const auto loaded = pelorin::readSettingsFile(input);
@@ -124,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
               "the refusal gives neither the size nor the format");
     }
 
-    check(entryCount() == 1, "reading left a file behind");
-    check(openDescriptors() == descriptorsAtStart, "a descriptor was left open");
+    check(entryCount(workFolder()) == 1, "reading left a file behind");
+    check(entryCount("/proc/self/fd") == descriptorsAtStart, "a descriptor was left open");
     return 0;
 }
