@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 
 #include <cmath>
 
@@ -71,6 +72,7 @@ QPushButton* TemplateDialog::addButton(int id, const QString& text, const DluRec
                                        bool isDefault) {
     auto* button = new QPushButton(text, this);
     button->setGeometry(dluToPixels(rect));
+    fitCaption(button);
     button->setDefault(isDefault);
     button->setAutoDefault(true);  // a focused push button takes Return
     if (id == kIdOk)
@@ -92,6 +94,27 @@ void growLeftToFitText(QLabel* label) {
     const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 1;
     if (needed > label->width())
         label->setGeometry(label->geometry().adjusted(label->width() - needed, 0, 0, 0));
+}
+
+void fitCaption(QPushButton* button) {
+    // The caption as shown: a mnemonic's "&" is not drawn, "&&" is one "&".
+    const QString shown = QString(button->text())
+                              .replace(QStringLiteral("&&"), QStringLiteral("\1"))
+                              .remove(u'&')
+                              .replace(u'\1', u'&');
+    // The style's frame on either side, and as much again for its margin.
+    const int room = button->width() - 4 * button->style()->pixelMetric(
+                                               QStyle::PM_DefaultFrameWidth, nullptr, button);
+    QFont font = button->font();
+    const auto fits = [&] { return QFontMetrics(font, button).horizontalAdvance(shown) <= room; };
+    // First the letters a fraction of a pixel closer, which the eye does not see; only a
+    // caption that still does not fit gets smaller letters.
+    for (qreal spacing = -0.1; !fits() && spacing >= -0.6; spacing -= 0.1)
+        font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+    while (!fits() && font.pointSizeF() > 6)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    if (font != button->font())
+        button->setFont(font);
 }
 
 QLineEdit* TemplateDialog::addEdit(int id, const DluRect& rect) {

@@ -100,5 +100,8 @@ private:
 // grows to the left when a font wider than the template's needs more room, so its text is
 // never cut.
 void growLeftToFitText(QLabel* label);
+// A button's caption that would run into its frame (at some screen scales whole pixels make
+// the glyphs a little wider than the template's units allow) is set in a slightly smaller font.
+void fitCaption(QPushButton* button);
 
 }  // namespace pelorin

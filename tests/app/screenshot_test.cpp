@@ -347,6 +347,8 @@ protected:
     std::unique_ptr<MainDialog> window;
 };
 
+QStringList clippedTexts(QWidget* window);
+
 TEST_F(ScreenshotTest, MainWindow_ConnectedToTransmitter_ShowsLiveBarsOnTheGreenDisplay) {
     runConnected([](MainDialog& w) {
         EXPECT_FALSE(w.control(mainid::kThrottleCurve)->isHidden());
@@ -377,6 +379,7 @@ TEST_F(ScreenshotTest, MainWindow_ConnectedToTransmitter_ShowsLiveBarsOnTheGreen
                 weston.save(QDir(folder).filePath(QStringLiteral("weston-screen.png")));
         } else if (!onX11())
             std::cout << "weston-screenshooter not available: checked Qt's rendering only\n";
+        EXPECT_TRUE(clippedTexts(&w).isEmpty()) << clippedTexts(&w).join(u'\n').toStdString();
         saveScreenshot(&w, QStringLiteral("main-window.png"));
     });
 }
@@ -499,8 +502,6 @@ TEST_F(ScreenshotTest, Models_WithTransmitterHoldingAModel_MarksItAndFitsEveryTe
         models->close();
     });
 }
-
-QStringList clippedTexts(QWidget* window);
 
 // A question on screen and painted, no text of it cut.
 void expectShownWhole(QWidget* question) {
