@@ -30,9 +30,11 @@ HelpDialog::HelpDialog(QWidget* parent)
            "choose DR, ThroCut or NOR/ID, VR(A) and VR(B) choose Pith Adjust. The live display "
            "shows CH1 to CH6 as bars that follow the sticks. Every editor sends the settings to "
            "the transmitter when it is closed with OK. The window's context menu (right click, the "
-           "Menu key or Shift+F10) holds Models… (Ctrl+L), Monitor… (Ctrl+M), Transmitter "
-           "memory… (switches the transmitter to USER1 or USER2), Close, and Pelorin, which "
-           "opens About."));
+           "Menu key or Shift+F10) holds Undo (Ctrl+Z) and Redo (Ctrl+Shift+Z), which name the "
+           "write they take back or make again, Print setup sheet… (Ctrl+P) and Save setup sheet "
+           "as PDF… for the transmitter's settings, Models… (Ctrl+L), Monitor… (Ctrl+M), History… "
+           "(Ctrl+H), Transmitter memory… (switches the transmitter to USER1 or USER2), Close, "
+           "and Pelorin, which opens About."));
 }
 
 QString HelpDialog::ownPictureName() {

@@ -4,7 +4,6 @@
 
 #include <QKeySequence>
 #include <QLocale>
-#include <QShortcut>
 #include <QWidget>
 
 #include <algorithm>
@@ -14,8 +13,10 @@
 #include "app/historywindow.h"
 #include "app/mainbuttons.h"
 #include "app/sendconfirmation.h"
+#include "app/windowmenu.h"
 #include "connection/transmitterconnection.h"
 #include "dialogkit/messages.h"
+#include "dialogkit/systemmenu.h"
 #include "link/blockfields.h"
 #include "link/session.h"
 #include "platform/devicewatch.h"
@@ -27,7 +28,7 @@ QString timeText(const QDateTime& time) {
 }
 
 HistoryRecorder::HistoryRecorder(const QString& path, TransmitterConnection& connection,
-                                 QWidget* window, Sender send)
+                                 QWidget* window, Sender send, SystemMenu* menu)
     : QObject(window),
       store_(path),
       connection_(connection),
@@ -40,16 +41,14 @@ HistoryRecorder::HistoryRecorder(const QString& path, TransmitterConnection& con
         if (fromTransmitter)
             received();
     });
-    undoShortcut_ = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), window);
-    connect(undoShortcut_, &QShortcut::activated, this, &HistoryRecorder::undo);
-    redoShortcut_ = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), window);
-    connect(redoShortcut_, &QShortcut::activated, this, &HistoryRecorder::redo);
+    if (menu != nullptr) {
+        connect(menu, &SystemMenu::aboutToShow, this,
+                [this, menu] { windowmenu::describeSteps(*menu, *this); });
+    }
 }
 
 HistoryRecorder::~HistoryRecorder() {
-    // They belong to the window, which may outlive this recorder (another history file).
-    delete undoShortcut_;
-    delete redoShortcut_;
+    // It belongs to the window, which may outlive this recorder (another history file).
     delete historyWindow_;
 }
 
@@ -132,6 +131,15 @@ HistoryRecorder::Steps HistoryRecorder::stepsNow(bool forRedo) {
         if ((forRedo ? found.steps.redoKnown : found.steps.undoKnown) || begin <= 0)
             return found;
     }
+}
+
+QString HistoryRecorder::stepText(bool forRedo) {
+    const auto [all, steps] = stepsNow(forRedo);
+    const std::optional<std::size_t> step = forRedo ? steps.redo : steps.undo;
+    if (!step)
+        return forRedo ? tr("Redo (nothing to redo)") : tr("Undo (nothing to undo)");
+    const QString entry = models::describeRecord(all[*step]);
+    return forRedo ? tr("Redo \u201C%1\u201D").arg(entry) : tr("Undo \u201C%1\u201D").arg(entry);
 }
 
 void HistoryRecorder::undo() {

@@ -20,13 +20,13 @@
 #include "link/settingsblock.h"
 #include "models/history.h"
 
-class QShortcut;
 class QWidget;
 
 namespace pelorin {
 
 class Session;
 class HistoryWindow;
+class SystemMenu;
 class TransmitterConnection;
 
 class HistoryRecorder : public QObject {
@@ -37,9 +37,10 @@ public:
     // send of whole blocks.
     using Sender = std::function<void(const BlockSend& send)>;
 
-    // Records every block `connection` receives, under the memory it is switched to.
+    // Records every block `connection` receives, under the memory it is switched to. The
+    // window's `menu`, if any, names in its Undo and Redo what they would do each time it opens.
     HistoryRecorder(const QString& path, TransmitterConnection& connection, QWidget* window,
-                    Sender send);
+                    Sender send, SystemMenu* menu = nullptr);
     ~HistoryRecorder() override;
 
     [[nodiscard]] const models::HistoryStore& store() const { return store_; }
@@ -54,9 +55,11 @@ public:
     // The untranslated caption of the editor button `controlId` of the main window ("EndPoint").
     [[nodiscard]] static QString editorName(int controlId);
 
-    // Ctrl+Z and Ctrl+Shift+Z: ask, then send.
+    // Undo (Ctrl+Z) and Redo (Ctrl+Shift+Z) of the window menu: ask, then send.
     void undo();
     void redo();
+    // The menu's text for them now, naming the entry they would take back or make again.
+    [[nodiscard]] QString stepText(bool forRedo);
     // Sends an entry's block again (the History window asked first).
     void resend(const BlockSend& send);
     // History…: every record, newest first, in a window beside the main window.
@@ -94,8 +97,6 @@ private:
     bool errorShown_ = false;  // one message per run for a file that cannot be read or written
     // Children of the window, which may be gone first when the window is destroyed.
     QPointer<HistoryWindow> historyWindow_;  // made on first use, then kept (hidden when closed)
-    QPointer<QShortcut> undoShortcut_;
-    QPointer<QShortcut> redoShortcut_;
 };
 
 // A record's time as the history shows it: local time, to the second.

@@ -277,8 +277,8 @@ HistoryWindow::HistoryWindow(HistoryRecorder& recorder, const Session& session,
         tr("Shows a history kept aside when the file grew full (history-<date>.jsonl beside "
            "the current one). Choose history.jsonl to come back to the current history."));
     connect(older, &QPushButton::clicked, this, &HistoryWindow::showOtherFile);
-    chooseFile_ = [](QWidget* parent, const QString& folder) {
-        return QFileDialog::getOpenFileName(parent, tr("Older history"), folder,
+    chooseFile_ = [](QWidget* owner, const QString& folder) {
+        return QFileDialog::getOpenFileName(owner, tr("Older history"), folder,
                                             tr("History files (*.jsonl)"));
     };
     auto* close = makeButton("close", tr("Close"), tr("Closes the history (Escape)."));

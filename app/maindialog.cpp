@@ -24,6 +24,7 @@
 #include "app/serialsettingdialog.h"
 #include "app/settingseditors.h"
 #include "app/settingsfilecommands.h"
+#include "app/setupsheetview.h"
 #include "app/windowmenu.h"
 #include "dialogkit/messages.h"
 #include "dialogkit/systemmenu.h"
@@ -62,7 +63,7 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, PortDiscovery disc
 
     buildControls();
     systemMenu_ = new SystemMenu(this, [this](unsigned command) { systemCommand(command); });
-    // The windows beside this one and the memory come first in the menu, above Close.
+    // Undo, Redo, the setup sheet, the windows beside this one and the memory, above Close.
     windowmenu::addEntriesBeforeClose(*systemMenu_);
 
     // Frames that arrive together are shown together: the display repaints when they changed
@@ -75,9 +76,8 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, PortDiscovery disc
     // a box still up closes when frames come again.
     new SerialErrorReporter(this, connection_);
     connect(&connection_, &TransmitterConnection::userMemoryChanged, this, &MainDialog::showMemory);
-    // The helicopter buttons follow the model type in byte 0 whenever the block changes: after
-    // every received SettingsFrame and every write (whichever editor's OK, Write, Open, a
-    // model sent), so they never offer curves an ACRO block does not have.
+    // The helicopter buttons follow the model type in byte 0 whenever the block changes (a
+    // SettingsFrame received, any write), so they never offer curves an ACRO block lacks.
     connect(&connection_, &TransmitterConnection::blockChanged, this,
             &MainDialog::updateCurveButtons);
     showMemory();
@@ -85,8 +85,9 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, PortDiscovery disc
 
 void MainDialog::setHistoryFile(const QString& path) {
     delete history_;
-    history_ = new HistoryRecorder(path, connection_, this,
-                                   [this](const BlockSend& send) { sender_.send(send); });
+    history_ = new HistoryRecorder(
+        path, connection_, this, [this](const BlockSend& send) { sender_.send(send); },
+        systemMenu_);
     sender_.setHistory(history_);
 }
 
@@ -199,6 +200,16 @@ void MainDialog::systemCommand(unsigned command) {
         case kMemoryCommand:
             chooseMemory();
             break;
+        case kUndoCommand:
+        case kRedoCommand:
+            if (history_ != nullptr)
+                command == kUndoCommand ? history_->undo() : history_->redo();
+            break;
+        case kPrintSheetCommand:
+        case kSheetPdfCommand:
+            (command == kPrintSheetCommand ? printSetupSheet : saveSetupSheetPdf)(
+                this, transmitterSheet(connection_));
+            break;
         default:
             break;
     }
@@ -250,8 +261,7 @@ void MainDialog::onSetting() {
     connection_.closeForChoice();
     SerialSettingDialog& setting = editor(serialSettingDialog_, session_);
     const bool chosen = setting.run() == QDialog::Accepted;
-    // Also after Cancel: the previous port is opened again, and the transmitter switched to
-    // the memory last chosen.
+    // Also after Cancel: the previous port opens again, switched to the memory last chosen.
     report(connection_.reopenAfterChoice(chosen ? setting.selectedPort : Session::kSelectedPort));
 }
 

@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include "connection/transmitterconnection.h"
 #include "dialogkit/messages.h"
 
 namespace pelorin {
@@ -58,6 +59,13 @@ QString setupSheetFileName(const QString& modelName) {
     if (name.isEmpty() || name.startsWith(QLatin1Char('.')))
         name.prepend(SetupSheetView::tr("setup sheet"));
     return name + QStringLiteral(".pdf");
+}
+
+SheetSubject transmitterSheet(const TransmitterConnection& connection) {
+    return SheetSubject{.name = SetupSheetView::tr("Transmitter"),
+                        .notes = {},
+                        .memory = connection.userMemory(),
+                        .block = connection.session().blockBytes};
 }
 
 void printSetupSheet(QWidget* parent, const SheetSubject& subject) {

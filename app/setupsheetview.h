@@ -30,6 +30,11 @@ private:
     SheetSubject subject_;
 };
 
+class TransmitterConnection;
+
+// The sheet of what the transmitter holds now, with the memory where it is known.
+[[nodiscard]] SheetSubject transmitterSheet(const TransmitterConnection& connection);
+
 // A print preview of the sheet, from which the user prints it.
 void printSetupSheet(QWidget* parent, const SheetSubject& subject);
 // Asks where to save the sheet ("<model>.pdf" suggested) and writes it there; a failure is

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QKeySequence>
 
+#include "app/historyrecorder.h"
 #include "resources/strings.h"
 
 namespace pelorin::windowmenu {
@@ -22,11 +23,35 @@ void addEntriesBeforeClose(SystemMenu& menu) {
                             QKeySequence(entry.shortcut));
         }
     }
+    const auto tip = [](const char* text) {
+        return QCoreApplication::translate("pelorin::MainDialog", text);
+    };
+    menu.setItemToolTip(
+        kUndoCommand, tip(QT_TRANSLATE_NOOP("pelorin::MainDialog",
+                                            "Sends back what the transmitter held before the last "
+                                            "write to it, after showing what changes.")));
+    menu.setItemToolTip(kRedoCommand,
+                        tip(QT_TRANSLATE_NOOP("pelorin::MainDialog",
+                                              "Sends the write that Undo took back again, after "
+                                              "showing what changes.")));
+    menu.setItemToolTip(kPrintSheetCommand,
+                        tip(QT_TRANSLATE_NOOP("pelorin::MainDialog",
+                                              "A one-page setup sheet of the transmitter's "
+                                              "settings, for the flight box.")));
+    menu.setItemToolTip(kSheetPdfCommand,
+                        tip(QT_TRANSLATE_NOOP("pelorin::MainDialog",
+                                              "Saves the setup sheet of the transmitter's "
+                                              "settings as a PDF file.")));
     menu.setItemToolTip(kMemoryCommand,
                         QCoreApplication::translate(
                             "pelorin::MainDialog",
                             "Choose USER1 or USER2: the transmitter switches to that memory and "
                             "sends its settings, which the window then shows and edits."));
+}
+
+void describeSteps(SystemMenu& menu, HistoryRecorder& history) {
+    menu.setItemText(kUndoCommand, history.stepText(false));
+    menu.setItemText(kRedoCommand, history.stepText(true));
 }
 
 void addAboutEntry(SystemMenu& menu) {

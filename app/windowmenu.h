@@ -11,6 +11,10 @@
 
 #include "dialogkit/systemmenu.h"
 
+namespace pelorin {
+class HistoryRecorder;
+}
+
 namespace pelorin::windowmenu {
 
 struct Entry {
@@ -22,6 +26,17 @@ struct Entry {
 
 // The About entry carries the program's name (string 101), as a window menu's About item does.
 inline constexpr std::array kEntries{
+    Entry{kUndoCommand, "pelorin::MainDialog", QT_TRANSLATE_NOOP("pelorin::MainDialog", "Undo"),
+          (Qt::CTRL | Qt::Key_Z).toCombined()},
+    Entry{kRedoCommand, "pelorin::MainDialog", QT_TRANSLATE_NOOP("pelorin::MainDialog", "Redo"),
+          (Qt::CTRL | Qt::SHIFT | Qt::Key_Z).toCombined()},
+    Entry{0, nullptr, nullptr, 0},
+    Entry{kPrintSheetCommand, "pelorin::MainDialog",
+          QT_TRANSLATE_NOOP("pelorin::MainDialog", "Print setup sheet…"),
+          (Qt::CTRL | Qt::Key_P).toCombined()},
+    Entry{kSheetPdfCommand, "pelorin::MainDialog",
+          QT_TRANSLATE_NOOP("pelorin::MainDialog", "Save setup sheet as PDF…"), 0},
+    Entry{0, nullptr, nullptr, 0},
     Entry{kModelsCommand, "pelorin::MainDialog",
           QT_TRANSLATE_NOOP("pelorin::MainDialog", "Models…"), (Qt::CTRL | Qt::Key_L).toCombined()},
     Entry{kMonitorCommand, "pelorin::MainDialog",
@@ -39,10 +54,12 @@ inline constexpr std::array kEntries{
 };
 
 // The entries the window puts above the menu's own "Close".
-inline constexpr std::size_t kEntriesBeforeClose = 5;
+inline constexpr std::size_t kEntriesBeforeClose = 11;
 
 // Puts those entries into `menu`, with their shortcuts and tooltips.
 void addEntriesBeforeClose(SystemMenu& menu);
+// Undo's and Redo's texts name the entry they would take back or make again now.
+void describeSteps(SystemMenu& menu, HistoryRecorder& history);
 // The About entry at the end, named after the program; none when the name is empty.
 void addAboutEntry(SystemMenu& menu);
 

@@ -16,6 +16,7 @@ SystemMenu::SystemMenu(QWidget* window, CommandHandler handler)
     : QObject(window), window_(window), menu_(new QMenu(window)), handler_(std::move(handler)) {
     menu_->setObjectName(QStringLiteral("systemMenu"));
     menu_->setToolTipsVisible(true);
+    connect(menu_, &QMenu::aboutToShow, this, &SystemMenu::aboutToShow);
     appendItem(kCloseCommand, tr("Close"));
     window_->installEventFilter(this);
 }
@@ -57,11 +58,22 @@ void SystemMenu::insertSeparator(int position) {
     menu_->insertSeparator(actions.value(position, nullptr));
 }
 
-void SystemMenu::setItemToolTip(unsigned command, const QString& tip) {
+QAction* SystemMenu::item(unsigned command) const {
     for (QAction* action : menu_->actions()) {
         if (!action->isSeparator() && action->data().toUInt() == command)
-            action->setToolTip(tip);
+            return action;
     }
+    return nullptr;
+}
+
+void SystemMenu::setItemToolTip(unsigned command, const QString& tip) {
+    if (QAction* action = item(command))
+        action->setToolTip(tip);
+}
+
+void SystemMenu::setItemText(unsigned command, const QString& text) {
+    if (QAction* action = item(command))
+        action->setText(text);
 }
 
 void SystemMenu::popup(const QPoint& globalPos) {

@@ -28,6 +28,12 @@ inline constexpr unsigned kMonitorCommand = 0x0030;
 inline constexpr unsigned kHistoryCommand = 0x0050;
 // Chooses which of the transmitter's two memories (USER1, USER2) the window works on.
 inline constexpr unsigned kMemoryCommand = 0x0040;
+// Takes the last write back, makes it again (the history's steps).
+inline constexpr unsigned kUndoCommand = 0x0060;
+inline constexpr unsigned kRedoCommand = 0x0070;
+// The setup sheet of what the transmitter holds: printed, saved as PDF.
+inline constexpr unsigned kPrintSheetCommand = 0x0080;
+inline constexpr unsigned kSheetPdfCommand = 0x0090;
 
 // The program's own commands occupy the upper bits; the low four bits of a command value are
 // reserved for the window system and are ignored when the value is recognised.
@@ -55,15 +61,22 @@ public:
     void insertSeparator(int position);
     // The tooltip the menu shows over the item of `command`.
     void setItemToolTip(unsigned command, const QString& tip);
+    // Changes the text of the item of `command` (the menu says what it would do now).
+    void setItemText(unsigned command, const QString& text);
 
     // Opens the menu at a global position without waiting for a choice.
     void popup(const QPoint& globalPos);
+
+signals:
+    // The menu is about to open: the time to bring its texts up to date.
+    void aboutToShow();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QAction* makeItem(unsigned command, const QString& text);
+    [[nodiscard]] QAction* item(unsigned command) const;
 
     QWidget* window_;
     QMenu* menu_;

@@ -26,22 +26,8 @@
         <translation>Über</translation>
     </message>
     <message>
-        <source>← CH1..CH6: the live channels,
-the bars follow the sticks.
-Every editor sends the settings
-to the transmitter on OK.</source>
-        <translation>← CH1..CH6: die Kanäle live,
-die Balken folgen den
-Knüppeln. Jeder Editor sendet
-bei OK an den Sender.</translation>
-    </message>
-    <message>
         <source>Dashed: helicopter types only.</source>
         <translation>Gestrichelt: nur Heli-Typen.</translation>
-    </message>
-    <message>
-        <source>Right click or Shift+F10: →</source>
-        <translation>Rechtsklick, Umschalt+F10: →</translation>
     </message>
     <message>
         <source>switch to USER1,
@@ -144,6 +130,20 @@ Gas aus, NOR/ID</translation>
 Pith Adjust</source>
         <translation>Drehknopf:
 Pitch-Trimm</translation>
+    </message>
+    <message>
+        <source>Right click or
+Shift+F10:</source>
+        <translation>Rechtsklick,
+Umschalt+F10:</translation>
+    </message>
+    <message>
+        <source>CH1..CH6 above: the bars follow the sticks.</source>
+        <translation>CH1..CH6 oben: Die Balken folgen den Knüppeln.</translation>
+    </message>
+    <message>
+        <source>Each editor sends the settings on OK.</source>
+        <translation>Jeder Editor sendet die Einstellungen bei OK.</translation>
     </message>
 </context>
 <context>
@@ -447,8 +447,8 @@ Qts Optionen für grafische Programme (-platform, -style, ...) werden ebenfalls 
         <translation>Die Schaltflächen des Hauptfensters</translation>
     </message>
     <message>
-        <source>A picture of the main window with a note on each button. System Option: GetUser switches the transmitter to USER1 and reads its settings, Setting chooses the serial port and reads the memory last chosen, Help shows this picture, Save writes the settings to a file, Open loads a file and sends it. System Setting: EndPoint (servo travel left and right), Reverse (servo direction), SubTrim (centre offset), DR (dual rates of CH1, CH2 and CH4), Mode (stick mode), Type (model type), Thro Cuv and Pitch Cuv (throttle and pitch curves, NOR and ID), Swash Afr (swash mixing of CH1, CH2 and CH6) and MIX. (three program mixes); the two curves and Swash Afr are for helicopter types only. Switch Program: Switch A and Switch B choose DR, ThroCut or NOR/ID, VR(A) and VR(B) choose Pith Adjust. The live display shows CH1 to CH6 as bars that follow the sticks. Every editor sends the settings to the transmitter when it is closed with OK. The window&apos;s context menu (right click, the Menu key or Shift+F10) holds Models… (Ctrl+L), Monitor… (Ctrl+M), Transmitter memory… (switches the transmitter to USER1 or USER2), Close, and Pelorin, which opens About.</source>
-        <translation>Ein Bild des Hauptfensters mit einer Notiz zu jeder Schaltfläche. Systemoptionen: Holen schaltet den Sender auf USER1 und liest dessen Einstellungen, Port wählt den seriellen Port und liest den zuletzt gewählten Speicher, Hilfe zeigt dieses Bild, Sichern schreibt die Einstellungen in eine Datei, Öffnen lädt eine Datei und sendet sie. Systemeinstellungen: Endpunkt (Servoweg links und rechts), Umkehr (Servorichtung), Subtrim (Mittenversatz), DR (Dual Rates von CH1, CH2 und CH4), Modus (Knüppelmodus), Typ (Modelltyp), Gaskurve und Pitchkv. (Gas- und Pitchkurve, NOR und ID), TS-AFR (Taumelscheibenmischung von CH1, CH2 und CH6) und Mischer (drei Programmmischer); die beiden Kurven und TS-AFR gibt es nur für Hubschraubertypen. Schalterprogramm: Schalt. A und Schalt. B wählen DR, Gas aus oder NOR/ID, VR(A) und VR(B) wählen Pitch-Trimm. Die Live-Anzeige zeigt CH1 bis CH6 als Balken, die den Knüppeln folgen. Jeder Editor sendet die Einstellungen an den Sender, wenn er mit OK geschlossen wird. Das Kontextmenü des Fensters (Rechtsklick, Menütaste oder Umschalt+F10) enthält Modelle… (Strg+L), Monitor… (Strg+M), Senderspeicher… (schaltet den Sender auf USER1 oder USER2), Schließen und Pelorin, das „Über“ öffnet.</translation>
+        <source>A picture of the main window with a note on each button. System Option: GetUser switches the transmitter to USER1 and reads its settings, Setting chooses the serial port and reads the memory last chosen, Help shows this picture, Save writes the settings to a file, Open loads a file and sends it. System Setting: EndPoint (servo travel left and right), Reverse (servo direction), SubTrim (centre offset), DR (dual rates of CH1, CH2 and CH4), Mode (stick mode), Type (model type), Thro Cuv and Pitch Cuv (throttle and pitch curves, NOR and ID), Swash Afr (swash mixing of CH1, CH2 and CH6) and MIX. (three program mixes); the two curves and Swash Afr are for helicopter types only. Switch Program: Switch A and Switch B choose DR, ThroCut or NOR/ID, VR(A) and VR(B) choose Pith Adjust. The live display shows CH1 to CH6 as bars that follow the sticks. Every editor sends the settings to the transmitter when it is closed with OK. The window&apos;s context menu (right click, the Menu key or Shift+F10) holds Undo (Ctrl+Z) and Redo (Ctrl+Shift+Z), which name the write they take back or make again, Print setup sheet… (Ctrl+P) and Save setup sheet as PDF… for the transmitter&apos;s settings, Models… (Ctrl+L), Monitor… (Ctrl+M), History… (Ctrl+H), Transmitter memory… (switches the transmitter to USER1 or USER2), Close, and Pelorin, which opens About.</source>
+        <translation>Ein Bild des Hauptfensters mit einer Notiz zu jeder Schaltfläche. Systemoptionen: Holen schaltet den Sender auf USER1 und liest dessen Einstellungen, Port wählt den seriellen Port und liest den zuletzt gewählten Speicher, Hilfe zeigt dieses Bild, Sichern schreibt die Einstellungen in eine Datei, Öffnen lädt eine Datei und sendet sie. Systemeinstellungen: Endpunkt (Servoweg links und rechts), Umkehr (Servorichtung), Subtrim (Mittenversatz), DR (Dual Rates von CH1, CH2 und CH4), Modus (Knüppelmodus), Typ (Modelltyp), Gaskurve und Pitchkv. (Gas- und Pitchkurve, NOR und ID), TS-AFR (Taumelscheibenmischung von CH1, CH2 und CH6) und Mischer (drei Programmmischer); die beiden Kurven und TS-AFR gibt es nur für Hubschraubertypen. Schalterprogramm: Schalt. A und Schalt. B wählen DR, Gas aus oder NOR/ID, VR(A) und VR(B) wählen Pitch-Trimm. Die Live-Anzeige zeigt CH1 bis CH6 als Balken, die den Knüppeln folgen. Jeder Editor sendet die Einstellungen an den Sender, wenn er mit OK geschlossen wird. Das Kontextmenü des Fensters (Rechtsklick, Menütaste oder Umschalt+F10) enthält Rückgängig (Strg+Z) und Wiederholen (Strg+Umschalt+Z), die das Schreiben nennen, das sie zurücknehmen oder erneut ausführen, Einstellungen drucken… (Strg+P) und Als PDF speichern… für das Einrichtungsblatt der Einstellungen des Senders, Modelle… (Strg+L), Monitor… (Strg+M), Verlauf… (Strg+H), Senderspeicher… (schaltet den Sender auf USER1 oder USER2), Schließen und Pelorin, das „Über“ öffnet.</translation>
     </message>
     <message>
         <source>en</source>
@@ -533,6 +533,22 @@ Qts Optionen für grafische Programme (-platform, -style, ...) werden ebenfalls 
     <message>
         <source>Send %1 again?</source>
         <translation>%1 erneut senden?</translation>
+    </message>
+    <message>
+        <source>Redo (nothing to redo)</source>
+        <translation>Wiederholen (nichts zu wiederholen)</translation>
+    </message>
+    <message>
+        <source>Undo (nothing to undo)</source>
+        <translation>Rückgängig (nichts rückgängig zu machen)</translation>
+    </message>
+    <message>
+        <source>Redo “%1”</source>
+        <translation>„%1“ wiederholen</translation>
+    </message>
+    <message>
+        <source>Undo “%1”</source>
+        <translation>„%1“ rückgängig machen</translation>
     </message>
 </context>
 <context>
@@ -858,6 +874,38 @@ Durch die Einstellungen des Senders ersetzen?</translation>
     <message>
         <source>StopAdjust</source>
         <translation>Just. Ende</translation>
+    </message>
+    <message>
+        <source>Sends back what the transmitter held before the last write to it, after showing what changes.</source>
+        <translation>Sendet zurück, was der Sender vor dem letzten Schreiben hielt, nachdem es gezeigt hat, was sich ändert.</translation>
+    </message>
+    <message>
+        <source>Sends the write that Undo took back again, after showing what changes.</source>
+        <translation>Sendet das Schreiben, das Rückgängig zurückgenommen hat, erneut, nachdem es gezeigt hat, was sich ändert.</translation>
+    </message>
+    <message>
+        <source>A one-page setup sheet of the transmitter&apos;s settings, for the flight box.</source>
+        <translation>Ein einseitiges Einrichtungsblatt der Einstellungen des Senders, für die Flugkiste.</translation>
+    </message>
+    <message>
+        <source>Saves the setup sheet of the transmitter&apos;s settings as a PDF file.</source>
+        <translation>Speichert das Einrichtungsblatt der Einstellungen des Senders als PDF-Datei.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Print setup sheet…</source>
+        <translation>Einstellungen drucken…</translation>
+    </message>
+    <message>
+        <source>Save setup sheet as PDF…</source>
+        <translation>Als PDF speichern…</translation>
     </message>
 </context>
 <context>
@@ -2168,6 +2216,10 @@ Nach dem Senden ist der Sender womöglich in einem Zustand, den kein Editor anze
     <message>
         <source>PDF documents (*.pdf)</source>
         <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Transmitter</source>
+        <translation>Sender</translation>
     </message>
 </context>
 <context>

@@ -25,22 +25,8 @@
         <translation>关于</translation>
     </message>
     <message>
-        <source>← CH1..CH6: the live channels,
-the bars follow the sticks.
-Every editor sends the settings
-to the transmitter on OK.</source>
-        <translation>← CH1..CH6: 实时通道,
-条形跟随摇杆。
-每个编辑窗口按 OK 时
-把设置发送到遥控器。</translation>
-    </message>
-    <message>
         <source>Dashed: helicopter types only.</source>
         <translation>虚线: 仅限直升机类型。</translation>
-    </message>
-    <message>
-        <source>Right click or Shift+F10: →</source>
-        <translation>右键单击或 Shift+F10: →</translation>
     </message>
     <message>
         <source>switch to USER1,
@@ -142,6 +128,20 @@ ThroCut, NOR/ID</source>
 Pith Adjust</source>
         <translation>旋钮功能:
 螺距调整</translation>
+    </message>
+    <message>
+        <source>Right click or
+Shift+F10:</source>
+        <translation>右键单击或
+Shift+F10：</translation>
+    </message>
+    <message>
+        <source>CH1..CH6 above: the bars follow the sticks.</source>
+        <translation>上方 CH1..CH6：条形跟随摇杆。</translation>
+    </message>
+    <message>
+        <source>Each editor sends the settings on OK.</source>
+        <translation>每个编辑窗口按 OK 即发送设置。</translation>
     </message>
 </context>
 <context>
@@ -444,8 +444,8 @@ Qt&apos;s options for graphical programs (-platform, -style, ...) are accepted t
         <translation>主窗口的按钮</translation>
     </message>
     <message>
-        <source>A picture of the main window with a note on each button. System Option: GetUser switches the transmitter to USER1 and reads its settings, Setting chooses the serial port and reads the memory last chosen, Help shows this picture, Save writes the settings to a file, Open loads a file and sends it. System Setting: EndPoint (servo travel left and right), Reverse (servo direction), SubTrim (centre offset), DR (dual rates of CH1, CH2 and CH4), Mode (stick mode), Type (model type), Thro Cuv and Pitch Cuv (throttle and pitch curves, NOR and ID), Swash Afr (swash mixing of CH1, CH2 and CH6) and MIX. (three program mixes); the two curves and Swash Afr are for helicopter types only. Switch Program: Switch A and Switch B choose DR, ThroCut or NOR/ID, VR(A) and VR(B) choose Pith Adjust. The live display shows CH1 to CH6 as bars that follow the sticks. Every editor sends the settings to the transmitter when it is closed with OK. The window&apos;s context menu (right click, the Menu key or Shift+F10) holds Models… (Ctrl+L), Monitor… (Ctrl+M), Transmitter memory… (switches the transmitter to USER1 or USER2), Close, and Pelorin, which opens About.</source>
-        <translation>主窗口的示意图, 每个按钮都有说明。系统选项: 读取 把遥控器切换到 USER1 并读取其设置, 端口 选择串口并读取上次选择的存储, 帮助 显示本图, 保存 把设置写入文件, 打开 载入文件并发送。系统设置: 行程量(左右舵机行程), 反向(舵机方向), 中立微调(中立偏移), DR(CH1、CH2 和 CH4 的大小舵), 模式(摇杆模式), 类型(模型类型), 油门曲线和螺距曲线(NOR 和 ID), 十字盘(CH1、CH2 和 CH6 的十字盘混控)以及 混控(三组程序混控); 两条曲线和十字盘仅用于直升机类型。开关程序: 开关 A 和开关 B 选择 DR、油门锁定或 NOR/ID, VR(A) 和 VR(B) 选择螺距调整。实时显示以跟随摇杆的条形显示 CH1 到 CH6。每个编辑窗口按 OK 关闭时都会把设置发送到遥控器。窗口的右键菜单(右键单击、菜单键或 Shift+F10)包含 模型…(Ctrl+L)、监视器…(Ctrl+M)、遥控器存储…(把遥控器切换到 USER1 或 USER2)、关闭, 以及打开“关于”的 Pelorin。</translation>
+        <source>A picture of the main window with a note on each button. System Option: GetUser switches the transmitter to USER1 and reads its settings, Setting chooses the serial port and reads the memory last chosen, Help shows this picture, Save writes the settings to a file, Open loads a file and sends it. System Setting: EndPoint (servo travel left and right), Reverse (servo direction), SubTrim (centre offset), DR (dual rates of CH1, CH2 and CH4), Mode (stick mode), Type (model type), Thro Cuv and Pitch Cuv (throttle and pitch curves, NOR and ID), Swash Afr (swash mixing of CH1, CH2 and CH6) and MIX. (three program mixes); the two curves and Swash Afr are for helicopter types only. Switch Program: Switch A and Switch B choose DR, ThroCut or NOR/ID, VR(A) and VR(B) choose Pith Adjust. The live display shows CH1 to CH6 as bars that follow the sticks. Every editor sends the settings to the transmitter when it is closed with OK. The window&apos;s context menu (right click, the Menu key or Shift+F10) holds Undo (Ctrl+Z) and Redo (Ctrl+Shift+Z), which name the write they take back or make again, Print setup sheet… (Ctrl+P) and Save setup sheet as PDF… for the transmitter&apos;s settings, Models… (Ctrl+L), Monitor… (Ctrl+M), History… (Ctrl+H), Transmitter memory… (switches the transmitter to USER1 or USER2), Close, and Pelorin, which opens About.</source>
+        <translation>主窗口的示意图, 每个按钮都有说明。系统选项: 读取 把遥控器切换到 USER1 并读取其设置, 端口 选择串口并读取上次选择的存储, 帮助 显示本图, 保存 把设置写入文件, 打开 载入文件并发送。系统设置: 行程量(左右舵机行程), 反向(舵机方向), 中立微调(中立偏移), DR(CH1、CH2 和 CH4 的大小舵), 模式(摇杆模式), 类型(模型类型), 油门曲线和螺距曲线(NOR 和 ID), 十字盘(CH1、CH2 和 CH6 的十字盘混控)以及 混控(三组程序混控); 两条曲线和十字盘仅用于直升机类型。开关程序: 开关 A 和开关 B 选择 DR、油门锁定或 NOR/ID, VR(A) 和 VR(B) 选择螺距调整。实时显示以跟随摇杆的条形显示 CH1 到 CH6。每个编辑窗口按 OK 关闭时都会把设置发送到遥控器。窗口的右键菜单(右键单击、菜单键或 Shift+F10)包含 撤销(Ctrl+Z)和重做(Ctrl+Shift+Z), 它们会写明要撤回或重新执行的写入；打印设置单…(Ctrl+P)和将设置单保存为 PDF…, 用于遥控器当前的设置；模型…(Ctrl+L)、监视器…(Ctrl+M)、历史记录…(Ctrl+H)、遥控器存储…(把遥控器切换到 USER1 或 USER2)、关闭, 以及打开“关于”的 Pelorin。</translation>
     </message>
     <message>
         <source>en</source>
@@ -530,6 +530,22 @@ Qt&apos;s options for graphical programs (-platform, -style, ...) are accepted t
     <message>
         <source>Send %1 again?</source>
         <translation>再次发送%1？</translation>
+    </message>
+    <message>
+        <source>Redo (nothing to redo)</source>
+        <translation>重做（没有可重做的）</translation>
+    </message>
+    <message>
+        <source>Undo (nothing to undo)</source>
+        <translation>撤销（没有可撤销的）</translation>
+    </message>
+    <message>
+        <source>Redo “%1”</source>
+        <translation>重做“%1”</translation>
+    </message>
+    <message>
+        <source>Undo “%1”</source>
+        <translation>撤销“%1”</translation>
     </message>
 </context>
 <context>
@@ -852,6 +868,38 @@ Replace it with the transmitter&apos;s settings?</source>
     <message>
         <source>StopAdjust</source>
         <translation>停止校准</translation>
+    </message>
+    <message>
+        <source>Sends back what the transmitter held before the last write to it, after showing what changes.</source>
+        <translation>显示将要改变的内容后，发回发射机在上次写入之前保存的设置。</translation>
+    </message>
+    <message>
+        <source>Sends the write that Undo took back again, after showing what changes.</source>
+        <translation>显示将要改变的内容后，再次发送被撤销的写入。</translation>
+    </message>
+    <message>
+        <source>A one-page setup sheet of the transmitter&apos;s settings, for the flight box.</source>
+        <translation>发射机设置的单页设置单，可放在飞行箱中。</translation>
+    </message>
+    <message>
+        <source>Saves the setup sheet of the transmitter&apos;s settings as a PDF file.</source>
+        <translation>将发射机设置的设置单保存为 PDF 文件。</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Print setup sheet…</source>
+        <translation>打印设置单…</translation>
+    </message>
+    <message>
+        <source>Save setup sheet as PDF…</source>
+        <translation>将设置单保存为 PDF…</translation>
     </message>
 </context>
 <context>
@@ -2158,6 +2206,10 @@ Sending it may leave the transmitter in a state no editor can show or correct. S
     <message>
         <source>PDF documents (*.pdf)</source>
         <translation>PDF 文档 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Transmitter</source>
+        <translation>发射机</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
@@ -192,6 +193,37 @@ TEST_F(HistoryWithTransmitter, OpenThenCtrlZAndReturn_SendsBackTheBlockFromBefor
     EXPECT_EQ(all[2].target, all[1].key);
     EXPECT_EQ(all[3].cause, models::HistoryCause::Redo);
     EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join('\n').toStdString();
+}
+
+// The window menu's Undo and Redo name what they would do when it opens, and take the same
+// steps as the keys.
+TEST_F(HistoryWithTransmitter, WindowMenu_UndoAndRedoNameTheirStepAndTakeIt) {
+    run([&](MainDialog& w) {
+        auto* menu = w.findChild<QMenu*>(QStringLiteral("systemMenu"));
+        ASSERT_NE(menu, nullptr);
+        const auto entry = [&](unsigned command) -> QAction* {
+            for (QAction* a : menu->actions()) {
+                if (a->data().toUInt() == command)
+                    return a;
+            }
+            return nullptr;
+        };
+        const auto opened = [&](unsigned command) {
+            QMetaObject::invokeMethod(menu, "aboutToShow");
+            return entry(command)->text();
+        };
+        EXPECT_EQ(opened(kUndoCommand), "Undo (nothing to undo)");
+        openChanged(w, 77);
+        EXPECT_EQ(opened(kUndoCommand), "Undo \u201COpen ep77.bin\u201D");
+        EXPECT_EQ(opened(kRedoCommand), "Redo (nothing to redo)");
+
+        whenModalOpens<QDialog>([](QDialog* d) { QTest::keyClick(d, Qt::Key_Return); });
+        entry(kUndoCommand)->trigger();
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return transmitter->currentBlock()[kCh1Right] != 77; }, kWaitMs));
+        EXPECT_EQ(opened(kRedoCommand), "Redo \u201COpen ep77.bin\u201D");
+        EXPECT_EQ(entry(kUndoCommand)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    });
 }
 
 TEST_F(HistoryWithTransmitter, UndoWithOnlyThrottleCurveTicked_ChangesOnlyThoseBytes) {
@@ -389,8 +421,9 @@ TEST_F(HistoryWithTransmitter, TwoTransmittersInTurn_UndoOnEachSendsOnlyItsOwnSe
             [&] { return sameSettings(transmitter->currentBlock(), firstA); }, kWaitMs));
     });
     for (const models::HistoryRecord& r : records()) {
-        if (!r.received && r.device.contains(QStringLiteral("historyB")))
+        if (!r.received && r.device.contains(QStringLiteral("historyB"))) {
             EXPECT_NE(r.block[kCh1Right], 70) << "A's write recorded for B";
+        }
     }
 }
 

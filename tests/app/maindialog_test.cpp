@@ -599,8 +599,10 @@ TEST_F(MainWindowTest, WindowMenu_EndsWithSeparatorAndProgramNameThatOpensAbout)
         QApplication::sendEvent(&w, &rightClick);
         auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(popup, nullptr);
-        EXPECT_EQ(menuTexts(popup), (QStringList{"Models…", "Monitor…", "History…", "-",
-                                                 "Transmitter memory…", "Close", "-", "Pelorin"}));
+        EXPECT_EQ(menuTexts(popup),
+                  (QStringList{"Undo", "Redo", "-", "Print setup sheet…",
+                               "Save setup sheet as PDF…", "-", "Models…", "Monitor…", "History…",
+                               "-", "Transmitter memory…", "Close", "-", "Pelorin"}));
         EXPECT_EQ(popup->actions().last()->data().toUInt(), 16u);
 
         QString aboutTitle;

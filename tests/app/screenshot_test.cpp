@@ -295,9 +295,10 @@ protected:
     void SetUp() override {
         if (!onX11() && QGuiApplication::platformName() != QStringLiteral("wayland"))
             GTEST_SKIP() << "needs an X server or Wayland: run scripts/screenshots.sh";
-        if (!screenshotLanguage().isEmpty())
+        if (!screenshotLanguage().isEmpty()) {
             ASSERT_TRUE(shownLanguage.show(screenshotLanguage()))
                 << screenshotLanguage().toStdString();
+        }
         ASSERT_FALSE(discoverVirtualPorts().empty())
             << "no virtual transmitter in " << virtualPortFolder().toStdString();
         ASSERT_TRUE(files.isValid());

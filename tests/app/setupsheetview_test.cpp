@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The setup sheet in the desktop program: the page on screen, and the Models window's Print,
-// Save as PDF and Copy as text for the selected model.
+// The setup sheet in the desktop program: the page on screen, the Models window's Print, Save
+// as PDF and Copy as text for the selected model, and the main window's for the transmitter.
 
 #include <QClipboard>
 #include <QFile>
@@ -115,6 +115,29 @@ TEST_F(SheetActions, Print_OpensAPreviewOfTheSheet) {
         action(models, "printSheet")->click();
         EXPECT_TRUE(previewed);
     });
+}
+
+// The main window's menu: the sheet of what the transmitter holds now, under its memory.
+TEST_F(SheetActions, MainWindowMenu_SavesTheSheetOfTheTransmittersSettings) {
+    const QString chosen = files.filePath(QStringLiteral("now.pdf"));
+    runWindow([&](MainDialog& w) {
+        w.session().blockBytes = kHeliSampleBlock;
+        const SheetSubject now = transmitterSheet(w.connection());
+        EXPECT_TRUE(now.block == kHeliSampleBlock);
+        EXPECT_EQ(now.memory, w.connection().userMemory());
+        QString suggested;
+        whenModalOpens<QFileDialog>([&](QFileDialog* d) {
+            suggested = d->selectedFiles().value(0);
+            d->selectFile(chosen);
+            static_cast<QDialog*>(d)->accept();
+        });
+        w.systemCommand(kSheetPdfCommand);
+        EXPECT_TRUE(suggested.endsWith(QStringLiteral("/Transmitter.pdf")))
+            << suggested.toStdString();
+    });
+    QFile pdf(chosen);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
 }
 
 TEST(SetupSheetViewTest, Page_KeepsThePapersShapeInsideAnyWidget) {

@@ -63,6 +63,12 @@ void drawFittedText(QPainter& painter, const QRect& box, int flags, const QStrin
         x = box.left() + (box.width() - advance) / 2;
     } else if (flags & Qt::AlignRight) {
         x = box.right() + 1 - advance;
+        // A glyph whose ink ends right of its advance ("P" at some sizes) ends at the edge.
+        const int bearing = text.isEmpty() ? 0 : metrics.rightBearing(text.back());
+        if (bearing < 0) {
+            x += bearing;
+            placed.setRight(box.right() + bearing);
+        }
     }
     int baseline = box.top() + metrics.ascent();
     if (flags & Qt::AlignVCenter) {
