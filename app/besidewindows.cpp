@@ -25,7 +25,7 @@ void bringUp(QWidget* window) {
 BesideWindows::BesideWindows(QWidget* main, TransmitterConnection& connection, Sender send)
     : main_(main), connection_(connection), send_(std::move(send)) {}
 
-void BesideWindows::showModels() {
+void BesideWindows::showModels(HistoryRecorder* history) {
     if (models_ == nullptr) {
         models_ = new ModelsWindow(connection_.session(), send_,
                                    models::ModelLibrary::defaultFolder(), main_);
@@ -33,6 +33,7 @@ void BesideWindows::showModels() {
                          &ModelsWindow::transmitterChanged);
         placeBeside(models_, main_, QStringLiteral("models"), placementMemory_);
     }
+    models_->setHistory(history);
     bringUp(models_);
 }
 

@@ -28,7 +28,8 @@ public:
 
     void setPlacementMemory(PlacementMemory memory) { placementMemory_ = std::move(memory); }
 
-    void showModels();
+    // The library; the model windows it opens record their edits in `history`, if any.
+    void showModels(HistoryRecorder* history);
     void showMonitor();
     // The window of `history`; nothing without one.
     void showHistory(HistoryRecorder* history);

@@ -96,6 +96,21 @@ bool HistoryRecorder::written(models::HistoryCause cause, const QString& detail,
     return record(entry);
 }
 
+void HistoryRecorder::modelStored(const QString& model, models::HistoryCause cause,
+                                  const QString& detail, const BlockBytes& block) {
+    models::HistoryRecord entry;
+    entry.cause = cause;
+    entry.detail = detail;
+    entry.sent = false;
+    entry.model = model;
+    entry.block = block;
+    bool stored = false;
+    if (const QString error = store_.append(entry, &stored); !error.isEmpty())
+        tellOnce(error);
+    else if (stored)
+        emit recorded();
+}
+
 void HistoryRecorder::tellOnce(const QString& message) {
     if (!std::exchange(errorShown_, true))
         showMessage(window_, message);

@@ -52,6 +52,10 @@ public:
     // history (stored now, or the same as the last record).
     bool written(models::HistoryCause cause, const QString& detail, const QString& target,
                  bool sent);
+    // The model window stored `block` in the library model `model` (an editor's OK, an undo
+    // or a redo there): recorded on the model's own chain, never a transmitter's.
+    void modelStored(const QString& model, models::HistoryCause cause, const QString& detail,
+                     const BlockBytes& block);
     // The untranslated caption of the editor button `controlId` of the main window ("EndPoint").
     [[nodiscard]] static QString editorName(int controlId);
 

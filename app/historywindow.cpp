@@ -51,6 +51,8 @@ QString deviceText(const QString& device) {
 
 // "ttyUSB0, USER2": the transmitter and memory of a chain, for a question.
 QString chainText(const models::HistoryChain& chain) {
+    if (!chain.model.isEmpty())
+        return HistoryWindow::tr("the model \u201C%1\u201D of the library").arg(chain.model);
     return HistoryWindow::tr("%1, memory %2")
         .arg(chain.device.isEmpty() ? HistoryWindow::tr("no device") : chain.device,
              models::memoryName(chain.memory));
@@ -140,7 +142,7 @@ QString HistoryModel::changes(int row) const {
     // memory held before.
     const models::HistoryChain chain = shown.record.chain();
     const auto before = std::find_if(rows_.begin() + row + 1, rows_.end(), [&chain](const Row& r) {
-        return !r.record.key.isEmpty() && r.record.heldByTransmitter() && r.record.chain() == chain;
+        return !r.record.key.isEmpty() && r.record.held() && r.record.chain() == chain;
     });
     if (before == rows_.end()) {
         // Known only once the older entries are read.

@@ -189,7 +189,7 @@ void MainDialog::systemCommand(unsigned command) {
             close();
             break;
         case kModelsCommand:
-            beside_.showModels();
+            beside_.showModels(history_);
             break;
         case kMonitorCommand:
             beside_.showMonitor();

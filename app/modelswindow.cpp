@@ -23,6 +23,7 @@
 
 #include <algorithm>
 
+#include "app/historyrecorder.h"
 #include "app/modelwindow.h"
 #include "app/sendconfirmation.h"
 #include "app/setupsheetview.h"
@@ -604,6 +605,12 @@ void ModelsWindow::sendToTransmitter() {
               BlockBytes(entry->model.blockBytes));
 }
 
+void ModelsWindow::setHistory(HistoryRecorder* history) {
+    history_ = history;
+    for (ModelWindow* open : findChildren<ModelWindow*>())
+        open->setHistory(history);
+}
+
 ModelWindow* ModelsWindow::openModelWindow(const QString& path) {
     for (ModelWindow* open : findChildren<ModelWindow*>()) {
         if (open->path() == path) {
@@ -613,6 +620,7 @@ ModelWindow* ModelsWindow::openModelWindow(const QString& path) {
         }
     }
     auto* window = new ModelWindow(library_, path, session_, send_, this);
+    window->setHistory(history_);
     placeBeside(window, this, {}, {});
     window->show();
     return window;

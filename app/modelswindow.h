@@ -9,6 +9,7 @@
 // (printed, as PDF or as text). Files that name the same model are all listed and marked. The
 // window sits beside the main window and is not modal; Escape, Ctrl+W and Close close it.
 
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
@@ -28,6 +29,7 @@ class QTreeWidget;
 
 namespace pelorin {
 
+class HistoryRecorder;
 class ModelWindow;
 class Session;
 
@@ -50,6 +52,9 @@ public:
 
     [[nodiscard]] models::ModelLibrary& library() { return library_; }
     [[nodiscard]] QTreeWidget* modelList() const { return list_; }
+
+    // Where the model windows record each model they store; none: nothing is recorded.
+    void setHistory(HistoryRecorder* history);
 
     // Replaces the file chooser of Import (tests choose without a dialog).
     void setImportChooser(ImportChooser chooser) { chooseImport_ = std::move(chooser); }
@@ -126,6 +131,7 @@ private:
     QPushButton* closeButton_ = nullptr;
     QString notesPath_;  // the model whose notes the notes field shows
     QTimer notesTimer_;
+    QPointer<HistoryRecorder> history_;  // the main window's; it can be replaced meanwhile
 };
 
 // Sends a model's settings the way the Models window does: what changes is shown first (the

@@ -13,6 +13,7 @@
 
 #include <utility>
 
+#include "app/historyrecorder.h"
 #include "app/mainbuttons.h"
 #include "app/settingseditors.h"
 #include "app/setupsheetview.h"
@@ -142,6 +143,10 @@ ModelWindow::ModelWindow(models::ModelLibrary& library, QString path, const Sess
 
 ModelWindow::~ModelWindow() = default;
 
+void ModelWindow::setHistory(HistoryRecorder* history) {
+    history_ = history;
+}
+
 const BlockBytes& ModelWindow::block() const {
     return session_->blockBytes;
 }
@@ -164,7 +169,8 @@ void ModelWindow::runEditor(int id) {
     const EditorOutcome outcome = editors_->run(id);
     if (!outcome.accepted || session_->blockBytes == before)
         return;
-    if (store(session_->blockBytes)) {
+    if (store(session_->blockBytes, models::HistoryCause::Editor,
+              HistoryRecorder::editorName(id))) {
         undone_.push_back(before);
         redone_.clear();
     }
@@ -175,7 +181,7 @@ void ModelWindow::undo() {
         return;
     const BlockBytes now = session_->blockBytes;
     const BlockBytes back = undone_.back();
-    if (store(back)) {
+    if (store(back, models::HistoryCause::Undo)) {
         undone_.pop_back();
         redone_.push_back(now);
     }
@@ -186,13 +192,14 @@ void ModelWindow::redo() {
         return;
     const BlockBytes now = session_->blockBytes;
     const BlockBytes again = redone_.back();
-    if (store(again)) {
+    if (store(again, models::HistoryCause::Redo)) {
         redone_.pop_back();
         undone_.push_back(now);
     }
 }
 
-bool ModelWindow::store(const BlockBytes& block) {
+bool ModelWindow::store(const BlockBytes& block, models::HistoryCause cause,
+                        const QString& detail) {
     const QString error = library_.replaceSettings(path_, block);
     if (!error.isEmpty()) {
         showMessage(this, error);
@@ -205,6 +212,8 @@ bool ModelWindow::store(const BlockBytes& block) {
     if (session_->blockBytes != block)
         (void)session_->loadBlock(block);
     showModel();
+    if (history_ != nullptr)
+        history_->modelStored(modelName(), cause, detail, block);
     emit saved();
     return true;
 }

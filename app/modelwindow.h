@@ -5,20 +5,24 @@
 // model's settings (the same dialogs, ranges, refusals and texts), the model's setup sheet in
 // place of the live bars. An editor's OK stores the model in the library at once; nothing goes
 // to the transmitter until Send to transmitter… is chosen. Ctrl+Z and Ctrl+Shift+Z take edits
-// back and make them again, as in a document.
+// back and make them again, as in a document. Each model stored is a history entry naming the
+// model, on the model's own chain, so History can compare it and keep it again.
 
 #include <QDialog>
+#include <QPointer>
 
 #include <memory>
 #include <vector>
 
 #include "app/modelswindow.h"
 #include "link/settingsblock.h"
+#include "models/history.h"
 
 class QPushButton;
 
 namespace pelorin {
 
+class HistoryRecorder;
 class ModelSink;
 class Session;
 class SettingsEditors;
@@ -40,6 +44,9 @@ public:
     [[nodiscard]] QPushButton* editorButton(int id) const;
     [[nodiscard]] SetupSheetView* sheet() const { return sheet_; }
 
+    // Where each model stored is recorded (a history entry naming the model); none: nowhere.
+    void setHistory(HistoryRecorder* history);
+
     // The operations behind the buttons and keys.
     void runEditor(int id);
     void undo();
@@ -55,7 +62,7 @@ private:
     // The settings changed to `block`: stored in the library, the view follows. False (after
     // telling the user) when the file could not be written; the window then holds what the
     // file holds.
-    bool store(const BlockBytes& block);
+    bool store(const BlockBytes& block, models::HistoryCause cause, const QString& detail = {});
     void showModel();
     [[nodiscard]] QString modelName() const;
 
@@ -70,6 +77,7 @@ private:
     std::vector<BlockBytes> redone_;  // what Ctrl+Shift+Z makes again
     std::vector<std::pair<int, QPushButton*>> buttons_;
     SetupSheetView* sheet_ = nullptr;  // the model's setup sheet, in place of the live bars
+    QPointer<HistoryRecorder> history_;
 };
 
 }  // namespace pelorin

@@ -120,6 +120,8 @@ QString describeRecord(const HistoryRecord& record) {
                                                .arg(QFileInfo(record.detail).fileName());
             break;
     }
+    if (!record.model.isEmpty())
+        return HistoryTexts::tr("Model \u201C%1\u201D: %2").arg(record.model, text);
     if (!record.received && !record.sent)
         text = HistoryTexts::tr("%1 (not sent)").arg(text);
     return text;
@@ -146,6 +148,8 @@ QByteArray historyLine(const HistoryRecord& record) {
             object.insert(QStringLiteral("detail"), record.detail);
         if (!record.target.isEmpty())
             object.insert(QStringLiteral("target"), record.target);
+        if (!record.model.isEmpty())
+            object.insert(QStringLiteral("model"), record.model);
     }
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
@@ -182,6 +186,7 @@ std::optional<HistoryRecord> historyRecordFromLine(const QByteArray& line) {
         record.cause = *cause;
         record.detail = object.value(QStringLiteral("detail")).toString();
         record.target = object.value(QStringLiteral("target")).toString();
+        record.model = object.value(QStringLiteral("model")).toString();
     }
     return record;
 }
@@ -238,7 +243,7 @@ QString HistoryStore::append(HistoryRecord& record, bool* stored) const {
     if (!step) {
         if (const auto last = lastRecord(); last && last->block == record.block &&
                                             last->chain() == record.chain() &&
-                                            last->heldByTransmitter() == record.heldByTransmitter())
+                                            last->held() == record.held())
             return {};
     }
 
@@ -471,7 +476,7 @@ std::optional<BlockBytes> heldBefore(const std::vector<HistoryRecord>& records, 
     const HistoryChain chain = records[index].chain();
     for (std::size_t i = index; i-- > 0;) {
         const HistoryRecord& earlier = records[i];
-        if (!earlier.key.isEmpty() && earlier.heldByTransmitter() && earlier.chain() == chain)
+        if (!earlier.key.isEmpty() && earlier.held() && earlier.chain() == chain)
             return earlier.block;
     }
     return std::nullopt;

@@ -43,8 +43,12 @@ inline constexpr int kUnknownMemory = -1;
 // changed" only ever look along one chain: another transmitter's settings, or the other
 // memory's, are never offered as the step back.
 struct HistoryChain {
+    HistoryChain(QString onDevice = {}, int inMemory = kUnknownMemory, QString ofModel = {})
+        : device(std::move(onDevice)), memory(inMemory), model(std::move(ofModel)) {}
+
     QString device;               // the device's lasting name (see lastingDeviceName)
     int memory = kUnknownMemory;  // 0 USER1, 1 USER2
+    QString model;                // a library model edited without the transmitter; else empty
 
     friend bool operator==(const HistoryChain&, const HistoryChain&) = default;
 };
@@ -62,14 +66,19 @@ struct HistoryRecord {
     QString target;               // the key of the record an undo, redo or resend refers to
     QString device;               // the lasting name of the transmitter's device
     int memory = kUnknownMemory;  // the transmitter memory it belongs to
+    // The name of the library model a model window stored this block in; such a record went
+    // to no transmitter, and belongs to the model's chain alone.
+    QString model;
     BlockBytes block{};
 
-    // The transmitter held this block afterwards: received, or written and sent.
-    [[nodiscard]] bool heldByTransmitter() const { return received || sent; }
-    [[nodiscard]] HistoryChain chain() const { return {device, memory}; }
+    // Its chain held this block afterwards: the transmitter (received, or written and sent), or
+    // the model (stored in its file).
+    [[nodiscard]] bool held() const { return received || sent || !model.isEmpty(); }
+    [[nodiscard]] HistoryChain chain() const { return {device, memory, model}; }
 };
 
-// What happened, for a person: "OK in EndPoint", "Open heli.json (not sent)".
+// What happened, for a person: "OK in EndPoint", "Open heli.json (not sent)",
+// "Model “Heli 450”: OK in EndPoint".
 [[nodiscard]] QString describeRecord(const HistoryRecord& record);
 
 [[nodiscard]] QByteArray historyLine(const HistoryRecord& record);

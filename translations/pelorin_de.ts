@@ -714,6 +714,10 @@ Trotzdem dorthin senden?</translation>
         <source>History — %1</source>
         <translation>Verlauf — %1</translation>
     </message>
+    <message>
+        <source>the model “%1” of the library</source>
+        <translation>das Modell „%1“ der Bibliothek</translation>
+    </message>
 </context>
 <context>
     <name>pelorin::MainDialog</name>
@@ -2647,6 +2651,10 @@ Nach dem Senden ist der Sender womöglich in einem Zustand, den kein Editor anze
     <message>
         <source>The history file %1 cannot be read: %2.</source>
         <translation>Die Verlaufsdatei %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>Model “%1”: %2</source>
+        <translation>Modell „%1“: %2</translation>
     </message>
 </context>
 <context>

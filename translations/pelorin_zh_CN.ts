@@ -708,6 +708,10 @@ Send it there anyway?</source>
         <source>History — %1</source>
         <translation>历史记录 — %1</translation>
     </message>
+    <message>
+        <source>the model “%1” of the library</source>
+        <translation>模型库中的模型“%1”</translation>
+    </message>
 </context>
 <context>
     <name>pelorin::MainDialog</name>
@@ -2636,6 +2640,10 @@ Sending it may leave the transmitter in a state no editor can show or correct. S
     <message>
         <source>The history file %1 cannot be read: %2.</source>
         <translation>无法读取历史记录文件 %1：%2。</translation>
+    </message>
+    <message>
+        <source>Model “%1”: %2</source>
+        <translation>模型“%1”：%2</translation>
     </message>
 </context>
 <context>

@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A model edited with no transmitter: New model, Edit, the main window's editors on the model,
-// every OK in the model's file and nothing on any port; undo and redo as in a document; then,
-// with the virtual transmitter, Send to transmitter carries exactly the model's block.
+// every OK in the model's file and nothing on any port; undo and redo as in a document, each a
+// history entry of the model's own; then, with the virtual transmitter, Send to transmitter
+// carries exactly the model's block.
 
 #include <QComboBox>
 #include <QDialog>
@@ -13,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/historyrecorder.h"
+#include "app/historywindow.h"
 #include "app/modelswindow.h"
 #include "app/modelwindow.h"
 #include "app/setupsheetview.h"
@@ -73,17 +76,17 @@ TEST_F(ModelWindowTest, NewHeliModelEditedWithoutTransmitter_FileHoldsTheEditsAn
         w.systemCommand(kModelsCommand);
         auto* models = w.findChild<ModelsWindow*>();
         ASSERT_NE(models, nullptr);
-        ModelWindow* window =
+        ModelWindow* edited =
             newModel(models, QStringLiteral("Heli 450"), QStringLiteral("A blank HELI-120 model"));
-        ASSERT_NE(window, nullptr);
-        EXPECT_EQ(window->windowTitle(), QStringLiteral("Heli 450 — Pelorin"));
+        ASSERT_NE(edited, nullptr);
+        EXPECT_EQ(edited->windowTitle(), QStringLiteral("Heli 450 — Pelorin"));
         // A helicopter: its curve and swash buttons are there.
-        EXPECT_FALSE(window->editorButton(mainid::kThrottleCurve)->isHidden());
-        const BlockBytes blank = window->block();
+        EXPECT_FALSE(edited->editorButton(mainid::kThrottleCurve)->isHidden());
+        const BlockBytes blank = edited->block();
         EXPECT_EQ(blank, blankBlock(1));
 
-        editEndPointAndThrottle(window);
-        models::Model kept = fileOf(window);
+        editEndPointAndThrottle(edited);
+        models::Model kept = fileOf(edited);
         EXPECT_EQ(kept.name, QStringLiteral("Heli 450"));
         EXPECT_EQ(kept.blockBytes[block::kEndPoint + 1], 87);
         EXPECT_EQ(kept.blockBytes[block::kThrottleCurve + 4], 40);  // NOR EP2
@@ -92,25 +95,25 @@ TEST_F(ModelWindowTest, NewHeliModelEditedWithoutTransmitter_FileHoldsTheEditsAn
         expected[block::kEndPoint + 1] = 87;
         expected[block::kThrottleCurve + 4] = 40;
         EXPECT_EQ(kept.blockBytes, expected);
-        EXPECT_EQ(window->sheet()->subject().block, expected) << "the sheet shows the edit";
+        EXPECT_EQ(edited->sheet()->subject().block, expected) << "the sheet shows the edit";
         EXPECT_TRUE(fake->writes().empty()) << "a model edit reached the serial port";
 
         // Ctrl+Z takes the curve back, then the end point; Ctrl+Shift+Z makes the end point
         // again. Each step is in the file at once.
-        window->undo();
-        EXPECT_EQ(fileOf(window).blockBytes[block::kThrottleCurve + 4], 50);
-        window->undo();
-        EXPECT_EQ(fileOf(window).blockBytes, blank);
-        window->undo();  // nothing more to take back
-        EXPECT_EQ(fileOf(window).blockBytes, blank);
-        window->redo();
-        EXPECT_EQ(fileOf(window).blockBytes[block::kEndPoint + 1], 87);
+        edited->undo();
+        EXPECT_EQ(fileOf(edited).blockBytes[block::kThrottleCurve + 4], 50);
+        edited->undo();
+        EXPECT_EQ(fileOf(edited).blockBytes, blank);
+        edited->undo();  // nothing more to take back
+        EXPECT_EQ(fileOf(edited).blockBytes, blank);
+        edited->redo();
+        EXPECT_EQ(fileOf(edited).blockBytes[block::kEndPoint + 1], 87);
         EXPECT_TRUE(fake->writes().empty());
 
         // No transmitter has sent its settings: Compare says so rather than comparing with
         // the window's starting values.
         messages.messages.clear();
-        window->compareWithTransmitter();
+        edited->compareWithTransmitter();
         ASSERT_EQ(messages.messages.size(), 1);
         EXPECT_TRUE(messages.messages[0].contains("nothing to compare"));
         messages.messages.clear();
@@ -121,9 +124,57 @@ TEST_F(ModelWindowTest, NewHeliModelEditedWithoutTransmitter_FileHoldsTheEditsAn
             list->setCurrentIndex(list->findText(QStringLiteral("ACRO")));
             static_cast<QDialog*>(d)->accept();
         });
-        window->editorButton(mainid::kType)->click();
-        EXPECT_TRUE(window->editorButton(mainid::kThrottleCurve)->isHidden());
-        EXPECT_EQ(fileOf(window).blockBytes[block::kModelAndStick] & 0x0F, 0);
+        edited->editorButton(mainid::kType)->click();
+        EXPECT_TRUE(edited->editorButton(mainid::kThrottleCurve)->isHidden());
+        EXPECT_EQ(fileOf(edited).blockBytes[block::kModelAndStick] & 0x0F, 0);
+    });
+    EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join('\n').toStdString();
+}
+
+// Each model the window stores is a history entry naming the model, on the model's own chain:
+// History lists it with the fields it changed and asks before sending it anywhere, and the main
+// window's Undo never takes it for a step of the transmitter's.
+TEST_F(ModelWindowTest, ModelEdits_AreHistoryEntriesOfTheModelAndNoStepOfTheTransmitter) {
+    DataHome home;
+    window->setHistoryFile(home.dir.filePath(QStringLiteral("history.jsonl")));
+    runWindow([&](MainDialog& w) {
+        w.systemCommand(kModelsCommand);
+        auto* models = w.findChild<ModelsWindow*>();
+        ASSERT_NE(models, nullptr);
+        ModelWindow* model =
+            newModel(models, QStringLiteral("Heli 450"), QStringLiteral("A blank HELI-120 model"));
+        ASSERT_NE(model, nullptr);
+        editEndPointAndThrottle(model);
+        model->undo();
+
+        w.systemCommand(kHistoryCommand);
+        HistoryWindow* history = w.history()->historyWindow();
+        ASSERT_NE(history, nullptr);
+        HistoryModel* rows = history->model();
+        const auto text = [rows](int row, int column) {
+            return rows->data(rows->index(row, column), Qt::DisplayRole).toString();
+        };
+        ASSERT_EQ(rows->rowCount(), 3);
+        EXPECT_EQ(text(0, HistoryModel::EventColumn), "Model \u201CHeli 450\u201D: Undo");
+        EXPECT_EQ(text(2, HistoryModel::EventColumn), "Model \u201CHeli 450\u201D: OK in EndPoint");
+        EXPECT_EQ(text(1, HistoryModel::ChangesColumn), "throttle curve NOR EP2");
+        EXPECT_EQ(text(0, HistoryModel::ChangesColumn), "throttle curve NOR EP2");
+
+        // Sent from History, it is asked about by the model's name, and by default not sent.
+        fake->clearCalls();
+        history->selectRow(1);
+        history->sendToTransmitter();
+        ASSERT_EQ(messages.questions.size(), 1);
+        EXPECT_TRUE(messages.questions[0].contains("the model \u201CHeli 450\u201D"))
+            << messages.questions[0].toStdString();
+        EXPECT_TRUE(fake->writes().empty());
+
+        messages.messages.clear();
+        w.systemCommand(kUndoCommand);
+        ASSERT_EQ(messages.messages.size(), 1);
+        EXPECT_TRUE(messages.messages[0].contains("Nothing to undo"));
+        EXPECT_TRUE(fake->writes().empty());
+        messages.messages.clear();
     });
     EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join('\n').toStdString();
 }

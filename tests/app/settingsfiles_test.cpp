@@ -120,8 +120,9 @@ TEST_F(SettingsFileTest, SaveOntoExistingFile_AsksOnlyWhenItIsNoSettingsFile) {
         messages.answer = row.answer;
         runWindow([&](MainDialog&) { button(1026)->click(); });
         ASSERT_EQ(messages.questions.size(), row.asks ? 1 : 0);
-        if (row.asks)
+        if (row.asks) {
             EXPECT_TRUE(messages.questions.first().contains(chosen));
+        }
         const bool replaced = !row.asks || row.answer;
         EXPECT_EQ(readAll(chosen), replaced ? asBytes(window->session().blockBytes) : row.before);
     }

@@ -71,8 +71,11 @@ TEST_F(HistoryFileTest, RecordsOfEveryKind_ReadBackAsWritten) {
     HistoryRecord undo = written(7, HistoryCause::Undo, true, QStringLiteral("abc"));
     undo.block[kChecksumSlot2] = 0xEE;
     undo.memory = 1;
+    HistoryRecord modelEdit = written(4, HistoryCause::Editor, false);
+    modelEdit.model = QStringLiteral("Heli 450");
     const std::vector<HistoryRecord> records{received(1), written(2, HistoryCause::Open),
-                                             written(3, HistoryCause::Editor, false), undo};
+                                             written(3, HistoryCause::Editor, false), undo,
+                                             modelEdit};
     for (const HistoryRecord& record : records)
         add(record);
     const HistoryContents contents = store().load();
@@ -87,6 +90,7 @@ TEST_F(HistoryFileTest, RecordsOfEveryKind_ReadBackAsWritten) {
         EXPECT_EQ(back.block, records[i].block) << i;
         EXPECT_EQ(back.target, records[i].target) << i;
         EXPECT_EQ(back.memory, records[i].memory) << i;
+        EXPECT_EQ(back.model, records[i].model) << i;
         EXPECT_FALSE(back.key.isEmpty());
         EXPECT_TRUE(back.time.isValid());
     }
@@ -199,7 +203,7 @@ TEST_F(HistoryFileTest, FileLargerThanAnyHistory_ShowsItsNewestEntriesWithAMessa
     appendRaw("\n");
     // Appended by a program that never keeps a full file aside (an older Pelorin, say).
     const HistoryStore keepsAll(path(), std::numeric_limits<qint64>::max());
-    for (std::uint8_t b : {1, 2}) {
+    for (const std::uint8_t b : {std::uint8_t{1}, std::uint8_t{2}}) {
         HistoryRecord r = received(b);
         ASSERT_EQ(keepsAll.append(r), QString());
     }
@@ -363,6 +367,13 @@ TEST(UndoSteps, FollowTheWritesUndosAndRedosInTheRecords) {
 // Undo follows one transmitter and one memory: what another transmitter or the other memory
 // held is never the step back, however the records of the chains interleave.
 TEST(UndoSteps, FollowOnlyTheChainOfTheTransmitterAndMemoryConnected) {
+    // A model window's record, even one that claims to have been sent.
+    const auto model = [](std::uint8_t value) {
+        HistoryRecord r = written(value);
+        r.model = QStringLiteral("Heli");
+        r.sent = true;
+        return r;
+    };
     const auto on = [](HistoryRecord r, const char* device, int memory, const char* key) {
         r.device = QString::fromLatin1(device);
         r.memory = memory;
@@ -378,6 +389,8 @@ TEST(UndoSteps, FollowOnlyTheChainOfTheTransmitterAndMemoryConnected) {
         on(received(8), "/dev/A", 1, "u8"),              // A switched to USER2: holds 8
         on(written(9), "/dev/A", 1, "u9"),               // A USER2: 8 -> 9
         on(written(3), "/dev/A", kUnknownMemory, "n3"),  // an old record: memory not known
+        on(model(4), "", kUnknownMemory, "m4"),          // the model window stored 4, then 7
+        on(model(7), "", kUnknownMemory, "m7"),
     };
     struct Case {
         const char* name;
@@ -394,6 +407,11 @@ TEST(UndoSteps, FollowOnlyTheChainOfTheTransmitterAndMemoryConnected) {
          std::nullopt,
          0},
         {"a transmitter never seen", {QStringLiteral("/dev/C"), 0}, std::nullopt, 0},
+        {"no transmitter: a model's edits are never its steps",
+         {QString(), kUnknownMemory},
+         std::nullopt,
+         0},
+        {"the model's own chain", {QString(), kUnknownMemory, QStringLiteral("Heli")}, 8, 4},
     };
     for (const Case& c : cases) {
         const UndoSteps steps = undoSteps(records, c.chain);
@@ -459,11 +477,13 @@ TEST(UndoSteps, FromTheNewestRecords_KnownAnswersAreTheWholeHistorys) {
                 };
                 if (part.undoKnown) {
                     EXPECT_EQ(shifted(part.undo), whole.undo) << history << " from " << from;
-                    if (part.undo)
+                    if (part.undo) {
                         EXPECT_EQ(part.undoBlock, whole.undoBlock) << history << " from " << from;
+                    }
                 }
-                if (part.redoKnown)
+                if (part.redoKnown) {
                     EXPECT_EQ(shifted(part.redo), whole.redo) << history << " from " << from;
+                }
                 partial += part.undoKnown && from > 0 ? 1 : 0;
             }
         }

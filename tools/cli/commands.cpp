@@ -585,9 +585,10 @@ QJsonObject entryJson(const models::HistoryContents& contents, std::size_t index
     }
     return {{QStringLiteral("id"), static_cast<qint64>(index + 1)},
             {QStringLiteral("time"), record.time.toUTC().toString(Qt::ISODateWithMs)},
-            {QStringLiteral("event"), record.received ? QStringLiteral("received")
-                                      : record.sent   ? QStringLiteral("written")
-                                                      : QStringLiteral("not sent")},
+            {QStringLiteral("event"), record.received           ? QStringLiteral("received")
+                                      : !record.model.isEmpty() ? QStringLiteral("model")
+                                      : record.sent             ? QStringLiteral("written")
+                                                                : QStringLiteral("not sent")},
             {QStringLiteral("what"), models::describeRecord(record)},
             {QStringLiteral("device"), record.device},
             {QStringLiteral("changed"), changed}};
