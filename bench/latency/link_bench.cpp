@@ -12,7 +12,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -22,19 +21,18 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <map>
 #include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include <sys/resource.h>
-#include <unistd.h>
-
 #include "connection/transmitterconnection.h"
 #include "link/session.h"
 #include "platform/linux/qtserialcontrol.h"
 #include "platform/portdiscovery.h"
+#include "platform/processclock.h"
 #include "tools/txsim/virtualtransmitter.h"
 
 namespace {
@@ -211,28 +209,9 @@ int measureLatency(const Settings& settings) {
     return latencies.size() >= static_cast<std::size_t>(settings.frames) ? 0 : 1;
 }
 
+// This process's user and system time so far.
 double cpuSecondsOfSelf() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-// utime + stime of another process, from /proc.
-std::optional<double> cpuSecondsOf(qint64 pid) {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray text = stat.readAll();
-    const qsizetype paren = text.lastIndexOf(')');
-    if (paren < 0)
-        return std::nullopt;
-    const QList<QByteArray> fields = text.mid(paren + 2).split(' ');
-    if (fields.size() < 13)
-        return std::nullopt;
-    // After the name: state is field 0, utime 11, stime 12 (in clock ticks).
-    const double ticks = static_cast<double>(sysconf(_SC_CLK_TCK));
-    return (fields[11].toDouble() + fields[12].toDouble()) / ticks;
+    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
 }
 
 int measureCpu(const Settings& settings) {
@@ -265,13 +244,13 @@ int measureCpu(const Settings& settings) {
     const std::uint64_t framesBefore = session.counters().liveAccepted;
     const std::uint64_t eventsBefore = events;
     const double cpuBefore = cpuSecondsOfSelf();
-    const std::optional<double> txsimBefore = cpuSecondsOf(txsim.processId());
+    const std::optional<double> txsimBefore = processorSecondsOf(txsim.processId());
     const auto wallBefore = Clock::now();
     QTimer::singleShot(static_cast<int>(settings.cpuSeconds * 1000), qApp, &QCoreApplication::quit);
     QCoreApplication::exec();
     const double wall = std::chrono::duration<double>(Clock::now() - wallBefore).count();
     const double cpu = cpuSecondsOfSelf() - cpuBefore;
-    const std::optional<double> txsimAfter = cpuSecondsOf(txsim.processId());
+    const std::optional<double> txsimAfter = processorSecondsOf(txsim.processId());
 
     const double share = 100.0 * cpu / wall;
     std::printf(

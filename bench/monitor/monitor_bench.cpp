@@ -17,10 +17,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTimer>
-
-#include <unistd.h>
 
 #if __has_include(<valgrind/callgrind.h>)
 #include <valgrind/callgrind.h>
@@ -40,30 +37,16 @@
 #include "app/maindialog.h"
 #include "app/monitorwindow.h"
 #include "dialogkit/systemmenu.h"
+#include "platform/processclock.h"
 #include "platform/serialport.h"
 
 namespace {
 
 using namespace pelorin;
 
+// This process's user and system time so far.
 double processCpuSeconds() {
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) / 1e9;
-}
-
-// Another process's user + system time, from /proc; nothing when it cannot be read.
-std::optional<double> otherCpuSeconds(qint64 pid) {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (pid <= 0 || !stat.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray text = stat.readAll();
-    // Fields after the command name (which may hold spaces) start after the last ')'.
-    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-    if (fields.size() < 13)
-        return std::nullopt;
-    const double ticks = fields[11].toDouble() + fields[12].toDouble();  // utime, stime
-    return ticks / static_cast<double>(sysconf(_SC_CLK_TCK));
+    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
 }
 
 struct Phase {
@@ -136,7 +119,7 @@ int main(int argc, char** argv) {
         CALLGRIND_ZERO_STATS;
         wall.start();
         cpuAtStart = processCpuSeconds();
-        xAtStart = otherCpuSeconds(xPid);
+        xAtStart = processorSecondsOf(xPid);
         framesAtStart = window.session().counters().liveAccepted;
     };
     auto endPhase = [&](bool shown) {
@@ -145,7 +128,7 @@ int main(int argc, char** argv) {
         phase.switchCpu = cpuAtStart - cpuAtSwitch;
         phase.seconds = static_cast<double>(wall.elapsed()) / 1000.0;
         phase.cpu = processCpuSeconds() - cpuAtStart;
-        if (const auto x = otherCpuSeconds(xPid); x && xAtStart)
+        if (const auto x = processorSecondsOf(xPid); x && xAtStart)
             phase.xCpu = *x - *xAtStart;
         phase.frames = window.session().counters().liveAccepted - framesAtStart;
         CALLGRIND_DUMP_STATS_AT(QStringLiteral("%1 %2 s %3 frames")
