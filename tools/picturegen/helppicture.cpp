@@ -169,14 +169,12 @@ std::vector<std::vector<MenuCell>> menuSections(const Translate& tr) {
 struct MenuColumns {
     std::vector<std::vector<std::vector<MenuCell>>> columns;  // sections of each column
     std::vector<int> widths;
-    int rows = 0;
 };
 
 MenuColumns foldMenu(const std::vector<std::vector<MenuCell>>& sections, int rows,
                      const QFontMetrics& metrics) {
     MenuColumns menu;
-    menu.rows = rows;
-    int used = rows;  // rows of the last column
+    int used = rows;  // rows of the last column; none yet
     for (const std::vector<MenuCell>& section : sections) {
         const int size = static_cast<int>(section.size());
         if (size > rows)
