@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <utility>
 
 #include "app/maindialog.h"
 #include "connection/portmemory.h"
@@ -33,8 +34,9 @@ ConfigApp::ConfigApp(int& argc, char** argv) : QApplication(argc, argv) {
     closePortsOnStopSignals();
 }
 
-int ConfigApp::run(int startPort, std::optional<PortTable> portTable, bool openModels) {
-    MainDialog mainDialog(makeSerialControl());
+int ConfigApp::run(int startPort, std::optional<PortTable> portTable, bool openModels,
+                   PortDiscovery discover) {
+    MainDialog mainDialog(makeSerialControl(), std::move(discover));
     if (portTable)
         mainDialog.session().usePortTable(std::move(*portTable));
     mainDialog.setStartPort(startPort);

@@ -10,6 +10,8 @@
 #include <optional>
 
 #include "link/porttable.h"
+#include "link/session.h"
+#include "platform/portdiscovery.h"
 
 namespace pelorin {
 
@@ -22,9 +24,10 @@ public:
     // Builds the main window over the real serial control, runs it until it closes and
     // destroys it. The result is the process's exit code; the window's own result is unused.
     // A `startPort` (COM number) is opened at start instead of probing for one; `portTable`,
-    // when given, is the table it was found in (see StartOptions).
+    // when given, is the table it was found in (see StartOptions). `discover` numbers the
+    // ports at every probe round (by default the virtual transmitters and the system's ports).
     int run(int startPort = 0, std::optional<PortTable> portTable = std::nullopt,
-            bool openModels = false);
+            bool openModels = false, PortDiscovery discover = &discoverPortTable);
 };
 
 }  // namespace pelorin
