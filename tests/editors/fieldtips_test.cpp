@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
         FormCase{"SubTrim", [](ModelSettings& s) { return std::make_unique<SubTrimDialog>(s); }},
         FormCase{"DR", [](ModelSettings& s) { return std::make_unique<DualRateDialog>(s); }},
         FormCase{"SwashAfr", [](ModelSettings& s) { return std::make_unique<SwashAfrDialog>(s); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(FieldMeaning, EndPointFields_SayLeftOrRight) {
     ModelSettings settings = startingSettings();

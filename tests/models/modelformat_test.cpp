@@ -282,8 +282,9 @@ TEST(ModelFormat, Content_DecidesTheFormat) {
         const LoadedModel& loaded = std::get<LoadedModel>(read);
         EXPECT_EQ(loaded.format,
                   row.want == Want::Block ? FileFormat::Settings67 : FileFormat::Json);
-        if (row.want == Want::Block)
+        if (row.want == Want::Block) {
             EXPECT_EQ(modelFileContent(loaded.model, FileFormat::Settings67), row.content);
+        }
     }
 }
 
