@@ -171,16 +171,17 @@ bool VirtualTransmitter::open(std::string* error) {
             return fail(link.string() + " is already registered by another virtual transmitter");
         fs::remove(link, ec);
     }
+    // The owner is written first, so that nothing holds the file open once a program can find
+    // the link. A default name carries its process already ("txsim-<pid>").
+    if (!options_.linkName.empty()) {
+        if (std::FILE* owner = std::fopen(ownerFile(link).string().c_str(), "w")) {
+            std::fprintf(owner, "%ld\n", currentProcessId());
+            std::fclose(owner);
+        }
+    }
     fs::create_symlink(name, link, ec);
     if (ec)
         return fail("cannot register " + link.string() + ": " + ec.message());
-    // A default name carries its process already ("txsim-<pid>").
-    std::FILE* owner =
-        options_.linkName.empty() ? nullptr : std::fopen(ownerFile(link).string().c_str(), "w");
-    if (owner != nullptr) {
-        std::fprintf(owner, "%ld\n", currentProcessId());
-        std::fclose(owner);
-    }
 
     terminal_ = std::move(terminal);
     slavePath_ = name;
