@@ -59,6 +59,10 @@ TemplateDialog::TemplateDialog(const QString& caption, int widthDlu, int heightD
 
 int TemplateDialog::run() {
     initDialog();
+    // After initDialog, which may start talking to the transmitter: measuring the captions is
+    // only for the look of the window.
+    for (QPushButton* button : findChildren<QPushButton*>())
+        fitCaption(button);
     return exec();
 }
 
@@ -72,7 +76,6 @@ QPushButton* TemplateDialog::addButton(int id, const QString& text, const DluRec
                                        bool isDefault) {
     auto* button = new QPushButton(text, this);
     button->setGeometry(dluToPixels(rect));
-    fitCaption(button);
     button->setDefault(isDefault);
     button->setAutoDefault(true);  // a focused push button takes Return
     if (id == kIdOk)

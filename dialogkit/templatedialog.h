@@ -56,7 +56,8 @@ public:
     TemplateDialog(const QString& caption, int widthDlu, int heightDlu, int pointSize,
                    Frame frame = Frame::Editor, QWidget* parent = nullptr);
 
-    // The modal run: initDialog() fills the controls from the stored values, then exec().
+    // The modal run: initDialog() fills the controls from the stored values, the buttons'
+    // captions are fitted to them (fitCaption), then exec().
     // Returns QDialog::Accepted for OK.
     int run();
 
