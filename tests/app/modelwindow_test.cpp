@@ -61,6 +61,16 @@ void editEndPointAndThrottle(ModelWindow* window) {
     window->editorButton(mainid::kThrottleCurve)->click();
 }
 
+// Models… in `w`, then New model… of a blank HELI-120 named "Heli 450"; the window edited.
+ModelWindow* newHeliModel(MainDialog& w) {
+    w.systemCommand(kModelsCommand);
+    auto* models = w.findChild<ModelsWindow*>();
+    EXPECT_NE(models, nullptr);
+    return models != nullptr ? newModel(models, QStringLiteral("Heli 450"),
+                                        QStringLiteral("A blank HELI-120 model"))
+                             : nullptr;
+}
+
 models::Model fileOf(ModelWindow* window) {
     const auto loaded = models::readModelFile(window->path());
     EXPECT_TRUE(std::holds_alternative<models::LoadedModel>(loaded));
@@ -73,11 +83,7 @@ TEST_F(ModelWindowTest, NewHeliModelEditedWithoutTransmitter_FileHoldsTheEditsAn
     DataHome home;
     runWindow([&](MainDialog& w) {
         fake->clearCalls();
-        w.systemCommand(kModelsCommand);
-        auto* models = w.findChild<ModelsWindow*>();
-        ASSERT_NE(models, nullptr);
-        ModelWindow* edited =
-            newModel(models, QStringLiteral("Heli 450"), QStringLiteral("A blank HELI-120 model"));
+        ModelWindow* edited = newHeliModel(w);
         ASSERT_NE(edited, nullptr);
         EXPECT_EQ(edited->windowTitle(), QStringLiteral("Heli 450 — Pelorin"));
         // A helicopter: its curve and swash buttons are there.
@@ -138,11 +144,7 @@ TEST_F(ModelWindowTest, ModelEdits_AreHistoryEntriesOfTheModelAndNoStepOfTheTran
     DataHome home;
     window->setHistoryFile(home.dir.filePath(QStringLiteral("history.jsonl")));
     runWindow([&](MainDialog& w) {
-        w.systemCommand(kModelsCommand);
-        auto* models = w.findChild<ModelsWindow*>();
-        ASSERT_NE(models, nullptr);
-        ModelWindow* model =
-            newModel(models, QStringLiteral("Heli 450"), QStringLiteral("A blank HELI-120 model"));
+        ModelWindow* model = newHeliModel(w);
         ASSERT_NE(model, nullptr);
         editEndPointAndThrottle(model);
         model->undo();

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QUuid>
 
@@ -149,6 +150,29 @@ struct FieldCase {
     int max;
     const char* message;  // empty when the field is good
 };
+
+// A caption that would reach into its button's frame is set tighter until it fits, and only
+// then; one that fits keeps the font it has. Mnemonics are not counted as drawn.
+TEST(FitCaption, TightensOnlyWhatWouldRunIntoTheFrame) {
+    const struct {
+        const char* caption;
+        int extra;  // pixels beyond the button's room that the caption needs (negative: spare)
+    } rows[] = {{"Swash Afr", 1}, {"Swash Afr", 6}, {"&Swash Afr", 1}, {"Swash Afr", -4}};
+    for (const auto& row : rows) {
+        QPushButton button(QString::fromLatin1(row.caption));
+        const int frame =
+            button.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &button);
+        const QString shown = QString(button.text()).remove(u'&');
+        const int needed = QFontMetrics(button.font(), &button).horizontalAdvance(shown);
+        button.resize(needed - row.extra + 4 * frame, 30);
+        const QFont before = button.font();
+        fitCaption(&button);
+        EXPECT_LE(QFontMetrics(button.font(), &button).horizontalAdvance(shown),
+                  button.width() - 4 * frame)
+            << row.caption << " " << row.extra;
+        EXPECT_EQ(button.font() == before, row.extra <= 0) << row.caption << " " << row.extra;
+    }
+}
 
 TEST(ReadIntegerField, RefusesWithMessageFocusAndWholeTextSelected) {
     const FieldCase cases[] = {
