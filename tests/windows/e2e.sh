@@ -339,6 +339,29 @@ if choose_file Open "$opened"; then
 else
   fail "the Open chooser did not open"
 fi
+
+# Serial Setting: Space closes the port and shows the dialog; its OK opens COM5 again and sends a
+# UserRequest (55 FA). Neither may keep the window waiting on the port.
+ms_since() { echo $((($(date +%s%N) - $1) / 1000000)); }
+mark=$(log_lines)
+pressed=$(date +%s%N)
+keys shift+Tab shift+Tab shift+Tab space
+if setting=$(wait_window "Serial Setting"); then
+  shown_ms=$(ms_since "$pressed")
+  wait_focus "$setting"
+  # The list starts with Wine's own COM1; the field takes the name typed.
+  keys ctrl+a
+  xdotool type --delay 30 COM5
+  pressed=$(date +%s%N)
+  xdotool key Return
+  if wait_log "$mark" UserRequest 20; then
+    pass "Serial Setting: shown $shown_ms ms after Space (300 ms of it typing); OK opened COM5 again and sent UserRequest $(ms_since "$pressed") ms after Return"
+  else
+    fail "Serial Setting's OK sent no UserRequest"; screen "after Serial Setting's OK"
+  fi
+else
+  fail "the Serial Setting dialog did not open"; screen "after Space on Setting"
+fi
 close_window
 read_back "$work/read4.bin"
 check "after Open the transmitter holds the file's first 65 bytes" \
