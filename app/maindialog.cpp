@@ -116,14 +116,8 @@ void MainDialog::buildControls() {
                                     Qt::AlignRight | Qt::AlignVCenter);
     }
 
-    // The buttons, each group box made just before its first button, as the Tab key goes.
-    std::optional<mainbuttons::Group> group;
+    // The buttons in the order of the Tab key; their group boxes come in initDialog.
     for (const mainbuttons::Button& b : mainbuttons::kButtons) {
-        if (b.group != group) {
-            group = b.group;
-            if (const mainbuttons::GroupBox* box = mainbuttons::findGroupBox(b.group))
-                addGroupBox(tr(box->title), {box->x, box->y, box->w, box->h});
-        }
         QPushButton* button = addButton(b.id, tr(b.caption), {b.x, b.y, b.w, b.h});
         connect(button, &QPushButton::clicked, this, [this, id = b.id] { press(id); });
         if (b.heliOnly)
@@ -146,6 +140,11 @@ void MainDialog::initDialog() {
         // Shown once the window is up, so the user sees which program complains.
         QTimer::singleShot(0, this, [this, message]() { showMessage(this, message); });
     }
+    // The group boxes behind the buttons: the first one measures its title, which loads the
+    // fonts (4-5 ms), so they are made once the transmitter has been asked for its settings.
+    // Each is put behind every other control, so they stack as if made first.
+    for (const mainbuttons::GroupBox& box : mainbuttons::kGroupBoxes)
+        addGroupBox(tr(box.title), {box.x, box.y, box.w, box.h});
     // The display runs even without a port: it shows the boxes and waits for frames.
     channelDisplay_->setFollowing(true);
     showMemory();  // start-up chose USER1 for Setting

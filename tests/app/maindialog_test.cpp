@@ -323,9 +323,16 @@ TEST_F(MainWindowTest, Window_HasEveryControlWithItsCaptionAndPlace) {
         EXPECT_LE(label->geometry().left(), place.left()) << i;
     }
 
+    // The group boxes are made as the window starts, behind every other control.
     QMap<QString, QRect> groups;
-    for (QGroupBox* g : window->findChildren<QGroupBox*>(QString(), Qt::FindDirectChildrenOnly))
-        groups[g->title()] = g->geometry();
+    runWindow([&](MainDialog& up) {
+        const QObjectList& children = up.children();
+        for (QGroupBox* g : up.findChildren<QGroupBox*>(QString(), Qt::FindDirectChildrenOnly)) {
+            groups[g->title()] = g->geometry();
+            EXPECT_LT(children.indexOf(g), children.indexOf(up.control(1000)))
+                << g->title().toStdString();
+        }
+    });
     EXPECT_EQ(groups.size(), 3);
     EXPECT_EQ(groups["System Option"], dluToPixels({33, 92, 270, 38}));
     EXPECT_EQ(groups["System Setting"], dluToPixels({31, 141, 273, 74}));
