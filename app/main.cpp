@@ -11,6 +11,7 @@
 
 #include "app/commandline.h"
 #include "app/configapp.h"
+#include "platform/guiplatform.h"
 #include "platform/portdiscovery.h"
 
 int main(int argc, char** argv) {
@@ -37,6 +38,7 @@ int main(int argc, char** argv) {
         return start.exitCode;
     }
 
+    pelorin::tuneWindowingPlatform();
     pelorin::ConfigApp app(argc, argv);
     // The windows are laid out for Fusion, which Qt has on every system: the Windows style's
     // wider button margins cut captions such as "Swash Afr". -style still chooses another.

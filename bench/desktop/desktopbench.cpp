@@ -53,6 +53,7 @@
 #include "app/channeldisplay.h"
 #include "app/maindialog.h"
 #include "link/frames.h"
+#include "platform/guiplatform.h"
 #include "platform/serialport.h"
 
 extern char** environ;
@@ -339,6 +340,7 @@ int paintLatencyChild(const Options& options, const fs::path& portFolder) {
     int argc = 1;
     char name[] = "pelorin_desktop_bench";
     char* argv[] = {name, nullptr};
+    pelorin::tuneWindowingPlatform();  // as the program does
     QApplication app(argc, argv);
     Line line(portFolder, "bench");
     pelorin::MainDialog window(pelorin::makeSerialControl());

@@ -37,6 +37,7 @@
 #include "app/maindialog.h"
 #include "app/monitorwindow.h"
 #include "dialogkit/systemmenu.h"
+#include "platform/guiplatform.h"
 #include "platform/processclock.h"
 #include "platform/serialport.h"
 
@@ -61,6 +62,7 @@ struct Phase {
 }  // namespace
 
 int main(int argc, char** argv) {
+    pelorin::tuneWindowingPlatform();  // as the program does
     QApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(

@@ -12,4 +12,9 @@ void chooseHeadlessGuiPlatform() {
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
+void tuneWindowingPlatform() {
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
+}
+
 }  // namespace pelorin

@@ -8,4 +8,6 @@ namespace pelorin {
 // system's fonts.
 void chooseHeadlessGuiPlatform() {}
 
+void tuneWindowingPlatform() {}
+
 }  // namespace pelorin
