@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include <unistd.h>
+#include <QCoreApplication>
 
 #include "tools/txsim/commandline.h"
 
@@ -99,7 +99,8 @@ TEST(CommandLineTest, LargestCounts_AreTakenWhole) {
 
 TEST(CommandLineTest, SettingsFile_BecomesUser1AndWrongSizeIsRefused) {
     const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / ("txsim-cmdline-" + std::to_string(::getpid()));
+        std::filesystem::temp_directory_path() /
+        ("txsim-cmdline-" + std::to_string(QCoreApplication::applicationPid()));
     std::filesystem::create_directories(dir);
     BlockBytes block{};
     block[0] = 0x12;

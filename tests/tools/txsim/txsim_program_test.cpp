@@ -12,78 +12,42 @@
 #include <thread>
 #include <vector>
 
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <QCoreApplication>
 
-extern char** environ;
+#include "tests/support/processsignal.h"
+#include "tests/support/programrun.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
 using namespace std::chrono_literals;
+using pelorin::test::ProgramRun;
+using pelorin::test::RunningProgram;
 
-struct Child {
-    pid_t pid = -1;
-    int output = -1;  // stdout and stderr
-};
-
-Child spawn(const std::vector<std::string>& args) {
-    std::vector<char*> argv;
-    std::string program = PELORIN_TXSIM_PATH;
-    argv.push_back(program.data());
-    std::vector<std::string> copies = args;
-    for (std::string& a : copies)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-
-    int pipeFds[2];
-    if (::pipe(pipeFds) != 0)
-        return {};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 1);
-    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 2);
-    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
-    Child run;
-    if (posix_spawn(&run.pid, program.c_str(), &actions, nullptr, argv.data(), environ) != 0)
-        run.pid = -1;
-    posix_spawn_file_actions_destroy(&actions);
-    ::close(pipeFds[1]);
-    run.output = pipeFds[0];
-    return run;
-}
-
-std::string readAll(int fd) {
-    std::string text;
-    char buffer[512];
-    ssize_t n;
-    while ((n = ::read(fd, buffer, sizeof buffer)) > 0)
-        text.append(buffer, static_cast<std::size_t>(n));
-    ::close(fd);
-    return text;
-}
-
-int waitExit(pid_t pid) {
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+// How pelorin-txsim runs here: its standard output and error in one, half a minute at most.
+pelorin::test::ProgramOptions mergedOutput() {
+    pelorin::test::ProgramOptions options;
+    options.mergeOutput = true;
+    options.timeout = 30s;
+    return options;
 }
 
 TEST(TxsimProgramTest, Help_PrintsUsageAndSucceeds) {
-    Child run = spawn({"--help"});
-    ASSERT_GT(run.pid, 0);
-    const std::string output = readAll(run.output);
-    EXPECT_EQ(waitExit(run.pid), 0);
+    RunningProgram run(PELORIN_TXSIM_PATH, {"--help"}, mergedOutput());
+    ASSERT_GT(run.processId(), 0);
+    const ProgramRun ended = run.finish();
+    const std::string output = ended.out;
+    EXPECT_EQ(ended.exitCode, 0);
     EXPECT_THAT(output, HasSubstr("Usage: pelorin-txsim"));
 }
 
 TEST(TxsimProgramTest, UnknownOption_FailsNamingIt) {
-    Child run = spawn({"--bogus"});
-    ASSERT_GT(run.pid, 0);
-    const std::string output = readAll(run.output);
-    EXPECT_EQ(waitExit(run.pid), 2);
+    RunningProgram run(PELORIN_TXSIM_PATH, {"--bogus"}, mergedOutput());
+    ASSERT_GT(run.processId(), 0);
+    const ProgramRun ended = run.finish();
+    const std::string output = ended.out;
+    EXPECT_EQ(ended.exitCode, 2);
     EXPECT_THAT(output, HasSubstr("--bogus"));
 }
 
@@ -91,21 +55,23 @@ TEST(TxsimProgramTest, Signal_EndsItAndRemovesItsLink) {
     for (int signal : {SIGTERM, SIGINT}) {
         SCOPED_TRACE(signal);
         const fs::path folder =
-            fs::temp_directory_path() / ("txsim-program-" + std::to_string(::getpid()));
+            fs::temp_directory_path() /
+            ("txsim-program-" + std::to_string(QCoreApplication::applicationPid()));
         fs::remove_all(folder);
-        Child run = spawn({"--port-dir", folder.string(), "--name", "sim", "--quiet"});
-        ASSERT_GT(run.pid, 0);
+        RunningProgram run(PELORIN_TXSIM_PATH,
+                           {"--port-dir", folder.string(), "--name", "sim", "--quiet"},
+                           mergedOutput());
+        ASSERT_GT(run.processId(), 0);
         const fs::path link = folder / "sim";
         const auto end = std::chrono::steady_clock::now() + 5s;
         while (!fs::is_symlink(link) && std::chrono::steady_clock::now() < end)
             std::this_thread::sleep_for(5ms);
         ASSERT_TRUE(fs::is_symlink(link));
 
-        ::kill(run.pid, signal);
+        pelorin::test::sendSignal(run.processId(), signal);
 
-        EXPECT_EQ(waitExit(run.pid), 0);
+        EXPECT_EQ(run.finish().exitCode, 0);
         EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
-        readAll(run.output);
         fs::remove_all(folder);
     }
 }
