@@ -4,15 +4,14 @@
 // committed golden texts in golden/. PELORIN_UPDATE_GOLDEN=1 rewrites the golden texts from
 // the current output (review the change before committing it).
 
-#include <fcntl.h>
+#include <QDir>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <stdlib.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -20,9 +19,8 @@
 #include <vector>
 
 #include "link/settingsblock.h"
+#include "tests/support/programrun.h"
 #include "tests/support/sampleblocks.h"
-
-extern char** environ;
 
 namespace pelorin {
 namespace {
@@ -51,9 +49,10 @@ std::string readText(const fs::path& path) {
 class DumpCli : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "pelorin-dump-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
+        QTemporaryDir made(QDir::tempPath() + QStringLiteral("/pelorin-dump-XXXXXX"));
+        ASSERT_TRUE(made.isValid()) << made.errorString().toStdString();
+        made.setAutoRemove(false);  // TearDown removes it
+        dir_ = made.path().toStdString();
     }
     void TearDown() override { fs::remove_all(dir_); }
 
@@ -67,35 +66,16 @@ protected:
         return writeFile(name, b.data(), b.size());
     }
 
-    // Runs pelorin-dump with `args`, its output captured through files.
+    // Runs pelorin-dump with `args`, its standard output and error apart.
     DumpRun run(const std::vector<std::string>& args) {
-        const std::string outPath = (dir_ / "stdout").string();
-        const std::string errPath = (dir_ / "stderr").string();
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0644);
-        posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0644);
-        std::vector<std::string> all{PELORIN_DUMP_EXE};
-        all.insert(all.end(), args.begin(), args.end());
-        std::vector<char*> argv;
-        for (std::string& a : all)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-
+        const test::ProgramRun ran = test::runProgram(PELORIN_DUMP_EXE, args);
         DumpRun result;
-        pid_t pid = 0;
-        const int spawned = ::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-        posix_spawn_file_actions_destroy(&actions);
-        EXPECT_EQ(spawned, 0) << "cannot start " << PELORIN_DUMP_EXE;
-        if (spawned != 0)
+        EXPECT_TRUE(ran.started) << "cannot start " << PELORIN_DUMP_EXE;
+        if (!ran.started)
             return result;
-        int status = 0;
-        ::waitpid(pid, &status, 0);
-        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.out = readText(outPath);
-        result.err = readText(errPath);
+        result.exitCode = ran.exitCode;
+        result.out = ran.out;
+        result.err = ran.err;
         return result;
     }
 

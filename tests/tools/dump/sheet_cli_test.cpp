@@ -3,11 +3,11 @@
 // pelorin-dump --sheet as a user runs it: the sheet of a 67-byte file as text and as PDF, in
 // the user's language, and the mistakes it refuses.
 
-#include <gtest/gtest.h>
-#include <stdlib.h>
-#include <sys/wait.h>
+#include <QDir>
+#include <QTemporaryDir>
 
-#include <cstdio>
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "tests/sheet/sheetblocks.h"
+#include "tests/support/programrun.h"
 
 namespace pelorin::test {
 namespace {
@@ -37,34 +38,39 @@ std::string readAll(const fs::path& path) {
 class SheetCli : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "pelorin-sheet-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
+        QTemporaryDir made(QDir::tempPath() + QStringLiteral("/pelorin-sheet-XXXXXX"));
+        ASSERT_TRUE(made.isValid()) << made.errorString().toStdString();
+        made.setAutoRemove(false);  // TearDown removes it
+        dir_ = made.path().toStdString();
         heli_ = (dir_ / "rotor.bin").string();
         std::ofstream(heli_, std::ios::binary)
             .write(reinterpret_cast<const char*>(kHeliSampleBlock.data()), kHeliSampleBlock.size());
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    // Runs pelorin-dump with `args` through the shell, in English unless `env` ("NAME=value
-    // ...") says otherwise. The arguments are quoted; none of them holds a quote.
+    // Runs pelorin-dump with `args`, in English unless `env` says otherwise: words as env(1)
+    // takes them, "NAME=value" to set a variable and "-u NAME" to remove one.
     SheetRun run(const std::vector<std::string>& args, const std::string& env = "LANGUAGE=en") {
-        std::string command = "env " + env + " '" PELORIN_DUMP_EXE "'";
-        for (const std::string& a : args)
-            command += " '" + a + "'";
-        const fs::path errPath = dir_ / "stderr";
-        command += " 2>'" + errPath.string() + "'";
+        test::ProgramOptions options;
+        std::istringstream words(env);
+        for (std::string word; words >> word;) {
+            if (word == "-u") {
+                words >> word;
+                options.unsetVariables.push_back(word);
+            } else if (const auto equals = word.find('='); equals != std::string::npos) {
+                options.setVariables.emplace_back(word.substr(0, equals), word.substr(equals + 1));
+            } else {
+                ADD_FAILURE() << "not a variable: " << word;
+            }
+        }
+        const test::ProgramRun ran = test::runProgram(PELORIN_DUMP_EXE, args, options);
         SheetRun result;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        EXPECT_NE(pipe, nullptr) << command;
-        if (pipe == nullptr)
+        EXPECT_TRUE(ran.started) << PELORIN_DUMP_EXE;
+        if (!ran.started)
             return result;
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            result.out.append(buffer, n);
-        const int status = ::pclose(pipe);
-        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.err = readAll(errPath);
+        result.exitCode = ran.exitCode;
+        result.out = ran.out;
+        result.err = ran.err;
         return result;
     }
 
