@@ -2,20 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/settingsfile.h"
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <stdlib.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <future>
 #include <iterator>
+#include <random>
 #include <vector>
+
+#include "tests/support/specialfiles.h"
 
 namespace pelorin {
 namespace {
@@ -26,29 +25,32 @@ class SettingsFileTest : public ::testing::Test {
 protected:
     std::string dir;
 
+    // A folder of its own, made under a name nobody has taken (create_directory is false
+    // for a name that is there already).
     void SetUp() override {
-        std::string pattern = ::testing::TempDir() + "pelorin-file-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
+        std::random_device seed;
+        std::mt19937_64 random(seed());
+        for (int attempt = 0; attempt < 100 && dir.empty(); ++attempt) {
+            const std::string name =
+                ::testing::TempDir() + "pelorin-file-" + std::to_string(random() % 1000000000);
+            std::error_code error;
+            if (std::filesystem::create_directory(name, error))
+                dir = name;
+        }
+        ASSERT_FALSE(dir.empty());
     }
     void TearDown() override {
-        for (const std::string& name : entries())
-            ::unlink((dir + "/" + name).c_str());
-        ::rmdir(dir.c_str());
+        std::error_code error;
+        std::filesystem::remove_all(dir, error);
     }
 
     std::string pathOf(const std::string& name) const { return dir + "/" + name; }
 
     std::vector<std::string> entries() const {
         std::vector<std::string> names;
-        if (DIR* d = ::opendir(dir.c_str())) {
-            while (dirent* e = ::readdir(d)) {
-                const std::string name = e->d_name;
-                if (name != "." && name != "..")
-                    names.push_back(name);
-            }
-            ::closedir(d);
-        }
+        std::error_code error;
+        for (const auto& entry : std::filesystem::directory_iterator(dir, error))
+            names.push_back(entry.path().filename().string());
         return names;
     }
 
@@ -140,25 +142,21 @@ TEST_F(SettingsFileTest, OpenOfAPipeOrDevice_IsRefusedAtOnceInsteadOfWaitingForD
     // A named pipe blocks the open until a writer comes, a terminal blocks the read until a
     // line arrives: either would hang the window for good.
     const std::string fifo = pathOf("pipe");
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
-    int master = ::posix_openpt(O_RDWR | O_NOCTTY);
-    ASSERT_GE(master, 0);
-    ASSERT_EQ(::grantpt(master), 0);
-    ASSERT_EQ(::unlockpt(master), 0);
-    const std::string terminal = ::ptsname(master);
+    ASSERT_TRUE(test::makeNamedPipe(fifo));
+    test::WaitingTerminal device;
+    ASSERT_TRUE(device.isOpen());
+    const std::string terminal = device.devicePath();
 
     for (const std::string& path : {fifo, terminal}) {
         auto reading = std::async(std::launch::async, [&] { return readSettingsFile(path); });
         if (reading.wait_for(std::chrono::seconds(3)) != std::future_status::ready) {
             ADD_FAILURE() << path << ": still waiting after 3 s";
             // Let the stuck reader go: a writer for the pipe, a hang-up for the terminal.
-            const int writer = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
-            if (path == terminal) {
-                ::close(master);
-                master = -1;
+            {
+                const test::NonBlockingWriter writer(path);
+                if (path == terminal)
+                    device.hangUp();
             }
-            if (writer >= 0)
-                ::close(writer);
             reading.wait();
             continue;
         }
@@ -168,8 +166,6 @@ TEST_F(SettingsFileTest, OpenOfAPipeOrDevice_IsRefusedAtOnceInsteadOfWaitingForD
         EXPECT_NE(text.find(path), std::string::npos) << text;
         EXPECT_NE(text.find("Not a regular file"), std::string::npos) << text;
     }
-    if (master >= 0)
-        ::close(master);
 }
 
 }  // namespace
