@@ -14,11 +14,8 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
 #include <atomic>
 #include <cmath>
-#include <csignal>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -32,6 +29,7 @@
 #include "platform/portdiscovery.h"
 #include "platform/serialport.h"
 #include "tests/platform/serial/serialtesting.h"
+#include "tests/support/filesizelimit.h"
 #include "tests/support/modal.h"
 
 namespace pelorin::test {
@@ -237,24 +235,20 @@ TEST_F(MonitorTest, Recording_WhenTheFileStopsGrowing_StopsWithAMessageAndKeepsW
     const QString path = files.filePath(QStringLiteral("limited.csv"));
     // Files of this process may not grow past a few lines: a write beyond fails as on a full
     // disk (EFBIG, with its signal ignored).
-    constexpr rlim_t kLimit = 400;
-    rlimit previous{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = previous;
-    limited.rlim_cur = kLimit;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-
-    recordTo(path);
-    ASSERT_TRUE(monitor->recording());
+    constexpr std::uint64_t kLimit = 400;
     std::vector<LiveValues> sent;
-    for (std::uint16_t i = 0; i < 40 && monitor->recording(); ++i) {
-        sent.push_back(
-            valuesOf({static_cast<std::uint16_t>(1500 + i), 1501, 1502, 1503, 1504, 1505}, i));
-        send(sent.back());
+    {
+        const FileSizeLimit limited(kLimit);
+        ASSERT_TRUE(limited.applied());
+
+        recordTo(path);
+        ASSERT_TRUE(monitor->recording());
+        for (std::uint16_t i = 0; i < 40 && monitor->recording(); ++i) {
+            sent.push_back(
+                valuesOf({static_cast<std::uint16_t>(1500 + i), 1501, 1502, 1503, 1504, 1505}, i));
+            send(sent.back());
+        }
     }
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, oldHandler);
 
     EXPECT_FALSE(monitor->recording());
     ASSERT_TRUE(waitFor([&] { return !messages.messages.isEmpty(); }, kWaitMs));

@@ -7,14 +7,10 @@
 #include <QFileDialog>
 #include <QTemporaryDir>
 
-#include <sys/resource.h>
-#include <unistd.h>
-
-#include <csignal>
-
 #include "app/filechooser.h"
 #include "models/modelformat.h"
 #include "tests/app/apptest.h"
+#include "tests/support/filesizelimit.h"
 
 namespace pelorin::test {
 namespace {
@@ -148,15 +144,11 @@ TEST_F(SettingsFileTest, SaveThatFailsMidWrite_KeepsTheOldFileAndSaysSo) {
     writeBytes(chosen, old);
 
     // A file-size limit makes the write fail part-way, as a full disk would, even for root.
-    struct rlimit previous {};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = previous;
-    small.rlim_cur = 16;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    runWindow([&](MainDialog&) { button(1026)->click(); });
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousHandler);
+    {
+        const FileSizeLimit small(16);
+        ASSERT_TRUE(small.applied());
+        runWindow([&](MainDialog&) { button(1026)->click(); });
+    }
 
     EXPECT_EQ(readAll(chosen), old);
     ASSERT_EQ(messages.messages.size(), 1);
