@@ -14,7 +14,7 @@ fi
 # its own, so every folder of the program (and platform/'s portable files) is searched for
 # them too.
 os_headers='#include <\(unistd\|fcntl\|termios\|sys/\|pwd\|grp\|poll\|pty\|dirent\|signal\.h\|windows\.h\|winsock\|setupapi\|dbt\.h\)'
-if grep -rn "$os_headers" link app editors models sheet connection dialogkit tools resources ||
+if grep -rn "$os_headers" link app editors models sheet connection dialogkit tools resources fuzz ||
     grep -n "$os_headers" platform/*.h platform/*.cpp; then
   echo "check-mingw: an operating system header outside platform/<os>/ (above)" >&2
   exit 1
