@@ -7,8 +7,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <unistd.h>
-
 namespace pelorin::test {
 namespace {
 
@@ -57,10 +55,7 @@ RunningProgram::RunningProgram(const std::string& program,
         for (std::string& a : argumentBytes_)
             argv_.push_back(a.data());
         argv_.push_back(nullptr);
-        process_->setChildProcessModifier([this] {
-            ::execv(argv_[0], argv_.data());
-            ::_exit(127);
-        });
+        process_->setChildProcessModifier([this] { execExactly(argv_.data()); });
     }
     process_->start(fromBytes(program), list);
     started_ = process_->waitForStarted();

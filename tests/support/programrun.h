@@ -67,4 +67,8 @@ private:
 ProgramRun runProgram(const std::string& program, const std::vector<std::string>& arguments,
                       const ProgramOptions& options = {});
 
+// In the child QProcess made: replaces it with `argv[0]` run with exactly these bytes, or ends
+// it with 127 (posix/programexec.cpp). It may not allocate.
+[[noreturn]] void execExactly(char* const* argv) noexcept;
+
 }  // namespace pelorin::test
