@@ -90,7 +90,8 @@ ChannelDisplay::ChannelDisplay(ChannelSource channels, QWidget* parent)
     : QWidget(parent), channels_(std::move(channels)) {
     setAttribute(Qt::WA_OpaquePaintEvent);  // every pixel is painted
     deferred_.setSingleShot(true);
-    deferred_.setTimerType(Qt::PreciseTimer);  // a coarse one could hold news back much longer
+    deferred_.setTimerType(
+        Qt::PreciseTimer);  // a coarse one could hold new values back much longer
     connect(&deferred_, &QTimer::timeout, this, &ChannelDisplay::repaintIfChanged);
     // A screen reader reads the six values, "CH1: 12, CH2: -40, …".
     setAccessibleName(tr("Live channels"));
@@ -108,12 +109,12 @@ void ChannelDisplay::setLineDown(const QString& text) {
         update();
 }
 
-void ChannelDisplay::showNews() {
-    if (!following_)
+void ChannelDisplay::showLiveFrames() {
+    if (!running_)
         return;
     const qint64 since = sinceRepaint_.isValid() ? sinceRepaint_.elapsed() : -1;
     if (since >= 0 && since < kDisplayRepaintIntervalMs) {
-        // Held back: the first news after the interval draws it; the timer, a quiet line.
+        // Held back: the first values after the interval draw them; the timer, a quiet line.
         if (!deferred_.isActive()) {
             deferred_.start(static_cast<int>(kDisplayRepaintIntervalMs - since) +
                             kDisplayRepaintIntervalMs / 2);
@@ -125,7 +126,7 @@ void ChannelDisplay::showNews() {
 }
 
 void ChannelDisplay::repaintIfChanged() {
-    if (!following_)
+    if (!running_)
         return;
     const std::array<int, 6>& newest = channels_();
     QRegion changed = rect();
@@ -149,7 +150,7 @@ void ChannelDisplay::repaintIfChanged() {
     if (changed.isEmpty())
         return;
     sinceRepaint_.start();
-    newsDue_ = true;
+    repaintAsked_ = true;
     update(lineDown_.isEmpty() ? changed : QRegion(rect()));
 }
 
@@ -163,8 +164,8 @@ void ChannelDisplay::paintEvent(QPaintEvent*) {
         painter.drawText(rect(), Qt::AlignCenter,
                          fontMetrics().elidedText(lineDown_, Qt::ElideMiddle, width() - 8));
     }
-    if (std::exchange(newsDue_, false))
-        emit newsShown();
+    if (std::exchange(repaintAsked_, false))
+        emit liveFramesShown();
 }
 
 }  // namespace pelorin

@@ -31,11 +31,11 @@ void paintChannelDisplay(QPainter& painter, QSize size, const std::array<int, 6>
 void renderChannelDisplay(QImage& image, const std::array<int, 6>& channels,
                           const QRect& area = QRect());
 
-// News is drawn at most once per interval: with the first news after it, or half an interval
+// New values are drawn at most once per interval: with the first ones after it, or half an interval
 // later if none comes.
 inline constexpr int kDisplayRepaintIntervalMs = 10;
 
-// Control 1000 of the main window. News repaints only the columns between a bar's old and
+// Control 1000 of the main window. New values repaint only the columns between a bar's old and
 // new end; while nothing changes the display does no work at all.
 class ChannelDisplay : public QWidget {
     Q_OBJECT
@@ -44,18 +44,18 @@ public:
     using ChannelSource = std::function<const std::array<int, 6>&()>;
     explicit ChannelDisplay(ChannelSource channels, QWidget* parent = nullptr);
 
-    // Whether news is drawn; the main window follows from its initialisation until it closes.
-    void setFollowing(bool following) { following_ = following; }
-    [[nodiscard]] bool following() const { return following_; }
+    // Whether new values are drawn: from the main window's initialisation until it closes.
+    void setRunning(bool running) { running_ = running; }
+    [[nodiscard]] bool running() const { return running_; }
     // Greys the display under `text`; an empty text shows it as usual.
     void setLineDown(const QString& text);
     [[nodiscard]] const QString& lineDownText() const { return lineDown_; }
 
 public slots:
-    void showNews();  // the channel source holds new values
+    void showLiveFrames();  // the channel source holds new values
 
 signals:
-    void newsShown();  // a repaint showed changed bars
+    void liveFramesShown();  // a repaint showed changed bars
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -65,11 +65,11 @@ private:
 
     ChannelSource channels_;
     std::optional<std::array<int, 6>> shown_;  // what the screen shows, or is about to
-    bool newsDue_ = false;                     // a repaint of news is asked for
-    bool following_ = false;
+    bool repaintAsked_ = false;                // a repaint of new values is asked for
+    bool running_ = false;
     QString lineDown_;
     QElapsedTimer sinceRepaint_;
-    QTimer deferred_;  // the repaint due when held-back news gets no successor
+    QTimer deferred_;  // the repaint due when held-back values get no successor
 };
 
 }  // namespace pelorin

@@ -58,7 +58,7 @@ QString HistoryRecorder::editorName(int controlId) {
 }
 
 models::HistoryChain HistoryRecorder::chain() const {
-    return {lastingDeviceName(QString::fromLocal8Bit(session_.portDevice())),
+    return {stableDeviceName(QString::fromLocal8Bit(session_.portDevice())),
             connection_.userMemory()};
 }
 

@@ -59,7 +59,7 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, PortDiscovery disc
     editors_ =
         std::make_unique<SettingsEditors>(session_, this, [this]() { return session_.liveAux(); });
     connect(&connection_, &TransmitterConnection::liveFrameReceived, editors_.get(),
-            &SettingsEditors::liveNews);
+            &SettingsEditors::liveFramesArrived);
 
     buildControls();
     systemMenu_ = new SystemMenu(this, [this](unsigned command) { systemCommand(command); });
@@ -68,8 +68,8 @@ MainDialog::MainDialog(std::unique_ptr<SerialControl> serial, PortDiscovery disc
 
     // Frames that arrive together are shown together: the display repaints when they changed
     // what it shows, no more often than every 10 ms, and not at all while nothing changes.
-    connect(&connection_, &TransmitterConnection::liveNews, channelDisplay_,
-            &ChannelDisplay::showNews);
+    connect(&connection_, &TransmitterConnection::liveFramesArrived, channelDisplay_,
+            &ChannelDisplay::showLiveFrames);
     connect(&connection_, &TransmitterConnection::lineStateChanged, channelDisplay_,
             &ChannelDisplay::setLineDown);
     // A line that keeps failing gives one message that counts the errors, not a box for each;
@@ -92,7 +92,7 @@ void MainDialog::setHistoryFile(const QString& path) {
 }
 
 MainDialog::~MainDialog() {
-    channelDisplay_->setFollowing(false);
+    channelDisplay_->setRunning(false);
 }
 
 template <class Dialog, class... Args>
@@ -146,7 +146,7 @@ void MainDialog::initDialog() {
     for (const mainbuttons::GroupBox& box : mainbuttons::kGroupBoxes)
         addGroupBox(tr(box.title), {box.x, box.y, box.w, box.h});
     // The display runs even without a port: it shows the boxes and waits for frames.
-    channelDisplay_->setFollowing(true);
+    channelDisplay_->setRunning(true);
     showMemory();  // start-up chose USER1 for Setting
 
     // What only the look of the window needs comes after the transmitter has been asked for
@@ -157,13 +157,13 @@ void MainDialog::initDialog() {
 }
 
 void MainDialog::closeEvent(QCloseEvent* event) {
-    channelDisplay_->setFollowing(false);
+    channelDisplay_->setRunning(false);
     TemplateDialog::closeEvent(event);
 }
 
 void MainDialog::done(int result) {
     // Escape and Enter end the run without the close handler; the display stops with the window.
-    channelDisplay_->setFollowing(false);
+    channelDisplay_->setRunning(false);
     TemplateDialog::done(result);
 }
 

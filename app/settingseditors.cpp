@@ -27,7 +27,8 @@ Dialog& SettingsEditors::editor(std::unique_ptr<Dialog>& slot, Args&&... args) {
         // An open curve editor moves its marker with liveAux as the display moves its bars,
         // every 50 ms at most.
         if constexpr (std::is_base_of_v<CurveDialog, Dialog>)
-            connect(this, &SettingsEditors::liveNews, slot.get(), &CurveDialog::showNews);
+            connect(this, &SettingsEditors::liveFramesArrived, slot.get(),
+                    &CurveDialog::showLiveFrames);
     }
     return *slot;
 }

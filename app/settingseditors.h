@@ -46,7 +46,7 @@ public:
 
 signals:
     // A live frame arrived: an open curve editor moves its marker.
-    void liveNews();
+    void liveFramesArrived();
 
 private:
     template <class Dialog, class... Args>

@@ -21,8 +21,8 @@ constexpr int kRequestsPerWait = 3;
 // this long after its last change; an awaited device that is there but does not open yet (a
 // service still probing it) is looked at again a few times at a slower pace.
 constexpr int kGatherMs = 150;
-constexpr int kLookAgainMs = 1000;
-constexpr int kLooksAgain = 5;
+constexpr int kRetryMs = 1000;
+constexpr int kRetries = 5;
 
 }  // namespace
 
@@ -32,14 +32,14 @@ TransmitterConnection::TransmitterConnection(std::unique_ptr<SerialControl> seri
       serial_(std::move(serial)),
       session_(*serial_, discover ? std::move(discover) : PortDiscovery(&discoverPortTable)) {
     // Everything the serial control reports arrives on this thread. Frames that arrive
-    // together are announced together: liveNews comes once, after the last of them.
+    // together are announced together: liveFramesArrived comes once, after the last of them.
     serial_->setReceiveHandler([this](std::span<const std::uint8_t> bytes) {
-        liveNews_ = false;
+        liveFramesPending_ = false;
         receiving_ = true;
         session_.receive(bytes);
         receiving_ = false;
-        if (std::exchange(liveNews_, false))
-            emit liveNews();
+        if (std::exchange(liveFramesPending_, false))
+            emit liveFramesArrived();
     });
     serial_->setErrorHandler([this](const std::string& text) {
         if (lostText_.isEmpty())
@@ -56,7 +56,7 @@ TransmitterConnection::TransmitterConnection(std::unique_ptr<SerialControl> seri
     session_.onLiveFrame = [this] {
         if (!lineDown_.isEmpty())
             setLineDown({});
-        liveNews_ = true;
+        liveFramesPending_ = true;
         emit liveFrameReceived();
     };
     // The port the transmitter answers on is the one start-up tries first next time.
@@ -73,8 +73,8 @@ TransmitterConnection::TransmitterConnection(std::unique_ptr<SerialControl> seri
         }
         emit blockChanged(received);
     };
-    lookTimer_.setSingleShot(true);
-    connect(&lookTimer_, &QTimer::timeout, this, &TransmitterConnection::lookForTransmitter);
+    retryTimer_.setSingleShot(true);
+    connect(&retryTimer_, &QTimer::timeout, this, &TransmitterConnection::lookForTransmitter);
 }
 
 TransmitterConnection::~TransmitterConnection() {
@@ -92,8 +92,8 @@ QString TransmitterConnection::start(int portNumber) {
     connect(deviceWatch_, &DeviceWatch::devicesChanged, this, [this] {
         if (!waiting_)
             return;
-        looksLeft_ = kLooksAgain;
-        lookTimer_.start(kGatherMs);
+        retriesLeft_ = kRetries;
+        retryTimer_.start(kGatherMs);
     });
     if (portNumber == 0 && portMemory_.recall)
         session_.preferredDevice = portMemory_.recall();
@@ -106,10 +106,10 @@ QString TransmitterConnection::start(int portNumber) {
     if (openedName_.isEmpty()) {
         // What was there at start-up is not taken by itself later, but for the transmitter
         // that answered last time.
-        lastUsed_ = lastingDeviceName(QString::fromLocal8Bit(session_.preferredDevice));
+        lastUsed_ = stableDeviceName(QString::fromLocal8Bit(session_.preferredDevice));
         for (const std::string& device : session_.portTable().portDeviceNames) {
             if (!device.empty())
-                presentAtStart_ << lastingDeviceName(QString::fromLocal8Bit(device));
+                presentAtStart_ << stableDeviceName(QString::fromLocal8Bit(device));
         }
     }
     QString message;
@@ -181,14 +181,14 @@ QString TransmitterConnection::noPortOpenedText() const {
 
 void TransmitterConnection::noteOpened() {
     const QString device = QString::fromLocal8Bit(session_.portDevice());
-    openedName_ = lastingDeviceName(device);
+    openedName_ = stableDeviceName(device);
     openedLink_ = virtualLinkIdentity(device);
 }
 
-bool TransmitterConnection::awaited(const QString& lastingName) const {
+bool TransmitterConnection::waitsFor(const QString& stableName) const {
     if (!openedName_.isEmpty())
-        return lastingName == openedName_;
-    return lastingName == lastUsed_ || !presentAtStart_.contains(lastingName);
+        return stableName == openedName_;
+    return stableName == lastUsed_ || !presentAtStart_.contains(stableName);
 }
 
 QString TransmitterConnection::waitingText() const {
@@ -216,7 +216,7 @@ void TransmitterConnection::lookForTransmitter() {
     for (int number = 1; number <= kProbedPortCount; ++number) {
         const QString device =
             QString::fromLocal8Bit(table.portDeviceNames[static_cast<std::size_t>(number - 1)]);
-        if (device.isEmpty() || !awaited(lastingDeviceName(device)))
+        if (device.isEmpty() || !waitsFor(stableDeviceName(device)))
             continue;
         // A virtual transmitter's link that was not made anew since the line went is not the
         // transmitter back: it was left by one that was killed, and its terminal's number may
@@ -241,8 +241,8 @@ void TransmitterConnection::lookForTransmitter() {
             emit lineError(QString::fromStdString(asked.error()));
         return;
     }
-    if (there && looksLeft_-- > 0)
-        lookTimer_.start(kLookAgainMs);
+    if (there && retriesLeft_-- > 0)
+        retryTimer_.start(kRetryMs);
 }
 
 void TransmitterConnection::followPortState() {

@@ -99,7 +99,7 @@ signals:
     void liveFrameReceived();
     // The bytes of one delivery held live frames, now all taken: what shows only the newest
     // values repaints once for them.
-    void liveNews();
+    void liveFramesArrived();
     // blockBytes may have changed: a SettingsFrame arrived (`received`), or the block was sent.
     void blockChanged(bool received);
     // The line went down (`text` says why and what is awaited) or, with an empty text, frames
@@ -118,7 +118,7 @@ private:
     // or a device that was not there at start-up appears. Woken by the device watch only.
     void startWaiting();
     void lookForTransmitter();
-    [[nodiscard]] bool awaited(const QString& lastingName) const;
+    [[nodiscard]] bool waitsFor(const QString& stableName) const;
     [[nodiscard]] QString waitingText() const;
     void noteOpened();  // the port just opened is the one to wait for should it go
     void userMemorySwitched(const SerialStatus& status, int index);
@@ -128,22 +128,22 @@ private:
     std::unique_ptr<SerialControl> serial_;
     Session session_;
     PortMemory portMemory_;
-    bool liveNews_ = false;   // a live frame arrived in the receive pass under way
-    bool receiving_ = false;  // a receive pass is under way: a block that changes came in
+    bool liveFramesPending_ = false;  // a live frame arrived in the receive pass under way
+    bool receiving_ = false;          // a receive pass is under way: a block that changes came in
     QString lineDown_;
     QString lostText_;
     int userMemory_ = -1;
     bool userMemoryArrived_ = false;
 
     DeviceWatch* deviceWatch_ = nullptr;  // made by start(): only the window reopens by itself
-    QTimer lookTimer_;                    // gathers a burst of device changes into one look
-    int looksLeft_ = 0;        // looks again while an awaited device is there but does not open
+    QTimer retryTimer_;                   // gathers a burst of device changes into one look
+    int retriesLeft_ = 0;      // tries again while the device waited for is there but does not open
     bool waiting_ = false;     // the line is down and is reopened by itself
     bool wasWaiting_ = false;  // waiting when the Setting round began
-    QString openedName_;       // the lasting name of the device open now, or lost
+    QString openedName_;       // the stable name of the device open now, or lost
     QString openedLink_;  // its virtual transmitter's link as it was then (virtualLinkIdentity)
-    QString lastUsed_;    // the lasting name of the device the transmitter answered on last run
-    QStringList presentAtStart_;  // lasting names of the devices there when none opened
+    QString lastUsed_;    // the stable name of the device the transmitter answered on last run
+    QStringList presentAtStart_;  // stable names of the devices there when none opened
 };
 
 }  // namespace pelorin

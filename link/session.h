@@ -45,7 +45,7 @@ public:
     // the main window shows or hides its helicopter buttons here.
     std::function<void()> onSettingsUnpacked;
     // Runs after each good LiveChannelFrame, once liveChannels and liveAux hold it: the
-    // display repaints on news instead of on a clock, and the monitor records every frame.
+    // display repaints on new frames instead of on a clock, and the monitor records every frame.
     std::function<void()> onLiveFrame;
     // Runs whenever blockBytes may have changed: after a good SettingsFrame and on every send
     // of the block (a write, a loaded file), once the send has been tried; the model library

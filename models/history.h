@@ -46,7 +46,7 @@ struct HistoryChain {
     HistoryChain(QString onDevice = {}, int inMemory = kUnknownMemory, QString ofModel = {})
         : device(std::move(onDevice)), memory(inMemory), model(std::move(ofModel)) {}
 
-    QString device;               // the device's lasting name (see lastingDeviceName)
+    QString device;               // the device's stable name (see stableDeviceName)
     int memory = kUnknownMemory;  // 0 USER1, 1 USER2
     QString model;                // a library model edited without the transmitter; else empty
 
@@ -64,7 +64,7 @@ struct HistoryRecord {
     HistoryCause cause = HistoryCause::None;
     QString detail;
     QString target;               // the key of the record an undo, redo or resend refers to
-    QString device;               // the lasting name of the transmitter's device
+    QString device;               // the stable name of the transmitter's device
     int memory = kUnknownMemory;  // the transmitter memory it belongs to
     // The name of the library model a model window stored this block in; such a record went
     // to no transmitter, and belongs to the model's chain alone.

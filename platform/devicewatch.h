@@ -31,8 +31,8 @@ private:
 
 // The name a device keeps when it goes away and comes back: on Linux a USB adapter's
 // /dev/serial/by-id link, a virtual transmitter's link, else the path itself; on Windows the
-// COM name. Two devices with the same lasting name are the same transmitter's port.
-[[nodiscard]] QString lastingDeviceName(const QString& device);
+// COM name. Two devices with the same stable name are the same transmitter's port.
+[[nodiscard]] QString stableDeviceName(const QString& device);
 
 // What tells one virtual transmitter's link from the next made under the same name: a link
 // removed and made anew has another identity, one left behind by a transmitter that was killed

@@ -328,7 +328,7 @@ long frameNumber(const std::array<int, 6>& channels) {
 class PaintClock : public QObject {
 public:
     explicit PaintClock(pelorin::MainDialog& window) {
-        connect(window.channelDisplay(), &pelorin::ChannelDisplay::newsShown, this,
+        connect(window.channelDisplay(), &pelorin::ChannelDisplay::liveFramesShown, this,
                 [this, &window] {
                     paints.emplace_back(frameNumber(window.session().liveChannels()), Clock::now());
                 });

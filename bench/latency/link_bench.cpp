@@ -135,7 +135,7 @@ int measureLatency(const Settings& settings) {
     std::uint64_t seen = 0;
     std::uint64_t measured = 0;
     bool measuring = false;
-    QObject::connect(&connection, &TransmitterConnection::liveNews, [&] {
+    QObject::connect(&connection, &TransmitterConnection::liveFramesArrived, [&] {
         const auto now = Clock::now();
         const std::uint64_t accepted = session.counters().liveAccepted;
         if (measuring) {
@@ -234,7 +234,7 @@ int measureCpu(const Settings& settings) {
     TransmitterConnection connection(std::make_unique<QtSerialControl>(), virtualPortsOnly);
     Session& session = connection.session();
     std::uint64_t events = 0;
-    QObject::connect(&connection, &TransmitterConnection::liveNews, [&] { ++events; });
+    QObject::connect(&connection, &TransmitterConnection::liveFramesArrived, [&] { ++events; });
     if (const QString error = connection.start(0); !error.isEmpty()) {
         std::fprintf(stderr, "cannot open the port: %s\n", qPrintable(error));
         return 1;

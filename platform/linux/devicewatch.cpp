@@ -50,7 +50,7 @@ DeviceWatch::DeviceWatch(QObject* parent) : QObject(parent), m_state(std::make_u
 
 DeviceWatch::~DeviceWatch() = default;
 
-QString lastingDeviceName(const QString& device) {
+QString stableDeviceName(const QString& device) {
     const QFileInfo info(device);
     // A link (a virtual transmitter's, a by-id one) is a name that outlives its target.
     if (info.isSymLink())

@@ -70,7 +70,7 @@ DeviceWatch::~DeviceWatch() {
 }
 
 // A COM port keeps its name when its device goes and comes back.
-QString lastingDeviceName(const QString& device) {
+QString stableDeviceName(const QString& device) {
     return device;
 }
 

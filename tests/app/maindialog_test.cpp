@@ -49,7 +49,7 @@ TEST_F(MainWindowTest, StartUp_OpensFirstPortAndSendsReadRequestInOrder) {
         EXPECT_EQ(window->session().commPort(), 3);
         EXPECT_EQ(w.session().userSelect, 0);
         EXPECT_EQ(w.session().settings.endPointRight[4], 100);
-        EXPECT_TRUE(w.channelDisplay()->following());
+        EXPECT_TRUE(w.channelDisplay()->running());
         EXPECT_FALSE(w.windowIcon().isNull());
     });
     EXPECT_TRUE(messages.messages.isEmpty());
@@ -81,7 +81,7 @@ TEST_F(MainWindowTest, StartUpWithoutPort_SaysWhatWasTriedAndStillRunsDisplay) {
         EXPECT_EQ(window->session().commPort(), 21);
         EXPECT_TRUE(fake->writes().empty());
         EXPECT_EQ(w.session().userSelect, 1);  // the open failed before userSelect was reset
-        EXPECT_TRUE(w.channelDisplay()->following());
+        EXPECT_TRUE(w.channelDisplay()->running());
     });
 }
 
@@ -183,7 +183,7 @@ TEST_F(MainWindowTest, Display_RepaintsOnceForNewsAndNeverForFramesThatChangeNot
         settle();
         display->installEventFilter(&counter);
         int paints = 0;
-        QObject::connect(display, &ChannelDisplay::newsShown, display, [&] { ++paints; });
+        QObject::connect(display, &ChannelDisplay::liveFramesShown, display, [&] { ++paints; });
         settle();
         ASSERT_EQ(paints + paintEvents, 0) << "the display repaints while nothing arrives";
 
@@ -652,7 +652,7 @@ TEST_F(MainWindowTest, MenuClose_StopsTheDisplayAndEndsTheRun) {
     const int result = runWindow([&](MainDialog& w) {
         w.systemCommand(kCloseCommand);
         EXPECT_FALSE(w.isVisible());
-        EXPECT_FALSE(w.channelDisplay()->following());
+        EXPECT_FALSE(w.channelDisplay()->running());
     });
     EXPECT_EQ(result, QDialog::Rejected);
 }
@@ -661,7 +661,7 @@ TEST_F(MainWindowTest, Escape_EndsTheRun) {
     const int result = runWindow([&](MainDialog& w) {
         QTest::keyClick(button(1022), Qt::Key_Escape);
         EXPECT_FALSE(w.isVisible());
-        EXPECT_FALSE(w.channelDisplay()->following());
+        EXPECT_FALSE(w.channelDisplay()->running());
     });
     EXPECT_EQ(result, QDialog::Rejected);
 }

@@ -79,7 +79,7 @@ TEST(TransmitterConnection,
      EveryListenerHearsTheFrameAndTheBlock_AndOnlyReceivedBlocksCountAsReceived) {
     OpenConnection c;
     QSignalSpy frames(c.connection.get(), &TransmitterConnection::liveFrameReceived);
-    QSignalSpy news(c.connection.get(), &TransmitterConnection::liveNews);
+    QSignalSpy news(c.connection.get(), &TransmitterConnection::liveFramesArrived);
     QSignalSpy blocks(c.connection.get(), &TransmitterConnection::blockChanged);
 
     // Two live frames in one delivery: each is heard, the news comes once after both.

@@ -262,21 +262,21 @@ TEST_F(CurveEditorTest, Graph_RedrawsOnlyWhenItsPointsOrMarkerColumnChange) {
             }
         } paints;
         d->graph()->installEventFilter(&paints);
-        d->showNews();  // the first news after opening draws the graph afresh
+        d->showLiveFrames();  // the first news after opening draws the graph afresh
         ASSERT_TRUE(QTest::qWaitFor([&] { return paints.count > 0; }));
         const auto settle = [] { QTest::qWait(2 * CurveDialog::kTickMs); };
         settle();
         paints.count = 0;
 
-        d->showNews();
+        d->showLiveFrames();
         liveAux = 8;  // still column 0 (8 div 9)
-        d->showNews();
+        d->showLiveFrames();
         setFieldText(d, kEp0 + 1, "0 %");  // still 0
         settle();
         EXPECT_EQ(paints.count, 0);
 
         liveAux = 700;
-        d->showNews();
+        d->showLiveFrames();
         EXPECT_TRUE(QTest::qWaitFor([&] { return paints.count == 1; })) << paints.count;
         setFieldText(d, kEp0 + 1, "40");
         EXPECT_TRUE(QTest::qWaitFor([&] { return paints.count == 2; })) << paints.count;

@@ -164,7 +164,7 @@ QString hex4(int value) {
 // A history that cannot be kept is said once, and the job goes on.
 void record(models::HistoryRecord entry, TransmitterConnection& link, const BlockBytes& block) {
     static bool told = false;
-    entry.device = lastingDeviceName(QString::fromLocal8Bit(link.session().portDevice()));
+    entry.device = stableDeviceName(QString::fromLocal8Bit(link.session().portDevice()));
     entry.block = block;
     const QString error = models::HistoryStore(models::HistoryStore::defaultPath()).append(entry);
     if (!error.isEmpty() && !std::exchange(told, true))

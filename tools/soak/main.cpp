@@ -189,10 +189,10 @@ int main(int argc, char** argv) {
     transmitterThread.start();
 
     pelorin::MainDialog window(pelorin::makeSerialControl());
-    // The display draws news straight into the window, so its repaints are counted by what
+    // The display draws new values straight into the window, so its repaints are counted by what
     // it reports, not by paint events.
     std::uint64_t repaints = 0;
-    QObject::connect(window.channelDisplay(), &pelorin::ChannelDisplay::newsShown,
+    QObject::connect(window.channelDisplay(), &pelorin::ChannelDisplay::liveFramesShown,
                      [&repaints] { ++repaints; });
 
     const auto started = SteadyClock::now();
