@@ -90,8 +90,8 @@ ChannelDisplay::ChannelDisplay(ChannelSource channels, QWidget* parent)
     : QWidget(parent), channels_(std::move(channels)) {
     setAttribute(Qt::WA_OpaquePaintEvent);  // every pixel is painted
     deferred_.setSingleShot(true);
-    deferred_.setTimerType(
-        Qt::PreciseTimer);  // a coarse one could hold new values back much longer
+    // A coarse timer could hold new values back much longer.
+    deferred_.setTimerType(Qt::PreciseTimer);
     connect(&deferred_, &QTimer::timeout, this, &ChannelDisplay::repaintIfChanged);
     // A screen reader reads the six values, "CH1: 12, CH2: -40, …".
     setAccessibleName(tr("Live channels"));

@@ -31,8 +31,8 @@ void paintChannelDisplay(QPainter& painter, QSize size, const std::array<int, 6>
 void renderChannelDisplay(QImage& image, const std::array<int, 6>& channels,
                           const QRect& area = QRect());
 
-// New values are drawn at most once per interval: with the first ones after it, or half an interval
-// later if none comes.
+// New values are drawn at most once per interval: with the first ones after it, or half an
+// interval later if none comes.
 inline constexpr int kDisplayRepaintIntervalMs = 10;
 
 // Control 1000 of the main window. New values repaint only the columns between a bar's old and

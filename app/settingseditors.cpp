@@ -28,7 +28,7 @@ Dialog& SettingsEditors::editor(std::unique_ptr<Dialog>& slot, Args&&... args) {
         // every 50 ms at most.
         if constexpr (std::is_base_of_v<CurveDialog, Dialog>)
             connect(this, &SettingsEditors::liveFramesArrived, slot.get(),
-                    &CurveDialog::showLiveFrames);
+                    &CurveDialog::redrawSoon);
     }
     return *slot;
 }

@@ -101,7 +101,7 @@ CurveDialog::CurveDialog(const Template& layout, std::function<int()> liveAux, Q
     timer_->setSingleShot(true);
     connect(timer_, &QTimer::timeout, this, &CurveDialog::refresh);
     for (QLineEdit* edit : pointEdits_)
-        connect(edit, &QLineEdit::textChanged, this, &CurveDialog::showLiveFrames);
+        connect(edit, &QLineEdit::textChanged, this, &CurveDialog::redrawSoon);
     connect(modelBox_, &QComboBox::activated, this, &CurveDialog::modelSelected);
 }
 
@@ -131,7 +131,7 @@ void CurveDialog::initDialog() {
     sinceRedraw_.invalidate();
 }
 
-void CurveDialog::showLiveFrames() {
+void CurveDialog::redrawSoon() {
     if (!following_ || timer_->isActive())
         return;  // a redraw is already due and will read the newest values
     const qint64 since = sinceRedraw_.isValid() ? sinceRedraw_.elapsed() : -1;

@@ -65,7 +65,7 @@ public:
 public slots:
     // The edits or the live input (liveAux) may have changed: the graph is redrawn if what it
     // shows changed, at once when the last redraw is kTickMs ago, else when that time is up.
-    void showLiveFrames();
+    void redrawSoon();
 
     // OK: both curves' edits stored, then the dialog ends; a point that is no integer or lies
     // beyond a signed byte is refused with the standard message, and the dialog stays open on

@@ -262,21 +262,21 @@ TEST_F(CurveEditorTest, Graph_RedrawsOnlyWhenItsPointsOrMarkerColumnChange) {
             }
         } paints;
         d->graph()->installEventFilter(&paints);
-        d->showLiveFrames();  // the first news after opening draws the graph afresh
+        d->redrawSoon();  // the first change after opening draws the graph afresh
         ASSERT_TRUE(QTest::qWaitFor([&] { return paints.count > 0; }));
         const auto settle = [] { QTest::qWait(2 * CurveDialog::kTickMs); };
         settle();
         paints.count = 0;
 
-        d->showLiveFrames();
+        d->redrawSoon();
         liveAux = 8;  // still column 0 (8 div 9)
-        d->showLiveFrames();
+        d->redrawSoon();
         setFieldText(d, kEp0 + 1, "0 %");  // still 0
         settle();
         EXPECT_EQ(paints.count, 0);
 
         liveAux = 700;
-        d->showLiveFrames();
+        d->redrawSoon();
         EXPECT_TRUE(QTest::qWaitFor([&] { return paints.count == 1; })) << paints.count;
         setFieldText(d, kEp0 + 1, "40");
         EXPECT_TRUE(QTest::qWaitFor([&] { return paints.count == 2; })) << paints.count;
