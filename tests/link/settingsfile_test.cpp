@@ -14,6 +14,7 @@
 #include <random>
 #include <vector>
 
+#include "platform/pseudoterminal.h"
 #include "tests/support/specialfiles.h"
 
 namespace pelorin {
@@ -143,8 +144,9 @@ TEST_F(SettingsFileTest, OpenOfAPipeOrDevice_IsRefusedAtOnceInsteadOfWaitingForD
     // line arrives: either would hang the window for good.
     const std::string fifo = pathOf("pipe");
     ASSERT_TRUE(test::makeNamedPipe(fifo));
-    test::WaitingTerminal device;
-    ASSERT_TRUE(device.isOpen());
+    PseudoTerminal device;
+    std::string error;
+    ASSERT_TRUE(device.make(error)) << error;
     const std::string terminal = device.devicePath();
 
     for (const std::string& path : {fifo, terminal}) {
@@ -155,7 +157,7 @@ TEST_F(SettingsFileTest, OpenOfAPipeOrDevice_IsRefusedAtOnceInsteadOfWaitingForD
             {
                 const test::NonBlockingWriter writer(path);
                 if (path == terminal)
-                    device.hangUp();
+                    device.close();
             }
             reading.wait();
             continue;
