@@ -4,11 +4,16 @@
 
 #include <signal.h>
 #include <sys/types.h>
+#include <unistd.h>
 
 namespace pelorin::test {
 
 bool sendSignal(long long processId, int signal) {
     return processId > 0 && ::kill(static_cast<pid_t>(processId), signal) == 0;
+}
+
+bool runsAsRoot() {
+    return ::geteuid() == 0;
 }
 
 }  // namespace pelorin::test

@@ -21,18 +21,17 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <thread>
-
-#include <fcntl.h>
-#include <poll.h>
-#include <termios.h>
-#include <unistd.h>
 
 #include "link/blockfields.h"
 #include "link/frames.h"
 #include "link/settingsblock.h"
+#include "platform/pseudoterminal.h"
+#include "tests/support/processsignal.h"
 
 namespace pelorin {
 namespace {
@@ -78,27 +77,22 @@ public:
 
     FakeTransmitter(const QString& linkPath, Behaviour behaviour, BlockBytes block = {})
         : m_behaviour(behaviour), m_block(block) {
-        // Close-on-exec: a program the test starts must not keep the line open after a hang-up.
-        m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-        if (m_master < 0 || ::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0)
+        // Raw mode, as a transmitter's line is: no echo, no line editing. Close-on-exec: a
+        // program the test starts must not keep the line open after a hang-up.
+        std::string error;
+        if (!m_wakeUp.usable() || !m_line.make(error))
             return;
-        const QString slave = QString::fromLocal8Bit(::ptsname(m_master));
-        // Raw mode, as a transmitter's line is: no echo, no line editing.
-        termios tio{};
-        ::tcgetattr(m_master, &tio);
-        ::cfmakeraw(&tio);
-        ::tcsetattr(m_master, TCSANOW, &tio);
-        if (!QFile::link(slave, linkPath))
+        if (!QFile::link(QString::fromStdString(m_line.devicePath()), linkPath))
             return;
         m_link = linkPath;
         m_thread = std::thread([this] { serve(); });
     }
     ~FakeTransmitter() {
         m_stop = true;
+        m_wakeUp.wake();
         if (m_thread.joinable())
             m_thread.join();
-        if (m_master >= 0)
-            ::close(m_master);
+        m_line.close();
         if (!m_link.isEmpty())
             QFile::remove(m_link);
     }
@@ -106,28 +100,29 @@ public:
 
 private:
     void serve() {
+        using namespace std::chrono_literals;
         while (!m_stop) {
-            pollfd fd{m_master, POLLIN, 0};
-            if (::poll(&fd, 1, 20) <= 0 || !(fd.revents & POLLIN))
+            const TerminalWait wait = TerminalWait::wait(m_line.handle(), false, m_wakeUp, 20ms);
+            if (!wait.readable) {
+                if (wait.hungUp)  // nobody has the line open, and a wait ends at once
+                    std::this_thread::sleep_for(20ms);
                 continue;
+            }
             std::array<std::uint8_t, 256> buffer{};
-            const ssize_t n = ::read(m_master, buffer.data(), buffer.size());
-            for (ssize_t i = 0; i + 1 < n; ++i) {
-                if (buffer[static_cast<std::size_t>(i)] != kFrameHeader ||
-                    buffer[static_cast<std::size_t>(i) + 1] != kReadCommand) {
+            const std::size_t n = m_line.read(buffer);
+            for (std::size_t i = 0; i + 1 < n; ++i) {
+                if (buffer[i] != kFrameHeader || buffer[i + 1] != kReadCommand)
                     continue;
-                }
                 if (m_behaviour == Behaviour::HangUpOnRequest) {
-                    ::close(m_master);
-                    m_master = -1;
+                    m_line.close();
                     return;
                 }
                 if (m_behaviour == Behaviour::MissesFirst && ++m_requests == 1)
                     continue;
                 if (m_behaviour != Behaviour::Silent) {
                     const auto frame = settingsFrame(m_block);
-                    [[maybe_unused]] const ssize_t w =
-                        ::write(m_master, frame.data(), frame.size());
+                    std::size_t written = 0;
+                    m_line.write(frame, written);
                 }
             }
         }
@@ -135,7 +130,8 @@ private:
 
     Behaviour m_behaviour;
     BlockBytes m_block;
-    int m_master = -1;
+    PseudoTerminal m_line;
+    WakeUp m_wakeUp;
     int m_requests = 0;
     QString m_link;
     std::atomic<bool> m_stop{false};
@@ -389,7 +385,7 @@ TEST_F(CliTest, MonitorInterrupted_EndsCleanlyWithItsClosingLine) {
     while (out.count('\n') < 3 && process.waitForReadyRead(5000))
         out += process.readAllStandardOutput();
     ASSERT_GE(out.count('\n'), 3);
-    ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+    test::sendSignal(process.processId(), SIGINT);
     ASSERT_TRUE(process.waitForFinished(kProcessBoundMs));
     out += process.readAllStandardOutput();
 
@@ -418,7 +414,7 @@ TEST_F(CliTest, MonitorEndedAnyWay_LeavesThePortFreeForTheNextOpen) {
                           {"SIGTERM", SIGTERM, true},
                           {"SIGINT", SIGINT, true},
                           {"SIGHUP", SIGHUP, true}};
-    if (::geteuid() == 0)
+    if (test::runsAsRoot())
         ends.push_back({"SIGKILL", SIGKILL, false});
     for (const End& end : ends) {
         SCOPED_TRACE(end.what);
@@ -441,7 +437,7 @@ TEST_F(CliTest, MonitorEndedAnyWay_LeavesThePortFreeForTheNextOpen) {
             while (out.count('\n') < 2 && process.waitForReadyRead(5000))
                 out += process.readAllStandardOutput();
             ASSERT_GE(out.count('\n'), 2);
-            ::kill(static_cast<pid_t>(process.processId()), end.signal);
+            test::sendSignal(process.processId(), end.signal);
             ASSERT_TRUE(process.waitForFinished(kProcessBoundMs));
         }
         if (end.unlocks) {
@@ -590,7 +586,7 @@ TEST_F(CliTest, Write_OpensAFileWhoseNameIsNotUtf8) {
     }
     const CliRun run = cliWithBytes({"write", name});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    ::unlink(name.constData());
+    std::remove(name.constData());
 }
 
 TEST_F(CliTest, PortsThatCannotBeUsed_EndWithPortError) {
@@ -711,7 +707,8 @@ TEST_F(CliTest, ReadToANameThatIsNotUtf8_LeavesTheFileOfTheLookalikeNameAlone) {
         EXPECT_EQ(run.exitCode, 3) << run.err.toStdString();
         EXPECT_THAT(run.err.toStdString(), HasSubstr("UTF-8"));
         EXPECT_EQ(readFile(QStringLiteral("out\uFFFD.bin")), QByteArray("keep me"));
-        EXPECT_NE(::access((folder + "out\xFF.bin").constData(), F_OK), 0);
+        std::error_code missing;
+        EXPECT_FALSE(std::filesystem::exists((folder + "out\xFF.bin").toStdString(), missing));
     }
     // A name of UTF-8 characters beyond ASCII is saved under as given.
     EXPECT_EQ(cliWithBytes({"read", "-o", folder + "mod\xC3\xA8le.bin"}).exitCode, 0);
