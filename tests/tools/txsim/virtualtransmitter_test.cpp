@@ -2,24 +2,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The virtual transmitter seen from the program's side of its pseudo-terminal.
 
+#include <QProcess>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <thread>
 
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
-#include <sys/ioctl.h>
-#include <sys/wait.h>
-#include <termios.h>
-#include <unistd.h>
-
 #include "link/rxparser.h"
+#include "platform/pseudoterminal.h"
+#include "tests/support/terminalline.h"
 #include "tests/support/unprivileged.h"
 #include "tools/txsim/virtualtransmitter.h"
 
@@ -35,21 +33,10 @@ const Bytes kReadRequest = {0x55, 0xFD};
 // The program's end of the line: raw, non-blocking.
 class LineEnd {
 public:
-    explicit LineEnd(const std::string& path)
-        : fd_(::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK)) {
-        termios tio{};
-        if (fd_ >= 0 && ::tcgetattr(fd_, &tio) == 0) {
-            ::cfmakeraw(&tio);
-            ::tcsetattr(fd_, TCSANOW, &tio);
-        }
-    }
-    ~LineEnd() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    [[nodiscard]] bool isOpen() const { return fd_ >= 0; }
+    explicit LineEnd(const std::string& path) : line_(path) {}
+    [[nodiscard]] bool isOpen() const { return line_.isOpen(); }
     void write(const Bytes& bytes) {
-        ASSERT_EQ(::write(fd_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+        ASSERT_EQ(line_.write(bytes), static_cast<long>(bytes.size()));
     }
 
     // Reads until `count` bytes have come or `timeout` has passed.
@@ -57,14 +44,14 @@ public:
         Bytes bytes;
         const auto end = std::chrono::steady_clock::now() + timeout;
         while (bytes.size() < count && std::chrono::steady_clock::now() < end) {
-            pollfd p{fd_, POLLIN, 0};
-            if (::poll(&p, 1, 20) <= 0 || !(p.revents & POLLIN)) {
-                if (p.revents & POLLHUP)
+            const test::LineState state = line_.waitForBytes(20ms);
+            if (!state.readable) {
+                if (state.hungUp)
                     break;
                 continue;
             }
             std::uint8_t buffer[256];
-            const ssize_t n = ::read(fd_, buffer, std::min(sizeof buffer, count - bytes.size()));
+            const long n = line_.read({buffer, std::min(sizeof buffer, count - bytes.size())});
             if (n <= 0)
                 break;
             ++reads;
@@ -72,14 +59,11 @@ public:
         }
         return bytes;
     }
-    [[nodiscard]] bool hungUp() const {
-        pollfd p{fd_, POLLIN, 0};
-        return ::poll(&p, 1, 0) > 0 && (p.revents & POLLHUP);
-    }
+    [[nodiscard]] bool hungUp() const { return line_.waitForBytes(0ms).hungUp; }
     int reads = 0;
 
 private:
-    int fd_;
+    test::TerminalLine line_;
 };
 
 struct ParseCount {
@@ -124,7 +108,7 @@ class VirtualTransmitterTest : public ::testing::Test {
 protected:
     void SetUp() override {
         folder = fs::temp_directory_path() /
-                 ("txsim-test-" + std::to_string(::getpid()) + "-" +
+                 ("txsim-test-" + std::to_string(currentProcessId()) + "-" +
                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder);
         fs::create_directories(folder);
@@ -158,13 +142,10 @@ TEST_F(VirtualTransmitterTest, Open_RegistersRawTerminal_AndClosingRemovesTheLin
 
     ASSERT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(fs::read_symlink(link).string(), tx.slavePath());
-    const int fd = ::open(tx.slavePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-    ASSERT_GE(fd, 0);
-    termios tio{};
-    ASSERT_EQ(::tcgetattr(fd, &tio), 0);
-    ::close(fd);
-    EXPECT_EQ(tio.c_lflag & (ECHO | ICANON | ISIG), 0u);
-    EXPECT_EQ(tio.c_oflag & OPOST, 0u);
+    const std::optional<test::TerminalMode> mode = test::terminalMode(tx.slavePath());
+    ASSERT_TRUE(mode.has_value());
+    EXPECT_FALSE(mode->echo || mode->lineEditing || mode->keySignals);
+    EXPECT_FALSE(mode->outputProcessing);
 
     tx.closeLine();
     EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
@@ -315,17 +296,14 @@ TEST_F(VirtualTransmitterTest, ExclusiveHolderKilled_TheNextProgramOpensTheLineA
         ASSERT_TRUE(eventually([&] { return !tx.connected(); }));
         EXPECT_EQ(tx.slavePath(), first);
 
-        const pid_t holder = ::fork();
-        if (holder == 0) {
-            const int fd = ::open(first.c_str(), O_RDWR | O_NOCTTY);
-            if (fd < 0 || ::ioctl(fd, TIOCEXCL) != 0)
-                ::_exit(1);
-            ::pause();
-        }
-        ASSERT_GT(holder, 0);
+        // A program that holds the line exclusively and waits until it is killed.
+        QProcess holder;
+        holder.setChildProcessModifier([&first] { test::holdTerminalExclusively(first.c_str()); });
+        holder.start(QStringLiteral("sleep"), {QStringLiteral("600")});
+        ASSERT_TRUE(holder.waitForStarted());
         ASSERT_TRUE(eventually([&] { return tx.connected(); }));
-        ::kill(holder, SIGKILL);
-        ::waitpid(holder, nullptr, 0);
+        holder.kill();  // SIGKILL
+        holder.waitForFinished();
         ASSERT_TRUE(eventually([&] { return !tx.connected(); }));
 
         LineEnd next(tx.linkPath());
@@ -336,7 +314,8 @@ TEST_F(VirtualTransmitterTest, ExclusiveHolderKilled_TheNextProgramOpensTheLineA
 
 TEST_F(VirtualTransmitterTest, Registration_RemovesLinksOfEndedSimulatorsAndRefusesLiveName) {
     fs::create_symlink("/dev/null", folder / "txsim-999999999");  // no such process
-    fs::create_symlink("/dev/null", folder / ("txsim-" + std::to_string(::getpid()) + "-9"));
+    fs::create_symlink("/dev/null",
+                       folder / ("txsim-" + std::to_string(currentProcessId()) + "-9"));
     fs::create_symlink("/dev/null", folder / "busy");
 
     Options options = silent();
@@ -348,7 +327,7 @@ TEST_F(VirtualTransmitterTest, Registration_RemovesLinksOfEndedSimulatorsAndRefu
     EXPECT_THAT(error, ::testing::HasSubstr("already registered"));
 
     EXPECT_FALSE(fs::exists(fs::symlink_status(folder / "txsim-999999999")));
-    EXPECT_TRUE(fs::is_symlink(folder / ("txsim-" + std::to_string(::getpid()) + "-9")));
+    EXPECT_TRUE(fs::is_symlink(folder / ("txsim-" + std::to_string(currentProcessId()) + "-9")));
 
     // A killed simulator's link under a chosen name leads to a terminal that exists again
     // once its number is given out anew; its owner file says the simulator has ended.
