@@ -10,13 +10,11 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/ioctl.h>
-#include <sys/wait.h>
-
-#include <fcntl.h>
-#include <unistd.h>
-#include <csignal>
+#include <chrono>
+#include <functional>
 #include <memory>
+#include <string>
+#include <thread>
 #include <vector>
 
 #include "app/channeldisplay.h"
@@ -25,7 +23,9 @@
 #include "platform/portdiscovery.h"
 #include "platform/serialport.h"
 #include "tests/platform/serial/serialtesting.h"
+#include "tests/support/forkedprocess.h"
 #include "tests/support/modal.h"
+#include "tests/support/specialfiles.h"
 
 namespace pelorin::test {
 namespace {
@@ -159,32 +159,22 @@ TEST_F(ReconnectTest, StaleLinkOfAKilledTransmitter_IsNotOpenedOntoTheNextOnesTe
 TEST_F(ReconnectTest, NothingOpenAtStartUp_TakesANewTransmitterNotOneThatWasThere) {
     startTxsim(QStringLiteral("held"));
     const QString held = QFileInfo(link(QStringLiteral("held"))).canonicalFilePath();
-    int ready[2];
-    ASSERT_EQ(::pipe(ready), 0);
-    const pid_t holder = ::fork();
-    if (holder == 0) {
-        const int fd = ::open(held.toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
-        if (fd < 0 || ::ioctl(fd, TIOCEXCL) != 0)
-            ::_exit(1);
-        [[maybe_unused]] const ssize_t n = ::write(ready[1], "1", 1);
-        ::pause();
-    }
-    ASSERT_GT(holder, 0);
-    const std::unique_ptr<const pid_t, void (*)(const pid_t*)> reaped(
-        &holder, [](const pid_t* pid) {
-            ::kill(*pid, SIGKILL);
-            ::waitpid(*pid, nullptr, 0);
-        });
-    char byte = 0;
-    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
-    ::close(ready[0]);
-    ::close(ready[1]);
+    // The other program: a copy of this one that holds the device exclusively until killed.
+    const std::string device = held.toLocal8Bit().toStdString();
+    ForkedProcess holder([&device](const std::function<void()>& underWay) {
+        if (!holdTerminalExclusively(device))
+            return 1;
+        underWay();
+        for (;;)
+            std::this_thread::sleep_for(std::chrono::hours(1));
+    });
+    ASSERT_GT(holder.processId(), 0);
+    ASSERT_TRUE(holder.waitUntilUnderWay());
 
     run([&](MainDialog& w) {
         ASSERT_FALSE(w.session().portOpen());
         // The holder's end moves the held line to a fresh terminal: a change the watch hears.
-        ::kill(holder, SIGKILL);
-        ::waitpid(holder, nullptr, 0);
+        holder.kill();
         ASSERT_TRUE(QTest::qWaitFor(
             [&] { return QFileInfo(link(QStringLiteral("held"))).canonicalFilePath() != held; },
             kWaitMs));

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A named pipe, on whose open a reader waits, for tests of code that must refuse it at once
-// (a terminal comes from platform/pseudoterminal.h). POSIX systems only
-// (posix/specialfiles.cpp).
+// A named pipe, on whose open a reader waits, for tests of code that must refuse it at once,
+// and a terminal held exclusively as another program holds it (a terminal comes from
+// platform/pseudoterminal.h). POSIX systems only (posix/specialfiles.cpp).
 
 #include <string>
 
@@ -24,5 +24,9 @@ public:
 private:
     int fd_ = -1;
 };
+
+// Opens the terminal `device` and makes it exclusive (TIOCEXCL) for as long as this process
+// lives: everyone else but root is refused it. False when the system refuses.
+bool holdTerminalExclusively(const std::string& device);
 
 }  // namespace pelorin::test

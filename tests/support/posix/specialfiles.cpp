@@ -3,6 +3,7 @@
 #include "tests/support/specialfiles.h"
 
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,6 +19,11 @@ NonBlockingWriter::NonBlockingWriter(const std::string& path)
 NonBlockingWriter::~NonBlockingWriter() {
     if (fd_ >= 0)
         ::close(fd_);
+}
+
+bool holdTerminalExclusively(const std::string& device) {
+    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY);
+    return fd >= 0 && ::ioctl(fd, TIOCEXCL) == 0;
 }
 
 }  // namespace pelorin::test
