@@ -4,17 +4,13 @@
 // moments. Whenever it dies, the file it was saving must be whole: exactly 67 bytes, holding
 // one of the blocks it saved (or the one that was there before), never a mix or a stump.
 
-#include <dirent.h>
-#include <signal.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
 #include <array>
 #include <chrono>
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <random>
 #include <set>
@@ -28,6 +24,7 @@
 
 #include "link/settingsfile.h"
 #include "platform/savefile.h"
+#include "tests/support/forkedprocess.h"
 
 namespace pelorin {
 namespace {
@@ -51,31 +48,30 @@ bool save(const std::string& path, const BlockBytes& block) {
     return saveFileAtomically(QString::fromStdString(path), asBytes(block)).isEmpty();
 }
 
+// Made without Qt's random generator: the savers, forked from this process, would all start
+// from its state and pick the same temporary names.
 class TempFolder {
 public:
     explicit TempFolder(const std::string& base) {
-        std::string templ = base + "/pelorin-savefire-XXXXXX";
-        if (::mkdtemp(templ.data()) != nullptr)
-            path_ = templ;
+        std::random_device seed;
+        std::error_code error;
+        for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+            const std::string path = base + "/pelorin-savefire-" + std::to_string(seed());
+            if (std::filesystem::create_directory(path, error))
+                path_ = path;
+        }
     }
     ~TempFolder() {
-        if (path_.empty())
-            return;
-        for (const std::string& name : entries())
-            ::unlink((path_ + "/" + name).c_str());
-        ::rmdir(path_.c_str());
+        std::error_code error;
+        if (!path_.empty())
+            std::filesystem::remove_all(path_, error);
     }
     [[nodiscard]] const std::string& path() const { return path_; }
     [[nodiscard]] std::vector<std::string> entries() const {
         std::vector<std::string> names;
-        if (DIR* dir = ::opendir(path_.c_str())) {
-            while (const dirent* e = ::readdir(dir)) {
-                const std::string name = e->d_name;
-                if (name != "." && name != "..")
-                    names.push_back(name);
-            }
-            ::closedir(dir);
-        }
+        std::error_code error;
+        for (const auto& e : std::filesystem::directory_iterator(path_, error))
+            names.push_back(e.path().filename().string());
         return names;
     }
 
@@ -89,16 +85,12 @@ std::vector<std::uint8_t> rawContent(const std::string& path) {
 }
 
 // Saves blocks 1..7 in a cycle onto `path`, starting with block `first`, until killed. Says
-// so on `ready` once the first save is done, so that every kill lands among the saves.
-[[noreturn]] void saveForever(const std::string& path, int first, int ready) {
+// so with `ready` once the first save is done, so that every kill lands among the saves.
+int saveForever(const std::string& path, int first, const std::function<void()>& ready) {
     for (int k = first;; k = k % (kBlockCount - 1) + 1) {
         if (!save(path, numberedBlock(k)))
-            ::_exit(3);
-        if (ready >= 0) {
-            [[maybe_unused]] const ssize_t n = ::write(ready, "1", 1);
-            ::close(ready);
-            ready = -1;
-        }
+            return 3;
+        ready();
     }
 }
 
@@ -119,8 +111,8 @@ class SaveUnderFire : public ::testing::TestWithParam<Ground> {};
 
 TEST_P(SaveUnderFire, SaverKilledAtRandomMoments_FileIsAlwaysWholeOldOrNew) {
     const Ground& ground = GetParam();
-    struct stat info {};
-    if (::stat(ground.folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
+    std::error_code error;
+    if (!std::filesystem::is_directory(ground.folder, error))
         GTEST_SKIP() << ground.folder << " does not exist here";
     TempFolder folder(ground.folder);
     ASSERT_FALSE(folder.path().empty());
@@ -137,29 +129,19 @@ TEST_P(SaveUnderFire, SaverKilledAtRandomMoments_FileIsAlwaysWholeOldOrNew) {
     int changes = 0;
     int previous = 0;
     for (int round = 0; round < ground.kills; ++round) {
-        int ready[2];
-        ASSERT_EQ(::pipe(ready), 0);
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            ::close(ready[0]);
-            saveForever(path, round % (kBlockCount - 1) + 1, ready[1]);
-        }
-        ::close(ready[1]);
-        char byte = 0;
-        const bool started = ::read(ready[0], &byte, 1) == 1;
-        ::close(ready[0]);
+        const int first = round % (kBlockCount - 1) + 1;
+        test::ForkedProcess saver(
+            [&](const std::function<void()>& ready) { return saveForever(path, first, ready); });
+        ASSERT_GE(saver.processId(), 0);
+        const bool started = saver.waitUntilUnderWay();
         ASSERT_TRUE(started) << "the saver did not save in round " << round;
         std::this_thread::sleep_for(std::chrono::microseconds(delayUs(random)));
-        ::kill(child, SIGKILL);
-        int status = 0;
-        ASSERT_EQ(::waitpid(child, &status, 0), child);
-        ASSERT_TRUE(WIFSIGNALED(status)) << "the saver stopped by itself in round " << round;
+        ASSERT_TRUE(saver.kill()) << "the saver stopped by itself in round " << round;
 
-        info = {};
-        ASSERT_EQ(::lstat(path.c_str(), &info), 0) << "the file is gone after round " << round;
-        ASSERT_TRUE(S_ISREG(info.st_mode));
-        ASSERT_EQ(info.st_size, 67) << "round " << round;
+        const std::filesystem::file_status info = std::filesystem::symlink_status(path, error);
+        ASSERT_TRUE(std::filesystem::exists(info)) << "the file is gone after round " << round;
+        ASSERT_TRUE(std::filesystem::is_regular_file(info));
+        ASSERT_EQ(std::filesystem::file_size(path, error), 67u) << "round " << round;
         const std::vector<std::uint8_t> content = rawContent(path);
         int which = -1;
         for (int k = 0; k < kBlockCount; ++k) {
