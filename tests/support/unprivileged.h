@@ -8,19 +8,15 @@
 //     if (!isUnprivilegedRun()) { ...arrange the files... }
 //     if (!runAsUnprivileged([&] { ...act and check as the user... })) return;
 //     ...check what is on disk afterwards...
-
-#include <fcntl.h>
-#include <grp.h>
-#include <pwd.h>
-#include <sys/types.h>
-#include <sys/wait.h>
-#include <unistd.h>
+//
+// The user, the child's start and the process id come from the system
+// (posix/unprivileged.cpp).
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -36,18 +32,23 @@ inline bool isUnprivilegedRun() {
     return std::getenv(kUnprivilegedRunVariable) != nullptr;
 }
 
-// The user and group the child runs as.
+// The user and group the child runs as: "nobody" when this process runs as root, else this
+// process's own.
 struct UnprivilegedUser {
-    uid_t uid;
-    gid_t gid;
+    unsigned int uid;
+    unsigned int gid;
 };
-inline UnprivilegedUser unprivilegedUser() {
-    if (::geteuid() != 0)
-        return {::geteuid(), ::getegid()};
-    if (const passwd* user = ::getpwnam("nobody"))
-        return {user->pw_uid, user->pw_gid};
-    return {65534, 65534};
-}
+UnprivilegedUser unprivilegedUser();
+
+// Starts this program again with `arguments` as unprivilegedUser(), with this process's
+// environment less the runtime folder and home of the user running the tests, HOME=/tmp and
+// `environment` ("NAME=value") added, and waits for its end. Returns its exit status, 128 +
+// the signal that ended it, or -1 when it could not be started.
+int runThisProgramUnprivileged(const std::vector<std::string>& arguments,
+                               const std::vector<std::string>& environment);
+
+// This process's id, which keeps its file apart from those of other test runs.
+long long thisProcessId();
 
 // Runs the current test again in a child process as the unprivileged user, with `environment`
 // ("NAME=value") added to this process's. Returns the child's exit status: 0 when the test
@@ -56,42 +57,9 @@ inline int rerunThisTestUnprivileged(const std::vector<std::string>& environment
     const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
     const std::string filter =
         std::string("--gtest_filter=") + info->test_suite_name() + "." + info->name();
-    // Everything the child needs is made before the fork: only exec-safe calls follow it.
     std::vector<std::string> variables = environment;
     variables.push_back(std::string(kUnprivilegedRunVariable) + "=1");
-    for (char** entry = environ; *entry != nullptr; ++entry) {
-        const std::string text = *entry;
-        // The runtime folder and home belong to the user running the tests.
-        if (!text.starts_with("XDG_RUNTIME_DIR=") && !text.starts_with("HOME="))
-            variables.push_back(text);
-    }
-    variables.push_back("HOME=/tmp");
-    std::vector<char*> envp;
-    for (std::string& v : variables)
-        envp.push_back(v.data());
-    envp.push_back(nullptr);
-    std::string self = "/proc/self/exe";
-    std::string filterArg = filter;
-    char* argv[] = {self.data(), filterArg.data(), nullptr};
-    const UnprivilegedUser user = unprivilegedUser();
-    const bool dropRoot = ::geteuid() == 0;
-
-    const pid_t child = ::fork();
-    if (child < 0)
-        return -1;
-    if (child == 0) {
-        if (dropRoot &&
-            (::setgroups(0, nullptr) != 0 || ::setgid(user.gid) != 0 || ::setuid(user.uid) != 0))
-            ::_exit(125);
-        ::execve(self.c_str(), argv, envp.data());
-        ::_exit(127);
-    }
-    int status = 0;
-    while (::waitpid(child, &status, 0) < 0) {
-        if (errno != EINTR)
-            return -1;
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return runThisProgramUnprivileged({filter}, variables);
 }
 
 // In the child: runs `act` and returns false (the rest of the test is the parent's). In the
@@ -100,15 +68,12 @@ inline bool runAsUnprivileged(const std::function<void()>& act,
                               const std::vector<std::string>& environment = {}) {
     if (isUnprivilegedRun()) {
         act();
-        if (const char* ran = std::getenv(kUnprivilegedRanVariable)) {
-            const int fd = ::open(ran, O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
-            if (fd >= 0)
-                ::close(fd);
-        }
+        if (const char* ran = std::getenv(kUnprivilegedRanVariable))
+            std::ofstream made(ran);
         return false;
     }
     const std::string ran =
-        ::testing::TempDir() + "pelorin-unprivileged-ran-" + std::to_string(::getpid());
+        ::testing::TempDir() + "pelorin-unprivileged-ran-" + std::to_string(thisProcessId());
     std::remove(ran.c_str());
     std::vector<std::string> variables = environment;
     variables.push_back(std::string(kUnprivilegedRanVariable) + "=" + ran);
