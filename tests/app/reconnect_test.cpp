@@ -162,7 +162,7 @@ TEST_F(ReconnectTest, NothingOpenAtStartUp_TakesANewTransmitterNotOneThatWasTher
     // The other program: a copy of this one that holds the device exclusively until killed.
     const std::string device = held.toLocal8Bit().toStdString();
     ForkedProcess holder([&device](const std::function<void()>& underWay) {
-        if (!holdTerminalExclusively(device))
+        if (!holdTerminalExclusively(device.c_str()))
             return 1;
         underWay();
         for (;;)

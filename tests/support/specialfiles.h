@@ -26,7 +26,8 @@ private:
 };
 
 // Opens the terminal `device` and makes it exclusive (TIOCEXCL) for as long as this process
-// lives: everyone else but root is refused it. False when the system refuses.
-bool holdTerminalExclusively(const std::string& device);
+// lives: everyone else but root is refused it. False when the system refuses. It does not
+// allocate, so a child QProcess made may call it before its program starts.
+bool holdTerminalExclusively(const char* device) noexcept;
 
 }  // namespace pelorin::test

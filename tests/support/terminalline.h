@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A program's end of a terminal, for tests of the other end (the virtual transmitter): opened
-// as a serial program opens it, the mode it was given, and a process that holds it exclusively.
+// as a serial program opens it, and the mode it was given.
 // POSIX systems only (posix/terminalline.cpp).
 
 #include <chrono>
@@ -48,10 +48,5 @@ struct TerminalMode {
     bool outputProcessing = false;  // written bytes are changed (newline to CR LF, ...)
 };
 [[nodiscard]] std::optional<TerminalMode> terminalMode(const std::string& path);
-
-// In the child QProcess made: opens the terminal `path`, kept open across the exec, and marks
-// it exclusive, as a serial program does; ends the child with 1 when it cannot. It may not
-// allocate.
-void holdTerminalExclusively(const char* path) noexcept;
 
 }  // namespace pelorin::test

@@ -21,8 +21,8 @@ NonBlockingWriter::~NonBlockingWriter() {
         ::close(fd_);
 }
 
-bool holdTerminalExclusively(const std::string& device) {
-    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY);
+bool holdTerminalExclusively(const char* device) noexcept {
+    const int fd = ::open(device, O_RDWR | O_NOCTTY);
     return fd >= 0 && ::ioctl(fd, TIOCEXCL) == 0;
 }
 

@@ -4,7 +4,6 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -50,12 +49,6 @@ std::optional<TerminalMode> terminalMode(const std::string& path) {
         return std::nullopt;
     return TerminalMode{(tio.c_lflag & ECHO) != 0, (tio.c_lflag & ICANON) != 0,
                         (tio.c_lflag & ISIG) != 0, (tio.c_oflag & OPOST) != 0};
-}
-
-void holdTerminalExclusively(const char* path) noexcept {
-    const int fd = ::open(path, O_RDWR | O_NOCTTY);
-    if (fd < 0 || ::ioctl(fd, TIOCEXCL) != 0)
-        ::_exit(1);
 }
 
 }  // namespace pelorin::test

@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -17,6 +18,7 @@
 
 #include "link/rxparser.h"
 #include "platform/pseudoterminal.h"
+#include "tests/support/specialfiles.h"
 #include "tests/support/terminalline.h"
 #include "tests/support/unprivileged.h"
 #include "tools/txsim/virtualtransmitter.h"
@@ -298,7 +300,11 @@ TEST_F(VirtualTransmitterTest, ExclusiveHolderKilled_TheNextProgramOpensTheLineA
 
         // A program that holds the line exclusively and waits until it is killed.
         QProcess holder;
-        holder.setChildProcessModifier([&first] { test::holdTerminalExclusively(first.c_str()); });
+        holder.setChildProcessModifier([&first] {
+            // Kept open across the exec; without it the child ends at once.
+            if (!test::holdTerminalExclusively(first.c_str()))
+                std::_Exit(1);
+        });
         holder.start(QStringLiteral("sleep"), {QStringLiteral("600")});
         ASSERT_TRUE(holder.waitForStarted());
         ASSERT_TRUE(eventually([&] { return tx.connected(); }));
