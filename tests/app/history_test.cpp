@@ -29,7 +29,7 @@
 #include "models/modellibrary.h"
 #include "platform/serialport.h"
 #include "tests/app/apptest.h"
-#include "tests/platform/serial/serialtesting.h"
+#include "tests/support/serialtesting.h"
 
 namespace pelorin::test {
 namespace {

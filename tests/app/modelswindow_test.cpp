@@ -24,7 +24,7 @@
 #include "models/modelformat.h"
 #include "platform/serialport.h"
 #include "tests/app/apptest.h"
-#include "tests/platform/serial/serialtesting.h"
+#include "tests/support/serialtesting.h"
 
 namespace pelorin::test {
 namespace {

@@ -27,7 +27,7 @@
 #include "models/modelformat.h"
 #include "platform/serialport.h"
 #include "tests/app/apptest.h"
-#include "tests/platform/serial/serialtesting.h"
+#include "tests/support/serialtesting.h"
 #include "tools/txsim/commandreader.h"
 
 namespace pelorin::test {

@@ -28,9 +28,9 @@
 #include "link/frames.h"
 #include "platform/portdiscovery.h"
 #include "platform/serialport.h"
-#include "tests/platform/serial/serialtesting.h"
 #include "tests/support/filesizelimit.h"
 #include "tests/support/modal.h"
+#include "tests/support/serialtesting.h"
 
 namespace pelorin::test {
 namespace {

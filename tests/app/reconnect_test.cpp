@@ -22,9 +22,9 @@
 #include "editors/channeleditors.h"
 #include "platform/portdiscovery.h"
 #include "platform/serialport.h"
-#include "tests/platform/serial/serialtesting.h"
 #include "tests/support/forkedprocess.h"
 #include "tests/support/modal.h"
+#include "tests/support/serialtesting.h"
 #include "tests/support/specialfiles.h"
 
 namespace pelorin::test {

@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/portdiscovery.h"
-#include "tests/platform/serial/serialtesting.h"
+#include "tests/support/serialtesting.h"
 
 namespace pelorin {
 namespace {

@@ -18,7 +18,7 @@
 #include "platform/portadvice.h"
 #include "platform/portdiscovery.h"
 #include "platform/qtserialcontrol.h"
-#include "tests/platform/serial/serialtesting.h"
+#include "tests/support/serialtesting.h"
 #include "tests/support/unprivileged.h"
 
 namespace pelorin {

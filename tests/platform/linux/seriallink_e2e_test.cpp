@@ -16,7 +16,7 @@
 #include "link/session.h"
 #include "platform/portdiscovery.h"
 #include "platform/qtserialcontrol.h"
-#include "tests/platform/serial/serialtesting.h"
+#include "tests/support/serialtesting.h"
 
 namespace pelorin {
 namespace {
