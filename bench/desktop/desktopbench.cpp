@@ -22,13 +22,11 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
-#include <cerrno>
 #include <chrono>
 #include <cmath>
-#include <csignal>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -41,25 +39,16 @@
 #include <thread>
 #include <vector>
 
-#include <fcntl.h>
-#include <poll.h>
-#include <pty.h>
-#include <spawn.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <termios.h>
-#include <unistd.h>
-
 #include "app/channeldisplay.h"
 #include "app/maindialog.h"
+#include "bench/desktop/benchsystem.h"
 #include "link/frames.h"
 #include "platform/guiplatform.h"
 #include "platform/serialport.h"
 
-extern char** environ;
-
 namespace {
 
+using pelorin::bench::ProcessId;
 using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
@@ -74,34 +63,23 @@ class Line {
 public:
     // Opens a raw pty and links its slave into the virtual-port folder as `name`.
     explicit Line(const fs::path& portFolder, const std::string& name) {
-        int slave = -1;
-        if (openpty(&master_, &slave, nullptr, nullptr, nullptr) != 0)
-            throw std::runtime_error(std::string("openpty: ") + std::strerror(errno));
-        termios mode{};
-        tcgetattr(slave, &mode);
-        cfmakeraw(&mode);
-        tcsetattr(slave, TCSANOW, &mode);
-        slavePath_ = ttyname(slave);
-        // Keeping a slave open here keeps the master readable while no program holds the line.
-        slave_ = slave;
         fs::create_directories(portFolder);
         link_ = portFolder / name;
         fs::remove(link_);
-        fs::create_symlink(slavePath_, link_);
+        fs::create_symlink(pty_.slavePath(), link_);
         reader_ = std::thread([this] { readLoop(); });
     }
+    // The pty closes after the reader has stopped and the link is gone.
     ~Line() {
         stopping_ = true;
         reader_.join();
         std::error_code ignored;
         fs::remove(link_, ignored);
-        close(slave_);
-        close(master_);
     }
     Line(const Line&) = delete;
     Line& operator=(const Line&) = delete;
 
-    [[nodiscard]] const std::string& slavePath() const { return slavePath_; }
+    [[nodiscard]] const std::string& slavePath() const { return pty_.slavePath(); }
 
     // When the first ReadRequest arrived, once it has.
     std::optional<Clock::time_point> readRequestTime() {
@@ -110,17 +88,7 @@ public:
     }
 
     // Writes one frame whole; returns when its last byte is in the pty.
-    void write(std::span<const std::uint8_t> bytes) {
-        std::size_t done = 0;
-        while (done < bytes.size()) {
-            const ssize_t n = ::write(master_, bytes.data() + done, bytes.size() - done);
-            if (n > 0) {
-                done += static_cast<std::size_t>(n);
-            } else if (n < 0 && errno != EINTR && errno != EAGAIN) {
-                return;
-            }
-        }
-    }
+    void write(std::span<const std::uint8_t> bytes) { pty_.write(bytes); }
 
     // Live frames at `rate` per second for `seconds`, paced against the clock: a writer that
     // fell behind catches up at once, so the count is right.
@@ -151,15 +119,13 @@ private:
         const pelorin::ReadRequest request = pelorin::readRequest();
         std::vector<std::uint8_t> seen;
         while (!stopping_) {
-            pollfd fd{master_, POLLIN, 0};
-            if (poll(&fd, 1, 20) <= 0)
-                continue;
             std::array<std::uint8_t, 512> buffer{};
-            const ssize_t n = read(master_, buffer.data(), buffer.size());
-            if (n <= 0)
+            const std::size_t n = pty_.read(buffer, 20ms);
+            if (n == 0)
                 continue;
             const auto now = Clock::now();
-            seen.insert(seen.end(), buffer.begin(), buffer.begin() + n);
+            seen.insert(seen.end(), buffer.begin(),
+                        buffer.begin() + static_cast<std::ptrdiff_t>(n));
             std::lock_guard lock(mutex_);
             if (!readRequestAt_ && std::search(seen.begin(), seen.end(), request.begin(),
                                                request.end()) != seen.end()) {
@@ -170,9 +136,8 @@ private:
         }
     }
 
-    int master_ = -1;
-    int slave_ = -1;
-    std::string slavePath_;
+    // First, so that it opens before the link and the reader and closes after them.
+    pelorin::bench::Pty pty_;
     fs::path link_;
     std::thread reader_;
     std::atomic<bool> stopping_{false};
@@ -180,67 +145,14 @@ private:
     std::optional<Clock::time_point> readRequestAt_;
 };
 
-// --- Another process: start, CPU time, resident memory -----------------------------------------
+// --- Another process: CPU time -------------------------------------------------------------
 
-pid_t spawn(const std::vector<std::string>& argv) {
-    std::vector<char*> args;
-    for (const std::string& a : argv)
-        args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = -1;
-    const int failed = posix_spawn(&pid, args[0], &actions, nullptr, args.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (failed != 0)
-        throw std::runtime_error("cannot start " + argv[0] + ": " + std::strerror(failed));
-    return pid;
-}
-
-void stop(pid_t pid) {
-    kill(pid, SIGTERM);
-    for (int i = 0; i < 200; ++i) {
-        if (waitpid(pid, nullptr, WNOHANG) == pid)
-            return;
-        std::this_thread::sleep_for(10ms);
-    }
-    kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
-}
-
-// Nanoseconds on a CPU of every thread of the process (the scheduler's own count, finer than
-// the clock ticks of /proc/PID/stat).
-double cpuSeconds(pid_t pid) {
-    double total = 0;
-    std::error_code error;
-    for (const auto& task :
-         fs::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
-        std::ifstream stat(task.path() / "schedstat");
-        double ns = 0;
-        if (stat >> ns)
-            total += ns / 1e9;
-    }
-    return total;
-}
-
-double cpuShare(pid_t pid, const std::function<void()>& during) {
-    const double before = cpuSeconds(pid);
+double cpuShare(ProcessId pid, const std::function<void()>& during) {
+    const double before = pelorin::bench::cpuSeconds(pid);
     const auto start = Clock::now();
     during();
     const double wall = msBetween(start, Clock::now()) / 1000.0;
-    return 100.0 * (cpuSeconds(pid) - before) / wall;
-}
-
-double rssMiB(pid_t pid) {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stod(line.substr(6)) / 1024.0;
-    }
-    return 0;
+    return 100.0 * (pelorin::bench::cpuSeconds(pid) - before) / wall;
 }
 
 // --- The runs ------------------------------------------------------------------------------
@@ -268,19 +180,19 @@ RunFigures measureRun(const Options& options, const fs::path& portFolder, bool b
         bare ? std::vector<std::string>{options.bare, line.slavePath()}
              : std::vector<std::string>{options.pelorin};
     const auto start = Clock::now();
-    const pid_t pid = spawn(argv);
+    const ProcessId pid = pelorin::bench::spawn(argv);
     while (!line.readRequestTime() && Clock::now() - start < 15s)
         std::this_thread::sleep_for(200us);
     if (const auto at = line.readRequestTime())
         figures.startMs = msBetween(start, *at);
     std::this_thread::sleep_until(start + 3s);
-    figures.rss = rssMiB(pid);
+    figures.rss = pelorin::bench::rssMiB(pid);
     const auto span =
         std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(options.seconds));
     figures.idle = cpuShare(pid, [&] { std::this_thread::sleep_for(span); });
     figures.at50 = cpuShare(pid, [&] { line.stream(50, options.seconds); });
     figures.at640 = cpuShare(pid, [&] { line.stream(640, options.seconds); });
-    stop(pid);
+    pelorin::bench::stop(pid);
     return figures;
 }
 
@@ -396,8 +308,8 @@ struct Latency {
 };
 
 Latency measurePaintLatency(const Options& options, const char* self) {
-    const std::string out =
-        fs::temp_directory_path() / ("pelorin-bench-" + std::to_string(getpid()));
+    const std::string out = fs::temp_directory_path() /
+                            ("pelorin-bench-" + std::to_string(pelorin::bench::ownProcessId()));
     const std::string command = std::string("'") + self + "' --paint-latency-child --frames " +
                                 std::to_string(options.frames) + " > '" + out + "' 2>/dev/null";
     Latency latency;
@@ -411,21 +323,21 @@ Latency measurePaintLatency(const Options& options, const char* self) {
 
 // --- Xvfb --------------------------------------------------------------------------------
 
-pid_t startXvfb() {
+ProcessId startXvfb() {
     for (int n = 150; n < 250; ++n) {
         const std::string socket = "/tmp/.X11-unix/X" + std::to_string(n);
         if (fs::exists(socket) || fs::exists("/tmp/.X" + std::to_string(n) + "-lock"))
             continue;
         const std::string display = ":" + std::to_string(n);
-        const pid_t pid =
-            spawn({"/usr/bin/Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+        const ProcessId pid = pelorin::bench::spawn(
+            {"/usr/bin/Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
         for (int i = 0; i < 500 && !fs::exists(socket); ++i)
             std::this_thread::sleep_for(10ms);
         if (!fs::exists(socket)) {
-            stop(pid);
+            pelorin::bench::stop(pid);
             continue;
         }
-        setenv("DISPLAY", display.c_str(), 1);
+        pelorin::bench::setEnvironment("DISPLAY", display.c_str());
         return pid;
     }
     throw std::runtime_error("no free X display for Xvfb");
@@ -488,19 +400,19 @@ int main(int argc, char** argv) {
 
     // A private X server and runtime folder: nothing the developer runs is measured, and the
     // line is the first virtual port the program finds.
-    std::signal(SIGPIPE, SIG_IGN);
+    pelorin::bench::ignoreBrokenPipes();
     char runtime[] = "/tmp/pelorin-bench-XXXXXX";
-    if (mkdtemp(runtime) == nullptr) {
+    if (!pelorin::bench::makeTemporaryFolder(runtime)) {
         std::perror("mkdtemp");
         return 1;
     }
-    setenv("XDG_RUNTIME_DIR", runtime, 1);
-    setenv("QT_QPA_PLATFORM", "xcb", 1);
-    unsetenv("WAYLAND_DISPLAY");
+    pelorin::bench::setEnvironment("XDG_RUNTIME_DIR", runtime);
+    pelorin::bench::setEnvironment("QT_QPA_PLATFORM", "xcb");
+    pelorin::bench::unsetEnvironment("WAYLAND_DISPLAY");
     const fs::path portFolder = fs::path(runtime) / "pelorin/ports";
 
     int result = 0;
-    pid_t xvfb = -1;
+    ProcessId xvfb = -1;
     try {
         xvfb = startXvfb();
         std::printf("Xvfb on %s; %d runs of each program, alternating; %.1f s per CPU figure\n",
@@ -573,7 +485,7 @@ int main(int argc, char** argv) {
         result = 1;
     }
     if (xvfb > 0)
-        stop(xvfb);
+        pelorin::bench::stop(xvfb);
     std::error_code ignored;
     fs::remove_all(runtime, ignored);
     return result;
