@@ -34,8 +34,11 @@ Pty::Pty() {
     tcgetattr(slave, &mode);
     cfmakeraw(&mode);
     tcsetattr(slave, TCSANOW, &mode);
-    slavePath_ = ttyname(slave);
     slave_ = slave;
+    const char* path = ttyname(slave);
+    if (path == nullptr)
+        throw std::runtime_error(std::string("ttyname: ") + std::strerror(errno));
+    slavePath_ = path;
 }
 
 Pty::~Pty() {
