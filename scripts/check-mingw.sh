@@ -10,16 +10,21 @@ if ! command -v "$compiler" >/dev/null; then
   echo "check-mingw: $compiler is missing (apt-get install -y g++-mingw-w64-x86-64-posix)" >&2
   exit 1
 fi
-# Only platform/<os>/ calls the operating system beyond Qt. MinGW has a few POSIX headers of
-# its own, so every folder of the program (and platform/'s portable files) is searched for
-# them too.
+# Only the per-system folders (platform/linux/, tests/platform/windows/, tests/support/posix/ and
+# the like) call the operating system beyond Qt. MinGW has a few POSIX headers of its own, so
+# every other C++ file of the tree (the program, its tests, benches and fuzz targets) is
+# searched for them too.
 os_headers='#include <\(unistd\|fcntl\|termios\|sys/\|pwd\|grp\|poll\|pty\|dirent\|signal\.h\|windows\.h\|winsock\|setupapi\|dbt\.h\)'
-if grep -rn "$os_headers" link app editors models sheet connection dialogkit tools resources fuzz ||
-    grep -n "$os_headers" platform/*.h platform/*.cpp; then
-  echo "check-mingw: an operating system header outside platform/<os>/ (above)" >&2
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  sources=$(git ls-files '*.cpp' '*.h')
+else
+  sources=$(find . -path ./build\* -prune -o \( -name '*.cpp' -o -name '*.h' \) -print | sed 's|^\./||')
+fi
+if printf '%s\n' "$sources" | grep -vE '(^|/)(linux|posix|windows)/' | xargs grep -n "$os_headers"; then
+  echo "check-mingw: an operating system header outside a per-system folder (above)" >&2
   exit 1
 fi
 for source in link/*.cpp; do
   "$compiler" -std=c++20 -Wall -Wextra -Wconversion -Wshadow -Werror -fsyntax-only -I. "$source"
 done
-echo "check-mingw: link/ builds for Windows; no OS header outside platform/<os>/ in the program"
+echo "check-mingw: link/ builds for Windows; no OS header outside the per-system folders"
