@@ -34,7 +34,7 @@
 #include "connection/transmitterconnection.h"
 #include "link/session.h"
 #include "models/history.h"
-#include "platform/qtserialcontrol.h"
+#include "platform/linux/qtserialcontrol.h"
 
 namespace {
 

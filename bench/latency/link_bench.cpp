@@ -30,9 +30,9 @@
 
 #include "connection/transmitterconnection.h"
 #include "link/session.h"
+#include "platform/linux/qtserialcontrol.h"
 #include "platform/portdiscovery.h"
 #include "platform/processclock.h"
-#include "platform/qtserialcontrol.h"
 #include "tools/txsim/virtualtransmitter.h"
 
 namespace {

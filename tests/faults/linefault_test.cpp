@@ -15,8 +15,8 @@
 #include <thread>
 
 #include "link/session.h"
+#include "platform/linux/qtserialcontrol.h"
 #include "platform/portdiscovery.h"
-#include "platform/qtserialcontrol.h"
 #include "tests/support/serialtesting.h"
 
 namespace pelorin {

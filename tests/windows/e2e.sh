@@ -385,7 +385,7 @@ else
   fail "the installer failed"; cat "$work/setup.log"
 fi
 missing=""
-for f in pelorin.exe pelorin-cli.exe pelorin-dump.exe Qt6Core.dll Qt6SerialPort.dll platforms/qwindows.dll \
+for f in pelorin.exe pelorin-cli.exe pelorin-dump.exe Qt6Core.dll platforms/qwindows.dll \
          styles/qwindowsvistastyle.dll libstdc++-6.dll translations/pelorin_de.qm Uninstall.exe; do
   [ -f "$installed/$f" ] || missing+=" $f"
 done

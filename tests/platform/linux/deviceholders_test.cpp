@@ -21,8 +21,8 @@
 #include <unistd.h>
 
 #include "platform/deviceholders.h"
+#include "platform/linux/qtserialcontrol.h"
 #include "platform/portadvice.h"
-#include "platform/qtserialcontrol.h"
 
 namespace pelorin {
 namespace {

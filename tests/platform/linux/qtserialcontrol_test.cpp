@@ -15,9 +15,9 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include "platform/linux/qtserialcontrol.h"
 #include "platform/portadvice.h"
 #include "platform/portdiscovery.h"
-#include "platform/qtserialcontrol.h"
 #include "tests/support/serialtesting.h"
 #include "tests/support/unprivileged.h"
 

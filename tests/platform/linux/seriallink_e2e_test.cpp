@@ -14,8 +14,8 @@
 #include <algorithm>
 
 #include "link/session.h"
+#include "platform/linux/qtserialcontrol.h"
 #include "platform/portdiscovery.h"
-#include "platform/qtserialcontrol.h"
 #include "tests/support/serialtesting.h"
 
 namespace pelorin {

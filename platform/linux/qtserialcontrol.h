@@ -1,10 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The serial control over QSerialPort, on every system: a port opens the path its system gives
-// for its device (platform/serialdevice.h), received bytes are handed over on the
-// user-interface thread, and every failure comes back as a text that tells the user what
-// happened and what to do.
+// The serial control over QSerialPort: a port opens the canonical path of its device, received
+// bytes are handed over on the user-interface thread, and every failure comes back as a text
+// that tells the user what happened and what to do.
 
 #include <QObject>
 #include <QSerialPort>
@@ -27,7 +26,7 @@ public:
     [[nodiscard]] bool isOpen() const override { return m_port.isOpen(); }
     SerialStatus write(std::span<const std::uint8_t> frame) override;
 
-    // The path of the open device (on Linux its canonical path).
+    // The canonical path of the open device.
     [[nodiscard]] const QString& openedPath() const { return m_openedPath; }
 
 private:
@@ -38,7 +37,7 @@ private:
 
     QSerialPort m_port;
     PortName m_name;         // as the table names it, e.g. a virtual transmitter's link
-    QString m_openedPath;    // path of the open device
+    QString m_openedPath;    // canonical path of the open device
     bool m_calling = false;  // errors raised inside an operation are its result, not an event
     QSerialPort::SerialPortError m_callError = QSerialPort::NoError;
 };

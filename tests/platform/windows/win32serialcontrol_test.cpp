@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The serial control on Windows against a running virtual transmitter on PELORIN_TEST_COM
+// The Win32 serial control against a running virtual transmitter on PELORIN_TEST_COM
 // (serial_with_txsim.sh maps it): what the window and pelorin-cli do with a port, at the level
 // of the control.
 #include <QTest>
@@ -57,7 +57,7 @@ struct Line {
     }
 };
 
-class WindowsSerialControlTest : public ::testing::Test {
+class Win32SerialControlTest : public ::testing::Test {
 protected:
     void SetUp() override {
         if (qEnvironmentVariableIsEmpty("PELORIN_TEST_COM"))
@@ -66,7 +66,7 @@ protected:
     const PortName port = comPort("PELORIN_TEST_COM");
 };
 
-TEST_F(WindowsSerialControlTest, Open_ReadRequest_IsAnsweredAndLiveFramesFlow) {
+TEST_F(Win32SerialControlTest, Open_ReadRequest_IsAnsweredAndLiveFramesFlow) {
     // The port table finds the port by its number.
     EXPECT_EQ(
         portName(discoverPortTable(), windows::comPortNumber(QString::fromStdString(port.display))),
@@ -84,7 +84,7 @@ TEST_F(WindowsSerialControlTest, Open_ReadRequest_IsAnsweredAndLiveFramesFlow) {
 
 // The transmitter takes a WriteFrame without answering; a ReadRequest after it shows the
 // block it now holds, so every byte of the frame arrived.
-TEST_F(WindowsSerialControlTest, WriteFrame_ThenReadRequest_GivesTheWrittenBlockBack) {
+TEST_F(Win32SerialControlTest, WriteFrame_ThenReadRequest_GivesTheWrittenBlockBack) {
     Line line;
     ASSERT_TRUE(line.serial->open(port, kLineSettings).ok());
     line.readSettings();
@@ -98,7 +98,7 @@ TEST_F(WindowsSerialControlTest, WriteFrame_ThenReadRequest_GivesTheWrittenBlock
         std::equal(block.begin(), block.begin() + kSettingsBlockSize, line.lastBlock.begin()));
 }
 
-TEST_F(WindowsSerialControlTest, Close_ReleasesThePort_ForTheNextOpen) {
+TEST_F(Win32SerialControlTest, Close_ReleasesThePort_ForTheNextOpen) {
     // (That a second opener is refused while the port is open is Windows's doing; Wine lets a
     // second handle open a COM port, so it is not checked here.)
     Line first;
@@ -112,7 +112,7 @@ TEST_F(WindowsSerialControlTest, Close_ReleasesThePort_ForTheNextOpen) {
     second.readSettings();
 }
 
-TEST_F(WindowsSerialControlTest, CloseAllSerialPorts_ClosesEveryOpenControl) {
+TEST_F(Win32SerialControlTest, CloseAllSerialPorts_ClosesEveryOpenControl) {
     Line line;
     ASSERT_TRUE(line.serial->open(port, kLineSettings).ok());
     closeAllSerialPorts();
@@ -120,7 +120,7 @@ TEST_F(WindowsSerialControlTest, CloseAllSerialPorts_ClosesEveryOpenControl) {
     EXPECT_TRUE(line.serial->probe(port));
 }
 
-TEST_F(WindowsSerialControlTest, MissingCom_ProbeAndOpen_FailWithTheDriverAdvice) {
+TEST_F(Win32SerialControlTest, MissingCom_ProbeAndOpen_FailWithTheDriverAdvice) {
     const PortName missing = comPort("PELORIN_TEST_MISSING_COM");
     Line line;
     EXPECT_FALSE(line.serial->probe(missing));

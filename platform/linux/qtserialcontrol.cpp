@@ -1,11 +1,22 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/qtserialcontrol.h"
+#include "platform/linux/qtserialcontrol.h"
 
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+
+#include <cerrno>
+#include <cstring>
 #include <set>
 
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include "platform/deviceholders.h"
 #include "platform/portadvice.h"
-#include "platform/serialdevice.h"
 
 namespace pelorin {
 
@@ -20,17 +31,108 @@ std::set<QtSerialControl*>& openControls() {
 // Room in the output buffer: the longest frame fits whole many times over.
 constexpr qint64 kOutBufferSize = 512;
 
+QString exclusivelyHeldText() {
+    return QtSerialControl::tr("opened exclusively by another program");
+}
+
+int openForLook(const QByteArray& native) {
+    return ::open(native.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+}
+
+// A look at whether another opener holds a device in a way this program could get past: the
+// kernel refuses a terminal that another opener made exclusive to everyone but root (the open
+// fails with EBUSY), so only root needs to look; that makes root behave like everyone else, and
+// the program never takes over a port that another program holds. A flag that no process holds
+// any more is stale: a pseudo-terminal keeps it while its master is open, after a program that
+// set it was killed (kill -9). Root sees every process's open files, so it can tell, and clears
+// such a flag. The look keeps the device open until it ends, so that the real open made
+// meanwhile is the device's only open: its modem lines go up once (an attached board may reset
+// on each drop).
+class ExclusiveLook {
+public:
+    explicit ExclusiveLook(const QString& path) {
+        if (::geteuid() != 0)
+            return;
+        const QByteArray native = QFile::encodeName(path);
+        m_handle = openForLook(native);
+        if (m_handle < 0) {
+            m_held = errno == EBUSY;
+            return;
+        }
+        int exclusive = 0;
+        m_held = ::ioctl(m_handle, TIOCGEXCL, &exclusive) == 0 && exclusive != 0;
+        if (!m_held)
+            return;
+        // Whether anyone holds it is looked at without this look's own descriptor.
+        ::close(m_handle);
+        m_handle = -1;
+        const DeviceHolderScan scan = findDeviceHolders(native.toStdString());
+        if (!scan.complete || !scan.holders.empty())
+            return;
+        m_handle = openForLook(native);
+        m_held = m_handle < 0 || ::ioctl(m_handle, TIOCNXCL) != 0;
+    }
+    ~ExclusiveLook() {
+        if (m_handle >= 0)
+            ::close(m_handle);
+    }
+    ExclusiveLook(const ExclusiveLook&) = delete;
+    ExclusiveLook& operator=(const ExclusiveLook&) = delete;
+
+    [[nodiscard]] bool heldElsewhere() const { return m_held; }
+
+private:
+    int m_handle = -1;
+    bool m_held = false;
+};
+
+// QSerialPort reports a refused open, a lock held by another program and a device another
+// opener holds exclusively (the system's text for EBUSY) all as a permission error.
+std::pair<OpenFailure, QString> permissionFailure(const QString& path, const QString& reason) {
+    if (reason == QString::fromLocal8Bit(std::strerror(EBUSY)))
+        return {OpenFailure::Busy, exclusivelyHeldText()};
+    const bool allowed = ::access(QFile::encodeName(path).constData(), R_OK | W_OK) == 0;
+    return {allowed ? OpenFailure::Busy : OpenFailure::PermissionDenied, reason};
+}
+
+// Opens a device as the control does and classifies a failure. On success `port` is open.
+std::optional<std::pair<OpenFailure, QString>> openDevice(QSerialPort& port, const QString& path) {
+    const ExclusiveLook look(path);
+    if (look.heldElsewhere())
+        return std::pair{OpenFailure::Busy, exclusivelyHeldText()};
+    port.setPortName(path);
+    port.clearError();
+    if (port.open(QIODevice::ReadWrite))
+        return std::nullopt;
+    const QString reason = port.errorString();
+    switch (port.error()) {
+        case QSerialPort::DeviceNotFoundError:
+            return std::pair{OpenFailure::NotFound, reason};
+        case QSerialPort::PermissionError:
+            return permissionFailure(path, reason);
+        default:
+            return std::pair{OpenFailure::Other, reason};
+    }
+}
+
 // Opens the device a port number names, as the control does; on failure the text for the user.
-// `openedPath` receives the path that was opened (on Linux the canonical one).
+// `openedPath` receives the canonical path that was opened.
 std::optional<QString> openPort(QSerialPort& port, const QString& comName, const QString& device,
                                 QString* openedPath = nullptr) {
     if (device.isEmpty())
         return openErrorText(comName, {}, {}, OpenFailure::NoDevice, {});
-    QString reason;
-    const QString path = serialPathToOpen(device, reason);
-    if (path.isEmpty())
+    // QSerialPort locks the path it is given; opening the link's target keeps a link and its
+    // target from being opened at the same time.
+    const QString path = QFileInfo(device).canonicalFilePath();
+    if (path.isEmpty()) {
+        const QFileInfo link(device);
+        const QString reason = link.isSymLink()
+                                   ? QtSerialControl::tr("the link leads to %1, which is gone")
+                                         .arg(link.symLinkTarget())
+                                   : QtSerialControl::tr("no such file");
         return openErrorText(comName, device, {}, OpenFailure::NotFound, reason);
-    const auto failed = openSerialDevice(port, path);
+    }
+    const auto failed = openDevice(port, path);
     if (!failed) {
         if (openedPath)
             *openedPath = path;
@@ -38,7 +140,7 @@ std::optional<QString> openPort(QSerialPort& port, const QString& comName, const
     }
     DeviceHolderScan holders;
     if (failed->first == OpenFailure::Busy || failed->first == OpenFailure::PermissionDenied)
-        holders = serialDeviceHolders(path);
+        holders = findDeviceHolders(QFile::encodeName(path).toStdString());
     return openErrorText(comName, device, path, failed->first, failed->second, holders);
 }
 
@@ -78,10 +180,9 @@ void closeAllSerialPorts() {
 
 bool QtSerialControl::probe(const PortName& port) {
     // An exclusive open and an immediate close (when `probed` goes); nothing is sent.
-    QString reason;
-    const QString path = serialPathToOpen(QString::fromLocal8Bit(port.device), reason);
+    const QString path = QFileInfo(QString::fromLocal8Bit(port.device)).canonicalFilePath();
     QSerialPort probed;
-    return !path.isEmpty() && !openSerialDevice(probed, path);
+    return !path.isEmpty() && !openDevice(probed, path);
 }
 
 SerialStatus QtSerialControl::open(const PortName& port, const LineSettings& settings) {
@@ -138,7 +239,7 @@ SerialStatus QtSerialControl::write(std::span<const std::uint8_t> bytes) {
         return {};
 
     const QString text =
-        tr("%1: the data could not be sent: %2.").arg(portLabel(), serialErrorReason(m_port));
+        tr("%1: the data could not be sent: %2.").arg(portLabel(), m_port.errorString());
     if (m_callError == QSerialPort::ResourceError || m_callError == QSerialPort::WriteError)
         close();
     return SerialStatus::failure(text.toStdString());
@@ -165,30 +266,23 @@ void QtSerialControl::handleError(QSerialPort::SerialPortError error) {
         return;
     if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError &&
         error != QSerialPort::WriteError) {
-        notifyError(tr("%1: %2.").arg(portLabel(), serialErrorReason(m_port)).toStdString());
+        notifyError(tr("%1: %2.").arg(portLabel(), m_port.errorString()).toStdString());
         return;
     }
     // The device went away. When the other end of a pseudo-terminal vanishes, Qt keeps
     // reporting ReadError with a stale reason and never ResourceError, in a tight loop; so
     // the port is closed here, the error goes out once, and nothing runs afterwards.
     QString reason;
-    if (serialDeviceGone(m_openedPath)) {
+    if (!QFileInfo::exists(m_openedPath)) {
         reason = tr("the device was removed");
     } else if (error == QSerialPort::ReadError) {
         reason = tr("the other end hung up");
     } else {
-        reason = serialErrorReason(m_port);
+        reason = m_port.errorString();
     }
     const QString text = connectionLostText(portLabel(), reason);
     close();
     notifyError(text.toStdString());
-}
-
-QString serialErrorReason(const QSerialPort& port) {
-    QString reason = port.errorString().trimmed();
-    while (reason.endsWith(u'.'))
-        reason.chop(1);
-    return reason;
 }
 
 QString QtSerialControl::comName() const {
@@ -199,9 +293,8 @@ QString QtSerialControl::portLabel() const {
     const QString device = QString::fromLocal8Bit(m_name.device);
     if (device.isEmpty())
         return comName();
-    QString unused;
     const QString resolved =
-        m_openedPath.isEmpty() ? serialPathToOpen(device, unused) : m_openedPath;
+        m_openedPath.isEmpty() ? QFileInfo(device).canonicalFilePath() : m_openedPath;
     if (resolved.isEmpty() || resolved == device)
         return QStringLiteral("%1 (%2)").arg(comName(), device);
     return QStringLiteral("%1 (%2 \u2192 %3)").arg(comName(), device, resolved);
