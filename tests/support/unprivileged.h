@@ -21,6 +21,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/pseudoterminal.h"
+
 namespace pelorin::test {
 
 inline constexpr const char* kUnprivilegedRunVariable = "PELORIN_UNPRIVILEGED_RUN";
@@ -47,9 +49,6 @@ UnprivilegedUser unprivilegedUser();
 int runThisProgramUnprivileged(const std::vector<std::string>& arguments,
                                const std::vector<std::string>& environment);
 
-// This process's id, which keeps its file apart from those of other test runs.
-long long thisProcessId();
-
 // Runs the current test again in a child process as the unprivileged user, with `environment`
 // ("NAME=value") added to this process's. Returns the child's exit status: 0 when the test
 // passed there.
@@ -73,7 +72,7 @@ inline bool runAsUnprivileged(const std::function<void()>& act,
         return false;
     }
     const std::string ran =
-        ::testing::TempDir() + "pelorin-unprivileged-ran-" + std::to_string(thisProcessId());
+        ::testing::TempDir() + "pelorin-unprivileged-ran-" + std::to_string(currentProcessId());
     std::remove(ran.c_str());
     std::vector<std::string> variables = environment;
     variables.push_back(std::string(kUnprivilegedRanVariable) + "=" + ran);

@@ -62,8 +62,4 @@ int runThisProgramUnprivileged(const std::vector<std::string>& arguments,
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
-long long thisProcessId() {
-    return ::getpid();
-}
-
 }  // namespace pelorin::test
