@@ -52,7 +52,7 @@ if(WIN32)
   # plugins the window loads (no windeployqt here, so they are named), the compiler's runtime,
   # and Qt's catalogues for the standard buttons in the languages the program speaks, found
   # through qt.conf. The programs, their pictures and catalogues come with their own rules.
-  foreach(_pelorin_qt_module Core Gui Widgets PrintSupport)
+  foreach(_pelorin_qt_module Core Gui Widgets PrintSupport SerialPort)
     install(FILES $<TARGET_FILE:Qt6::${_pelorin_qt_module}> DESTINATION .)
   endforeach()
   install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)

@@ -16,7 +16,8 @@ Usage: scripts/windows.sh [--only STAGE[,STAGE...]] [--skip STAGE[,STAGE...]]
 
 Builds Pelorin for 64-bit Windows on Debian 12 and tests it under Wine. Stages, in order:
   deps     install the Debian packages that are missing (apt-get, as root or through sudo)
-  qt       build Qt ${qt_version} for Windows into the cache, unless it is there already
+  qt       build Qt ${qt_version} for Windows (qtbase, then qtserialport) into the cache,
+           unless it is there already
   host     the Linux build in build/ (the virtual transmitter the tests talk to)
   cross    cross-build Pelorin in build-windows/
   unit     the portable unit tests under Wine (ctest in build-windows/)
@@ -70,7 +71,7 @@ stage_deps() {
   scripts/install-deps.sh
   install_missing \
     g++-mingw-w64-x86-64-posix mingw-w64-tools \
-    qt6-base-dev qt6-base-dev-tools perl patch xz-utils \
+    qt6-base-dev qt6-base-dev-tools perl patch xz-utils curl ca-certificates \
     wine wine64 fonts-wine nsis googletest \
     xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core
 }
@@ -158,6 +159,7 @@ stage_qt() {
   local stamp=$qt_prefix/pelorin-qt.stamp
   if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$(qt_stamp_text)" ]; then
     say "Qt for Windows is in $qt_prefix"
+    build_qt_serialport
     return 0
   fi
   [ -f "$toolchain" ] || fail "toolchain file $toolchain is missing"
@@ -183,6 +185,60 @@ stage_qt() {
   # The build folder is 1 GB of objects nothing needs again.
   rm -rf "$build"
   say "Qt for Windows installed in $qt_prefix"
+  build_qt_serialport
+}
+
+# Qt SerialPort, built into the same prefix from Debian's qt6-serialport. Its own stamp: a Qt
+# already in the cache gets the module added without qtbase being built again.
+serialport_orig=qt6-serialport_${qt_version}.orig.tar.xz
+# The checksum in Debian's qt6-serialport_6.4.2-2.dsc. The tarball is upstream's, the same in
+# Debian's and Ubuntu's archives; where apt cannot fetch Debian's, the others are tried.
+serialport_sha256=336d95919037800184b3c3de8ccb6f62954b20f3756c05adce8d5010504340fa
+serialport_urls=(
+  "http://deb.debian.org/debian/pool/main/q/qt6-serialport/$serialport_orig"
+  "http://archive.ubuntu.com/ubuntu/pool/universe/q/qt6-serialport/$serialport_orig"
+  "https://download.qt.io/archive/qt/6.4/${qt_version}/submodules/qtserialport-everywhere-src-${qt_version}.tar.xz")
+
+serialport_sources() {
+  local src=$cache/src file url
+  file=$src/$serialport_orig
+  mkdir -p "$src"
+  if ! echo "$serialport_sha256  $file" | sha256sum --check --status 2>/dev/null; then
+    ensure_deb_src
+    (cd "$src" && apt-get source --download-only qt6-serialport >/dev/null 2>&1) || true
+    for url in "${serialport_urls[@]}"; do
+      echo "$serialport_sha256  $file" | sha256sum --check --status 2>/dev/null && break
+      say "fetching $url"
+      curl -fsSL --retry 2 --max-time 300 -o "$file.part" "$url" && mv "$file.part" "$file" || rm -f "$file.part"
+    done
+    echo "$serialport_sha256  $file" | sha256sum --check --status 2>/dev/null \
+      || fail "no $serialport_orig with the checksum of Debian's qt6-serialport in $src (put it there by hand)"
+  fi
+  rm -rf "$src/qtserialport-everywhere-src-$qt_version"
+  tar -C "$src" -xf "$file"
+}
+
+build_qt_serialport() {
+  local stamp=$qt_prefix/pelorin-qtserialport.stamp want
+  want="qtserialport $qt_version $serialport_sha256"
+  if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$want" ]; then
+    return 0
+  fi
+  local build=$cache/build-qtserialport
+  serialport_sources
+  rm -rf "$build"
+  say "building Qt SerialPort"
+  cmake -S "$cache/src/qtserialport-everywhere-src-$qt_version" -B "$build" -G Ninja \
+    -DCMAKE_BUILD_TYPE=Release "-DCMAKE_TOOLCHAIN_FILE=$toolchain" "-DCMAKE_PREFIX_PATH=$qt_prefix" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    "-DCMAKE_INSTALL_PREFIX=$qt_prefix" >"$cache/qtserialport-build.log" 2>&1 \
+    && cmake --build "$build" --parallel "$jobs" >>"$cache/qtserialport-build.log" 2>&1 \
+    && cmake --install "$build" >>"$cache/qtserialport-build.log" 2>&1 \
+    || { tail -n 40 "$cache/qtserialport-build.log"; fail "building Qt SerialPort failed ($cache/qtserialport-build.log)"; }
+  [ -f "$qt_prefix/bin/Qt6SerialPort.dll" ] || fail "Qt SerialPort was built but $qt_prefix/bin/Qt6SerialPort.dll is missing"
+  echo "$want" >"$stamp"
+  rm -rf "$build" "$cache/src/qtserialport-everywhere-src-$qt_version"
+  say "Qt SerialPort for Windows installed in $qt_prefix"
 }
 
 # ---- host ----------------------------------------------------------------------------------

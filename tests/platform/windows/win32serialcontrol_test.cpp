@@ -14,7 +14,7 @@
 #include "link/rxparser.h"
 #include "platform/portdiscovery.h"
 #include "platform/serialport.h"
-#include "platform/windows/comports.h"
+#include "platform/windows/porttable.h"
 
 namespace pelorin {
 namespace {

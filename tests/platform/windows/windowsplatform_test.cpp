@@ -22,7 +22,7 @@
 #include "platform/savefile.h"
 #include "platform/serialport.h"
 #include "platform/terminal.h"
-#include "platform/windows/comports.h"
+#include "platform/windows/porttable.h"
 
 namespace pelorin {
 namespace {
@@ -41,26 +41,6 @@ TEST(ComPortNames, NumberOfAName_TakesComNamesWithOrWithoutTheDevicePrefix) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(windows::comPortNumber(QString::fromLatin1(c.name)), c.number) << c.name;
-}
-
-TEST(ComPortNames, UsbIds_ComeFromAUsbHardwareIdOnly) {
-    const struct {
-        const char* id;
-        int vendor;
-        int product;
-    } cases[] = {
-        {"USB\\VID_1A86&PID_7523&REV_0264", 0x1a86, 0x7523},
-        {"usb\\vid_10c4&pid_ea60", 0x10c4, 0xea60},
-        {"FTDIBUS\\VID_0403+PID_6001+A50285BIA\\0000", -1, -1},
-        {"ACPI\\PNP0501", -1, -1},
-        {"USB\\VID_12&PID_34", -1, -1},
-        {"", -1, -1},
-    };
-    for (const auto& c : cases) {
-        const windows::UsbIds ids = windows::usbIds(QString::fromLatin1(c.id));
-        EXPECT_EQ(ids.vendor, c.vendor) << c.id;
-        EXPECT_EQ(ids.product, c.product) << c.id;
-    }
 }
 
 TEST(WindowsPortTable, EveryNumber_OpensTheComPortOfThatNumber) {

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Pelorin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The ports Linux lists, through QSerialPortInfo.
+// The ports the system lists, through QSerialPortInfo.
 #include <QCoreApplication>
 #include <QSerialPortInfo>
 #include <QStringList>
@@ -35,12 +35,6 @@ QString describe(const QSerialPortInfo& info) {
     return text;
 }
 
-// Where a transmitter is most likely: USB serial adapters, then CDC-ACM devices, the rest last.
-int rankOf(const QString& location) {
-    const QString name = location.section(u'/', -1);
-    return name.startsWith(u"ttyUSB") ? 0 : name.startsWith(u"ttyACM") ? 1 : 2;
-}
-
 }  // namespace
 
 std::vector<SerialDevice> discoverSystemPorts() {
@@ -49,7 +43,6 @@ std::vector<SerialDevice> discoverSystemPorts() {
         SerialDevice& port = ports.emplace_back();
         port.path = info.systemLocation().toLocal8Bit().toStdString();
         port.description = describe(info).toStdString();
-        port.rank = rankOf(info.systemLocation());
         if (info.hasVendorIdentifier() && info.hasProductIdentifier()) {
             port.vendorId = info.vendorIdentifier();
             port.productId = info.productIdentifier();
@@ -57,10 +50,6 @@ std::vector<SerialDevice> discoverSystemPorts() {
         port.serialNumber = info.serialNumber().toStdString();
     }
     return ports;
-}
-
-PortTable portTableOf(const std::vector<SerialDevice>& systemPorts) {
-    return buildPortTable(discoverVirtualPorts(), systemPorts);
 }
 
 }  // namespace pelorin
