@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -55,6 +57,22 @@ TEST(WindowsPortTable, EveryNumber_OpensTheComPortOfThatNumber) {
         const PortChoice choice = resolvePortSpec(QString::fromLatin1(spec), table);
         EXPECT_EQ(choice.portNumber, 12) << spec << ": " << choice.error.toStdString();
     }
+}
+
+TEST(WindowsPortTable, ListedPorts_GiveTheTooltipOfTheirComNumberOnly) {
+    const PortTable table = portTableOf({{"\\\\.\\COM3", "USB-SERIAL CH340"},
+                                         {"COM7", ""},
+                                         {"\\\\.\\COM300", "beyond the table"},
+                                         {"\\\\.\\LPT1", "printer"}});
+    EXPECT_EQ(table.descriptions[2], "USB-SERIAL CH340");
+    EXPECT_EQ(table.descriptions[6], "COM7");  // listed without a description
+    EXPECT_TRUE(table.descriptions[0].empty());
+    EXPECT_EQ(std::count_if(table.descriptions.begin(), table.descriptions.end(),
+                            [](const std::string& d) { return !d.empty(); }),
+              2);
+    // What the system lists here comes in the form the table reads.
+    for (const SerialDevice& port : discoverSystemPorts())
+        EXPECT_GT(windows::comPortNumber(QString::fromStdString(port.path)), 0) << port.path;
 }
 
 TEST(WindowsPortAdvice, Texts_NameThePortAndWhatToDoOnWindows) {
