@@ -244,8 +244,8 @@ build_qt_serialport() {
 # ---- host ----------------------------------------------------------------------------------
 
 # The Linux build the Windows build leans on: the virtual transmitter the tests talk to, and the
-# catalogues and pictures, which programs of the build machine make. build/ is reused as the
-# README's test command (scripts/test.sh) configures it.
+# catalogues and pictures, which programs of the build machine make: only those targets, in
+# build/ as scripts/run.sh configures it (reused when it is there).
 stage_host() {
   if [ ! -f build/CMakeCache.txt ]; then
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
