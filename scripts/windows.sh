@@ -192,28 +192,28 @@ stage_qt() {
 # already in the cache gets the module added without qtbase being built again.
 serialport_orig=qt6-serialport_${qt_version}.orig.tar.xz
 # The checksum in Debian's qt6-serialport_6.4.2-2.dsc. The tarball is upstream's, the same in
-# Debian's and Ubuntu's archives; where apt cannot fetch Debian's, the others are tried.
+# Debian's and Ubuntu's archives and on download.qt.io; Debian's archive is tried first.
 serialport_sha256=336d95919037800184b3c3de8ccb6f62954b20f3756c05adce8d5010504340fa
 serialport_urls=(
   "http://deb.debian.org/debian/pool/main/q/qt6-serialport/$serialport_orig"
   "http://archive.ubuntu.com/ubuntu/pool/universe/q/qt6-serialport/$serialport_orig"
   "https://download.qt.io/archive/qt/6.4/${qt_version}/submodules/qtserialport-everywhere-src-${qt_version}.tar.xz")
 
+serialport_tarball_ok() {
+  echo "$serialport_sha256  $1" | sha256sum --check --status 2>/dev/null
+}
+
 serialport_sources() {
   local src=$cache/src file url
   file=$src/$serialport_orig
   mkdir -p "$src"
-  if ! echo "$serialport_sha256  $file" | sha256sum --check --status 2>/dev/null; then
-    ensure_deb_src
-    (cd "$src" && apt-get source --download-only qt6-serialport >/dev/null 2>&1) || true
-    for url in "${serialport_urls[@]}"; do
-      echo "$serialport_sha256  $file" | sha256sum --check --status 2>/dev/null && break
-      say "fetching $url"
-      curl -fsSL --retry 2 --max-time 300 -o "$file.part" "$url" && mv "$file.part" "$file" || rm -f "$file.part"
-    done
-    echo "$serialport_sha256  $file" | sha256sum --check --status 2>/dev/null \
-      || fail "no $serialport_orig with the checksum of Debian's qt6-serialport in $src (put it there by hand)"
-  fi
+  for url in "${serialport_urls[@]}"; do
+    serialport_tarball_ok "$file" && break
+    say "fetching $url"
+    curl -fsSL --retry 2 --max-time 300 -o "$file.part" "$url" && mv "$file.part" "$file" || rm -f "$file.part"
+  done
+  serialport_tarball_ok "$file" \
+    || fail "no $serialport_orig with the checksum of Debian's qt6-serialport in $src (put it there by hand)"
   rm -rf "$src/qtserialport-everywhere-src-$qt_version"
   tar -C "$src" -xf "$file"
 }

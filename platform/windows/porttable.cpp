@@ -27,8 +27,8 @@ PortTable portTableOf(const std::vector<SerialDevice>& systemPorts) {
     PortTable table;
     for (int number = 1; number <= kPortCount; ++number) {
         const auto index = static_cast<std::size_t>(number - 1);
-        table.portDeviceNames[index] = QStringLiteral("\\\\.\\COM%1").arg(number).toStdString();
         table.portDisplayNames[index] = "COM" + std::to_string(number);
+        table.portDeviceNames[index] = "\\\\.\\" + table.portDisplayNames[index];
     }
     for (const SerialDevice& port : systemPorts) {
         const int number = windows::comPortNumber(QString::fromStdString(port.path));
